@@ -1,0 +1,22 @@
+# One static library per source folder; the sources of a folder are picked up
+# by globbing so that adding a file needs no edit here.
+function(tavlo_library name folder)
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# One test executable per test folder, each test case registered with CTest.
+function(tavlo_test name folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE tavlo_testsupport ${ARGN})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,18 @@
+#include "editor/TavloForm.h"
+#include "model/ApplicationState.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtUserPrompts.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tavlo Editor");
+
+    QtUserPrompts prompts;
+    ApplicationState state(ResolveProgramFolder(), prompts);
+    TavloForm window(state);
+    window.show();
+    return QApplication::exec();
+}

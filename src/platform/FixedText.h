@@ -1,0 +1,50 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A fixed-width text field of N characters, held as the 8-bit bytes of the
+// Windows ANSI code page exactly as they stand in the record files.
+// Assignment pads with spaces or cuts to N; the full field is always readable.
+template <std::size_t N>
+class FixedText {
+public:
+    FixedText() { chars_.fill(' '); }
+    FixedText(std::string_view text) { assign(text); }  // NOLINT: mirrors plain assignment
+
+    FixedText& operator=(std::string_view text)
+    {
+        assign(text);
+        return *this;
+    }
+
+    void assign(std::string_view text)
+    {
+        const std::size_t n = std::min(text.size(), N);
+        std::copy_n(text.begin(), n, chars_.begin());
+        std::fill(chars_.begin() + static_cast<std::ptrdiff_t>(n), chars_.end(), ' ');
+    }
+
+    static constexpr std::size_t size() { return N; }
+    std::string full() const { return std::string(chars_.begin(), chars_.end()); }
+    std::string trimmed() const { return TrimSpaces(full()); }
+    bool isBlank() const { return trimmed().empty(); }
+    const char* data() const { return chars_.data(); }
+
+    bool operator==(const FixedText& other) const = default;
+
+    // Both sides trimmed of spaces; used where the Parts compare names "trimmed".
+    static std::string TrimSpaces(std::string_view text)
+    {
+        const auto first = text.find_first_not_of(' ');
+        if (first == std::string_view::npos) return {};
+        const auto last = text.find_last_not_of(' ');
+        return std::string(text.substr(first, last - first + 1));
+    }
+
+private:
+    std::array<char, N> chars_{};
+};
