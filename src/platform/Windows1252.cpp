@@ -49,3 +49,25 @@ std::string ToWindows1252(const QString& text)
     for (QChar c : text) bytes.push_back(ByteOf(c.unicode()));
     return bytes;
 }
+
+std::string UpperCase1252(std::string_view bytes)
+{
+    std::string upper(bytes);
+    for (char& c : upper) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) c = static_cast<char>(b - 0x20);
+        else if (b == 0x9A || b == 0x9C || b == 0x9E) c = static_cast<char>(b - 0x10);
+        else if (b == 0xFF) c = static_cast<char>(0x9F);
+    }
+    return upper;
+}
+
+std::string WithoutControlCharacters(std::string_view bytes)
+{
+    std::string kept;
+    kept.reserve(bytes.size());
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 32) kept.push_back(c);
+    }
+    return kept;
+}

@@ -9,3 +9,8 @@
 // become '?'.
 QString FromWindows1252(std::string_view bytes);
 std::string ToWindows1252(const QString& text);
+
+// Upper case as the Windows ANSI code page has it (accented letters included).
+std::string UpperCase1252(std::string_view bytes);
+// The text without any character whose code is below 32, wherever it stands.
+std::string WithoutControlCharacters(std::string_view bytes);

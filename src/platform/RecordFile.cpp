@@ -1,0 +1,107 @@
+#include "platform/RecordFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Describe(const std::string& action, const std::filesystem::path& path)
+{
+    return action + " '" + path.string() + "': " + std::strerror(errno);
+}
+
+}  // namespace
+
+RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
+    : file_(std::fopen(path.c_str(), "rb")), recordLength_(recordLength)
+{
+    if (file_ == nullptr) throw FileError(Describe("cannot open", path));
+}
+
+RecordFileReader::~RecordFileReader()
+{
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+bool RecordFileReader::ReadNext(FixedRecord& record)
+{
+    if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
+    lastReadLength_ = std::fread(record.data(), 1, recordLength_, file_);
+    return lastReadLength_ == recordLength_;
+}
+
+RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
+    : path_(path), file_(std::fopen(path.c_str(), "wb")), recordLength_(recordLength)
+{
+    if (file_ == nullptr) throw FileError(Describe("cannot create", path));
+}
+
+RecordFileWriter::~RecordFileWriter()
+{
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+void RecordFileWriter::Write(const FixedRecord& record)
+{
+    if (file_ == nullptr) throw FileError("write after commit to '" + path_.string() + "'");
+    if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
+    if (std::fwrite(record.data(), 1, recordLength_, file_) != recordLength_)
+        throw FileError(Describe("cannot write", path_));
+}
+
+void RecordFileWriter::Commit()
+{
+    std::FILE* file = file_;
+    file_ = nullptr;
+    const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (!flushed || !closed) throw FileError(Describe("cannot write", path_));
+}
+
+DatabaseFiles::DatabaseFiles(const std::filesystem::path& folder, const std::string& baseName)
+    : def(folder / (baseName + ".DEF")), tmp(folder / (baseName + ".TMP")), bak(folder / (baseName + ".BAK"))
+{
+}
+
+void DatabaseFiles::PromoteTemporary() const
+{
+    // rename() replaces its target in one step, so there is never a moment
+    // without a ".BAK" when there was a ".DEF".
+    if (std::filesystem::exists(def)) RenameFile(def, bak);
+    RenameFile(tmp, def);
+    SyncFolder(def.parent_path());
+}
+
+void DatabaseFiles::RemoveDatabase() const
+{
+    DeleteFileIfExists(def);
+}
+
+void DatabaseFiles::RemoveTemporary() const
+{
+    DeleteFileIfExists(tmp);
+}
+
+void DeleteFileIfExists(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) throw FileError("cannot delete '" + path.string() + "': " + error.message());
+}
+
+void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    if (error) throw FileError("cannot rename '" + from.string() + "' to '" + to.string() + "': " + error.message());
+}
+
+void SyncFolder(const std::filesystem::path& folder)
+{
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) return;  // nothing to flush through; the renames stand
+    ::fsync(descriptor);
+    ::close(descriptor);
+}

@@ -1,0 +1,87 @@
+#include "platform/FixedRecord.h"
+#include "platform/RecordFile.h"
+#include "platform/Windows1252.h"
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(FixedRecord, FieldCodings)
+{
+    FixedRecord record(8);
+    record.SetInt16(0, -2);
+    record.SetBool(2, true);
+    record.SetText(4, 4, "ab");
+    EXPECT_EQ(record.ByteAt(0), 0xFE);
+    EXPECT_EQ(record.ByteAt(1), 0xFF);
+    EXPECT_EQ(record.Int16At(0), -2);
+    EXPECT_EQ(record.Int16At(2), -1);
+    EXPECT_TRUE(record.BoolAt(2));
+    EXPECT_EQ(record.TextAt(4, 4), "ab  ");
+    record.SetText(4, 4, "abcdef");
+    EXPECT_EQ(record.TextAt(4, 4), "abcd");
+    EXPECT_THROW(record.Int16At(7), std::out_of_range);
+    EXPECT_THROW(record.SetText(6, 4, "x"), std::out_of_range);
+}
+
+TEST(RecordFile, ReadsWholeRecordsAndReportsATornEnd)
+{
+    TempProgramFolder folder;
+    folder.WriteBytes("db.DEF", std::string("AAAABBBBCC"));
+    RecordFileReader reader(folder / "db.DEF", 4);
+    FixedRecord record(4);
+    EXPECT_TRUE(reader.ReadNext(record));
+    EXPECT_EQ(record.TextAt(0, 4), "AAAA");
+    EXPECT_TRUE(reader.ReadNext(record));
+    EXPECT_FALSE(reader.ReadNext(record));
+    EXPECT_FALSE(reader.EndedOnRecordBoundary());
+    EXPECT_EQ(record.TextAt(0, 2), "CC");  // the short read's bytes
+
+    folder.WriteBytes("whole.DEF", std::string("AAAA"));
+    RecordFileReader whole(folder / "whole.DEF", 4);
+    EXPECT_TRUE(whole.ReadNext(record));
+    EXPECT_FALSE(whole.ReadNext(record));
+    EXPECT_TRUE(whole.EndedOnRecordBoundary());
+
+    EXPECT_THROW(RecordFileReader(folder / "missing.DEF", 4), FileError);
+}
+
+TEST(RecordFile, PromotionKeepsTheOldDatabaseAsBackup)
+{
+    TempProgramFolder folder;
+    DatabaseFiles files(folder.path(), "db");
+    folder.WriteBytes("db.DEF", "old!");
+    folder.WriteBytes("db.BAK", "oldest");
+    {
+        RecordFileWriter writer(files.tmp, 4);
+        FixedRecord record(4);
+        record.SetText(0, 4, "new!");
+        writer.Write(record);
+        writer.Commit();
+    }
+    files.PromoteTemporary();
+    EXPECT_EQ(folder.ReadBytes("db.DEF"), "new!");
+    EXPECT_EQ(folder.ReadBytes("db.BAK"), "old!");
+    EXPECT_FALSE(folder.Exists("db.TMP"));
+
+    files.RemoveDatabase();
+    EXPECT_FALSE(folder.Exists("db.DEF"));
+    EXPECT_EQ(folder.ReadBytes("db.BAK"), "old!");
+}
+
+TEST(RecordFile, FailedPromotionLeavesTheLastGoodContent)
+{
+    TempProgramFolder folder;
+    DatabaseFiles files(folder.path(), "db");
+    folder.WriteBytes("db.DEF", "good");
+    // No ".TMP" was written: the rename fails and the old content survives.
+    EXPECT_THROW(files.PromoteTemporary(), FileError);
+    EXPECT_TRUE(folder.Exists("db.DEF") || folder.Exists("db.BAK"));
+    const std::string survivor = folder.Exists("db.DEF") ? folder.ReadBytes("db.DEF") : folder.ReadBytes("db.BAK");
+    EXPECT_EQ(survivor, "good");
+}
+
+TEST(Windows1252, UpperCaseAndControlCharacters)
+{
+    EXPECT_EQ(UpperCase1252("acme \xE9\x9A\xFF\xF7"), "ACME \xC9\x8A\x9F\xF7");
+    EXPECT_EQ(WithoutControlCharacters(std::string("AB\0CD\tE", 7)), "ABCDE");
+}
