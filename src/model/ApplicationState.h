@@ -3,9 +3,24 @@
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClass.h"
 
+#include <cstdint>
 #include <filesystem>
 
 class UserPrompts;
+
+// State of the serial message tools: the message handed to their modal
+// dialogs, the reply of the last serial test and the dialogs' results.
+struct MessageToolsState {
+    // The message a modal message dialog works on; the caller owns it.
+    SerialClass* WorkSerial = nullptr;
+    SerialClass ReceivedSerial;
+    // 0-based port option last opened by the serial test with chosen settings.
+    int16_t LastPortIndex = 0;
+    // CanBeInput of the message open in the byte editor.
+    bool EditStringCanBeInput = false;
+    // Set by the volume format editor's Done when the format changed.
+    bool VolumeParametersChanged = false;
+};
 
 // Owns every piece of process-wide state, grouped by the module that owns it.
 // The program makes one; each test makes a fresh one in a temporary folder.
@@ -23,6 +38,7 @@ public:
     std::filesystem::path ProgramFolder;
     ProjectorGlobals Names;
     SerialClass SerialClipboard;
+    MessageToolsState Messages;
 
 private:
     UserPrompts* prompts_;
