@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/RS232_String_Class.h"
+#include "platform/FixedRecord.h"
+
+#include <cstddef>
+
+// A message as the RS232 and projector records store it, 66 bytes: the
+// 16-bit byte count, 32 content bytes, 32 content types. Only the bytes below
+// the count are written or read; the rest keep what the record held.
+namespace MessageRecordField {
+
+constexpr std::size_t Length = 66;
+constexpr std::size_t CountOffset = 0;
+constexpr std::size_t BytesOffset = 2;
+constexpr std::size_t TypesOffset = 34;
+
+void Write(FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
+// The stored count, when a message can hold it. A count that cannot be a
+// byte raises ValueOverflow, one above 32 SubscriptOutOfRange.
+int CheckedCount(const FixedRecord& record, std::size_t offset);
+void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message);
+
+}  // namespace MessageRecordField

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/ProjectorClass.h"
+#include "model/RS232_String_Class.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+// Test records with every field set away from its defaults.
+namespace ModelBuilders {
+
+// Bytes taken from the text, each with the given content type.
+void SetMessage(RS232_String_Class& message, std::string_view bytes, uint8_t type = ContentAscii);
+
+// A definition whose every field, flag and message differs from a new one's
+// and from its neighbours', so that a field stored in the wrong place shows.
+void FillProjector(ProjectorClass& definition, std::string_view manufacturer = "ACME",
+                   std::string_view model = "PJ-100");
+
+}  // namespace ModelBuilders
