@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DeviceTypes.h"
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClass.h"
 
@@ -39,6 +40,9 @@ public:
     ProjectorGlobals Names;
     SerialClass SerialClipboard;
     MessageToolsState Messages;
+
+    // Device types known to the port searches, built once at start-up.
+    DeviceTypeTable DeviceTypes;
 
 private:
     UserPrompts* prompts_;

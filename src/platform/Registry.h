@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The two kinds of value the editor keeps in the registry.
+enum class RegistryValueType { String, Dword };
+
+struct RegistryValue {
+    RegistryValueType type = RegistryValueType::String;
+    std::string data;  // a string's bytes as stored; a DWORD's four bytes, low byte first
+
+    static RegistryValue FromDword(uint32_t value);
+    static RegistryValue FromString(std::string text) { return {RegistryValueType::String, std::move(text)}; }
+    // The value as a DWORD when it is one of exactly four bytes.
+    std::optional<uint32_t> AsDword() const;
+};
+
+// A small typed key store kept in one file. Keys are paths with '\' between
+// their parts ("HKEY_LOCAL_MACHINE\Software\..."), compared without regard to
+// case as the system registry does. Every change is written through at once;
+// a change that cannot be saved reports false and stays in memory only.
+class Registry {
+public:
+    // Loads the store from the file; a missing or unreadable file is an empty
+    // store, and lines that cannot be understood are passed over.
+    explicit Registry(std::filesystem::path file);
+
+    // The file named by TAVLO_REGISTRY, else "registry" in the user's
+    // configuration folder for the editor.
+    static std::filesystem::path DefaultFile();
+
+    bool KeyExists(const std::string& key) const;
+    // Creates the key and every missing key above it.
+    bool CreateKey(const std::string& key);
+    // The name of subkey n of the key, in the store's order, or nothing when
+    // the key has fewer subkeys or does not exist.
+    std::optional<std::string> SubKeyName(const std::string& key, std::size_t n) const;
+
+    std::optional<RegistryValue> QueryValue(const std::string& key, const std::string& name) const;
+    // Sets a value of an existing key; false when the key does not exist or
+    // the file could not be written.
+    bool SetValue(const std::string& key, const std::string& name, const RegistryValue& value);
+
+    const std::filesystem::path& File() const { return file_; }
+
+private:
+    struct CaseInsensitiveLess {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+    // Map keys keep the spelling they were first written with.
+    using Values = std::map<std::string, RegistryValue, CaseInsensitiveLess>;
+
+    static std::string Normalised(const std::string& key);
+    static bool IsStorableName(const std::string& name);
+    bool Save() const;
+    void Load();
+
+    std::filesystem::path file_;
+    std::map<std::string, Values, CaseInsensitiveLess> keys_;
+};
