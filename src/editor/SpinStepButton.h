@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+// A small captionless push button with an arrow that reports the press and
+// the release of any mouse button, for the step buttons of the spin entries.
+class SpinStepButton : public QWidget {
+    Q_OBJECT
+public:
+    enum class Direction { Up, Down };
+    SpinStepButton(Direction direction, QWidget* parent);
+
+    QSize sizeHint() const override;
+
+signals:
+    void Pressed();
+    void Released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Direction direction_;
+    bool down_ = false;
+};
