@@ -1,0 +1,213 @@
+#include "platform/ZipArchive.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <unistd.h>
+#include <zip.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LibzipErrorText(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+// libzip writes no file for an archive without members; an empty folder
+// still gives a valid archive: the end-of-central-directory record alone.
+void WriteEmptyArchive(const fs::path& archivePath)
+{
+    const std::array<char, 22> endRecord{'P', 'K', 5, 6};
+    std::ofstream out(archivePath, std::ios::binary | std::ios::trunc);
+    out.write(endRecord.data(), endRecord.size());
+    out.close();
+    if (!out) throw ZipError("cannot write " + Quoted(archivePath) + ": " + std::strerror(errno));
+}
+
+std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
+{
+    std::error_code error;
+    std::vector<fs::path> files;
+    fs::directory_iterator entries(folder, error);
+    if (error) throw ZipError("cannot read the folder " + Quoted(folder) + ": " + error.message());
+    for (const auto& entry : entries) {
+        if (entry.is_regular_file(error)) files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+struct ArchiveCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using ArchiveHandle = std::unique_ptr<zip_t, ArchiveCloser>;
+
+struct MemberCloser {
+    void operator()(zip_file_t* member) const { zip_fclose(member); }
+};
+using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    bool Close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+ArchiveHandle OpenArchive(const fs::path& path, int flags)
+{
+    int code = 0;
+    zip_t* archive = zip_open(path.c_str(), flags, &code);
+    if (archive == nullptr) throw ZipError(Quoted(path) + ": " + LibzipErrorText(code));
+    return ArchiveHandle(archive);
+}
+
+// A name that can only mean a file directly inside the destination folder.
+bool IsPlainFileName(std::string_view name)
+{
+    if (name.empty()) return false;
+    if (name.find_first_of("/\\:") != std::string_view::npos) return false;  // folders, roots, drives
+    if (name.find("..") != std::string_view::npos) return false;
+    return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+}
+
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target)
+{
+    MemberHandle member(zip_fopen_index(archive, index, 0));
+    if (!member) throw ZipError(name + ": " + zip_strerror(archive));
+
+    // O_NOFOLLOW: a link planted in the folder must not redirect the write.
+    FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (out.get() < 0) throw ZipError("cannot create " + Quoted(target) + ": " + std::strerror(errno));
+
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
+        if (got < 0) throw ZipError(name + ": " + zip_file_strerror(member.get()));
+        if (got == 0) break;
+        const char* next = chunk.data();
+        auto left = static_cast<std::size_t>(got);
+        while (left > 0) {
+            const ssize_t written = ::write(out.get(), next, left);
+            if (written < 0) {
+                if (errno == EINTR) continue;
+                throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+            }
+            next += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+    if (!out.Close()) throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+}
+
+}  // namespace
+
+bool MatchesMask(std::string_view name, std::string_view mask)
+{
+    // Iterative wildcard match with one back-tracking point for the last '*'.
+    std::size_t n = 0;
+    std::size_t m = 0;
+    std::size_t starMask = std::string_view::npos;
+    std::size_t starName = 0;
+    const auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && same(mask[m], name[n])))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+void CompressFolder(const fs::path& folder, const fs::path& archivePath)
+{
+    const std::vector<fs::path> files = OrdinaryFilesOf(folder);
+    if (files.empty()) {
+        WriteEmptyArchive(archivePath);
+        return;
+    }
+    ArchiveHandle archive = OpenArchive(archivePath, ZIP_CREATE | ZIP_TRUNCATE);
+    for (const fs::path& file : files) {
+        zip_source_t* source = zip_source_file(archive.get(), file.c_str(), 0, 0);
+        if (source == nullptr) throw ZipError(Quoted(file) + ": " + zip_strerror(archive.get()));
+        const std::string name = file.filename().string();
+        if (zip_file_add(archive.get(), name.c_str(), source, ZIP_FL_ENC_GUESS | ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            throw ZipError(name + ": " + zip_strerror(archive.get()));
+        }
+    }
+    // The sources are read here; on failure the handle's deleter discards.
+    if (zip_close(archive.get()) != 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+    archive.release();
+}
+
+ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view mask, const fs::path& folder)
+{
+    ArchiveHandle archive = OpenArchive(archivePath, ZIP_RDONLY);
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count < 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+
+    ExtractionResult result;
+    std::set<std::string> takenNames;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        const char* rawName = zip_get_name(archive.get(), index, 0);
+        if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+        const std::string name = rawName;
+        if (!MatchesMask(name, mask)) continue;
+        if (!IsPlainFileName(name) || !takenNames.insert(LowerCase(name)).second) {
+            result.skipped.push_back(name);
+            continue;
+        }
+        CopyMemberToFile(archive.get(), index, name, folder / name);
+        result.extracted.push_back(name);
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An archive that could not be written or read; what() is the description
+// text shown to the user.
+class ZipError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Compresses every ordinary file of the folder (not its subfolders) into a
+// fresh archive at archivePath, replacing any file there. The members are
+// named by the files' names, deflated. Throws ZipError.
+void CompressFolder(const std::filesystem::path& folder, const std::filesystem::path& archivePath);
+
+struct ExtractionResult {
+    std::vector<std::string> extracted;  // member names written, in archive order
+    std::vector<std::string> skipped;    // names refused as unsafe or repeated
+};
+
+// Extracts the members whose names match the mask ('*' and '?', letter case
+// ignored) into the folder, replacing files of the same name. The archive is
+// untrusted: a member whose name holds a path separator, "..", a drive or a
+// root is skipped, never written outside the folder, and of members whose
+// names differ only in letter case the first one wins. Throws ZipError when
+// the archive cannot be read or a member cannot be written.
+ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, std::string_view mask,
+                                 const std::filesystem::path& folder);
+
+// True when name matches mask, letter case ignored (ASCII).
+bool MatchesMask(std::string_view name, std::string_view mask);

@@ -1,0 +1,150 @@
+#include "platform/ZipArchive.h"
+#include "support/ExternalZip.h"
+#include "support/TempProgramFolder.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
+
+namespace {
+
+std::string AllByteValues()
+{
+    std::string bytes;
+    for (int round = 0; round < 40; ++round) {
+        for (int value = 0; value < 256; ++value) bytes += static_cast<char>(value);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEST(ZipArchive, CompressedFolderIsReadByIndependentReaders)
+{
+    TempProgramFolder folder;
+    fs::create_directory(folder / "temp");
+    folder.WriteBytes("temp/Config.tmp", "1\r\n0\r\n17\r\n");
+    folder.WriteBytes("temp/IR000.IRT", AllByteValues());
+    folder.WriteBytes("temp/Empty.txt", "");
+    fs::create_directory(folder / "temp" / "sub");  // folders are not members
+    folder.WriteBytes("temp/sub/inner.txt", "x");
+
+    CompressFolder(folder / "temp", folder / "out.tvl");
+
+    EXPECT_THAT(ExternalZip::ListMembers(folder / "out.tvl"), ElementsAre("Config.tmp", "Empty.txt", "IR000.IRT"));
+    const auto members = ExternalZip::ReadMembers(folder / "out.tvl");
+    EXPECT_EQ(members.at("Config.tmp"), "1\r\n0\r\n17\r\n");
+    EXPECT_EQ(members.at("IR000.IRT"), AllByteValues());
+    EXPECT_EQ(members.at("Empty.txt"), "");
+}
+
+TEST(ZipArchive, CompressingReplacesTheWholeArchive)
+{
+    TempProgramFolder folder;
+    fs::create_directories(folder / "a");
+    fs::create_directories(folder / "b");
+    folder.WriteBytes("a/old.txt", "old");
+    folder.WriteBytes("b/new.txt", "new");
+    CompressFolder(folder / "a", folder / "x.tvl");
+    CompressFolder(folder / "b", folder / "x.tvl");
+    EXPECT_THAT(ExternalZip::ListMembers(folder / "x.tvl"), ElementsAre("new.txt"));
+
+    fs::create_directories(folder / "empty");
+    CompressFolder(folder / "empty", folder / "x.tvl");
+    EXPECT_TRUE(ExternalZip::ReadMembers(folder / "x.tvl").empty());
+}
+
+TEST(ZipArchive, ExtractsArchivesOfTheZipCommandStoredAndDeflated)
+{
+    for (const std::string option : {"-0", "-9"}) {
+        TempProgramFolder folder;
+        folder.WriteBytes("Config.tmp", std::string(5000, 'c'));
+        folder.WriteBytes("RS000.RST", AllByteValues());
+        ExternalZip::ZipFiles(folder.path(), option, folder / "in.tvl", {"Config.tmp", "RS000.RST"});
+        fs::create_directory(folder / "temp");
+
+        const ExtractionResult result = ExtractMatching(folder / "in.tvl", "*", folder / "temp");
+
+        EXPECT_THAT(result.extracted, ElementsAre("Config.tmp", "RS000.RST")) << option;
+        EXPECT_TRUE(result.skipped.empty());
+        EXPECT_EQ(folder.ReadBytes("temp/Config.tmp"), std::string(5000, 'c'));
+        EXPECT_EQ(folder.ReadBytes("temp/RS000.RST"), AllByteValues());
+    }
+}
+
+TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
+{
+    TempProgramFolder folder;
+    fs::create_directories(folder / "prog" / "temp");
+    ExternalZip::WriteRawArchive(folder / "evil.tvl", {{"../escaped.txt", "1"},
+                                                        {"..\\escaped.txt", "2"},
+                                                        {"sub/inner.txt", "3"},
+                                                        {"/tmp/rooted.txt", "4"},
+                                                        {"C:drive.txt", "5"},
+                                                        {"..", "6"},
+                                                        {"Good.txt", "good"},
+                                                        {"GOOD.TXT", "shadow"}});
+
+    const ExtractionResult result = ExtractMatching(folder / "evil.tvl", "*", folder / "prog" / "temp");
+
+    EXPECT_THAT(result.extracted, ElementsAre("GOOD.TXT"));  // written before "Good.txt", so it wins
+    EXPECT_EQ(result.skipped.size(), 7u);
+    EXPECT_FALSE(fs::exists(folder / "prog" / "escaped.txt"));
+    EXPECT_FALSE(fs::exists(folder / "escaped.txt"));
+    EXPECT_FALSE(fs::exists("/tmp/rooted.txt"));
+    EXPECT_FALSE(fs::exists(folder / "prog" / "temp" / "sub"));
+    std::vector<std::string> written;
+    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
+    EXPECT_THAT(written, ElementsAre("GOOD.TXT"));
+    EXPECT_EQ(folder.ReadBytes("prog/temp/GOOD.TXT"), "shadow");
+}
+
+TEST(ZipArchive, MaskIgnoresLetterCase)
+{
+    EXPECT_TRUE(MatchesMask("ir000.irt", "*.IRT"));
+    EXPECT_TRUE(MatchesMask("IR000.IRT", "IR???.irt"));
+    EXPECT_TRUE(MatchesMask("anything", "*"));
+    EXPECT_TRUE(MatchesMask("a.b.irt", "*.irt"));
+    EXPECT_FALSE(MatchesMask("IR000.IRT.bak", "*.IRT"));
+    EXPECT_FALSE(MatchesMask("Config.tmp", "*.RST"));
+    EXPECT_FALSE(MatchesMask("IR00.IRT", "IR???.IRT"));
+
+    TempProgramFolder folder;
+    folder.WriteBytes("ir000.irt", "i");
+    folder.WriteBytes("Config.tmp", "c");
+    ExternalZip::ZipFiles(folder.path(), "-9", folder / "m.tvl", {"ir000.irt", "Config.tmp"});
+    fs::create_directory(folder / "temp");
+    EXPECT_THAT(ExtractMatching(folder / "m.tvl", "*.IRT", folder / "temp").extracted, ElementsAre("ir000.irt"));
+}
+
+TEST(ZipArchive, FailuresCarryADescription)
+{
+    TempProgramFolder folder;
+    fs::create_directory(folder / "temp");
+    folder.WriteBytes("notzip.tvl", "this is not an archive at all");
+
+    try {
+        ExtractMatching(folder / "notzip.tvl", "*", folder / "temp");
+        FAIL() << "a text file was read as an archive";
+    } catch (const ZipError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("Not a zip archive"));
+    }
+    EXPECT_THROW(ExtractMatching(folder / "missing.tvl", "*", folder / "temp"), ZipError);
+    EXPECT_THROW(CompressFolder(folder / "missing", folder / "x.tvl"), ZipError);
+    EXPECT_THROW(CompressFolder(folder / "temp", folder / "no" / "such" / "x.tvl"), ZipError);
+
+    // A member whose bytes were damaged after writing: the CRC check fails.
+    folder.WriteBytes("data.txt", std::string(100, 'a'));
+    ExternalZip::ZipFiles(folder.path(), "-0", folder / "crc.tvl", {"data.txt"});
+    std::string bytes = folder.ReadBytes("crc.tvl");
+    const auto at = bytes.find(std::string(100, 'a'));
+    ASSERT_NE(at, std::string::npos);
+    bytes[at + 50] = 'b';
+    folder.WriteBytes("crc.tvl", bytes);
+    EXPECT_THROW(ExtractMatching(folder / "crc.tvl", "*", folder / "temp"), ZipError);
+}
