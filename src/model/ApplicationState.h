@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Configuration.h"
 #include "model/DeviceTypes.h"
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClass.h"
@@ -43,6 +44,8 @@ public:
 
     // Device types known to the port searches, built once at start-up.
     DeviceTypeTable DeviceTypes;
+
+    Configuration Config;  // the configuration being edited
 
 private:
     UserPrompts* prompts_;

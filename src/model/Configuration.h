@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/ConfigurationRecord.h"
+#include "model/SerialClass.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+// The configuration being edited: the record that is stored and downloaded,
+// whether it changed since it was opened or saved, its file, and the objects
+// the editors work on, filled from the record and copied back after edits.
+class Configuration {
+public:
+    static constexpr int SerialStrings = 41;  // the last one is never transferred
+
+    ConfigurationRecord Record;
+    bool ConfigChanged = false;
+    std::string ConfigFileName;  // empty while untitled
+
+    // Gives every variable its default and clears ConfigChanged.
+    void ClearConfiguration();
+
+    // The message object of slot i (0 to 40), created on first use.
+    SerialClass& ConfigSerialStrings(int i);
+
+    // Slot i (0 to 39) from the message object into the record and back.
+    // Another index raises SubscriptOutOfRange.
+    void StoreSerialSlotToConfig(int i);
+    void LoadSerialSlotFromConfig(int i);
+
+private:
+    std::array<std::unique_ptr<SerialClass>, SerialStrings> serialStrings_;
+};
