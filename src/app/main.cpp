@@ -1,5 +1,6 @@
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
+#include "model/ApplicationTitle.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtUserPrompts.h"
 
@@ -8,7 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Tavlo Editor");
+    QApplication::setApplicationName(ApplicationTitle);
 
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);

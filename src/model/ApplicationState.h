@@ -2,7 +2,9 @@
 
 #include "model/Configuration.h"
 #include "model/DeviceTypes.h"
+#include "model/ProjectorClassGlobals.h"
 #include "model/ProjectorGlobals.h"
+#include "model/SerialClassGlobals.h"
 #include "model/SerialClass.h"
 
 #include <cstdint>
@@ -29,7 +31,10 @@ struct MessageToolsState {
 class ApplicationState {
 public:
     ApplicationState(std::filesystem::path programFolder, UserPrompts& prompts)
-        : ProgramFolder(std::move(programFolder)), prompts_(&prompts)
+        : ProgramFolder(std::move(programFolder)),
+          RS232Libraries(ProgramFolder, prompts),
+          Projectors(ProgramFolder, prompts),
+          prompts_(&prompts)
     {
     }
     ApplicationState(const ApplicationState&) = delete;
@@ -41,6 +46,10 @@ public:
     ProjectorGlobals Names;
     SerialClass SerialClipboard;
     MessageToolsState Messages;
+    // The RS232 library database with its buffer, clipboard and work objects.
+    SerialClassGlobals RS232Libraries;
+    // The projector database with its buffer, clipboard and work definitions.
+    ProjectorClassGlobals Projectors;
 
     // Device types known to the port searches, built once at start-up.
     DeviceTypeTable DeviceTypes;

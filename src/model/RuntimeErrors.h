@@ -13,3 +13,9 @@ class ValueOverflow : public std::overflow_error {
 public:
     explicit ValueOverflow(const std::string& what) : std::overflow_error("Overflow: " + what) {}
 };
+
+// Text given where a number is expected.
+class TypeMismatch : public std::invalid_argument {
+public:
+    explicit TypeMismatch(const std::string& what) : std::invalid_argument("Type mismatch: " + what) {}
+};

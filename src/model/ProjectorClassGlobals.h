@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/DatabaseArray.h"
+#include "model/ProjectorClass.h"
+#include "model/ProjectorDefinitionRecord.h"
+
+#include <filesystem>
+#include <string_view>
+
+struct ConfigProjectorBlockRecord;
+class UserPrompts;
+
+// The projector database module: the definitions in memory, the one record
+// buffer through which every projector file is read and written, the
+// projector clipboard and the definitions that the dialogs and the
+// configuration work on.
+class ProjectorClassGlobals {
+public:
+    static constexpr const char* DatabaseName = "Projectors";
+
+    // The folder and the prompts are those of the application and outlive it.
+    ProjectorClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts);
+    ProjectorClassGlobals(const ProjectorClassGlobals&) = delete;
+    ProjectorClassGlobals& operator=(const ProjectorClassGlobals&) = delete;
+
+    DatabaseArray<ProjectorClass> ProjectorDatabase;
+    // The database holds at least one definition.
+    bool ProjectorDatabaseAllocated() const { return !ProjectorDatabase.IsEmpty(); }
+    ProjectorDefinitionRecord ProjectorRecordBuffer;
+    ProjectorClass ProjectorClipboard;
+    ProjectorClass WorkProjector;
+    // The configuration's projector.
+    ProjectorClass ConfigProjector;
+
+    // The first definition whose manufacturer and model, upper-cased over
+    // their whole 32-character fields, equal the given names upper-cased and
+    // padded to 32; -1 when none does. Nothing is trimmed.
+    int FindProjector(std::string_view manufacturer, std::string_view model) const;
+    int FindWorkProjector() const;
+    // The same for the projector kept in the configuration record.
+    int FindConfigProjector(const ConfigProjectorBlockRecord& configProjectorBlock) const;
+
+    // Orders the database by manufacturer, then model, comparing the bytes of
+    // the whole fields; definitions with equal names keep their order.
+    void SortProjectorDatabase();
+    // Appends a new, empty definition; it is the last.
+    void AddProjectorDefinition();
+    void ClearProjectorDatabase();
+    void ProjectorRecordToLastDefinition();
+    void ProjectorRecordToWorkProjector();
+    void ProjectorDefinitionToRecord(int index);
+
+    // Rebuilds the database from "Projectors.DEF" and sorts it. A damaged
+    // file is replaced by its backup once, with a message; failing that the
+    // database starts empty, with a message.
+    void LoadProjectorDatabase();
+    // Writes the database to "Projectors.DEF", keeping the previous file as
+    // "Projectors.BAK"; an empty database deletes the ".DEF". Throws
+    // FileError, leaving the last good file in place.
+    void SaveProjectorDatabase();
+
+private:
+    void ReadDatabaseFile();
+
+    const std::filesystem::path& programFolder_;
+    UserPrompts& prompts_;
+};

@@ -1,0 +1,118 @@
+#include "model/RS232FileBlockClass.h"
+
+#include "model/RuntimeErrors.h"
+
+#include <cctype>
+
+std::size_t RS232FileBlockClass::Checked(int command)
+{
+    if (command < 0 || command >= Commands) throw SubscriptOutOfRange("library command " + std::to_string(command));
+    return static_cast<std::size_t>(command);
+}
+
+int RS232FileBlockClass::CommandIndex(std::string_view text)
+{
+    const std::string trimmed = FixedText<1>::TrimSpaces(text);
+    std::size_t digits = 0;
+    if (!trimmed.empty() && (trimmed[0] == '-' || trimmed[0] == '+')) digits = 1;
+    if (digits == trimmed.size()) throw TypeMismatch("command number '" + std::string(text) + "'");
+    for (std::size_t i = digits; i < trimmed.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(trimmed[i])))
+            throw TypeMismatch("command number '" + std::string(text) + "'");
+    }
+    // Long runs of digits are out of range whatever they say.
+    if (trimmed.size() - digits > 4) throw SubscriptOutOfRange("library command " + trimmed);
+    const int value = std::stoi(trimmed);
+    Checked(value);
+    return value;
+}
+
+bool RS232FileBlockClass::IsFromLibrary(int command) const
+{
+    return isFromLibrary_[Checked(command)];
+}
+
+void RS232FileBlockClass::IsFromLibrary(int command, bool value)
+{
+    isFromLibrary_[Checked(command)] = value;
+}
+
+bool RS232FileBlockClass::IsInputNotOutput(int command) const
+{
+    return isInputNotOutput_[Checked(command)];
+}
+
+void RS232FileBlockClass::IsInputNotOutput(int command, bool value)
+{
+    isInputNotOutput_[Checked(command)] = value;
+}
+
+std::string RS232FileBlockClass::Command(int command) const
+{
+    return names_[Checked(command)].full();
+}
+
+void RS232FileBlockClass::Command(int command, std::string_view name)
+{
+    names_[Checked(command)] = name;
+}
+
+RS232_String_Class& RS232FileBlockClass::My_RS232_String_Class(int command)
+{
+    return messages_[Checked(command)];
+}
+
+const RS232_String_Class& RS232FileBlockClass::My_RS232_String_Class(int command) const
+{
+    return messages_[Checked(command)];
+}
+
+bool RS232FileBlockClass::IsSameAs(const RS232FileBlockClass& other) const
+{
+    if (manufacturer_ != other.manufacturer_ || model_ != other.model_ || myType_ != other.myType_ ||
+        notes_ != other.notes_)
+        return false;
+    if (baudrate_ != other.baudrate_ || parity_ != other.parity_ || interByteDelay_ != other.interByteDelay_)
+        return false;
+    for (std::size_t i = 0; i < Commands; ++i) {
+        if (names_[i] != other.names_[i] || isInputNotOutput_[i] != other.isInputNotOutput_[i] ||
+            !messages_[i].IsSameAs(other.messages_[i]) || isFromLibrary_[i] != other.isFromLibrary_[i])
+            return false;
+    }
+    return true;
+}
+
+void RS232FileBlockClass::CopyFrom(const RS232FileBlockClass& source)
+{
+    if (&source == this) return;
+    manufacturer_ = source.manufacturer_;
+    model_ = source.model_;
+    myType_ = source.myType_;
+    notes_ = source.notes_;
+    for (std::size_t i = 0; i < Commands; ++i) {
+        names_[i] = source.names_[i];
+        messages_[i].CopyFromThisRS232StringClass(source.messages_[i]);
+        isInputNotOutput_[i] = source.isInputNotOutput_[i];
+        isFromLibrary_[i] = source.isFromLibrary_[i];
+    }
+    baudrate_ = source.baudrate_;
+    parity_ = source.parity_;
+    interByteDelay_ = source.interByteDelay_;
+}
+
+void RS232FileBlockClass::Clear()
+{
+    manufacturer_ = "";
+    model_ = "";
+    myType_ = "";
+    notes_ = "";
+    for (std::size_t i = 0; i < Commands; ++i) {
+        names_[i] = "";
+        messages_[i].Clear();
+        isInputNotOutput_[i] = false;
+        isFromLibrary_[i] = false;
+    }
+    baudrate_ = 0;
+    parity_ = 0;
+    interByteDelay_ = 0;
+}

@@ -1,0 +1,64 @@
+#include "model/RS232LibraryRecord.h"
+
+#include "model/MessageRecordField.h"
+#include "model/RS232FileBlockClass.h"
+#include "platform/FixedText.h"
+#include "platform/Windows1252.h"
+
+std::size_t RS232LibraryRecord::MessageOffset(int command)
+{
+    return MessagesOffset + MessageRecordField::Length * static_cast<std::size_t>(command);
+}
+
+std::string RS232LibraryRecord::CommandName(int command) const
+{
+    return TextAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(command), NameLength);
+}
+
+void RS232LibraryRecord::StoreLibrary(const RS232FileBlockClass& library)
+{
+    SetInt16(BaudrateOffset, library.Baudrate());
+    SetInt16(InterByteDelayOffset, library.InterByteDelay());
+    SetInt16(ParityOffset, library.Parity());
+    Manufacturer(UpperCase1252(library.Manufacturer()));
+    Model(UpperCase1252(library.Model()));
+    Type(UpperCase1252(library.MyType()));
+    SetText(NotesOffset, NotesLength, library.Notes());
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        SetText(CommandNamesOffset + NameLength * index, NameLength, library.Command(i));
+        SetBool(IsInputNotOutputOffset + 2 * index, library.IsInputNotOutput(i));
+        MessageRecordField::Write(*this, MessageOffset(i), library.My_RS232_String_Class(i));
+    }
+}
+
+void RS232LibraryRecord::FillLibrary(RS232FileBlockClass& library) const
+{
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) MessageRecordField::CheckedCount(*this, MessageOffset(i));
+
+    library.Baudrate(Int16At(BaudrateOffset));
+    library.InterByteDelay(Int16At(InterByteDelayOffset));
+    library.Parity(Int16At(ParityOffset));
+    library.Manufacturer(UpperCase1252(Manufacturer()));
+    library.Model(UpperCase1252(Model()));
+    library.MyType(UpperCase1252(Type()));
+    library.Notes(Notes());
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
+        library.Command(i, CommandName(i));
+        library.IsInputNotOutput(i, BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(i)));
+        MessageRecordField::Read(*this, MessageOffset(i), library.My_RS232_String_Class(i));
+    }
+}
+
+void RS232LibraryRecord::RemoveControlCharactersFromNames()
+{
+    Manufacturer(WithoutControlCharacters(Manufacturer()));
+    Model(WithoutControlCharacters(Model()));
+    Type(WithoutControlCharacters(Type()));
+}
+
+bool RS232LibraryRecord::HasAllNames() const
+{
+    return !FixedText<NameLength>::TrimSpaces(Manufacturer()).empty() &&
+           !FixedText<NameLength>::TrimSpaces(Model()).empty() && !FixedText<NameLength>::TrimSpaces(Type()).empty();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/FixedRecord.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class RS232FileBlockClass;
+
+// One RS232 library as "RS232Serials.DEF", the ".BRS" exports and the ".RST"
+// archive members store it: 2904 bytes. The reserved word and the bytes
+// beyond each command's count are never read, and the writer leaves
+// whatever the record held there. The editors' IsFromLibrary flags are not
+// stored.
+class RS232LibraryRecord : public FixedRecord {
+public:
+    static constexpr std::size_t Length = 2904;
+
+    static constexpr std::size_t ManufacturerOffset = 0;
+    static constexpr std::size_t ModelOffset = 16;
+    static constexpr std::size_t TypeOffset = 32;
+    static constexpr std::size_t NameLength = 16;
+    static constexpr std::size_t NotesOffset = 48;
+    static constexpr std::size_t NotesLength = 160;
+    static constexpr std::size_t BaudrateOffset = 208;
+    static constexpr std::size_t ParityOffset = 210;
+    static constexpr std::size_t InterByteDelayOffset = 214;
+    static constexpr std::size_t MessagesOffset = 216;          // + 66 * command
+    static constexpr std::size_t CommandNamesOffset = 2328;     // + 16 * command
+    static constexpr std::size_t IsInputNotOutputOffset = 2840; // + 2 * command
+
+    RS232LibraryRecord() : FixedRecord(Length) {}
+
+    std::string Manufacturer() const { return TextAt(ManufacturerOffset, NameLength); }
+    void Manufacturer(std::string_view text) { SetText(ManufacturerOffset, NameLength, text); }
+    std::string Model() const { return TextAt(ModelOffset, NameLength); }
+    void Model(std::string_view text) { SetText(ModelOffset, NameLength, text); }
+    std::string Type() const { return TextAt(TypeOffset, NameLength); }
+    void Type(std::string_view text) { SetText(TypeOffset, NameLength, text); }
+    std::string Notes() const { return TextAt(NotesOffset, NotesLength); }
+    std::string CommandName(int command) const;
+    static std::size_t MessageOffset(int command);
+
+    // Every stored field of the library into the record; the three names
+    // upper-cased, notes and command names as they are.
+    void StoreLibrary(const RS232FileBlockClass& library);
+    // Every stored field of the record into the library, the three names
+    // upper-cased; the library's IsFromLibrary flags stay. A command count
+    // that a message cannot hold raises ValueOverflow or SubscriptOutOfRange
+    // before anything of the library has changed.
+    void FillLibrary(RS232FileBlockClass& library) const;
+    // Removes every character below code 32 from the three names, which are
+    // padded again; nothing is trimmed or upper-cased.
+    void RemoveControlCharactersFromNames();
+    // True when the three names, trimmed, are all non-empty.
+    bool HasAllNames() const;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/RecordFile.h"
+
+#include <cstddef>
+#include <functional>
+
+// Saves a database: the records go to the ".TMP", which is flushed to the
+// disk before the old ".DEF" becomes the ".BAK" and the ".TMP" the ".DEF".
+// An empty database deletes the ".DEF" and keeps the ".BAK". Throws
+// FileError; whatever step fails, the ".DEF" or the ".BAK" still holds the
+// last good database.
+void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
+                      const std::function<void(RecordFileWriter&)>& writeRecords);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/DatabaseArray.h"
+#include "model/RS232FileBlockClass.h"
+#include "model/RS232LibraryRecord.h"
+#include "model/SerialClass.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+class UserPrompts;
+
+// The RS232 database module: the libraries in memory, the one record buffer
+// through which every RS232 library file is read and written, the library
+// clipboard and the objects that the library dialogs work on.
+class SerialClassGlobals {
+public:
+    static constexpr const char* DatabaseName = "RS232Serials";
+
+    // The folder and the prompts are those of the application and outlive it.
+    SerialClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts);
+    SerialClassGlobals(const SerialClassGlobals&) = delete;
+    SerialClassGlobals& operator=(const SerialClassGlobals&) = delete;
+
+    DatabaseArray<RS232FileBlockClass> RS232Database;
+    // The database holds at least one library.
+    bool RS232DatabaseAllocated() const { return !RS232Database.IsEmpty(); }
+    RS232LibraryRecord RS232RecordBuffer;
+    RS232FileBlockClass RS232LibraryClipboard;
+    RS232FileBlockClass WorkRS232Library;
+    // The command messages of the library open in the library editor.
+    std::array<SerialClass, RS232FileBlockClass::Commands> EditCommandSerials;
+
+    // Trims and upper-cases the caller's three names (when the database holds
+    // libraries) and returns the first library whose names, trimmed and upper
+    // case, equal them; -1 when none does.
+    int FindRS232Library(std::string& manufacturer, std::string& type, std::string& model) const;
+    // Appends a new, empty library; it is the last.
+    void AddRS232Library();
+    void ClearRS232Database();
+    void RS232LibraryToRecord(int index);
+    void RS232RecordToLibrary(int index);
+    // True when the buffer holds the same library as entry `index`, its
+    // commands matched by name in any order. Leaves the buffer's three names
+    // upper-cased.
+    bool RS232RecordMatchesLibrary(int index);
+
+    // Rebuilds the database from "RS232Serials.DEF". A damaged file is
+    // replaced by its backup once, with a message; failing that the
+    // database starts empty, with a message.
+    void LoadRS232Database();
+    // Writes the database to "RS232Serials.DEF", keeping the previous file
+    // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws
+    // FileError, leaving the last good file in place.
+    void SaveRS232Database();
+    // Reads the first record of an export file or archive member into the
+    // buffer. A file without a whole record raises FileError and leaves the
+    // buffer as it was.
+    void ReadRS232RecordFile(const std::filesystem::path& path);
+
+private:
+    void ReadDatabaseFile();
+
+    const std::filesystem::path& programFolder_;
+    UserPrompts& prompts_;
+};
