@@ -43,4 +43,25 @@ void FillProjector(ProjectorClass& definition, std::string_view manufacturer, st
     definition.CoolDownTime(90);
 }
 
+void FillLibrary(RS232FileBlockClass& library, std::string_view manufacturer, std::string_view type,
+                 std::string_view model)
+{
+    library.Manufacturer(manufacturer);
+    library.MyType(type);
+    library.Model(model);
+    library.Notes("Use the rear port");
+    library.Baudrate(3);
+    library.Parity(2);
+    library.InterByteDelay(12);
+    const char* names[] = {"POWER ON", "POWER OFF", "STATUS", "INPUT 2"};
+    for (int i = 0; i < 4; ++i) {
+        library.Command(i, names[i]);
+        SetMessage(library.My_RS232_String_Class(i), std::string("PW") + char('0' + i) + "\r",
+                   static_cast<uint8_t>(i));
+        library.IsInputNotOutput(i, i % 2 == 0);
+    }
+    SetMessage(library.My_RS232_String_Class(31), "LAST", ContentHex);
+    library.Command(31, "LAST SLOT");
+}
+
 }  // namespace ModelBuilders

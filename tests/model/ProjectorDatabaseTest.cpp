@@ -1,0 +1,240 @@
+#include "ModelBuilders.h"
+#include "model/ApplicationState.h"
+#include "model/ProjectorClassGlobals.h"
+#include "model/RuntimeErrors.h"
+#include "platform/RecordFile.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using ModelBuilders::FileBytes;
+using ModelBuilders::FillProjector;
+
+namespace {
+
+const QString Restoring = "Projector configuration file damaged!\r\nRestoring projector configuration backup!";
+const QString Lost = "Projector configuration file damaged!\r\n all projector configurations have been lost!";
+
+std::string Padded(const std::string& text)
+{
+    return text + std::string(32 - text.size(), ' ');
+}
+
+class ProjectorDatabase : public ::testing::Test {
+protected:
+    static ProjectorDefinitionRecord RecordOf(std::string_view manufacturer, std::string_view model,
+                                              std::string_view notes = "")
+    {
+        ProjectorClass definition;
+        FillProjector(definition, manufacturer, model);
+        definition.Notes(notes);
+        ProjectorDefinitionRecord record;
+        record.StoreDefinition(definition);
+        return record;
+    }
+
+    void WriteDatabase(const std::string& name, std::initializer_list<const ProjectorDefinitionRecord*> records)
+    {
+        folder.WriteBytes(name, FileBytes<ProjectorDefinitionRecord>(records));
+    }
+
+    std::vector<std::string> Order() const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < globals.ProjectorDatabase.Count(); ++i) {
+            const ProjectorClass& definition = globals.ProjectorDatabase[i];
+            names.push_back(FixedText<32>::TrimSpaces(definition.Manufacturer()) + "/" +
+                            FixedText<32>::TrimSpaces(definition.Model()) +
+                            FixedText<256>::TrimSpaces(definition.Notes()));
+        }
+        return names;
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ProjectorClassGlobals globals{folder.path(), prompts};
+};
+
+}  // namespace
+
+TEST_F(ProjectorDatabase, NoFileIsAnEmptyDatabaseEvenWithABackup)
+{
+    const ProjectorDefinitionRecord record = RecordOf("ACME", "PJ");
+    WriteDatabase("Projectors.BAK", {&record});
+    globals.LoadProjectorDatabase();
+    EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
+    EXPECT_EQ(globals.FindProjector("ACME", "PJ"), -1);
+    EXPECT_TRUE(folder.Exists("Projectors.BAK"));
+}
+
+TEST_F(ProjectorDatabase, RecordsWithABlankNameAreSkippedSilently)
+{
+    const ProjectorDefinitionRecord blankModel = RecordOf("ACME", "\t ");
+    WriteDatabase("Projectors.DEF", {&blankModel});
+    globals.LoadProjectorDatabase();
+    EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
+}
+
+TEST_F(ProjectorDatabase, LoadSortsByManufacturerThenModelInByteOrder)
+{
+    const auto bx = RecordOf("B", "X");
+    const auto az = RecordOf("A", "Z");
+    const auto ay1 = RecordOf("A", "Y", "1");
+    const auto accented = RecordOf("\xC9LAN", "A");
+    const auto spaced = RecordOf("A B", "A");
+    const auto ay2 = RecordOf("a", "y", "2");  // upper-cased by the load, then equal to A/Y
+    WriteDatabase("Projectors.DEF", {&bx, &az, &ay1, &accented, &spaced, &ay2});
+
+    globals.LoadProjectorDatabase();
+    EXPECT_EQ(Order(), (std::vector<std::string>{"A/Y1", "A/Y2", "A/Z", "A B/A", "B/X", "\xC9LAN/A"}));
+}
+
+TEST_F(ProjectorDatabase, LoadUpperCasesNamesAndFindComparesWholeFields)
+{
+    auto record = RecordOf("acme", std::string("pj\0-1", 5));
+    WriteDatabase("Projectors.DEF", {&record});
+    globals.LoadProjectorDatabase();
+    ASSERT_EQ(globals.ProjectorDatabase.Count(), 1);
+    EXPECT_EQ(globals.ProjectorDatabase[0].Manufacturer(), Padded("ACME"));
+    EXPECT_EQ(globals.ProjectorDatabase[0].Model(), Padded("PJ-1"));
+
+    EXPECT_EQ(globals.FindProjector("ACME", "PJ-1"), 0);
+    EXPECT_EQ(globals.FindProjector(Padded("acme"), "pj-1"), 0);
+    EXPECT_EQ(globals.FindProjector(" ACME", "PJ-1"), -1);  // not trimmed
+
+    globals.WorkProjector.Manufacturer("Acme");
+    globals.WorkProjector.Model("Pj-1");
+    EXPECT_EQ(globals.FindWorkProjector(), 0);
+    ProjectorDefinitionRecord block;
+    block.Manufacturer("ACME");
+    block.Model("PJ-2");
+    EXPECT_EQ(globals.FindConfigProjector(block), -1);
+}
+
+TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
+{
+    globals.AddProjectorDefinition();
+    ProjectorClass& definition = globals.ProjectorDatabase[0];
+    FillProjector(definition, "ACME", "Pj-100");  // a model may keep its case until the next load
+    ModelBuilders::SetMessage(definition.My_RS232_String_Class(21), std::string(32, '\x7F'), ContentHex);
+    globals.SaveProjectorDatabase();
+    EXPECT_EQ(folder.ReadBytes("Projectors.DEF").size(), 2084u);
+
+    ProjectorClassGlobals loaded(folder.path(), prompts);
+    loaded.LoadProjectorDatabase();
+    ASSERT_EQ(loaded.ProjectorDatabase.Count(), 1);
+    definition.Model("PJ-100");
+    EXPECT_TRUE(loaded.ProjectorDatabase[0].IsSameAs(definition));
+    EXPECT_EQ(loaded.ProjectorDatabase[0].My_RS232_String_Class(21).NumberOfBytes(), 32);
+}
+
+TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackup)
+{
+    const auto good = RecordOf("GOOD", "ONE");
+    auto bad = RecordOf("BAD", "ONE");
+    bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 3, 40);
+    WriteDatabase("Projectors.DEF", {&good, &bad});
+    WriteDatabase("Projectors.BAK", {&good});
+
+    prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
+    globals.LoadProjectorDatabase();
+    EXPECT_EQ(Order(), std::vector<std::string>{"GOOD/ONE"});
+    EXPECT_FALSE(folder.Exists("Projectors.BAK"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DEF").size(), 2084u);
+}
+
+TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupLeaveAnEmptyDatabase)
+{
+    auto bad = RecordOf("BAD", "ONE");
+    bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 40);
+    WriteDatabase("Projectors.DEF", {&bad});
+    WriteDatabase("Projectors.BAK", {&bad});
+
+    prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    globals.LoadProjectorDatabase();
+    EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
+    EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+}
+
+TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLost)
+{
+    const auto good = RecordOf("GOOD", "ONE");
+    auto bad = RecordOf("BAD", "ONE");
+    bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 24, 999);
+    WriteDatabase("Projectors.DEF", {&good, &bad});
+
+    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    globals.LoadProjectorDatabase();
+    EXPECT_FALSE(globals.ProjectorDatabaseAllocated());  // not even the good record
+    EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+}
+
+TEST_F(ProjectorDatabase, SavingAnEmptyDatabaseDeletesTheFileAndKeepsTheBackup)
+{
+    globals.AddProjectorDefinition();
+    FillProjector(globals.ProjectorDatabase[0]);
+    globals.SaveProjectorDatabase();
+    const std::string first = folder.ReadBytes("Projectors.DEF");
+    globals.SaveProjectorDatabase();
+    EXPECT_EQ(folder.ReadBytes("Projectors.BAK"), first);
+
+    globals.ClearProjectorDatabase();
+    globals.SaveProjectorDatabase();
+    EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_TRUE(folder.Exists("Projectors.BAK"));
+}
+
+TEST_F(ProjectorDatabase, FailedRenameLeavesTheLastGoodDatabase)
+{
+    globals.AddProjectorDefinition();
+    FillProjector(globals.ProjectorDatabase[0], "FIRST", "ONE");
+    globals.SaveProjectorDatabase();
+    const std::string saved = folder.ReadBytes("Projectors.DEF");
+    globals.AddProjectorDefinition();
+    FillProjector(globals.ProjectorDatabase[1], "SECOND", "ONE");
+
+    std::filesystem::create_directories(folder / "Projectors.BAK" / "in the way");
+    EXPECT_THROW(globals.SaveProjectorDatabase(), FileError);
+    EXPECT_EQ(folder.ReadBytes("Projectors.DEF"), saved);
+
+    ProjectorClassGlobals loaded(folder.path(), prompts);
+    loaded.LoadProjectorDatabase();
+    EXPECT_EQ(loaded.ProjectorDatabase.Count(), 1);
+}
+
+TEST_F(ProjectorDatabase, BufferTransfersReachTheLastDefinitionAndTheWorkProjector)
+{
+    EXPECT_THROW(globals.ProjectorRecordToLastDefinition(), SubscriptOutOfRange);
+    globals.ProjectorRecordBuffer = RecordOf("ACME", "PJ", "notes");
+    globals.ProjectorRecordToWorkProjector();
+    EXPECT_EQ(globals.WorkProjector.Notes().substr(0, 5), "notes");
+
+    globals.AddProjectorDefinition();
+    globals.AddProjectorDefinition();
+    ProjectorClass& first = globals.ProjectorDatabase[0];  // stays valid while the array grows
+    globals.ProjectorRecordToLastDefinition();
+    EXPECT_TRUE(globals.ProjectorDatabase[1].IsSameAs(globals.WorkProjector));
+    EXPECT_EQ(&first, &globals.ProjectorDatabase[0]);
+    EXPECT_EQ(first.Manufacturer(), Padded(""));
+    EXPECT_THROW(globals.ProjectorDefinitionToRecord(2), SubscriptOutOfRange);
+}
+
+TEST(ApplicationStateDatabases, DatabasesLiveInTheProgramFolder)
+{
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state(folder.path(), prompts);
+    state.Projectors.AddProjectorDefinition();
+    FillProjector(state.Projectors.ProjectorDatabase[0]);
+    state.Projectors.SaveProjectorDatabase();
+    state.RS232Libraries.AddRS232Library();
+    ModelBuilders::FillLibrary(state.RS232Libraries.RS232Database[0]);
+    state.RS232Libraries.SaveRS232Database();
+    EXPECT_TRUE(folder.Exists("Projectors.DEF"));
+    EXPECT_TRUE(folder.Exists("RS232Serials.DEF"));
+}
