@@ -1,5 +1,6 @@
 #include "ModelBuilders.h"
 #include "model/ApplicationState.h"
+#include "model/ConfigurationRecord.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/RuntimeErrors.h"
 #include "platform/RecordFile.h"
@@ -109,10 +110,12 @@ TEST_F(ProjectorDatabase, LoadUpperCasesNamesAndFindComparesWholeFields)
     globals.WorkProjector.Manufacturer("Acme");
     globals.WorkProjector.Model("Pj-1");
     EXPECT_EQ(globals.FindWorkProjector(), 0);
-    ProjectorDefinitionRecord block;
-    block.Manufacturer("ACME");
-    block.Model("PJ-2");
+    ConfigProjectorBlockRecord block;
+    block.Manufacturer = "acme";
+    block.Model = "PJ-2";
     EXPECT_EQ(globals.FindConfigProjector(block), -1);
+    block.Model = "PJ-1";
+    EXPECT_EQ(globals.FindConfigProjector(block), 0);
 }
 
 TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
