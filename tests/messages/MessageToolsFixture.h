@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/ApplicationState.h"
+#include "model/SerialClass.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+// A fresh application state in a fresh program folder, with the name tables
+// filled as at start-up.
+class MessageToolsTest : public ::testing::Test {
+protected:
+    MessageToolsTest() { state.Names.InitNameTables(); }
+    ~MessageToolsTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
+
+    // Sets the message's bytes from (type, value) pairs.
+    static void SetBytes(SerialClass& message, std::initializer_list<std::pair<uint8_t, uint8_t>> bytes)
+    {
+        RS232_String_Class& string = message.MyRS232StringClass();
+        int i = 0;
+        for (const auto& [type, value] : bytes) {
+            string.ContentTypes(i, type);
+            string.ContentBytes(i, value);
+            ++i;
+        }
+        string.NumberOfBytes(i);
+    }
+
+    static std::shared_ptr<VolumeExtensionClass> AddVolumeFormat(SerialClass& message)
+    {
+        auto format = std::make_shared<VolumeExtensionClass>();
+        format->Clear();
+        message.VolumeExtension(format);
+        return format;
+    }
+
+    // Runs the action on the next modal window that opens, from inside its
+    // own event loop, then lets the caller's modal call return.
+    static void WhenModalOpens(std::function<void(QWidget*)> action)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [action, poll] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) {
+                QTimer::singleShot(10, *poll);
+                return;
+            }
+            action(modal);
+            *poll = nullptr;
+        };
+        QTimer::singleShot(0, *poll);
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state{folder.path(), prompts};
+};

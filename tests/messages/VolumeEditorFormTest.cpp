@@ -1,0 +1,209 @@
+#include "editor/HEXentry.h"
+#include "editor/IntegerEntry.h"
+#include "messages/MessageDialogs.h"
+#include "messages/VolumeEditorForm.h"
+#include "MessageToolsFixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+class VolumeEditorFormTest : public MessageToolsTest {
+protected:
+    VolumeEditorFormTest()
+    {
+        SetBytes(message, {{ContentAscii, 'V'}, {ContentVariable, 0}});
+        format = AddVolumeFormat(message);
+        format->MinVolume(0);
+        format->MaxVolume(100);
+        format->VolumeStep(5);
+        format->StartUpVolume(20);
+        format->VolumeMessageFormat(VolumeExtensionClass::DecimalInAscii);
+        format->VolumeNumberOfBytes(3);
+        format->UseLevelForVolume(true);
+        format->VolumeInsertByteNumber(2);
+        state.Messages.WorkSerial = &message;
+    }
+
+    // Types a value into an entry as the user does, ending with Enter.
+    template <typename Entry>
+    static void TypeInto(Entry* entry, const QString& text)
+    {
+        auto* box = entry->template findChild<QLineEdit*>();
+        ASSERT_NE(box, nullptr);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    SerialClass message;
+    std::shared_ptr<VolumeExtensionClass> format;
+};
+
+}  // namespace
+
+TEST_F(VolumeEditorFormTest, OpensWithTheStoredFormatChecked)
+{
+    VolumeEditorForm form(state);
+    EXPECT_EQ(form.windowTitle(), "Volume String Editor");
+    EXPECT_EQ(form.MaximumLevel->return_value(), 100);
+    EXPECT_EQ(form.MaximumLevelInHex->return_value(), 100);
+    EXPECT_EQ(form.VolumeStep->return_value(), 5);
+    EXPECT_TRUE(form.MessageFormat[0]->isChecked());
+    EXPECT_TRUE(form.NumberOfBytes[2]->isChecked());
+    EXPECT_TRUE(form.FirstByteIs[1]->isChecked());
+    EXPECT_EQ(form.ErrorLabel->text(), "Message Format is Ok");
+    EXPECT_EQ(form.DemoText->text(), R"("0","0","0")");
+    EXPECT_EQ(form.Label4->text(), "Value = 0 or 0 in Hex");
+    EXPECT_FALSE(form.FirstByteFrame->isEnabled());
+    EXPECT_FALSE(form.HexLabel[0]->isEnabled()) << "no hexadecimal mirrors in the decimal format";
+}
+
+TEST_F(VolumeEditorFormTest, StoredCodesOutOfRangeOpenAsDefaults)
+{
+    format->VolumeMessageFormat(7);
+    format->VolumeNumberOfBytes(9);
+    VolumeEditorForm form(state);
+    EXPECT_TRUE(form.MessageFormat[0]->isChecked());
+    EXPECT_TRUE(form.NumberOfBytes[0]->isChecked());
+    EXPECT_EQ(form.ErrorLabel->text(), "Error Not Enough Bytes For Message");
+    EXPECT_EQ(form.DemoText->text(), "ERROR");
+    EXPECT_FALSE(form.Label4->isEnabled());
+}
+
+TEST_F(VolumeEditorFormTest, EntriesAndMirrorsFollowEachOther)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.MaximumLevel, "255");
+    EXPECT_EQ(form.MaximumLevelInHex->return_value(), 255);
+    EXPECT_EQ(form.ErrorLabel->text(), "Message Format is Ok");
+    form.MessageFormat[1]->click();
+    form.NumberOfBytes[1]->click();
+    TypeInto(form.MinimumLevelInHex, "FF80");
+    EXPECT_EQ(form.MinimumLevel->return_value(), -128);
+    EXPECT_EQ(form.ErrorLabel->text(), "Error Not Enough Bytes For Message")
+        << "255 reads as negative in two hex digits";
+    TypeInto(form.VolumeStepInHex, "FFFF");
+    EXPECT_EQ(form.VolumeStep->return_value(), 0) << "the step entry keeps its range";
+    EXPECT_EQ(form.VolumeStepInHex->return_value(), 0);
+    EXPECT_EQ(form.ErrorLabel->text(), "Error Volume Step = 0");
+}
+
+TEST_F(VolumeEditorFormTest, PowerDownLevelDisablesTheStartLevel)
+{
+    format->StartUpVolume(500);
+    VolumeEditorForm form(state);
+    EXPECT_EQ(form.ErrorLabel->text(), "Error Start > Max level");
+    form.UsePowerDownCheck->click();
+    EXPECT_EQ(form.ErrorLabel->text(), "Message Format is Ok");
+    EXPECT_FALSE(form.PowerUp->isEnabled());
+    EXPECT_FALSE(form.FixedLevelLabel[0]->isEnabled());
+}
+
+TEST_F(VolumeEditorFormTest, RawFormatAllowsAtMostTwoBytes)
+{
+    format->VolumeNumberOfBytes(4);
+    VolumeEditorForm form(state);
+    form.MessageFormat[2]->click();
+    EXPECT_TRUE(form.NumberOfBytes[1]->isChecked());
+    EXPECT_FALSE(form.NumberOfBytes[2]->isEnabled());
+    EXPECT_FALSE(form.NumberOfBytes[3]->isEnabled());
+    EXPECT_TRUE(form.FirstByteFrame->isEnabled());
+    form.FirstByteIs[0]->click();
+    EXPECT_EQ(form.DemoText->text(), R"("0","0" or "00","00"in HEX)");
+    form.MessageFormat[1]->click();
+    EXPECT_TRUE(form.NumberOfBytes[3]->isEnabled());
+}
+
+TEST_F(VolumeEditorFormTest, TestLevelStaysInTheRange)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    form.PowerUp->click();
+    EXPECT_EQ(form.TestLevel(), 20);
+    EXPECT_EQ(form.DemoText->text(), R"("0","2","0")");
+    for (int i = 0; i < 30; ++i) form.Up->click();
+    EXPECT_EQ(form.TestLevel(), 100);
+    TypeInto(form.MaximumLevel, "50");
+    EXPECT_EQ(form.TestLevel(), 50) << "a smaller range pulls the level in";
+    EXPECT_EQ(form.Label4->text(), "Value = 50 or 32 in Hex");
+    for (int i = 0; i < 30; ++i) form.Down->click();
+    EXPECT_EQ(form.TestLevel(), 0);
+}
+
+TEST_F(VolumeEditorFormTest, DoneWithAFaultKeepsTheDialogOpen)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.VolumeStep, "0");
+    prompts.ExpectMessage("Cannot exit there is an error in the configuration", "Error!", PromptButtons::Ok,
+                          PromptIcon::Exclamation);
+    form.Done->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(format->VolumeStep(), 5);
+}
+
+TEST_F(VolumeEditorFormTest, DoneStoresTheFormatAndReportsTheChange)
+{
+    int repaints = 0;
+    const auto token = message.ForceRepaint.Subscribe([&] { ++repaints; });
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.MinimumLevel, "-10");
+    form.NumberOfBytes[3]->click();
+    form.Done->click();
+    message.ForceRepaint.Unsubscribe(token);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(state.Messages.VolumeParametersChanged);
+    ASSERT_TRUE(message.VolumeExtension());
+    EXPECT_EQ(message.VolumeExtension()->MinVolume(), -10);
+    EXPECT_EQ(message.VolumeExtension()->VolumeNumberOfBytes(), 4);
+    EXPECT_TRUE(message.VolumeExtension()->UseLevelForVolume()) << "not the editor's to change";
+    EXPECT_EQ(message.VolumeExtension()->VolumeInsertByteNumber(), 2);
+    EXPECT_GE(repaints, 1);
+}
+
+TEST_F(VolumeEditorFormTest, UnchangedDoneAndCancelReportNoChange)
+{
+    {
+        VolumeEditorForm form(state);
+        form.show();
+        state.Messages.VolumeParametersChanged = true;
+        form.Done->click();
+        EXPECT_FALSE(state.Messages.VolumeParametersChanged);
+    }
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.MaximumLevel, "60");
+    state.Messages.VolumeParametersChanged = true;
+    form.CancelCommand->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(state.Messages.VolumeParametersChanged);
+    EXPECT_EQ(format->MaxVolume(), 100);
+}
+
+TEST_F(VolumeEditorFormTest, OpenedModallyOnlyForAMessageWithAFormat)
+{
+    WhenModalOpens([](QWidget* modal) {
+        auto* form = qobject_cast<VolumeEditorForm*>(modal);
+        ASSERT_NE(form, nullptr);
+        form->MessageFormat[2]->click();
+        form->Done->click();
+    });
+    ShowVolumeEditor(state, nullptr);
+    EXPECT_TRUE(state.Messages.VolumeParametersChanged);
+    EXPECT_EQ(format->VolumeMessageFormat(), VolumeExtensionClass::RawBytes);
+
+    message.VolumeExtension(nullptr);
+    ShowVolumeEditor(state, nullptr);
+    EXPECT_FALSE(state.Messages.VolumeParametersChanged);
+    EXPECT_FALSE(message.VolumeExtension());
+}
