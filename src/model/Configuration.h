@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ConfigurationRecord.h"
+#include "model/ProjectorClass.h"
 #include "model/SerialClass.h"
 
 #include <array>
@@ -9,7 +10,8 @@
 
 // The configuration being edited: the record that is stored and downloaded,
 // whether it changed since it was opened or saved, its file, and the objects
-// the editors work on, filled from the record and copied back after edits.
+// the editors work on (ConfigSerialStrings, ConfigProjector), filled from the
+// record and copied back after edits.
 class Configuration {
 public:
     static constexpr int SerialStrings = 41;  // the last one is never transferred
@@ -29,6 +31,13 @@ public:
     void StoreSerialSlotToConfig(int i);
     void LoadSerialSlotFromConfig(int i);
 
+    // The projector object, created on first use, and its transfers to and
+    // from the record's projector block (whose reserved words stay as they are).
+    ProjectorClass& ConfigProjector();
+    void StoreProjectorToConfig();
+    void LoadProjectorFromConfig();
+
 private:
     std::array<std::unique_ptr<SerialClass>, SerialStrings> serialStrings_;
+    std::unique_ptr<ProjectorClass> projector_;
 };

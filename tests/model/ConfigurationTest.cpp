@@ -114,3 +114,44 @@ TEST(Configuration, SlotIndicesAreChecked)
     config->Record.ConfigSerialSlots[0].NumberOfBytes = 256;
     EXPECT_THROW(config->LoadSerialSlotFromConfig(0), ValueOverflow);
 }
+
+TEST(Configuration, ProjectorSurvivesStoreAndLoadWithFullMessages)
+{
+    auto config = std::make_unique<Configuration>();
+    ProjectorClass& projector = config->ConfigProjector();
+    projector.Manufacturer("BRIGHTVIEW");
+    projector.Model("X200");
+    projector.Notes("lamp \"eco\" mode");
+    projector.Baudrate(4);
+    projector.Parity(2);
+    projector.InterByteDelay(3);
+    projector.InterCommandDelay(250);
+    projector.WarmUpTime(30);
+    projector.CoolDownTime(90);
+    projector.InUse(24, true);
+    projector.ReplyRequired(12, true);
+    RS232_String_Class& full = projector.My_RS232_String_Class(7);
+    full.NumberOfBytes(32);
+    for (int j = 0; j < 32; ++j) {
+        full.ContentBytes(j, static_cast<uint8_t>(200 + j));
+        full.ContentTypes(j, static_cast<uint8_t>(j % 7));
+    }
+    VolumeExtensionClass& volume = projector.My_VolumeExtensionClass();
+    volume.Clear();
+    volume.UseLevelForVolume(true);
+    volume.UsePreviousLevel(true);
+    volume.VolumeInsertByteNumber(5);
+    volume.MaxVolume(63);
+    volume.VolumeNumberOfBytes(2);
+    volume.VolumeFirstByteIsLow(true);
+    config->Record.ConfigProjectorBlock.Reserved = {8, 9};
+    config->StoreProjectorToConfig();
+    EXPECT_EQ(config->Record.ConfigProjectorBlock.Messages[7].ContentBytes[31], 231);
+    EXPECT_EQ(config->Record.ConfigProjectorBlock.Reserved[1], 9);  // not the projector's
+
+    auto other = std::make_unique<Configuration>();
+    other->Record = config->Record;
+    other->LoadProjectorFromConfig();
+    EXPECT_TRUE(other->ConfigProjector().IsSameAs(projector));
+    EXPECT_EQ(other->ConfigProjector().My_RS232_String_Class(7).NumberOfBytes(), 32);
+}
