@@ -1,12 +1,8 @@
 #include "model/ConfigText.h"
 #include "model/ConfigTextSequence.h"
-#include "platform/RecordFile.h"
+#include "platform/WholeFile.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -169,9 +165,5 @@ void ParseConfigText(std::string_view text, ConfigurationRecord& record)
 
 void ReadConfigText(const std::filesystem::path& path, ConfigurationRecord& record)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("cannot open '" + path.string() + "': " + std::strerror(errno));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError("cannot read '" + path.string() + "': " + std::strerror(errno));
-    ParseConfigText(text, record);
+    ParseConfigText(ReadWholeFile(path), record);
 }

@@ -1,10 +1,8 @@
 #include "model/ConfigText.h"
 #include "model/ConfigTextSequence.h"
-#include "platform/RecordFile.h"
+#include "platform/WholeFile.h"
 
 #include <charconv>
-#include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -57,10 +55,5 @@ std::string ConfigTextOf(const ConfigurationRecord& record)
 
 void WriteConfigText(const std::filesystem::path& path, const ConfigurationRecord& record)
 {
-    const std::string text = ConfigTextOf(record);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("cannot create '" + path.string() + "': " + std::strerror(errno));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) throw FileError("cannot write '" + path.string() + "': " + std::strerror(errno));
+    WriteWholeFile(path, ConfigTextOf(record));
 }

@@ -1,5 +1,8 @@
 #include "platform/ZipArchive.h"
 
+#include "platform/FolderListing.h"
+#include "platform/RecordFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -40,15 +43,11 @@ void WriteEmptyArchive(const fs::path& archivePath)
 
 std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
 {
-    std::error_code error;
-    std::vector<fs::path> files;
-    fs::directory_iterator entries(folder, error);
-    if (error) throw ZipError("cannot read the folder " + Quoted(folder) + ": " + error.message());
-    for (const auto& entry : entries) {
-        if (entry.is_regular_file(error)) files.push_back(entry.path());
+    try {
+        return OrdinaryFilesMatching(folder, "*");
+    } catch (const FileError& error) {
+        throw ZipError(error.what());
     }
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 struct ArchiveCloser {
@@ -99,14 +98,6 @@ bool IsPlainFileName(std::string_view name)
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
-std::string LowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
@@ -137,34 +128,6 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
 }
 
 }  // namespace
-
-bool MatchesMask(std::string_view name, std::string_view mask)
-{
-    // Iterative wildcard match with one back-tracking point for the last '*'.
-    std::size_t n = 0;
-    std::size_t m = 0;
-    std::size_t starMask = std::string_view::npos;
-    std::size_t starName = 0;
-    const auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    };
-    while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && same(mask[m], name[n])))) {
-            ++n;
-            ++m;
-        } else if (m < mask.size() && mask[m] == '*') {
-            starMask = m++;
-            starName = n;
-        } else if (starMask != std::string_view::npos) {
-            m = starMask + 1;
-            n = ++starName;
-        } else {
-            return false;
-        }
-    }
-    while (m < mask.size() && mask[m] == '*') ++m;
-    return m == mask.size();
-}
 
 void CompressFolder(const fs::path& folder, const fs::path& archivePath)
 {
@@ -202,7 +165,7 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
         if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
         const std::string name = rawName;
         if (!MatchesMask(name, mask)) continue;
-        if (!IsPlainFileName(name) || !takenNames.insert(LowerCase(name)).second) {
+        if (!IsPlainFileName(name) || !takenNames.insert(LowerCaseAscii(name)).second) {
             result.skipped.push_back(name);
             continue;
         }

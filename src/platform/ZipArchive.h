@@ -31,6 +31,3 @@ struct ExtractionResult {
 // the archive cannot be read or a member cannot be written.
 ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, std::string_view mask,
                                  const std::filesystem::path& folder);
-
-// True when name matches mask, letter case ignored (ASCII).
-bool MatchesMask(std::string_view name, std::string_view mask);

@@ -1,0 +1,77 @@
+#include "platform/FolderListing.h"
+
+#include "platform/RecordFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameLetter(char a, char b)
+{
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+}  // namespace
+
+std::string LowerCaseAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool MatchesMask(std::string_view name, std::string_view mask)
+{
+    // Iterative wildcard match with one back-tracking point for the last '*'.
+    std::size_t n = 0;
+    std::size_t m = 0;
+    std::size_t starMask = std::string_view::npos;
+    std::size_t starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && SameLetter(mask[m], name[n])))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+std::vector<fs::path> OrdinaryFilesMatching(const fs::path& folder, std::string_view mask)
+{
+    std::error_code error;
+    fs::directory_iterator entries(folder, error);
+    if (error) throw FileError("cannot list '" + folder.string() + "': " + error.message());
+    std::vector<fs::path> files;
+    for (const auto& entry : entries) {
+        if (entry.is_regular_file(error) && MatchesMask(entry.path().filename().string(), mask)) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+        const std::string left = a.filename().string();
+        const std::string right = b.filename().string();
+        const std::string lowerLeft = LowerCaseAscii(left);
+        const std::string lowerRight = LowerCaseAscii(right);
+        return lowerLeft != lowerRight ? lowerLeft < lowerRight : left < right;
+    });
+    return files;
+}
+
+void DeleteOrdinaryFiles(const fs::path& folder)
+{
+    // One pass: a file that cannot be deleted stops it with an error.
+    for (const fs::path& file : OrdinaryFilesMatching(folder, "*")) DeleteFileIfExists(file);
+}

@@ -1,0 +1,82 @@
+#include "platform/FolderListing.h"
+#include "platform/RecordFile.h"
+#include "platform/WholeFile.h"
+#include "support/TempProgramFolder.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+namespace {
+
+std::vector<std::string> Names(const std::vector<fs::path>& files)
+{
+    std::vector<std::string> names;
+    for (const fs::path& file : files) names.push_back(file.filename().string());
+    return names;
+}
+
+// The immutable flag stops even the superuser from deleting the file.
+bool SetImmutable(const fs::path& file, bool immutable)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+}
+
+}  // namespace
+
+TEST(FolderListing, MatchesInNameOrderIgnoringLetterCase)
+{
+    TempProgramFolder folder;
+    for (const char* name : {"rs001.rst", "IR001.IRT", "ir000.irt", "Config.tmp", "IR002.IRT.bak"}) {
+        WriteWholeFile(folder / name, name);
+    }
+    fs::create_directory(folder / "IR003.IRT");  // a folder is no member
+
+    EXPECT_THAT(Names(OrdinaryFilesMatching(folder.path(), "*.IRT")), ElementsAre("ir000.irt", "IR001.IRT"));
+    EXPECT_THAT(Names(OrdinaryFilesMatching(folder.path(), "config.TMP")), ElementsAre("Config.tmp"));
+    EXPECT_THROW(OrdinaryFilesMatching(folder / "missing", "*"), FileError);
+
+    EXPECT_TRUE(MatchesMask("IR000.IRT", "IR???.irt"));
+    EXPECT_TRUE(MatchesMask("a.b.irt", "*.irt"));
+    EXPECT_FALSE(MatchesMask("IR00.IRT", "IR???.IRT"));
+
+    DeleteOrdinaryFiles(folder.path());
+    EXPECT_TRUE(OrdinaryFilesMatching(folder.path(), "*").empty());
+    EXPECT_TRUE(fs::is_directory(folder / "IR003.IRT"));
+}
+
+TEST(FolderListing, EmptyingStopsAtAFileItCannotDelete)
+{
+    TempProgramFolder folder;
+    WriteWholeFile(folder / "a.txt", "a");
+    WriteWholeFile(folder / "b.txt", "b");
+    if (!SetImmutable(folder / "a.txt", true)) GTEST_SKIP() << "this file system cannot lock a file";
+    EXPECT_THROW(DeleteOrdinaryFiles(folder.path()), FileError);
+    EXPECT_TRUE(SetImmutable(folder / "a.txt", false));
+    EXPECT_TRUE(fs::exists(folder / "b.txt"));  // stopped at the first failure
+}
+
+TEST(WholeFile, WritesAndReadsEveryByte)
+{
+    TempProgramFolder folder;
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    WriteWholeFile(folder / "b.bin", bytes);
+    EXPECT_EQ(ReadWholeFile(folder / "b.bin"), bytes);
+    EXPECT_THROW(ReadWholeFile(folder / "none.bin"), FileError);
+    EXPECT_THROW(WriteWholeFile(folder / "no" / "b.bin", bytes), FileError);
+}
