@@ -2,6 +2,7 @@
 
 #include "model/Configuration.h"
 #include "model/DeviceTypes.h"
+#include "model/IRClassGlobals.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClassGlobals.h"
@@ -53,6 +54,9 @@ public:
 
     // Device types known to the port searches, built once at start-up.
     DeviceTypeTable DeviceTypes;
+
+    // The IR database with its record buffers, clipboard and work objects.
+    IRClassGlobals IR;
 
     Configuration Config;  // the configuration being edited
 

@@ -1,0 +1,144 @@
+#include "model/IRClassGlobals.h"
+
+#include "model/RuntimeErrors.h"
+#include "platform/Windows1252.h"
+
+namespace {
+
+std::string FindForm(std::string_view name)
+{
+    return UpperCase1252(FixedText<16>::TrimSpaces(name));
+}
+
+}  // namespace
+
+IRclass& IRClassGlobals::IRDatabase(int i)
+{
+    if (i < 0 || i >= IRDatabaseSize()) throw SubscriptOutOfRange("IR database index " + std::to_string(i));
+    return *irDatabase_[static_cast<std::size_t>(i)];
+}
+
+const IRclass& IRClassGlobals::IRDatabase(int i) const
+{
+    return const_cast<IRClassGlobals*>(this)->IRDatabase(i);
+}
+
+IRclass& IRClassGlobals::AddIRLibrary()
+{
+    if (IRDatabaseSize() >= MaximumLibraries)
+        throw ValueOverflow("the IR database holds at most " + std::to_string(MaximumLibraries) + " libraries");
+    irDatabase_.push_back(std::make_unique<IRclass>());
+    return *irDatabase_.back();
+}
+
+void IRClassGlobals::RemoveIRLibrary(int i)
+{
+    if (i < 0 || i >= IRDatabaseSize()) return;
+    irDatabase_.erase(irDatabase_.begin() + i);
+}
+
+int16_t IRClassGlobals::FindIRLibrary(std::string& manufacturer, std::string& irType, std::string& model) const
+{
+    if (!IRDatabaseAllocated()) return -1;
+    manufacturer = FindForm(manufacturer);
+    irType = FindForm(irType);
+    model = FindForm(model);
+    for (int i = 0; i < IRDatabaseSize(); ++i) {
+        const IRclass& library = *irDatabase_[static_cast<std::size_t>(i)];
+        if (FindForm(library.Manufacturer()) == manufacturer && FindForm(library.IRtype()) == irType &&
+            FindForm(library.Model()) == model)
+            return static_cast<int16_t>(i);
+    }
+    return -1;
+}
+
+int16_t IRClassGlobals::FindIRLibrary(FixedText<16>& manufacturer, FixedText<16>& irType, FixedText<16>& model) const
+{
+    std::string m = manufacturer.full();
+    std::string t = irType.full();
+    std::string n = model.full();
+    const int16_t found = FindIRLibrary(m, t, n);
+    manufacturer = m;
+    irType = t;
+    model = n;
+    return found;
+}
+
+void IRClassGlobals::CheckBuffersHoldHeaderCommands() const
+{
+    if (IRCommandRecordBuffers.size() < IRHeaderRecordBuffer.Num_commands)
+        throw SubscriptOutOfRange("the IR header counts " + std::to_string(IRHeaderRecordBuffer.Num_commands) +
+                                  " commands but the buffers hold " + std::to_string(IRCommandRecordBuffers.size()));
+}
+
+void IRClassGlobals::IRLibraryToRecord(int i)
+{
+    const IRclass& library = IRDatabase(i);
+    IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
+    header.Manufacturer = library.ManufacturerField();
+    header.IRtype = library.IRtypeField();
+    header.Model = library.ModelField();
+    header.Comment = library.CommentField();
+    header.InterPeriod0 = library.InterPeriod0();
+    header.InterPeriod1 = library.InterPeriod1();
+    header.Num_commands = library.Num_commands();
+
+    // The per-command inter-period bytes are never carried: they stay 0.
+    IRCommandRecordBuffers.assign(header.Num_commands, IRCommandRecord{});
+    for (std::size_t c = 0; c < IRCommandRecordBuffers.size(); ++c) {
+        const IRCommandClass& command = *library.IRCommands(static_cast<int>(c));
+        IRCommandRecord& entry = IRCommandRecordBuffers[c];
+        entry.Mode = command.Mode();
+        entry.Name = command.NameField();
+        entry.PartData(IRPart::Repeat) = command.Part(IRPart::Repeat);
+        entry.PartData(IRPart::Start) = command.Part(IRPart::Start);
+    }
+}
+
+void IRClassGlobals::IRRecordToLibrary(int i)
+{
+    IRclass& library = IRDatabase(i);
+    CheckBuffersHoldHeaderCommands();
+    const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
+    library.Clear();
+    library.Manufacturer(header.Manufacturer.full());
+    library.IRtype(header.IRtype.full());
+    library.Model(header.Model.full());
+    library.Comment(header.Comment.full());
+    library.InterPeriod0(header.InterPeriod0);
+    library.InterPeriod1(header.InterPeriod1);
+    for (std::size_t c = 0; c < header.Num_commands; ++c) {
+        const IRCommandRecord& entry = IRCommandRecordBuffers[c];
+        IRCommandClass& command = library.AddIRCommand();
+        command.Mode(entry.Mode);
+        command.Name(entry.Name.full());
+        command.Part(IRPart::Repeat, entry.PartData(IRPart::Repeat));
+        command.Part(IRPart::Start, entry.PartData(IRPart::Start));
+    }
+}
+
+// Names and comment compare exactly, case and spaces included; commands are
+// matched by name, so their order does not matter.
+bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
+{
+    const IRclass& library = IRDatabase(i);
+    CheckBuffersHoldHeaderCommands();
+    const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
+    if (library.ManufacturerField() != header.Manufacturer || library.IRtypeField() != header.IRtype ||
+        library.ModelField() != header.Model || library.CommentField() != header.Comment)
+        return false;
+    if (library.InterPeriod0() != header.InterPeriod0 || library.InterPeriod1() != header.InterPeriod1 ||
+        library.Num_commands() != header.Num_commands)
+        return false;
+    for (std::size_t c = 0; c < header.Num_commands; ++c) {
+        const IRCommandRecord& entry = IRCommandRecordBuffers[c];
+        std::shared_ptr<IRCommandClass> match;
+        for (int k = 0; k < library.Num_commands() && !match; ++k)
+            if (library.IRCommands(k)->NameField() == entry.Name) match = library.IRCommands(k);
+        if (!match) return false;
+        if (match->Mode() != entry.Mode || match->Part(IRPart::Repeat) != entry.PartData(IRPart::Repeat) ||
+            match->Part(IRPart::Start) != entry.PartData(IRPart::Start))
+            return false;
+    }
+    return true;
+}

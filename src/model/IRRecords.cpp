@@ -1,0 +1,73 @@
+#include "model/IRRecords.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+using namespace IRRecordLayout;
+
+namespace {
+
+void CheckLength(const FixedRecord& record)
+{
+    if (record.size() < RecordLength) throw std::out_of_range("IR record shorter than 275 bytes");
+}
+
+}  // namespace
+
+void IRLibraryHeaderRecord::ReadFrom(const FixedRecord& record)
+{
+    CheckLength(record);
+    Manufacturer = record.TextAt(ManufacturerOffset, 16);
+    IRtype = record.TextAt(IRtypeOffset, 16);
+    Model = record.TextAt(ModelOffset, 16);
+    Comment = record.TextAt(CommentOffset, 160);
+    InterPeriod0 = record.ByteAt(InterPeriod0Offset);
+    InterPeriod1 = record.ByteAt(InterPeriod1Offset);
+    Num_commands = record.ByteAt(NumCommandsOffset);
+    std::copy_n(record.data() + UnusedOffset, UnusedLength, Unused.begin());
+}
+
+void IRLibraryHeaderRecord::WriteTo(FixedRecord& record) const
+{
+    CheckLength(record);
+    record.SetText(ManufacturerOffset, 16, Manufacturer.full());
+    record.SetText(IRtypeOffset, 16, IRtype.full());
+    record.SetText(ModelOffset, 16, Model.full());
+    record.SetText(CommentOffset, 160, Comment.full());
+    record.SetByte(InterPeriod0Offset, InterPeriod0);
+    record.SetByte(InterPeriod1Offset, InterPeriod1);
+    record.SetByte(NumCommandsOffset, Num_commands);
+    std::copy(Unused.begin(), Unused.end(), record.data() + UnusedOffset);
+}
+
+void IRCommandRecord::ReadFrom(const FixedRecord& record)
+{
+    CheckLength(record);
+    Name = record.TextAt(NameOffset, 16);
+    const uint8_t* bytes = record.data();
+    auto& repeat = PartData(IRPart::Repeat);
+    auto& start = PartData(IRPart::Start);
+    for (std::size_t i = 0; i < IRCommandClass::DataLength; ++i) {
+        repeat[i] = bytes[DataOffset(IRPart::Repeat, i)];
+        start[i] = bytes[DataOffset(IRPart::Start, i)];
+    }
+    for (const IRPart part : {IRPart::Repeat, IRPart::Start})
+        InterPeriod[static_cast<std::size_t>(part)] = bytes[CommandInterPeriodOffset(part)];
+    Mode = bytes[ModeOffset];
+}
+
+void IRCommandRecord::WriteTo(FixedRecord& record) const
+{
+    CheckLength(record);
+    record.SetText(NameOffset, 16, Name.full());
+    uint8_t* bytes = record.data();
+    const auto& repeat = PartData(IRPart::Repeat);
+    const auto& start = PartData(IRPart::Start);
+    for (std::size_t i = 0; i < IRCommandClass::DataLength; ++i) {
+        bytes[DataOffset(IRPart::Repeat, i)] = repeat[i];
+        bytes[DataOffset(IRPart::Start, i)] = start[i];
+    }
+    for (const IRPart part : {IRPart::Repeat, IRPart::Start})
+        bytes[CommandInterPeriodOffset(part)] = InterPeriod[static_cast<std::size_t>(part)];
+    bytes[ModeOffset] = Mode;
+}

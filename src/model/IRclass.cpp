@@ -1,0 +1,54 @@
+#include "model/IRclass.h"
+
+#include "model/RuntimeErrors.h"
+
+IRCommandClass& IRclass::AddIRCommand()
+{
+    if (commands_.size() >= MaximumCommands)
+        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+    commands_.push_back(std::make_shared<IRCommandClass>());
+    return *commands_.back();
+}
+
+void IRclass::RemoveIRCommand(int i)
+{
+    if (!InList(i)) return;
+    const auto index = static_cast<std::size_t>(i);
+    for (std::size_t j = index; j + 1 < commands_.size(); ++j) commands_[j]->CopyFrom(*commands_[j + 1]);
+    commands_.pop_back();
+}
+
+void IRclass::CopyFrom(const IRclass& source)
+{
+    if (&source == this) return;
+    manufacturer_ = source.manufacturer_;
+    irType_ = source.irType_;
+    model_ = source.model_;
+    comment_ = source.comment_;
+    interPeriod0_ = source.interPeriod0_;
+    interPeriod1_ = source.interPeriod1_;
+    commands_.clear();
+    commands_.reserve(source.commands_.size());
+    for (const auto& command : source.commands_) AddIRCommand().CopyFrom(*command);
+}
+
+void IRclass::Clear()
+{
+    manufacturer_ = "";
+    irType_ = "";
+    model_ = "";
+    comment_ = "";
+    interPeriod0_ = 0;
+    interPeriod1_ = 0;
+    commands_.clear();
+}
+
+std::shared_ptr<IRCommandClass> IRclass::IRCommands(int i) const
+{
+    return InList(i) ? commands_[static_cast<std::size_t>(i)] : nullptr;
+}
+
+void IRclass::IRCommands(int i, std::shared_ptr<IRCommandClass> command)
+{
+    if (InList(i) && command) commands_[static_cast<std::size_t>(i)] = std::move(command);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/IRCommandClass.h"
+#include "platform/FixedText.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One IR library: the command set of one model of remote-controlled equipment.
+// Commands are held by reference: an editor may keep one while the list
+// changes. Whole-library copies go through CopyFrom, never C++ copies, so no
+// command object is ever shared between two libraries by accident.
+class IRclass {
+public:
+    // The files store the command count in one byte.
+    static constexpr int MaximumCommands = 255;
+
+    IRclass() = default;
+    IRclass(const IRclass&) = delete;
+    IRclass& operator=(const IRclass&) = delete;
+
+    // Appends a cleared command and returns it; the 256th raises ValueOverflow
+    // and leaves the list as it was.
+    IRCommandClass& AddIRCommand();
+    void EraseAllIRCommands() { commands_.clear(); }
+    // Later commands move down through the objects already in the list, so a
+    // reference to command i then shows what followed it. An index beyond the
+    // list does nothing.
+    void RemoveIRCommand(int i);
+    void CopyFrom(const IRclass& source);
+    void Clear();
+
+    std::string Manufacturer() const { return manufacturer_.full(); }
+    void Manufacturer(std::string_view value) { manufacturer_ = value; }
+    std::string IRtype() const { return irType_.full(); }
+    void IRtype(std::string_view value) { irType_ = value; }
+    std::string Model() const { return model_.full(); }
+    void Model(std::string_view value) { model_ = value; }
+    std::string Comment() const { return comment_.full(); }
+    void Comment(std::string_view value) { comment_ = value; }
+    const FixedText<16>& ManufacturerField() const { return manufacturer_; }
+    const FixedText<16>& IRtypeField() const { return irType_; }
+    const FixedText<16>& ModelField() const { return model_; }
+    const FixedText<160>& CommentField() const { return comment_; }
+
+    uint8_t InterPeriod0() const { return interPeriod0_; }
+    void InterPeriod0(uint8_t value) { interPeriod0_ = value; }
+    uint8_t InterPeriod1() const { return interPeriod1_; }
+    void InterPeriod1(uint8_t value) { interPeriod1_ = value; }
+
+    // The command object at i, or nullptr beyond the list.
+    std::shared_ptr<IRCommandClass> IRCommands(int i) const;
+    // Replaces the reference at i; ignored beyond the list or for nullptr,
+    // so the list never holds an empty place.
+    void IRCommands(int i, std::shared_ptr<IRCommandClass> command);
+
+    uint8_t Num_commands() const { return static_cast<uint8_t>(commands_.size()); }
+
+private:
+    bool InList(int i) const { return i >= 0 && static_cast<std::size_t>(i) < commands_.size(); }
+
+    FixedText<16> manufacturer_;
+    FixedText<16> irType_;
+    FixedText<16> model_;
+    FixedText<160> comment_;
+    uint8_t interPeriod0_ = 0;
+    uint8_t interPeriod1_ = 0;
+    std::vector<std::shared_ptr<IRCommandClass>> commands_;
+};
