@@ -1,0 +1,290 @@
+#include "model/IRClassGlobals.h"
+#include "model/RuntimeErrors.h"
+#include "platform/RecordFile.h"
+#include "support/TempProgramFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::size_t Record = 275;
+
+void Put(std::string& record, std::size_t offset, std::size_t length, const std::string& text)
+{
+    std::string field = text.substr(0, length);
+    field.resize(length, ' ');
+    record.replace(offset, length, field);
+}
+
+// Records written out by hand, offset by offset, independent of the code.
+std::string HeaderBytes(const std::string& manufacturer, const std::string& irType, const std::string& model,
+                        uint8_t count, const std::string& comment = "", uint8_t period0 = 0, uint8_t period1 = 0)
+{
+    std::string record(Record, '\0');
+    Put(record, 0, 16, manufacturer);
+    Put(record, 16, 16, irType);
+    Put(record, 32, 16, model);
+    Put(record, 48, 160, comment);
+    record[208] = static_cast<char>(period0);
+    record[209] = static_cast<char>(period1);
+    record[210] = static_cast<char>(count);
+    return record;
+}
+
+std::string CommandBytes(const std::string& name, uint8_t repeatSeed, uint8_t startSeed, uint8_t mode)
+{
+    std::string record(Record, '\0');
+    Put(record, 0, 16, name);
+    for (std::size_t i = 0; i < 128; ++i) {
+        record[16 + 2 * i] = static_cast<char>(repeatSeed + i);
+        record[17 + 2 * i] = static_cast<char>(startSeed + i);
+    }
+    record[274] = static_cast<char>(mode);
+    return record;
+}
+
+IRCommandClass& AddCommand(IRclass& library, const std::string& name, uint8_t repeatSeed, uint8_t startSeed, uint8_t mode)
+{
+    IRCommandClass& command = library.AddIRCommand();
+    command.Name(name);
+    command.Mode(mode);
+    for (int i = 0; i < IRCommandClass::DataLength; ++i) {
+        command.Data(IRPart::Repeat, i, static_cast<uint8_t>(repeatSeed + i));
+        command.Data(IRPart::Start, i, static_cast<uint8_t>(startSeed + i));
+    }
+    return command;
+}
+
+IRclass& AddLibrary(IRClassGlobals& ir, const std::string& manufacturer, const std::string& irType, const std::string& model)
+{
+    IRclass& library = ir.AddIRLibrary();
+    library.Manufacturer(manufacturer);
+    library.IRtype(irType);
+    library.Model(model);
+    return library;
+}
+
+std::string Padded(const std::string& text) { return FixedText<16>(text).full(); }
+
+}  // namespace
+
+TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
+{
+    TempProgramFolder folder;
+    IRClassGlobals ir;
+    IRclass& library = AddLibrary(ir, "SONIQ", "DVD", "X1");
+    library.Comment("under the screen");
+    library.InterPeriod0(7);
+    library.InterPeriod1(9);
+    IRCommandClass& power = AddCommand(library, "POWER", 0x10, 0x80, 1);
+    power.InterPeriod(IRPart::Repeat, 0x33);  // never written
+    power.InterPeriod(IRPart::Start, 0x44);
+    AddCommand(library, "PLAY", 0x20, 0x90, 0);
+
+    ir.SaveIRDatabase(folder.path());
+
+    const std::string expected = HeaderBytes("SONIQ", "DVD", "X1", 2, "under the screen", 7, 9) +
+                                 CommandBytes("POWER", 0x10, 0x80, 1) + CommandBytes("PLAY", 0x20, 0x90, 0);
+    const std::string bytes = folder.ReadBytes("InfraRed.DEF");
+    ASSERT_EQ(bytes.size(), 3 * Record);
+    EXPECT_EQ(bytes, expected);
+    // The repeat part sits at 16 + 2i, the start part at 17 + 2i.
+    EXPECT_EQ(static_cast<uint8_t>(bytes[Record + 16]), 0x10);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[Record + 17]), 0x80);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[Record + 16 + 2 * 127]), 0x10 + 127);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[Record + 272]), 0);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[Record + 273]), 0);
+    EXPECT_FALSE(folder.Exists("InfraRed.TMP"));
+    EXPECT_FALSE(folder.Exists("InfraRed.BAK"));
+    EXPECT_TRUE(ir.IRCommandRecordBuffers.empty());
+}
+
+TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
+{
+    TempProgramFolder folder;
+    IRClassGlobals saved;
+    IRclass& first = AddLibrary(saved, "soniq", "dvd", "x1");  // the loader keeps the case
+    first.Comment(std::string(160, 'c'));
+    first.InterPeriod0(1);
+    first.InterPeriod1(255);
+    AddCommand(first, "POWER", 0, 0xFF, 1).InterPeriod(IRPart::Start, 12);
+    AddCommand(first, "MUTE\xE9", 0x7F, 0x01, 0);
+    IRclass& second = AddLibrary(saved, "ACME", "PROJECTOR", "PJ-100");
+    AddCommand(second, "ON", 5, 6, 1);
+    saved.SaveIRDatabase(folder.path());
+
+    IRClassGlobals loaded;
+    loaded.LoadIRDatabase(folder.path());
+    ASSERT_EQ(loaded.IRDatabaseSize(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const IRclass& a = saved.IRDatabase(i);
+        const IRclass& b = loaded.IRDatabase(i);
+        EXPECT_EQ(a.Manufacturer(), b.Manufacturer());
+        EXPECT_EQ(a.IRtype(), b.IRtype());
+        EXPECT_EQ(a.Model(), b.Model());
+        EXPECT_EQ(a.Comment(), b.Comment());
+        EXPECT_EQ(a.InterPeriod0(), b.InterPeriod0());
+        EXPECT_EQ(a.InterPeriod1(), b.InterPeriod1());
+        ASSERT_EQ(a.Num_commands(), b.Num_commands());
+        for (int c = 0; c < a.Num_commands(); ++c) {
+            const IRCommandClass& x = *a.IRCommands(c);
+            const IRCommandClass& y = *b.IRCommands(c);
+            EXPECT_EQ(x.Name(), y.Name());
+            EXPECT_EQ(x.Mode(), y.Mode());
+            EXPECT_EQ(x.Part(IRPart::Repeat), y.Part(IRPart::Repeat));
+            EXPECT_EQ(x.Part(IRPart::Start), y.Part(IRPart::Start));
+            EXPECT_EQ(y.InterPeriod(IRPart::Repeat), 0);
+            EXPECT_EQ(y.InterPeriod(IRPart::Start), 0);
+        }
+    }
+    EXPECT_EQ(loaded.IRDatabase(0).Manufacturer(), Padded("soniq"));
+
+    // A second save keeps the first file as the backup.
+    const std::string firstFile = folder.ReadBytes("InfraRed.DEF");
+    loaded.RemoveIRLibrary(0);
+    loaded.SaveIRDatabase(folder.path());
+    EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), firstFile);
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 2 * Record);
+}
+
+TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
+{
+    TempProgramFolder folder;
+    IRClassGlobals ir;
+    IRclass& full = AddLibrary(ir, "A", "B", "C");
+    for (uint8_t k = 0; k < 3; ++k) AddCommand(full, "K" + std::to_string(k), k, k, 0);
+    AddLibrary(ir, "EMPTY", "B", "C");
+    ir.SaveIRDatabase(folder.path());
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 4 * Record);
+
+    ir.LoadIRDatabase(folder.path());
+    ASSERT_EQ(ir.IRDatabaseSize(), 1);
+    EXPECT_EQ(ir.IRDatabase(0).Num_commands(), 3);
+}
+
+TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
+{
+    TempProgramFolder folder;
+    folder.WriteBytes("InfraRed.DEF", HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0));
+    folder.WriteBytes("InfraRed.BAK", "previous");
+    folder.WriteBytes("InfraRed.TMP", "left over");
+    IRClassGlobals ir;
+    ir.SaveIRDatabase(folder.path());
+    EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+    EXPECT_FALSE(folder.Exists("InfraRed.TMP"));
+    EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), "previous");
+
+    ir.LoadIRDatabase(folder.path());
+    EXPECT_FALSE(ir.IRDatabaseAllocated());
+}
+
+TEST(IRDatabaseFile, LoadCleansNamesAndSkipsUnnamedLibrariesWhole)
+{
+    TempProgramFolder folder;
+    // The unnamed library's command records carry a count at offset 210, so
+    // they would pass for headers if they were not skipped.
+    std::string fake = CommandBytes("FAKE", 'A', 'B', 0);
+    fake[210] = 1;
+    folder.WriteBytes("InfraRed.DEF", HeaderBytes("ac\tme", "\x01tv", " m1 ", 1) + CommandBytes("ON", 1, 2, 1) +
+                                          HeaderBytes("", "", "", 0) +
+                                          HeaderBytes("SONIQ", "TV", "   ", 2) + fake + fake +
+                                          HeaderBytes("LAST", "DVD", "Z", 1) + CommandBytes("OFF", 3, 4, 0));
+    IRClassGlobals ir;
+    AddLibrary(ir, "STALE", "X", "Y");
+    ir.LoadIRDatabase(folder.path());
+    ASSERT_EQ(ir.IRDatabaseSize(), 2);
+    EXPECT_EQ(ir.IRDatabase(0).Manufacturer(), Padded("acme"));
+    EXPECT_EQ(ir.IRDatabase(0).IRtype(), Padded("tv"));
+    EXPECT_EQ(ir.IRDatabase(0).Model(), Padded("m1"));
+    EXPECT_EQ(ir.IRDatabase(1).Manufacturer(), Padded("LAST"));
+    EXPECT_EQ(ir.IRDatabase(1).IRCommands(0)->Name(), Padded("OFF"));
+    EXPECT_EQ(ir.IRDatabase(1).IRCommands(0)->Data(IRPart::Start, 1), 5);
+}
+
+TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
+{
+    TempProgramFolder folder;
+    const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
+    folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) +
+                                          CommandBytes("Y", 0, 0, 0));
+    IRClassGlobals ir;
+    ir.LoadIRDatabase(folder.path());
+    ASSERT_EQ(ir.IRDatabaseSize(), 1);
+    EXPECT_EQ(ir.IRDatabase(0).Manufacturer(), Padded("A"));
+
+    // Torn inside a command record and inside a header.
+    folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 1) + std::string(100, 'x'));
+    ir.LoadIRDatabase(folder.path());
+    EXPECT_EQ(ir.IRDatabaseSize(), 1);
+    folder.WriteBytes("InfraRed.DEF", whole + std::string(200, 'y'));
+    ir.LoadIRDatabase(folder.path());
+    EXPECT_EQ(ir.IRDatabaseSize(), 1);
+    folder.WriteBytes("InfraRed.DEF", std::string(274, 'z'));
+    ir.LoadIRDatabase(folder.path());
+    EXPECT_FALSE(ir.IRDatabaseAllocated());
+}
+
+TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
+{
+    TempProgramFolder folder;
+    const std::string good = HeaderBytes("GOOD", "TV", "M1", 1) + CommandBytes("ON", 1, 2, 0);
+    IRClassGlobals ir;
+    IRclass& library = AddLibrary(ir, "NEW", "TV", "M2");
+    AddCommand(library, "OFF", 3, 4, 0);
+
+    // The old database cannot become the backup: a folder stands in its way.
+    folder.WriteBytes("InfraRed.DEF", good);
+    std::filesystem::create_directories(folder / "InfraRed.BAK" / "blocker");
+    EXPECT_THROW(ir.SaveIRDatabase(folder.path()), FileError);
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);
+    IRClassGlobals reloaded;
+    reloaded.LoadIRDatabase(folder.path());
+    ASSERT_EQ(reloaded.IRDatabaseSize(), 1);
+    EXPECT_EQ(reloaded.IRDatabase(0).Manufacturer(), Padded("GOOD"));
+    std::filesystem::remove_all(folder / "InfraRed.BAK");
+
+    // The temporary file cannot be cleared away.
+    std::filesystem::remove(folder / "InfraRed.TMP");
+    std::filesystem::create_directories(folder / "InfraRed.TMP" / "blocker");
+    EXPECT_THROW(ir.SaveIRDatabase(folder.path()), FileError);
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);
+    std::filesystem::remove_all(folder / "InfraRed.TMP");
+
+    // The program folder is gone.
+    EXPECT_THROW(ir.SaveIRDatabase(folder / "missing"), FileError);
+
+    // Nothing in the way: the save goes through and the old file is kept.
+    ir.SaveIRDatabase(folder.path());
+    EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), good);
+    reloaded.LoadIRDatabase(folder.path());
+    ASSERT_EQ(reloaded.IRDatabaseSize(), 1);
+    EXPECT_EQ(reloaded.IRDatabase(0).Manufacturer(), Padded("NEW"));
+}
+
+TEST(IRDatabaseFile, ArchiveMemberReadsOneLibraryOrNothing)
+{
+    TempProgramFolder folder;
+    IRClassGlobals ir;
+    folder.WriteBytes("IR000.IRT", HeaderBytes(" soniq\t", "tv", "m1", 2, "note", 4, 5) + CommandBytes("ON", 1, 2, 1) +
+                                       CommandBytes("OFF", 3, 4, 0));
+    ASSERT_TRUE(ir.ReadIRRecordFile(folder / "IR000.IRT"));
+    EXPECT_EQ(ir.IRHeaderRecordBuffer.Manufacturer.full(), Padded("soniq"));
+    EXPECT_EQ(ir.IRHeaderRecordBuffer.Num_commands, 2);
+    EXPECT_EQ(ir.IRHeaderRecordBuffer.InterPeriod1, 5);
+    ASSERT_EQ(ir.IRCommandRecordBuffers.size(), 2u);
+    EXPECT_EQ(ir.IRCommandRecordBuffers[1].Name.full(), Padded("OFF"));
+    EXPECT_EQ(ir.IRCommandRecordBuffers[1].PartData(IRPart::Start)[0], 4);
+    EXPECT_EQ(ir.IRCommandRecordBuffers[1].PartData(IRPart::Repeat)[0], 3);
+
+    const auto refused = [&](const std::string& bytes) {
+        folder.WriteBytes("IR001.IRT", bytes);
+        const bool taken = ir.ReadIRRecordFile(folder / "IR001.IRT");
+        return !taken && ir.IRHeaderRecordBuffer.Num_commands == 0 && ir.IRCommandRecordBuffers.empty();
+    };
+    EXPECT_TRUE(refused(HeaderBytes("A", "", "C", 1) + CommandBytes("ON", 1, 2, 1)));
+    EXPECT_TRUE(refused(HeaderBytes("A", "B", "C", 2) + CommandBytes("ON", 1, 2, 1)));
+    EXPECT_TRUE(refused(HeaderBytes("A", "B", "C", 0)));
+    EXPECT_TRUE(refused(""));
+    EXPECT_THROW(ir.ReadIRRecordFile(folder / "IR999.IRT"), FileError);
+}
