@@ -86,7 +86,7 @@ void IRClassGlobals::IRLibraryToRecord(int i)
     // The per-command inter-period bytes are never carried: they stay 0.
     IRCommandRecordBuffers.assign(header.Num_commands, IRCommandRecord{});
     for (std::size_t c = 0; c < IRCommandRecordBuffers.size(); ++c) {
-        const IRCommandClass& command = *library.IRCommands(static_cast<int>(c));
+        const IRCommandClass& command = *library.CommandAt(static_cast<int>(c));
         IRCommandRecord& entry = IRCommandRecordBuffers[c];
         entry.Mode = command.Mode();
         entry.Name = command.NameField();
@@ -101,20 +101,27 @@ void IRClassGlobals::IRRecordToLibrary(int i)
     CheckBuffersHoldHeaderCommands();
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     library.Clear();
+    TakeHeader(library);
+    library.AddIRCommands(header.Num_commands);
+    for (std::size_t c = 0; c < header.Num_commands; ++c) {
+        const IRCommandRecord& entry = IRCommandRecordBuffers[c];
+        IRCommandClass& command = *library.CommandAt(static_cast<int>(c));
+        command.Mode(entry.Mode);
+        command.NameField(entry.Name);
+        command.Part(IRPart::Repeat, entry.PartData(IRPart::Repeat));
+        command.Part(IRPart::Start, entry.PartData(IRPart::Start));
+    }
+}
+
+void IRClassGlobals::TakeHeader(IRclass& library) const
+{
+    const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     library.Manufacturer(header.Manufacturer.full());
     library.IRtype(header.IRtype.full());
     library.Model(header.Model.full());
     library.Comment(header.Comment.full());
     library.InterPeriod0(header.InterPeriod0);
     library.InterPeriod1(header.InterPeriod1);
-    for (std::size_t c = 0; c < header.Num_commands; ++c) {
-        const IRCommandRecord& entry = IRCommandRecordBuffers[c];
-        IRCommandClass& command = library.AddIRCommand();
-        command.Mode(entry.Mode);
-        command.Name(entry.Name.full());
-        command.Part(IRPart::Repeat, entry.PartData(IRPart::Repeat));
-        command.Part(IRPart::Start, entry.PartData(IRPart::Start));
-    }
 }
 
 // Names and comment compare exactly, case and spaces included; commands are
@@ -132,10 +139,10 @@ bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
         return false;
     for (std::size_t c = 0; c < header.Num_commands; ++c) {
         const IRCommandRecord& entry = IRCommandRecordBuffers[c];
-        std::shared_ptr<IRCommandClass> match;
-        for (int k = 0; k < library.Num_commands() && !match; ++k)
-            if (library.IRCommands(k)->NameField() == entry.Name) match = library.IRCommands(k);
-        if (!match) return false;
+        const IRCommandClass* match = nullptr;
+        for (int k = 0; k < library.Num_commands() && match == nullptr; ++k)
+            if (library.CommandAt(k)->NameField() == entry.Name) match = library.CommandAt(k);
+        if (match == nullptr) return false;
         if (match->Mode() != entry.Mode || match->Part(IRPart::Repeat) != entry.PartData(IRPart::Repeat) ||
             match->Part(IRPart::Start) != entry.PartData(IRPart::Start))
             return false;

@@ -68,6 +68,8 @@ public:
 
 private:
     void CheckBuffersHoldHeaderCommands() const;
+    // Names, comment and inter-periods of the header buffer into a library.
+    void TakeHeader(IRclass& library) const;
 
     std::vector<std::unique_ptr<IRclass>> irDatabase_;
 };

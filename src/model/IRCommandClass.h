@@ -37,6 +37,7 @@ public:
     std::string Name() const { return name_.full(); }
     void Name(std::string_view value) { name_ = value; }
     const FixedText<16>& NameField() const { return name_; }
+    void NameField(const FixedText<16>& value) { name_ = value; }
 
     uint8_t InterPeriod(IRPart part) const { return interPeriod_[Slot(part)]; }
     void InterPeriod(IRPart part, uint8_t value) { interPeriod_[Slot(part)] = value; }

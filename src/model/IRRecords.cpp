@@ -12,6 +12,19 @@ void CheckLength(const FixedRecord& record)
     if (record.size() < RecordLength) throw std::out_of_range("IR record shorter than 275 bytes");
 }
 
+void ReadParts(const uint8_t* bytes, IRCommandClass::PartData& repeat, IRCommandClass::PartData& start)
+{
+    for (std::size_t i = 0; i < IRCommandClass::DataLength; ++i) {
+        repeat[i] = bytes[DataOffset(IRPart::Repeat, i)];
+        start[i] = bytes[DataOffset(IRPart::Start, i)];
+    }
+}
+
+FixedText<16> NameOf(const uint8_t* bytes)
+{
+    return std::string_view(reinterpret_cast<const char*>(bytes + NameOffset), 16);
+}
+
 }  // namespace
 
 void IRLibraryHeaderRecord::ReadFrom(const FixedRecord& record)
@@ -43,14 +56,9 @@ void IRLibraryHeaderRecord::WriteTo(FixedRecord& record) const
 void IRCommandRecord::ReadFrom(const FixedRecord& record)
 {
     CheckLength(record);
-    Name = record.TextAt(NameOffset, 16);
     const uint8_t* bytes = record.data();
-    auto& repeat = PartData(IRPart::Repeat);
-    auto& start = PartData(IRPart::Start);
-    for (std::size_t i = 0; i < IRCommandClass::DataLength; ++i) {
-        repeat[i] = bytes[DataOffset(IRPart::Repeat, i)];
-        start[i] = bytes[DataOffset(IRPart::Start, i)];
-    }
+    Name = NameOf(bytes);
+    ReadParts(bytes, PartData(IRPart::Repeat), PartData(IRPart::Start));
     for (const IRPart part : {IRPart::Repeat, IRPart::Start})
         InterPeriod[static_cast<std::size_t>(part)] = bytes[CommandInterPeriodOffset(part)];
     Mode = bytes[ModeOffset];
@@ -70,4 +78,17 @@ void IRCommandRecord::WriteTo(FixedRecord& record) const
     for (const IRPart part : {IRPart::Repeat, IRPart::Start})
         bytes[CommandInterPeriodOffset(part)] = InterPeriod[static_cast<std::size_t>(part)];
     bytes[ModeOffset] = Mode;
+}
+
+void ReadCommandRecordInto(const FixedRecord& record, IRCommandClass& command)
+{
+    CheckLength(record);
+    const uint8_t* bytes = record.data();
+    command.NameField(NameOf(bytes));
+    command.Mode(bytes[ModeOffset]);
+    IRCommandClass::PartData repeat;
+    IRCommandClass::PartData start;
+    ReadParts(bytes, repeat, start);
+    command.Part(IRPart::Repeat, repeat);
+    command.Part(IRPart::Start, start);
 }

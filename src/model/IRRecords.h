@@ -63,3 +63,7 @@ struct IRCommandRecord {
     void ReadFrom(const FixedRecord& record);
     void WriteTo(FixedRecord& record) const;
 };
+
+// Decodes a command record straight into a new command: its name, mode and
+// both parts, as the record buffers would carry them (inter-periods untouched).
+void ReadCommandRecordInto(const FixedRecord& record, IRCommandClass& command);

@@ -10,6 +10,18 @@ IRCommandClass& IRclass::AddIRCommand()
     return *commands_.back();
 }
 
+void IRclass::AddIRCommands(int count)
+{
+    if (count <= 0) return;
+    if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size())
+        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+    // Each command shares ownership of the block, so any one of them can
+    // outlive the library or the others.
+    const std::shared_ptr<IRCommandClass[]> block(new IRCommandClass[static_cast<std::size_t>(count)]);
+    commands_.reserve(commands_.size() + static_cast<std::size_t>(count));
+    for (int c = 0; c < count; ++c) commands_.emplace_back(block, &block[static_cast<std::size_t>(c)]);
+}
+
 void IRclass::RemoveIRCommand(int i)
 {
     if (!InList(i)) return;

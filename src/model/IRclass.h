@@ -25,6 +25,9 @@ public:
     // Appends a cleared command and returns it; the 256th raises ValueOverflow
     // and leaves the list as it was.
     IRCommandClass& AddIRCommand();
+    // Appends count cleared commands in one allocation, as a loader does;
+    // raises ValueOverflow, adding none, when they would not fit.
+    void AddIRCommands(int count);
     void EraseAllIRCommands() { commands_.clear(); }
     // Later commands move down through the objects already in the list, so a
     // reference to command i then shows what followed it. An index beyond the
@@ -56,6 +59,9 @@ public:
     // Replaces the reference at i; ignored beyond the list or for nullptr,
     // so the list never holds an empty place.
     void IRCommands(int i, std::shared_ptr<IRCommandClass> command);
+
+    // The same without taking a share of ownership, for the conversions.
+    IRCommandClass* CommandAt(int i) const { return InList(i) ? commands_[static_cast<std::size_t>(i)].get() : nullptr; }
 
     uint8_t Num_commands() const { return static_cast<uint8_t>(commands_.size()); }
 

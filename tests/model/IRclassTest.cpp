@@ -2,6 +2,7 @@
 #include "model/RuntimeErrors.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -160,4 +161,26 @@ TEST(IRclass, TheTwoHundredFiftySixthCommandIsRefused)
     IRclass copy;
     copy.CopyFrom(library);
     EXPECT_EQ(copy.Num_commands(), 255);
+}
+
+TEST(IRclass, CommandsAddedTogetherStayIndependent)
+{
+    auto library = std::make_unique<IRclass>();
+    library->AddIRCommand();
+    library->AddIRCommands(3);
+    ASSERT_EQ(library->Num_commands(), 4);
+    library->IRCommands(1)->Data(IRPart::Start, 0, 1);
+    EXPECT_EQ(library->IRCommands(2)->Data(IRPart::Start, 0), 0);
+    EXPECT_EQ(library->IRCommands(3)->Name(), std::string(16, ' '));
+
+    EXPECT_THROW(library->AddIRCommands(252), ValueOverflow);
+    EXPECT_EQ(library->Num_commands(), 4);
+    library->AddIRCommands(251);
+    EXPECT_EQ(library->Num_commands(), 255);
+
+    // A command kept by an editor outlives its library.
+    const auto kept = library->IRCommands(2);
+    kept->Name("KEPT");
+    library.reset();
+    EXPECT_EQ(kept->Name(), FixedText<16>("KEPT").full());
 }
