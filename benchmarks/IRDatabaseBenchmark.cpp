@@ -46,10 +46,10 @@ void Fill(IRClassGlobals& ir)
 }
 
 struct Setup {
-    Setup() : folder(MakeFolder())
+    Setup() : folder(MakeFolder()), database(folder)
     {
         Fill(database);
-        database.SaveIRDatabase(folder);
+        database.SaveIRDatabase();
         const auto size = std::filesystem::file_size(folder / "InfraRed.DEF");
         bytes.assign(size, 0);
         std::FILE* file = std::fopen((folder / "InfraRed.DEF").c_str(), "rb");
@@ -65,12 +65,12 @@ struct Setup {
 
 void IRLoad(benchmark::State& state, Setup& setup)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(setup.folder);
     for (auto _ : state) {
-        ir.LoadIRDatabase(setup.folder);
-        benchmark::DoNotOptimize(ir.IRDatabaseSize());
+        ir.LoadIRDatabase();
+        benchmark::DoNotOptimize(ir.IRDatabase.Count());
     }
-    if (ir.IRDatabaseSize() != Libraries) state.SkipWithError("the database did not load whole");
+    if (ir.IRDatabase.Count() != Libraries) state.SkipWithError("the database did not load whole");
 }
 
 void RawRead(benchmark::State& state, Setup& setup)
@@ -87,7 +87,7 @@ void RawRead(benchmark::State& state, Setup& setup)
 
 void IRSave(benchmark::State& state, Setup& setup)
 {
-    for (auto _ : state) setup.database.SaveIRDatabase(setup.folder);
+    for (auto _ : state) setup.database.SaveIRDatabase();
 }
 
 // The same bytes, flushed to the disk as the save does.

@@ -35,6 +35,7 @@ public:
         : ProgramFolder(std::move(programFolder)),
           RS232Libraries(ProgramFolder, prompts),
           Projectors(ProgramFolder, prompts),
+          IR(ProgramFolder),
           prompts_(&prompts)
     {
     }

@@ -27,6 +27,8 @@ public:
         return *entries_.back();
     }
     void Clear() { entries_.clear(); }
+    // Later entries move down one place.
+    void Remove(int index) { entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
 
     // Stable: entries that compare equal keep their order.
     template <class Less>

@@ -1,55 +1,20 @@
 #include "model/IRClassGlobals.h"
 
+#include "model/FindByNames.h"
 #include "model/RuntimeErrors.h"
-#include "platform/Windows1252.h"
-
-namespace {
-
-std::string FindForm(std::string_view name)
-{
-    return UpperCase1252(FixedText<16>::TrimSpaces(name));
-}
-
-}  // namespace
-
-IRclass& IRClassGlobals::IRDatabase(int i)
-{
-    if (i < 0 || i >= IRDatabaseSize()) throw SubscriptOutOfRange("IR database index " + std::to_string(i));
-    return *irDatabase_[static_cast<std::size_t>(i)];
-}
-
-const IRclass& IRClassGlobals::IRDatabase(int i) const
-{
-    return const_cast<IRClassGlobals*>(this)->IRDatabase(i);
-}
 
 IRclass& IRClassGlobals::AddIRLibrary()
 {
-    if (IRDatabaseSize() >= MaximumLibraries)
+    if (IRDatabase.Count() >= MaximumLibraries)
         throw ValueOverflow("the IR database holds at most " + std::to_string(MaximumLibraries) + " libraries");
-    irDatabase_.push_back(std::make_unique<IRclass>());
-    return *irDatabase_.back();
-}
-
-void IRClassGlobals::RemoveIRLibrary(int i)
-{
-    if (i < 0 || i >= IRDatabaseSize()) return;
-    irDatabase_.erase(irDatabase_.begin() + i);
+    return IRDatabase.Append();
 }
 
 int16_t IRClassGlobals::FindIRLibrary(std::string& manufacturer, std::string& irType, std::string& model) const
 {
-    if (!IRDatabaseAllocated()) return -1;
-    manufacturer = FindForm(manufacturer);
-    irType = FindForm(irType);
-    model = FindForm(model);
-    for (int i = 0; i < IRDatabaseSize(); ++i) {
-        const IRclass& library = *irDatabase_[static_cast<std::size_t>(i)];
-        if (FindForm(library.Manufacturer()) == manufacturer && FindForm(library.IRtype()) == irType &&
-            FindForm(library.Model()) == model)
-            return static_cast<int16_t>(i);
-    }
-    return -1;
+    const int found =
+        FindByNames(IRDatabase, manufacturer, irType, model, [](const IRclass& library) { return library.IRtype(); });
+    return static_cast<int16_t>(found);
 }
 
 int16_t IRClassGlobals::FindIRLibrary(FixedText<16>& manufacturer, FixedText<16>& irType, FixedText<16>& model) const
@@ -73,7 +38,7 @@ void IRClassGlobals::CheckBuffersHoldHeaderCommands() const
 
 void IRClassGlobals::IRLibraryToRecord(int i)
 {
-    const IRclass& library = IRDatabase(i);
+    const IRclass& library = IRDatabase[i];
     IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     header.Manufacturer = library.ManufacturerField();
     header.IRtype = library.IRtypeField();
@@ -97,7 +62,7 @@ void IRClassGlobals::IRLibraryToRecord(int i)
 
 void IRClassGlobals::IRRecordToLibrary(int i)
 {
-    IRclass& library = IRDatabase(i);
+    IRclass& library = IRDatabase[i];
     CheckBuffersHoldHeaderCommands();
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     library.Clear();
@@ -128,7 +93,7 @@ void IRClassGlobals::TakeHeader(IRclass& library) const
 // matched by name, so their order does not matter.
 bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
 {
-    const IRclass& library = IRDatabase(i);
+    const IRclass& library = IRDatabase[i];
     CheckBuffersHoldHeaderCommands();
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     if (library.ManufacturerField() != header.Manufacturer || library.IRtypeField() != header.IRtype ||

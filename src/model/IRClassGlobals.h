@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ConfigurationRecord.h"
+#include "model/DatabaseArray.h"
 #include "model/IRRecords.h"
 #include "model/IRclass.h"
 #include "platform/FixedText.h"
@@ -19,22 +21,18 @@ public:
     // Library indexes are 16-bit.
     static constexpr int MaximumLibraries = 32767;
 
-    IRClassGlobals() = default;
+    // The folder is the application's and outlives this object.
+    explicit IRClassGlobals(const std::filesystem::path& programFolder) : programFolder_(programFolder) {}
     IRClassGlobals(const IRClassGlobals&) = delete;
     IRClassGlobals& operator=(const IRClassGlobals&) = delete;
 
-    // In memory.
-    bool IRDatabaseAllocated() const { return !irDatabase_.empty(); }
-    int IRDatabaseSize() const { return static_cast<int>(irDatabase_.size()); }
-    // Library i; an index outside the database raises SubscriptOutOfRange.
-    IRclass& IRDatabase(int i);
-    const IRclass& IRDatabase(int i) const;
-
-    // Appends a new, empty library (the last element) and returns it.
+    DatabaseArray<IRclass> IRDatabase;
+    // The database holds at least one library.
+    bool IRDatabaseAllocated() const { return !IRDatabase.IsEmpty(); }
+    // Appends a new, empty library (the last element) and returns it; past
+    // the 16-bit index range it raises ValueOverflow.
     IRclass& AddIRLibrary();
-    void ClearIRDatabase() { irDatabase_.clear(); }
-    // Later libraries move down; an index outside the database does nothing.
-    void RemoveIRLibrary(int i);
+    void ClearIRDatabase() { IRDatabase.Clear(); }
 
     // Trims and upper-cases the three names in place (only when the database
     // holds libraries) and returns the first library with those names, or -1.
@@ -46,10 +44,14 @@ public:
     void IRRecordToLibrary(int i);
     bool IRRecordMatchesLibrary(int i) const;
 
-    // The database file "InfraRed.DEF" in the program folder. File errors
-    // are raised as FileError.
-    void SaveIRDatabase(const std::filesystem::path& programFolder);
-    void LoadIRDatabase(const std::filesystem::path& programFolder);
+    // Writes the database to "InfraRed.DEF" in the program folder, keeping
+    // the previous file as "InfraRed.BAK"; an empty database deletes the
+    // ".DEF". Throws FileError, leaving the last good file in place.
+    void SaveIRDatabase();
+    // Rebuilds the database from "InfraRed.DEF". Libraries without names
+    // are skipped with their commands; a library the file ends inside is not
+    // taken. Throws FileError when the file cannot be opened.
+    void LoadIRDatabase();
     // Reads the one library of an IR archive member into the buffers. True
     // when a whole library with names was read; otherwise the header's
     // Num_commands is 0 and the command buffers are empty, so nothing of the
@@ -65,11 +67,14 @@ public:
     IRclass IRClipboard;
     // The command of WorkIRLibrary that the IR library editor shows, or none.
     std::shared_ptr<IRCommandClass> CurrentIRCommand;
+    // The last capture: unlike a command, the start part is Data[0] and the
+    // repeat part Data[1]; Mode is 1 when it has a repeat part.
+    ConfigIRCommandRecord IRCaptureRecord;
 
 private:
     void CheckBuffersHoldHeaderCommands() const;
     // Names, comment and inter-periods of the header buffer into a library.
     void TakeHeader(IRclass& library) const;
 
-    std::vector<std::unique_ptr<IRclass>> irDatabase_;
+    const std::filesystem::path& programFolder_;
 };

@@ -1,6 +1,7 @@
 // Reading and writing the IR files: "InfraRed.DEF" and the archive members.
 #include "model/IRClassGlobals.h"
 
+#include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
@@ -31,41 +32,36 @@ bool SkipCommands(RecordFileReader& reader, FixedRecord& record, std::size_t cou
 
 }  // namespace
 
-void IRClassGlobals::SaveIRDatabase(const std::filesystem::path& programFolder)
+void IRClassGlobals::SaveIRDatabase()
 {
-    const DatabaseFiles files(programFolder, DatabaseName);
-    files.RemoveTemporary();
-    if (!IRDatabaseAllocated()) {
-        files.RemoveDatabase();
-        IRCommandRecordBuffers.clear();
-        return;
-    }
-    {
-        RecordFileWriter writer(files.tmp, RecordLength);
-        FixedRecord record(RecordLength);
-        for (int i = 0; i < IRDatabaseSize(); ++i) {
-            IRLibraryToRecord(i);
-            // A library without commands is never written.
-            if (IRHeaderRecordBuffer.Num_commands == 0) continue;
-            IRHeaderRecordBuffer.WriteTo(record);
-            writer.Write(record);
-            for (const IRCommandRecord& entry : IRCommandRecordBuffers) {
-                entry.WriteTo(record);
-                writer.Write(record);
-            }
-        }
-        writer.Commit();
-    }
-    files.PromoteTemporary();
-    IRCommandRecordBuffers.clear();
+    // The command buffers are released however the save ends.
+    struct ReleaseBuffers {
+        std::vector<IRCommandRecord>& buffers;
+        ~ReleaseBuffers() { buffers.clear(); }
+    } release{IRCommandRecordBuffers};
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RecordLength, !IRDatabaseAllocated(),
+                     [this](RecordFileWriter& writer) {
+                         FixedRecord record(RecordLength);
+                         for (int i = 0; i < IRDatabase.Count(); ++i) {
+                             IRLibraryToRecord(i);
+                             // A library without commands is never written.
+                             if (IRHeaderRecordBuffer.Num_commands == 0) continue;
+                             IRHeaderRecordBuffer.WriteTo(record);
+                             writer.Write(record);
+                             for (const IRCommandRecord& entry : IRCommandRecordBuffers) {
+                                 entry.WriteTo(record);
+                                 writer.Write(record);
+                             }
+                         }
+                     });
 }
 
 // The commands go from the file straight into the new library: the same
 // result as reading them into the buffers and converting, one copy fewer.
-void IRClassGlobals::LoadIRDatabase(const std::filesystem::path& programFolder)
+void IRClassGlobals::LoadIRDatabase()
 {
     ClearIRDatabase();
-    const DatabaseFiles files(programFolder, DatabaseName);
+    const DatabaseFiles files(programFolder_, DatabaseName);
     if (!std::filesystem::exists(files.def)) return;
     RecordFileReader reader(files.def, RecordLength);
     FixedRecord record(RecordLength);
@@ -79,17 +75,19 @@ void IRClassGlobals::LoadIRDatabase(const std::filesystem::path& programFolder)
             if (!SkipCommands(reader, record, count)) break;
             continue;
         }
-        auto library = std::make_unique<IRclass>();
-        TakeHeader(*library);
-        library->AddIRCommands(static_cast<int>(count));
+        // Indexes are 16-bit: a file holding more libraries is read no further.
+        if (IRDatabase.Count() >= MaximumLibraries) break;
+        IRclass& library = AddIRLibrary();
+        TakeHeader(library);
+        library.AddIRCommands(static_cast<int>(count));
         std::size_t read = 0;
         for (; read < count && reader.ReadNext(record); ++read)
-            ReadCommandRecordInto(record, *library->CommandAt(static_cast<int>(read)));
+            ReadCommandRecordInto(record, *library.CommandAt(static_cast<int>(read)));
         // A library the file ends inside is not taken.
-        if (read < count) break;
-        // Indexes are 16-bit: a file holding more libraries is read no further.
-        if (IRDatabaseSize() >= MaximumLibraries) break;
-        irDatabase_.push_back(std::move(library));
+        if (read < count) {
+            IRDatabase.Remove(IRDatabase.LastIndex());
+            break;
+        }
     }
 }
 

@@ -1,17 +1,13 @@
 #include "model/SerialClassGlobals.h"
 
 #include "model/DamagedDatabaseRecovery.h"
+#include "model/FindByNames.h"
 #include "model/SaveDatabaseFile.h"
 #include "model/MessageRecordField.h"
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
 namespace {
-
-std::string TrimmedUpper(const std::string& text)
-{
-    return UpperCase1252(FixedText<1>::TrimSpaces(text));
-}
 
 }  // namespace
 
@@ -22,17 +18,8 @@ SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolde
 
 int SerialClassGlobals::FindRS232Library(std::string& manufacturer, std::string& type, std::string& model) const
 {
-    if (!RS232DatabaseAllocated()) return -1;
-    manufacturer = TrimmedUpper(manufacturer);
-    type = TrimmedUpper(type);
-    model = TrimmedUpper(model);
-    for (int i = 0; i < RS232Database.Count(); ++i) {
-        const RS232FileBlockClass& library = RS232Database[i];
-        if (TrimmedUpper(library.Manufacturer()) == manufacturer && TrimmedUpper(library.MyType()) == type &&
-            TrimmedUpper(library.Model()) == model)
-            return i;
-    }
-    return -1;
+    return FindByNames(RS232Database, manufacturer, type, model,
+                       [](const RS232FileBlockClass& library) { return library.MyType(); });
 }
 
 void SerialClassGlobals::AddRS232Library()

@@ -1,6 +1,8 @@
+#include "model/ApplicationState.h"
 #include "model/IRClassGlobals.h"
 #include "model/RuntimeErrors.h"
 #include "platform/RecordFile.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
 #include <filesystem>
@@ -72,7 +74,7 @@ std::string Padded(const std::string& text) { return FixedText<16>(text).full();
 TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir;
+    IRClassGlobals ir(folder.path());
     IRclass& library = AddLibrary(ir, "SONIQ", "DVD", "X1");
     library.Comment("under the screen");
     library.InterPeriod0(7);
@@ -82,7 +84,7 @@ TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
     power.InterPeriod(IRPart::Start, 0x44);
     AddCommand(library, "PLAY", 0x20, 0x90, 0);
 
-    ir.SaveIRDatabase(folder.path());
+    ir.SaveIRDatabase();
 
     const std::string expected = HeaderBytes("SONIQ", "DVD", "X1", 2, "under the screen", 7, 9) +
                                  CommandBytes("POWER", 0x10, 0x80, 1) + CommandBytes("PLAY", 0x20, 0x90, 0);
@@ -103,7 +105,7 @@ TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
 TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
 {
     TempProgramFolder folder;
-    IRClassGlobals saved;
+    IRClassGlobals saved(folder.path());
     IRclass& first = AddLibrary(saved, "soniq", "dvd", "x1");  // the loader keeps the case
     first.Comment(std::string(160, 'c'));
     first.InterPeriod0(1);
@@ -112,14 +114,14 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
     AddCommand(first, "MUTE\xE9", 0x7F, 0x01, 0);
     IRclass& second = AddLibrary(saved, "ACME", "PROJECTOR", "PJ-100");
     AddCommand(second, "ON", 5, 6, 1);
-    saved.SaveIRDatabase(folder.path());
+    saved.SaveIRDatabase();
 
-    IRClassGlobals loaded;
-    loaded.LoadIRDatabase(folder.path());
-    ASSERT_EQ(loaded.IRDatabaseSize(), 2);
+    IRClassGlobals loaded(folder.path());
+    loaded.LoadIRDatabase();
+    ASSERT_EQ(loaded.IRDatabase.Count(), 2);
     for (int i = 0; i < 2; ++i) {
-        const IRclass& a = saved.IRDatabase(i);
-        const IRclass& b = loaded.IRDatabase(i);
+        const IRclass& a = saved.IRDatabase[i];
+        const IRclass& b = loaded.IRDatabase[i];
         EXPECT_EQ(a.Manufacturer(), b.Manufacturer());
         EXPECT_EQ(a.IRtype(), b.IRtype());
         EXPECT_EQ(a.Model(), b.Model());
@@ -138,12 +140,12 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
             EXPECT_EQ(y.InterPeriod(IRPart::Start), 0);
         }
     }
-    EXPECT_EQ(loaded.IRDatabase(0).Manufacturer(), Padded("soniq"));
+    EXPECT_EQ(loaded.IRDatabase[0].Manufacturer(), Padded("soniq"));
 
     // A second save keeps the first file as the backup.
     const std::string firstFile = folder.ReadBytes("InfraRed.DEF");
-    loaded.RemoveIRLibrary(0);
-    loaded.SaveIRDatabase(folder.path());
+    loaded.IRDatabase.Remove(0);
+    loaded.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), firstFile);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 2 * Record);
 }
@@ -151,16 +153,16 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
 TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir;
+    IRClassGlobals ir(folder.path());
     IRclass& full = AddLibrary(ir, "A", "B", "C");
     for (uint8_t k = 0; k < 3; ++k) AddCommand(full, "K" + std::to_string(k), k, k, 0);
     AddLibrary(ir, "EMPTY", "B", "C");
-    ir.SaveIRDatabase(folder.path());
+    ir.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 4 * Record);
 
-    ir.LoadIRDatabase(folder.path());
-    ASSERT_EQ(ir.IRDatabaseSize(), 1);
-    EXPECT_EQ(ir.IRDatabase(0).Num_commands(), 3);
+    ir.LoadIRDatabase();
+    ASSERT_EQ(ir.IRDatabase.Count(), 1);
+    EXPECT_EQ(ir.IRDatabase[0].Num_commands(), 3);
 }
 
 TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
@@ -169,13 +171,13 @@ TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
     folder.WriteBytes("InfraRed.DEF", HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0));
     folder.WriteBytes("InfraRed.BAK", "previous");
     folder.WriteBytes("InfraRed.TMP", "left over");
-    IRClassGlobals ir;
-    ir.SaveIRDatabase(folder.path());
+    IRClassGlobals ir(folder.path());
+    ir.SaveIRDatabase();
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
     EXPECT_FALSE(folder.Exists("InfraRed.TMP"));
     EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), "previous");
 
-    ir.LoadIRDatabase(folder.path());
+    ir.LoadIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
 }
 
@@ -190,16 +192,16 @@ TEST(IRDatabaseFile, LoadCleansNamesAndSkipsUnnamedLibrariesWhole)
                                           HeaderBytes("", "", "", 0) +
                                           HeaderBytes("SONIQ", "TV", "   ", 2) + fake + fake +
                                           HeaderBytes("LAST", "DVD", "Z", 1) + CommandBytes("OFF", 3, 4, 0));
-    IRClassGlobals ir;
+    IRClassGlobals ir(folder.path());
     AddLibrary(ir, "STALE", "X", "Y");
-    ir.LoadIRDatabase(folder.path());
-    ASSERT_EQ(ir.IRDatabaseSize(), 2);
-    EXPECT_EQ(ir.IRDatabase(0).Manufacturer(), Padded("acme"));
-    EXPECT_EQ(ir.IRDatabase(0).IRtype(), Padded("tv"));
-    EXPECT_EQ(ir.IRDatabase(0).Model(), Padded("m1"));
-    EXPECT_EQ(ir.IRDatabase(1).Manufacturer(), Padded("LAST"));
-    EXPECT_EQ(ir.IRDatabase(1).IRCommands(0)->Name(), Padded("OFF"));
-    EXPECT_EQ(ir.IRDatabase(1).IRCommands(0)->Data(IRPart::Start, 1), 5);
+    ir.LoadIRDatabase();
+    ASSERT_EQ(ir.IRDatabase.Count(), 2);
+    EXPECT_EQ(ir.IRDatabase[0].Manufacturer(), Padded("acme"));
+    EXPECT_EQ(ir.IRDatabase[0].IRtype(), Padded("tv"));
+    EXPECT_EQ(ir.IRDatabase[0].Model(), Padded("m1"));
+    EXPECT_EQ(ir.IRDatabase[1].Manufacturer(), Padded("LAST"));
+    EXPECT_EQ(ir.IRDatabase[1].IRCommands(0)->Name(), Padded("OFF"));
+    EXPECT_EQ(ir.IRDatabase[1].IRCommands(0)->Data(IRPart::Start, 1), 5);
 }
 
 TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
@@ -208,20 +210,20 @@ TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
     const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
     folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) +
                                           CommandBytes("Y", 0, 0, 0));
-    IRClassGlobals ir;
-    ir.LoadIRDatabase(folder.path());
-    ASSERT_EQ(ir.IRDatabaseSize(), 1);
-    EXPECT_EQ(ir.IRDatabase(0).Manufacturer(), Padded("A"));
+    IRClassGlobals ir(folder.path());
+    ir.LoadIRDatabase();
+    ASSERT_EQ(ir.IRDatabase.Count(), 1);
+    EXPECT_EQ(ir.IRDatabase[0].Manufacturer(), Padded("A"));
 
     // Torn inside a command record and inside a header.
     folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 1) + std::string(100, 'x'));
-    ir.LoadIRDatabase(folder.path());
-    EXPECT_EQ(ir.IRDatabaseSize(), 1);
+    ir.LoadIRDatabase();
+    EXPECT_EQ(ir.IRDatabase.Count(), 1);
     folder.WriteBytes("InfraRed.DEF", whole + std::string(200, 'y'));
-    ir.LoadIRDatabase(folder.path());
-    EXPECT_EQ(ir.IRDatabaseSize(), 1);
+    ir.LoadIRDatabase();
+    EXPECT_EQ(ir.IRDatabase.Count(), 1);
     folder.WriteBytes("InfraRed.DEF", std::string(274, 'z'));
-    ir.LoadIRDatabase(folder.path());
+    ir.LoadIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
 }
 
@@ -229,43 +231,46 @@ TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
 {
     TempProgramFolder folder;
     const std::string good = HeaderBytes("GOOD", "TV", "M1", 1) + CommandBytes("ON", 1, 2, 0);
-    IRClassGlobals ir;
+    IRClassGlobals ir(folder.path());
     IRclass& library = AddLibrary(ir, "NEW", "TV", "M2");
     AddCommand(library, "OFF", 3, 4, 0);
 
     // The old database cannot become the backup: a folder stands in its way.
     folder.WriteBytes("InfraRed.DEF", good);
     std::filesystem::create_directories(folder / "InfraRed.BAK" / "blocker");
-    EXPECT_THROW(ir.SaveIRDatabase(folder.path()), FileError);
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);
-    IRClassGlobals reloaded;
-    reloaded.LoadIRDatabase(folder.path());
-    ASSERT_EQ(reloaded.IRDatabaseSize(), 1);
-    EXPECT_EQ(reloaded.IRDatabase(0).Manufacturer(), Padded("GOOD"));
+    IRClassGlobals reloaded(folder.path());
+    reloaded.LoadIRDatabase();
+    ASSERT_EQ(reloaded.IRDatabase.Count(), 1);
+    EXPECT_EQ(reloaded.IRDatabase[0].Manufacturer(), Padded("GOOD"));
     std::filesystem::remove_all(folder / "InfraRed.BAK");
 
     // The temporary file cannot be cleared away.
     std::filesystem::remove(folder / "InfraRed.TMP");
     std::filesystem::create_directories(folder / "InfraRed.TMP" / "blocker");
-    EXPECT_THROW(ir.SaveIRDatabase(folder.path()), FileError);
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);
     std::filesystem::remove_all(folder / "InfraRed.TMP");
 
     // The program folder is gone.
-    EXPECT_THROW(ir.SaveIRDatabase(folder / "missing"), FileError);
+    const std::filesystem::path missing = folder / "missing";
+    IRClassGlobals elsewhere(missing);
+    AddLibrary(elsewhere, "NEW", "TV", "M2").AddIRCommand().Name("OFF");
+    EXPECT_THROW(elsewhere.SaveIRDatabase(), FileError);
 
     // Nothing in the way: the save goes through and the old file is kept.
-    ir.SaveIRDatabase(folder.path());
+    ir.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), good);
-    reloaded.LoadIRDatabase(folder.path());
-    ASSERT_EQ(reloaded.IRDatabaseSize(), 1);
-    EXPECT_EQ(reloaded.IRDatabase(0).Manufacturer(), Padded("NEW"));
+    reloaded.LoadIRDatabase();
+    ASSERT_EQ(reloaded.IRDatabase.Count(), 1);
+    EXPECT_EQ(reloaded.IRDatabase[0].Manufacturer(), Padded("NEW"));
 }
 
 TEST(IRDatabaseFile, ArchiveMemberReadsOneLibraryOrNothing)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir;
+    IRClassGlobals ir(folder.path());
     folder.WriteBytes("IR000.IRT", HeaderBytes(" soniq\t", "tv", "m1", 2, "note", 4, 5) + CommandBytes("ON", 1, 2, 1) +
                                        CommandBytes("OFF", 3, 4, 0));
     ASSERT_TRUE(ir.ReadIRRecordFile(folder / "IR000.IRT"));
@@ -287,4 +292,21 @@ TEST(IRDatabaseFile, ArchiveMemberReadsOneLibraryOrNothing)
     EXPECT_TRUE(refused(HeaderBytes("A", "B", "C", 0)));
     EXPECT_TRUE(refused(""));
     EXPECT_THROW(ir.ReadIRRecordFile(folder / "IR999.IRT"), FileError);
+}
+
+TEST(IRDatabaseFile, TheApplicationsDatabaseLivesInItsProgramFolder)
+{
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    {
+        ApplicationState state(folder.path(), prompts);
+        AddCommand(AddLibrary(state.IR, "A", "B", "C"), "K", 1, 2, 0);
+        state.IR.SaveIRDatabase();
+    }
+    ASSERT_TRUE(folder.Exists("InfraRed.DEF"));
+    ApplicationState next(folder.path(), prompts);
+    next.IR.LoadIRDatabase();
+    EXPECT_EQ(next.IR.IRDatabase.Count(), 1);
+    EXPECT_EQ(next.IR.WorkIRLibrary.Num_commands(), 0);
+    EXPECT_EQ(next.IR.CurrentIRCommand, nullptr);
 }

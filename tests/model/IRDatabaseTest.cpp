@@ -1,6 +1,8 @@
 #include "model/IRClassGlobals.h"
 #include "model/RuntimeErrors.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,32 +28,35 @@ IRclass& AddLibrary(IRClassGlobals& ir, const std::string& manufacturer, const s
     return library;
 }
 
+// These tests never touch the disk.
+const std::filesystem::path Unused = "/nonexistent";
+
 }  // namespace
 
 TEST(IRDatabase, AddRemoveClearAndIndexes)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(Unused);
     EXPECT_FALSE(ir.IRDatabaseAllocated());
-    EXPECT_THROW(ir.IRDatabase(0), SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase[0], SubscriptOutOfRange);
     AddLibrary(ir, "A", "T", "1", 0);
     AddLibrary(ir, "B", "T", "2", 0);
     AddLibrary(ir, "C", "T", "3", 0);
     EXPECT_TRUE(ir.IRDatabaseAllocated());
-    EXPECT_THROW(ir.IRDatabase(3), SubscriptOutOfRange);
-    EXPECT_THROW(ir.IRDatabase(-1), SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase[3], SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase[-1], SubscriptOutOfRange);
     EXPECT_THROW(ir.IRLibraryToRecord(3), SubscriptOutOfRange);
 
-    ir.RemoveIRLibrary(1);
-    ir.RemoveIRLibrary(7);
-    ASSERT_EQ(ir.IRDatabaseSize(), 2);
-    EXPECT_EQ(ir.IRDatabase(1).Manufacturer(), FixedText<16>("C").full());
+    ir.IRDatabase.Remove(1);
+    EXPECT_THROW(ir.IRDatabase.Remove(7), SubscriptOutOfRange);
+    ASSERT_EQ(ir.IRDatabase.Count(), 2);
+    EXPECT_EQ(ir.IRDatabase[1].Manufacturer(), FixedText<16>("C").full());
     ir.ClearIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
 }
 
 TEST(IRDatabase, FindNormalisesTheNamesItIsGiven)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(Unused);
     std::string manufacturer = " abc ";
     std::string irType = "tv";
     std::string model = "m1";
@@ -85,7 +90,7 @@ TEST(IRDatabase, FindNormalisesTheNamesItIsGiven)
 
 TEST(IRDatabase, RecordTransfersCarryEverythingButCommandInterPeriods)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(Unused);
     IRclass& source = AddLibrary(ir, "SONIQ", "DVD", "X1", 3);
     source.InterPeriod1(6);
     source.IRCommands(2)->InterPeriod(IRPart::Start, 9);
@@ -117,7 +122,7 @@ TEST(IRDatabase, RecordTransfersCarryEverythingButCommandInterPeriods)
 
 TEST(IRDatabase, MatchesIgnoreCommandOrderButNotCase)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(Unused);
     IRclass& library = AddLibrary(ir, "SONIQ", "DVD", "X1", 3);
     const auto matchesAfter = [&](const std::function<void()>& change) {
         ir.IRLibraryToRecord(0);
@@ -147,8 +152,8 @@ TEST(IRDatabase, MatchesIgnoreCommandOrderButNotCase)
 
 TEST(IRDatabase, TheDatabaseRefusesAFullIndexRange)
 {
-    IRClassGlobals ir;
+    IRClassGlobals ir(Unused);
     for (int i = 0; i < IRClassGlobals::MaximumLibraries; ++i) ir.AddIRLibrary();
     EXPECT_THROW(ir.AddIRLibrary(), ValueOverflow);
-    EXPECT_EQ(ir.IRDatabaseSize(), IRClassGlobals::MaximumLibraries);
+    EXPECT_EQ(ir.IRDatabase.Count(), IRClassGlobals::MaximumLibraries);
 }
