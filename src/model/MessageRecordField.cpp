@@ -8,12 +8,10 @@ namespace MessageRecordField {
 
 void Write(FixedRecord& record, std::size_t offset, const RS232_String_Class& message)
 {
-    const int count = message.NumberOfBytes();
+    const std::size_t count = message.NumberOfBytes();
     record.SetInt16(offset + CountOffset, static_cast<int16_t>(count));
-    for (int i = 0; i < count; ++i) {
-        record.SetByte(offset + BytesOffset + static_cast<std::size_t>(i), message.ContentBytes(i));
-        record.SetByte(offset + TypesOffset + static_cast<std::size_t>(i), message.ContentTypes(i));
-    }
+    record.SetBytes(offset + BytesOffset, message.ContentBytesData(), count);
+    record.SetBytes(offset + TypesOffset, message.ContentTypesData(), count);
 }
 
 int CheckedCount(const FixedRecord& record, std::size_t offset)
@@ -28,11 +26,8 @@ int CheckedCount(const FixedRecord& record, std::size_t offset)
 void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message)
 {
     const int count = CheckedCount(record, offset);
-    message.NumberOfBytes(count);
-    for (int i = 0; i < count; ++i) {
-        message.ContentBytes(i, record.ByteAt(offset + BytesOffset + static_cast<std::size_t>(i)));
-        message.ContentTypes(i, record.ByteAt(offset + TypesOffset + static_cast<std::size_t>(i)));
-    }
+    const auto length = static_cast<std::size_t>(count);
+    message.AssignBytes(count, record.BytesAt(offset + BytesOffset, length), record.BytesAt(offset + TypesOffset, length));
 }
 
 }  // namespace MessageRecordField

@@ -52,7 +52,7 @@ void ProjectorDefinitionRecord::FillDefinition(ProjectorClass& definition) const
 
     definition.Manufacturer(Manufacturer());
     definition.Model(Model());
-    definition.Notes(TextAt(NotesOffset, NotesLength));
+    definition.Notes(TextViewAt(NotesOffset, NotesLength));
     for (int i = 0; i < ProjectorClass::MessageSlots; ++i) {
         definition.InUse(i, BoolAt(SlotOffset(InUseOffset, i, 2)));
         MessageRecordField::Read(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length),

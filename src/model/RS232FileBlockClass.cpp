@@ -4,10 +4,9 @@
 
 #include <cctype>
 
-std::size_t RS232FileBlockClass::Checked(int command)
+void RS232FileBlockClass::ThrowBadCommand(int command)
 {
-    if (command < 0 || command >= Commands) throw SubscriptOutOfRange("library command " + std::to_string(command));
-    return static_cast<std::size_t>(command);
+    throw SubscriptOutOfRange("library command " + std::to_string(command));
 }
 
 int RS232FileBlockClass::CommandIndex(std::string_view text)
@@ -22,9 +21,7 @@ int RS232FileBlockClass::CommandIndex(std::string_view text)
     }
     // Long runs of digits are out of range whatever they say.
     if (trimmed.size() - digits > 4) throw SubscriptOutOfRange("library command " + trimmed);
-    const int value = std::stoi(trimmed);
-    Checked(value);
-    return value;
+    return static_cast<int>(Checked(std::stoi(trimmed)));
 }
 
 bool RS232FileBlockClass::IsFromLibrary(int command) const

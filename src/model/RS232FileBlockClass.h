@@ -69,7 +69,13 @@ public:
     std::string Notes() const { return notes_.full(); }
 
 private:
-    static std::size_t Checked(int command);
+    static std::size_t Checked(int command)
+    {
+        if (command < 0 || command >= Commands) [[unlikely]]
+            ThrowBadCommand(command);
+        return static_cast<std::size_t>(command);
+    }
+    [[noreturn]] static void ThrowBadCommand(int command);
 
     FixedText<NameLength> manufacturer_;
     FixedText<NameLength> model_;

@@ -42,9 +42,9 @@ void RS232LibraryRecord::FillLibrary(RS232FileBlockClass& library) const
     library.Manufacturer(UpperCase1252(Manufacturer()));
     library.Model(UpperCase1252(Model()));
     library.MyType(UpperCase1252(Type()));
-    library.Notes(Notes());
+    library.Notes(TextViewAt(NotesOffset, NotesLength));
     for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
-        library.Command(i, CommandName(i));
+        library.Command(i, TextViewAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(i), NameLength));
         library.IsInputNotOutput(i, BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(i)));
         MessageRecordField::Read(*this, MessageOffset(i), library.My_RS232_String_Class(i));
     }

@@ -3,6 +3,7 @@
 #include "model/RuntimeErrors.h"
 #include "model/SerialClass.h"
 
+#include <algorithm>
 #include <string>
 
 void RS232_String_Class::CheckIndex(int index)
@@ -38,6 +39,13 @@ void RS232_String_Class::NumberOfBytes(int count)
 {
     if (count < 0 || count > Capacity) throw SubscriptOutOfRange("message byte count " + std::to_string(count));
     numberOfBytes_ = static_cast<int16_t>(count);
+}
+
+void RS232_String_Class::AssignBytes(int count, const uint8_t* bytes, const uint8_t* types)
+{
+    NumberOfBytes(count);
+    std::copy_n(bytes, count, contentBytes_.begin());
+    std::copy_n(types, count, contentTypes_.begin());
 }
 
 void RS232_String_Class::CopyFromSerialClass(SerialClass& source)

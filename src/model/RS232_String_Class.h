@@ -31,6 +31,12 @@ public:
     // A count above 32 raises SubscriptOutOfRange.
     void NumberOfBytes(int count);
 
+    // The first `count` bytes and types at once, as a record stores them; a
+    // count above 32 raises SubscriptOutOfRange before anything changes.
+    void AssignBytes(int count, const uint8_t* bytes, const uint8_t* types);
+    const uint8_t* ContentBytesData() const { return contentBytes_.data(); }
+    const uint8_t* ContentTypesData() const { return contentTypes_.data(); }
+
     void CopyFromSerialClass(SerialClass& source);
     void CopyFromThisRS232StringClass(const RS232_String_Class& source);
     void Clear() { numberOfBytes_ = 0; }

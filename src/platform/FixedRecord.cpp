@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
-void FixedRecord::Check(std::size_t offset, std::size_t length) const
+void FixedRecord::ThrowOutside(std::size_t offset) const
 {
-    if (offset > bytes_.size() || length > bytes_.size() - offset)
-        throw std::out_of_range("record field at " + std::to_string(offset) + " outside a record of " +
-                                std::to_string(bytes_.size()) + " bytes");
+    throw std::out_of_range("record field at " + std::to_string(offset) + " outside a record of " +
+                            std::to_string(bytes_.size()) + " bytes");
 }
 
 uint8_t FixedRecord::ByteAt(std::size_t offset) const
@@ -22,24 +21,27 @@ void FixedRecord::SetByte(std::size_t offset, uint8_t value)
     bytes_[offset] = value;
 }
 
-int16_t FixedRecord::Int16At(std::size_t offset) const
+const uint8_t* FixedRecord::BytesAt(std::size_t offset, std::size_t length) const
 {
-    Check(offset, 2);
-    return static_cast<int16_t>(static_cast<uint16_t>(bytes_[offset] | (bytes_[offset + 1] << 8)));
+    Check(offset, length);
+    return bytes_.data() + offset;
 }
 
-void FixedRecord::SetInt16(std::size_t offset, int16_t value)
+void FixedRecord::SetBytes(std::size_t offset, const uint8_t* bytes, std::size_t length)
 {
-    Check(offset, 2);
-    const auto word = static_cast<uint16_t>(value);
-    bytes_[offset] = static_cast<uint8_t>(word & 0xFF);
-    bytes_[offset + 1] = static_cast<uint8_t>(word >> 8);
+    Check(offset, length);
+    std::copy_n(bytes, length, bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 std::string FixedRecord::TextAt(std::size_t offset, std::size_t length) const
 {
+    return std::string(TextViewAt(offset, length));
+}
+
+std::string_view FixedRecord::TextViewAt(std::size_t offset, std::size_t length) const
+{
     Check(offset, length);
-    return std::string(reinterpret_cast<const char*>(bytes_.data() + offset), length);
+    return std::string_view(reinterpret_cast<const char*>(bytes_.data() + offset), length);
 }
 
 void FixedRecord::SetText(std::size_t offset, std::size_t length, std::string_view text)

@@ -1,0 +1,159 @@
+// Loads and saves of the RS232 and projector databases, 1,000 entries each,
+// beside reading and writing the same bytes raw.
+
+#include "DatabaseBenchmarkSupport.h"
+#include "model/ProjectorClassGlobals.h"
+#include "model/SerialClassGlobals.h"
+
+#include <string>
+
+using namespace DatabaseBenchmark;
+
+namespace {
+
+constexpr int Entries = 1000;
+
+void FillMessage(RS232_String_Class& message, int seed)
+{
+    const int count = 8 + seed % 25;
+    for (int i = 0; i < count; ++i) {
+        message.ContentBytes(i, static_cast<uint8_t>(seed + i));
+        message.ContentTypes(i, static_cast<uint8_t>((seed + i) % 5));
+    }
+    message.NumberOfBytes(count);
+}
+
+void FillRS232Database(SerialClassGlobals& globals)
+{
+    for (int n = 0; n < Entries; ++n) {
+        globals.AddRS232Library();
+        RS232FileBlockClass& library = globals.RS232Database[n];
+        library.Manufacturer("MAKER " + std::to_string(n % 37));
+        library.MyType("PROJECTOR");
+        library.Model("MODEL " + std::to_string(n));
+        library.Notes("Benchmark library " + std::to_string(n));
+        library.Baudrate(static_cast<int16_t>(n % 5));
+        for (int c = 0; c < RS232FileBlockClass::Commands; ++c) {
+            library.Command(c, "COMMAND " + std::to_string(c));
+            library.IsInputNotOutput(c, c % 3 == 0);
+            FillMessage(library.My_RS232_String_Class(c), n + c);
+        }
+    }
+}
+
+void FillProjectorDatabase(ProjectorClassGlobals& globals)
+{
+    for (int n = 0; n < Entries; ++n) {
+        globals.AddProjectorDefinition();
+        ProjectorClass& definition = globals.ProjectorDatabase[n];
+        // Stored out of order, so that the load has sorting to do.
+        definition.Manufacturer("MAKER " + std::to_string((n * 7919) % 53));
+        definition.Model("MODEL " + std::to_string((n * 104729) % Entries));
+        definition.Notes("Benchmark definition " + std::to_string(n));
+        for (int s = 0; s < ProjectorClass::MessageSlots; ++s) {
+            definition.InUse(s, s % 2 == 0);
+            FillMessage(definition.My_RS232_String_Class(s), n + s);
+        }
+        definition.My_VolumeExtensionClass().Clear();
+    }
+}
+
+struct RS232Fixture {
+    ScratchFolder folder;
+    SilentPrompts prompts;
+    SerialClassGlobals globals{folder.path(), prompts};
+    RS232Fixture()
+    {
+        FillRS232Database(globals);
+        globals.SaveRS232Database();
+    }
+    std::filesystem::path Def() const { return folder.path() / "RS232Serials.DEF"; }
+};
+
+struct ProjectorFixture {
+    ScratchFolder folder;
+    SilentPrompts prompts;
+    ProjectorClassGlobals globals{folder.path(), prompts};
+    ProjectorFixture()
+    {
+        FillProjectorDatabase(globals);
+        globals.SaveProjectorDatabase();
+    }
+    std::filesystem::path Def() const { return folder.path() / "Projectors.DEF"; }
+};
+
+void BM_RS232Load(benchmark::State& state)
+{
+    RS232Fixture fixture;
+    for (auto _ : state) {
+        fixture.globals.LoadRS232Database();
+        benchmark::DoNotOptimize(fixture.globals.RS232Database.Count());
+    }
+}
+
+void BM_RS232RawRead(benchmark::State& state)
+{
+    RS232Fixture fixture;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadWhole(fixture.Def()));
+}
+
+void BM_RS232Save(benchmark::State& state)
+{
+    RS232Fixture fixture;
+    for (auto _ : state) fixture.globals.SaveRS232Database();
+}
+
+void BM_RS232RawWrite(benchmark::State& state)
+{
+    RS232Fixture fixture;
+    const std::string bytes = ReadWhole(fixture.Def());
+    for (auto _ : state) WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes);
+}
+
+void BM_ProjectorLoad(benchmark::State& state)
+{
+    ProjectorFixture fixture;
+    for (auto _ : state) {
+        fixture.globals.LoadProjectorDatabase();
+        benchmark::DoNotOptimize(fixture.globals.ProjectorDatabase.Count());
+    }
+}
+
+void BM_ProjectorRawRead(benchmark::State& state)
+{
+    ProjectorFixture fixture;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadWhole(fixture.Def()));
+}
+
+void BM_ProjectorSave(benchmark::State& state)
+{
+    ProjectorFixture fixture;
+    for (auto _ : state) fixture.globals.SaveProjectorDatabase();
+}
+
+void BM_ProjectorRawWrite(benchmark::State& state)
+{
+    ProjectorFixture fixture;
+    const std::string bytes = ReadWhole(fixture.Def());
+    for (auto _ : state) WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes);
+}
+
+}  // namespace
+
+BENCHMARK(BM_RS232Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RS232RawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RS232Save)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RS232RawWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectorLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectorRawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectorSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectorRawWrite)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    return Run(argc, argv,
+               {{"BM_RS232Load", "BM_RS232RawRead"},
+                {"BM_RS232Save", "BM_RS232RawWrite"},
+                {"BM_ProjectorLoad", "BM_ProjectorRawRead"},
+                {"BM_ProjectorSave", "BM_ProjectorRawWrite"}});
+}
