@@ -50,7 +50,7 @@ public:
     MessageToolsState Messages;
     // The RS232 library database with its buffer, clipboard and work objects.
     SerialClassGlobals RS232Libraries;
-    // The projector database with its buffer, clipboard and work definitions.
+    // The projector database with its buffer, clipboard and work definition.
     ProjectorClassGlobals Projectors;
 
     // Device types known to the port searches, built once at start-up.

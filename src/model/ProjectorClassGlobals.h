@@ -12,8 +12,8 @@ class UserPrompts;
 
 // The projector database module: the definitions in memory, the one record
 // buffer through which every projector file is read and written, the
-// projector clipboard and the definitions that the dialogs and the
-// configuration work on.
+// projector clipboard and the definition that the dialogs work on. The
+// configuration's own projector belongs to the configuration.
 class ProjectorClassGlobals {
 public:
     static constexpr const char* DatabaseName = "Projectors";
@@ -29,8 +29,6 @@ public:
     ProjectorDefinitionRecord ProjectorRecordBuffer;
     ProjectorClass ProjectorClipboard;
     ProjectorClass WorkProjector;
-    // The configuration's projector.
-    ProjectorClass ConfigProjector;
 
     // The first definition whose manufacturer and model, upper-cased over
     // their whole 32-character fields, equal the given names upper-cased and
