@@ -2,6 +2,7 @@
 
 #include "model/RuntimeErrors.h"
 
+#include <algorithm>
 #include <string>
 
 namespace MessageRecordField {
@@ -27,7 +28,20 @@ void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& mes
 {
     const int count = CheckedCount(record, offset);
     const auto length = static_cast<std::size_t>(count);
-    message.AssignBytes(count, record.BytesAt(offset + BytesOffset, length), record.BytesAt(offset + TypesOffset, length));
+    message.AssignBytes(count, record.BytesAt(offset + BytesOffset, length),
+                        record.BytesAt(offset + TypesOffset, length));
+}
+
+bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message)
+{
+    // A count no message can hold matches none, and never bounds a read.
+    const int count = record.Int16At(offset + CountOffset);
+    if (count != message.NumberOfBytes()) return false;
+    const auto length = static_cast<std::size_t>(count);
+    return std::equal(message.ContentBytesData(), message.ContentBytesData() + length,
+                      record.BytesAt(offset + BytesOffset, length)) &&
+           std::equal(message.ContentTypesData(), message.ContentTypesData() + length,
+                      record.BytesAt(offset + TypesOffset, length));
 }
 
 }  // namespace MessageRecordField

@@ -20,5 +20,7 @@ void Write(FixedRecord& record, std::size_t offset, const RS232_String_Class& me
 // byte raises ValueOverflow, one above 32 SubscriptOutOfRange.
 int CheckedCount(const FixedRecord& record, std::size_t offset);
 void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message);
+// The stored message has the same count, bytes and types as the given one.
+bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
 
 }  // namespace MessageRecordField

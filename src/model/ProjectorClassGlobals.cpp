@@ -115,11 +115,12 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), ProjectorDefinitionRecord::Length, !ProjectorDatabaseAllocated(),
-                     [this](RecordFileWriter& writer) {
-                         for (int i = 0; i < ProjectorDatabase.Count(); ++i) {
-                             ProjectorDefinitionToRecord(i);
-                             writer.Write(ProjectorRecordBuffer);
-                         }
-                     });
+    const auto writeAll = [this](RecordFileWriter& writer) {
+        for (int i = 0; i < ProjectorDatabase.Count(); ++i) {
+            ProjectorDefinitionToRecord(i);
+            writer.Write(ProjectorRecordBuffer);
+        }
+    };
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), ProjectorDefinitionRecord::Length,
+                     !ProjectorDatabaseAllocated(), writeAll);
 }

@@ -15,6 +15,11 @@ std::string RS232LibraryRecord::CommandName(int command) const
     return TextAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(command), NameLength);
 }
 
+bool RS232LibraryRecord::IsInputNotOutput(int command) const
+{
+    return BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(command));
+}
+
 void RS232LibraryRecord::StoreLibrary(const RS232FileBlockClass& library)
 {
     SetInt16(BaudrateOffset, library.Baudrate());
@@ -45,9 +50,28 @@ void RS232LibraryRecord::FillLibrary(RS232FileBlockClass& library) const
     library.Notes(TextViewAt(NotesOffset, NotesLength));
     for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
         library.Command(i, TextViewAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(i), NameLength));
-        library.IsInputNotOutput(i, BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(i)));
+        library.IsInputNotOutput(i, IsInputNotOutput(i));
         MessageRecordField::Read(*this, MessageOffset(i), library.My_RS232_String_Class(i));
     }
+}
+
+bool RS232LibraryRecord::Matches(const RS232FileBlockClass& library) const
+{
+    if (library.Baudrate() != Int16At(BaudrateOffset) || library.InterByteDelay() != Int16At(InterByteDelayOffset))
+        return false;
+    if (library.Manufacturer() != Manufacturer() || library.Model() != Model()) return false;
+    if (library.Notes() != Notes()) return false;
+    if (library.Parity() != Int16At(ParityOffset) || library.MyType() != Type()) return false;
+
+    for (int r = 0; r < RS232FileBlockClass::Commands; ++r) {
+        const std::string name = CommandName(r);
+        int j = 0;
+        while (j < RS232FileBlockClass::Commands && library.Command(j) != name) ++j;
+        if (j == RS232FileBlockClass::Commands) return false;
+        if (library.IsInputNotOutput(j) != IsInputNotOutput(r)) return false;
+        if (!MessageRecordField::Matches(*this, MessageOffset(r), library.My_RS232_String_Class(j))) return false;
+    }
+    return true;
 }
 
 void RS232LibraryRecord::RemoveControlCharactersFromNames()

@@ -40,6 +40,7 @@ public:
     void Type(std::string_view text) { SetText(TypeOffset, NameLength, text); }
     std::string Notes() const { return TextAt(NotesOffset, NotesLength); }
     std::string CommandName(int command) const;
+    bool IsInputNotOutput(int command) const;
     static std::size_t MessageOffset(int command);
 
     // Every stored field of the library into the record; the three names
@@ -50,6 +51,12 @@ public:
     // that a message cannot hold raises ValueOverflow or SubscriptOutOfRange
     // before anything of the library has changed.
     void FillLibrary(RS232FileBlockClass& library) const;
+    // True when the record holds the same library: settings, the names as
+    // they stand (whole fields, case-sensitive), notes, and every command of
+    // the record found by its exact name among the library's commands (the
+    // first of that name), with the same direction and bytes. Library
+    // commands that the record does not name are not examined.
+    bool Matches(const RS232FileBlockClass& library) const;
     // Removes every character below code 32 from the three names, which are
     // padded again; nothing is trimmed or upper-cased.
     void RemoveControlCharactersFromNames();

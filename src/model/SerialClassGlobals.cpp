@@ -3,7 +3,6 @@
 #include "model/DamagedDatabaseRecovery.h"
 #include "model/FindByNames.h"
 #include "model/SaveDatabaseFile.h"
-#include "model/MessageRecordField.h"
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
@@ -45,40 +44,10 @@ void SerialClassGlobals::RS232RecordToLibrary(int index)
 bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
 {
     const RS232FileBlockClass& library = RS232Database[index];
-    RS232LibraryRecord& record = RS232RecordBuffer;
-    record.Manufacturer(UpperCase1252(record.Manufacturer()));
-    record.Model(UpperCase1252(record.Model()));
-    record.Type(UpperCase1252(record.Type()));
-
-    if (library.Baudrate() != record.Int16At(RS232LibraryRecord::BaudrateOffset) ||
-        library.InterByteDelay() != record.Int16At(RS232LibraryRecord::InterByteDelayOffset))
-        return false;
-    if (library.Manufacturer() != record.Manufacturer() || library.Model() != record.Model()) return false;
-    if (library.Notes() != record.Notes()) return false;
-    if (library.Parity() != record.Int16At(RS232LibraryRecord::ParityOffset) || library.MyType() != record.Type())
-        return false;
-
-    for (int r = 0; r < RS232FileBlockClass::Commands; ++r) {
-        const std::string name = record.CommandName(r);
-        int j = 0;
-        while (j < RS232FileBlockClass::Commands && library.Command(j) != name) ++j;
-        if (j == RS232FileBlockClass::Commands) return false;
-
-        const std::size_t offset = RS232LibraryRecord::MessageOffset(r);
-        if (library.IsInputNotOutput(j) != record.BoolAt(RS232LibraryRecord::IsInputNotOutputOffset + 2 * static_cast<std::size_t>(r)))
-            return false;
-        const RS232_String_Class& message = library.My_RS232_String_Class(j);
-        // A count the file cannot mean is no match, and bounds the reads below.
-        const int count = record.Int16At(offset + MessageRecordField::CountOffset);
-        if (count != message.NumberOfBytes()) return false;
-        for (int b = 0; b < count; ++b) {
-            const auto at = static_cast<std::size_t>(b);
-            if (message.ContentBytes(b) != record.ByteAt(offset + MessageRecordField::BytesOffset + at) ||
-                message.ContentTypes(b) != record.ByteAt(offset + MessageRecordField::TypesOffset + at))
-                return false;
-        }
-    }
-    return true;
+    RS232RecordBuffer.Manufacturer(UpperCase1252(RS232RecordBuffer.Manufacturer()));
+    RS232RecordBuffer.Model(UpperCase1252(RS232RecordBuffer.Model()));
+    RS232RecordBuffer.Type(UpperCase1252(RS232RecordBuffer.Type()));
+    return RS232RecordBuffer.Matches(library);
 }
 
 void SerialClassGlobals::ReadDatabaseFile()
@@ -107,13 +76,14 @@ void SerialClassGlobals::LoadRS232Database()
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RS232LibraryRecord::Length, !RS232DatabaseAllocated(),
-                     [this](RecordFileWriter& writer) {
-                         for (int i = 0; i < RS232Database.Count(); ++i) {
-                             RS232LibraryToRecord(i);
-                             writer.Write(RS232RecordBuffer);
-                         }
-                     });
+    const auto writeAll = [this](RecordFileWriter& writer) {
+        for (int i = 0; i < RS232Database.Count(); ++i) {
+            RS232LibraryToRecord(i);
+            writer.Write(RS232RecordBuffer);
+        }
+    };
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RS232LibraryRecord::Length,
+                     !RS232DatabaseAllocated(), writeAll);
 }
 
 void SerialClassGlobals::ReadRS232RecordFile(const std::filesystem::path& path)
