@@ -6,10 +6,6 @@
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
-namespace {
-
-}  // namespace
-
 SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts)
     : programFolder_(programFolder), prompts_(prompts)
 {
