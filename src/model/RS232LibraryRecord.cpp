@@ -2,8 +2,9 @@
 
 #include "model/MessageRecordField.h"
 #include "model/RS232FileBlockClass.h"
-#include "platform/FixedText.h"
 #include "platform/Windows1252.h"
+
+#include <algorithm>
 
 std::size_t RS232LibraryRecord::MessageOffset(int command)
 {
@@ -76,13 +77,19 @@ bool RS232LibraryRecord::Matches(const RS232FileBlockClass& library) const
 
 void RS232LibraryRecord::RemoveControlCharactersFromNames()
 {
-    Manufacturer(WithoutControlCharacters(Manufacturer()));
-    Model(WithoutControlCharacters(Model()));
-    Type(WithoutControlCharacters(Type()));
+    for (const std::size_t offset : {ManufacturerOffset, ModelOffset, TypeOffset}) {
+        const std::string_view name = TextViewAt(offset, NameLength);
+        // Most names hold none; they are left as they are.
+        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; }))
+            continue;
+        SetText(offset, NameLength, WithoutControlCharacters(name));
+    }
 }
 
 bool RS232LibraryRecord::HasAllNames() const
 {
-    return !FixedText<NameLength>::TrimSpaces(Manufacturer()).empty() &&
-           !FixedText<NameLength>::TrimSpaces(Model()).empty() && !FixedText<NameLength>::TrimSpaces(Type()).empty();
+    for (const std::size_t offset : {ManufacturerOffset, ModelOffset, TypeOffset}) {
+        if (TextViewAt(offset, NameLength).find_first_not_of(' ') == std::string_view::npos) return false;
+    }
+    return true;
 }
