@@ -1,0 +1,193 @@
+#include "devicelink/SerialLink.h"
+
+#include "platform/UserPrompts.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <numeric>
+
+namespace {
+
+constexpr std::array<const char*, 7> ProbeSettings{"9600,n,8,2",  "38400,n,8,2", "28800,n,8,2", "19200,n,8,2",
+                                                   "14400,n,8,2", "4800,n,8,2",  "2400,n,8,2"};
+constexpr int ProbeRounds = 3;
+constexpr int ProbeByteMilliseconds = 10;
+constexpr int IdentityReplyMilliseconds = 100;
+constexpr int BreakMilliseconds = 200;
+constexpr int AfterOpenMilliseconds = 100;
+constexpr int AddressPauseMilliseconds = 10;
+constexpr int RestartTimeMilliseconds = 3000;
+
+}  // namespace
+
+uint8_t IdentityByte(SerialLink::DeviceIdentity identity)
+{
+    return static_cast<uint8_t>(identity & 255);
+}
+
+int MajorVersion(SerialLink::DeviceIdentity identity)
+{
+    return static_cast<int>((identity >> 8) & 255);
+}
+
+int MinorVersion(SerialLink::DeviceIdentity identity)
+{
+    return static_cast<int>((identity >> 16) & 255);
+}
+
+SerialLink::SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts,
+                       const DeviceTypeTable& deviceTypes)
+    : port_(port), abortWait_(abortWait), prompts_(prompts), deviceTypes_(deviceTypes)
+{
+    timer1_.setSingleShot(true);
+    timer1_.setTimerType(Qt::PreciseTimer);
+}
+
+uint8_t SerialLink::FrameChecksum(const uint8_t* bytes, std::size_t count)
+{
+    return static_cast<uint8_t>((255 - std::accumulate(bytes, bytes + count, 0)) & 255);
+}
+
+void SerialLink::ArmTimer(int milliseconds)
+{
+    timer1_.stop();
+    timer1_.start(milliseconds);
+}
+
+bool SerialLink::WaitTimer(int milliseconds, bool abortable)
+{
+    ArmTimer(milliseconds);
+    while (timer1_.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (abortable && abortWait_) {
+            timer1_.stop();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SerialLink::AwaitReply(int byteCount)
+{
+    if (abortWait_) return false;
+    while (timer1_.isActive() && port_.InBufferCount() < byteCount) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (abortWait_) {
+            timer1_.stop();
+            return false;
+        }
+    }
+    timer1_.stop();
+    return true;
+}
+
+bool SerialLink::ReplyWait(int milliseconds, int byteCount)
+{
+    ArmTimer(milliseconds);
+    return AwaitReply(byteCount);
+}
+
+void SerialLink::Output(const char* settings, const Bytes& bytes)
+{
+    port_.SetSettings(settings);
+    port_.Output(bytes);
+}
+
+bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload,
+                                  const std::optional<FailureMessages>& messages)
+{
+    for (int attemptsLeft = 3;; --attemptsLeft) {
+        if (Interrupted()) return false;
+        Flush();
+        Output(AddressSettings, {address});
+        if (!WaitTimer(AddressPauseMilliseconds, true) || Interrupted()) return false;
+        Output(PayloadSettings, payload);
+        ArmTimer(AcknowledgeMilliseconds);
+        QCoreApplication::processEvents();
+        if (!AwaitReply(2) || Interrupted()) return false;
+
+        bool wrongReply = false;
+        if (port_.InBufferCount() >= 2) {
+            const Bytes reply = port_.Input();
+            if (reply.front() == Acknowledgement) return true;
+            wrongReply = true;
+        }
+        if (attemptsLeft == 0) {
+            if (messages)
+                prompts_.Message(wrongReply ? messages->wrongReply : messages->noReply, messages->title,
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
+            return false;
+        }
+    }
+}
+
+void SerialLink::send_break_pulse()
+{
+    if (Interrupted()) return;
+    // At 110 baud the zero byte holds the line low for about 100 ms.
+    Output(BreakSettings, {0x00});
+    WaitTimer(BreakMilliseconds, false);
+}
+
+SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
+{
+    send_break_pulse();
+    bool anyReplySeen = false;
+    for (int round = 0; round < ProbeRounds; ++round) {
+        for (const char* settings : ProbeSettings) {
+            if (Interrupted()) return 0;
+            Flush();
+            port_.SetSettings(settings);
+            for (const uint8_t byte : {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
+                port_.Output(byte);
+                WaitTimer(ProbeByteMilliseconds, false);
+                if (Interrupted()) return 0;
+            }
+            Flush();  // whatever the line echoed
+            port_.Output(uint8_t{'D'});
+            WaitTimer(ProbeByteMilliseconds, false);
+            if (!ReplyWait(IdentityReplyMilliseconds, 5) || Interrupted()) return 0;
+
+            const int count = port_.InBufferCount();
+            if (count < 4) continue;
+            const std::size_t k = count > 5 ? static_cast<std::size_t>(count - 5) : 0;
+            const Bytes reply = port_.Input();
+            anyReplySeen = true;
+            if (reply.size() < k + 4) continue;  // the buffer grew between the two reads; never read past it
+            const int sum = 1 + reply[k] + reply[k + 1] + reply[k + 2] + reply[k + 3];
+            if ((sum & 255) != 0) continue;
+            if (FindDeviceTypeByReply(deviceTypes_, reply[k]) == nullptr) continue;
+            if (restart) restart_unit();
+            return reply[k] + 256u * reply[k + 1] + 65536u * reply[k + 2];
+        }
+        if (!anyReplySeen) return 0;
+        if (restart) dumb_restart_unit();
+    }
+    return 0;
+}
+
+bool SerialLink::dumb_restart_unit()
+{
+    if (Interrupted()) return false;
+    Flush();
+    Output(AddressSettings, {RestartAddress});
+    if (!WaitTimer(AddressPauseMilliseconds, true) || Interrupted()) return false;
+    Output(PayloadSettings, {0xFF});
+    // Time for the device to start again; nothing is read.
+    WaitTimer(RestartTimeMilliseconds, true);
+    return false;
+}
+
+bool SerialLink::restart_unit()
+{
+    return AcknowledgedSend(RestartAddress, {0xFF},
+                            FailureMessages{"Reply fail to restart", "No reply to restart", "Error!"});
+}
+
+void SerialLink::set_active_port(std::optional<int> chosenRow)
+{
+    if (port_.IsOpen()) port_.Close();
+    if (!chosenRow) return;
+    port_.SetCommPort(*chosenRow + 1);
+    if (port_.Open()) WaitTimer(AfterOpenMilliseconds, false);
+}

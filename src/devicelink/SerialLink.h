@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/DeviceTypes.h"
+#include "platform/SerialPort.h"
+
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+
+class UserPrompts;
+
+// The frame, probe and restart operations on one owner's serial port. Every
+// wait arms the owner's timer and yields to the window loop; an abortable
+// wait ends as soon as the owner's abort flag is set, and once the flag is
+// set (or the port has been closed under it) no operation writes again.
+class SerialLink {
+public:
+    using Bytes = SerialPort::Bytes;
+
+    // What the user is told when a frame fails its fourth attempt.
+    struct FailureMessages {
+        QString wrongReply;
+        QString noReply;
+        QString title;
+    };
+
+    // Bits 0-7 identity byte, 8-15 major and 16-23 minor version; 0 for none.
+    using DeviceIdentity = uint32_t;
+
+    static constexpr char AddressSettings[] = "9600,o,8,1";
+    static constexpr char PayloadSettings[] = "9600,e,8,1";
+    static constexpr char BreakSettings[] = "110,n,8,2";
+    static constexpr int AcknowledgeMilliseconds = 500;
+    static constexpr uint8_t Acknowledgement = 0xF0;
+    static constexpr uint8_t RestartAddress = 0x33;
+
+    SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts, const DeviceTypeTable& deviceTypes);
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    SerialPort& Port() { return port_; }
+    // The abort flag is set, or the port was closed while an operation ran.
+    bool Interrupted() const { return abortWait_ || !port_.IsOpen(); }
+
+    // The waits; each returns false when the abort flag ended it.
+    bool WaitTimer(int milliseconds, bool abortable);
+    bool ReplyWait(int milliseconds, int byteCount);
+
+    // Up to four attempts of the frame, the input flushed before each, so a
+    // late answer to one attempt never counts for the next. The caller's
+    // messages, if any, are shown after the fourth failure.
+    bool AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages);
+
+    void send_break_pulse();
+    DeviceIdentity Find_pod(bool& restart);
+    bool dumb_restart_unit();
+    bool restart_unit();
+    // Closes the port, then opens COM(row + 1) when a row is chosen.
+    void set_active_port(std::optional<int> chosenRow);
+
+    // Reading the input and discarding it.
+    void Flush() { port_.Input(); }
+    // The last byte that makes a payload sum to 0xFF.
+    static uint8_t FrameChecksum(const uint8_t* bytes, std::size_t count);
+
+private:
+    void ArmTimer(int milliseconds);
+    // Until the timer has run out or byteCount bytes wait; false on abort.
+    bool AwaitReply(int byteCount);
+    void Output(const char* settings, const Bytes& bytes);
+
+    SerialPort& port_;
+    const bool& abortWait_;
+    UserPrompts& prompts_;
+    const DeviceTypeTable& deviceTypes_;
+    QTimer timer1_;
+};
+
+uint8_t IdentityByte(SerialLink::DeviceIdentity identity);
+int MajorVersion(SerialLink::DeviceIdentity identity);
+int MinorVersion(SerialLink::DeviceIdentity identity);

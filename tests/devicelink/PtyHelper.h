@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <vector>
+
+// The controller helper process on the far end of a pseudo-terminal.
+class PtyControllerProcess {
+public:
+    PtyControllerProcess();
+    ~PtyControllerProcess();
+
+    bool Started() const { return !nearEnd_.isEmpty(); }
+    // The device path the system serial port opens.
+    const QString& NearEnd() const { return nearEnd_; }
+    // Ends the helper and returns the image it received.
+    std::vector<uint8_t> ReceivedImage();
+
+private:
+    QTemporaryDir folder_;
+    QProcess process_;
+    QString nearEnd_;
+};
+
+// Points COMn at a device for the life of the object.
+class ComPortVariable {
+public:
+    ComPortVariable(int commPort, const QString& device);
+    ~ComPortVariable();
+
+private:
+    QByteArray name_;
+    QByteArray previous_;
+    bool hadPrevious_;
+};
