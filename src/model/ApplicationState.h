@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Configuration.h"
+#include "model/ConfigurationArchive.h"
 #include "model/DeviceTypes.h"
 #include "model/IRClassGlobals.h"
 #include "model/ProjectorClassGlobals.h"
@@ -60,6 +61,7 @@ public:
     IRClassGlobals IR;
 
     Configuration Config;  // the configuration being edited
+    ConfigurationArchiveState Archive;
 
 private:
     UserPrompts* prompts_;

@@ -42,9 +42,12 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& reason) const
+    // The reason is given in pieces around the offending field.
+    [[noreturn]] void Fail(std::string_view reason, std::string_view field = {}, std::string_view after = {}) const
     {
-        throw ConfigTextError("Config.tmp value " + std::to_string(valueNumber_) + ": " + reason);
+        std::string text = "Config.tmp value " + std::to_string(valueNumber_) + ": ";
+        text.append(reason).append(field).append(after);
+        throw ConfigTextError(text);
     }
 
     void StartValue()
@@ -132,9 +135,9 @@ private:
         if (field.front() == '+') field.remove_prefix(1);
         long value = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (error == std::errc::result_out_of_range) Fail("the number " + std::string(field) + " does not fit");
+        if (error == std::errc::result_out_of_range) Fail("the number ", field, " does not fit");
         if (error != std::errc() || end != field.data() + field.size())
-            Fail("'" + std::string(field) + "' where a number is due");
+            Fail("'", field, "' where a number is due");
         return value;
     }
 
@@ -142,7 +145,7 @@ private:
     {
         const std::string_view field = PlainField();
         const long value = ParseNumber(field);
-        if (value < minimum || value > maximum) Fail("the number " + std::string(field) + " does not fit");
+        if (value < minimum || value > maximum) Fail("the number ", field, " does not fit");
         return value;
     }
 

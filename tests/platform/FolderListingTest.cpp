@@ -1,15 +1,12 @@
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 #include "platform/WholeFile.h"
+#include "support/FileLock.h"
 #include "support/TempProgramFolder.h"
 
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -21,19 +18,6 @@ std::vector<std::string> Names(const std::vector<fs::path>& files)
     std::vector<std::string> names;
     for (const fs::path& file : files) names.push_back(file.filename().string());
     return names;
-}
-
-// The immutable flag stops even the superuser from deleting the file.
-bool SetImmutable(const fs::path& file, bool immutable)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return done;
 }
 
 }  // namespace
@@ -64,9 +48,11 @@ TEST(FolderListing, EmptyingStopsAtAFileItCannotDelete)
     TempProgramFolder folder;
     WriteWholeFile(folder / "a.txt", "a");
     WriteWholeFile(folder / "b.txt", "b");
-    if (!SetImmutable(folder / "a.txt", true)) GTEST_SKIP() << "this file system cannot lock a file";
-    EXPECT_THROW(DeleteOrdinaryFiles(folder.path()), FileError);
-    EXPECT_TRUE(SetImmutable(folder / "a.txt", false));
+    {
+        const ImmutableWhileInScope lock(folder / "a.txt");
+        if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a file";
+        EXPECT_THROW(DeleteOrdinaryFiles(folder.path()), FileError);
+    }
     EXPECT_TRUE(fs::exists(folder / "b.txt"));  // stopped at the first failure
 }
 

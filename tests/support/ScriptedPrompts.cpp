@@ -15,6 +15,12 @@ void ScriptedPrompts::ExpectMessage(const QString& text, const QString& title, P
     expected_.push_back({{text, title, buttons, icon}, answer});
 }
 
+void ScriptedPrompts::ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons,
+                                                PromptIcon icon, PromptAnswer answer)
+{
+    expected_.push_back({{start, title, buttons, icon}, answer, true});
+}
+
 void ScriptedPrompts::ExpectOpenFile(std::optional<QString> path)
 {
     fileAnswers_.push_back({false, std::move(path)});
@@ -36,7 +42,12 @@ PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title,
     }
     const Expected next = expected_.front();
     expected_.pop_front();
-    EXPECT_EQ(next.message.text.toStdString(), text.toStdString());
+    if (next.startOnly) {
+        EXPECT_TRUE(text.startsWith(next.message.text))
+            << "\"" << text.toStdString() << "\" does not start with \"" << next.message.text.toStdString() << "\"";
+    } else {
+        EXPECT_EQ(next.message.text.toStdString(), text.toStdString());
+    }
     EXPECT_EQ(next.message.title.toStdString(), title.toStdString());
     EXPECT_EQ(static_cast<int>(next.message.buttons), static_cast<int>(buttons)) << "buttons of " << text.toStdString();
     EXPECT_EQ(static_cast<int>(next.message.icon), static_cast<int>(icon)) << "icon of " << text.toStdString();

@@ -23,6 +23,10 @@ public:
 
     void ExpectMessage(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon,
                        PromptAnswer answer = PromptAnswer::Ok);
+    // The same for a message whose text ends in a system's description,
+    // which only has to start with the given text.
+    void ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons,
+                                   PromptIcon icon, PromptAnswer answer = PromptAnswer::Ok);
     // The next open or save dialog returns this path; nullopt means Cancel.
     void ExpectOpenFile(std::optional<QString> path);
     void ExpectSaveFile(std::optional<QString> path);
@@ -40,6 +44,7 @@ private:
     struct Expected {
         struct Message message;
         PromptAnswer answer;
+        bool startOnly = false;
     };
     struct FileAnswer {
         bool save;

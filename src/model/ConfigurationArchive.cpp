@@ -1,0 +1,162 @@
+#include "model/ConfigurationArchive.h"
+
+#include "model/ApplicationState.h"
+#include "model/ArchiveMerge.h"
+#include "model/ConfigText.h"
+#include "platform/FolderListing.h"
+#include "platform/RecordFile.h"
+#include "platform/UserPrompts.h"
+#include "platform/Windows1252.h"
+#include "platform/WholeFile.h"
+#include "platform/ZipArchive.h"
+
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* NotesMember = "Notes.txt";
+constexpr const char* ConfigMember = "Config.tmp";
+
+// The whole field as one line.
+void WriteNotes(const fs::path& file, const FixedText<200>& notes)
+{
+    WriteWholeFile(file, notes.full() + "\r\n");
+}
+
+// The path without its last three characters followed by "BAK": "x.tvl"
+// keeps its previous content in "x.BAK".
+fs::path BackupPathOf(const fs::path& path)
+{
+    const std::string text = path.string();
+    if (text.size() < 3) return fs::path(text + ".BAK");
+    return fs::path(text.substr(0, text.size() - 3) + "BAK");
+}
+
+// Beside the target, so that the final rename stays on one file system.
+fs::path PartialPathOf(const fs::path& path)
+{
+    return path.parent_path() / ("." + path.filename().string() + ".partial");
+}
+
+void WriteMembers(ApplicationState& state)
+{
+    PrepareTempFolder(state);
+    const fs::path& temp = state.Archive.ConfigTempFolder;
+    WriteNotes(temp / NotesMember, state.Config.Record.ConfigNotes);
+    WriteConfigText(temp / ConfigMember, state.Config.Record);
+    WriteIRLibraryFiles(state);
+    WriteRS232LibraryFiles(state);
+}
+
+// Only a complete new archive replaces the file at the path; the old one
+// becomes the backup in the same step.
+void ReplaceWithNewArchive(const fs::path& path, const fs::path& partial)
+{
+    const fs::path backup = BackupPathOf(path);
+    if (fs::is_regular_file(path) && backup != path) {
+        RenameFile(path, backup);
+        try {
+            RenameFile(partial, path);
+        } catch (const FileError&) {
+            RenameFile(backup, path);  // put the old file back, then report
+            throw;
+        }
+    } else {
+        RenameFile(partial, path);
+    }
+    SyncFolder(path.parent_path().empty() ? fs::path(".") : path.parent_path());
+}
+
+std::optional<fs::path> ConfigMemberIn(const fs::path& folder)
+{
+    for (const fs::path& file : OrdinaryFilesMatching(folder, ConfigMember)) return file;
+    return std::nullopt;
+}
+
+}  // namespace
+
+void PrepareTempFolder(ApplicationState& state)
+{
+    state.Archive.ConfigTempFolder = state.ProgramFolder / "temp";
+    const fs::path& temp = state.Archive.ConfigTempFolder;
+    std::error_code error;
+    if (fs::is_directory(temp, error)) {
+        DeleteOrdinaryFiles(temp);
+    } else if (!fs::create_directory(temp, error)) {
+        throw FileError("cannot create '" + temp.string() + "': " + error.message());
+    }
+}
+
+void DeleteTempFolder(ApplicationState& state)
+{
+    const fs::path temp = state.ProgramFolder / "temp";
+    std::error_code error;
+    if (!fs::is_directory(temp, error)) return;
+    DeleteOrdinaryFiles(temp);
+    if (!fs::remove(temp, error)) throw FileError("cannot remove '" + temp.string() + "': " + error.message());
+}
+
+bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
+{
+    const fs::path partial = PartialPathOf(path);
+    std::optional<std::string> failure;
+    try {
+        WriteMembers(state);
+        CompressFolder(state.Archive.ConfigTempFolder, partial);
+        ReplaceWithNewArchive(path, partial);
+    } catch (const ZipError& error) {
+        failure = error.what();
+    } catch (const FileError& error) {
+        failure = error.what();
+    } catch (const fs::filesystem_error& error) {
+        failure = error.what();
+    }
+    if (failure) {
+        std::error_code ignored;  // the partial archive may never have been written
+        fs::remove(partial, ignored);
+        state.Prompts().Message("Failed to save file! '" + FromWindows1252(*failure) + "'", "Save Fail!",
+                                PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+    DeleteTempFolder(state);
+    return !failure;
+}
+
+bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
+{
+    PrepareTempFolder(state);
+    if (!fs::is_regular_file(path)) return false;
+    const fs::path& temp = state.Archive.ConfigTempFolder;
+    try {
+        ExtractMatching(path, "*", temp);
+    } catch (const ZipError& error) {
+        state.Prompts().Message("Error extracting : " + FromWindows1252(error.what()), "ZIP error!",
+                                PromptButtons::Ok, PromptIcon::None);
+        return false;
+    }
+
+    // A damaged or missing "Config.tmp" leaves the configuration and the
+    // databases as they were, so that no later save writes half a
+    // configuration over a good archive.
+    const std::optional<fs::path> configMember = ConfigMemberIn(temp);
+    if (!configMember) return false;
+    try {
+        ReadConfigText(*configMember, state.Config.Record);
+    } catch (const ConfigTextError&) {
+        return false;
+    } catch (const FileError&) {
+        return false;
+    }
+
+    MergeIRMembers(state, temp);
+    MergeRS232Members(state, temp);
+    return true;
+}
+
+std::string BaseNameFromPath(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of("\\/");
+    const std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
+    return std::string(name.substr(0, name.size() < 4 ? 0 : name.size() - 4));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/LibraryReconciliation.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class ApplicationState;
+
+// State of the configuration archive module.
+struct ConfigurationArchiveState {
+    // Where archive members pass through: "temp" in the program folder.
+    std::filesystem::path ConfigTempFolder;
+    // Called for each library of an opened archive that differs from the
+    // database's; never null.
+    std::unique_ptr<LibraryReconciliation> Reconciliation = std::make_unique<KeepLibrariesAsTheyAre>();
+};
+
+// A configuration archive (".tvl", ".tvd") is a ZIP of "Notes.txt",
+// "Config.tmp" and a copy of each IR and RS232 library the configuration
+// uses, "IR000.IRT" and "RS000.RST" onwards.
+
+// Sets ConfigTempFolder and leaves it an existing, empty folder. Throws
+// FileError on a file it cannot delete.
+void PrepareTempFolder(ApplicationState& state);
+// Deletes the temp folder's files and the folder, when it exists.
+void DeleteTempFolder(ApplicationState& state);
+
+// Saves the configuration and its libraries to the archive at path. The
+// file there is replaced only once the new archive is complete, and then
+// kept as the ".BAK" file beside it. A failure shows "Failed to save file!"
+// and returns false, leaving the old file where it was.
+bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
+
+// Reads the archive's configuration into the record and merges its
+// libraries into the databases (in memory; differing ones go through the
+// reconciliation step). False, with nothing changed, when the archive is
+// missing, cannot be extracted (with the "ZIP error!" message) or holds no
+// whole "Config.tmp" (no message: the caller reports it).
+bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
+
+// The library members, written into the temp folder.
+void WriteIRLibraryFiles(ApplicationState& state);
+void WriteRS232LibraryFiles(ApplicationState& state);
+
+// The last component of the path ('\' or '/' separated) without its last
+// four characters, the extension: "Defaults\Hall1.tvd" gives "Hall1".
+std::string BaseNameFromPath(std::string_view path);

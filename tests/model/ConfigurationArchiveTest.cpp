@@ -1,0 +1,387 @@
+#include "model/ApplicationState.h"
+#include "model/ConfigText.h"
+#include "model/ConfigurationArchive.h"
+#include "ModelBuilders.h"
+#include "platform/WholeFile.h"
+#include "support/ConfigurationSamples.h"
+#include "support/ExternalZip.h"
+#include "support/FileLock.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+namespace {
+
+// Notes every library that reaches the reconciliation step, with the notes
+// of the configuration in memory at that moment.
+class RecordingReconciliation final : public LibraryReconciliation {
+public:
+    explicit RecordingReconciliation(std::vector<std::string>& calls) : calls_(calls) {}
+    void ReconcileIRLibrary(ApplicationState& state) override
+    {
+        const IRLibraryHeaderRecord& header = state.IR.IRHeaderRecordBuffer;
+        calls_.push_back("IR " + header.Manufacturer.full() + "|" + header.IRtype.trimmed() + "|" +
+                         header.Model.trimmed() + " with " + state.Config.Record.ConfigNotes.trimmed());
+    }
+    void ReconcileRS232Library(ApplicationState& state) override
+    {
+        const RS232LibraryRecord& record = state.RS232Libraries.RS232RecordBuffer;
+        calls_.push_back("RS " + record.Manufacturer() + "|" + FixedText<16>::TrimSpaces(record.Type()) + "|" +
+                         FixedText<16>::TrimSpaces(record.Model()) + " with " +
+                         state.Config.Record.ConfigNotes.trimmed());
+    }
+
+private:
+    std::vector<std::string>& calls_;
+};
+
+IRclass& AddIR(ApplicationState& state, const std::string& manufacturer, const std::string& type,
+               const std::string& model, int commands, uint8_t seed = 1)
+{
+    IRclass& library = state.IR.AddIRLibrary();
+    library.Manufacturer(manufacturer);
+    library.IRtype(type);
+    library.Model(model);
+    library.Comment("remote of " + model);
+    library.InterPeriod0(seed);
+    library.InterPeriod1(static_cast<uint8_t>(seed + 1));
+    for (int c = 0; c < commands; ++c) {
+        IRCommandClass& command = library.AddIRCommand();
+        command.Name("KEY " + std::to_string(c));
+        command.Mode(static_cast<uint8_t>(c % 2));
+        for (int i = 0; i < IRCommandClass::DataLength; ++i) {
+            command.Data(0, i, static_cast<uint8_t>(seed + c + i));
+            command.Data(1, i, static_cast<uint8_t>(seed * 3 + c * i));
+        }
+    }
+    return library;
+}
+
+RS232FileBlockClass& AddRS232(ApplicationState& state, const std::string& manufacturer, const std::string& type,
+                              const std::string& model)
+{
+    state.RS232Libraries.AddRS232Library();
+    RS232FileBlockClass& library = state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+    ModelBuilders::FillLibrary(library, manufacturer, type, model);
+    return library;
+}
+
+void UseIR(ConfigurationRecord& record, int input, const std::string& manufacturer, const std::string& type,
+           const std::string& model)
+{
+    InputIRRecord& ir = record.InputIRRecords[static_cast<std::size_t>(input)];
+    ir.DeviceSelected = true;
+    ir.Manufacturer = manufacturer;
+    ir.IRtype = type;
+    ir.Model = model;
+}
+
+void UseRS232(ConfigurationRecord& record, int slot, const std::string& manufacturer, const std::string& type,
+              const std::string& model)
+{
+    ConfigSerialSlotRecord& s = record.ConfigSerialSlots[static_cast<std::size_t>(slot)];
+    s.IsFromLibrary = true;
+    s.Manufacturer = manufacturer;
+    s.MyType = type;
+    s.Model = model;
+}
+
+std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+
+class ConfigurationArchive : public ::testing::Test {
+protected:
+    std::unique_ptr<ApplicationState> NewState()
+    {
+        auto state = std::make_unique<ApplicationState>(folder.path(), prompts);
+        state->Config.ClearConfiguration();
+        return state;
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    std::unique_ptr<ApplicationState> state = NewState();
+};
+
+}  // namespace
+
+TEST_F(ConfigurationArchive, NewConfigurationIsNotesAndConfigOnly)
+{
+    state->Config.ConfigChanged = true;
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "new.tvl"));
+
+    EXPECT_THAT(ExternalZip::ListMembers(folder / "new.tvl"), ElementsAre("Config.tmp", "Notes.txt"));
+    const auto members = ExternalZip::ReadMembers(folder / "new.tvl");
+    EXPECT_EQ(members.at("Notes.txt"), std::string(200, ' ') + "\r\n");
+    const auto lines = CrlfLines(members.at("Config.tmp"));
+    ASSERT_EQ(lines.size(), 41450u);
+    EXPECT_EQ(lines[0], "1");
+    EXPECT_EQ(lines[2], "17");
+    EXPECT_EQ(lines[3], "#FALSE#");
+    EXPECT_EQ(lines[117], "-56");
+    EXPECT_FALSE(folder.Exists("temp"));
+    EXPECT_FALSE(folder.Exists("new.BAK"));
+    EXPECT_TRUE(state->Config.ConfigChanged);  // the callers clear it
+}
+
+TEST_F(ConfigurationArchive, EveryVariableSurvivesSaveAndOpen)
+{
+    FillEveryVariable(state->Config.Record, 11);
+    const auto saved = std::make_unique<ConfigurationRecord>(state->Config.Record);
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "all.tvl"));
+
+    auto other = NewState();
+    FillEveryVariable(other->Config.Record, 12);
+    const int16_t unstoredAddress = other->Config.Record.MeshloAddressTable[50];
+    const int16_t unstoredReserved = other->Config.Record.ConfigProjectorBlock.LastReserved;
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "all.tvl"));
+
+    saved->MeshloAddressTable[50] = unstoredAddress;
+    saved->ConfigProjectorBlock.LastReserved = unstoredReserved;
+    EXPECT_TRUE(other->Config.Record == *saved);
+    EXPECT_TRUE(folder.Exists("temp/Config.tmp"));  // kept until the next open or save
+}
+
+TEST_F(ConfigurationArchive, LibrariesAreNumberedByFirstUse)
+{
+    AddIR(*state, "EMPTYCO", "VCR", "V0", 0);
+    AddIR(*state, "TVCO", "TV", "T1", 3);
+    AddIR(*state, "DISCO", "DVD", "D1", 2);
+    AddRS232(*state, "ACME", "PROJECTOR", "PJ-100");
+    AddRS232(*state, "UNUSED", "AMP", "A1");
+    ConfigurationRecord& record = state->Config.Record;
+    UseIR(record, 0, "EMPTYCO", "VCR", "V0");  // position 000, but no commands: no member
+    UseIR(record, 1, " tvco", "tv ", "t1");
+    UseIR(record, 4, "TVCO", "TV", "T1");
+    UseIR(record, 5, "MISSING", "TV", "X");  // not in the database: no member
+    UseIR(record, 9, "DISCO", "DVD", "D1");  // audio input 2 counts like any other
+    UseRS232(record, 0, "acme", "projector", "pj-100");
+    UseRS232(record, 5, "ACME", "PROJECTOR", "PJ-100");
+    UseRS232(record, 39, "ACME ", " PROJECTOR", "PJ-100");
+    UseRS232(record, 7, "NOBODY", "AMP", "A9");
+    record.InputIRRecords[2].Manufacturer = "DISCO";  // named but not selected
+
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "libs.tvl"));
+
+    EXPECT_THAT(ExternalZip::ListMembers(folder / "libs.tvl"),
+                ElementsAre("Config.tmp", "IR001.IRT", "IR002.IRT", "Notes.txt", "RS000.RST"));
+    const auto members = ExternalZip::ReadMembers(folder / "libs.tvl");
+    EXPECT_EQ(members.at("IR001.IRT").size(), 4u * 275u);
+    EXPECT_EQ(members.at("IR001.IRT").substr(0, 48), Padded("TVCO", 16) + Padded("TV", 16) + Padded("T1", 16));
+    EXPECT_EQ(members.at("IR001.IRT")[210], 3);
+    EXPECT_EQ(members.at("IR001.IRT").substr(275, 16), Padded("KEY 0", 16));
+    EXPECT_EQ(members.at("IR002.IRT").size(), 3u * 275u);
+    EXPECT_EQ(members.at("IR002.IRT").substr(0, 5), "DISCO");
+    EXPECT_EQ(members.at("RS000.RST").size(), 2904u);
+    EXPECT_EQ(members.at("RS000.RST").substr(0, 48),
+              Padded("ACME", 16) + Padded("PJ-100", 16) + Padded("PROJECTOR", 16));
+
+    // The finds leave the names they normalised in the configuration.
+    EXPECT_EQ(record.InputIRRecords[1].Manufacturer.full(), Padded("TVCO", 16));
+    EXPECT_EQ(record.ConfigSerialSlots[0].MyType.full(), Padded("PROJECTOR", 16));
+}
+
+TEST_F(ConfigurationArchive, SavingOverAnArchiveKeepsTheOldOneAsBackup)
+{
+    fs::create_directory(folder / "Defaults");
+    const fs::path path = folder / "Defaults" / "Hall1.tvd";
+    state->Config.Record.ConfigNotes = "first";
+    ASSERT_TRUE(SaveConfigurationFile(*state, path));
+    const std::string first = ReadWholeFile(path);
+    state->Config.Record.ConfigNotes = "second";
+    ASSERT_TRUE(SaveConfigurationFile(*state, path));
+    EXPECT_EQ(ReadWholeFile(folder / "Defaults" / "Hall1.BAK"), first);
+    const std::string second = ReadWholeFile(path);
+    state->Config.Record.ConfigNotes = "third";
+    ASSERT_TRUE(SaveConfigurationFile(*state, path));
+    EXPECT_EQ(ReadWholeFile(folder / "Defaults" / "Hall1.BAK"), second);
+    EXPECT_EQ(ExternalZip::ReadMembers(path).at("Notes.txt").substr(0, 5), "third");
+
+    // A path whose backup path is itself: replaced, no backup of anything.
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "Defaults" / "Old.BAK"));
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "Defaults" / "Old.BAK"));
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder / "Defaults")) files.push_back(entry.path().filename());
+    std::sort(files.begin(), files.end());
+    EXPECT_THAT(files, ElementsAre("Hall1.BAK", "Hall1.tvd", "Old.BAK"));
+}
+
+TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
+{
+    fs::create_directory(folder / "locked");
+    state->Config.Record.ConfigNotes = "good";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
+    const std::string good = ReadWholeFile(folder / "locked" / "x.tvl");
+
+    state->Config.Record.ConfigNotes = "never saved";
+    {
+        const ImmutableWhileInScope lock(folder / "locked");
+        if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+        prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
+                                          PromptIcon::Exclamation);
+        EXPECT_FALSE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
+    }
+    EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
+    EXPECT_FALSE(folder.Exists("locked/x.BAK"));
+    EXPECT_FALSE(folder.Exists("temp"));
+
+    // A folder standing at the path is no file to replace.
+    fs::create_directory(folder / "dir.tvl");
+    prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
+                                      PromptIcon::Exclamation);
+    EXPECT_FALSE(SaveConfigurationFile(*state, folder / "dir.tvl"));
+    EXPECT_TRUE(fs::is_directory(folder / "dir.tvl"));
+    ASSERT_EQ(prompts.Shown().size(), 2u);
+    EXPECT_TRUE(prompts.Shown()[1].text.endsWith("'"));
+}
+
+TEST_F(ConfigurationArchive, OpeningMergesEachLibraryOnce)
+{
+    AddIR(*state, "TVCO", "TV", "T1", 3, 1);
+    AddIR(*state, "DISCO", "DVD", "D1", 2, 1);
+    AddIR(*state, "LASTCO", "SAT", "S1", 1, 1);
+    AddIR(*state, "PLAYCO", "CD", "C1", 2, 1);
+    AddRS232(*state, "ACME", "PROJECTOR", "PJ-100");
+    AddRS232(*state, "NEWCO", "SWITCH", "SW-4");
+    ConfigurationRecord& record = state->Config.Record;
+    UseIR(record, 0, "TVCO", "TV", "T1");
+    UseIR(record, 1, "DISCO", "DVD", "D1");
+    UseIR(record, 2, "LASTCO", "SAT", "S1");
+    UseIR(record, 3, "PLAYCO", "CD", "C1");
+    UseRS232(record, 0, "ACME", "PROJECTOR", "PJ-100");
+    UseRS232(record, 1, "NEWCO", "SWITCH", "SW-4");
+    record.ConfigNotes = "from the archive";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "merge.tvl"));
+
+    // Another computer: TVCO equal, DISCO, PLAYCO and ACME differ, LASTCO and NEWCO missing.
+    auto other = NewState();
+    std::vector<std::string> calls;
+    other->Archive.Reconciliation = std::make_unique<RecordingReconciliation>(calls);
+    AddIR(*other, "TVCO", "TV", "T1", 3, 1);
+    AddIR(*other, "PLAYCO", "CD", "C1", 2, 9);
+    AddIR(*other, "DISCO", "DVD", "D1", 2, 2);
+    AddRS232(*other, "ACME", "PROJECTOR", "PJ-100").Notes("changed here");
+
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "merge.tvl"));
+
+    EXPECT_THAT(calls, ElementsAre("IR " + Padded("DISCO", 16) + "|DVD|D1 with from the archive",
+                                   "IR " + Padded("PLAYCO", 16) + "|CD|C1 with from the archive",
+                                   "RS " + Padded("ACME", 16) + "|PROJECTOR|PJ-100 with from the archive"));
+    ASSERT_EQ(other->IR.IRDatabase.Count(), 4);
+    const IRclass& added = other->IR.IRDatabase[3];
+    EXPECT_EQ(added.Manufacturer(), Padded("LASTCO", 16));
+    EXPECT_EQ(added.Num_commands(), 1);
+    EXPECT_EQ(added.InterPeriod1(), 2);
+    EXPECT_EQ(added.CommandAt(0)->Data(1, 5), 3);
+    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 2);
+    EXPECT_TRUE(other->RS232Libraries.RS232Database[1].IsSameAs(state->RS232Libraries.RS232Database[1]));
+    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Notes(), Padded("changed here", 160));
+    // Added in memory only.
+    EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+    EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
+
+    // Opened again now that the missing ones are there: only the differing ones.
+    calls.clear();
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "merge.tvl"));
+    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_EQ(other->IR.IRDatabase.Count(), 4);
+    EXPECT_EQ(other->RS232Libraries.RS232Database.Count(), 2);
+}
+
+TEST_F(ConfigurationArchive, MissingOrUnreadableArchiveChangesNothing)
+{
+    FillEveryVariable(state->Config.Record, 21);
+    const auto before = std::make_unique<ConfigurationRecord>(state->Config.Record);
+
+    EXPECT_FALSE(LoadConfigurationFile(*state, folder / "absent.tvl"));
+    EXPECT_TRUE(fs::is_directory(folder / "temp"));
+
+    WriteWholeFile(folder / "text.tvl", "no archive at all");
+    prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
+    EXPECT_FALSE(LoadConfigurationFile(*state, folder / "text.tvl"));
+    EXPECT_TRUE(state->Config.Record == *before);
+}
+
+TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
+{
+    AddIR(*state, "TVCO", "TV", "T1", 3);
+    UseIR(state->Config.Record, 0, "TVCO", "TV", "T1");
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "source.tvl"));
+    auto members = ExternalZip::ReadMembers(folder / "source.tvl");
+    const std::string irMember = members.at("IR000.IRT");
+    const std::string configText = members.at("Config.tmp");
+
+    auto other = NewState();
+    FillEveryVariable(other->Config.Record, 22);
+    const auto before = std::make_unique<ConfigurationRecord>(other->Config.Record);
+    const std::vector<std::map<std::string, std::string>> damaged = {
+        {{"Config.tmp", configText.substr(0, configText.size() / 2)}, {"IR000.IRT", irMember}},
+        {{"Config.tmp", "1\r\n0\r\n17\r\nnot a Boolean\r\n"}, {"IR000.IRT", irMember}},
+        {{"IR000.IRT", irMember}},  // no "Config.tmp" at all
+    };
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        ExternalZip::WriteRawArchive(folder / "damaged.tvl", damaged[i]);
+        EXPECT_FALSE(LoadConfigurationFile(*other, folder / "damaged.tvl")) << i;
+        EXPECT_TRUE(other->Config.Record == *before) << i;
+        EXPECT_FALSE(other->IR.IRDatabaseAllocated()) << i;
+    }
+}
+
+TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
+{
+    AddIR(*state, "TVCO", "TV", "T1", 3);
+    AddIR(*state, "DISCO", "DVD", "D1", 3);
+    AddRS232(*state, "ACME", "PROJECTOR", "PJ-100");
+    AddRS232(*state, "NEWCO", "SWITCH", "SW-4");
+    AddRS232(*state, "ZEDCO", "AMP", "Z1");
+    ConfigurationRecord& record = state->Config.Record;
+    UseIR(record, 0, "TVCO", "TV", "T1");
+    UseIR(record, 1, "DISCO", "DVD", "D1");
+    UseRS232(record, 0, "ACME", "PROJECTOR", "PJ-100");
+    UseRS232(record, 1, "NEWCO", "SWITCH", "SW-4");
+    UseRS232(record, 2, "ZEDCO", "AMP", "Z1");
+    record.ConfigNotes = "untrusted";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "source.tvl"));
+    const auto source = ExternalZip::ReadMembers(folder / "source.tvl");
+
+    std::string countTooLarge = source.at("RS000.RST");
+    countTooLarge[216 + 66 * 3] = 33;
+    std::string blankNames = source.at("RS000.RST");
+    blankNames.replace(32, 16, std::string(16, ' '));
+    fs::create_directories(folder / "prog");
+    ExternalZip::WriteRawArchive(folder / "evil.tvl",
+                                 {{"CONFIG.TMP", source.at("Config.tmp")},
+                                  {"../IR000.IRT", source.at("IR000.IRT")},
+                                  {"ir001.irt", source.at("IR001.IRT").substr(0, 3 * 275)},  // ends early
+                                  {"RS000.RST", source.at("RS000.RST").substr(0, 2000)},    // short record
+                                  {"RS001.RST", countTooLarge},
+                                  {"RS002.RST", blankNames},
+                                  {"rs004.rst", source.at("RS002.RST")},
+                                  {"RS003.RST", source.at("RS001.RST")}});
+
+    auto other = std::make_unique<ApplicationState>(folder / "prog", prompts);
+    other->Config.ClearConfiguration();
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "evil.tvl"));
+
+    EXPECT_EQ(other->Config.Record.ConfigNotes.trimmed(), "untrusted");
+    EXPECT_FALSE(folder.Exists("IR000.IRT"));
+    EXPECT_FALSE(folder.Exists("prog/IR000.IRT"));
+    EXPECT_FALSE(other->IR.IRDatabaseAllocated());
+    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 2);  // in name order, case ignored
+    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Manufacturer(), Padded("NEWCO", 16));
+    EXPECT_EQ(other->RS232Libraries.RS232Database[1].Manufacturer(), Padded("ZEDCO", 16));
+}
+
+TEST(BaseNameFromPath, DropsFoldersAndTheExtension)
+{
+    EXPECT_EQ(BaseNameFromPath("C:\\Tavlo\\Defaults\\Hall1.tvd"), "Hall1");
+    EXPECT_EQ(BaseNameFromPath("/opt/tavlo/Defaults/Hall1.tvd"), "Hall1");
+    EXPECT_EQ(BaseNameFromPath("Room.tvl"), "Room");
+    EXPECT_EQ(BaseNameFromPath("a.b"), "");
+}
