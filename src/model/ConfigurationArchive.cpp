@@ -18,6 +18,8 @@ namespace {
 
 constexpr const char* NotesMember = "Notes.txt";
 constexpr const char* ConfigMember = "Config.tmp";
+// Far above any member the editor writes ("Config.tmp" stays near 1.3 MB).
+constexpr std::uint64_t MaximumMemberSize = 64u << 20;
 
 // The whole field as one line.
 void WriteNotes(const fs::path& file, const FixedText<200>& notes)
@@ -129,7 +131,7 @@ bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
     if (!fs::is_regular_file(path)) return false;
     const fs::path& temp = state.Archive.ConfigTempFolder;
     try {
-        ExtractMatching(path, "*", temp);
+        ExtractMatching(path, "*", temp, MaximumMemberSize);
     } catch (const ZipError& error) {
         state.Prompts().Message("Error extracting : " + FromWindows1252(error.what()), "ZIP error!",
                                 PromptButtons::Ok, PromptIcon::None);

@@ -98,7 +98,9 @@ bool IsPlainFileName(std::string_view name)
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
-void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target)
+// False, leaving no file, when the member turns out larger than the limit.
+bool CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target,
+                      std::uint64_t maximumSize)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
     if (!member) throw ZipError(name + ": " + zip_strerror(archive));
@@ -108,10 +110,18 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
     if (out.get() < 0) throw ZipError("cannot create " + Quoted(target) + ": " + std::strerror(errno));
 
     std::array<char, 65536> chunk{};
+    std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
         if (got < 0) throw ZipError(name + ": " + zip_file_strerror(member.get()));
         if (got == 0) break;
+        total += static_cast<std::uint64_t>(got);
+        if (total > maximumSize) {
+            out.Close();
+            std::error_code ignored;  // just created by us; a failure leaves a harmless partial file
+            fs::remove(target, ignored);
+            return false;
+        }
         const char* next = chunk.data();
         auto left = static_cast<std::size_t>(got);
         while (left > 0) {
@@ -125,6 +135,7 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
         }
     }
     if (!out.Close()) throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+    return true;
 }
 
 }  // namespace
@@ -151,7 +162,8 @@ void CompressFolder(const fs::path& folder, const fs::path& archivePath)
     archive.release();
 }
 
-ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view mask, const fs::path& folder)
+ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view mask, const fs::path& folder,
+                                 std::uint64_t maximumMemberSize)
 {
     ArchiveHandle archive = OpenArchive(archivePath, ZIP_RDONLY);
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
@@ -169,7 +181,15 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
             result.skipped.push_back(name);
             continue;
         }
-        CopyMemberToFile(archive.get(), index, name, folder / name);
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        const bool tooLarge = zip_stat_index(archive.get(), index, 0, &stat) == 0 &&
+                              (stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > maximumMemberSize;
+        // The stated size may lie, so the copy counts as well.
+        if (tooLarge || !CopyMemberToFile(archive.get(), index, name, folder / name, maximumMemberSize)) {
+            result.skipped.push_back(name);
+            continue;
+        }
         result.extracted.push_back(name);
     }
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -26,8 +27,10 @@ struct ExtractionResult {
 // Extracts the members whose names match the mask ('*' and '?', letter case
 // ignored) into the folder, replacing files of the same name. The archive is
 // untrusted: a member whose name holds a path separator, "..", a drive or a
-// root is skipped, never written outside the folder, and of members whose
-// names differ only in letter case the first one wins. Throws ZipError when
+// root is skipped, never written outside the folder; of members whose names
+// differ only in letter case the first one wins; a member larger than the
+// limit is skipped, so that no archive fills the disk. Throws ZipError when
 // the archive cannot be read or a member cannot be written.
 ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, std::string_view mask,
-                                 const std::filesystem::path& folder);
+                                 const std::filesystem::path& folder,
+                                 std::uint64_t maximumMemberSize = UINT64_MAX);

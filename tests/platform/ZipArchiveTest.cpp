@@ -140,3 +140,18 @@ TEST(ZipArchive, FailuresCarryADescription)
     folder.WriteBytes("crc.tvl", bytes);
     EXPECT_THROW(ExtractMatching(folder / "crc.tvl", "*", folder / "temp"), ZipError);
 }
+
+TEST(ZipArchive, MembersAboveTheLimitAreSkipped)
+{
+    TempProgramFolder folder;
+    folder.WriteBytes("big.bin", std::string(300000, 'z'));  // deflates to almost nothing
+    folder.WriteBytes("small.txt", "ok");
+    ExternalZip::ZipFiles(folder.path(), "-9", folder / "bomb.tvl", {"big.bin", "small.txt"});
+    fs::create_directory(folder / "temp");
+
+    const ExtractionResult result = ExtractMatching(folder / "bomb.tvl", "*", folder / "temp", 100000);
+
+    EXPECT_THAT(result.extracted, ElementsAre("small.txt"));
+    EXPECT_THAT(result.skipped, ElementsAre("big.bin"));
+    EXPECT_FALSE(fs::exists(folder / "temp" / "big.bin"));
+}
