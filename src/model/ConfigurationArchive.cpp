@@ -6,10 +6,10 @@
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 #include "platform/UserPrompts.h"
-#include "platform/Windows1252.h"
 #include "platform/WholeFile.h"
 #include "platform/ZipArchive.h"
 
+#include <QString>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -52,8 +52,8 @@ void WriteMembers(ApplicationState& state)
     WriteRS232LibraryFiles(state);
 }
 
-// Only a complete new archive replaces the file at the path; the old one
-// becomes the backup in the same step.
+// Only a complete new archive replaces the file at the path: the old one
+// becomes the backup first, and comes back when the new one cannot follow.
 void ReplaceWithNewArchive(const fs::path& path, const fs::path& partial)
 {
     const fs::path backup = BackupPathOf(path);
@@ -118,7 +118,7 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
     if (failure) {
         std::error_code ignored;  // the partial archive may never have been written
         fs::remove(partial, ignored);
-        state.Prompts().Message("Failed to save file! '" + FromWindows1252(*failure) + "'", "Save Fail!",
+        state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
                                 PromptButtons::Ok, PromptIcon::Exclamation);
     }
     DeleteTempFolder(state);
@@ -128,12 +128,13 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
 {
     PrepareTempFolder(state);
-    if (!fs::is_regular_file(path)) return false;
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return false;
     const fs::path& temp = state.Archive.ConfigTempFolder;
     try {
         ExtractMatching(path, "*", temp, MaximumMemberSize);
     } catch (const ZipError& error) {
-        state.Prompts().Message("Error extracting : " + FromWindows1252(error.what()), "ZIP error!",
+        state.Prompts().Message("Error extracting : " + QString::fromStdString(error.what()), "ZIP error!",
                                 PromptButtons::Ok, PromptIcon::None);
         return false;
     }
