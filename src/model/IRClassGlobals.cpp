@@ -73,8 +73,8 @@ void IRClassGlobals::IRRecordToLibrary(int i)
         IRCommandClass& command = *library.CommandAt(static_cast<int>(c));
         command.Mode(entry.Mode);
         command.NameField(entry.Name);
-        command.Part(IRPart::Repeat, entry.PartData(IRPart::Repeat));
-        command.Part(IRPart::Start, entry.PartData(IRPart::Start));
+        command.Part(IRPart::Repeat) = entry.PartData(IRPart::Repeat);
+        command.Part(IRPart::Start) = entry.PartData(IRPart::Start);
     }
 }
 

@@ -55,7 +55,7 @@ public:
 
     // A whole part at once, for the record conversions.
     const PartData& Part(IRPart part) const { return data_[Slot(part)]; }
-    void Part(IRPart part, const PartData& bytes) { data_[Slot(part)] = bytes; }
+    PartData& Part(IRPart part) { return data_[Slot(part)]; }
 
 private:
     static std::size_t Slot(IRPart part) { return static_cast<std::size_t>(part); }

@@ -86,9 +86,5 @@ void ReadCommandRecordInto(const FixedRecord& record, IRCommandClass& command)
     const uint8_t* bytes = record.data();
     command.NameField(NameOf(bytes));
     command.Mode(bytes[ModeOffset]);
-    IRCommandClass::PartData repeat;
-    IRCommandClass::PartData start;
-    ReadParts(bytes, repeat, start);
-    command.Part(IRPart::Repeat, repeat);
-    command.Part(IRPart::Start, start);
+    ReadParts(bytes, command.Part(IRPart::Repeat), command.Part(IRPart::Start));
 }
