@@ -29,7 +29,7 @@ ByteModeForm::ByteModeForm(int ByteModeChoice, bool EditStringHasVolume, bool Va
 
     const bool lastRowOffered = EditStringHasVolume ? VariableModeAllowed : EditStringCanBeInput;
     const int fullHeight = ContentVariable * RowPitch() + RowHeight();
-    SetRows(rows, QSize(width, lastRowOffered ? fullHeight : fullHeight - RowHeight()));
+    SetRows(rows, QSize(width, lastRowOffered ? fullHeight : fullHeight - RowHeight() + 1));
 }
 
 int ByteModeForm::BottomMargin() const

@@ -24,7 +24,7 @@ BytePopup::BytePopup(int choice, QWidget* parent)
 
 int BytePopup::RowHeight() const
 {
-    return std::max(17, fontMetrics().height() + 3);
+    return std::max(17, fontMetrics().height() + 5);
 }
 
 void BytePopup::SetRows(QVector<Row> rows, QSize clientSize)
@@ -35,8 +35,9 @@ void BytePopup::SetRows(QVector<Row> rows, QSize clientSize)
 
 QRect BytePopup::RowRect(int index) const
 {
-    if (index < 0 || index >= rows_.size() || !rows_[index].visible) return {};
-    return rows_[index].rect.intersected(rect());
+    // A row that the pop-up's height cuts off is not offered.
+    if (index < 0 || index >= rows_.size() || !rows_[index].visible || !rect().contains(rows_[index].rect)) return {};
+    return rows_[index].rect;
 }
 
 void BytePopup::OpenAt(QPoint anchor)
@@ -68,7 +69,7 @@ void BytePopup::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     for (int i = 0; i < rows_.size(); ++i) {
         const Row& row = rows_[i];
-        if (!row.visible) continue;
+        if (RowRect(i).isEmpty()) continue;
         const bool lit = i == highlighted_;
         painter.fillRect(row.rect, lit ? palette().highlight() : palette().base());
         painter.setPen(lit ? palette().highlightedText().color() : palette().text().color());

@@ -14,7 +14,7 @@
 namespace {
 constexpr int CaretBlinkMs = 500;
 // Where the text starts, in pixels from the left edge.
-constexpr int TextLeft = 2;
+constexpr int TextLeft = 3;
 
 bool IsInvisibleCharacter(int code)
 {
@@ -57,8 +57,8 @@ MyTextBox::MyTextBox(ApplicationState& state, VolumeEditorLauncher& volumeEditor
 
 QSize MyTextBox::sizeHint() const
 {
-    return {std::max(57, fontMetrics().horizontalAdvance("00000000") + 2 * TextLeft + 4),
-            std::max(17, fontMetrics().height() + 2)};
+    return {std::max(57, std::max(fontMetrics().horizontalAdvance("Invisible"), fontMetrics().horizontalAdvance("00000000")) + 2 * TextLeft + 4),
+            std::max(17, fontMetrics().height() + 4)};
 }
 
 void MyTextBox::Mode(int32_t mode)
@@ -146,13 +146,15 @@ void MyTextBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    painter.setPen(hasFocus() ? palette().highlight().color() : palette().mid().color());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(error_ ? QColor(255, 0, 0) : QColor(Qt::black));
     painter.drawText(rect().adjusted(TextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, displayText_);
     const bool caretShown = mode_ == ContentAscii || IsDigitMode();
     if (caretShown && HasFocus && CaretOn) {
         const int x = CharacterX(caretPosition_);
         painter.setPen(Qt::black);
-        painter.drawLine(x, 1, x, height() - 3);
+        painter.drawLine(x, 2, x, height() - 3);
     }
 }
 

@@ -140,7 +140,7 @@ TEST(ByteValueControl, ClickingPlacesTheCaretAndFocusBlinksIt)
     ByteCellTestHost host;
     host.Show(ContentDecimal, 123);
     const QFontMetrics metrics(host.Box()->font());
-    const int middleOfSecondDigit = 2 + metrics.horizontalAdvance('1') + metrics.horizontalAdvance('2') / 2;
+    const int middleOfSecondDigit = 3 + metrics.horizontalAdvance('1') + metrics.horizontalAdvance('2') / 2;
     QTest::mouseClick(host.Box(), Qt::LeftButton, {}, QPoint(middleOfSecondDigit, 5));
     EXPECT_EQ(host.Box()->CaretPosition(), 2);
     QTest::mouseClick(host.Box(), Qt::LeftButton, {}, QPoint(1, 5));
