@@ -41,6 +41,14 @@ void SimulatedSerialPort::AddPort(int commPort, SimulatedDevice* device)
     if (device != nullptr) device->port_ = this;
 }
 
+void SimulatedSerialPort::RemovePort(int commPort)
+{
+    const auto found = ports_.find(commPort);
+    if (found == ports_.end()) return;
+    if (found->second != nullptr) found->second->port_ = nullptr;
+    ports_.erase(found);
+}
+
 int SimulatedSerialPort::OpenAttempts(int commPort) const
 {
     const auto found = openAttempts_.find(commPort);

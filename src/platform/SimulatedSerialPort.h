@@ -57,6 +57,8 @@ public:
     ~SimulatedSerialPort() override;
 
     void AddPort(int commPort, SimulatedDevice* device = nullptr);
+    // The port is gone (unplugged); an open port stays open until closed.
+    void RemovePort(int commPort);
     void SetWireTiming(bool on) { wireTiming_ = on; }
     // How many times a port was opened; an absent port counts its attempts too.
     int OpenAttempts(int commPort) const;

@@ -1,35 +1,55 @@
 #include "PtyHelper.h"
 
-#include "devicelink/ImageDownload.h"
-#include "devicelink/SerialLink.h"
+#include "devicelink/TavloComms.h"
+#include "model/ApplicationState.h"
 #include "platform/SystemSerialPort.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
-TEST(PseudoTerminalLink, TheSystemPortProbesProgramsAndRestartsAControllerInAnotherProcess)
+TEST(PseudoTerminalLink, ADownloadOverTheSystemPortProgramsAControllerInAnotherProcess)
 {
     PtyControllerProcess controller;
     ASSERT_TRUE(controller.Started());
     ComPortVariable com1(1, controller.NearEnd());
+    ComPortVariable com2(2, "/nonexistent/tavlo-com2");
+    ComPortVariable com3(3, "/nonexistent/tavlo-com3");
+    ComPortVariable com4(4, "/nonexistent/tavlo-com4");
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state(folder.path(), prompts);
+    FillDefaultDeviceTypes(state.DeviceTypes);
+    state.Config.ClearConfiguration();
+    state.Config.Record.MeshloAddressTable[0] = 0x155;
+    state.Config.Record.ConfigSerialSlots[2].NumberOfBytes = 3;
+    state.Config.Record.ConfigSerialSlots[2].ContentBytes = {0x11, 0x33, 0xFF};  // bytes that look like frames
 
     SystemSerialPort port;
-    port.SetCommPort(1);
-    ASSERT_TRUE(port.Open());
-    DeviceTypeTable types;
-    FillDefaultDeviceTypes(types);
-    ScriptedPrompts prompts;
-    bool abortWait = false;
-    SerialLink link(port, abortWait, prompts, types);
+    TavloComms dialog(state, port);
+    QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
+    dialog.show();
+    ASSERT_TRUE(searched.wait(20000));
+    EXPECT_EQ(dialog.PodType(0)->text(), "Tavlo 1.0");
+    EXPECT_TRUE(dialog.PodType(1)->isHidden());
 
-    bool restart = false;
-    EXPECT_EQ(link.Find_pod(restart), 50u + 256u);
-    std::vector<uint8_t> image(8192, 0);
-    for (std::size_t i = 0; i < 2401; ++i) image[i] = static_cast<uint8_t>(i * 13 + i / 256);
-    EXPECT_TRUE(download_image(link, image, 2401, {}));
-    EXPECT_TRUE(link.restart_unit());
-    port.Close();
+    prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
+    QTest::mouseClick(dialog.Option1(0), Qt::LeftButton);
+    QSignalSpy programmed(&dialog, &TavloComms::ProgrammingFinished);
+    QTest::mouseClick(dialog.ProgramPod(), Qt::LeftButton);
+    if (programmed.isEmpty()) {
+        ASSERT_TRUE(programmed.wait(30000));
+    }
 
+    PromEncode expected;
+    expected.BuildControllerImage(state.Config.Record);
+    std::vector<uint8_t> image(expected.ControllerImage().begin(), expected.ControllerImage().end());
     const auto received = controller.ReceivedImage();
     ASSERT_EQ(received.size(), 8192u);
     EXPECT_EQ(received, image);

@@ -1,0 +1,230 @@
+#include "devicelink/TavloComms.h"
+#include "model/ApplicationState.h"
+#include "platform/SimulatedController.h"
+#include "platform/SimulatedSerialPort.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using Answer = SimulatedController::Answer;
+
+namespace {
+
+const QString FailedText =
+    "Program failed, Tavlo may fail to operate correctly until reprogrammmed, Try powering the pod off/wait/on "
+    "and reprogram again";
+
+// COM1 absent, the controller on COM2, nothing connected on COM3, the capture
+// pod on COM4.
+class DownloadDialog : public ::testing::Test {
+protected:
+    DownloadDialog()
+    {
+        FillDefaultDeviceTypes(state.DeviceTypes);
+        state.Config.ClearConfiguration();
+        state.Config.Record.MeshloAddressTable[3] = 0x2AB;
+        controller.Minor = 2;
+        capturePod.Identity = CapturePodReply;
+        port.AddPort(2, &controller);
+        port.AddPort(3);
+        port.AddPort(4, &capturePod);
+    }
+
+    // Shows the dialog and waits for the search it starts.
+    void OpenAndSearch()
+    {
+        QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
+        dialog.show();
+        ASSERT_TRUE(searched.wait(20000));
+    }
+    void Program(int row)
+    {
+        QTest::mouseClick(dialog.Option1(row), Qt::LeftButton);
+        ASSERT_TRUE(dialog.ProgramPod()->isEnabled());
+        QSignalSpy finished(&dialog, &TavloComms::ProgrammingFinished);
+        QTest::mouseClick(dialog.ProgramPod(), Qt::LeftButton);
+        if (finished.isEmpty()) {
+            ASSERT_TRUE(finished.wait(30000));
+        }
+    }
+    std::vector<uint8_t> ExpectedImage()
+    {
+        PromEncode encoder;
+        encoder.BuildControllerImage(state.Config.Record);
+        return {encoder.Image().begin(), encoder.Image().end()};
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state{folder.path(), prompts};
+    SimulatedController controller;
+    SimulatedController capturePod;
+    SimulatedSerialPort port;
+    TavloComms dialog{state, port};
+};
+
+}  // namespace
+
+TEST_F(DownloadDialog, SearchShowsWhatAnsweredOnEachPort)
+{
+    OpenAndSearch();
+    EXPECT_EQ(dialog.windowTitle(), "Tavlo program");
+    EXPECT_EQ(port.OpenAttempts(1), 1);
+    EXPECT_TRUE(dialog.PodType(0)->isHidden());
+    EXPECT_TRUE(dialog.Option1(0)->isHidden());
+    EXPECT_FALSE(dialog.Option1(0)->isEnabled());
+
+    EXPECT_EQ(dialog.PodType(1)->text(), "Tavlo 1.2");
+    EXPECT_TRUE(dialog.Option1(1)->isVisible());
+    EXPECT_TRUE(dialog.Option1(1)->isEnabled());
+    EXPECT_EQ(dialog.PodType(2)->text(), "--------------");
+    EXPECT_TRUE(dialog.Option1(2)->isVisible());
+    EXPECT_FALSE(dialog.Option1(2)->isEnabled());
+    EXPECT_EQ(dialog.PodType(3)->text(), "Capture pod 1.0");
+    EXPECT_FALSE(dialog.Option1(3)->isEnabled());
+
+    for (int i = 0; i < TavloComms::Ports; ++i) {
+        EXPECT_TRUE(dialog.Blanking(i)->isHidden()) << i;
+        EXPECT_FALSE(dialog.Option1(i)->isChecked()) << i;
+        EXPECT_TRUE(dialog.PortIsVersion1(i)) << i;
+    }
+    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(controller.Restarts(), 1);  // every device found is restarted
+    EXPECT_EQ(capturePod.Restarts(), 1);
+}
+
+TEST_F(DownloadDialog, AControllerAboveVersionOneCannotBeChosenEvenAfterAVersionOneRow)
+{
+    SimulatedController newer;
+    newer.Major = 2;
+    port.AddPort(3, &newer);
+    OpenAndSearch();
+    EXPECT_EQ(dialog.PodType(2)->text(), "Tavlo 2.0");
+    EXPECT_FALSE(dialog.PortIsVersion1(2));
+    EXPECT_TRUE(dialog.PortIsVersion1(1));
+
+    QTest::mouseClick(dialog.Option1(1), Qt::LeftButton);
+    EXPECT_TRUE(dialog.ProgramPod()->isEnabled());
+    prompts.ExpectMessage("The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
+                          "Please obtain a nev verison of this program from\r\nwww.brenlo.com",
+                          "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
+    QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
+    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+}
+
+TEST_F(DownloadDialog, ASearchWithoutAControllerLeavesEveryOptionDisabled)
+{
+    port.RemovePort(2);
+    OpenAndSearch();
+    for (int i = 0; i < TavloComms::Ports; ++i) EXPECT_FALSE(dialog.Option1(i)->isEnabled()) << i;
+    QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
+    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+}
+
+TEST_F(DownloadDialog, ProgrammingSendsTheConfigurationsImageAndRestartsTheController)
+{
+    OpenAndSearch();
+    std::vector<int> barValues;
+    QObject::connect(dialog.ProgressBar1(), &QProgressBar::valueChanged, [&](int value) { barValues.push_back(value); });
+    prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
+    Program(1);
+
+    const auto expected = ExpectedImage();
+    ASSERT_EQ(expected.size(), 2401u);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), controller.Image().begin()));
+    EXPECT_EQ(controller.Image()[6], 0xAB);
+    EXPECT_EQ(controller.BlocksStored().size(), 301u);
+    EXPECT_EQ(controller.Restarts(), 2);  // the search's and the programming's
+    EXPECT_NE(std::find(barValues.begin(), barValues.end(), 498), barValues.end());
+    EXPECT_NE(std::find(barValues.begin(), barValues.end(), 1000), barValues.end());
+    EXPECT_EQ(barValues.back(), 0);
+    EXPECT_EQ(dialog.Label2()->text(), "0%");
+    EXPECT_EQ(dialog.Label3()->text(), "Please wait programing main data");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST_F(DownloadDialog, APortThatWillNotOpenOrADeviceThatWillNotAnswerStopsWithThePanelHidden)
+{
+    OpenAndSearch();
+    port.RemovePort(2);
+    prompts.ExpectMessage("Port not open", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Program(1);
+    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
+    EXPECT_TRUE(dialog.isVisible());
+
+    port.AddPort(2, &controller);
+    controller.Silent = true;
+    prompts.ExpectMessage("No response", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Program(1);
+    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
+    EXPECT_TRUE(dialog.Command1()->isEnabled());
+    EXPECT_TRUE(controller.BlocksStored().empty());
+}
+
+TEST_F(DownloadDialog, AFailedBlockIsToldAndTheRestartIsStillSent)
+{
+    OpenAndSearch();
+    controller.FrameAnswer = [](const SimulatedController::Frame& frame, int) {
+        const bool block12 = frame.address == SimulatedController::BlockAddress && frame.payload[1] == 12;
+        return block12 ? Answer::Silent : Answer::Acknowledge;
+    };
+    prompts.ExpectMessage("No reply to download", "Error!  12", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage(FailedText, "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Program(1);
+    EXPECT_EQ(controller.BlocksStored().size(), 12u);
+    EXPECT_EQ(controller.Restarts(), 2);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(DownloadDialog, ClosingInTheMiddleOfADownloadEndsItWithTheFailureMessage)
+{
+    OpenAndSearch();
+    std::size_t heardWhenClosed = 0;
+    QTimer::singleShot(1000, &dialog, [&] {
+        heardWhenClosed = controller.Heard().size();
+        dialog.close();
+    });
+    prompts.ExpectMessage(FailedText, "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Program(1);
+    EXPECT_GT(controller.BlocksStored().size(), 0u);
+    EXPECT_LT(controller.BlocksStored().size(), 301u);
+    EXPECT_EQ(controller.Heard().size(), heardWhenClosed);  // nothing after the port closed
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(DownloadDialog, ClosingInTheMiddleOfASearchStopsItAtOnce)
+{
+    QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
+    dialog.show();
+    QTimer::singleShot(300, &dialog, [this] { dialog.close(); });
+    ASSERT_TRUE(searched.wait(5000));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(port.OpenAttempts(4), 0);
+    EXPECT_TRUE(prompts.Shown().empty());
+}
+
+TEST_F(DownloadDialog, OpensModallyAndClosesWithCancel)
+{
+    bool searchedWhileModal = false;
+    QObject::connect(&dialog, &TavloComms::SearchFinished, &dialog, [&] {
+        searchedWhileModal = QApplication::activeModalWidget() == &dialog;
+        QTest::mouseClick(dialog.Command2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_TRUE(searchedWhileModal);
+    EXPECT_FALSE(port.IsOpen());
+}
