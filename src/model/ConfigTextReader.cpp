@@ -45,8 +45,8 @@ private:
     // The reason is given in pieces around the offending field.
     [[noreturn]] void Fail(std::string_view reason, std::string_view field = {}, std::string_view after = {}) const
     {
-        std::string text = "Config.tmp value " + std::to_string(valueNumber_) + ": ";
-        text.append(reason).append(field).append(after);
+        std::string text("Config.tmp value ");
+        text.append(std::to_string(valueNumber_)).append(": ").append(reason).append(field).append(after);
         throw ConfigTextError(text);
     }
 
