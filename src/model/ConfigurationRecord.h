@@ -8,8 +8,8 @@
 // The stored forms the configuration is kept, saved and downloaded in. Only
 // the first NumberOfBytes bytes and types of a message are significant.
 
-// One IR command copied into the configuration: part 0 of Data is the main
-// code, part 1 the repeat code.
+// One IR command copied into the configuration. Its parts mirror
+// IRCommandClass by number: Data[0] is IRPart::Repeat, Data[1] IRPart::Start.
 struct ConfigIRCommandRecord {
     FixedText<16> Name;
     std::array<std::array<uint8_t, 128>, 2> Data{};

@@ -72,9 +72,21 @@ DatabaseFiles::DatabaseFiles(const std::filesystem::path& folder, const std::str
 
 void DatabaseFiles::PromoteTemporary() const
 {
-    // rename() replaces its target in one step, so there is never a moment
-    // without a ".BAK" when there was a ".DEF".
-    if (std::filesystem::exists(def)) RenameFile(def, bak);
+    // The ".BAK" becomes a second name of the current ".DEF" first, then the
+    // ".TMP" replaces the ".DEF" in one rename: there is never a moment
+    // without a ".DEF" that holds a whole database.
+    if (std::filesystem::exists(def)) {
+        DeleteFileIfExists(bak);
+        std::error_code linkError;
+        std::filesystem::create_hard_link(def, bak, linkError);
+        if (linkError) {
+            // A file system without hard links: a copy serves as the backup.
+            std::error_code copyError;
+            std::filesystem::copy_file(def, bak, std::filesystem::copy_options::overwrite_existing, copyError);
+            if (copyError)
+                throw FileError("cannot back up '" + def.string() + "' as '" + bak.string() + "': " + copyError.message());
+        }
+    }
     RenameFile(tmp, def);
     SyncFolder(def.parent_path());
 }

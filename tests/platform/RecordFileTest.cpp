@@ -60,6 +60,7 @@ TEST(RecordFile, PromotionKeepsTheOldDatabaseAsBackup)
     }
     files.PromoteTemporary();
     EXPECT_EQ(folder.ReadBytes("db.DEF"), "new!");
+    // The backup is the old file itself, not a view of the new one.
     EXPECT_EQ(folder.ReadBytes("db.BAK"), "old!");
     EXPECT_FALSE(folder.Exists("db.TMP"));
 
@@ -75,9 +76,10 @@ TEST(RecordFile, FailedPromotionLeavesTheLastGoodContent)
     folder.WriteBytes("db.DEF", "good");
     // No ".TMP" was written: the rename fails and the old content survives.
     EXPECT_THROW(files.PromoteTemporary(), FileError);
-    EXPECT_TRUE(folder.Exists("db.DEF") || folder.Exists("db.BAK"));
-    const std::string survivor = folder.Exists("db.DEF") ? folder.ReadBytes("db.DEF") : folder.ReadBytes("db.BAK");
-    EXPECT_EQ(survivor, "good");
+    // The database stays where the next start looks for it.
+    ASSERT_TRUE(folder.Exists("db.DEF"));
+    EXPECT_EQ(folder.ReadBytes("db.DEF"), "good");
+    EXPECT_EQ(folder.ReadBytes("db.BAK"), "good");
 }
 
 TEST(Windows1252, UpperCaseAndControlCharacters)
