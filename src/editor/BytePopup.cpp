@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -92,10 +93,52 @@ void BytePopup::mouseMoveEvent(QMouseEvent* event)
 void BytePopup::mouseReleaseEvent(QMouseEvent* event)
 {
     const int row = RowAt(event->position().toPoint());
-    if (row < 0) return;
+    if (row >= 0) Pick(row);
+}
+
+void BytePopup::Pick(int row)
+{
     choice_ = row;
     Timer1->stop();
     accept();
+}
+
+// The keyboard works the pop-up too: arrows move the highlight, Enter or
+// Space picks it, Escape leaves the opener's choice.
+void BytePopup::keyPressEvent(QKeyEvent* event)
+{
+    int next = -1;
+    switch (event->key()) {
+    case Qt::Key_Up: next = RowBeside(0, -1); break;
+    case Qt::Key_Down: next = RowBeside(0, 1); break;
+    case Qt::Key_Left: next = RowBeside(-1, 0); break;
+    case Qt::Key_Right: next = RowBeside(1, 0); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!RowRect(highlighted_).isEmpty()) Pick(highlighted_);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    if (next >= 0) {
+        highlighted_ = next;
+        update();
+    }
+}
+
+int BytePopup::RowBeside(int dx, int dy) const
+{
+    const QRect from = RowRect(highlighted_);
+    if (from.isEmpty()) {
+        for (int i = 0; i < rows_.size(); ++i) {
+            if (!RowRect(i).isEmpty() && RowAt(RowRect(i).center()) == i) return i;
+        }
+        return -1;
+    }
+    const QPoint target = from.center() + QPoint(dx * from.width(), dy * from.height());
+    return RowAt(target);
 }
 
 void BytePopup::CheckPointer()

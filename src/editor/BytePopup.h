@@ -44,9 +44,13 @@ private:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     int RowAt(QPoint position) const;
     void CheckPointer();
+    void Pick(int row);
+    // The offered row nearest to the highlighted one in a direction.
+    int RowBeside(int dx, int dy) const;
 
     QVector<Row> rows_;
     int choice_;

@@ -148,7 +148,8 @@ void MyTextBox::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
     painter.setPen(hasFocus() ? palette().highlight().color() : palette().mid().color());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(error_ ? QColor(255, 0, 0) : QColor(Qt::black));
+    const QColor textColour = isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::Text);
+    painter.setPen(error_ ? QColor(255, 0, 0) : textColour);
     painter.drawText(rect().adjusted(TextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, displayText_);
     const bool caretShown = mode_ == ContentAscii || IsDigitMode();
     if (caretShown && HasFocus && CaretOn) {

@@ -150,20 +150,28 @@ void SpinEntryControl::ApplyAndRaise()
 
 void SpinEntryControl::PressStep(bool up)
 {
+    pressInProgress_ = true;
     if (PressRunsPendingEvents()) QCoreApplication::processEvents();
+    pressInProgress_ = false;
     if (up) {
         StepUp();
-        UpHeld = true;
     } else {
         StepDown();
-        DownHeld = true;
     }
+    // A release already handled while pending events ran ends the click here.
+    const SpinStepButton* button = up ? Up : Down;
+    if (!button->IsDown()) {
+        emit ValueChanged();
+        return;
+    }
+    (up ? UpHeld : DownHeld) = true;
     Timer1->setInterval(FirstRepeatDelayMs);
     Timer1->start();
 }
 
 void SpinEntryControl::ReleaseStep(bool up)
 {
+    if (pressInProgress_) return;
     (up ? UpHeld : DownHeld) = false;
     Timer1->stop();
     emit ValueChanged();

@@ -66,4 +66,6 @@ private:
     QString widestText_;
     // The user changed the text since it was last read.
     bool edited_ = false;
+    // A step button's press is letting pending window events run.
+    bool pressInProgress_ = false;
 };

@@ -11,6 +11,7 @@ public:
     SpinStepButton(Direction direction, QWidget* parent);
 
     QSize sizeHint() const override;
+    bool IsDown() const { return down_; }
 
 signals:
     void Pressed();

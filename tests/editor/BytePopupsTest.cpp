@@ -57,6 +57,26 @@ TEST(ByteModeForm, HighlightFollowsThePointer)
     EXPECT_EQ(host.cell->Mode(), ContentAscii);
 }
 
+TEST(ByteModeForm, TheKeyboardMovesTheHighlightAndPicks)
+{
+    ByteCellTestHost host;
+    host.Show(ContentHex, 7);
+    ByteCellTestHost::WhenPopupOpens([](BytePopup* popup) {
+        QCursor::setPos(popup->geometry().center());
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        // CONTROL is the last row offered here.
+        QTest::keyClick(popup, Qt::Key_Down);
+        EXPECT_EQ(popup->HighlightedRow(), ContentControl);
+        QTest::keyClick(popup, Qt::Key_Up);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    host.ClickCaption();
+    EXPECT_EQ(host.cell->Mode(), ContentBinary);
+    EXPECT_EQ(host.Shown(), "00000111");
+}
+
 TEST(ByteModeForm, ChoosingVariableRecordsThePositionAndOpensTheVolumeEditor)
 {
     ByteCellTestHost host;

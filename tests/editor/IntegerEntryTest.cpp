@@ -2,6 +2,7 @@
 #include "editor/IntegerEntry.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 using Host = EntryTestHost<IntegerEntry>;
 
@@ -137,6 +138,20 @@ TEST(IntegerEntry, RepeatStopsAtTheBoundsAndStillRaisesOneEvent)
     host.entry->set_values(32767, -32768, 32767, "");
     QTest::mouseClick(host.Up(), Qt::LeftButton);
     EXPECT_EQ(host.Shown(), "32767");
+}
+
+TEST(IntegerEntry, AReleaseSeenWhileThePressRunsPendingEventsEndsTheClick)
+{
+    Host host;
+    host.entry->set_values(5, 0, 100, "");
+    const QPoint centre = host.Up()->rect().center();
+    QCoreApplication::postEvent(host.Up(), new QMouseEvent(QEvent::MouseButtonRelease, centre,
+                                                           host.Up()->mapToGlobal(centre), Qt::LeftButton,
+                                                           Qt::NoButton, Qt::NoModifier));
+    host.Press(host.Up());
+    EXPECT_EQ(host.Shown(), "6");
+    EXPECT_FALSE(host.Timer1()->isActive());
+    EXPECT_EQ(host.EventCount(), 1);
 }
 
 TEST(IntegerEntry, FocusMovesAloneRaiseNoEvent)
