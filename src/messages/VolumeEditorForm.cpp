@@ -2,7 +2,9 @@
 
 #include "editor/HEXentry.h"
 #include "editor/IntegerEntry.h"
+#include "messages/LevelControls.h"
 #include "messages/LevelInsertion.h"
+#include "messages/OptionButtons.h"
 #include "messages/MessageDialogs.h"
 #include "model/ApplicationState.h"
 #include "platform/UserPrompts.h"
@@ -27,14 +29,6 @@ void SetTextColour(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
-}
-
-template <std::size_t N>
-int SelectedIndex(const std::array<QRadioButton*, N>& options)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (options[i]->isChecked()) return static_cast<int>(i);
-    return -1;
 }
 
 }  // namespace
@@ -122,17 +116,12 @@ void VolumeEditorForm::BuildControls()
         countRow->addWidget(NumberOfBytes[i]);
     }
 
-    DemoText = new QLineEdit;
-    DemoText->setReadOnly(true);
-    Label4 = new QLabel;
-    Up = new QPushButton("Up");
-    Down = new QPushButton("Down");
-    PowerUp = new QPushButton("Power Up");
-    auto* levelButtons = new QHBoxLayout;
-    levelButtons->addWidget(Up);
-    levelButtons->addWidget(Down);
-    levelButtons->addWidget(PowerUp);
-    levelButtons->addStretch();
+    auto* level = new LevelControls;
+    DemoText = level->DemoText;
+    Label4 = level->Label4;
+    Up = level->Up;
+    Down = level->Down;
+    PowerUp = level->PowerUp;
 
     Done = new QPushButton("Done");
     CancelCommand = new QPushButton("Cancel");
@@ -154,9 +143,7 @@ void VolumeEditorForm::BuildControls()
     columns->addLayout(right);
     auto* main = new QVBoxLayout(this);
     main->addLayout(columns);
-    main->addWidget(DemoText);
-    main->addWidget(Label4);
-    main->addLayout(levelButtons);
+    main->addWidget(level);
     main->addLayout(closeButtons);
 
     ConnectMirror(MaximumLevel, MaximumLevelInHex, -32767, 32767, "Maximum volume level",
@@ -175,7 +162,7 @@ void VolumeEditorForm::BuildControls()
     connect(PowerUp, &QPushButton::clicked, this,
             [this] { MoveTestLevel([](int16_t, const VolumeExtensionClass& f) { return PowerUpLevel(f); }); });
     // Enter in an entry finishes that entry; it must not press a button.
-    for (QPushButton* button : {Up, Down, PowerUp, Done, CancelCommand}) button->setAutoDefault(false);
+    for (QPushButton* button : {Done, CancelCommand}) button->setAutoDefault(false);
     connect(Done, &QPushButton::clicked, this, &VolumeEditorForm::DoneClicked);
     connect(CancelCommand, &QPushButton::clicked, this, &VolumeEditorForm::CancelClicked);
 }
@@ -375,4 +362,9 @@ void ShowVolumeEditor(ApplicationState& state, QWidget* parent)
     }
     VolumeEditorForm form(state, parent);
     form.exec();
+}
+
+void VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, MessageToolsState&)
+{
+    ShowVolumeEditor(state_, owner);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messages/VolumeFormatRules.h"
+#include "editor/VolumeEditorLauncher.h"
 #include "model/SerialClass.h"
 
 #include <QDialog>
@@ -77,4 +78,15 @@ private:
     bool errorFlag_ = false;
     bool busy_ = false;
     int16_t testLevel_ = 0;
+};
+
+
+// Opens the volume editor for the byte cells of the serial string editor.
+class VolumeEditorFormLauncher final : public VolumeEditorLauncher {
+public:
+    explicit VolumeEditorFormLauncher(ApplicationState& state) : state_(state) {}
+    void ShowVolumeEditorForm(QWidget* owner, MessageToolsState& tools) override;
+
+private:
+    ApplicationState& state_;
 };

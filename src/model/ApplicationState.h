@@ -11,7 +11,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
+class QWidget;
+class SerialPort;
 class UserPrompts;
 
 // State of the serial message tools: the message handed to their modal
@@ -26,6 +30,17 @@ struct MessageToolsState {
     bool EditStringCanBeInput = false;
     // Set by the volume format editor's Done when the format changed.
     bool VolumeParametersChanged = false;
+    // Makes the port of a serial test; the system's ports when empty.
+    std::function<std::unique_ptr<SerialPort>()> MakeSerialPort;
+
+    // Dialogs of other modules that a message pane opens modally on the
+    // message in WorkSerial; a pane offers a command only once its dialogs
+    // are there. The settings dialog answers true when it was cancelled.
+    std::function<void(QWidget*)> ShowRS232LibraryLoader;
+    std::function<void(QWidget*)> ShowRS232CaptureForm;
+    std::function<bool(QWidget*)> ShowSettingsDifferentForm;
+    // Whether the settings dialog is asked about a captured message.
+    bool SettingsFromCapture = false;
 };
 
 // Owns every piece of process-wide state, grouped by the module that owns it.

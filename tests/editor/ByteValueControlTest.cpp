@@ -210,14 +210,3 @@ TEST(ByteValueControl, VariableByteWithoutAVolumeFormatOpensNoEditor)
     EXPECT_EQ(host.variableChanges->count(), 0);
     EXPECT_EQ(host.Shown(), "Variable");
 }
-
-TEST(ByteValueControl, StandInVolumeEditorReportsNoChange)
-{
-    ByteCellTestHost host;
-    NoVolumeEditorForm standIn;
-    host.state.Messages.VolumeParametersChanged = true;
-    host.GiveVolumeFormat(2);
-    standIn.ShowVolumeEditorForm(host.cell, host.state.Messages);
-    EXPECT_FALSE(host.state.Messages.VolumeParametersChanged);
-    EXPECT_EQ(host.message.VolumeExtension()->VolumeInsertByteNumber(), 2);
-}

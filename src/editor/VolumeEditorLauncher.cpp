@@ -1,8 +1,0 @@
-#include "editor/VolumeEditorLauncher.h"
-
-#include "model/ApplicationState.h"
-
-void NoVolumeEditorForm::ShowVolumeEditorForm(QWidget*, MessageToolsState& tools)
-{
-    tools.VolumeParametersChanged = false;
-}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/SerialClass.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class ApplicationState;
+class ByteValueControl;
+class IntegerEntry;
+class QPushButton;
+class VolumeEditorLauncher;
+
+// Edits the message in WorkSerial byte by byte, in place; Cancel puts back
+// the message as it was when the dialog opened, level format included.
+class ProjectorSerialEditor : public QDialog {
+    Q_OBJECT
+public:
+    explicit ProjectorSerialEditor(ApplicationState& state, QWidget* parent = nullptr);
+    ~ProjectorSerialEditor() override;
+
+    IntegerEntry* NumberOfBytes1;
+    std::array<ByteValueControl*, 32> ByteValueControl1{};
+    QPushButton* Test;
+    QPushButton* CancelCommand;
+    QPushButton* Done;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Load();
+    // Writes the cells into the message.
+    void Apply();
+    void EnableCellsBelowCount();
+    void DoneClicked();
+    void CancelClicked();
+    void TestClicked();
+
+    ApplicationState& state_;
+    std::unique_ptr<VolumeEditorLauncher> volumeEditor_;
+    SerialClass backup_;
+    bool closed_ = false;
+};

@@ -1,0 +1,130 @@
+#include "messages/ProjectorSerialTestForm.h"
+
+#include "messages/LevelControls.h"
+#include "messages/LevelInsertion.h"
+#include "messages/MessageDialogs.h"
+#include "messages/MessagePort.h"
+#include "messages/OptionButtons.h"
+#include "messages/PortSettingsText.h"
+#include "messages/SerialStringDisplay.h"
+#include "model/ApplicationState.h"
+#include "platform/SerialPort.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+ProjectorSerialTestForm::ProjectorSerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port,
+                                                 QWidget* parent)
+    : SerialTestDialog(state, std::move(port), parent)
+{
+    VolumeFrame = new QGroupBox("Volume Setting");
+    auto* level = new LevelControls;
+    DemoText = level->DemoText;
+    Label4 = level->Label4;
+    Up = level->Up;
+    Down = level->Down;
+    PowerUp = level->PowerUp;
+    auto* volumeColumn = new QVBoxLayout(VolumeFrame);
+    volumeColumn->addWidget(level);
+    BuildLayout(VolumeFrame);
+
+    for (std::size_t i = 0; i < Option1.size(); ++i)
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { PortOptionClicked(static_cast<int>(i)); });
+    connect(Up, &QPushButton::clicked, this, [this] { MoveLevel(LevelAfterUp); });
+    connect(Down, &QPushButton::clicked, this, [this] { MoveLevel(LevelAfterDown); });
+    connect(PowerUp, &QPushButton::clicked, this,
+            [this] { MoveLevel([](int16_t, const VolumeExtensionClass& f) { return PowerUpLevel(f); }); });
+    Load();
+}
+
+void ProjectorSerialTestForm::Load()
+{
+    ReceivedSerial.Clear();
+    ProbePorts();
+    const SerialClass& message = *state_.Messages.WorkSerial;
+    if (const auto& format = message.VolumeExtension()) {
+        VolumeFrame->setVisible(format->UseLevelForVolume());
+        if (format->UsePreviousLevel()) {
+            currentLevel_ = format->MinVolume();
+            PowerUp->hide();
+        } else {
+            currentLevel_ = format->StartUpVolume();
+        }
+    } else {
+        VolumeFrame->hide();
+    }
+    ShowLevel();
+    ApplySettings(PortSettingsText(message.Baudrate(), message.Parity()));
+    ReceivedSerial.Baudrate(message.Baudrate());
+    ReceivedSerial.Parity(message.Parity());
+    BindPanes();
+}
+
+void ProjectorSerialTestForm::PortOptionClicked(int index)
+{
+    ClosePort();
+    Port().SetCommPort(index + 1);
+    if (Port().Open()) {
+        Send->setEnabled(true);
+    } else {
+        Deselect(Option1[static_cast<std::size_t>(index)]);
+        Send->setEnabled(false);
+    }
+}
+
+void ProjectorSerialTestForm::ShowLevel()
+{
+    const auto& format = state_.Messages.WorkSerial->VolumeExtension();
+    if (!format) return;
+    Label4->setVisible(true);
+    currentLevel_ = LevelWithinRange(currentLevel_, *format);
+    DemoText->setText(LevelPreviewText(currentLevel_, *format));
+    levelText_ = MakeLevelText(currentLevel_, *format);
+    Label4->setText(LevelValueCaption(currentLevel_));
+}
+
+void ProjectorSerialTestForm::MoveLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&))
+{
+    const auto& format = state_.Messages.WorkSerial->VolumeExtension();
+    if (!format) return;
+    currentLevel_ = move(currentLevel_, *format);
+    ShowLevel();
+}
+
+void ProjectorSerialTestForm::SendClicked()
+{
+    BeginSend();
+    const SerialClass& message = *state_.Messages.WorkSerial;
+    const RS232_String_Class& bytes = message.MyRS232StringClass();
+    const auto& format = message.VolumeExtension();
+    const int levelIndex = format && format->UseLevelForVolume() ? format->VolumeInsertByteNumber() - 1 : -1;
+    const int delay = message.InterByteDelay();
+    for (int i = 0; i < bytes.NumberOfBytes(); ++i) {
+        if (!PortIsOpen()) continue;
+        if (i == levelIndex) {
+            for (const char levelByte : levelText_) WriteByte(static_cast<uint8_t>(levelByte), delay);
+            BusyWait(delay);
+        } else {
+            WriteByte(bytes.ContentBytes(i), delay);
+        }
+    }
+    EndSend();
+}
+
+// The reply pane shows ReceivedSerial itself; copying it onto itself redraws it.
+void ProjectorSerialTestForm::CopyClicked()
+{
+    ReceivedSerial.CopyFrom(*SerialStringDisplay2->MySerialClass());
+}
+
+void ShowProjectorSerialTestForm(ApplicationState& state, QWidget* parent)
+{
+    if (!state.Messages.WorkSerial) return;
+    ProjectorSerialTestForm form(state, MakeMessagePort(state), parent);
+    form.exec();
+}

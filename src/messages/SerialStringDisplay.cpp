@@ -1,0 +1,383 @@
+#include "messages/SerialStringDisplay.h"
+
+#include "messages/MessageDialogs.h"
+#include "messages/MessageItemText.h"
+#include "model/ApplicationState.h"
+#include "platform/Windows1252.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+
+// One scroll unit of the byte form: the width of one character.
+constexpr int ScrollUnit = MessageCharacterWidth;
+
+int RoundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+}  // namespace
+
+SerialStringDisplay::SerialStringDisplay(ApplicationState& state, QWidget* parent)
+    : QWidget(parent), state_(state)
+{
+    DisplayImage = new QLabel(this);
+    DisplayImage->setFont(MessageLineFont());
+    DisplayImage->setToolTip("Double click to edit");
+    DisplayImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DisplayImage->installEventFilter(this);
+    OffsetBar = new QScrollBar(Qt::Horizontal, this);
+    OffsetBar->setSingleStep(1);
+    OffsetBar->hide();
+    connect(OffsetBar, &QScrollBar::valueChanged, this, [this] { display(-1); });
+    BuildMenu();
+    ResizeMe();
+}
+
+SerialStringDisplay::~SerialStringDisplay()
+{
+    Unbind();
+}
+
+void SerialStringDisplay::BuildMenu()
+{
+    menuHidden = new QMenu("HiddenMenu", this);
+    connect(menuHidden->addAction("&Edit"), &QAction::triggered, this, &SerialStringDisplay::EditMessage);
+    menuHidden->addSeparator();
+    connect(menuHidden->addAction("&Copy"), &QAction::triggered, this, &SerialStringDisplay::CopyMessage);
+    connect(menuHidden->addAction("C&ut"), &QAction::triggered, this, &SerialStringDisplay::CutMessage);
+    connect(menuHidden->addAction("&Paste"), &QAction::triggered, this, &SerialStringDisplay::PasteMessage);
+    connect(menuHidden->addAction("C&lear"), &QAction::triggered, this, &SerialStringDisplay::ClearMessage);
+    menuLibrarySpace = menuHidden->addSeparator();
+    MnuLoadFromLibrary = menuHidden->addAction("&Load From Library");
+    MenuCaptureFromSerialPort = menuHidden->addAction("C&apture From Serial Port");
+    UpdateOptionalItems();
+    connect(menuHidden, &QMenu::aboutToShow, this, &SerialStringDisplay::UpdateOptionalItems);
+    connect(MnuLoadFromLibrary, &QAction::triggered, this,
+            [this] { TakeFromWorkCopy(state_.Messages.ShowRS232LibraryLoader, true, false); });
+    connect(MenuCaptureFromSerialPort, &QAction::triggered, this,
+            [this] { TakeFromWorkCopy(state_.Messages.ShowRS232CaptureForm, false, true); });
+    menuHidden->addSeparator();
+    connect(menuHidden->addAction("&Test"), &QAction::triggered, this, &SerialStringDisplay::TestMessage);
+}
+
+void SerialStringDisplay::DisableMenu()
+{
+    menuDisabled_ = true;
+    DisplayImage->setToolTip(QString());
+}
+
+void SerialStringDisplay::EnableCaptureFunctions()
+{
+    captureEnabled_ = true;
+    UpdateOptionalItems();
+}
+
+void SerialStringDisplay::EnableLibraryFunctions()
+{
+    libraryEnabled_ = true;
+    UpdateOptionalItems();
+}
+
+// The library loader, the capture dialog and the settings dialog come with
+// their own modules; an item is offered once the dialogs it needs are there.
+void SerialStringDisplay::UpdateOptionalItems()
+{
+    const MessageToolsState& tools = state_.Messages;
+    const bool library = libraryEnabled_ && tools.ShowRS232LibraryLoader && tools.ShowSettingsDifferentForm;
+    const bool capture = captureEnabled_ && tools.ShowRS232CaptureForm && tools.ShowSettingsDifferentForm;
+    MnuLoadFromLibrary->setVisible(library);
+    MenuCaptureFromSerialPort->setVisible(capture);
+    menuLibrarySpace->setVisible(library || capture);
+}
+
+QSize SerialStringDisplay::sizeHint() const
+{
+    const int line = QFontMetrics(MessageLineFont()).height();
+    return {400, line + OffsetBar->sizeHint().height()};
+}
+
+void SerialStringDisplay::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ResizeMe();
+}
+
+void SerialStringDisplay::ResizeMe()
+{
+    const int line = QFontMetrics(MessageLineFont()).height();
+    const int pictureWidth = std::max(1, width());
+    DisplayImage->setGeometry(0, 0, pictureWidth, line);
+    OffsetBar->setGeometry(0, line, pictureWidth, OffsetBar->sizeHint().height());
+    image_ = QImage(pictureWidth, line, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    ShowImage();
+    display(-1);
+}
+
+void SerialStringDisplay::FillWithReceiveString()
+{
+    if (mySerial_) mySerial_->CopyFrom(state_.Messages.ReceivedSerial);
+    ResizeMe();
+}
+
+void SerialStringDisplay::SetupSerial(SerialClass& message)
+{
+    Unbind();
+    mySerial_ = &message;
+    holderType_ = message.SerialType();
+    repaintToken_ = message.ForceRepaint.Subscribe([this] { display(-1); });
+    ResizeMe();
+}
+
+void SerialStringDisplay::Unbind()
+{
+    if (mySerial_) mySerial_->ForceRepaint.Unsubscribe(repaintToken_);
+    mySerial_ = nullptr;
+}
+
+void SerialStringDisplay::ShowImage()
+{
+    DisplayImage->setPixmap(QPixmap::fromImage(image_));
+}
+
+void SerialStringDisplay::display(int16_t frameIndex)
+{
+    if (!mySerial_ || drawing_) return;
+    // Setting the scroll bar calls back here; those calls are folded into this one.
+    drawing_ = true;
+    if (mySerial_->IsFromLibrary())
+        DrawLibraryForm();
+    else
+        DrawBytes(frameIndex);
+    drawing_ = false;
+    ShowImage();
+}
+
+void SerialStringDisplay::DrawBytes(int16_t frameIndex)
+{
+    const QFontMetrics metrics(MessageLineFont());
+    const RS232_String_Class& bytes = mySerial_->MyRS232StringClass();
+    const int count = bytes.NumberOfBytes();
+    const int pictureWidth = image_.width();
+    for (;;) {
+        const int offset = !OffsetBar->isHidden() ? OffsetBar->value() * ScrollUnit : 0;
+        image_.fill(Qt::white);
+        QPainter painter(&image_);
+        painter.setFont(MessageLineFont());
+        lineText_.clear();
+        int x = 0;
+        bool lastHasSeparator = false;
+        for (int i = 0; i < count; ++i) {
+            const MessageItem item = MessageItemFor(bytes, i, state_.Names.ControlCodeNames);
+            lastHasSeparator = !item.separator.isEmpty();
+            const QString drawn = item.separator + item.text;
+            lineText_ += drawn;
+            itemPositions_[static_cast<std::size_t>(i)] = x;
+            const int w = MessageTextWidth(drawn);
+            if (x + w - offset >= 1 && x - offset < pictureWidth) {
+                if (i == frameIndex) {
+                    const int left = x - offset + MessageTextWidth(item.separator);
+                    painter.setPen(Qt::black);
+                    painter.drawRect(QRect(QPoint(left, 0), QPoint(x - offset + w, image_.height() - 1)));
+                }
+                painter.setPen(item.colour);
+                painter.drawText(x - offset, metrics.ascent(), DrawableText(drawn));
+            }
+            x += w;
+        }
+        itemPositions_[static_cast<std::size_t>(count)] = x;
+        if (lastHasSeparator) x += 2 * ScrollUnit;
+        if (x > pictureWidth) {
+            SetScrollRange(RoundHalfEven(double(x - pictureWidth) / ScrollUnit + 1));
+        } else {
+            HideScrollBar();
+        }
+        // A frame beyond the message has nothing to bring into view.
+        if (frameIndex < 0 || frameIndex >= count) return;
+        const int start = itemPositions_[static_cast<std::size_t>(frameIndex)];
+        const int end = itemPositions_[static_cast<std::size_t>(frameIndex) + 1];
+        const int shown = !OffsetBar->isHidden() ? OffsetBar->value() * ScrollUnit : 0;
+        double wanted;
+        if (end > shown + pictureWidth - 2 * ScrollUnit)
+            wanted = double(end - pictureWidth - shown + 2 * ScrollUnit) / ScrollUnit + OffsetBar->value();
+        else if (start < shown)
+            wanted = double(start - shown) / ScrollUnit + OffsetBar->value();
+        else
+            return;
+        const int value = std::clamp(RoundHalfEven(wanted), 0, OffsetBar->maximum());
+        if (value == OffsetBar->value()) return;
+        OffsetBar->setValue(value);
+    }
+}
+
+void SerialStringDisplay::DrawLibraryForm()
+{
+    const auto trimmed = [](const std::string& text) { return FromWindows1252(FixedText<32>::TrimSpaces(text)); };
+    lineText_ = "Library:" + trimmed(mySerial_->Manufacturer()) + "/" + trimmed(mySerial_->MyType()) + "/" +
+                trimmed(mySerial_->Model()) + "/" + trimmed(mySerial_->Command());
+    const QFontMetrics metrics(MessageLineFont());
+    const int textWidth = MessageTextWidth(lineText_);
+    const int pictureWidth = image_.width();
+    if (textWidth > pictureWidth) {
+        if (OffsetBar->value() > textWidth - pictureWidth) OffsetBar->setValue(textWidth - pictureWidth);
+        SetScrollRange(textWidth - pictureWidth);
+    } else {
+        HideScrollBar();
+    }
+    image_.fill(Qt::white);
+    QPainter painter(&image_);
+    painter.setFont(MessageLineFont());
+    painter.setPen(Qt::black);
+    painter.drawText(-OffsetBar->value(), metrics.ascent(), lineText_);
+}
+
+void SerialStringDisplay::SetScrollRange(int maximum)
+{
+    OffsetBar->setMaximum(maximum);
+    OffsetBar->setPageStep(std::max(1, RoundHalfEven(maximum / 4.0)));
+    OffsetBar->setVisible(true);
+}
+
+void SerialStringDisplay::HideScrollBar()
+{
+    OffsetBar->setValue(0);
+    OffsetBar->setVisible(false);
+}
+
+bool SerialStringDisplay::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != DisplayImage) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        doubleClickPending_ = true;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool editRequested = doubleClickPending_;
+        doubleClickPending_ = false;
+        if (!menuDisabled_) {
+            if (mouse->button() == Qt::RightButton)
+                menuHidden->popup(mouse->globalPosition().toPoint());
+            else if (editRequested)
+                EditMessage();
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SerialStringDisplay::EditMessage()
+{
+    if (!mySerial_) return;
+    if (!backup_) backup_ = std::make_unique<SerialClass>();
+    backup_->CopyFrom(*mySerial_);
+    state_.Messages.WorkSerial = mySerial_;
+    ShowSerialStringEditor(state_, this);
+    if (!mySerial_->MyRS232StringClass().IsSameAs(backup_->MyRS232StringClass())) mySerial_->IsFromLibrary(false);
+    display(-1);
+    emit Changed();
+}
+
+void SerialStringDisplay::CopyMessage()
+{
+    if (mySerial_) mySerial_->Copy(state_.SerialClipboard);
+}
+
+void SerialStringDisplay::CutMessage()
+{
+    if (!mySerial_) return;
+    mySerial_->Copy(state_.SerialClipboard);
+    mySerial_->Clear();
+    emit Changed();
+}
+
+void SerialStringDisplay::PasteMessage()
+{
+    if (!mySerial_) return;
+    mySerial_->paste(state_.SerialClipboard, state_.Prompts());
+    emit Changed();
+}
+
+// Raises Changed like Cut, so the host stores the cleared message.
+void SerialStringDisplay::ClearMessage()
+{
+    if (!mySerial_) return;
+    mySerial_->Clear();
+    emit Changed();
+}
+
+void SerialStringDisplay::TestMessage()
+{
+    if (!mySerial_) return;
+    state_.Messages.WorkSerial = mySerial_;
+    ShowProjectorSerialTestForm(state_, this);
+    display(-1);
+}
+
+namespace {
+
+struct ReferenceSettings {
+    int16_t baudrate = 0;
+    int16_t parity = 0;
+    int16_t interByteDelay = 0;
+};
+
+ReferenceSettings SettingsOfHolder(const ApplicationState& state, int16_t holderType)
+{
+    switch (holderType) {
+    case SerialClass::ConfigurationMessage: {
+        const ConfigurationRecord& record = state.Config.Record;
+        return {record.ControlPortBaudrate, record.ControlPortParity, record.ControlPortInterByteDelay};
+    }
+    case SerialClass::LibraryCommand: {
+        const RS232FileBlockClass& library = state.RS232Libraries.WorkRS232Library;
+        return {library.Baudrate(), library.Parity(), library.InterByteDelay()};
+    }
+    case SerialClass::ProjectorMessage: {
+        const ProjectorClass& projector = state.Projectors.WorkProjector;
+        return {projector.Baudrate(), projector.Parity(), projector.InterByteDelay()};
+    }
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+void SerialStringDisplay::TakeFromWorkCopy(const std::function<void(QWidget*)>& dialog, bool comparesDelay,
+                                           bool fromCapture)
+{
+    if (!mySerial_ || !dialog || !state_.Messages.ShowSettingsDifferentForm) return;
+    SerialClass work;
+    work.CopyFrom(*mySerial_);
+    state_.Messages.WorkSerial = &work;
+    dialog(this);
+    state_.Messages.WorkSerial = nullptr;
+    if (!mySerial_->IsSameAs(work)) {
+        // The holder bound at SetupSerial is the reference, whatever type the
+        // message carries now; an emptied message has no settings to compare.
+        const bool emptied = work.SerialType() == -1 && work.MyRS232StringClass().NumberOfBytes() == 0 &&
+                             !work.IsFromLibrary();
+        const ReferenceSettings reference = emptied ? ReferenceSettings{} : SettingsOfHolder(state_, holderType_);
+        const bool differs = work.Baudrate() != reference.baudrate || work.Parity() != reference.parity ||
+                             (comparesDelay && work.InterByteDelay() != reference.interByteDelay);
+        if (differs) {
+            state_.Messages.SettingsFromCapture = fromCapture;
+            state_.Messages.WorkSerial = &work;
+            const bool cancelled = state_.Messages.ShowSettingsDifferentForm(this);
+            state_.Messages.WorkSerial = nullptr;
+            if (cancelled) return;
+        }
+        mySerial_->CopyFrom(work);
+        emit Changed();
+    }
+    display(-1);
+}

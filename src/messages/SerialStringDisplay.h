@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/CallbackList.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <cstdint>
+#include <memory>
+
+class ApplicationState;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class SerialClass;
+
+// One RS232 message on one line, byte by byte in the colours of their
+// content types, or as its library reference. The pane does not own the
+// message: it is bound to the host's object and changes it in place; the
+// message must outlive the binding (the host rebinds or destroys the pane).
+class SerialStringDisplay : public QWidget {
+    Q_OBJECT
+public:
+    explicit SerialStringDisplay(ApplicationState& state, QWidget* parent = nullptr);
+    ~SerialStringDisplay() override;
+
+    SerialClass* MySerialClass() const { return mySerial_; }
+    void DisableMenu();
+    void EnableCaptureFunctions();
+    void EnableLibraryFunctions();
+    void ResizeMe();
+    void FillWithReceiveString();
+    void SetupSerial(SerialClass& message);
+    // -1 for no frame, or the 0-based byte to frame and scroll into view.
+    void display(int16_t frameIndex);
+
+    QSize sizeHint() const override;
+
+    // What the pane shows, for hosts and tests.
+    QMenu* PopupMenu() const { return menuHidden; }
+    QLabel* Picture() const { return DisplayImage; }
+    QScrollBar* ScrollBar() const { return OffsetBar; }
+    // The line as drawn before scrolling: the items joined, or the library form.
+    QString LineText() const { return lineText_; }
+    // Left edge of byte item i before scrolling; entry NumberOfBytes is the end.
+    int ItemPosition(int index) const { return itemPositions_.at(static_cast<std::size_t>(index)); }
+
+signals:
+    void Changed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void Unbind();
+    void DrawBytes(int16_t frameIndex);
+    void DrawLibraryForm();
+    void SetScrollRange(int maximum);
+    void HideScrollBar();
+    void ShowImage();
+
+    void EditMessage();
+    void CopyMessage();
+    void CutMessage();
+    void PasteMessage();
+    void ClearMessage();
+    void TestMessage();
+    void UpdateOptionalItems();
+    // Load and capture: the dialog works on a copy, which replaces the
+    // message when it differs and its port settings are accepted.
+    void TakeFromWorkCopy(const std::function<void(QWidget*)>& dialog, bool comparesDelay, bool fromCapture);
+
+    ApplicationState& state_;
+    SerialClass* mySerial_ = nullptr;
+    CallbackList::Token repaintToken_ = 0;
+    // Owner given at binding: the reference for the port settings of a
+    // message loaded or captured into this pane, whatever it holds later.
+    int16_t holderType_ = -1;
+    std::unique_ptr<SerialClass> backup_;
+    bool menuDisabled_ = false;
+    bool libraryEnabled_ = false;
+    bool captureEnabled_ = false;
+    bool doubleClickPending_ = false;
+    bool drawing_ = false;
+    std::array<int, 33> itemPositions_{};
+    QString lineText_;
+    QImage image_;
+
+    QLabel* DisplayImage;
+    QScrollBar* OffsetBar;
+    QMenu* menuHidden;
+    QAction* menuLibrarySpace;
+    QAction* MnuLoadFromLibrary;
+    QAction* MenuCaptureFromSerialPort;
+};

@@ -1,0 +1,180 @@
+#include "messages/SerialTestDialog.h"
+
+#include "messages/SerialStringDisplay.h"
+#include "model/ApplicationState.h"
+#include "platform/SerialPort.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+SerialTestDialog::SerialTestDialog(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent)
+    : QDialog(parent), state_(state), ReceivedSerial(state.Messages.ReceivedSerial), MSComm1(std::move(port))
+{
+    setWindowTitle("Serial test");
+    for (std::size_t i = 0; i < Option1.size(); ++i) Option1[i] = new QRadioButton(QString::number(i + 1));
+    Send = new QPushButton("Send");
+    Send->setEnabled(false);
+    Copy = new QPushButton("Copy Received Message");
+    Copy->setEnabled(false);
+    Done = new QPushButton("Done");
+    for (QPushButton* button : {Send, Copy, Done}) button->setAutoDefault(false);
+    SerialStringDisplay1 = new SerialStringDisplay(state);
+    SerialStringDisplay2 = new SerialStringDisplay(state);
+    const std::array<const char*, 3> views = {"Decimal", "HEX", "ASCII"};
+    for (std::size_t i = 0; i < Option2.size(); ++i) Option2[i] = new QRadioButton(views[i]);
+    Option2[2]->setChecked(true);
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &SerialTestDialog::ReplyDue);
+    connect(Send, &QPushButton::clicked, this, [this] { SendClicked(); });
+    connect(Copy, &QPushButton::clicked, this, [this] { CopyClicked(); });
+    connect(Done, &QPushButton::clicked, this, [this] {
+        ClosePort();
+        accept();
+    });
+    for (QRadioButton* view : Option2) connect(view, &QRadioButton::clicked, this, &SerialTestDialog::ApplyView);
+}
+
+SerialTestDialog::~SerialTestDialog()
+{
+    ClosePort();
+}
+
+void SerialTestDialog::BuildLayout(QWidget* settingsArea)
+{
+    auto* portFrame = new QGroupBox("Port");
+    auto* portGrid = new QGridLayout(portFrame);
+    for (std::size_t i = 0; i < Option1.size(); ++i)
+        portGrid->addWidget(Option1[i], static_cast<int>(i / 8), static_cast<int>(i % 8));
+
+    auto* sentFrame = new QGroupBox("Message to be sent");
+    auto* sentColumn = new QVBoxLayout(sentFrame);
+    sentColumn->addWidget(SerialStringDisplay1);
+
+    auto* receivedFrame = new QGroupBox("Message received");
+    auto* receivedRow = new QHBoxLayout(receivedFrame);
+    receivedRow->addWidget(SerialStringDisplay2, 1);
+    auto* views = new QVBoxLayout;
+    for (QRadioButton* view : Option2) views->addWidget(view);
+    receivedRow->addLayout(views);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Send);
+    buttons->addWidget(Copy);
+    buttons->addStretch();
+    buttons->addWidget(Done);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(portFrame);
+    main->addWidget(sentFrame);
+    if (settingsArea) main->addWidget(settingsArea);
+    main->addWidget(receivedFrame);
+    main->addLayout(buttons);
+    resize(560, sizeHint().height());
+}
+
+void SerialTestDialog::ProbePorts()
+{
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        ClosePort();
+        MSComm1->SetCommPort(static_cast<int>(i) + 1);
+        if (!MSComm1->Open()) Option1[i]->setEnabled(false);
+    }
+    ClosePort();
+}
+
+void SerialTestDialog::BindPanes()
+{
+    SerialStringDisplay1->SetupSerial(*state_.Messages.WorkSerial);
+    SerialStringDisplay2->SetupSerial(ReceivedSerial);
+    SerialStringDisplay1->DisableMenu();
+    SerialStringDisplay2->DisableMenu();
+}
+
+void SerialTestDialog::ApplySettings(const std::string& text)
+{
+    try {
+        MSComm1->SetSettings(text);
+    } catch (const std::invalid_argument&) {
+        // The port keeps the settings it had.
+    }
+}
+
+void SerialTestDialog::ClosePort()
+{
+    if (MSComm1 && MSComm1->IsOpen()) MSComm1->Close();
+}
+
+bool SerialTestDialog::PortIsOpen() const
+{
+    return MSComm1->IsOpen();
+}
+
+void SerialTestDialog::BeginSend()
+{
+    ReceivedSerial.Clear();
+    MSComm1->Input();
+}
+
+void SerialTestDialog::WriteByte(uint8_t byte, int delayMilliseconds)
+{
+    if (!MSComm1->IsOpen()) return;
+    MSComm1->Output(byte);
+    BusyWait(delayMilliseconds);
+}
+
+// Delays of a few milliseconds are kept by watching the clock, not by a timer.
+void SerialTestDialog::BusyWait(int milliseconds)
+{
+    if (milliseconds <= 0) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+    }
+}
+
+void SerialTestDialog::EndSend()
+{
+    Timer1->start();
+    Send->setEnabled(false);
+    Copy->setEnabled(false);
+}
+
+void SerialTestDialog::ReplyDue()
+{
+    Timer1->stop();
+    Send->setEnabled(true);
+    QApplication::processEvents();
+    const SerialPort::Bytes reply = MSComm1->Input();
+    if (reply.empty()) return;
+    Copy->setEnabled(true);
+    // The message holds 32 bytes; a longer reply keeps its first 32.
+    RS232_String_Class& bytes = ReceivedSerial.MyRS232StringClass();
+    const int count = std::min<int>(static_cast<int>(reply.size()), RS232_String_Class::Capacity);
+    bytes.NumberOfBytes(count);
+    bytes.MakeAllType(ViewType());
+    for (int i = 0; i < count; ++i) bytes.ContentBytes(i, reply[static_cast<std::size_t>(i)]);
+    SerialStringDisplay2->display(-1);
+}
+
+uint8_t SerialTestDialog::ViewType() const
+{
+    if (Option2[0]->isChecked()) return ContentDecimal;
+    if (Option2[2]->isChecked()) return ContentAscii;
+    return ContentHex;
+}
+
+void SerialTestDialog::ApplyView()
+{
+    ReceivedSerial.MyRS232StringClass().MakeAllType(ViewType());
+    SerialStringDisplay2->display(-1);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "messages/SerialTestDialog.h"
+
+class IntegerEntry;
+
+// The serial test with port settings of the user's choosing: sends the
+// message in WorkSerial as stored, without a level, and copies the reply
+// into the message clipboard.
+class SerialTestForm : public SerialTestDialog {
+    Q_OBJECT
+public:
+    SerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent = nullptr);
+
+    std::array<QRadioButton*, 5> Baudrate{};
+    std::array<QRadioButton*, 3> ParityOption{};
+    IntegerEntry* InterByteDelay;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Load();
+    void OpenSelectedPort();
+    void SendClicked() override;
+    void CopyClicked() override;
+};

@@ -1,0 +1,181 @@
+#include "editor/ByteValueControl.h"
+#include "editor/IntegerEntry.h"
+#include "messages/ProjectorSerialEditor.h"
+#include "messages/ProjectorSerialTestForm.h"
+#include "messages/SerialStringDisplay.h"
+#include "MessageToolsFixture.h"
+#include "SerialTestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class ProjectorSerialEditorTest : public MessageToolsTest {
+protected:
+    ProjectorSerialEditorTest()
+    {
+        SetBytes(message, {{ContentAscii, 'A'}, {ContentHex, 0x0D}, {ContentDecimal, 7}});
+        message.CanBeInput(true);
+        message.CanBeVariable(true);
+        state.Messages.WorkSerial = &message;
+    }
+
+    static void SetCount(ProjectorSerialEditor& editor, int count)
+    {
+        auto* box = editor.NumberOfBytes1->findChild<QLineEdit*>();
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(count));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    // Gives a cell a content type as the type pop-up does.
+    static void PickType(ByteValueControl* cell, int type)
+    {
+        cell->Mode(type);
+        emit cell->ModeChanged();
+    }
+
+    SerialClass message;
+};
+
+}  // namespace
+
+TEST_F(ProjectorSerialEditorTest, LoadShowsTheMessageInTheCells)
+{
+    state.Messages.EditStringCanBeInput = false;
+    ProjectorSerialEditor editor(state);
+    EXPECT_EQ(editor.windowTitle(), "Serial String Editor");
+    EXPECT_EQ(editor.NumberOfBytes1->return_value(), 3);
+    EXPECT_EQ(editor.ByteValueControl1[1]->Mode(), ContentHex);
+    EXPECT_EQ(editor.ByteValueControl1[1]->value(), 0x0D);
+    EXPECT_EQ(editor.ByteValueControl1[31]->MyIndex(), 32);
+    EXPECT_TRUE(editor.ByteValueControl1[2]->isEnabled());
+    EXPECT_FALSE(editor.ByteValueControl1[3]->isEnabled());
+    EXPECT_EQ(editor.ByteValueControl1[3]->Mode(), ContentAscii);
+    EXPECT_EQ(editor.ByteValueControl1[3]->value(), 0);
+    EXPECT_TRUE(state.Messages.EditStringCanBeInput);
+}
+
+TEST_F(ProjectorSerialEditorTest, ByteCountKeepsTheCellsAndDoneWritesThemAll)
+{
+    ProjectorSerialEditor editor(state);
+    editor.show();
+    SetCount(editor, 1);
+    EXPECT_FALSE(editor.ByteValueControl1[1]->isEnabled());
+    EXPECT_EQ(editor.ByteValueControl1[1]->value(), 0x0D) << "lowering the count keeps the contents";
+    SetCount(editor, 2);
+    EXPECT_TRUE(editor.ByteValueControl1[1]->isEnabled());
+    editor.ByteValueControl1[5]->Mode(ContentHex);
+    editor.ByteValueControl1[5]->value(0x99);
+    editor.Done->click();
+    EXPECT_EQ(state.Messages.WorkSerial, nullptr) << "Done releases the work message";
+    const RS232_String_Class& bytes = message.MyRS232StringClass();
+    EXPECT_EQ(bytes.NumberOfBytes(), 2);
+    EXPECT_EQ(bytes.ContentBytes(1), 0x0D);
+    EXPECT_EQ(bytes.ContentBytes(2), 7) << "cells beyond the count are written too";
+    EXPECT_EQ(bytes.ContentBytes(5), 0x99);
+    EXPECT_EQ(bytes.ContentTypes(5), ContentHex);
+}
+
+TEST_F(ProjectorSerialEditorTest, InsertPositionIsTheLastVariableCellInsideTheMessage)
+{
+    auto format = AddVolumeFormat(message);
+    ProjectorSerialEditor editor(state);
+    PickType(editor.ByteValueControl1[0], ContentVariable);
+    EXPECT_EQ(format->VolumeInsertByteNumber(), 1);
+    PickType(editor.ByteValueControl1[2], ContentVariable);
+    EXPECT_EQ(format->VolumeInsertByteNumber(), 3) << "the later of two VARIABLE cells";
+    editor.ByteValueControl1[10]->Mode(ContentVariable);
+    PickType(editor.ByteValueControl1[1], ContentHex);
+    EXPECT_EQ(format->VolumeInsertByteNumber(), 3) << "a VARIABLE cell beyond the count is not a position";
+    PickType(editor.ByteValueControl1[0], ContentAscii);
+    PickType(editor.ByteValueControl1[2], ContentAscii);
+    EXPECT_EQ(format->VolumeInsertByteNumber(), 0);
+    EXPECT_EQ(message.MyRS232StringClass().ContentTypes(10), ContentVariable);
+}
+
+TEST_F(ProjectorSerialEditorTest, CancelAfterTestRestoresEverything)
+{
+    auto format = AddVolumeFormat(message);
+    format->MaxVolume(50);
+    SerialClass original;
+    original.CopyFrom(message);
+    AnsweringPeer peer(2, {});
+    state.Messages.MakeSerialPort = SimulatedPortsWith(peer, 1);
+    ProjectorSerialEditor editor(state);
+    editor.show();
+    SetCount(editor, 2);
+    PickType(editor.ByteValueControl1[1], ContentVariable);
+    WhenModalOpens(SendOnFirstPortAndClose);
+    editor.Test->click();
+    EXPECT_EQ(peer.Bytes().size(), 2u) << "the test sends the applied edits";
+    EXPECT_EQ(message.MyRS232StringClass().NumberOfBytes(), 2);
+    format->MaxVolume(99);
+
+    editor.CancelCommand->click();
+    EXPECT_TRUE(message.IsSameAs(original));
+    ASSERT_TRUE(message.VolumeExtension());
+    EXPECT_EQ(message.VolumeExtension()->MaxVolume(), 50);
+}
+
+TEST_F(ProjectorSerialEditorTest, EditFromThePane)
+{
+    message.IsFromLibrary(true);
+    SerialStringDisplay pane(state);
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+    const auto edit = [&pane] {
+        for (QAction* action : pane.PopupMenu()->actions())
+            if (action->text() == "&Edit") action->trigger();
+    };
+
+    WhenModalOpens([](QWidget* modal) { static_cast<ProjectorSerialEditor*>(modal)->CancelCommand->click(); });
+    edit();
+    EXPECT_EQ(changed.count(), 1) << "Cancel still raises Changed";
+    EXPECT_TRUE(message.IsFromLibrary());
+
+    AddVolumeFormat(message);
+    WhenModalOpens([this](QWidget* modal) {
+        message.VolumeExtension()->MaxVolume(77);
+        static_cast<ProjectorSerialEditor*>(modal)->Done->click();
+    });
+    edit();
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_TRUE(message.IsFromLibrary()) << "a new level format alone keeps the library reference";
+
+    WhenModalOpens([](QWidget* modal) {
+        auto* editor = static_cast<ProjectorSerialEditor*>(modal);
+        editor->ByteValueControl1[0]->value('B');
+        editor->Done->click();
+    });
+    edit();
+    EXPECT_EQ(changed.count(), 3);
+    EXPECT_FALSE(message.IsFromLibrary()) << "a changed byte is no longer the library's";
+    EXPECT_EQ(pane.LineText(), "B,0Dh,007d");
+}
+
+TEST_F(ProjectorSerialEditorTest, DoubleClickEditsUnlessTheMenuIsDisabled)
+{
+    SerialStringDisplay pane(state);
+    pane.SetupSerial(message);
+    pane.show();
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+    WhenModalOpens([](QWidget* modal) { static_cast<ProjectorSerialEditor*>(modal)->Done->click(); });
+    QTest::mouseDClick(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(changed.count(), 1);
+
+    pane.DisableMenu();
+    QTest::mouseDClick(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

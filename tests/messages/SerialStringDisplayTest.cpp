@@ -1,0 +1,341 @@
+#include "messages/SerialStringDisplay.h"
+#include "MessageToolsFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class SerialStringDisplayTest : public MessageToolsTest {
+protected:
+    SerialStringDisplayTest()
+    {
+        pane.resize(400, pane.sizeHint().height());
+        message.SerialType(SerialClass::ConfigurationMessage);
+        message.CanBeVariable(true);
+    }
+
+    QString Shown(std::initializer_list<std::pair<uint8_t, uint8_t>> bytes)
+    {
+        SetBytes(message, bytes);
+        pane.SetupSerial(message);
+        return pane.LineText();
+    }
+
+    QAction* Item(const QString& caption) const
+    {
+        for (QAction* action : pane.PopupMenu()->actions())
+            if (action->text() == caption) return action;
+        return nullptr;
+    }
+
+    QStringList OfferedItems() const
+    {
+        QStringList items;
+        for (QAction* action : pane.PopupMenu()->actions())
+            if (action->isVisible()) items << (action->isSeparator() ? "-" : action->text());
+        return items;
+    }
+
+    SerialClass message;
+    SerialStringDisplay pane{state};
+};
+
+}  // namespace
+
+TEST_F(SerialStringDisplayTest, RendersEveryContentType)
+{
+    EXPECT_EQ(Shown({{ContentAscii, 'A'}, {ContentAscii, 'B'}, {ContentHex, 0x0D}, {ContentHex, 0x0A}}),
+              "AB,0Dh,0Ah");
+    EXPECT_EQ(Shown({{ContentControl, 2}}), "STXc");
+    EXPECT_EQ(Shown({{ContentControl, 40}}), "ERRORc");
+    EXPECT_EQ(Shown({{ContentDecimal, 7}}), "007d");
+    EXPECT_EQ(Shown({{ContentBinary, 5}, {ContentBinary, 0}}), "101b,0b");
+    EXPECT_EQ(Shown({{ContentAscii, 9}}), QString(QChar(127)));
+    EXPECT_EQ(Shown({{ContentHex, 1}, {ContentAscii, 'x'}, {ContentVariable, 0}, {ContentIgnore, 0}}),
+              "01h,x,Variable,Ignore");
+    EXPECT_EQ(Shown({{ContentAscii, 0xE9}}), QString::fromUtf8("é")) << "ASCII bytes are Windows-1252";
+    EXPECT_EQ(Shown({}), "");
+    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+}
+
+TEST_F(SerialStringDisplayTest, ItemsAreEightPixelsACharacter)
+{
+    Shown({{ContentAscii, 'A'}, {ContentHex, 0x0D}, {ContentDecimal, 1}});
+    EXPECT_EQ(pane.ItemPosition(0), 0);
+    EXPECT_EQ(pane.ItemPosition(1), 8);
+    EXPECT_EQ(pane.ItemPosition(2), 8 + 4 * 8);
+    EXPECT_EQ(pane.ItemPosition(3), 8 + 4 * 8 + 5 * 8);
+}
+
+TEST_F(SerialStringDisplayTest, PaintsItemsInTheirColours)
+{
+    Shown({{ContentHex, 0xAA}, {ContentHex, 0xAA}});
+    const QImage image = pane.Picture()->pixmap().toImage();
+    bool red = false;
+    for (int x = 0; x < 60; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y) == QColor(255, 0, 0)) red = true;
+    EXPECT_TRUE(red);
+}
+
+TEST_F(SerialStringDisplayTest, LibraryFormShowsTheTrimmedNames)
+{
+    SetBytes(message, {{ContentHex, 1}});
+    message.IsFromLibrary(true);
+    message.Manufacturer(" ACME ");
+    message.MyType("PROJECTOR");
+    message.Model("PJ-100");
+    message.Command("POWER ON");
+    pane.SetupSerial(message);
+    EXPECT_EQ(pane.LineText(), "Library:ACME/PROJECTOR/PJ-100/POWER ON");
+    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+
+    message.Command("A RATHER LONG COMMAND NAME HERE");
+    message.Model("AND A LONG MODEL NAME AS WELL");
+    pane.display(-1);
+    const int textWidth = pane.LineText().size() * 8;
+    ASSERT_FALSE(pane.ScrollBar()->isHidden());
+    EXPECT_EQ(pane.ScrollBar()->maximum(), textWidth - 400) << "one scroll unit is one pixel here";
+}
+
+TEST_F(SerialStringDisplayTest, LongLineScrollsByCharacters)
+{
+    SetBytes(message, {});
+    for (int i = 0; i < 32; ++i) {
+        message.MyRS232StringClass().ContentTypes(i, ContentDecimal);
+        message.MyRS232StringClass().ContentBytes(i, 100);
+    }
+    message.MyRS232StringClass().NumberOfBytes(32);
+    pane.SetupSerial(message);
+    // 32 items of "100d" and 31 commas, then two characters after the last comma.
+    const int end = 32 * 4 * 8 + 31 * 8;
+    EXPECT_EQ(pane.ItemPosition(32), end);
+    ASSERT_FALSE(pane.ScrollBar()->isHidden());
+    EXPECT_EQ(pane.ScrollBar()->maximum(), (end + 16 - 400) / 8 + 1);
+    EXPECT_EQ(pane.ScrollBar()->pageStep(), qRound(pane.ScrollBar()->maximum() / 4.0));
+
+    pane.display(31);
+    // The end of the framed item lands 16 pixels inside the right edge.
+    EXPECT_EQ(pane.ScrollBar()->value(), (end - 400 + 16) / 8);
+    pane.display(0);
+    EXPECT_EQ(pane.ScrollBar()->value(), 0);
+
+    message.MyRS232StringClass().NumberOfBytes(1);
+    pane.display(-1);
+    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+    EXPECT_EQ(pane.ScrollBar()->value(), 0);
+}
+
+TEST_F(SerialStringDisplayTest, MenuItemsInOrder)
+{
+    pane.SetupSerial(message);
+    EXPECT_EQ(OfferedItems(), QStringList({"&Edit", "-", "&Copy", "C&ut", "&Paste", "C&lear", "-", "&Test"}));
+    pane.EnableLibraryFunctions();
+    pane.EnableCaptureFunctions();
+    EXPECT_EQ(OfferedItems().size(), 8) << "no loader or capture dialog is there to open";
+}
+
+TEST_F(SerialStringDisplayTest, CopyCutPasteAndClear)
+{
+    SetBytes(message, {{ContentAscii, 'Q'}});
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+
+    Item("&Copy")->trigger();
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(state.SerialClipboard.MyRS232StringClass().ContentBytes(0), 'Q');
+
+    Item("C&ut")->trigger();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(message.MyRS232StringClass().NumberOfBytes(), 0);
+    EXPECT_EQ(pane.LineText(), "");
+
+    Item("&Paste")->trigger();
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(pane.LineText(), "Q") << "the pasted message is redrawn";
+
+    Item("C&lear")->trigger();
+    EXPECT_EQ(changed.count(), 3) << "a cleared message must reach the host like a cut one";
+    EXPECT_EQ(message.SerialType(), -1);
+    EXPECT_EQ(pane.LineText(), "");
+}
+
+TEST_F(SerialStringDisplayTest, RefusedPasteStillRaisesChanged)
+{
+    SetBytes(state.SerialClipboard, {{ContentIgnore, 0}});
+    SetBytes(message, {{ContentAscii, 'Q'}});
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+    prompts.ExpectMessage("Sorry cannot paste here as serial string contains an 'ignore' byte!", "Sorry!",
+                          PromptButtons::Ok, PromptIcon::Exclamation);
+    Item("&Paste")->trigger();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(pane.LineText(), "Q");
+}
+
+TEST_F(SerialStringDisplayTest, RightClickShowsTheMenuUnlessDisabled)
+{
+    pane.SetupSerial(message);
+    pane.show();
+    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(pane.PopupMenu()->isVisible());
+    pane.PopupMenu()->hide();
+
+    pane.DisableMenu();
+    EXPECT_EQ(pane.Picture()->toolTip(), "");
+    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(pane.PopupMenu()->isVisible());
+}
+
+TEST_F(SerialStringDisplayTest, RebindingFollowsTheNewMessage)
+{
+    SerialClass other;
+    SetBytes(other, {{ContentAscii, 'Z'}});
+    SetBytes(message, {{ContentAscii, 'Q'}});
+    pane.SetupSerial(message);
+    pane.SetupSerial(other);
+    message.Clear();
+    EXPECT_EQ(pane.LineText(), "Z") << "the old message no longer redraws the pane";
+    other.CopyFrom(message);
+    EXPECT_EQ(pane.LineText(), "");
+    EXPECT_EQ(pane.MySerialClass(), &other);
+    pane.SetupSerial(message);
+}
+
+TEST_F(SerialStringDisplayTest, FillWithReceiveStringCopiesTheLastReply)
+{
+    SetBytes(state.Messages.ReceivedSerial, {{ContentHex, 0x06}});
+    pane.SetupSerial(message);
+    pane.FillWithReceiveString();
+    EXPECT_EQ(pane.LineText(), "06h");
+    EXPECT_TRUE(message.MyRS232StringClass().IsSameAs(state.Messages.ReceivedSerial.MyRS232StringClass()));
+}
+
+namespace {
+
+// A pane in a host whose RS232 tools are there: the loader and the capture
+// dialog write what the test says into the work message.
+class LoadAndCaptureTest : public SerialStringDisplayTest {
+protected:
+    LoadAndCaptureTest()
+    {
+        state.Messages.ShowRS232LibraryLoader = [this](QWidget*) {
+            dialogs.push_back("loader");
+            fill(*state.Messages.WorkSerial);
+        };
+        state.Messages.ShowRS232CaptureForm = [this](QWidget*) {
+            dialogs.push_back("capture");
+            fill(*state.Messages.WorkSerial);
+        };
+        state.Messages.ShowSettingsDifferentForm = [this](QWidget*) {
+            dialogs.push_back(state.Messages.SettingsFromCapture ? "settings of capture" : "settings of library");
+            return cancelSettings;
+        };
+        pane.EnableLibraryFunctions();
+        pane.EnableCaptureFunctions();
+        SetBytes(message, {{ContentAscii, 'M'}});
+    }
+
+    std::function<void(SerialClass&)> fill = [](SerialClass&) {};
+    bool cancelSettings = false;
+    std::vector<std::string> dialogs;
+};
+
+}  // namespace
+
+TEST_F(LoadAndCaptureTest, ItemsAreOfferedOnceTheDialogsAreThere)
+{
+    pane.SetupSerial(message);
+    EXPECT_EQ(OfferedItems(), QStringList({"&Edit", "-", "&Copy", "C&ut", "&Paste", "C&lear", "-",
+                                           "&Load From Library", "C&apture From Serial Port", "-", "&Test"}));
+    SerialStringDisplay other(state);
+    other.EnableCaptureFunctions();
+    EXPECT_FALSE(other.PopupMenu()->actions().at(7)->isVisible());
+    EXPECT_TRUE(other.PopupMenu()->actions().at(8)->isVisible());
+}
+
+TEST_F(LoadAndCaptureTest, AnEqualMessageChangesNothing)
+{
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+    Item("&Load From Library")->trigger();
+    EXPECT_EQ(dialogs, std::vector<std::string>{"loader"});
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(state.Messages.WorkSerial, nullptr);
+}
+
+TEST_F(LoadAndCaptureTest, SettingsOfTheHolderDecideWhetherToAsk)
+{
+    state.Config.Record.ControlPortBaudrate = 1;
+    message.Baudrate(1);
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+
+    fill = [](SerialClass& work) {
+        work.MyRS232StringClass().ContentBytes(0, 'N');
+        work.IsFromLibrary(true);
+        work.Command("POWER");
+    };
+    Item("&Load From Library")->trigger();
+    EXPECT_EQ(dialogs, std::vector<std::string>{"loader"}) << "same settings as the controller port";
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(pane.LineText(), "Library:///POWER");
+
+    fill = [](SerialClass& work) { work.InterByteDelay(5); };
+    cancelSettings = true;
+    dialogs.clear();
+    Item("&Load From Library")->trigger();
+    EXPECT_EQ(dialogs, (std::vector<std::string>{"loader", "settings of library"}));
+    EXPECT_EQ(message.InterByteDelay(), 0) << "a cancelled settings dialog leaves the message";
+    EXPECT_EQ(changed.count(), 1);
+
+    dialogs.clear();
+    Item("C&apture From Serial Port")->trigger();
+    EXPECT_EQ(dialogs, std::vector<std::string>{"capture"}) << "capture does not compare the delay";
+    EXPECT_EQ(message.InterByteDelay(), 5);
+    EXPECT_EQ(changed.count(), 2);
+
+    fill = [](SerialClass& work) { work.Parity(2); };
+    cancelSettings = false;
+    dialogs.clear();
+    Item("C&apture From Serial Port")->trigger();
+    EXPECT_EQ(dialogs, (std::vector<std::string>{"capture", "settings of capture"}));
+    EXPECT_EQ(message.Parity(), 2);
+}
+
+TEST_F(LoadAndCaptureTest, TheHolderBoundAtSetupIsTheReferenceAfterAClear)
+{
+    state.RS232Libraries.WorkRS232Library.Baudrate(3);
+    message.SerialType(SerialClass::LibraryCommand);
+    message.Baudrate(3);
+    pane.SetupSerial(message);
+    Item("C&lear")->trigger();
+    ASSERT_EQ(message.SerialType(), -1);
+    fill = [](SerialClass& work) {
+        SetBytes(work, {{ContentHex, 0x21}});
+        work.Baudrate(3);
+    };
+    Item("&Load From Library")->trigger();
+    EXPECT_EQ(dialogs, std::vector<std::string>{"loader"}) << "the library's settings, not none";
+    EXPECT_EQ(pane.LineText(), "21h");
+}
+
+TEST_F(LoadAndCaptureTest, AnEmptiedWorkMessageReplacesTheMessage)
+{
+    state.Projectors.WorkProjector.Baudrate(4);
+    message.SerialType(SerialClass::ProjectorMessage);
+    message.Baudrate(4);
+    pane.SetupSerial(message);
+    QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
+    fill = [](SerialClass& work) { work.Clear(); };
+    Item("&Load From Library")->trigger();
+    EXPECT_EQ(dialogs, std::vector<std::string>{"loader"});
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(message.SerialType(), -1);
+    EXPECT_EQ(pane.LineText(), "");
+}
