@@ -179,3 +179,25 @@ TEST_F(ProjectorSerialEditorTest, DoubleClickEditsUnlessTheMenuIsDisabled)
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(ProjectorSerialEditorTest, ClosingTheWindowUndoesTheEdits)
+{
+    SerialClass original;
+    original.CopyFrom(message);
+    ProjectorSerialEditor editor(state);
+    editor.show();
+    editor.ByteValueControl1[0]->value('Z');
+    PickType(editor.ByteValueControl1[0], ContentHex);
+    EXPECT_EQ(message.MyRS232StringClass().ContentTypes(0), ContentHex) << "a type change applies at once";
+    editor.close();
+    EXPECT_TRUE(message.IsSameAs(original));
+}
+
+TEST_F(ProjectorSerialEditorTest, VariableBytesOfAMessageWithoutAFormatAreKept)
+{
+    SetBytes(message, {{ContentAscii, 'A'}, {ContentVariable, 9}});
+    ProjectorSerialEditor editor(state);
+    PickType(editor.ByteValueControl1[0], ContentHex);
+    EXPECT_EQ(message.MyRS232StringClass().ContentTypes(1), ContentVariable);
+    EXPECT_FALSE(message.VolumeExtension()) << "no level format is made up for it";
+}
