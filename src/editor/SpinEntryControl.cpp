@@ -3,6 +3,7 @@
 #include "editor/SpinStepButton.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -70,6 +71,7 @@ QSize SpinEntryControl::sizeHint() const
 void SpinEntryControl::Enabled(bool enabled)
 {
     Text1->setEnabled(enabled);
+    // A button held at this moment reports its release now, ending the repeat.
     Up->setEnabled(enabled);
     Down->setEnabled(enabled);
     Frame1->setVisible(!enabled);
@@ -122,11 +124,16 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat() || !KeyReleaseRaisesEvent(key->key())) break;
         if (IsUnfinishedText(Text1->text())) break;
+        // A rewritten text puts the caret at its end; one that reads as it
+        // stands keeps the caret where the user moved it.
         ApplyAndRaise();
-        Text1->end(false);
         break;
     }
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
+        // Another window or a context menu taking the focus leaves a number
+        // that is half typed as it stands; the user comes back to finish it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
         // Read what was typed; only a text the host has not yet heard of
         // raises the event, so moving the focus alone raises nothing.
         if (edited_) {
@@ -135,6 +142,7 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
             ApplyText();
         }
         break;
+    }
     default:
         break;
     }

@@ -41,6 +41,16 @@ void SpinStepButton::mousePressEvent(QMouseEvent* event)
     emit Pressed();
 }
 
+// A disabled button sees no release, so a hold it is in ends here.
+void SpinStepButton::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || isEnabled() || !down_) return;
+    down_ = false;
+    update();
+    emit Released();
+}
+
 void SpinStepButton::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();

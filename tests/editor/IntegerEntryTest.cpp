@@ -182,3 +182,40 @@ TEST(IntegerEntry, DisabledShowsHyphensAndKeepsTheValue)
     EXPECT_EQ(host.Shown(), "42");
     EXPECT_EQ(host.entry->return_value(), 42);
 }
+
+TEST(IntegerEntry, CaretKeysLetTheUserEditInsideTheNumber)
+{
+    Host host;
+    host.entry->set_values(0, 0, 9999, "");
+    host.Type("123");
+    QTest::keyClick(host.Text1(), Qt::Key_Home);
+    QTest::keyClick(host.Text1(), '9');
+    EXPECT_EQ(host.Shown(), "9123");
+    QTest::keyClick(host.Text1(), Qt::Key_Delete);
+    EXPECT_EQ(host.Shown(), "923");
+    EXPECT_EQ(host.entry->return_value(), 923);
+    // A text rewritten to its clamped value leaves the caret at its end.
+    QTest::keyClick(host.Text1(), Qt::Key_Home);
+    QTest::keyClick(host.Text1(), '5');
+    QTest::keyClick(host.Text1(), '5');
+    EXPECT_EQ(host.Shown(), "9999");
+    EXPECT_EQ(host.Text1()->cursorPosition(), 4);
+}
+
+TEST(IntegerEntry, DisablingWhileAButtonIsHeldEndsTheHold)
+{
+    Host host;
+    host.entry->set_values(5, 0, 100, "");
+    host.Press(host.Up());
+    host.entry->Enabled(false);
+    EXPECT_FALSE(host.Timer1()->isActive());
+    EXPECT_EQ(host.EventCount(), 1);
+    host.Release(host.Up());
+    EXPECT_EQ(host.EventCount(), 1);
+    EXPECT_EQ(host.entry->return_value(), 6);
+
+    host.entry->Enabled(true);
+    QTest::mouseClick(host.Up(), Qt::LeftButton);
+    EXPECT_EQ(host.Shown(), "7");
+    EXPECT_EQ(host.EventCount(), 2);
+}

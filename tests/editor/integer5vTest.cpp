@@ -46,6 +46,24 @@ TEST(integer5v, ADecimalNumberCanBeTypedDigitByDigit)
     EXPECT_EQ(host.Shown(), "3");
 }
 
+TEST(integer5v, SwitchingWindowsLeavesAHalfTypedNumberAsItStands)
+{
+    Host host;
+    host.entry->set_values(0, "");
+    host.Type("2.");
+    const qsizetype before = host.EventCount();
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_EQ(host.Shown(), "2.");
+    host.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host.window.get()));
+    QTest::keyClick(host.Text1(), '5');
+    EXPECT_EQ(host.Shown(), "2.5");
+    EXPECT_EQ(host.EventCount(), before + 1);
+}
+
 TEST(integer5v, HoldingUpRunsPastFiveToFourSeventyFive)
 {
     Host host;
