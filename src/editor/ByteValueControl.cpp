@@ -16,7 +16,13 @@
 
 namespace {
 const std::array<const char*, 7> ModeCaptions = {"ASC", "HEX", "DEC", "BIN", "CNT", "VAR", "IGN"};
+
+// The volume format of the message being edited, or null when it has none.
+VolumeExtensionClass* VolumeFormatOf(const MessageToolsState& tools)
+{
+    return tools.WorkSerial != nullptr ? tools.WorkSerial->VolumeExtension().get() : nullptr;
 }
+}  // namespace
 
 ByteValueControl::ByteValueControl(ApplicationState& state, VolumeEditorLauncher& volumeEditor, QWidget* parent)
     : QWidget(parent), state_(state), volumeEditor_(volumeEditor)
@@ -104,7 +110,7 @@ void ByteValueControl::PickMode()
 {
     MessageToolsState& tools = state_.Messages;
     const int32_t mode = MyTextBox1->Mode();
-    VolumeExtensionClass* volume = tools.WorkSerial != nullptr ? tools.WorkSerial->VolumeExtension().get() : nullptr;
+    const VolumeExtensionClass* volume = VolumeFormatOf(tools);
     const bool variableAllowed =
         volume != nullptr && (mode == ContentVariable || volume->VolumeInsertByteNumber() <= 0);
 
@@ -117,9 +123,11 @@ void ByteValueControl::PickMode()
     const int choice = popup.Choice();
     MyTextBox1->Mode(choice);
     emit ModeChanged();
-    // Without a volume format there is no insert position to record.
-    if (choice == ContentVariable && volume != nullptr) {
-        volume->VolumeInsertByteNumber(myIndex_);
+    // The host re-read the message on ModeChanged, so its volume format is
+    // looked up again; without one there is no insert position to record.
+    VolumeExtensionClass* format = VolumeFormatOf(tools);
+    if (choice == ContentVariable && format != nullptr) {
+        format->VolumeInsertByteNumber(myIndex_);
         volumeEditor_.ShowVolumeEditorForm(this, tools);
     }
     ShowModeCaption();

@@ -92,6 +92,22 @@ TEST(ByteModeForm, ChoosingVariableRecordsThePositionAndOpensTheVolumeEditor)
     EXPECT_EQ(host.modeChanges->count(), 1);
 }
 
+// The host's handler of ModeChanged runs before the position is recorded and
+// may give the message a new volume format object.
+TEST(ByteModeForm, VariablePositionGoesToTheFormatTheMessageHasAfterTheHostReacted)
+{
+    ByteCellTestHost host;
+    host.GiveVolumeFormat(0);
+    host.Show(ContentHex, 0);
+    QObject::connect(host.cell, &ByteValueControl::ModeChanged, [&host] {
+        host.message.VolumeExtension(std::make_shared<VolumeExtensionClass>(*host.message.VolumeExtension()));
+    });
+    ByteCellTestHost::ClickRowWhenOpen(ContentVariable);
+    host.ClickCaption();
+    EXPECT_EQ(host.message.VolumeExtension()->VolumeInsertByteNumber(), 3);
+    EXPECT_EQ(host.volumeEditor.insertPositionSeen, 3);
+}
+
 TEST(ByteModeForm, OffersTheLastRowOnlyWhereItMayBeUsed)
 {
     struct Case {
