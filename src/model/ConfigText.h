@@ -13,8 +13,9 @@ namespace ConfigText {
 constexpr int ValueCount = 41450;
 }
 
-// A "Config.tmp" that ends early, holds a value of the wrong kind or a
-// number its variable cannot hold. what() names the value's position.
+// A "Config.tmp" that ends early, holds a value of the wrong kind, a number
+// its variable cannot hold or a message count outside 0 to 32. what() names
+// the value's position.
 class ConfigTextError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -1,5 +1,6 @@
 #include "model/ConfigText.h"
 #include "model/ConfigTextSequence.h"
+#include "model/RS232_String_Class.h"
 #include "platform/WholeFile.h"
 
 #include <charconv>
@@ -18,6 +19,12 @@ public:
 
     void Integer(int16_t& value) { value = static_cast<int16_t>(Number(-32768, 32767)); }
     void Byte(uint8_t& value) { value = static_cast<uint8_t>(Number(0, 255)); }
+    // A count no message can hold would fail only later, when the
+    // configuration is shown or downloaded; the file is damaged now.
+    void Count(int16_t& value)
+    {
+        value = static_cast<int16_t>(Number(0, RS232_String_Class::Capacity, " is no message count of 0 to 32"));
+    }
     void Scratch(int /*written*/) { Number(-32768, 32767); }
 
     void Boolean(bool& value)
@@ -141,11 +148,11 @@ private:
         return value;
     }
 
-    long Number(long minimum, long maximum)
+    long Number(long minimum, long maximum, std::string_view outOfRange = " does not fit")
     {
         const std::string_view field = PlainField();
         const long value = ParseNumber(field);
-        if (value < minimum || value > maximum) Fail("the number ", field, " does not fit");
+        if (value < minimum || value > maximum) Fail("the number ", field, outOfRange);
         return value;
     }
 

@@ -5,9 +5,21 @@
 
 // The one order of the values of "Config.tmp", walked by the writer and the
 // reader alike. Record is ConfigurationRecord, const for the writer; the
-// visitor takes Integer, Boolean, Byte and Text fields, and Scratch for the
+// visitor takes Integer, Boolean, Byte and Text fields, Count for a message's
+// byte count (an Integer that must lie within 0 to 32), and Scratch for the
 // values that are written but dropped on reading (version numbers, spare).
 namespace ConfigTextSequence {
+
+// A message's count, then all 32 byte and type pairs whatever the count.
+template <typename Count, typename Bytes, typename Visitor>
+void VisitMessage(Count& count, Bytes& bytes, Bytes& types, Visitor& visitor)
+{
+    visitor.Count(count);
+    for (std::size_t j = 0; j < bytes.size(); ++j) {
+        visitor.Byte(bytes[j]);
+        visitor.Byte(types[j]);
+    }
+}
 
 template <typename Command, typename Visitor>
 void VisitIRCommand(Command& command, Visitor& visitor)
@@ -45,11 +57,7 @@ void VisitSerialSlot(Slot& slot, Visitor& visitor)
     visitor.Integer(slot.Parity);
     visitor.Boolean(slot.IsFromLibrary);
     visitor.Integer(slot.InterByteDelay);
-    visitor.Integer(slot.NumberOfBytes);
-    for (std::size_t j = 0; j < slot.ContentBytes.size(); ++j) {
-        visitor.Byte(slot.ContentBytes[j]);
-        visitor.Byte(slot.ContentTypes[j]);
-    }
+    VisitMessage(slot.NumberOfBytes, slot.ContentBytes, slot.ContentTypes, visitor);
     visitor.Text(slot.Command);
 }
 
@@ -63,11 +71,7 @@ void VisitProjectorBlock(Block& block, Visitor& visitor)
     for (auto& flag : block.InUse) visitor.Boolean(flag);
     for (auto& flag : block.ReplyRequired) visitor.Boolean(flag);
     for (auto& message : block.Messages) {
-        visitor.Integer(message.NumberOfBytes);
-        for (std::size_t j = 0; j < message.ContentBytes.size(); ++j) {
-            visitor.Byte(message.ContentBytes[j]);
-            visitor.Byte(message.ContentTypes[j]);
-        }
+        VisitMessage(message.NumberOfBytes, message.ContentBytes, message.ContentTypes, visitor);
     }
     visitor.Integer(block.MaxVolume);
     visitor.Integer(block.MinVolume);

@@ -11,6 +11,7 @@ public:
     explicit TextWriter(std::string& out) : out_(out) {}
 
     void Integer(int16_t value) { Number(value); }
+    void Count(int16_t value) { Number(value); }
     void Byte(uint8_t value) { Number(value); }
     void Scratch(int value) { Number(value); }
     void Boolean(bool value) { Line(value ? "#TRUE#" : "#FALSE#"); }

@@ -162,6 +162,10 @@ TEST(ConfigText, DamagedFileChangesNothing)
         damaged(6, "40000"),                   // does not fit an Integer
         damaged(41449, "\"never closed"),      // text without its closing mark
         damaged(1808, "\"ABC\" trailing"),     // junk after a text
+        damaged(1808 + 7, "33"),               // slot 0: more bytes than a message holds
+        damaged(1808 + 73 * 39 + 7, "-1"),     // slot 39: a negative count
+        damaged(165, "40"),                    // projector message 0
+        damaged(124 + 41 + 65 * 24, "300"),    // projector message 24
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
         auto record = NewRecord();

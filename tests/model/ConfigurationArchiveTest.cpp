@@ -317,6 +317,11 @@ TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
     const std::string irMember = members.at("IR000.IRT");
     const std::string configText = members.at("Config.tmp");
 
+    std::string countTooLarge;  // slot 0 claims 40 bytes
+    std::vector<std::string> lines = CrlfLines(configText);
+    lines[1808 + 7] = "40";
+    for (const std::string& line : lines) countTooLarge += line + "\r\n";
+
     auto other = NewState();
     FillEveryVariable(other->Config.Record, 22);
     const auto before = std::make_unique<ConfigurationRecord>(other->Config.Record);
@@ -324,6 +329,7 @@ TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
         {{"Config.tmp", configText.substr(0, configText.size() / 2)}, {"IR000.IRT", irMember}},
         {{"Config.tmp", "1\r\n0\r\n17\r\nnot a Boolean\r\n"}, {"IR000.IRT", irMember}},
         {{"IR000.IRT", irMember}},  // no "Config.tmp" at all
+        {{"Config.tmp", countTooLarge}, {"IR000.IRT", irMember}},
     };
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         ExternalZip::WriteRawArchive(folder / "damaged.tvl", damaged[i]);

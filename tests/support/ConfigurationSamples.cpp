@@ -10,6 +10,7 @@ public:
     int16_t Integer() { return static_cast<int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(engine_)); }
     uint8_t Byte() { return static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 255)(engine_)); }
     bool Boolean() { return std::uniform_int_distribution<int>(0, 1)(engine_) == 1; }
+    int16_t Count() { return static_cast<int16_t>(std::uniform_int_distribution<int>(0, 32)(engine_)); }
     std::string Text(std::size_t maximum)
     {
         std::string text;
@@ -78,7 +79,7 @@ void FillEveryVariable(ConfigurationRecord& r, unsigned seed)
     FillArray(p.InUse, boolean);
     FillArray(p.ReplyRequired, boolean);
     for (ProjectorMessageRecord& message : p.Messages) {
-        message.NumberOfBytes = v.Integer();
+        message.NumberOfBytes = v.Count();
         FillArray(message.ContentBytes, byte);
         FillArray(message.ContentTypes, byte);
     }
@@ -100,7 +101,7 @@ void FillEveryVariable(ConfigurationRecord& r, unsigned seed)
         slot.Parity = v.Integer();
         slot.IsFromLibrary = v.Boolean();
         slot.InterByteDelay = v.Integer();
-        slot.NumberOfBytes = v.Integer();
+        slot.NumberOfBytes = v.Count();
         FillArray(slot.ContentBytes, byte);
         FillArray(slot.ContentTypes, byte);
         slot.Command = v.Text(16);
