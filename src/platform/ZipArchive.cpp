@@ -92,7 +92,7 @@ ArchiveHandle OpenArchive(const fs::path& path, int flags)
 // A name that can only mean a file directly inside the destination folder.
 bool IsPlainFileName(std::string_view name)
 {
-    if (name.empty()) return false;
+    if (name.empty() || name == ".") return false;  // "." is the folder itself
     if (name.find_first_of("/\\:") != std::string_view::npos) return false;  // folders, roots, drives
     if (name.find("..") != std::string_view::npos) return false;
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });

@@ -87,13 +87,14 @@ TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
                                                         {"/tmp/rooted.txt", "4"},
                                                         {"C:drive.txt", "5"},
                                                         {"..", "6"},
+                                                        {".", "7"},
                                                         {"Good.txt", "good"},
                                                         {"GOOD.TXT", "shadow"}});
 
     const ExtractionResult result = ExtractMatching(folder / "evil.tvl", "*", folder / "prog" / "temp");
 
     EXPECT_THAT(result.extracted, ElementsAre("GOOD.TXT"));  // written before "Good.txt", so it wins
-    EXPECT_EQ(result.skipped.size(), 7u);
+    EXPECT_EQ(result.skipped.size(), 8u);
     EXPECT_FALSE(fs::exists(folder / "prog" / "escaped.txt"));
     EXPECT_FALSE(fs::exists(folder / "escaped.txt"));
     EXPECT_FALSE(fs::exists("/tmp/rooted.txt"));
@@ -102,6 +103,30 @@ TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
     for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
     EXPECT_THAT(written, ElementsAre("GOOD.TXT"));
     EXPECT_EQ(folder.ReadBytes("prog/temp/GOOD.TXT"), "shadow");
+}
+
+TEST(ZipArchive, ZipCommandMembersOutsideTheFolderAreSkipped)
+{
+    TempProgramFolder folder;
+    fs::create_directories(folder / "work" / "sub");
+    folder.WriteBytes("work/Config.tmp", "c");
+    folder.WriteBytes("work/sub/inner.txt", "i");
+    folder.WriteBytes("x", "outside");
+    // zip keeps "../x" as it is given and adds "sub/" as a folder entry.
+    ExternalZip::ZipFiles(folder / "work", "-r", folder / "mixed.tvl", {"Config.tmp", "../x", "sub"});
+    ASSERT_THAT(ExternalZip::ListMembers(folder / "mixed.tvl"),
+                ElementsAre("Config.tmp", "../x", "sub/", "sub/inner.txt"));
+    fs::create_directories(folder / "prog" / "temp");
+    folder.WriteBytes("prog/x", "mine");
+
+    const ExtractionResult result = ExtractMatching(folder / "mixed.tvl", "*", folder / "prog" / "temp");
+
+    EXPECT_THAT(result.extracted, ElementsAre("Config.tmp"));
+    EXPECT_THAT(result.skipped, ElementsAre("../x", "sub/", "sub/inner.txt"));
+    EXPECT_EQ(folder.ReadBytes("prog/x"), "mine");
+    std::vector<std::string> written;
+    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
+    EXPECT_THAT(written, ElementsAre("Config.tmp"));
 }
 
 TEST(ZipArchive, MaskIgnoresLetterCase)
