@@ -39,7 +39,10 @@ fs::path BackupPathOf(const fs::path& path)
 // Beside the target, so that the final rename stays on one file system.
 fs::path PartialPathOf(const fs::path& path)
 {
-    return path.parent_path() / ("." + path.filename().string() + ".partial");
+    std::string name = path.filename().string();
+    name.insert(0, 1, '.');  // in place: GCC 12 warns on a literal plus a string in release builds
+    name += ".partial";
+    return path.parent_path() / name;
 }
 
 void WriteMembers(ApplicationState& state)
@@ -115,14 +118,21 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
     } catch (const fs::filesystem_error& error) {
         failure = error.what();
     }
-    if (failure) {
-        std::error_code ignored;  // the partial archive may never have been written
-        fs::remove(partial, ignored);
-        state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
-                                PromptButtons::Ok, PromptIcon::Exclamation);
+    if (!failure) {
+        DeleteTempFolder(state);
+        return true;
     }
-    DeleteTempFolder(state);
-    return !failure;
+    std::error_code ignored;  // the partial archive may never have been written
+    fs::remove(partial, ignored);
+    state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
+                            PromptButtons::Ok, PromptIcon::Exclamation);
+    try {
+        DeleteTempFolder(state);
+    } catch (const FileError&) {
+        // The failure is reported once, above; what is left in the scratch
+        // folder is emptied by the next open or save.
+    }
+    return false;
 }
 
 bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)

@@ -241,6 +241,19 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
     EXPECT_TRUE(prompts.Shown()[1].text.endsWith("'"));
 }
 
+TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
+{
+    fs::create_directory(folder / "temp");
+    const ImmutableWhileInScope lock(folder / "temp");
+    if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+    prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
+                                      PromptIcon::Exclamation);
+    bool saved = true;
+    EXPECT_NO_THROW(saved = SaveConfigurationFile(*state, folder / "x.tvl"));
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(folder.Exists("x.tvl"));
+}
+
 TEST_F(ConfigurationArchive, OpeningMergesEachLibraryOnce)
 {
     AddIR(*state, "TVCO", "TV", "T1", 3, 1);
