@@ -55,25 +55,6 @@ void WriteMembers(ApplicationState& state)
     WriteRS232LibraryFiles(state);
 }
 
-// Only a complete new archive replaces the file at the path: the old one
-// becomes the backup first, and comes back when the new one cannot follow.
-void ReplaceWithNewArchive(const fs::path& path, const fs::path& partial)
-{
-    const fs::path backup = BackupPathOf(path);
-    if (fs::is_regular_file(path) && backup != path) {
-        RenameFile(path, backup);
-        try {
-            RenameFile(partial, path);
-        } catch (const FileError&) {
-            RenameFile(backup, path);  // put the old file back, then report
-            throw;
-        }
-    } else {
-        RenameFile(partial, path);
-    }
-    SyncFolder(path.parent_path().empty() ? fs::path(".") : path.parent_path());
-}
-
 std::optional<fs::path> ConfigMemberIn(const fs::path& folder)
 {
     for (const fs::path& file : OrdinaryFilesMatching(folder, ConfigMember)) return file;
@@ -110,7 +91,8 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
     try {
         WriteMembers(state);
         CompressFolder(state.Archive.ConfigTempFolder, partial);
-        ReplaceWithNewArchive(path, partial);
+        // Only a complete new archive replaces the file at the path.
+        ReplaceKeepingBackup(partial, path, BackupPathOf(path));
     } catch (const ZipError& error) {
         failure = error.what();
     } catch (const FileError& error) {

@@ -72,23 +72,7 @@ DatabaseFiles::DatabaseFiles(const std::filesystem::path& folder, const std::str
 
 void DatabaseFiles::PromoteTemporary() const
 {
-    // The ".BAK" becomes a second name of the current ".DEF" first, then the
-    // ".TMP" replaces the ".DEF" in one rename: there is never a moment
-    // without a ".DEF" that holds a whole database.
-    if (std::filesystem::exists(def)) {
-        DeleteFileIfExists(bak);
-        std::error_code linkError;
-        std::filesystem::create_hard_link(def, bak, linkError);
-        if (linkError) {
-            // A file system without hard links: a copy serves as the backup.
-            std::error_code copyError;
-            std::filesystem::copy_file(def, bak, std::filesystem::copy_options::overwrite_existing, copyError);
-            if (copyError)
-                throw FileError("cannot back up '" + def.string() + "' as '" + bak.string() + "': " + copyError.message());
-        }
-    }
-    RenameFile(tmp, def);
-    SyncFolder(def.parent_path());
+    ReplaceKeepingBackup(tmp, def, bak);
 }
 
 void DatabaseFiles::RemoveDatabase() const
@@ -99,6 +83,29 @@ void DatabaseFiles::RemoveDatabase() const
 void DatabaseFiles::RemoveTemporary() const
 {
     DeleteFileIfExists(tmp);
+}
+
+void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
+                          const std::filesystem::path& backup)
+{
+    // The backup becomes a second name of the current file first, then the
+    // fresh file replaces it in one rename: there is never a moment without
+    // a file at the target that holds whole content.
+    if (backup != target && std::filesystem::is_regular_file(target)) {
+        DeleteFileIfExists(backup);
+        std::error_code linkError;
+        std::filesystem::create_hard_link(target, backup, linkError);
+        if (linkError) {
+            // A file system without hard links: a copy serves as the backup.
+            std::error_code copyError;
+            std::filesystem::copy_file(target, backup, std::filesystem::copy_options::overwrite_existing, copyError);
+            if (copyError)
+                throw FileError("cannot back up '" + target.string() + "' as '" + backup.string() +
+                                "': " + copyError.message());
+        }
+    }
+    RenameFile(fresh, target);
+    SyncFolder(target.parent_path());
 }
 
 void DeleteFileIfExists(const std::filesystem::path& path)

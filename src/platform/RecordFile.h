@@ -70,6 +70,12 @@ struct DatabaseFiles {
     void RemoveTemporary() const;
 };
 
+// Puts the fresh file at the target. A file already at the target is kept
+// as the backup (unless the backup path is the target itself), and at every
+// step the target or the backup holds the last whole content. Throws
+// FileError.
+void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
+                          const std::filesystem::path& backup);
 // Deletes a file that exists; throws FileError when that fails.
 void DeleteFileIfExists(const std::filesystem::path& path);
 // Renames, replacing the target; throws FileError when that fails.
