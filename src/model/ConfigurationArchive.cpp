@@ -18,7 +18,8 @@ namespace {
 
 constexpr const char* NotesMember = "Notes.txt";
 constexpr const char* ConfigMember = "Config.tmp";
-// Far above any member the editor writes ("Config.tmp" stays near 1.3 MB).
+// Far above any member the editor writes ("Config.tmp" stays under 250 KB,
+// an IR library under 71 KB).
 constexpr std::uint64_t MaximumMemberSize = 64u << 20;
 
 // The whole field as one line.

@@ -187,6 +187,26 @@ TEST_F(ConfigurationArchive, LibrariesAreNumberedByFirstUse)
     EXPECT_EQ(record.ConfigSerialSlots[0].MyType.full(), Padded("PROJECTOR", 16));
 }
 
+TEST_F(ConfigurationArchive, SharedLibrariesGiveOneMemberEach)
+{
+    AddIR(*state, "TVCO", "TV", "T1", 2);
+    AddIR(*state, "DISCO", "DVD", "D1", 2);
+    AddRS232(*state, "ACME", "PROJECTOR", "PJ-100");
+    ConfigurationRecord& record = state->Config.Record;
+    UseIR(record, 0, "DISCO", "DVD", "D1");
+    UseIR(record, 9, "DISCO", "DVD", "D1");
+    UseIR(record, 3, "TVCO", "TV", "T1");
+    for (int slot : {2, 19, 30}) UseRS232(record, slot, "ACME", "PROJECTOR", "PJ-100");
+
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "shared.tvl"));
+
+    EXPECT_THAT(ExternalZip::ListMembers(folder / "shared.tvl"),
+                ElementsAre("Config.tmp", "IR000.IRT", "IR001.IRT", "Notes.txt", "RS000.RST"));
+    const auto members = ExternalZip::ReadMembers(folder / "shared.tvl");
+    EXPECT_EQ(members.at("IR000.IRT").substr(0, 5), "DISCO");  // numbered by input order
+    EXPECT_EQ(members.at("IR001.IRT").substr(0, 4), "TVCO");
+}
+
 TEST_F(ConfigurationArchive, SavingOverAnArchiveKeepsTheOldOneAsBackup)
 {
     fs::create_directory(folder / "Defaults");
