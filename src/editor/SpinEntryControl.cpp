@@ -161,6 +161,10 @@ void SpinEntryControl::PressStep(bool up)
     pressInProgress_ = true;
     if (PressRunsPendingEvents()) QCoreApplication::processEvents();
     pressInProgress_ = false;
+    // The step buttons take no focus, so the text box has not read what was
+    // typed into it; the step goes from that reading, and the release's
+    // ValueChanged reports both.
+    if (edited_) ApplyText();
     if (up) {
         StepUp();
     } else {

@@ -68,3 +68,18 @@ TEST(HEXentry, StepsWrapNeitherWay)
     EXPECT_EQ(host.Shown(), "FFFF");
     EXPECT_EQ(host.entry->return_value(), -1);
 }
+
+// A step button takes no focus, so what was typed is read at the press and
+// the step goes from there; the release reports both at once.
+TEST(HEXentry, AStepAfterTypingStepsFromWhatWasTyped)
+{
+    Host host;
+    host.entry->set_values(0, "");
+    host.Type("1a");
+    QTest::mouseClick(host.Up(), Qt::LeftButton);
+    EXPECT_EQ(host.Shown(), "1B");
+    EXPECT_EQ(host.EventCount(), 1);
+    host.MoveFocusAway();
+    EXPECT_EQ(host.EventCount(), 1);
+    EXPECT_EQ(host.entry->return_value(), 0x1B);
+}

@@ -219,3 +219,14 @@ TEST(IntegerEntry, DisablingWhileAButtonIsHeldEndsTheHold)
     EXPECT_EQ(host.Shown(), "7");
     EXPECT_EQ(host.EventCount(), 2);
 }
+
+TEST(IntegerEntry, AStepFromAnEmptiedBoxStepsFromItsReading)
+{
+    Host host;
+    host.entry->set_values(7, 1, 10, "");
+    host.Type("");
+    QTest::keyClick(host.Text1(), Qt::Key_Backspace);
+    QTest::mouseClick(host.Down(), Qt::LeftButton);
+    EXPECT_EQ(host.Shown(), "1");
+    EXPECT_EQ(host.EventCount(), 1);
+}
