@@ -27,8 +27,10 @@ double LeadingDecimalNumber(const QString& text)
     }
     bool ok = false;
     const double value = text.mid(start, end - start).toDouble(&ok);
-    if (!ok) return 0.0;
+    // A number too large for a double is reported as a failure, with an
+    // infinite value; it still reads as a very large number of its sign.
     if (std::isinf(value)) return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
+    if (!ok) return 0.0;
     return value;
 }
 

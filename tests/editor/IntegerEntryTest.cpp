@@ -1,6 +1,8 @@
 #include "EntryTestHost.h"
 #include "editor/IntegerEntry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -87,6 +89,13 @@ TEST(IntegerEntry, ReadsRoundHalvesToEvenAndClampWithoutOverflow)
     host.Type("99999999999");
     EXPECT_EQ(host.Shown(), "32767");
     host.Text1()->setText("-1e12");
+    EXPECT_EQ(host.entry->return_value(), -32768);
+    // Beyond what a double holds, as a pasted text may be.
+    QGuiApplication::clipboard()->setText("1e400");
+    host.Text1()->selectAll();
+    QTest::keyClick(host.Text1(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(host.Shown(), "32767");
+    host.Text1()->setText("-1e400");
     EXPECT_EQ(host.entry->return_value(), -32768);
     host.entry->set_values(0, 0, 100, "");
     host.Text1()->setText("70000");
