@@ -51,10 +51,9 @@ void IntegerEntry::StepUp()
     if (value_ < 32767) SetValue(value_ + 1);
 }
 
-// An empty box or a lone minus sign is where a new or negative number starts;
-// rewriting it at once would make a negative number impossible to type.
+// Rewriting an empty box or a lone minus sign at once would make a negative
+// number impossible to type.
 bool IntegerEntry::IsUnfinishedText(const QString& text) const
 {
-    const QString trimmed = text.trimmed();
-    return trimmed.isEmpty() || trimmed == "-";
+    return IsNumberNotYetBegun(text);
 }

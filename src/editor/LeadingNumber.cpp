@@ -3,6 +3,23 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+// Only the digits 0-9 count: other scripts' digits are not part of a number.
+bool IsDecimalDigit(QChar c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The value of a hexadecimal digit, or -1 for any other character.
+int HexDigitValue(QChar c)
+{
+    if (IsDecimalDigit(c)) return c.unicode() - '0';
+    if (c >= 'A' && c <= 'F') return c.unicode() - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c.unicode() - 'a' + 10;
+    return -1;
+}
+}  // namespace
+
 double LeadingDecimalNumber(const QString& text)
 {
     qsizetype i = 0;
@@ -11,18 +28,19 @@ double LeadingDecimalNumber(const QString& text)
     const qsizetype start = i;
     if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
     qsizetype digits = 0;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i, ++digits;
+    while (i < n && IsDecimalDigit(text[i])) ++i, ++digits;
     if (i < n && text[i] == '.') {
         ++i;
-        while (i < n && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+        while (i < n && IsDecimalDigit(text[i])) ++i, ++digits;
     }
     if (digits == 0) return 0.0;
     qsizetype end = i;
+    // An exponent counts only with at least one digit: "1e" reads as 1.
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         qsizetype j = i + 1;
         if (j < n && (text[j] == '-' || text[j] == '+')) ++j;
         const qsizetype exponentStart = j;
-        while (j < n && text[j] >= '0' && text[j] <= '9') ++j;
+        while (j < n && IsDecimalDigit(text[j])) ++j;
         if (j > exponentStart) end = j;
     }
     bool ok = false;
@@ -39,14 +57,20 @@ int32_t LeadingHexNumber(const QString& text)
     uint32_t value = 0;
     int digits = 0;
     for (QChar c : text) {
-        const int digit = QString(c).toInt(nullptr, 16);
-        const bool isDigit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-        if (!isDigit) break;
+        const int digit = HexDigitValue(c);
+        if (digit < 0) break;
         if (++digits > 8) return std::numeric_limits<int32_t>::max();
         value = (value << 4) | static_cast<uint32_t>(digit);
     }
+    // The digit count sets the width: FFFF is -1 and so is FFFFFFFF.
     if (digits <= 4) return static_cast<int16_t>(static_cast<uint16_t>(value));
     return static_cast<int32_t>(value);
+}
+
+bool IsNumberNotYetBegun(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() || trimmed == "-";
 }
 
 int16_t RoundToInt16(double value)

@@ -15,6 +15,10 @@ double LeadingDecimalNumber(const QString& text);
 // than eight digits cannot be held and read as the largest 32-bit number.
 int32_t LeadingHexNumber(const QString& text);
 
+// An empty text or a lone minus sign: where the user starts a new or a
+// negative number, which must stand until the next key.
+bool IsNumberNotYetBegun(const QString& text);
+
 // Rounds to the nearest whole number, halves to the even neighbour, and
 // clamps into the 16-bit range first so that no reading can overflow.
 int16_t RoundToInt16(double value);

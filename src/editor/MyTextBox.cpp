@@ -15,6 +15,8 @@ namespace {
 constexpr int CaretBlinkMs = 500;
 // Where the text starts, in pixels from the left edge.
 constexpr int TextLeft = 3;
+constexpr int DesignWidth = 57;
+constexpr int DesignHeight = 17;
 
 bool IsInvisibleCharacter(int code)
 {
@@ -55,10 +57,13 @@ MyTextBox::MyTextBox(ApplicationState& state, VolumeEditorLauncher& volumeEditor
     });
 }
 
+// Never smaller than the field was designed, and wide enough for the longest
+// texts it shows ("Invisible" and eight binary digits) in the font in use.
 QSize MyTextBox::sizeHint() const
 {
-    return {std::max(57, std::max(fontMetrics().horizontalAdvance("Invisible"), fontMetrics().horizontalAdvance("00000000")) + 2 * TextLeft + 4),
-            std::max(17, fontMetrics().height() + 4)};
+    const QFontMetrics metrics = fontMetrics();
+    const int widestText = std::max(metrics.horizontalAdvance("Invisible"), metrics.horizontalAdvance("00000000"));
+    return {std::max(DesignWidth, widestText + 2 * TextLeft + 4), std::max(DesignHeight, metrics.height() + 4)};
 }
 
 void MyTextBox::Mode(int32_t mode)

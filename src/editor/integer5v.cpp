@@ -62,7 +62,7 @@ void integer5v::StepUp()
 // rewritten before the next digit could follow.
 bool integer5v::IsUnfinishedText(const QString& text) const
 {
+    if (IsNumberNotYetBegun(text)) return true;
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || trimmed == "-") return true;
     return trimmed.endsWith('.') || (trimmed.contains('.') && trimmed.endsWith('0'));
 }
