@@ -393,11 +393,14 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
     countTooLarge[216 + 66 * 3] = 33;
     std::string blankNames = source.at("RS000.RST");
     blankNames.replace(32, 16, std::string(16, ' '));
+    std::string blankIRNames = source.at("IR001.IRT");
+    blankIRNames.replace(16, 16, std::string(16, ' '));
     fs::create_directories(folder / "prog");
     ExternalZip::WriteRawArchive(folder / "evil.tvl",
                                  {{"CONFIG.TMP", source.at("Config.tmp")},
                                   {"../IR000.IRT", source.at("IR000.IRT")},
                                   {"ir001.irt", source.at("IR001.IRT").substr(0, 3 * 275)},  // ends early
+                                  {"IR002.IRT", blankIRNames},
                                   {"RS000.RST", source.at("RS000.RST").substr(0, 2000)},    // short record
                                   {"RS001.RST", countTooLarge},
                                   {"RS002.RST", blankNames},
