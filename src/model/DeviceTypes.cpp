@@ -4,14 +4,16 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 namespace {
 
 // Rows past this come only from a damaged key; they are not worth a table.
 constexpr long MaximumRowIndex = 1023;
+constexpr std::size_t NameBufferLength = 255;
 
 struct BuiltInRow {
     uint8_t type;
@@ -41,14 +43,18 @@ std::string SubKeyPath(const std::string& name)
     return std::string(DeviceTypeRegistryKey) + '\\' + name;
 }
 
-// The leading number of a key name, as the row index it stands for.
+// The leading number of a key name, as the row index it stands for: blanks
+// before it are skipped, what follows it is ignored, and a name without a
+// number is row 0. The decimal point is '.' whatever the user's locale.
 std::optional<long> RowIndexOf(const std::string& name)
 {
-    const char* start = name.c_str();
-    while (*start == ' ') ++start;
-    char* end = nullptr;
-    const double value = std::strtod(start, &end);
-    if (end == start || !std::isfinite(value)) return 0;
+    std::string_view text = name;
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error == std::errc::invalid_argument || (error == std::errc() && !std::isfinite(value))) return 0;
+    if (error != std::errc()) return std::nullopt;
     const double rounded = std::nearbyint(value);  // halves to the even neighbour
     if (rounded < 0 || rounded > MaximumRowIndex) return std::nullopt;
     return static_cast<long>(rounded);
@@ -67,7 +73,9 @@ std::optional<std::string> TextValue(const Registry& registry, const std::string
 {
     const auto value = registry.QueryValue(key, name);
     if (!value || value->type != RegistryValueType::String || value->data.empty()) return std::nullopt;
-    return value->data.substr(0, value->data.find('\0'));
+    // Names are read through a buffer of this many characters.
+    const std::string_view text(value->data.data(), std::min(value->data.size(), NameBufferLength));
+    return std::string(text.substr(0, text.find('\0')));
 }
 
 bool HasUsableRow(const DeviceTypeTable& table)
@@ -89,7 +97,9 @@ void FillDefaultDeviceTypes(DeviceTypeTable& table)
 void WriteDefaultDeviceTypes(DeviceTypeTable& table, Registry& registry)
 {
     FillDefaultDeviceTypes(table);
+    // One write of the store for the whole table rather than one per value.
     // The table in memory stands even when the registry cannot be written.
+    Registry::BulkWrite bulk(registry);
     if (!registry.CreateKey(DeviceTypeRegistryKey)) return;
     registry.SetValue(DeviceTypeRegistryKey, "Version", RegistryValue::FromDword(DeviceTypeTableVersion));
     for (std::size_t i = 0; i < table.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -112,7 +113,7 @@ bool Registry::CreateKey(const std::string& key)
         }
         if (end == std::string::npos) break;
     }
-    return !added || Save();
+    return !added || Changed();
 }
 
 std::optional<std::string> Registry::SubKeyName(const std::string& key, std::size_t n) const
@@ -146,6 +147,33 @@ bool Registry::SetValue(const std::string& key, const std::string& name, const R
     const auto found = keys_.find(Normalised(key));
     if (found == keys_.end() || !IsStorableName(name)) return false;
     found->second.insert_or_assign(name, value);
+    return Changed();
+}
+
+Registry::BulkWrite::BulkWrite(Registry& registry) : registry_(&registry)
+{
+    ++registry_->bulkWrites_;
+}
+
+Registry::BulkWrite::~BulkWrite()
+{
+    Finish();
+}
+
+bool Registry::BulkWrite::Finish()
+{
+    if (registry_ == nullptr) return true;
+    Registry& registry = *std::exchange(registry_, nullptr);
+    if (--registry.bulkWrites_ > 0 || !registry.unsaved_) return true;
+    return registry.Save();
+}
+
+bool Registry::Changed()
+{
+    if (bulkWrites_ > 0) {
+        unsaved_ = true;
+        return true;
+    }
     return Save();
 }
 
@@ -168,8 +196,10 @@ void Registry::Load()
     }
 }
 
-bool Registry::Save() const
+bool Registry::Save()
 {
+    ++fileWrites_;
+    unsaved_ = true;  // until the file stands
     std::error_code error;
     if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), error);
     const std::filesystem::path temporary = file_.string() + ".tmp";
@@ -186,5 +216,7 @@ bool Registry::Save() const
         if (!out) return false;
     }
     std::filesystem::rename(temporary, file_, error);
-    return !error;
+    if (error) return false;
+    unsaved_ = false;
+    return true;
 }

@@ -22,10 +22,26 @@ struct RegistryValue {
 
 // A small typed key store kept in one file. Keys are paths with '\' between
 // their parts ("HKEY_LOCAL_MACHINE\Software\..."), compared without regard to
-// case as the system registry does. Every change is written through at once;
-// a change that cannot be saved reports false and stays in memory only.
+// case as the system registry does. Every change is written through at once,
+// unless a BulkWrite holds the writes back; a change that cannot be saved
+// reports false and stays in memory only.
 class Registry {
 public:
+    // Keeps the changes made while it lives in memory and writes the file
+    // once at the end, so that a run of changes costs one write, not one each.
+    class BulkWrite {
+    public:
+        explicit BulkWrite(Registry& registry);
+        ~BulkWrite();
+        BulkWrite(const BulkWrite&) = delete;
+        BulkWrite& operator=(const BulkWrite&) = delete;
+        // Writes the file now; false when it could not be written.
+        bool Finish();
+
+    private:
+        Registry* registry_;
+    };
+
     // Loads the store from the file; a missing or unreadable file is an empty
     // store, and lines that cannot be understood are passed over.
     explicit Registry(std::filesystem::path file);
@@ -47,6 +63,8 @@ public:
     bool SetValue(const std::string& key, const std::string& name, const RegistryValue& value);
 
     const std::filesystem::path& File() const { return file_; }
+    // How many times this store has set out to write its file.
+    int FileWrites() const { return fileWrites_; }
 
 private:
     struct CaseInsensitiveLess {
@@ -57,9 +75,15 @@ private:
 
     static std::string Normalised(const std::string& key);
     static bool IsStorableName(const std::string& name);
-    bool Save() const;
+    // Writes the file, or only notes that it must be written while a bulk
+    // write is under way.
+    bool Changed();
+    bool Save();
     void Load();
 
     std::filesystem::path file_;
     std::map<std::string, Values, CaseInsensitiveLess> keys_;
+    int bulkWrites_ = 0;
+    bool unsaved_ = false;
+    int fileWrites_ = 0;
 };

@@ -13,6 +13,12 @@ std::string Sub(int n)
     return Key + "\\" + std::to_string(n);
 }
 
+void CreateKeyAtVersion(Registry& registry, uint32_t version)
+{
+    ASSERT_TRUE(registry.CreateKey(Key));
+    registry.SetValue(Key, "Version", RegistryValue::FromDword(version));
+}
+
 void WriteRow(Registry& registry, int n, uint32_t type, uint32_t reply, const std::string& name)
 {
     ASSERT_TRUE(registry.CreateKey(Sub(n)));
@@ -60,6 +66,7 @@ TEST(DeviceTypes, MissingKeyIsCreatedWithTheBuiltInTable)
     EXPECT_EQ(reopened.QueryValue(Key, "Version")->AsDword(), 19u);
     for (int n = 0; n < 35; ++n) EXPECT_TRUE(reopened.KeyExists(Sub(n))) << n;
     EXPECT_FALSE(reopened.KeyExists(Sub(35)));
+    EXPECT_EQ(registry.FileWrites(), 1);  // the whole table in one write
     const auto name = reopened.QueryValue(Sub(6), "Name");
     EXPECT_EQ(name->data, "Capture pod ");  // stored without a terminating NUL
     EXPECT_EQ(reopened.QueryValue(Sub(34), "Type")->AsDword(), 35u);
@@ -74,8 +81,7 @@ TEST(DeviceTypes, OlderVersionIsOverwrittenAndOtherSubkeysStay)
 {
     TempProgramFolder folder;
     Registry registry(folder / "registry");
-    registry.CreateKey(Key);
-    registry.SetValue(Key, "Version", RegistryValue::FromDword(18));
+    CreateKeyAtVersion(registry, 18);
     WriteRow(registry, 0, 99, 99, "Old ");
     WriteRow(registry, 50, 1, 2, "Extra ");
     DeviceTypeTable table;
@@ -91,8 +97,7 @@ TEST(DeviceTypes, NewerVersionIsReadWithGapsLeftEmpty)
 {
     TempProgramFolder folder;
     Registry registry(folder / "registry");
-    registry.CreateKey(Key);
-    registry.SetValue(Key, "Version", RegistryValue::FromDword(20));
+    CreateKeyAtVersion(registry, 20);
     WriteRow(registry, 0, 1, 2, "Zero ");
     WriteRow(registry, 1, 3, 4, "One ");
     WriteRow(registry, 40, 35, 60, "Forty ");
@@ -109,8 +114,7 @@ TEST(DeviceTypes, AValueThatFailsItsTestEndsItsRow)
 {
     TempProgramFolder folder;
     Registry registry(folder / "registry");
-    registry.CreateKey(Key);
-    registry.SetValue(Key, "Version", RegistryValue::FromDword(19));
+    CreateKeyAtVersion(registry, 19);
     WriteRow(registry, 0, 5, 6, "Fine ");
     WriteRow(registry, 1, 5, 6, "Text type ");
     registry.SetValue(Sub(1), "Type", RegistryValue::FromString("5"));
@@ -140,10 +144,34 @@ TEST(DeviceTypes, AKeyWithoutUsableRowsFallsBackToTheBuiltInRows)
     }
     {
         Registry noRows(folder / "b");
-        noRows.CreateKey(Key);
-        noRows.SetValue(Key, "Version", RegistryValue::FromDword(19));
+        CreateKeyAtVersion(noRows, 19);
         DeviceTypeTable table;
         LoadDeviceTypes(table, noRows);
         EXPECT_EQ(table, builtIn);
     }
+}
+
+TEST(DeviceTypes, AKeyNameIsReadAsTheDecimalNumberItStartsWith)
+{
+    TempProgramFolder folder;
+    Registry registry(folder / "registry");
+    CreateKeyAtVersion(registry, 19);
+    const auto row = [&](const std::string& name, uint32_t reply) {
+        const std::string key = Key + "\\" + name;
+        ASSERT_TRUE(registry.CreateKey(key));
+        registry.SetValue(key, "Type", RegistryValue::FromDword(1));
+        registry.SetValue(key, "Reply", RegistryValue::FromDword(reply));
+        registry.SetValue(key, "Name", RegistryValue::FromString(std::string(300, 'n')));
+    };
+    row("1e1", 10);    // an exponent counts
+    row(" 3.5", 4);    // rounded, halves to even
+    row("0x5", 99);    // not hexadecimal: the number is the 0
+    DeviceTypeTable table;
+    LoadDeviceTypes(table, registry);
+    ASSERT_EQ(table.size(), 11u);
+    EXPECT_EQ(table[10].Reply, 10);
+    EXPECT_EQ(table[4].Reply, 4);
+    EXPECT_EQ(table[0].Reply, 99);
+    EXPECT_TRUE(table[5].IsEmpty());
+    EXPECT_EQ(table[10].Name, std::string(255, 'n'));  // cut to the name buffer
 }

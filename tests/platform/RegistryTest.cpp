@@ -48,3 +48,43 @@ TEST(Registry, DamagedLinesArePassedOverAndAnUnwritableFileKeepsChangesInMemory)
     EXPECT_FALSE(readOnly.CreateKey("K2"));
     EXPECT_TRUE(readOnly.KeyExists("K2"));
 }
+
+TEST(Registry, ABulkWriteWritesTheFileOnceAtItsEnd)
+{
+    TempProgramFolder folder;
+    const auto file = folder / "registry";
+    Registry registry(file);
+    {
+        Registry::BulkWrite bulk(registry);
+        for (int n = 0; n < 10; ++n) {
+            const std::string key = "HKLM\\T\\" + std::to_string(n);
+            ASSERT_TRUE(registry.CreateKey(key));
+            ASSERT_TRUE(registry.SetValue(key, "Type", RegistryValue::FromDword(static_cast<uint32_t>(n))));
+        }
+        EXPECT_EQ(registry.FileWrites(), 0);
+        EXPECT_FALSE(std::filesystem::exists(file));
+        EXPECT_EQ(registry.QueryValue("HKLM\\T\\7", "Type")->AsDword(), 7u);  // in memory meanwhile
+        EXPECT_TRUE(bulk.Finish());
+        EXPECT_EQ(registry.FileWrites(), 1);
+    }
+    EXPECT_EQ(registry.FileWrites(), 1);  // finished once only
+    EXPECT_EQ(Registry(file).QueryValue("HKLM\\T\\9", "Type")->AsDword(), 9u);
+
+    // Without a bulk write every change goes to the file at once; a bulk
+    // write that changed nothing writes nothing.
+    ASSERT_TRUE(registry.SetValue("HKLM\\T\\1", "Name", RegistryValue::FromString("One ")));
+    EXPECT_EQ(registry.FileWrites(), 2);
+    { Registry::BulkWrite idle(registry); }
+    EXPECT_EQ(registry.FileWrites(), 2);
+}
+
+TEST(Registry, ABulkWriteThatCannotBeSavedSaysSoAndKeepsItsChangesInMemory)
+{
+    TempProgramFolder folder;
+    folder.WriteBytes("blocker", "x");
+    Registry registry(folder / "blocker" / "registry");
+    Registry::BulkWrite bulk(registry);
+    EXPECT_TRUE(registry.CreateKey("K"));
+    EXPECT_FALSE(bulk.Finish());
+    EXPECT_TRUE(registry.KeyExists("K"));
+}
