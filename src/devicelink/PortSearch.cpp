@@ -6,6 +6,9 @@ PortSearchRow SearchPort(SerialLink& link, int commPort, const DeviceTypeTable& 
 {
     PortSearchRow row;
     SerialPort& port = link.Port();
+    // A port left open by a programming run that stopped early would keep
+    // its number, and the probe meant for this port would go to that one.
+    if (port.IsOpen()) port.Close();
     port.SetCommPort(commPort);
     row.opened = port.Open();
     row.deviceText = NoDeviceText;

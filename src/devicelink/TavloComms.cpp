@@ -41,6 +41,8 @@ constexpr int RowLeft = 120;
 constexpr int RowTop = 120;
 constexpr int RowPitch = 360;
 constexpr int CoverWidth = 2295;
+constexpr int DialogWidth = 2535;
+constexpr int DialogHeight = 3135;
 
 const QString ProgrammingFailedText =
     "Program failed, Tavlo may fail to operate correctly until reprogrammmed, Try powering the pod off/wait/on "
@@ -65,7 +67,7 @@ TavloComms::~TavloComms()
 
 void TavloComms::BuildControls()
 {
-    setFixedSize(Twips(this, 2535), Twips(this, 3135));
+    setFixedSize(Twips(this, DialogWidth), Twips(this, DialogHeight));
     for (int i = 0; i < Ports; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         const int top = RowTop + RowPitch * i;
@@ -90,11 +92,12 @@ void TavloComms::BuildControls()
     command1_->setAutoDefault(false);
     command2_->setAutoDefault(false);
 
-    // Each row's cover; the last one also lies over the three buttons.
+    // Each row's cover; the last one reaches down to the dialog's foot, over
+    // the three buttons.
     for (int i = 0; i < Ports; ++i) {
         QFrame* cover = Cover(this);
         const int top = RowTop + RowPitch * i;
-        Place(cover, RowLeft, top - 30, CoverWidth, i < Ports - 1 ? RowPitch : 3135 - 30 - top);
+        Place(cover, RowLeft, top, CoverWidth, i < Ports - 1 ? RowPitch : DialogHeight - top);
         cover->hide();
         rows_[static_cast<std::size_t>(i)].blanking = cover;
     }
@@ -155,13 +158,11 @@ void TavloComms::Activated()
     pleaseWait_->raise();
     pleaseWait_->hide();
     search_for_pod();
-    ClearOptions();
 }
 
 void TavloComms::SearchClicked()
 {
     if (busy_) return;
-    ClearOptions();
     for (const Row& row : rows_) row.blanking->show();
     pleaseWait_->hide();
     search_for_pod();
@@ -170,9 +171,11 @@ void TavloComms::SearchClicked()
 void TavloComms::search_for_pod()
 {
     busy_ = true;
+    // Cleared first and last: a row chosen before must not stay chosen, and
+    // nothing the user clicks meanwhile may count.
+    ClearOptions();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         rows_[i].blanking->show();
-        rows_[i].option->setChecked(false);
         rows_[i].option->setEnabled(false);
         rows_[i].option->hide();
         portIsVersion1_[i] = true;

@@ -7,7 +7,31 @@ int Count(const std::vector<uint8_t>& bytes, uint8_t value)
     return static_cast<int>(std::count(bytes.begin(), bytes.end(), value));
 }
 
+// Answers the first probe with bytes that are no identity, and nothing after.
+class AnswersOnce final : public SimulatedDevice {
+public:
+    int probes = 0;
+
+protected:
+    void Received(uint8_t byte, const SerialSettings&) override
+    {
+        if (byte == 'D' && ++probes == 1) Send({0x01, 0x02, 0x03, 0x04});
+    }
+};
+
 }  // namespace
+
+TEST_F(SimulatedLink, AfterARoundThatSawAReplyASilentRoundDoesNotEndTheProbe)
+{
+    AnswersOnce device;
+    port.AddPort(2, &device);
+    port.Close();
+    port.SetCommPort(2);
+    ASSERT_TRUE(port.Open());
+    bool restart = false;
+    EXPECT_EQ(link.Find_pod(restart), 0u);
+    EXPECT_EQ(device.probes, 21);  // three rounds of seven rates
+}
 
 TEST_F(SimulatedLink, ProbeSendsItsBytesAtEachRateInOrder)
 {

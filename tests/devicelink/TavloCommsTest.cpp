@@ -105,6 +105,22 @@ TEST_F(DownloadDialog, SearchShowsWhatAnsweredOnEachPort)
     EXPECT_EQ(capturePod.Restarts(), 1);
 }
 
+TEST_F(DownloadDialog, EachCoverHidesItsRowAndTheLastAndTheProgressPanelHideTheButtons)
+{
+    const auto covers = [](const QWidget* cover, const QWidget* control) {
+        return cover->geometry().contains(control->geometry());
+    };
+    for (int i = 0; i < TavloComms::Ports; ++i) {
+        EXPECT_TRUE(covers(dialog.Blanking(i), dialog.Option1(i))) << i;
+        EXPECT_TRUE(covers(dialog.Blanking(i), dialog.PodType(i))) << i;
+        EXPECT_TRUE(covers(dialog.PleaseWait(), dialog.PodType(i))) << i;
+    }
+    for (const QWidget* button : {dialog.Command1(), dialog.ProgramPod(), dialog.Command2()}) {
+        EXPECT_TRUE(covers(dialog.Blanking(3), button));
+        EXPECT_TRUE(covers(dialog.PleaseWait(), button));
+    }
+}
+
 TEST_F(DownloadDialog, AControllerAboveVersionOneCannotBeChosenEvenAfterAVersionOneRow)
 {
     SimulatedController newer;
@@ -172,6 +188,28 @@ TEST_F(DownloadDialog, APortThatWillNotOpenOrADeviceThatWillNotAnswerStopsWithTh
     EXPECT_TRUE(dialog.PleaseWait()->isHidden());
     EXPECT_TRUE(dialog.Command1()->isEnabled());
     EXPECT_TRUE(controller.BlocksStored().empty());
+}
+
+TEST_F(DownloadDialog, ASearchAfterAStoppedRunProbesEveryPortItself)
+{
+    OpenAndSearch();
+    controller.Silent = true;
+    prompts.ExpectMessage("No response", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Program(1);
+    ASSERT_TRUE(port.IsOpen());  // the chosen port stays open after the stop
+
+    controller.Silent = false;
+    QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
+    QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
+    if (searched.isEmpty()) {
+        ASSERT_TRUE(searched.wait(20000));
+    }
+    EXPECT_TRUE(dialog.PodType(0)->isHidden());  // COM1 is still absent
+    EXPECT_EQ(dialog.PodType(1)->text(), "Tavlo 1.2");
+    EXPECT_EQ(dialog.PodType(3)->text(), "Capture pod 1.0");
+    EXPECT_FALSE(dialog.Option1(1)->isChecked());
+    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+    EXPECT_FALSE(port.IsOpen());
 }
 
 TEST_F(DownloadDialog, AFailedBlockIsToldAndTheRestartIsStillSent)
