@@ -216,3 +216,135 @@ TEST(PromEncode, IgnoreMasksOfReceivedMessages)
     EXPECT_EQ(encoder.ImageSerialStringTable()[0].IgnoreMask[0], 0x01);
     EXPECT_EQ(encoder.ControllerImageLength(), 2401);
 }
+
+namespace {
+
+// A configuration in which every field the image carries holds a value of
+// its own, and the fields it does not carry are set too.
+ConfigurationRecord EveryFieldSet()
+{
+    ConfigurationRecord config;
+    for (std::size_t i = 0; i < config.MeshloAddressTable.size(); ++i)
+        config.MeshloAddressTable[i] = static_cast<int16_t>(i * 40 + 1);
+    config.VolumeMinimum = -70;
+    config.VolumeMaximum = -12;
+    config.InputVolumeOffset = {-6, -5, -4, -3, -2, -1, 0, 1, 2, 6};
+    config.InputAutoSelect = {true, false, false, true};
+    config.InputAutoPowerOn = {false, true, false, true};
+    config.InputAutoPowerOff = {false, false, true, true};
+    config.InputAutoTimeOut = {1, 300, 999, 6553};
+    config.ComputerIsComponent = {true, false, true, true};
+    config.MicrophoneWhenOff = true;
+    config.OutputsMode = 3;
+    config.ControlInputsMode = 2;
+    config.ControlInput1Mode = 4;
+    config.ControlInput2Mode = 5;
+    config.SensorThreshold = 200;
+    config.LockFlags = 0x5A;
+    config.LockSequence = {4, 3, 2, 1};
+    config.VolumeStepDb = 2;
+    config.StartUpLevel = -30;
+    config.ConfigProjectorBlock.Baudrate = 3;
+    config.ConfigProjectorBlock.Parity = 1;
+    config.ConfigProjectorBlock.InterByteDelay = 15;
+    config.ControlPortBaudrate = 2;
+    config.ControlPortParity = 2;
+    config.ControlPortInterByteDelay = 9;
+    config.ConfigProjectorBlock.InterCommandDelay = 100;
+    config.InputNotInUse = {false, true, false, false, true, false, false, false, false, true};
+    config.AudioRerouteMode = {1, 2};
+    config.AudioSelectableWhenOff = {true, false};
+    config.QuilmarDraventEnabled = true;
+    config.ZenvaraEnabled = false;
+    config.InactiveTimeoutHours = 8;
+    config.ScreenUpSeconds = 45;
+    config.ScreenDownSeconds = 30;
+    config.ConfigProjectorBlock.WarmUpTime = 90;
+    config.ConfigProjectorBlock.CoolDownTime = 120;
+    config.RoomEmptyTimeout = 25;
+    config.UnlockedMinutes = 7;
+    // Projector message m holds m + 1 bytes 0x80 + m, in use when m is even;
+    // slot s holds (s % 32) + 1 bytes s, byte 0 of every slot ignored.
+    for (std::size_t m = 0; m < ConfigProjectorBlockRecord::MessageSlots; ++m) {
+        auto& message = config.ConfigProjectorBlock.Messages[m];
+        message.NumberOfBytes = static_cast<int16_t>(m + 1);
+        message.ContentBytes.fill(static_cast<uint8_t>(0x80 + m));
+        config.ConfigProjectorBlock.InUse[m] = m % 2 == 0;
+    }
+    for (std::size_t s = 0; s < ConfigurationRecord::SerialSlots; ++s) {
+        auto& slot = config.ConfigSerialSlots[s];
+        slot.NumberOfBytes = static_cast<int16_t>(s % 32 + 1);
+        slot.ContentBytes.fill(static_cast<uint8_t>(s));
+        slot.ContentTypes[0] = 6;
+        slot.ContentTypes[31] = 6;
+    }
+    return config;
+}
+
+}  // namespace
+
+TEST(PromEncode, AConfigurationWithEveryFieldSetGivesItsGoldenBytes)
+{
+    const ConfigurationRecord config = EveryFieldSet();
+    PromEncode encoder;
+    encoder.BuildControllerImage(config);
+    ASSERT_EQ(encoder.ControllerImageLength(), 2401);
+
+    std::vector<uint8_t> head;
+    const int zero = -1;
+    for (const int entry : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 38,   16,   40,   17,   39,
+                            18, 19, 20, 21, 22, 23, 24, 25, 41, zero, zero, zero, zero, zero, 26,   27,   28,   29,   30,
+                            31, 32, 33, 34, 35, 36, 42, 43, 44, zero, zero}) {
+        const int address = entry == zero ? 0 : entry * 40 + 1;
+        head.push_back(static_cast<uint8_t>(address & 255));
+        head.push_back(static_cast<uint8_t>(address >> 8));
+    }
+    const std::vector<uint8_t> settings{
+        70, 64, 58, 52, 46, 40, 34, 28, 22, 12,  // volume: step 5.8 rounds to 6
+        0, 1, 2, 3, 4, 5, 6, 7, 8, 12,           // input offsets + 6
+        1, 0x0A, 0x00, 2, 0xB8, 0x0B, 4, 0x06, 0x27, 7, 0xFA, 0xFF,  // computer inputs
+        29, 3, 2, 4, 5, 200, 0x5A, 4, 3, 2, 1,   // 134 to 144
+        12, 70, 2, 0, 30, 3, 1, 15, 2, 2, 9, 100,  // 145 to 156
+        0xED, 0x01, 89, 8,                       // inputs in use, audio, inactive hours
+        0xC2, 0x01, 0x2C, 0x01, 0x84, 0x03, 0xB0, 0x04, 0x98, 0x3A, 0x68, 0x10};
+    head.insert(head.end(), settings.begin(), settings.end());
+    ASSERT_EQ(head.size(), CountsAt);
+    EXPECT_EQ(Bytes(encoder, 0, CountsAt), head);
+
+    // Entry by entry: the projector message or the slot it carries.
+    std::vector<std::pair<char, int>> sources;
+    for (const int m : {0, 1, 2, 3, 4, 23, 5, 24, 6, 7, 8, 9}) sources.emplace_back('P', m);
+    for (int s = 29; s <= 38; ++s) sources.emplace_back('S', s);
+    for (const int m : {10, 11, 12, 13, 14, 21, 15, 22, 16, 17, 18, 19, 20}) sources.emplace_back('P', m);
+    for (int s = 19; s <= 28; ++s) sources.emplace_back('S', s);
+    for (const int s : {2, 3, 8, 9, 10, 11, 4, 5, 0, 1, 6, 7, 12, 13, 14, 15, 16, 17, 18}) sources.emplace_back('S', s);
+    ASSERT_EQ(sources.size(), 64u);
+    for (std::size_t e = 0; e < 64; ++e) {
+        const auto [kind, n] = sources[e];
+        const int count = kind == 'P' ? (n % 2 == 0 ? n + 1 : 0) : n % 32 + 1;
+        const uint8_t byte = static_cast<uint8_t>(kind == 'P' ? 0x80 + n : n);
+        std::vector<uint8_t> content(32, 0);
+        std::fill_n(content.begin(), count, byte);
+        EXPECT_EQ(encoder.ControllerImage()[CountsAt + e], count) << e;
+        EXPECT_EQ(Bytes(encoder, ContentAt + 32 * e, 32), content) << e;
+        if (e >= 35) {
+            EXPECT_EQ(Bytes(encoder, MasksAt + 4 * (e - 35), 4), (std::vector<uint8_t>{1, 0, 0, 0x80})) << e;
+        }
+    }
+
+    // What the image does not carry changes nothing in it.
+    ConfigurationRecord other = config;
+    for (const std::size_t i : {37u, 45u, 46u, 47u, 48u, 49u, 50u}) other.MeshloAddressTable[i] = 0x7FF;
+    other.UsePowerDownLevel = true;
+    other.OutputFlags = 0x7F;
+    other.ConfigSerialSlots[39].NumberOfBytes = 5;
+    other.ConfigSerialSlots[39].ContentBytes.fill(0xAA);
+    other.InputIRRecords[0].DeviceSelected = true;
+    other.InputIRRecords[0].SelectCommands[0].Data[0].fill(0x33);
+    other.ConfigProjectorBlock.ReplyRequired.fill(true);
+    other.ConfigProjectorBlock.UseLevelForVolume = true;
+    other.ConfigProjectorBlock.MaxVolume = 99;
+    PromEncode otherEncoder;
+    otherEncoder.BuildControllerImage(other);
+    EXPECT_EQ(otherEncoder.ControllerImage(), encoder.ControllerImage());
+}
