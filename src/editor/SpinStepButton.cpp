@@ -41,11 +41,23 @@ void SpinStepButton::mousePressEvent(QMouseEvent* event)
     emit Pressed();
 }
 
-// A disabled button sees no release, so a hold it is in ends here.
+// A disabled or hidden button sees no release, so a hold it is in ends when
+// it stops taking the mouse.
 void SpinStepButton::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::EnabledChange || isEnabled() || !down_) return;
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) EndHold();
+}
+
+void SpinStepButton::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    EndHold();
+}
+
+void SpinStepButton::EndHold()
+{
+    if (!down_) return;
     down_ = false;
     update();
     emit Released();
@@ -54,8 +66,6 @@ void SpinStepButton::changeEvent(QEvent* event)
 void SpinStepButton::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (!down_ || event->buttons() != Qt::NoButton) return;
-    down_ = false;
-    update();
-    emit Released();
+    if (event->buttons() != Qt::NoButton) return;
+    EndHold();
 }

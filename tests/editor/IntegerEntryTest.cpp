@@ -211,7 +211,7 @@ TEST(IntegerEntry, CaretKeysLetTheUserEditInsideTheNumber)
     EXPECT_EQ(host.Text1()->cursorPosition(), 4);
 }
 
-TEST(IntegerEntry, DisablingWhileAButtonIsHeldEndsTheHold)
+TEST(IntegerEntry, DisablingOrHidingWhileAButtonIsHeldEndsTheHold)
 {
     Host host;
     host.entry->set_values(5, 0, 100, "");
@@ -227,6 +227,13 @@ TEST(IntegerEntry, DisablingWhileAButtonIsHeldEndsTheHold)
     QTest::mouseClick(host.Up(), Qt::LeftButton);
     EXPECT_EQ(host.Shown(), "7");
     EXPECT_EQ(host.EventCount(), 2);
+
+    // Hidden by its host in the middle of a hold, likewise.
+    host.Press(host.Down());
+    host.entry->hide();
+    EXPECT_FALSE(host.Timer1()->isActive());
+    EXPECT_EQ(host.EventCount(), 3);
+    EXPECT_EQ(host.entry->return_value(), 6);
 }
 
 TEST(IntegerEntry, AStepFromAnEmptiedBoxStepsFromItsReading)
