@@ -3,6 +3,7 @@
 #include "editor/FormControlcodeForm.h"
 #include "editor/VolumeEditorLauncher.h"
 #include "model/ApplicationState.h"
+#include "model/ProjectorGlobals.h"
 #include "model/RS232_String_Class.h"
 #include "platform/Windows1252.h"
 
@@ -115,7 +116,7 @@ void MyTextBox::ValueToText()
         if (v < 0) {
             displayText_.clear();
         } else if (mode_ == ContentHex) {
-            displayText_ = QString::number(v, 16).toUpper().rightJustified(2, '0');
+            displayText_ = QString::fromStdString(HexByte(value_));
         } else if (mode_ == ContentDecimal) {
             displayText_ = QString::number(v);
         } else {

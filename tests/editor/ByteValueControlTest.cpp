@@ -92,6 +92,13 @@ TEST(ByteValueControl, DecimalAboveAByteIsShownInErrorAndReadsAsTheLargestByte)
     EXPECT_EQ(host.Shown(), "999");
     EXPECT_TRUE(host.cell->Error());
     EXPECT_EQ(host.cell->value(), 255);
+    // The typed number is kept when the type changes, still in error.
+    host.cell->Mode(ContentHex);
+    EXPECT_EQ(host.Shown(), "3E7");
+    EXPECT_TRUE(host.cell->Error());
+    host.cell->Mode(ContentBinary);
+    EXPECT_EQ(host.Shown(), "11111111");
+    EXPECT_TRUE(host.cell->Error());
 
     host.Show(ContentDecimal, 25);
     host.Key(Qt::Key_End);
