@@ -3,31 +3,20 @@
 // 10 ms pause after the address byte, the 11-byte payload and the 2-byte
 // acknowledgement at 9600 baud.
 
+#include "DatabaseBenchmarkSupport.h"
 #include "devicelink/ImageDownload.h"
 #include "devicelink/SerialLink.h"
 #include "model/DeviceTypes.h"
 #include "platform/SimulatedController.h"
 #include "platform/SimulatedSerialPort.h"
-#include "platform/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <stdexcept>
 
 namespace {
 
 constexpr int32_t ImageLength = 2401;
-
-class NoPrompts final : public UserPrompts {
-public:
-    PromptAnswer Message(const QString& text, const QString&, PromptButtons, PromptIcon) override
-    {
-        throw std::runtime_error("unexpected message: " + text.toStdString());
-    }
-    std::optional<QString> ChooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> ChooseFileToSave(const FileDialogRequest&) override { return std::nullopt; }
-};
 
 double FloorSeconds(int blocks)
 {
@@ -41,7 +30,7 @@ void ProgramSimulatedController(benchmark::State& state)
     for (int32_t i = 0; i < ImageLength; ++i) image[static_cast<std::size_t>(i)] = static_cast<uint8_t>(i);
     DeviceTypeTable types;
     FillDefaultDeviceTypes(types);
-    NoPrompts prompts;
+    DatabaseBenchmark::SilentPrompts prompts;  // a download that asks anything has failed
     double seconds = 0;
     for (auto _ : state) {
         SimulatedController controller;

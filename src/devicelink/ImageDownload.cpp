@@ -15,7 +15,7 @@ DownloadPacket MakeDownloadPacket(std::span<const uint8_t> image, int block)
 
 int DownloadBlockCount(int32_t length)
 {
-    return length <= 0 ? 0 : static_cast<int>((length + DownloadBlockSize - 1) / DownloadBlockSize);
+    return length <= 0 ? 0 : static_cast<int>((int64_t{length} + DownloadBlockSize - 1) / DownloadBlockSize);
 }
 
 int DownloadProgressValue(int block, int blocks)

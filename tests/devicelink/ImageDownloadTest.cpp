@@ -49,6 +49,7 @@ TEST(DownloadProgress, BlocksAndPercentages)
     EXPECT_EQ(DownloadBlockCount(2400), 300);
     EXPECT_EQ(DownloadBlockCount(1), 1);
     EXPECT_EQ(DownloadBlockCount(0), 0);
+    EXPECT_EQ(DownloadBlockCount(INT32_MAX), 268435456);  // rounding up never overflows
     EXPECT_EQ(DownloadProgressValue(0, 301), 0);
     EXPECT_EQ(DownloadProgressValue(150, 301), 498);
     EXPECT_EQ(DownloadProgressText(0), "0.0%");
