@@ -32,7 +32,7 @@ bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t le
                     const DownloadProgress& progress)
 {
     const int blocks = DownloadBlockCount(length);
-    link.Flush();
+    // Each attempt of each block starts on an empty input (AcknowledgedSend).
     for (int block = 0; block < blocks; ++block) {
         const DownloadPacket packet = MakeDownloadPacket(image, block);
         // "Error! " and the block number as a signed number whose sign is a blank.

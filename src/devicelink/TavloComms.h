@@ -45,7 +45,6 @@ public:
     QLabel* Label2() const { return label2_; }
     QLabel* Label3() const { return label3_; }
     bool PortIsVersion1(int i) const { return portIsVersion1_[static_cast<std::size_t>(i)]; }
-    bool Busy() const { return busy_; }
 
 signals:
     void SearchFinished();
