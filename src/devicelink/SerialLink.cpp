@@ -56,6 +56,7 @@ void SerialLink::ArmTimer(int milliseconds)
 
 bool SerialLink::WaitTimer(int milliseconds, bool abortable)
 {
+    if (abortable && abortWait_) return false;  // without yielding even once
     ArmTimer(milliseconds);
     while (timer1_.isActive()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

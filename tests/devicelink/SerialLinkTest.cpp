@@ -106,3 +106,16 @@ TEST_F(SimulatedLink, ChoosingAPortOpensItAndAnAbsentPortStaysClosed)
     link.set_active_port(std::nullopt);
     EXPECT_FALSE(port.IsOpen());
 }
+
+TEST_F(SimulatedLink, AnAbortableWaitUnderASetFlagReturnsWithoutYielding)
+{
+    bool yielded = false;
+    QTimer::singleShot(0, [&] { yielded = true; });
+    abortWait = true;
+    EXPECT_FALSE(link.WaitTimer(3000, true));
+    EXPECT_FALSE(link.ReplyWait(3000, 2));
+    EXPECT_FALSE(yielded);
+    // A wait that cannot be aborted runs its course.
+    EXPECT_TRUE(link.WaitTimer(10, false));
+    EXPECT_TRUE(yielded);
+}
