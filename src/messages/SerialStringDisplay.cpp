@@ -168,7 +168,7 @@ void SerialStringDisplay::DrawBytes(int16_t frameIndex)
     const int count = bytes.NumberOfBytes();
     const int pictureWidth = image_.width();
     for (;;) {
-        const int offset = !OffsetBar->isHidden() ? OffsetBar->value() * ScrollUnit : 0;
+        const int offset = ByteScrollOffset();
         image_.fill(Qt::white);
         QPainter painter(&image_);
         painter.setFont(MessageLineFont());
@@ -200,22 +200,29 @@ void SerialStringDisplay::DrawBytes(int16_t frameIndex)
         } else {
             HideScrollBar();
         }
+        // A shorter line narrows the range or hides the bar, which moves its
+        // value; what was drawn with the old offset is drawn again.
+        if (ByteScrollOffset() != offset) continue;
         // A frame beyond the message has nothing to bring into view.
         if (frameIndex < 0 || frameIndex >= count) return;
         const int start = itemPositions_[static_cast<std::size_t>(frameIndex)];
         const int end = itemPositions_[static_cast<std::size_t>(frameIndex) + 1];
-        const int shown = !OffsetBar->isHidden() ? OffsetBar->value() * ScrollUnit : 0;
         double wanted;
-        if (end > shown + pictureWidth - 2 * ScrollUnit)
-            wanted = double(end - pictureWidth - shown + 2 * ScrollUnit) / ScrollUnit + OffsetBar->value();
-        else if (start < shown)
-            wanted = double(start - shown) / ScrollUnit + OffsetBar->value();
+        if (end > offset + pictureWidth - 2 * ScrollUnit)
+            wanted = double(end - pictureWidth - offset + 2 * ScrollUnit) / ScrollUnit + OffsetBar->value();
+        else if (start < offset)
+            wanted = double(start - offset) / ScrollUnit + OffsetBar->value();
         else
             return;
         const int value = std::clamp(RoundHalfEven(wanted), 0, OffsetBar->maximum());
         if (value == OffsetBar->value()) return;
         OffsetBar->setValue(value);
     }
+}
+
+int SerialStringDisplay::ByteScrollOffset() const
+{
+    return !OffsetBar->isHidden() ? OffsetBar->value() * ScrollUnit : 0;
 }
 
 void SerialStringDisplay::DrawLibraryForm()
@@ -263,7 +270,9 @@ bool SerialStringDisplay::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const bool editRequested = doubleClickPending_;
         doubleClickPending_ = false;
-        if (!menuDisabled_) {
+        // A button pressed on the line and let go elsewhere is no command.
+        const bool overPicture = DisplayImage->rect().contains(mouse->position().toPoint());
+        if (!menuDisabled_ && overPicture) {
             if (mouse->button() == Qt::RightButton)
                 menuHidden->popup(mouse->globalPosition().toPoint());
             else if (editRequested)

@@ -58,6 +58,8 @@ private:
     void BuildMenu();
     void Unbind();
     void DrawBytes(int16_t frameIndex);
+    // Pixels the byte form is shifted left by: eight a scroll unit.
+    int ByteScrollOffset() const;
     void DrawLibraryForm();
     void SetScrollRange(int maximum);
     void HideScrollBar();

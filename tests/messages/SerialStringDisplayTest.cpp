@@ -131,6 +131,43 @@ TEST_F(SerialStringDisplayTest, LongLineScrollsByCharacters)
     EXPECT_EQ(pane.ScrollBar()->value(), 0);
 }
 
+namespace {
+
+bool HasInkBetween(const QImage& image, int left, int right)
+{
+    for (int x = left; x < right; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y) != QColor(Qt::white)) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(SerialStringDisplayTest, ShorterLineIsDrawnWithTheNewOffset)
+{
+    pane.resize(150, pane.sizeHint().height());
+    SetBytes(message, {});
+    for (int i = 0; i < 32; ++i) {
+        message.MyRS232StringClass().ContentTypes(i, ContentDecimal);
+        message.MyRS232StringClass().ContentBytes(i, 100);
+    }
+    message.MyRS232StringClass().NumberOfBytes(32);
+    pane.SetupSerial(message);
+    pane.ScrollBar()->setValue(pane.ScrollBar()->maximum());
+
+    // Twenty items end at 792 pixels; the narrowed range puts the last one at 96 to 128.
+    message.MyRS232StringClass().NumberOfBytes(20);
+    pane.display(-1);
+    ASSERT_EQ(pane.ScrollBar()->value(), pane.ScrollBar()->maximum());
+    EXPECT_TRUE(HasInkBetween(pane.Picture()->pixmap().toImage(), 100, 125));
+
+    SerialClass shorter;
+    SetBytes(shorter, {{ContentAscii, 'W'}});
+    message.CopyFrom(shorter);
+    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+    EXPECT_TRUE(HasInkBetween(pane.Picture()->pixmap().toImage(), 0, 8)) << "the line starts at the left edge";
+}
+
 TEST_F(SerialStringDisplayTest, MenuItemsInOrder)
 {
     pane.SetupSerial(message);
@@ -185,6 +222,8 @@ TEST_F(SerialStringDisplayTest, RightClickShowsTheMenuUnlessDisabled)
     QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_TRUE(pane.PopupMenu()->isVisible());
     pane.PopupMenu()->hide();
+    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, pane.Picture()->height() + 3));
+    EXPECT_FALSE(pane.PopupMenu()->isVisible()) << "a button let go off the line is no command";
 
     pane.DisableMenu();
     EXPECT_EQ(pane.Picture()->toolTip(), "");
