@@ -74,23 +74,26 @@ std::string MakeLevelText(int16_t level, const VolumeExtensionClass& format)
     }
 }
 
-QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format)
+QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format, RawLevelPreview rawPreview)
 {
     const std::string bytes = MakeLevelText(level, format);
-    QStringList decimal;
-    QStringList hex;
-    for (const char byte : bytes) {
-        const auto code = static_cast<uint8_t>(byte);
-        decimal << Quoted(QString::number(code));
-        hex << Quoted(QString::fromStdString(HexByte(code)));
-    }
     const int16_t messageFormat = format.VolumeMessageFormat();
     if (messageFormat == VolumeExtensionClass::DecimalInAscii || messageFormat == VolumeExtensionClass::HexInAscii) {
         QStringList characters;
         for (const char byte : bytes) characters << Quoted(QString(QChar(static_cast<uint8_t>(byte))));
         return characters.join(',');
     }
-    return decimal.join(',') + " or " + hex.join(',') + "in HEX";
+    const bool quoted = rawPreview == RawLevelPreview::Quoted;
+    QStringList decimal;
+    QStringList hex;
+    for (const char byte : bytes) {
+        const auto code = static_cast<uint8_t>(byte);
+        const QString inDecimal = QString::number(code);
+        const QString inHex = QString::fromStdString(HexByte(code));
+        decimal << (quoted ? Quoted(inDecimal) : inDecimal);
+        hex << (quoted ? Quoted(inHex) : inHex);
+    }
+    return decimal.join(',') + " or " + hex.join(',') + (quoted ? "in HEX" : "");
 }
 
 QString LevelValueCaption(int16_t level)

@@ -11,9 +11,15 @@ class VolumeExtensionClass;
 // that writes or previews a level goes through these functions.
 std::string MakeLevelText(int16_t level, const VolumeExtensionClass& format);
 
+// How raw level bytes are previewed: the serial test quotes each byte and
+// ends with "in HEX" ("10" or "0A"in HEX); the volume editor gives the bare
+// numbers (10 or 0A).
+enum class RawLevelPreview { Quoted, Plain };
+
 // The level bytes as the level controls show them: each character quoted
 // for the ASCII formats, decimal and hexadecimal for raw bytes.
-QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format);
+QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format,
+                         RawLevelPreview rawPreview = RawLevelPreview::Quoted);
 
 // "Value = 10 or A in Hex".
 QString LevelValueCaption(int16_t level);

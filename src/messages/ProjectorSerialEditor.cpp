@@ -6,7 +6,6 @@
 #include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -55,7 +54,7 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
 
     connect(NumberOfBytes1, &IntegerEntry::ValueChanged, this, &ProjectorSerialEditor::EnableCellsBelowCount);
     connect(Done, &QPushButton::clicked, this, &ProjectorSerialEditor::DoneClicked);
-    connect(CancelCommand, &QPushButton::clicked, this, &ProjectorSerialEditor::CancelClicked);
+    connect(CancelCommand, &QPushButton::clicked, this, &ProjectorSerialEditor::reject);
     connect(Test, &QPushButton::clicked, this, &ProjectorSerialEditor::TestClicked);
     Load();
 }
@@ -111,23 +110,15 @@ void ProjectorSerialEditor::DoneClicked()
 {
     Apply();
     state_.Messages.WorkSerial = nullptr;
-    closed_ = true;
     accept();
 }
 
-void ProjectorSerialEditor::CancelClicked()
+// Cancel, Escape and the close box all end here: every edit applied so far,
+// by Test or by a change of type, is undone. Done has released WorkSerial.
+void ProjectorSerialEditor::reject()
 {
-    state_.Messages.WorkSerial->CopyFrom(backup_);
-    closed_ = true;
-    reject();
-}
-
-// Closing the window undoes the edits as Cancel does.
-void ProjectorSerialEditor::closeEvent(QCloseEvent* event)
-{
-    if (!closed_ && state_.Messages.WorkSerial) state_.Messages.WorkSerial->CopyFrom(backup_);
-    closed_ = true;
-    QDialog::closeEvent(event);
+    if (state_.Messages.WorkSerial) state_.Messages.WorkSerial->CopyFrom(backup_);
+    QDialog::reject();
 }
 
 void ProjectorSerialEditor::TestClicked()

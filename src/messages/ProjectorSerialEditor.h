@@ -26,8 +26,8 @@ public:
     QPushButton* CancelCommand;
     QPushButton* Done;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void reject() override;
 
 private:
     void Load();
@@ -35,11 +35,9 @@ private:
     void Apply();
     void EnableCellsBelowCount();
     void DoneClicked();
-    void CancelClicked();
     void TestClicked();
 
     ApplicationState& state_;
     std::unique_ptr<VolumeEditorLauncher> volumeEditor_;
     SerialClass backup_;
-    bool closed_ = false;
 };

@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,6 +94,11 @@ void VolumeEditorForm::BuildControls()
         formatColumn->addWidget(MessageFormat[i]);
     }
     ErrorLabel = new QLabel;
+    // Wide enough for the longest report, so that none is cut.
+    int reportWidth = ErrorLabel->fontMetrics().horizontalAdvance(VolumeFormatOkText);
+    for (const char* fault : VolumeFormatFaultTexts)
+        reportWidth = std::max(reportWidth, ErrorLabel->fontMetrics().horizontalAdvance(fault));
+    ErrorLabel->setMinimumWidth(reportWidth);
     formatColumn->addWidget(ErrorLabel);
 
     FirstByteFrame = new QGroupBox("First byte is");
@@ -164,7 +168,7 @@ void VolumeEditorForm::BuildControls()
     // Enter in an entry finishes that entry; it must not press a button.
     for (QPushButton* button : {Done, CancelCommand}) button->setAutoDefault(false);
     connect(Done, &QPushButton::clicked, this, &VolumeEditorForm::DoneClicked);
-    connect(CancelCommand, &QPushButton::clicked, this, &VolumeEditorForm::CancelClicked);
+    connect(CancelCommand, &QPushButton::clicked, this, &VolumeEditorForm::reject);
 }
 
 // Each decimal entry and its hexadecimal mirror follow each other; the busy
@@ -301,7 +305,7 @@ void VolumeEditorForm::Preview()
     Label4->setEnabled(true);
     const VolumeExtensionClass format = FormatOf(Draft());
     testLevel_ = LevelWithinRange(testLevel_, format);
-    DemoText->setText(LevelPreviewText(testLevel_, format));
+    DemoText->setText(LevelPreviewText(testLevel_, format, RawLevelPreview::Plain));
     Label4->setText(LevelValueCaption(testLevel_));
 }
 
@@ -340,17 +344,11 @@ void VolumeEditorForm::DoneClicked()
     accept();
 }
 
-void VolumeEditorForm::CancelClicked()
+// Cancel, Escape and the close box all end here: the message stays as it was.
+void VolumeEditorForm::reject()
 {
     state_.Messages.VolumeParametersChanged = false;
-    reject();
-}
-
-// Closing the window leaves the message as Cancel does.
-void VolumeEditorForm::closeEvent(QCloseEvent* event)
-{
-    state_.Messages.VolumeParametersChanged = false;
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void ShowVolumeEditor(ApplicationState& state, QWidget* parent)

@@ -55,8 +55,8 @@ public:
     QPushButton* Done;
     QPushButton* CancelCommand;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void reject() override;
 
 private:
     void BuildControls();
@@ -71,7 +71,6 @@ private:
     VolumeExtensionClass FormatOf(const VolumeFormatDraft& draft) const;
     void MoveTestLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&));
     void DoneClicked();
-    void CancelClicked();
 
     ApplicationState& state_;
     SerialClass backup_;

@@ -61,14 +61,17 @@ bool HasEnoughBytesForLevels(const VolumeFormatDraft& draft)
 
 std::string FirstVolumeFormatFault(const VolumeFormatDraft& draft)
 {
-    if (draft.MaxVolume == draft.MinVolume) return "Error Max = Min Volume";
-    if (draft.MaxVolume < draft.MinVolume) return "Error Max < Min Volume";
-    if (draft.VolumeStep == 0) return "Error Volume Step = 0";
-    if (int64_t{draft.VolumeStep} > int64_t{draft.MaxVolume} - draft.MinVolume)
-        return "Error Volume Step < Level Range";
-    if (!draft.UsePreviousLevel && draft.StartUpVolume > draft.MaxVolume) return "Error Start > Max level";
-    if (!draft.UsePreviousLevel && draft.StartUpVolume < draft.MinVolume) return "Error Start < Min level";
-    if (draft.VolumeNumberOfBytes < 1 || draft.VolumeNumberOfBytes > 4) return "Number Of Byte Not Defined";
-    if (!HasEnoughBytesForLevels(draft)) return "Error Not Enough Bytes For Message";
+    const std::array<bool, VolumeFormatFaultTexts.size()> fails = {
+        draft.MaxVolume == draft.MinVolume,
+        draft.MaxVolume < draft.MinVolume,
+        draft.VolumeStep == 0,
+        int64_t{draft.VolumeStep} > int64_t{draft.MaxVolume} - draft.MinVolume,
+        !draft.UsePreviousLevel && draft.StartUpVolume > draft.MaxVolume,
+        !draft.UsePreviousLevel && draft.StartUpVolume < draft.MinVolume,
+        draft.VolumeNumberOfBytes < 1 || draft.VolumeNumberOfBytes > 4,
+        !HasEnoughBytesForLevels(draft),
+    };
+    for (std::size_t rule = 0; rule < fails.size(); ++rule)
+        if (fails[rule]) return VolumeFormatFaultTexts[rule];
     return {};
 }

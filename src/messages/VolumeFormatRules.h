@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,18 @@ struct VolumeFormatDraft {
 };
 
 inline constexpr const char* VolumeFormatOkText = "Message Format is Ok";
+
+// What the editor reports for each rule, in the order the rules are tried.
+inline constexpr std::array<const char*, 8> VolumeFormatFaultTexts = {
+    "Error Max = Min Volume",
+    "Error Max < Min Volume",
+    "Error Volume Step = 0",
+    "Error Volume Step < Level Range",
+    "Error Start > Max level",
+    "Error Start < Min level",
+    "Number Of Byte Not Defined",
+    "Error Not Enough Bytes For Message",
+};
 
 // The first rule the format breaks, as the editor reports it, or an empty
 // text when the format is sound. The rules are tried in a fixed order.

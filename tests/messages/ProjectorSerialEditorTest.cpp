@@ -191,6 +191,13 @@ TEST_F(ProjectorSerialEditorTest, ClosingTheWindowUndoesTheEdits)
     EXPECT_EQ(message.MyRS232StringClass().ContentTypes(0), ContentHex) << "a type change applies at once";
     editor.close();
     EXPECT_TRUE(message.IsSameAs(original));
+
+    ProjectorSerialEditor escaped(state);
+    escaped.show();
+    PickType(escaped.ByteValueControl1[1], ContentDecimal);
+    QTest::keyClick(&escaped, Qt::Key_Escape);
+    EXPECT_FALSE(escaped.isVisible());
+    EXPECT_TRUE(message.IsSameAs(original)) << "Escape undoes the edits like Cancel";
 }
 
 TEST_F(ProjectorSerialEditorTest, VariableBytesOfAMessageWithoutAFormatAreKept)

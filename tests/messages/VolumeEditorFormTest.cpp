@@ -118,7 +118,7 @@ TEST_F(VolumeEditorFormTest, RawFormatAllowsAtMostTwoBytes)
     EXPECT_FALSE(form.NumberOfBytes[3]->isEnabled());
     EXPECT_TRUE(form.FirstByteFrame->isEnabled());
     form.FirstByteIs[0]->click();
-    EXPECT_EQ(form.DemoText->text(), R"("0","0" or "00","00"in HEX)");
+    EXPECT_EQ(form.DemoText->text(), "0,0 or 00,00");
     form.MessageFormat[1]->click();
     EXPECT_TRUE(form.NumberOfBytes[3]->isEnabled());
 }
@@ -188,6 +188,47 @@ TEST_F(VolumeEditorFormTest, UnchangedDoneAndCancelReportNoChange)
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(state.Messages.VolumeParametersChanged);
     EXPECT_EQ(format->MaxVolume(), 100);
+}
+
+TEST_F(VolumeEditorFormTest, EscapeIsCancel)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.MaximumLevel, "60");
+    state.Messages.VolumeParametersChanged = true;
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(state.Messages.VolumeParametersChanged) << "a stale result must not reach the byte cell";
+    EXPECT_EQ(format->MaxVolume(), 100);
+}
+
+TEST_F(VolumeEditorFormTest, RawPreviewGivesTheBareNumbers)
+{
+    format->VolumeMessageFormat(VolumeExtensionClass::RawBytes);
+    format->VolumeNumberOfBytes(2);
+    format->MaxVolume(400);
+    format->StartUpVolume(300);
+    format->VolumeFirstByteIsLow(false);
+    VolumeEditorForm form(state);
+    form.PowerUp->click();
+    EXPECT_EQ(form.DemoText->text(), "1,44 or 01,2C");
+    form.NumberOfBytes[0]->click();
+    TypeInto(form.MaximumLevel, "255");
+    TypeInto(form.FixedStartLevel, "10");
+    form.PowerUp->click();
+    EXPECT_EQ(form.DemoText->text(), "10 or 0A");
+    EXPECT_EQ(form.Label4->text(), "Value = 10 or A in Hex");
+}
+
+TEST_F(VolumeEditorFormTest, EveryReportFitsTheLabel)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    TypeInto(form.MinimumLevel, "-5");
+    TypeInto(form.MaximumLevel, "300");
+    ASSERT_EQ(form.ErrorLabel->text(), "Error Not Enough Bytes For Message");
+    for (const char* report : VolumeFormatFaultTexts)
+        EXPECT_GE(form.ErrorLabel->width(), form.ErrorLabel->fontMetrics().horizontalAdvance(report)) << report;
 }
 
 TEST_F(VolumeEditorFormTest, OpenedModallyOnlyForAMessageWithAFormat)
