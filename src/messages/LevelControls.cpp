@@ -27,3 +27,9 @@ LevelControls::LevelControls(QWidget* parent) : QWidget(parent)
     column->addWidget(Label4);
     column->addLayout(buttons);
 }
+
+void LevelControls::Show(int16_t level, const VolumeExtensionClass& format, RawLevelPreview rawPreview)
+{
+    DemoText->setText(LevelPreviewText(level, format, rawPreview));
+    Label4->setText(LevelValueCaption(level));
+}

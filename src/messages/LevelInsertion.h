@@ -18,8 +18,7 @@ enum class RawLevelPreview { Quoted, Plain };
 
 // The level bytes as the level controls show them: each character quoted
 // for the ASCII formats, decimal and hexadecimal for raw bytes.
-QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format,
-                         RawLevelPreview rawPreview = RawLevelPreview::Quoted);
+QString LevelPreviewText(int16_t level, const VolumeExtensionClass& format, RawLevelPreview rawPreview);
 
 // "Value = 10 or A in Hex".
 QString LevelValueCaption(int16_t level);

@@ -23,7 +23,7 @@ ProjectorSerialTestForm::ProjectorSerialTestForm(ApplicationState& state, std::u
     : SerialTestDialog(state, std::move(port), parent)
 {
     VolumeFrame = new QGroupBox("Volume Setting");
-    auto* level = new LevelControls;
+    auto* level = levelControls_ = new LevelControls;
     DemoText = level->DemoText;
     Label4 = level->Label4;
     Up = level->Up;
@@ -83,9 +83,8 @@ void ProjectorSerialTestForm::ShowLevel()
     if (!format) return;
     Label4->setVisible(true);
     currentLevel_ = LevelWithinRange(currentLevel_, *format);
-    DemoText->setText(LevelPreviewText(currentLevel_, *format));
+    levelControls_->Show(currentLevel_, *format, RawLevelPreview::Quoted);
     levelText_ = MakeLevelText(currentLevel_, *format);
-    Label4->setText(LevelValueCaption(currentLevel_));
 }
 
 void ProjectorSerialTestForm::MoveLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&))

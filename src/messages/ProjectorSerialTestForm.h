@@ -2,6 +2,7 @@
 
 #include "messages/SerialTestDialog.h"
 
+class LevelControls;
 class QLabel;
 class QLineEdit;
 class VolumeExtensionClass;
@@ -32,6 +33,7 @@ private:
     void SendClicked() override;
     void CopyClicked() override;
 
+    LevelControls* levelControls_;
     int16_t currentLevel_ = 0;
     std::string levelText_;
 };

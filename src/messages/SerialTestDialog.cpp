@@ -153,6 +153,8 @@ void SerialTestDialog::ReplyDue()
 {
     Timer1->stop();
     Send->setEnabled(true);
+    // Bytes that arrived just now are still queued as window events; let
+    // them reach the port's buffer before it is read.
     QApplication::processEvents();
     const SerialPort::Bytes reply = MSComm1->Input();
     if (reply.empty()) return;

@@ -42,7 +42,7 @@ protected:
     // Disables the options of ports that cannot be opened; leaves every port closed.
     void ProbePorts();
     void BindPanes();
-    // Settings text the port rejects leave its settings as they were.
+    // A settings text the port rejects leaves its settings as they were.
     void ApplySettings(const std::string& text);
     void ClosePort();
     // Clears the last reply and empties the receive buffer.

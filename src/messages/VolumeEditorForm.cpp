@@ -120,7 +120,7 @@ void VolumeEditorForm::BuildControls()
         countRow->addWidget(NumberOfBytes[i]);
     }
 
-    auto* level = new LevelControls;
+    auto* level = levelControls_ = new LevelControls;
     DemoText = level->DemoText;
     Label4 = level->Label4;
     Up = level->Up;
@@ -305,8 +305,7 @@ void VolumeEditorForm::Preview()
     Label4->setEnabled(true);
     const VolumeExtensionClass format = FormatOf(Draft());
     testLevel_ = LevelWithinRange(testLevel_, format);
-    DemoText->setText(LevelPreviewText(testLevel_, format, RawLevelPreview::Plain));
-    Label4->setText(LevelValueCaption(testLevel_));
+    levelControls_->Show(testLevel_, format, RawLevelPreview::Plain);
 }
 
 void VolumeEditorForm::MoveTestLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&))

@@ -10,6 +10,7 @@
 class ApplicationState;
 class HEXentry;
 class IntegerEntry;
+class LevelControls;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -73,6 +74,7 @@ private:
     void DoneClicked();
 
     ApplicationState& state_;
+    LevelControls* levelControls_;
     SerialClass backup_;
     bool errorFlag_ = false;
     bool busy_ = false;

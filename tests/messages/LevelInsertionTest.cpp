@@ -68,11 +68,14 @@ TEST(LevelInsertion, RawBytesInTheChosenOrder)
 
 TEST(LevelInsertion, PreviewQuotesEachByte)
 {
-    EXPECT_EQ(LevelPreviewText(5, Format(Decimal, 3, -9, 9)), R"("+","0","5")");
-    EXPECT_EQ(LevelPreviewText(10, Format(Hex, 2, 0, 30)), R"("0","A")");
-    EXPECT_EQ(LevelPreviewText(10, Format(Raw, 1, 0, 30)), R"("10" or "0A"in HEX)");
-    EXPECT_EQ(LevelPreviewText(300, Format(Raw, 2, 0, 400, false)), R"("1","44" or "01","2C"in HEX)");
-    EXPECT_EQ(LevelPreviewText(300, Format(Raw, 2, 0, 400, true)), R"("44","1" or "2C","01"in HEX)");
+    constexpr auto Quoted = RawLevelPreview::Quoted;
+    EXPECT_EQ(LevelPreviewText(5, Format(Decimal, 3, -9, 9), Quoted), R"("+","0","5")");
+    EXPECT_EQ(LevelPreviewText(10, Format(Hex, 2, 0, 30), Quoted), R"("0","A")");
+    EXPECT_EQ(LevelPreviewText(10, Format(Raw, 1, 0, 30), Quoted), R"("10" or "0A"in HEX)");
+    EXPECT_EQ(LevelPreviewText(300, Format(Raw, 2, 0, 400, false), Quoted), R"("1","44" or "01","2C"in HEX)");
+    EXPECT_EQ(LevelPreviewText(300, Format(Raw, 2, 0, 400, true), Quoted), R"("44","1" or "2C","01"in HEX)");
+    EXPECT_EQ(LevelPreviewText(5, Format(Decimal, 3, -9, 9), RawLevelPreview::Plain), R"("+","0","5")")
+        << "the ASCII formats are quoted in both previews";
 }
 
 TEST(LevelInsertion, ValueCaption)
