@@ -24,7 +24,6 @@ class PromEncode {
 public:
     static constexpr std::size_t ImageCapacity = 8192;
     static constexpr int Entries = 64;
-    static constexpr int32_t ImageLength = 2401;
 
     void BuildControllerImage(const ConfigurationRecord& config);
 

@@ -72,6 +72,8 @@ bool SystemSerialPort::Open()
     }
     fd_ = fd;
     if (!Configure(Settings())) {
+        // The exclusive hold outlives this open while another holds the line.
+        ioctl(fd_, TIOCNXCL);
         ::close(fd_);
         fd_ = -1;
         return false;
