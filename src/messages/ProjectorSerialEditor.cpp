@@ -48,6 +48,9 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
     for (QPushButton* button : {Test, CancelCommand, Done}) button->setAutoDefault(false);
 
     auto* main = new QVBoxLayout(this);
+    // A form of fixed controls: always as large as they need, so no entry
+    // or cell is squeezed below its text, whatever the screen.
+    main->setSizeConstraint(QLayout::SetFixedSize);
     main->addWidget(countFrame);
     main->addWidget(contents);
     main->addLayout(buttons);

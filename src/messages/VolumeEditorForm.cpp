@@ -146,6 +146,9 @@ void VolumeEditorForm::BuildControls()
     columns->addLayout(left);
     columns->addLayout(right);
     auto* main = new QVBoxLayout(this);
+    // A form of fixed controls: always as large as they need, so no entry
+    // or cell is squeezed below its text, whatever the screen.
+    main->setSizeConstraint(QLayout::SetFixedSize);
     main->addLayout(columns);
     main->addWidget(level);
     main->addLayout(closeButtons);

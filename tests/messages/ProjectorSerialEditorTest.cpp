@@ -1,5 +1,6 @@
 #include "editor/ByteValueControl.h"
 #include "editor/IntegerEntry.h"
+#include "editor/MyTextBox.h"
 #include "messages/ProjectorSerialEditor.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "messages/SerialStringDisplay.h"
@@ -62,6 +63,14 @@ TEST_F(ProjectorSerialEditorTest, LoadShowsTheMessageInTheCells)
     EXPECT_EQ(editor.ByteValueControl1[3]->Mode(), ContentAscii);
     EXPECT_EQ(editor.ByteValueControl1[3]->value(), 0);
     EXPECT_TRUE(state.Messages.EditStringCanBeInput);
+}
+
+TEST_F(ProjectorSerialEditorTest, EveryCellShowsItsWholeByteOnASmallScreen)
+{
+    ProjectorSerialEditor editor(state);
+    editor.show();
+    for (ByteValueControl* cell : editor.ByteValueControl1)
+        EXPECT_GE(cell->MyTextBox1->width(), cell->MyTextBox1->sizeHint().width()) << int(cell->MyIndex());
 }
 
 TEST_F(ProjectorSerialEditorTest, ByteCountKeepsTheCellsAndDoneWritesThemAll)

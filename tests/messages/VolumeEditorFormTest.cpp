@@ -220,6 +220,16 @@ TEST_F(VolumeEditorFormTest, RawPreviewGivesTheBareNumbers)
     EXPECT_EQ(form.Label4->text(), "Value = 10 or A in Hex");
 }
 
+TEST_F(VolumeEditorFormTest, NoEntryIsSqueezedOnASmallScreen)
+{
+    VolumeEditorForm form(state);
+    form.show();
+    for (QWidget* entry : std::initializer_list<QWidget*>{
+             form.MaximumLevel, form.MinimumLevel, form.VolumeStep, form.FixedStartLevel, form.MaximumLevelInHex,
+             form.MinimumLevelInHex, form.VolumeStepInHex, form.FixedStartLevelInHex})
+        EXPECT_GE(entry->width(), entry->sizeHint().width()) << entry->toolTip().toStdString();
+}
+
 TEST_F(VolumeEditorFormTest, EveryReportFitsTheLabel)
 {
     VolumeEditorForm form(state);
