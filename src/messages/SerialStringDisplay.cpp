@@ -61,9 +61,9 @@ void SerialStringDisplay::BuildMenu()
     UpdateOptionalItems();
     connect(menuHidden, &QMenu::aboutToShow, this, &SerialStringDisplay::UpdateOptionalItems);
     connect(MnuLoadFromLibrary, &QAction::triggered, this,
-            [this] { TakeFromWorkCopy(state_.Messages.ShowRS232LibraryLoader, true, false); });
+            [this] { TakeFromWorkCopy(WorkCopySource::Library); });
     connect(MenuCaptureFromSerialPort, &QAction::triggered, this,
-            [this] { TakeFromWorkCopy(state_.Messages.ShowRS232CaptureForm, false, true); });
+            [this] { TakeFromWorkCopy(WorkCopySource::Capture); });
     menuHidden->addSeparator();
     connect(menuHidden->addAction("&Test"), &QAction::triggered, this, &SerialStringDisplay::TestMessage);
 }
@@ -361,9 +361,12 @@ ReferenceSettings SettingsOfHolder(const ApplicationState& state, int16_t holder
 
 }  // namespace
 
-void SerialStringDisplay::TakeFromWorkCopy(const std::function<void(QWidget*)>& dialog, bool comparesDelay,
-                                           bool fromCapture)
+void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
 {
+    const bool fromCapture = source == WorkCopySource::Capture;
+    const auto& dialog = fromCapture ? state_.Messages.ShowRS232CaptureForm : state_.Messages.ShowRS232LibraryLoader;
+    // A capture has no delay of its own to bring: only a library does.
+    const bool comparesDelay = !fromCapture;
     if (!mySerial_ || !dialog || !state_.Messages.ShowSettingsDifferentForm) return;
     SerialClass work;
     work.CopyFrom(*mySerial_);

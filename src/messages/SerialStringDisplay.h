@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <cstdint>
 #include <memory>
 
@@ -74,7 +73,8 @@ private:
     void UpdateOptionalItems();
     // Load and capture: the dialog works on a copy, which replaces the
     // message when it differs and its port settings are accepted.
-    void TakeFromWorkCopy(const std::function<void(QWidget*)>& dialog, bool comparesDelay, bool fromCapture);
+    enum class WorkCopySource { Library, Capture };
+    void TakeFromWorkCopy(WorkCopySource source);
 
     ApplicationState& state_;
     SerialClass* mySerial_ = nullptr;
