@@ -102,11 +102,9 @@ void SerialTestDialog::BindPanes()
 
 void SerialTestDialog::ApplySettings(const std::string& text)
 {
-    try {
-        MSComm1->SetSettings(text);
-    } catch (const std::invalid_argument&) {
-        // The port keeps the settings it had.
-    }
+    // The text is built from option indexes already brought into range, so
+    // an invalid one is a fault of ours and not caught here.
+    MSComm1->SetSettings(text);
 }
 
 void SerialTestDialog::ClosePort()
