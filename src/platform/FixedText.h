@@ -23,15 +23,22 @@ public:
 
     void assign(std::string_view text)
     {
-        const std::size_t n = std::min(text.size(), N);
+        // A whole field (as records hold them) is one fixed-size copy.
+        if (text.size() >= N) {
+            std::copy_n(text.begin(), N, chars_.begin());
+            return;
+        }
+        const std::size_t n = text.size();
         std::copy_n(text.begin(), n, chars_.begin());
         std::fill(chars_.begin() + static_cast<std::ptrdiff_t>(n), chars_.end(), ' ');
     }
 
     static constexpr std::size_t size() { return N; }
     std::string full() const { return std::string(chars_.begin(), chars_.end()); }
+    // The full field without a copy; valid while the field lives unchanged.
+    std::string_view view() const { return std::string_view(chars_.data(), N); }
     std::string trimmed() const { return TrimSpaces(full()); }
-    bool isBlank() const { return trimmed().empty(); }
+    bool isBlank() const { return view().find_first_not_of(' ') == std::string_view::npos; }
     const char* data() const { return chars_.data(); }
 
     bool operator==(const FixedText& other) const = default;

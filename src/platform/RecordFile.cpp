@@ -1,13 +1,18 @@
 #include "platform/RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::size_t BufferSize = 1 << 16;
+// Large enough that a database takes few reads, small enough that the
+// allocator keeps it on its heap rather than mapping fresh pages each time.
+constexpr std::size_t PieceSize = 120 * 1024;
 
 std::string Describe(const std::string& action, const std::filesystem::path& path)
 {
@@ -17,23 +22,72 @@ std::string Describe(const std::string& action, const std::filesystem::path& pat
 }  // namespace
 
 RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
-    : file_(std::fopen(path.c_str(), "rb")), recordLength_(recordLength)
+    : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), recordLength_(recordLength)
 {
-    if (file_ == nullptr) throw FileError(Describe("cannot open", path));
-    // Whole databases pass through here: fewer, larger reads.
-    std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
+    if (descriptor_.value < 0) throw FileError(Describe("cannot open", path));
+    if (recordLength_ == 0) throw std::out_of_range("records of no length");
+    // Whole records, as many as fill a piece, but no more than the file
+    // holds: a single export record needs no large piece. Room for two at
+    // least, since a refill keeps the record last handed out.
+    struct stat status {};
+    std::size_t records = PieceSize / recordLength_;
+    if (::fstat(descriptor_.value, &status) == 0 && status.st_size >= 0) {
+        recordCount_ = static_cast<std::size_t>(status.st_size) / recordLength_;
+        records = std::min(records, recordCount_ + 1);
+    }
+    capacity_ = std::max<std::size_t>(records, 2) * recordLength_;
+    piece_ = std::make_unique_for_overwrite<uint8_t[]>(capacity_);
 }
 
-RecordFileReader::~RecordFileReader()
+RecordFileReader::Descriptor::~Descriptor()
 {
-    if (file_ != nullptr) std::fclose(file_);
+    if (value >= 0) ::close(value);
+}
+
+bool RecordFileReader::Refill()
+{
+    if (atEnd_) return false;
+    const std::size_t keep = handedOut_ ? recordLength_ : 0;
+    const std::size_t from = next_ - keep;
+    if (from > 0) std::memmove(piece_.get(), piece_.get() + from, end_ - from);
+    end_ -= from;
+    next_ = keep;
+    const std::size_t before = end_;
+    while (end_ < capacity_) {
+        const ssize_t got = ::read(descriptor_.value, piece_.get() + end_, capacity_ - end_);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            throw FileError(Describe("cannot read", path_));
+        }
+        if (got == 0) {
+            atEnd_ = true;
+            break;
+        }
+        end_ += static_cast<std::size_t>(got);
+    }
+    return end_ > before;
+}
+
+uint8_t* RecordFileReader::Next()
+{
+    while (end_ - next_ < recordLength_) {
+        if (!Refill()) return nullptr;
+    }
+    uint8_t* record = piece_.get() + next_;
+    next_ += recordLength_;
+    handedOut_ = true;
+    return record;
 }
 
 bool RecordFileReader::ReadNext(FixedRecord& record)
 {
     if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
-    lastReadLength_ = std::fread(record.data(), 1, recordLength_, file_);
-    return lastReadLength_ == recordLength_;
+    if (const uint8_t* bytes = Next()) {
+        std::copy_n(bytes, recordLength_, record.data());
+        return true;
+    }
+    std::copy(piece_.get() + next_, piece_.get() + end_, record.data());
+    return false;
 }
 
 RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
@@ -106,6 +160,14 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
     }
     RenameFile(fresh, target);
     SyncFolder(target.parent_path());
+}
+
+bool FileExists(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
+    if (error) throw FileError("cannot examine '" + path.string() + "': " + error.message());
+    return exists;
 }
 
 void DeleteFileIfExists(const std::filesystem::path& path)

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <memory>
 
 // A file that could not be opened, read, written, renamed or deleted.
 class FileError : public std::runtime_error {
@@ -13,25 +14,56 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads fixed-length records from the first until a read is short.
+// Reads fixed-length records from the first until a read is short. The
+// file is read in large pieces into memory the reader owns, so each byte
+// passes from the file into memory once and a loader can decode a record
+// where it lies (Next) instead of copying it out first (ReadNext).
 class RecordFileReader {
 public:
     // Throws FileError when the file cannot be opened.
     RecordFileReader(const std::filesystem::path& path, std::size_t recordLength);
-    ~RecordFileReader();
     RecordFileReader(const RecordFileReader&) = delete;
     RecordFileReader& operator=(const RecordFileReader&) = delete;
 
-    // Fills the record and returns true when a whole record was read. A short
-    // read still delivers the bytes it got into the front of the record.
+    // The next whole record, borrowed from the reader's memory and valid
+    // until the next call; nullptr when the file has no whole record left.
+    // A file that cannot be read raises FileError: a read error is never
+    // taken for the end of the file.
+    uint8_t* Next();
+    // The record that Next returned last, still readable after Next found
+    // the end; nullptr before the first.
+    const uint8_t* LastRecord() const { return handedOut_ ? piece_.get() + next_ - recordLength_ : nullptr; }
+    // The same, copied into `record`. A short read still delivers the bytes
+    // it got into the front of the record.
     bool ReadNext(FixedRecord& record);
-    // After the last ReadNext: false when the file ended inside a record.
-    bool EndedOnRecordBoundary() const { return lastReadLength_ == 0; }
+    // The whole records the file held when it was opened.
+    std::size_t RecordCount() const { return recordCount_; }
+    // After the last read: false when the file ended inside a record.
+    bool EndedOnRecordBoundary() const { return end_ == next_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    // Moves what is left to the front and reads more; false at the end.
+    bool Refill();
+
+    // Closed however the reader ends, a failed construction included.
+    struct Descriptor {
+        explicit Descriptor(int value) : value(value) {}
+        ~Descriptor();
+        Descriptor(const Descriptor&) = delete;
+        Descriptor& operator=(const Descriptor&) = delete;
+        int value;
+    };
+
+    std::filesystem::path path_;
+    Descriptor descriptor_;
     std::size_t recordLength_;
-    std::size_t lastReadLength_ = 0;
+    std::unique_ptr<uint8_t[]> piece_;
+    std::size_t capacity_ = 0;
+    std::size_t recordCount_ = 0;
+    std::size_t next_ = 0;  // first byte not yet handed out
+    std::size_t end_ = 0;   // end of the bytes read
+    bool atEnd_ = false;
+    bool handedOut_ = false;  // a record was returned; a refill keeps it
 };
 
 // Writes fixed-length records to a new file; Commit flushes them to the disk.
@@ -76,6 +108,9 @@ struct DatabaseFiles {
 // FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
+// Whether a file (or folder) of that name exists; throws FileError when
+// that cannot be told (a folder on the way that cannot be searched).
+bool FileExists(const std::filesystem::path& path);
 // Deletes a file that exists; throws FileError when that fails.
 void DeleteFileIfExists(const std::filesystem::path& path);
 // Renames, replacing the target; throws FileError when that fails.

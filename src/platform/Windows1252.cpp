@@ -1,6 +1,7 @@
 #include "platform/Windows1252.h"
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -32,6 +33,21 @@ char ByteOf(char16_t unicode)
     return '?';
 }
 
+constexpr uint8_t UpperCaseOf(unsigned b)
+{
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return static_cast<uint8_t>(b - 0x20);
+    if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<uint8_t>(b - 0x10);  // š œ ž
+    if (b == 0xFF) return 0x9F;                                                      // ÿ
+    return static_cast<uint8_t>(b);
+}
+
+// Names are upper-cased by the thousand when a database loads: one look-up a byte.
+constexpr std::array<uint8_t, 256> UpperCaseTable = [] {
+    std::array<uint8_t, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) table[b] = UpperCaseOf(b);
+    return table;
+}();
+
 }  // namespace
 
 QString FromWindows1252(std::string_view bytes)
@@ -53,13 +69,24 @@ std::string ToWindows1252(const QString& text)
 std::string UpperCase1252(std::string_view bytes)
 {
     std::string upper(bytes);
-    for (char& c : upper) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) c = static_cast<char>(b - 0x20);
-        else if (b == 0x9A || b == 0x9C || b == 0x9E) c = static_cast<char>(b - 0x10);
-        else if (b == 0xFF) c = static_cast<char>(0x9F);
-    }
+    MakeUpperCase1252(upper.data(), upper.size());
     return upper;
+}
+
+void MakeUpperCase1252(char* bytes, std::size_t length)
+{
+    // Names are nearly always plain ASCII, which takes a loop the compiler
+    // turns into a few vector steps; anything else goes through the table.
+    unsigned char high = 0;
+    for (std::size_t i = 0; i < length; ++i) high |= static_cast<unsigned char>(bytes[i]);
+    if (high < 0x80) {
+        for (std::size_t i = 0; i < length; ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            bytes[i] = static_cast<char>(b - ((b >= 'a' && b <= 'z') ? 0x20 : 0));
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(UpperCaseTable[static_cast<unsigned char>(bytes[i])]);
 }
 
 std::string WithoutControlCharacters(std::string_view bytes)

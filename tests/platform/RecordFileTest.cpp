@@ -45,6 +45,70 @@ TEST(RecordFile, ReadsWholeRecordsAndReportsATornEnd)
     EXPECT_THROW(RecordFileReader(folder / "missing.DEF", 4), FileError);
 }
 
+TEST(FixedRecord, ABorrowedRecordWritesThroughAndACopyOwnsItsBytes)
+{
+    std::string bytes = "abcdefgh";
+    FixedRecord borrowed(reinterpret_cast<uint8_t*>(bytes.data()), 8);
+    borrowed.SetText(0, 2, "XY");
+    EXPECT_EQ(bytes, "XYcdefgh");
+
+    FixedRecord copy = borrowed;
+    copy.SetText(0, 2, "zz");
+    EXPECT_EQ(bytes, "XYcdefgh");
+    EXPECT_FALSE(copy == borrowed);
+    borrowed = copy;  // copies the bytes into the borrowed place
+    EXPECT_EQ(bytes, "zzcdefgh");
+    EXPECT_TRUE(copy == borrowed);
+
+    FixedRecord shorter(4);
+    EXPECT_THROW(shorter = copy, std::out_of_range);
+}
+
+// A file many pieces long: every record arrives whole and in order, across
+// the reader's refills, and the last one stays readable after the end.
+TEST(RecordFile, LargeFilesArriveWholeAcrossEveryRead)
+{
+    TempProgramFolder folder;
+    constexpr std::size_t length = 7;
+    constexpr std::size_t records = 100000;
+    std::string bytes;
+    for (std::size_t r = 0; r < records; ++r) {
+        std::string record(length, static_cast<char>('A' + r % 26));
+        record[0] = static_cast<char>(r % 251);
+        bytes += record;
+    }
+    folder.WriteBytes("big.DEF", bytes + "xyz");
+
+    RecordFileReader reader(folder / "big.DEF", length);
+    EXPECT_EQ(reader.RecordCount(), records);
+    EXPECT_EQ(reader.LastRecord(), nullptr);
+    std::size_t read = 0;
+    while (const uint8_t* record = reader.Next()) {
+        ASSERT_EQ(std::string(reinterpret_cast<const char*>(record), length), bytes.substr(read * length, length))
+            << "record " << read;
+        ++read;
+    }
+    EXPECT_EQ(read, records);
+    EXPECT_FALSE(reader.EndedOnRecordBoundary());
+    ASSERT_NE(reader.LastRecord(), nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.LastRecord()), length), bytes.substr(bytes.size() - length));
+    FixedRecord tail(length);
+    EXPECT_FALSE(reader.ReadNext(tail));
+    EXPECT_EQ(tail.TextAt(0, 3), "xyz");
+}
+
+// A read that fails is an error, never a short file: taken for the end, it
+// would load part of a database and the next save would drop the rest.
+TEST(RecordFile, AFileThatCannotBeReadIsAnErrorNotAnEnd)
+{
+    TempProgramFolder folder;
+    std::filesystem::create_directory(folder / "db.DEF");
+    RecordFileReader reader(folder / "db.DEF", 4);
+    EXPECT_THROW(reader.Next(), FileError);
+    FixedRecord record(4);
+    EXPECT_THROW(reader.ReadNext(record), FileError);
+}
+
 TEST(RecordFile, PromotionKeepsTheOldDatabaseAsBackup)
 {
     TempProgramFolder folder;
@@ -85,5 +149,6 @@ TEST(RecordFile, FailedPromotionLeavesTheLastGoodContent)
 TEST(Windows1252, UpperCaseAndControlCharacters)
 {
     EXPECT_EQ(UpperCase1252("acme \xE9\x9A\xFF\xF7"), "ACME \xC9\x8A\x9F\xF7");
+    EXPECT_EQ(UpperCase1252("az{`@[ 09"), "AZ{`@[ 09");  // plain ASCII takes another road
     EXPECT_EQ(WithoutControlCharacters(std::string("AB\0CD\tE", 7)), "ABCDE");
 }
