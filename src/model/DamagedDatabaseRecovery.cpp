@@ -30,11 +30,11 @@ void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
     bool retried = false;
     for (;;) {
         clear();
-        if (!std::filesystem::exists(files.def)) return;
+        if (!FileExists(files.def)) return;
         if (TryLoad(load)) return;
         // No entry of a damaged file survives.
         clear();
-        if (!retried && std::filesystem::exists(files.bak)) {
+        if (!retried && FileExists(files.bak)) {
             prompts.Message(messages.restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
             // The rename replaces the damaged file in one step.
             RenameFile(files.bak, files.def);

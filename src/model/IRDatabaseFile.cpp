@@ -23,10 +23,10 @@ bool CleanNames(IRLibraryHeaderRecord& header)
 
 // Skips the command records of a library that is not taken. False when the
 // file ends first.
-bool SkipCommands(RecordFileReader& reader, FixedRecord& record, std::size_t count)
+bool SkipCommands(RecordFileReader& reader, std::size_t count)
 {
     for (std::size_t c = 0; c < count; ++c)
-        if (!reader.ReadNext(record)) return false;
+        if (reader.Next() == nullptr) return false;
     return true;
 }
 
@@ -62,17 +62,17 @@ void IRClassGlobals::LoadIRDatabase()
 {
     ClearIRDatabase();
     const DatabaseFiles files(programFolder_, DatabaseName);
-    if (!std::filesystem::exists(files.def)) return;
+    if (!FileExists(files.def)) return;
     RecordFileReader reader(files.def, RecordLength);
-    FixedRecord record(RecordLength);
-    while (reader.ReadNext(record)) {
-        IRHeaderRecordBuffer.ReadFrom(record);
+    // Records are decoded where the reader holds them.
+    while (uint8_t* header = reader.Next()) {
+        IRHeaderRecordBuffer.ReadFrom(FixedRecord(header, RecordLength));
         const std::size_t count = IRHeaderRecordBuffer.Num_commands;
         if (count == 0) continue;
         // The command records of a library without names are skipped, never
         // taken for headers.
         if (!CleanNames(IRHeaderRecordBuffer)) {
-            if (!SkipCommands(reader, record, count)) break;
+            if (!SkipCommands(reader, count)) break;
             continue;
         }
         // Indexes are 16-bit: a file holding more libraries is read no further.
@@ -81,8 +81,8 @@ void IRClassGlobals::LoadIRDatabase()
         TakeHeader(library);
         library.AddIRCommands(static_cast<int>(count));
         std::size_t read = 0;
-        for (; read < count && reader.ReadNext(record); ++read)
-            ReadCommandRecordInto(record, *library.CommandAt(static_cast<int>(read)));
+        for (uint8_t* command = nullptr; read < count && (command = reader.Next()) != nullptr; ++read)
+            ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));
         // A library the file ends inside is not taken.
         if (read < count) {
             IRDatabase.Remove(IRDatabase.LastIndex());

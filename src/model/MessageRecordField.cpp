@@ -1,6 +1,7 @@
 #include "model/MessageRecordField.h"
 
 #include "model/RuntimeErrors.h"
+#include "platform/PrefixCopy.h"
 
 #include <algorithm>
 #include <string>
@@ -9,27 +10,17 @@ namespace MessageRecordField {
 
 void Write(FixedRecord& record, std::size_t offset, const RS232_String_Class& message)
 {
-    const std::size_t count = message.NumberOfBytes();
+    constexpr auto whole = static_cast<std::size_t>(RS232_String_Class::Capacity);
+    const int count = message.NumberOfBytes();
     record.SetInt16(offset + CountOffset, static_cast<int16_t>(count));
-    record.SetBytes(offset + BytesOffset, message.ContentBytesData(), count);
-    record.SetBytes(offset + TypesOffset, message.ContentTypesData(), count);
+    CopyPrefix<whole>(record.BytesAt(offset + BytesOffset, whole), message.ContentBytesData(), count);
+    CopyPrefix<whole>(record.BytesAt(offset + TypesOffset, whole), message.ContentTypesData(), count);
 }
 
-int CheckedCount(const FixedRecord& record, std::size_t offset)
+void ThrowBadCount(int count)
 {
-    const int count = record.Int16At(offset + CountOffset);
     if (count < 0 || count > 255) throw ValueOverflow("message byte count " + std::to_string(count));
-    if (count > RS232_String_Class::Capacity)
-        throw SubscriptOutOfRange("message byte count " + std::to_string(count));
-    return count;
-}
-
-void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message)
-{
-    const int count = CheckedCount(record, offset);
-    const auto length = static_cast<std::size_t>(count);
-    message.AssignBytes(count, record.BytesAt(offset + BytesOffset, length),
-                        record.BytesAt(offset + TypesOffset, length));
+    throw SubscriptOutOfRange("message byte count " + std::to_string(count));
 }
 
 bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message)

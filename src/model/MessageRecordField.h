@@ -16,10 +16,31 @@ constexpr std::size_t BytesOffset = 2;
 constexpr std::size_t TypesOffset = 34;
 
 void Write(FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
-// The stored count, when a message can hold it. A count that cannot be a
-// byte raises ValueOverflow, one above 32 SubscriptOutOfRange.
-int CheckedCount(const FixedRecord& record, std::size_t offset);
-void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message);
+// A count that cannot be a byte raises ValueOverflow, one above 32
+// SubscriptOutOfRange.
+[[noreturn]] void ThrowBadCount(int count);
+
+// The stored count, when a message can hold it; otherwise ThrowBadCount.
+inline int CheckedCount(const FixedRecord& record, std::size_t offset)
+{
+    const int count = record.Int16At(offset + CountOffset);
+    if (count < 0 || count > RS232_String_Class::Capacity) [[unlikely]]
+        ThrowBadCount(count);
+    return count;
+}
+
+// The same with a count that CheckedCount has already passed.
+inline void ReadCounted(const FixedRecord& record, std::size_t offset, int count, RS232_String_Class& message)
+{
+    constexpr auto whole = static_cast<std::size_t>(RS232_String_Class::Capacity);
+    message.AssignFromFields(count, record.BytesAt(offset + BytesOffset, whole),
+                             record.BytesAt(offset + TypesOffset, whole));
+}
+
+inline void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message)
+{
+    ReadCounted(record, offset, CheckedCount(record, offset), message);
+}
 // The stored message has the same count, bytes and types as the given one.
 bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
 

@@ -5,50 +5,14 @@
 
 #include <memory>
 
-void ProjectorClass::CheckSlot(int slot)
+void ProjectorClass::ThrowBadSlot(int slot)
 {
-    if (slot < 0 || slot >= MessageSlots) throw SubscriptOutOfRange("projector message slot " + std::to_string(slot));
+    throw SubscriptOutOfRange("projector message slot " + std::to_string(slot));
 }
 
-void ProjectorClass::CheckReplyIndex(int index)
+void ProjectorClass::ThrowBadReplyIndex(int index)
 {
-    if (index < 0 || index >= ReplyFlags) throw SubscriptOutOfRange("projector reply flag " + std::to_string(index));
-}
-
-RS232_String_Class& ProjectorClass::My_RS232_String_Class(int slot)
-{
-    CheckSlot(slot);
-    return messages_[static_cast<std::size_t>(slot)];
-}
-
-const RS232_String_Class& ProjectorClass::My_RS232_String_Class(int slot) const
-{
-    CheckSlot(slot);
-    return messages_[static_cast<std::size_t>(slot)];
-}
-
-bool ProjectorClass::InUse(int slot) const
-{
-    CheckSlot(slot);
-    return inUse_[static_cast<std::size_t>(slot)];
-}
-
-void ProjectorClass::InUse(int slot, bool value)
-{
-    CheckSlot(slot);
-    inUse_[static_cast<std::size_t>(slot)] = value;
-}
-
-bool ProjectorClass::ReplyRequired(int index) const
-{
-    CheckReplyIndex(index);
-    return replyRequired_[static_cast<std::size_t>(index)];
-}
-
-void ProjectorClass::ReplyRequired(int index, bool value)
-{
-    CheckReplyIndex(index);
-    replyRequired_[static_cast<std::size_t>(index)] = value;
+    throw SubscriptOutOfRange("projector reply flag " + std::to_string(index));
 }
 
 bool ProjectorClass::IsSameAs(const ProjectorClass& other) const

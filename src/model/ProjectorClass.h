@@ -37,13 +37,13 @@ public:
     const VolumeExtensionClass& My_VolumeExtensionClass() const { return volume_; }
 
     // Slots 0 to 24; any other index raises SubscriptOutOfRange.
-    RS232_String_Class& My_RS232_String_Class(int slot);
-    const RS232_String_Class& My_RS232_String_Class(int slot) const;
-    bool InUse(int slot) const;
-    void InUse(int slot, bool value);
+    RS232_String_Class& My_RS232_String_Class(int slot) { return messages_[CheckedSlot(slot)]; }
+    const RS232_String_Class& My_RS232_String_Class(int slot) const { return messages_[CheckedSlot(slot)]; }
+    bool InUse(int slot) const { return inUse_[CheckedSlot(slot)]; }
+    void InUse(int slot, bool value) { inUse_[CheckedSlot(slot)] = value; }
     // Flags 0 to 12; any other index raises SubscriptOutOfRange.
-    bool ReplyRequired(int index) const;
-    void ReplyRequired(int index, bool value);
+    bool ReplyRequired(int index) const { return replyRequired_[CheckedReplyIndex(index)]; }
+    void ReplyRequired(int index, bool value) { replyRequired_[CheckedReplyIndex(index)] = value; }
 
     void Baudrate(int16_t value) { baudrate_ = value; }
     int16_t Baudrate() const { return baudrate_; }
@@ -65,10 +65,26 @@ public:
     std::string Model() const { return model_.full(); }
     void Notes(std::string_view value) { notes_ = value; }
     std::string Notes() const { return notes_.full(); }
+    // The fields themselves, for the record transfers, finds and the sort.
+    const FixedText<NameLength>& ManufacturerField() const { return manufacturer_; }
+    const FixedText<NameLength>& ModelField() const { return model_; }
+    const FixedText<NotesLength>& NotesField() const { return notes_; }
 
 private:
-    static void CheckSlot(int slot);
-    static void CheckReplyIndex(int index);
+    static std::size_t CheckedSlot(int slot)
+    {
+        if (slot < 0 || slot >= MessageSlots) [[unlikely]]
+            ThrowBadSlot(slot);
+        return static_cast<std::size_t>(slot);
+    }
+    static std::size_t CheckedReplyIndex(int index)
+    {
+        if (index < 0 || index >= ReplyFlags) [[unlikely]]
+            ThrowBadReplyIndex(index);
+        return static_cast<std::size_t>(index);
+    }
+    [[noreturn]] static void ThrowBadSlot(int slot);
+    [[noreturn]] static void ThrowBadReplyIndex(int index);
 
     FixedText<NameLength> manufacturer_;
     FixedText<NameLength> model_;

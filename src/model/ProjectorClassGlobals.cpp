@@ -7,21 +7,55 @@
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
-using Name = FixedText<ProjectorClass::NameLength>;
+using Name = std::array<char, ProjectorClass::NameLength>;
 
-std::string UpperField(std::string_view text)
+// A name as the finds compare it: cut or padded to the field, upper-cased.
+Name UpperField(std::string_view text)
 {
-    return UpperCase1252(Name(text).full());
+    Name field;
+    field.fill(' ');
+    std::copy_n(text.begin(), std::min(text.size(), field.size()), field.begin());
+    MakeUpperCase1252(field.data(), field.size());
+    return field;
 }
 
-// Byte order, as unsigned characters.
-int CompareBytes(const std::string& a, const std::string& b)
+bool SameUpperCased(const FixedText<ProjectorClass::NameLength>& stored, const Name& wanted)
 {
-    return std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    Name field;
+    std::copy_n(stored.data(), field.size(), field.begin());
+    MakeUpperCase1252(field.data(), field.size());
+    return field == wanted;
+}
+
+// Byte order over the whole fields, as unsigned characters. The load sorts
+// a thousand definitions with ten thousand of these: eight bytes at a time,
+// read big-end first so that one integer comparison orders them, instead of
+// a library call each.
+int CompareBytes(const FixedText<ProjectorClass::NameLength>& a, const FixedText<ProjectorClass::NameLength>& b)
+{
+    static_assert(ProjectorClass::NameLength % sizeof(uint64_t) == 0);
+    for (std::size_t at = 0; at < ProjectorClass::NameLength; at += sizeof(uint64_t)) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a.data() + at, sizeof x);
+        std::memcpy(&y, b.data() + at, sizeof y);
+        if (x != y) {
+            if constexpr (std::endian::native == std::endian::little) {
+                x = __builtin_bswap64(x);
+                y = __builtin_bswap64(y);
+            }
+            return x < y ? -1 : 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -33,12 +67,12 @@ ProjectorClassGlobals::ProjectorClassGlobals(const std::filesystem::path& progra
 
 int ProjectorClassGlobals::FindProjector(std::string_view manufacturer, std::string_view model) const
 {
-    const std::string wantedManufacturer = UpperField(manufacturer);
-    const std::string wantedModel = UpperField(model);
+    const Name wantedManufacturer = UpperField(manufacturer);
+    const Name wantedModel = UpperField(model);
     for (int i = 0; i < ProjectorDatabase.Count(); ++i) {
         const ProjectorClass& definition = ProjectorDatabase[i];
-        if (UpperCase1252(definition.Manufacturer()) == wantedManufacturer &&
-            UpperCase1252(definition.Model()) == wantedModel)
+        if (SameUpperCased(definition.ManufacturerField(), wantedManufacturer) &&
+            SameUpperCased(definition.ModelField(), wantedModel))
             return i;
     }
     return -1;
@@ -46,20 +80,20 @@ int ProjectorClassGlobals::FindProjector(std::string_view manufacturer, std::str
 
 int ProjectorClassGlobals::FindWorkProjector() const
 {
-    return FindProjector(WorkProjector.Manufacturer(), WorkProjector.Model());
+    return FindProjector(WorkProjector.ManufacturerField().view(), WorkProjector.ModelField().view());
 }
 
 int ProjectorClassGlobals::FindConfigProjector(const ConfigProjectorBlockRecord& configProjectorBlock) const
 {
-    return FindProjector(configProjectorBlock.Manufacturer.full(), configProjectorBlock.Model.full());
+    return FindProjector(configProjectorBlock.Manufacturer.view(), configProjectorBlock.Model.view());
 }
 
 void ProjectorClassGlobals::SortProjectorDatabase()
 {
     ProjectorDatabase.StableSort([](const ProjectorClass& a, const ProjectorClass& b) {
-        const int byManufacturer = CompareBytes(a.Manufacturer(), b.Manufacturer());
+        const int byManufacturer = CompareBytes(a.ManufacturerField(), b.ManufacturerField());
         if (byManufacturer != 0) return byManufacturer < 0;
-        return CompareBytes(a.Model(), b.Model()) < 0;
+        return CompareBytes(a.ModelField(), b.ModelField()) < 0;
     });
 }
 
@@ -92,14 +126,19 @@ void ProjectorClassGlobals::ReadDatabaseFile()
 {
     const DatabaseFiles files(programFolder_, DatabaseName);
     RecordFileReader reader(files.def, ProjectorDefinitionRecord::Length);
-    ProjectorDefinitionRecord& record = ProjectorRecordBuffer;
-    while (reader.ReadNext(record)) {
-        record.Manufacturer(UpperCase1252(WithoutControlCharacters(record.Manufacturer())));
-        record.Model(UpperCase1252(WithoutControlCharacters(record.Model())));
-        if (Name(record.Manufacturer()).isBlank() || Name(record.Model()).isBlank()) continue;
+    // Each record is decoded where the reader holds it, rather than first
+    // copied through the shared buffer: the same transfer, one copy fewer.
+    ProjectorDatabase.Reserve(reader.RecordCount());
+    while (uint8_t* bytes = reader.Next()) {
+        ProjectorDefinitionRecord record(bytes);
+        record.CleanNamesForDatabase();
+        if (!record.HasBothNames()) continue;
         AddProjectorDefinition();
-        ProjectorRecordToLastDefinition();
+        record.FillDefinition(ProjectorDatabase[ProjectorDatabase.LastIndex()]);
     }
+    // The buffer is left holding the last record read, as a load through it would.
+    if (const uint8_t* last = reader.LastRecord())
+        std::copy_n(last, ProjectorDefinitionRecord::Length, ProjectorRecordBuffer.data());
     SortProjectorDatabase();
 }
 

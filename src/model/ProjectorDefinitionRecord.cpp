@@ -2,6 +2,10 @@
 
 #include "model/MessageRecordField.h"
 #include "model/ProjectorClass.h"
+#include "platform/Windows1252.h"
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -12,11 +16,29 @@ std::size_t SlotOffset(std::size_t base, int index, std::size_t width)
 
 }  // namespace
 
+void ProjectorDefinitionRecord::CleanNamesForDatabase()
+{
+    for (const std::size_t offset : {ManufacturerOffset, ModelOffset}) {
+        const std::string_view name = TextViewAt(offset, NameLength);
+        // Control characters are rare: the common case takes no copy.
+        unsigned char lowest = 0xFF;
+        for (const char c : name) lowest = std::min(lowest, static_cast<unsigned char>(c));
+        if (lowest < 32) SetText(offset, NameLength, WithoutControlCharacters(name));
+        MakeUpperCase1252(reinterpret_cast<char*>(BytesAt(offset, NameLength)), NameLength);
+    }
+}
+
+bool ProjectorDefinitionRecord::HasBothNames() const
+{
+    return TextViewAt(ManufacturerOffset, NameLength).find_first_not_of(' ') != std::string_view::npos &&
+           TextViewAt(ModelOffset, NameLength).find_first_not_of(' ') != std::string_view::npos;
+}
+
 void ProjectorDefinitionRecord::StoreDefinition(const ProjectorClass& definition)
 {
-    Manufacturer(definition.Manufacturer());
-    Model(definition.Model());
-    SetText(NotesOffset, NotesLength, definition.Notes());
+    Manufacturer(definition.ManufacturerField().view());
+    Model(definition.ModelField().view());
+    SetText(NotesOffset, NotesLength, definition.NotesField().view());
     for (int i = 0; i < ProjectorClass::MessageSlots; ++i) {
         SetBool(SlotOffset(InUseOffset, i, 2), definition.InUse(i));
         MessageRecordField::Write(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length),
@@ -47,16 +69,18 @@ void ProjectorDefinitionRecord::StoreDefinition(const ProjectorClass& definition
 
 void ProjectorDefinitionRecord::FillDefinition(ProjectorClass& definition) const
 {
+    std::array<int, ProjectorClass::MessageSlots> counts{};
     for (int i = 0; i < ProjectorClass::MessageSlots; ++i)
-        MessageRecordField::CheckedCount(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length));
+        counts[static_cast<std::size_t>(i)] =
+            MessageRecordField::CheckedCount(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length));
 
-    definition.Manufacturer(Manufacturer());
-    definition.Model(Model());
+    definition.Manufacturer(TextViewAt(ManufacturerOffset, NameLength));
+    definition.Model(TextViewAt(ModelOffset, NameLength));
     definition.Notes(TextViewAt(NotesOffset, NotesLength));
     for (int i = 0; i < ProjectorClass::MessageSlots; ++i) {
         definition.InUse(i, BoolAt(SlotOffset(InUseOffset, i, 2)));
-        MessageRecordField::Read(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length),
-                                 definition.My_RS232_String_Class(i));
+        MessageRecordField::ReadCounted(*this, SlotOffset(MessagesOffset, i, MessageRecordField::Length),
+                                        counts[static_cast<std::size_t>(i)], definition.My_RS232_String_Class(i));
     }
     for (int i = 0; i < ProjectorClass::ReplyFlags; ++i)
         definition.ReplyRequired(i, BoolAt(SlotOffset(ReplyRequiredOffset, i, 2)));

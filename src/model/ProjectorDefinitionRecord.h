@@ -42,11 +42,19 @@ public:
     static constexpr std::size_t ParityOffset = 2080;
 
     ProjectorDefinitionRecord() : FixedRecord(Length) {}
+    // A record in bytes that a reader holds, decoded where it lies.
+    explicit ProjectorDefinitionRecord(uint8_t* bytes) : FixedRecord(bytes, Length) {}
 
     std::string Manufacturer() const { return TextAt(ManufacturerOffset, NameLength); }
     void Manufacturer(std::string_view text) { SetText(ManufacturerOffset, NameLength, text); }
     std::string Model() const { return TextAt(ModelOffset, NameLength); }
     void Model(std::string_view text) { SetText(ModelOffset, NameLength, text); }
+
+    // As the database load takes names: every character below code 32
+    // removed, then upper-cased, padded again and not trimmed.
+    void CleanNamesForDatabase();
+    // Both names, trimmed, are non-empty.
+    bool HasBothNames() const;
 
     // Every field of the definition into the record, names and notes as they are.
     void StoreDefinition(const ProjectorClass& definition);

@@ -24,46 +24,6 @@ int RS232FileBlockClass::CommandIndex(std::string_view text)
     return static_cast<int>(Checked(std::stoi(trimmed)));
 }
 
-bool RS232FileBlockClass::IsFromLibrary(int command) const
-{
-    return isFromLibrary_[Checked(command)];
-}
-
-void RS232FileBlockClass::IsFromLibrary(int command, bool value)
-{
-    isFromLibrary_[Checked(command)] = value;
-}
-
-bool RS232FileBlockClass::IsInputNotOutput(int command) const
-{
-    return isInputNotOutput_[Checked(command)];
-}
-
-void RS232FileBlockClass::IsInputNotOutput(int command, bool value)
-{
-    isInputNotOutput_[Checked(command)] = value;
-}
-
-std::string RS232FileBlockClass::Command(int command) const
-{
-    return names_[Checked(command)].full();
-}
-
-void RS232FileBlockClass::Command(int command, std::string_view name)
-{
-    names_[Checked(command)] = name;
-}
-
-RS232_String_Class& RS232FileBlockClass::My_RS232_String_Class(int command)
-{
-    return messages_[Checked(command)];
-}
-
-const RS232_String_Class& RS232FileBlockClass::My_RS232_String_Class(int command) const
-{
-    return messages_[Checked(command)];
-}
-
 bool RS232FileBlockClass::IsSameAs(const RS232FileBlockClass& other) const
 {
     if (manufacturer_ != other.manufacturer_ || model_ != other.model_ || myType_ != other.myType_ ||

@@ -35,21 +35,21 @@ public:
     // its decimal text: text that is no number raises TypeMismatch, a number
     // outside 0 to 31 SubscriptOutOfRange.
     static int CommandIndex(std::string_view text);
-    bool IsFromLibrary(int command) const;
-    void IsFromLibrary(int command, bool value);
+    bool IsFromLibrary(int command) const { return isFromLibrary_[Checked(command)]; }
+    void IsFromLibrary(int command, bool value) { isFromLibrary_[Checked(command)] = value; }
     bool IsFromLibrary(std::string_view command) const { return IsFromLibrary(CommandIndex(command)); }
     void IsFromLibrary(std::string_view command, bool value) { IsFromLibrary(CommandIndex(command), value); }
-    bool IsInputNotOutput(int command) const;
-    void IsInputNotOutput(int command, bool value);
+    bool IsInputNotOutput(int command) const { return isInputNotOutput_[Checked(command)]; }
+    void IsInputNotOutput(int command, bool value) { isInputNotOutput_[Checked(command)] = value; }
     bool IsInputNotOutput(std::string_view command) const { return IsInputNotOutput(CommandIndex(command)); }
     void IsInputNotOutput(std::string_view command, bool value) { IsInputNotOutput(CommandIndex(command), value); }
     // The command's name, all 16 characters; blank for a slot not in use.
-    std::string Command(int command) const;
-    void Command(int command, std::string_view name);
+    std::string Command(int command) const { return names_[Checked(command)].full(); }
+    void Command(int command, std::string_view name) { names_[Checked(command)] = name; }
     std::string Command(std::string_view command) const { return Command(CommandIndex(command)); }
     void Command(std::string_view command, std::string_view name) { Command(CommandIndex(command), name); }
-    RS232_String_Class& My_RS232_String_Class(int command);
-    const RS232_String_Class& My_RS232_String_Class(int command) const;
+    RS232_String_Class& My_RS232_String_Class(int command) { return messages_[Checked(command)]; }
+    const RS232_String_Class& My_RS232_String_Class(int command) const { return messages_[Checked(command)]; }
 
     void Baudrate(int16_t value) { baudrate_ = value; }
     int16_t Baudrate() const { return baudrate_; }
@@ -67,6 +67,12 @@ public:
     std::string MyType() const { return myType_.full(); }
     void Notes(std::string_view value) { notes_ = value; }
     std::string Notes() const { return notes_.full(); }
+    // The fields themselves, for the record transfers and comparisons.
+    const FixedText<NameLength>& ManufacturerField() const { return manufacturer_; }
+    const FixedText<NameLength>& ModelField() const { return model_; }
+    const FixedText<NameLength>& MyTypeField() const { return myType_; }
+    const FixedText<NotesLength>& NotesField() const { return notes_; }
+    const FixedText<NameLength>& CommandField(int command) const { return names_[Checked(command)]; }
 
 private:
     static std::size_t Checked(int command)

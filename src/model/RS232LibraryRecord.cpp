@@ -5,34 +5,37 @@
 #include "platform/Windows1252.h"
 
 #include <algorithm>
+#include <array>
 
-std::size_t RS232LibraryRecord::MessageOffset(int command)
+static_assert(RS232LibraryRecord::MessageLength == MessageRecordField::Length);
+
+namespace {
+
+using Name = std::array<char, RS232LibraryRecord::NameLength>;
+
+// A name upper-cased in the caller's space, without an allocation.
+std::string_view UpperCased(std::string_view field, Name& space)
 {
-    return MessagesOffset + MessageRecordField::Length * static_cast<std::size_t>(command);
+    std::copy_n(field.begin(), space.size(), space.begin());
+    MakeUpperCase1252(space.data(), space.size());
+    return std::string_view(space.data(), space.size());
 }
 
-std::string RS232LibraryRecord::CommandName(int command) const
-{
-    return TextAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(command), NameLength);
-}
-
-bool RS232LibraryRecord::IsInputNotOutput(int command) const
-{
-    return BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(command));
-}
+}  // namespace
 
 void RS232LibraryRecord::StoreLibrary(const RS232FileBlockClass& library)
 {
     SetInt16(BaudrateOffset, library.Baudrate());
     SetInt16(InterByteDelayOffset, library.InterByteDelay());
     SetInt16(ParityOffset, library.Parity());
-    Manufacturer(UpperCase1252(library.Manufacturer()));
-    Model(UpperCase1252(library.Model()));
-    Type(UpperCase1252(library.MyType()));
-    SetText(NotesOffset, NotesLength, library.Notes());
+    Name space{};
+    Manufacturer(UpperCased(library.ManufacturerField().view(), space));
+    Model(UpperCased(library.ModelField().view(), space));
+    Type(UpperCased(library.MyTypeField().view(), space));
+    SetText(NotesOffset, NotesLength, library.NotesField().view());
     for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        SetText(CommandNamesOffset + NameLength * index, NameLength, library.Command(i));
+        SetText(CommandNamesOffset + NameLength * index, NameLength, library.CommandField(i).view());
         SetBool(IsInputNotOutputOffset + 2 * index, library.IsInputNotOutput(i));
         MessageRecordField::Write(*this, MessageOffset(i), library.My_RS232_String_Class(i));
     }
@@ -40,19 +43,23 @@ void RS232LibraryRecord::StoreLibrary(const RS232FileBlockClass& library)
 
 void RS232LibraryRecord::FillLibrary(RS232FileBlockClass& library) const
 {
-    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) MessageRecordField::CheckedCount(*this, MessageOffset(i));
+    std::array<int, RS232FileBlockClass::Commands> counts{};
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i)
+        counts[static_cast<std::size_t>(i)] = MessageRecordField::CheckedCount(*this, MessageOffset(i));
 
     library.Baudrate(Int16At(BaudrateOffset));
     library.InterByteDelay(Int16At(InterByteDelayOffset));
     library.Parity(Int16At(ParityOffset));
-    library.Manufacturer(UpperCase1252(Manufacturer()));
-    library.Model(UpperCase1252(Model()));
-    library.MyType(UpperCase1252(Type()));
+    Name space{};
+    library.Manufacturer(UpperCased(TextViewAt(ManufacturerOffset, NameLength), space));
+    library.Model(UpperCased(TextViewAt(ModelOffset, NameLength), space));
+    library.MyType(UpperCased(TextViewAt(TypeOffset, NameLength), space));
     library.Notes(TextViewAt(NotesOffset, NotesLength));
     for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
-        library.Command(i, TextViewAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(i), NameLength));
+        library.Command(i, CommandNameView(i));
         library.IsInputNotOutput(i, IsInputNotOutput(i));
-        MessageRecordField::Read(*this, MessageOffset(i), library.My_RS232_String_Class(i));
+        MessageRecordField::ReadCounted(*this, MessageOffset(i), counts[static_cast<std::size_t>(i)],
+                                        library.My_RS232_String_Class(i));
     }
 }
 
@@ -60,14 +67,17 @@ bool RS232LibraryRecord::Matches(const RS232FileBlockClass& library) const
 {
     if (library.Baudrate() != Int16At(BaudrateOffset) || library.InterByteDelay() != Int16At(InterByteDelayOffset))
         return false;
-    if (library.Manufacturer() != Manufacturer() || library.Model() != Model()) return false;
-    if (library.Notes() != Notes()) return false;
-    if (library.Parity() != Int16At(ParityOffset) || library.MyType() != Type()) return false;
+    if (library.ManufacturerField().view() != TextViewAt(ManufacturerOffset, NameLength) ||
+        library.ModelField().view() != TextViewAt(ModelOffset, NameLength))
+        return false;
+    if (library.NotesField().view() != TextViewAt(NotesOffset, NotesLength)) return false;
+    if (library.Parity() != Int16At(ParityOffset) || library.MyTypeField().view() != TextViewAt(TypeOffset, NameLength))
+        return false;
 
     for (int r = 0; r < RS232FileBlockClass::Commands; ++r) {
-        const std::string name = CommandName(r);
+        const std::string_view name = CommandNameView(r);
         int j = 0;
-        while (j < RS232FileBlockClass::Commands && library.Command(j) != name) ++j;
+        while (j < RS232FileBlockClass::Commands && library.CommandField(j).view() != name) ++j;
         if (j == RS232FileBlockClass::Commands) return false;
         if (library.IsInputNotOutput(j) != IsInputNotOutput(r)) return false;
         if (!MessageRecordField::Matches(*this, MessageOffset(r), library.My_RS232_String_Class(j))) return false;
@@ -75,13 +85,21 @@ bool RS232LibraryRecord::Matches(const RS232FileBlockClass& library) const
     return true;
 }
 
+void RS232LibraryRecord::UpperCaseNames()
+{
+    for (const std::size_t offset : {ManufacturerOffset, ModelOffset, TypeOffset})
+        MakeUpperCase1252(reinterpret_cast<char*>(BytesAt(offset, NameLength)), NameLength);
+}
+
 void RS232LibraryRecord::RemoveControlCharactersFromNames()
 {
     for (const std::size_t offset : {ManufacturerOffset, ModelOffset, TypeOffset}) {
         const std::string_view name = TextViewAt(offset, NameLength);
-        // Most names hold none; they are left as they are.
-        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; }))
-            continue;
+        // Most names hold none and are left as they are; the test is a
+        // fixed-length loop without an early exit, which vectorises.
+        unsigned char lowest = 0xFF;
+        for (const char c : name) lowest = std::min(lowest, static_cast<unsigned char>(c));
+        if (lowest >= 32) continue;
         SetText(offset, NameLength, WithoutControlCharacters(name));
     }
 }

@@ -27,10 +27,13 @@ public:
     static constexpr std::size_t ParityOffset = 210;
     static constexpr std::size_t InterByteDelayOffset = 214;
     static constexpr std::size_t MessagesOffset = 216;          // + 66 * command
+    static constexpr std::size_t MessageLength = 66;
     static constexpr std::size_t CommandNamesOffset = 2328;     // + 16 * command
     static constexpr std::size_t IsInputNotOutputOffset = 2840; // + 2 * command
 
     RS232LibraryRecord() : FixedRecord(Length) {}
+    // A record in bytes that a reader holds, decoded where it lies.
+    explicit RS232LibraryRecord(uint8_t* bytes) : FixedRecord(bytes, Length) {}
 
     std::string Manufacturer() const { return TextAt(ManufacturerOffset, NameLength); }
     void Manufacturer(std::string_view text) { SetText(ManufacturerOffset, NameLength, text); }
@@ -39,9 +42,19 @@ public:
     std::string Type() const { return TextAt(TypeOffset, NameLength); }
     void Type(std::string_view text) { SetText(TypeOffset, NameLength, text); }
     std::string Notes() const { return TextAt(NotesOffset, NotesLength); }
-    std::string CommandName(int command) const;
-    bool IsInputNotOutput(int command) const;
-    static std::size_t MessageOffset(int command);
+    std::string CommandName(int command) const { return std::string(CommandNameView(command)); }
+    std::string_view CommandNameView(int command) const
+    {
+        return TextViewAt(CommandNamesOffset + NameLength * static_cast<std::size_t>(command), NameLength);
+    }
+    bool IsInputNotOutput(int command) const
+    {
+        return BoolAt(IsInputNotOutputOffset + 2 * static_cast<std::size_t>(command));
+    }
+    static constexpr std::size_t MessageOffset(int command)
+    {
+        return MessagesOffset + MessageLength * static_cast<std::size_t>(command);
+    }
 
     // Every stored field of the library into the record; the three names
     // upper-cased, notes and command names as they are.
@@ -57,6 +70,8 @@ public:
     // first of that name), with the same direction and bytes. Library
     // commands that the record does not name are not examined.
     bool Matches(const RS232FileBlockClass& library) const;
+    // Upper-cases the three names where they stand.
+    void UpperCaseNames();
     // Removes every character below code 32 from the three names, which are
     // padded again; nothing is trimmed or upper-cased.
     void RemoveControlCharactersFromNames();

@@ -35,17 +35,9 @@ void RS232_String_Class::ContentTypes(int index, uint8_t value)
     contentTypes_[static_cast<std::size_t>(index)] = value;
 }
 
-void RS232_String_Class::NumberOfBytes(int count)
+void RS232_String_Class::ThrowBadCount(int count)
 {
-    if (count < 0 || count > Capacity) throw SubscriptOutOfRange("message byte count " + std::to_string(count));
-    numberOfBytes_ = static_cast<int16_t>(count);
-}
-
-void RS232_String_Class::AssignBytes(int count, const uint8_t* bytes, const uint8_t* types)
-{
-    NumberOfBytes(count);
-    std::copy_n(bytes, count, contentBytes_.begin());
-    std::copy_n(types, count, contentTypes_.begin());
+    throw SubscriptOutOfRange("message byte count " + std::to_string(count));
 }
 
 void RS232_String_Class::CopyFromSerialClass(SerialClass& source)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/PrefixCopy.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -29,11 +32,29 @@ public:
 
     uint8_t NumberOfBytes() const { return static_cast<uint8_t>(numberOfBytes_); }
     // A count above 32 raises SubscriptOutOfRange.
-    void NumberOfBytes(int count);
+    void NumberOfBytes(int count)
+    {
+        if (count < 0 || count > Capacity) [[unlikely]]
+            ThrowBadCount(count);
+        numberOfBytes_ = static_cast<int16_t>(count);
+    }
 
     // The first `count` bytes and types at once, as a record stores them; a
     // count above 32 raises SubscriptOutOfRange before anything changes.
-    void AssignBytes(int count, const uint8_t* bytes, const uint8_t* types);
+    void AssignBytes(int count, const uint8_t* bytes, const uint8_t* types)
+    {
+        NumberOfBytes(count);
+        std::copy_n(bytes, count, contentBytes_.begin());
+        std::copy_n(types, count, contentTypes_.begin());
+    }
+    // The same from two whole 32-byte fields: only the places below the
+    // count change. No calls and no branches, for the loaders.
+    void AssignFromFields(int count, const uint8_t* bytes, const uint8_t* types)
+    {
+        NumberOfBytes(count);
+        CopyPrefix<Capacity>(contentBytes_.data(), bytes, count);
+        CopyPrefix<Capacity>(contentTypes_.data(), types, count);
+    }
     const uint8_t* ContentBytesData() const { return contentBytes_.data(); }
     const uint8_t* ContentTypesData() const { return contentTypes_.data(); }
 
@@ -48,6 +69,7 @@ public:
 private:
     bool Contains(uint8_t typeCode) const;
     static void CheckIndex(int index);
+    [[noreturn]] static void ThrowBadCount(int count);
 
     std::array<uint8_t, Capacity> contentBytes_{};
     std::array<uint8_t, Capacity> contentTypes_{};

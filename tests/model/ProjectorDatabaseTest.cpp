@@ -88,10 +88,17 @@ TEST_F(ProjectorDatabase, LoadSortsByManufacturerThenModelInByteOrder)
     const auto accented = RecordOf("\xC9LAN", "A");
     const auto spaced = RecordOf("A B", "A");
     const auto ay2 = RecordOf("a", "y", "2");  // upper-cased by the load, then equal to A/Y
-    WriteDatabase("Projectors.DEF", {&bx, &az, &ay1, &accented, &spaced, &ay2});
+    // Names that differ only late in the field, and only in the model.
+    const auto late2 = RecordOf("LONG MANUFACTURER NAME 2", "MODEL WITH A LONG NAME 9");
+    const auto late1b = RecordOf("LONG MANUFACTURER NAME 1", "MODEL WITH A LONG NAME 9");
+    const auto late1a = RecordOf("LONG MANUFACTURER NAME 1", "MODEL WITH A LONG NAME 10");
+    WriteDatabase("Projectors.DEF", {&bx, &late2, &az, &late1b, &ay1, &accented, &spaced, &ay2, &late1a});
 
     globals.LoadProjectorDatabase();
-    EXPECT_EQ(Order(), (std::vector<std::string>{"A/Y1", "A/Y2", "A/Z", "A B/A", "B/X", "\xC9LAN/A"}));
+    EXPECT_EQ(Order(), (std::vector<std::string>{"A/Y1", "A/Y2", "A/Z", "A B/A", "B/X",
+                                                 "LONG MANUFACTURER NAME 1/MODEL WITH A LONG NAME 10",
+                                                 "LONG MANUFACTURER NAME 1/MODEL WITH A LONG NAME 9",
+                                                 "LONG MANUFACTURER NAME 2/MODEL WITH A LONG NAME 9", "\xC9LAN/A"}));
 }
 
 TEST_F(ProjectorDatabase, LoadUpperCasesNamesAndFindComparesWholeFields)

@@ -246,6 +246,34 @@ TEST_F(RS232Database, DamagedFileWithoutBackupIsLost)
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
 }
 
+// A file that cannot be read is damaged, not empty: an empty load would be
+// saved over it at the next save.
+TEST_F(RS232Database, ADatabaseFileThatCannotBeReadIsDamaged)
+{
+    std::filesystem::create_directory(folder / "RS232Serials.DEF");
+    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    globals.LoadRS232Database();
+    EXPECT_FALSE(globals.RS232DatabaseAllocated());
+    EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
+}
+
+// The load leaves the shared buffer as reading through it would: holding
+// the last record read, reserved word and names cleaned as loaded.
+TEST_F(RS232Database, LoadLeavesTheLastRecordInTheBuffer)
+{
+    const RS232LibraryRecord first = RecordOf("FIRST", "TV", "M1");
+    RS232LibraryRecord last = RecordOf("LAST", "TV", "M2");
+    last.SetInt16(212, 0x1234);
+    last.Model("M\x01\x02");
+    WriteDatabase("RS232Serials.DEF", {&first, &last});
+    globals.LoadRS232Database();
+    ASSERT_EQ(globals.RS232Database.Count(), 2);
+    EXPECT_EQ(globals.RS232RecordBuffer.Int16At(212), 0x1234);
+    EXPECT_EQ(globals.RS232RecordBuffer.Model(), "M" + std::string(15, ' '));
+    globals.RS232LibraryToRecord(0);  // the reserved word is never written
+    EXPECT_EQ(globals.RS232RecordBuffer.Int16At(212), 0x1234);
+}
+
 TEST_F(RS232Database, FailedSaveLeavesTheLastGoodDatabase)
 {
     AddLibrary("FIRST");

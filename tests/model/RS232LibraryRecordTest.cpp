@@ -109,3 +109,34 @@ TEST(RS232LibraryRecord, ControlCharactersLeaveTheNamesWithoutTrimming)
     record.Model("X");
     EXPECT_TRUE(record.HasAllNames());
 }
+
+// Loads decode whole 32-byte fields at once: only the places below the
+// stored count may change, at every count from none to all.
+TEST(RS232LibraryRecord, ReadingKeepsTheLibrarysBytesBeyondEachCount)
+{
+    RS232FileBlockClass library;
+    for (int command = 0; command < 3; ++command)
+        ModelBuilders::SetMessage(library.My_RS232_String_Class(command), std::string(32, 'o'), ContentHex);
+    RS232FileBlockClass source;
+    ModelBuilders::SetMessage(source.My_RS232_String_Class(0), "", ContentAscii);
+    ModelBuilders::SetMessage(source.My_RS232_String_Class(1), "new", ContentDecimal);
+    ModelBuilders::SetMessage(source.My_RS232_String_Class(2), std::string(32, 'n'), ContentBinary);
+    RS232LibraryRecord record;
+    record.SetBytes(RS232LibraryRecord::MessageOffset(1) + 2, reinterpret_cast<const uint8_t*>("xxxxxxxx"), 8);
+    record.StoreLibrary(source);
+
+    record.FillLibrary(library);
+    const RS232_String_Class& none = library.My_RS232_String_Class(0);
+    EXPECT_EQ(none.NumberOfBytes(), 0);
+    EXPECT_EQ(none.ContentBytes(0), 'o');
+    const RS232_String_Class& three = library.My_RS232_String_Class(1);
+    EXPECT_EQ(three.NumberOfBytes(), 3);
+    EXPECT_EQ(three.ContentBytes(2), 'w');
+    EXPECT_EQ(three.ContentTypes(2), ContentDecimal);
+    EXPECT_EQ(three.ContentBytes(3), 'o');  // not the record's stale 'x'
+    EXPECT_EQ(three.ContentTypes(3), ContentHex);
+    EXPECT_EQ(three.ContentBytes(31), 'o');
+    const RS232_String_Class& all = library.My_RS232_String_Class(2);
+    EXPECT_EQ(all.ContentBytes(31), 'n');
+    EXPECT_EQ(all.ContentTypes(31), ContentBinary);
+}
