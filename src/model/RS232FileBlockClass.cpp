@@ -2,6 +2,7 @@
 
 #include "model/RuntimeErrors.h"
 
+#include <algorithm>
 #include <cctype>
 
 void RS232FileBlockClass::ThrowBadCommand(int command)
@@ -19,9 +20,14 @@ int RS232FileBlockClass::CommandIndex(std::string_view text)
         if (!std::isdigit(static_cast<unsigned char>(trimmed[i])))
             throw TypeMismatch("command number '" + std::string(text) + "'");
     }
-    // Long runs of digits are out of range whatever they say.
-    if (trimmed.size() - digits > 4) throw SubscriptOutOfRange("library command " + trimmed);
-    return static_cast<int>(Checked(std::stoi(trimmed)));
+    // Leading zeros say nothing ("007" is command 7); any other long run of
+    // digits is out of range whatever it says, and never reaches stoi.
+    const bool negative = trimmed[0] == '-';
+    const std::size_t firstSignificant = std::min(trimmed.find_first_not_of('0', digits), trimmed.size() - 1);
+    const std::string number = trimmed.substr(firstSignificant);
+    if (number.size() > 4) throw SubscriptOutOfRange("library command " + trimmed);
+    const int value = std::stoi(number);
+    return static_cast<int>(Checked(negative ? -value : value));
 }
 
 bool RS232FileBlockClass::IsSameAs(const RS232FileBlockClass& other) const

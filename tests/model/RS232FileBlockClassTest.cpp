@@ -68,6 +68,13 @@ TEST(RS232FileBlockClass, CommandNumbersAsTextAreCheckedLikeNumbers)
     EXPECT_THROW(library.Command("32"), SubscriptOutOfRange);
     EXPECT_THROW(library.Command("-1"), SubscriptOutOfRange);
     EXPECT_THROW(library.Command("99999999999"), SubscriptOutOfRange);
+    // The text of a number, whatever its leading zeros or sign.
+    library.Command("00000012", "TWELVE");
+    EXPECT_EQ(library.Command(12), "TWELVE" + std::string(10, ' '));
+    EXPECT_TRUE(library.IsInputNotOutput("+0007"));
+    EXPECT_FALSE(library.IsFromLibrary(" 0 "));
+    EXPECT_THROW(library.Command("-00001"), SubscriptOutOfRange);
+    EXPECT_THROW(library.Command("000032"), SubscriptOutOfRange);
     EXPECT_THROW(library.Command("A"), TypeMismatch);
     EXPECT_THROW(library.IsFromLibrary("", true), TypeMismatch);
     EXPECT_THROW(library.IsInputNotOutput("3x"), TypeMismatch);
