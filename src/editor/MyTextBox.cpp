@@ -155,7 +155,10 @@ void MyTextBox::paintEvent(QPaintEvent*)
     painter.setPen(hasFocus() ? palette().highlight().color() : palette().mid().color());
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     const QColor textColour = isEnabled() ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::Text);
-    painter.setPen(error_ ? QColor(255, 0, 0) : textColour);
+    // A disabled cell (beyond the message's count) keeps its error colour
+    // but faded, so the cells in use stand out.
+    const QColor errorColour = isEnabled() ? QColor(255, 0, 0) : QColor(240, 160, 160);
+    painter.setPen(error_ ? errorColour : textColour);
     painter.drawText(rect().adjusted(TextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, displayText_);
     const bool caretShown = mode_ == ContentAscii || IsDigitMode();
     if (caretShown && HasFocus && CaretOn) {
