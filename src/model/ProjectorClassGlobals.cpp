@@ -2,9 +2,9 @@
 
 #include "model/ConfigurationRecord.h"
 #include "model/DamagedDatabaseRecovery.h"
+#include "model/ReadDatabaseRecords.h"
 #include "model/SaveDatabaseFile.h"
 #include "platform/FixedText.h"
-#include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -124,21 +124,15 @@ void ProjectorClassGlobals::ProjectorDefinitionToRecord(int index)
 
 void ProjectorClassGlobals::ReadDatabaseFile()
 {
-    const DatabaseFiles files(programFolder_, DatabaseName);
-    RecordFileReader reader(files.def, ProjectorDefinitionRecord::Length);
-    // Each record is decoded where the reader holds it, rather than first
-    // copied through the shared buffer: the same transfer, one copy fewer.
-    ProjectorDatabase.Reserve(reader.RecordCount());
-    while (uint8_t* bytes = reader.Next()) {
-        ProjectorDefinitionRecord record(bytes);
-        record.CleanNamesForDatabase();
-        if (!record.HasBothNames()) continue;
-        AddProjectorDefinition();
-        record.FillDefinition(ProjectorDatabase[ProjectorDatabase.LastIndex()]);
-    }
-    // The buffer is left holding the last record read, as a load through it would.
-    if (const uint8_t* last = reader.LastRecord())
-        std::copy_n(last, ProjectorDefinitionRecord::Length, ProjectorRecordBuffer.data());
+    // A short last record is simply not read: only a record that cannot be
+    // represented makes the file damaged.
+    ReadDatabaseRecords<ProjectorDefinitionRecord>(
+        DatabaseFiles(programFolder_, DatabaseName).def, ProjectorDatabase, ProjectorRecordBuffer,
+        [](ProjectorDefinitionRecord& record) {
+            record.CleanNamesForDatabase();
+            return record.HasBothNames();
+        },
+        [](const ProjectorDefinitionRecord& record, ProjectorClass& definition) { record.FillDefinition(definition); });
     SortProjectorDatabase();
 }
 
@@ -154,12 +148,6 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    const auto writeAll = [this](RecordFileWriter& writer) {
-        for (int i = 0; i < ProjectorDatabase.Count(); ++i) {
-            ProjectorDefinitionToRecord(i);
-            writer.Write(ProjectorRecordBuffer);
-        }
-    };
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), ProjectorDefinitionRecord::Length,
-                     !ProjectorDatabaseAllocated(), writeAll);
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), ProjectorRecordBuffer, ProjectorDatabase.Count(),
+                        [this](int i) { ProjectorDefinitionToRecord(i); });
 }

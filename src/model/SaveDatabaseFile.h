@@ -12,3 +12,8 @@
 // last good database.
 void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords);
+// The same for a database of one record per entry: `toRecord` fills the
+// shared buffer from entry i, and the buffer is written; no entries is an
+// empty database.
+void SaveDatabaseRecords(const DatabaseFiles& files, const FixedRecord& buffer, int count,
+                         const std::function<void(int)>& toRecord);

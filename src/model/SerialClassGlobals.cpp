@@ -2,10 +2,9 @@
 
 #include "model/DamagedDatabaseRecovery.h"
 #include "model/FindByNames.h"
+#include "model/ReadDatabaseRecords.h"
 #include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
-
-#include <algorithm>
 
 SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts)
     : programFolder_(programFolder), prompts_(prompts)
@@ -48,21 +47,14 @@ bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
 void SerialClassGlobals::ReadDatabaseFile()
 {
     const DatabaseFiles files(programFolder_, DatabaseName);
-    RecordFileReader reader(files.def, RS232LibraryRecord::Length);
-    // Each record is decoded where the reader holds it, rather than first
-    // copied through the shared buffer: the same transfer, one copy fewer.
-    RS232Database.Reserve(reader.RecordCount());
-    while (uint8_t* bytes = reader.Next()) {
-        RS232LibraryRecord record(bytes);
-        record.RemoveControlCharactersFromNames();
-        if (!record.HasAllNames()) continue;
-        AddRS232Library();
-        record.FillLibrary(RS232Database[RS232Database.LastIndex()]);
-    }
-    if (!reader.EndedOnRecordBoundary())
-        throw FileError("'" + files.def.string() + "' does not hold a whole number of records");
-    // The buffer is left holding the last record read, as a load through it would.
-    if (const uint8_t* last = reader.LastRecord()) std::copy_n(last, RS232LibraryRecord::Length, RS232RecordBuffer.data());
+    const bool whole = ReadDatabaseRecords<RS232LibraryRecord>(
+        files.def, RS232Database, RS232RecordBuffer,
+        [](RS232LibraryRecord& record) {
+            record.RemoveControlCharactersFromNames();
+            return record.HasAllNames();
+        },
+        [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
+    if (!whole) throw FileError("'" + files.def.string() + "' does not hold a whole number of records");
 }
 
 void SerialClassGlobals::LoadRS232Database()
@@ -77,14 +69,8 @@ void SerialClassGlobals::LoadRS232Database()
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    const auto writeAll = [this](RecordFileWriter& writer) {
-        for (int i = 0; i < RS232Database.Count(); ++i) {
-            RS232LibraryToRecord(i);
-            writer.Write(RS232RecordBuffer);
-        }
-    };
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RS232LibraryRecord::Length,
-                     !RS232DatabaseAllocated(), writeAll);
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), RS232RecordBuffer, RS232Database.Count(),
+                        [this](int i) { RS232LibraryToRecord(i); });
 }
 
 void SerialClassGlobals::ReadRS232RecordFile(const std::filesystem::path& path)
