@@ -1,30 +1,16 @@
 // Loads and saves an IR database of 1,000 libraries of 50 commands each and
 // sets each beside reading or writing the same bytes raw.
+#include "DatabaseBenchmarkSupport.h"
 #include "model/IRClassGlobals.h"
 
-#include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
-#include <map>
-#include <memory>
-#include <stdexcept>
 #include <string>
-#include <unistd.h>
-#include <vector>
+
+using namespace DatabaseBenchmark;
 
 namespace {
 
 constexpr int Libraries = 1000;
 constexpr int CommandsPerLibrary = 50;
-
-std::filesystem::path MakeFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavlo-ir-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-    return pattern;
-}
 
 void Fill(IRClassGlobals& ir)
 {
@@ -46,27 +32,21 @@ void Fill(IRClassGlobals& ir)
     }
 }
 
-struct Setup {
-    Setup() : folder(MakeFolder()), database(folder)
+struct IRFixture {
+    ScratchFolder folder;
+    IRClassGlobals database{folder.path()};
+    IRFixture()
     {
         Fill(database);
         database.SaveIRDatabase();
-        const auto size = std::filesystem::file_size(folder / "InfraRed.DEF");
-        bytes.assign(size, 0);
-        std::FILE* file = std::fopen((folder / "InfraRed.DEF").c_str(), "rb");
-        if (file == nullptr || std::fread(bytes.data(), 1, size, file) != size) throw std::runtime_error("cannot read");
-        std::fclose(file);
     }
-    ~Setup() { std::filesystem::remove_all(folder); }
-
-    std::filesystem::path folder;
-    IRClassGlobals database;
-    std::vector<char> bytes;
+    std::filesystem::path Def() const { return folder.path() / "InfraRed.DEF"; }
 };
 
-void IRLoad(benchmark::State& state, Setup& setup)
+void BM_IRLoad(benchmark::State& state)
 {
-    IRClassGlobals ir(setup.folder);
+    IRFixture fixture;
+    IRClassGlobals ir(fixture.folder.path());
     for (auto _ : state) {
         ir.LoadIRDatabase();
         benchmark::DoNotOptimize(ir.IRDatabase.Count());
@@ -74,74 +54,34 @@ void IRLoad(benchmark::State& state, Setup& setup)
     if (ir.IRDatabase.Count() != Libraries) state.SkipWithError("the database did not load whole");
 }
 
-// The same bytes read into new memory, as a load must put them somewhere new.
-void RawRead(benchmark::State& state, Setup& setup)
+void BM_IRRawRead(benchmark::State& state)
 {
-    const auto path = setup.folder / "InfraRed.DEF";
-    const std::size_t size = setup.bytes.size();
-    for (auto _ : state) {
-        const std::unique_ptr<char[]> buffer(new char[size]);
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        const auto read = std::fread(buffer.get(), 1, size, file);
-        std::fclose(file);
-        benchmark::DoNotOptimize(read);
-        benchmark::DoNotOptimize(buffer.get());
-    }
+    IRFixture fixture;
+    const auto size = std::filesystem::file_size(fixture.Def());
+    for (auto _ : state) benchmark::DoNotOptimize(ReadIntoNewMemory(fixture.Def(), size));
 }
 
-void IRSave(benchmark::State& state, Setup& setup)
+void BM_IRSave(benchmark::State& state)
 {
-    for (auto _ : state) setup.database.SaveIRDatabase();
+    IRFixture fixture;
+    for (auto _ : state) fixture.database.SaveIRDatabase();
 }
 
-// The same bytes, flushed to the disk as the save does.
-void RawWrite(benchmark::State& state, Setup& setup)
+void BM_IRRawWrite(benchmark::State& state)
 {
-    const auto path = setup.folder / "Raw.TMP";
-    const auto& bytes = setup.bytes;
-    for (auto _ : state) {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fflush(file);
-        ::fsync(::fileno(file));
-        std::fclose(file);
-    }
+    IRFixture fixture;
+    const std::string bytes = ReadWhole(fixture.Def());
+    for (auto _ : state) WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes);
 }
-
-// Keeps each benchmark's time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // The median when repetitions are asked for, else the one run.
-        for (const Run& run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                milliseconds[run.run_name.str()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
 
 }  // namespace
 
+BENCHMARK(BM_IRLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IRRawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IRSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IRRawWrite)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    Setup setup;
-    for (const auto& [name, function] : {std::pair{"IRLoad", &IRLoad}, std::pair{"RawRead", &RawRead},
-                                         std::pair{"IRSave", &IRSave}, std::pair{"RawWrite", &RawWrite}})
-        benchmark::RegisterBenchmark(name, function, std::ref(setup))->Unit(benchmark::kMillisecond);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto ratio = [&](const char* ours, const char* raw) {
-        if (reporter.milliseconds.count(ours) == 0 || reporter.milliseconds.count(raw) == 0) return;
-        std::printf("%s / %s: %.2f (aim: at most 3)\n", ours, raw,
-                    reporter.milliseconds[ours] / reporter.milliseconds[raw]);
-    };
-    std::printf("IR database of %d libraries of %d commands, %zu bytes\n", Libraries, CommandsPerLibrary,
-                setup.bytes.size());
-    ratio("IRLoad", "RawRead");
-    ratio("IRSave", "RawWrite");
-    benchmark::Shutdown();
-    return 0;
+    return Run(argc, argv, {{"BM_IRLoad", "BM_IRRawRead"}, {"BM_IRSave", "BM_IRRawWrite"}});
 }
