@@ -37,10 +37,6 @@ inline void ReadCounted(const FixedRecord& record, std::size_t offset, int count
                              record.BytesAt(offset + TypesOffset, whole));
 }
 
-inline void Read(const FixedRecord& record, std::size_t offset, RS232_String_Class& message)
-{
-    ReadCounted(record, offset, CheckedCount(record, offset), message);
-}
 // The stored message has the same count, bytes and types as the given one.
 bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
 

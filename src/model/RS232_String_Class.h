@@ -39,16 +39,10 @@ public:
         numberOfBytes_ = static_cast<int16_t>(count);
     }
 
-    // The first `count` bytes and types at once, as a record stores them; a
-    // count above 32 raises SubscriptOutOfRange before anything changes.
-    void AssignBytes(int count, const uint8_t* bytes, const uint8_t* types)
-    {
-        NumberOfBytes(count);
-        std::copy_n(bytes, count, contentBytes_.begin());
-        std::copy_n(types, count, contentTypes_.begin());
-    }
-    // The same from two whole 32-byte fields: only the places below the
-    // count change. No calls and no branches, for the loaders.
+    // The first `count` bytes and types at once, from two whole 32-byte
+    // fields as a record stores them: only the places below the count
+    // change. A count above 32 raises SubscriptOutOfRange before anything
+    // changes. No calls and no branches, for the loaders.
     void AssignFromFields(int count, const uint8_t* bytes, const uint8_t* types)
     {
         NumberOfBytes(count);
