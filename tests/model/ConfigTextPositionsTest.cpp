@@ -208,7 +208,7 @@ void SetSerialSlots(ConfigurationRecord& r, ExpectedLines& e)
 
 void SetIRCommand(ConfigIRCommandRecord& command, int start, int seed, ExpectedLines& e)
 {
-    const std::string name = "K" + std::to_string(seed);
+    const std::string name = std::string("K").append(std::to_string(seed));
     command.Name = name;
     e.At(start, Field(name, 16));
     command.Mode = ByteOf(seed);

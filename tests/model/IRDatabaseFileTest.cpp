@@ -155,7 +155,7 @@ TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
     TempProgramFolder folder;
     IRClassGlobals ir(folder.path());
     IRclass& full = AddLibrary(ir, "A", "B", "C");
-    for (uint8_t k = 0; k < 3; ++k) AddCommand(full, "K" + std::to_string(k), k, k, 0);
+    for (uint8_t k = 0; k < 3; ++k) AddCommand(full, std::string("K").append(std::to_string(k)), k, k, 0);
     AddLibrary(ir, "EMPTY", "B", "C");
     ir.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 4 * Record);

@@ -152,7 +152,7 @@ TEST(IRclass, CommandsBeyondTheListAreNone)
 TEST(IRclass, TheTwoHundredFiftySixthCommandIsRefused)
 {
     IRclass library;
-    for (int k = 0; k < IRclass::MaximumCommands; ++k) library.AddIRCommand().Name("K" + std::to_string(k));
+    for (int k = 0; k < IRclass::MaximumCommands; ++k) library.AddIRCommand().Name(std::string("K").append(std::to_string(k)));
     EXPECT_EQ(library.Num_commands(), 255);
     EXPECT_THROW(library.AddIRCommand(), ValueOverflow);
     EXPECT_EQ(library.Num_commands(), 255);
