@@ -1,0 +1,3 @@
+#include "platform/ArchiveLog.h"
+
+Q_LOGGING_CATEGORY(archiveLog, "tavlo.archive", QtInfoMsg)
