@@ -7,8 +7,8 @@
 #include "devicelink/ImageDownload.h"
 #include "devicelink/SerialLink.h"
 #include "model/DeviceTypes.h"
-#include "platform/SimulatedController.h"
-#include "platform/SimulatedSerialPort.h"
+#include "support/devices/SimulatedController.h"
+#include "support/devices/SimulatedSerialPort.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

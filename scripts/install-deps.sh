@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev libgl-dev
   libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unzip zip fonts-dejavu-core

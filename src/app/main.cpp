@@ -1,8 +1,9 @@
+#include "controls/QtUserPrompts.h"
+#include "editor/InstallDialogs.h"
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
 #include "model/ApplicationTitle.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtUserPrompts.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);
+    InstallDialogs(state);
     TavloForm window(state);
     window.show();
     return QApplication::exec();

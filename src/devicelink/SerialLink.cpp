@@ -2,7 +2,9 @@
 
 #include "platform/UserPrompts.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <array>
 #include <numeric>
 
@@ -17,6 +19,15 @@ constexpr int BreakMilliseconds = 200;
 constexpr int AfterOpenMilliseconds = 100;
 constexpr int AddressPauseMilliseconds = 10;
 constexpr int RestartTimeMilliseconds = 3000;
+
+// Off by default; QT_LOGGING_RULES="tavlo.seriallink.debug=true" shows every
+// byte sent and received when a controller misbehaves.
+Q_LOGGING_CATEGORY(serialLinkLog, "tavlo.seriallink", QtInfoMsg)
+
+QByteArray Hex(const SerialLink::Bytes& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' ');
+}
 
 }  // namespace
 
@@ -91,7 +102,22 @@ bool SerialLink::ReplyWait(int milliseconds, int byteCount)
 void SerialLink::Output(const char* settings, const Bytes& bytes)
 {
     port_.SetSettings(settings);
+    Write(bytes);
+}
+
+void SerialLink::Write(const Bytes& bytes)
+{
+    qCDebug(serialLinkLog).noquote() << "COM" << port_.CommPort() << port_.Settings().Text().c_str() << "sent"
+                                     << Hex(bytes);
     port_.Output(bytes);
+}
+
+SerialLink::Bytes SerialLink::Read(const char* what)
+{
+    Bytes bytes = port_.Input();
+    if (!bytes.empty())
+        qCDebug(serialLinkLog).noquote() << "COM" << port_.CommPort() << what << Hex(bytes);
+    return bytes;
 }
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload,
@@ -109,7 +135,7 @@ bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload,
 
         bool wrongReply = false;
         if (port_.InBufferCount() >= 2) {
-            const Bytes reply = port_.Input();
+            const Bytes reply = Read("received");
             if (reply.front() == Acknowledgement) return true;
             wrongReply = true;
         }
@@ -140,19 +166,19 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
             Flush();
             port_.SetSettings(settings);
             for (const uint8_t byte : {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
-                port_.Output(byte);
+                Write({byte});
                 WaitTimer(ProbeByteMilliseconds, false);
                 if (Interrupted()) return 0;
             }
             Flush();  // whatever the line echoed
-            port_.Output(uint8_t{'D'});
+            Write({uint8_t{'D'}});
             WaitTimer(ProbeByteMilliseconds, false);
             if (!ReplyWait(IdentityReplyMilliseconds, 5) || Interrupted()) return 0;
 
             const int count = port_.InBufferCount();
             if (count < 4) continue;
             const std::size_t k = count > 5 ? static_cast<std::size_t>(count - 5) : 0;
-            const Bytes reply = port_.Input();
+            const Bytes reply = Read("received");
             anyReplySeen = true;
             if (reply.size() < k + 4) continue;  // the buffer grew between the two reads; never read past it
             const int sum = 1 + reply[k] + reply[k + 1] + reply[k + 2] + reply[k + 3];

@@ -60,7 +60,7 @@ public:
     void set_active_port(std::optional<int> chosenRow);
 
     // Reading the input and discarding it.
-    void Flush() { port_.Input(); }
+    void Flush() { Read("discarded"); }
     // The last byte that makes a payload sum to 0xFF.
     static uint8_t FrameChecksum(const uint8_t* bytes, std::size_t count);
 
@@ -69,6 +69,9 @@ private:
     // Until the timer has run out or byteCount bytes wait; false on abort.
     bool AwaitReply(int byteCount);
     void Output(const char* settings, const Bytes& bytes);
+    // Every exchange passes here, so the diagnostics log sees it whole.
+    void Write(const Bytes& bytes);
+    Bytes Read(const char* what);
 
     SerialPort& port_;
     const bool& abortWait_;

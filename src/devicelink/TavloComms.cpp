@@ -3,6 +3,7 @@
 #include "devicelink/ImageDownload.h"
 #include "devicelink/PortSearch.h"
 #include "model/ApplicationState.h"
+#include "platform/SerialPortMaker.h"
 #include "platform/UserPrompts.h"
 
 #include <QFrame>
@@ -52,8 +53,11 @@ const QString ProgrammingFailedText =
 
 const QString TavloComms::UpdateSite = "www.brenlo.com";
 
-TavloComms::TavloComms(ApplicationState& state, SerialPort& port, QWidget* parent)
-    : QDialog(parent), state_(state), port_(port), link_(port, AbortWait, state.Prompts(), state.DeviceTypes)
+TavloComms::TavloComms(ApplicationState& state, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      port_(*MakeSerialPortOwnedBy(this, state.Installed)),
+      link_(port_, AbortWait, state.Prompts(), state.DeviceTypes)
 {
     setWindowTitle("Tavlo program");
     BuildControls();
@@ -72,9 +76,11 @@ void TavloComms::BuildControls()
         Row& row = rows_[static_cast<std::size_t>(i)];
         const int top = RowTop + RowPitch * i;
         row.option = new QRadioButton(QString::number(i + 1), this);
+        row.option->setObjectName(QString("Option1_%1").arg(i));
         Place(row.option, RowLeft, top, 480, 285);
         row.podType = new QLineEdit(this);
         row.podType->setReadOnly(true);
+        row.podType->setObjectName(QString("PodType_%1").arg(i));
         Place(row.podType, 600, top, 1815, 285);
         connect(row.option, &QRadioButton::clicked, this, [this, i] { OptionClicked(i); });
     }
@@ -99,6 +105,7 @@ void TavloComms::BuildControls()
         const int top = RowTop + RowPitch * i;
         Place(cover, RowLeft, top, CoverWidth, i < Ports - 1 ? RowPitch : DialogHeight - top);
         cover->hide();
+        cover->setObjectName(QString("Blanking_%1").arg(i));
         rows_[static_cast<std::size_t>(i)].blanking = cover;
     }
     blanking1_ = new QLabel("Please Wait Searching for Tavlo", rows_[3].blanking);
@@ -126,6 +133,16 @@ void TavloComms::BuildControls()
     label2_->setAlignment(Qt::AlignCenter);
     Place(label2_, 120, 2160, CoverWidth - 240, 300);
     pleaseWait_->hide();
+
+    command1_->setObjectName("Command1");
+    programPod_->setObjectName("ProgramPod");
+    command2_->setObjectName("Command2");
+    blanking1_->setObjectName("Blanking1");
+    pleaseWait_->setObjectName("PleaseWait");
+    progressBar1_->setObjectName("ProgressBar1");
+    label1_->setObjectName("Label1");
+    label2_->setObjectName("Label2");
+    label3_->setObjectName("Label3");
 }
 
 void TavloComms::showEvent(QShowEvent* event)
@@ -276,4 +293,10 @@ void TavloComms::ProgramPodClicked()
     busy_ = false;
     if (isVisible()) done(QDialog::Accepted);
     emit ProgrammingFinished();
+}
+
+void ShowTavloComms(ApplicationState& state, QWidget* parent)
+{
+    TavloComms dialog(state, parent);
+    dialog.exec();
 }

@@ -24,7 +24,7 @@ class TavloComms : public QDialog {
 public:
     static constexpr int Ports = 4;
 
-    TavloComms(ApplicationState& state, SerialPort& port, QWidget* parent = nullptr);
+    explicit TavloComms(ApplicationState& state, QWidget* parent = nullptr);
     ~TavloComms() override;
 
     // The maker's site, named in the message for a controller this editor
@@ -32,19 +32,6 @@ public:
     static const QString UpdateSite;
 
     void done(int result) override;
-
-    // For tests: the controls as the user sees them.
-    QRadioButton* Option1(int i) const { return rows_[static_cast<std::size_t>(i)].option; }
-    QLineEdit* PodType(int i) const { return rows_[static_cast<std::size_t>(i)].podType; }
-    QFrame* Blanking(int i) const { return rows_[static_cast<std::size_t>(i)].blanking; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* ProgramPod() const { return programPod_; }
-    QPushButton* Command2() const { return command2_; }
-    QFrame* PleaseWait() const { return pleaseWait_; }
-    QProgressBar* ProgressBar1() const { return progressBar1_; }
-    QLabel* Label2() const { return label2_; }
-    QLabel* Label3() const { return label3_; }
-    bool PortIsVersion1(int i) const { return portIsVersion1_[static_cast<std::size_t>(i)]; }
 
 signals:
     void SearchFinished();
@@ -72,7 +59,7 @@ private:
     void ProgrammingFailed();
 
     ApplicationState& state_;
-    SerialPort& port_;
+    SerialPort& port_;  // a child of the dialog
     bool AbortWait = false;
     SerialLink link_;
     PromEncode encoder_;
@@ -91,3 +78,6 @@ private:
     QPushButton* programPod_ = nullptr;
     QPushButton* command2_ = nullptr;
 };
+
+// Opens the download dialog modally on the configuration in memory.
+void ShowTavloComms(ApplicationState& state, QWidget* parent);

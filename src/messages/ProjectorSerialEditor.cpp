@@ -1,9 +1,8 @@
 #include "messages/ProjectorSerialEditor.h"
 
-#include "editor/ByteValueControl.h"
-#include "editor/IntegerEntry.h"
+#include "controls/ByteValueControl.h"
+#include "controls/IntegerEntry.h"
 #include "messages/MessageDialogs.h"
-#include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
 
 #include <QGridLayout>
@@ -19,7 +18,7 @@ const QString CountTip = "Number of bytes in this message";
 }  // namespace
 
 ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* parent)
-    : QDialog(parent), state_(state), volumeEditor_(std::make_unique<VolumeEditorFormLauncher>(state))
+    : QDialog(parent), state_(state)
 {
     setWindowTitle("Serial String Editor");
     auto* countFrame = new QGroupBox("Number of bytes in message");
@@ -32,7 +31,7 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
     auto* contents = new QGroupBox("Contents");
     auto* grid = new QGridLayout(contents);
     for (std::size_t i = 0; i < ByteValueControl1.size(); ++i) {
-        ByteValueControl1[i] = new ByteValueControl(state, *volumeEditor_);
+        ByteValueControl1[i] = new ByteValueControl(state);
         grid->addWidget(ByteValueControl1[i], static_cast<int>(i % 8), static_cast<int>(i / 8));
         connect(ByteValueControl1[i], &ByteValueControl::ModeChanged, this, &ProjectorSerialEditor::Apply);
     }

@@ -10,7 +10,6 @@ class ApplicationState;
 class ByteValueControl;
 class IntegerEntry;
 class QPushButton;
-class VolumeEditorLauncher;
 
 // Edits the message in WorkSerial byte by byte, in place; Cancel puts back
 // the message as it was when the dialog opened, level format included.
@@ -38,6 +37,5 @@ private:
     void TestClicked();
 
     ApplicationState& state_;
-    std::unique_ptr<VolumeEditorLauncher> volumeEditor_;
     SerialClass backup_;
 };

@@ -3,7 +3,6 @@
 #include "messages/LevelControls.h"
 #include "messages/LevelInsertion.h"
 #include "messages/MessageDialogs.h"
-#include "messages/MessagePort.h"
 #include "messages/OptionButtons.h"
 #include "messages/PortSettingsText.h"
 #include "messages/SerialStringDisplay.h"
@@ -18,9 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-ProjectorSerialTestForm::ProjectorSerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port,
-                                                 QWidget* parent)
-    : SerialTestDialog(state, std::move(port), parent)
+ProjectorSerialTestForm::ProjectorSerialTestForm(ApplicationState& state, QWidget* parent)
+    : SerialTestDialog(state, parent)
 {
     VolumeFrame = new QGroupBox("Volume Setting");
     auto* level = levelControls_ = new LevelControls;
@@ -124,6 +122,6 @@ void ProjectorSerialTestForm::CopyClicked()
 void ShowProjectorSerialTestForm(ApplicationState& state, QWidget* parent)
 {
     if (!state.Messages.WorkSerial) return;
-    ProjectorSerialTestForm form(state, MakeMessagePort(state), parent);
+    ProjectorSerialTestForm form(state, parent);
     form.exec();
 }

@@ -13,7 +13,7 @@ class VolumeExtensionClass;
 class ProjectorSerialTestForm : public SerialTestDialog {
     Q_OBJECT
 public:
-    ProjectorSerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent = nullptr);
+    ProjectorSerialTestForm(ApplicationState& state, QWidget* parent = nullptr);
 
     int16_t CurrentLevel() const { return currentLevel_; }
     const std::string& LevelText() const { return levelText_; }

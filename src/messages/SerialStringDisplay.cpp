@@ -2,6 +2,7 @@
 
 #include "messages/MessageDialogs.h"
 #include "messages/MessageItemText.h"
+#include "messages/MessagePaneDialogs.h"
 #include "model/ApplicationState.h"
 #include "platform/Windows1252.h"
 
@@ -90,9 +91,10 @@ void SerialStringDisplay::EnableLibraryFunctions()
 // their own modules; an item is offered once the dialogs it needs are there.
 void SerialStringDisplay::UpdateOptionalItems()
 {
-    const MessageToolsState& tools = state_.Messages;
-    const bool library = libraryEnabled_ && tools.ShowRS232LibraryLoader && tools.ShowSettingsDifferentForm;
-    const bool capture = captureEnabled_ && tools.ShowRS232CaptureForm && tools.ShowSettingsDifferentForm;
+    const InstalledInterfaces& installed = state_.Installed;
+    const bool settings = installed.Find<SettingsDifferentDialog>() != nullptr;
+    const bool library = libraryEnabled_ && settings && installed.Find<RS232LibraryLoaderDialog>() != nullptr;
+    const bool capture = captureEnabled_ && settings && installed.Find<RS232CaptureDialog>() != nullptr;
     MnuLoadFromLibrary->setVisible(library);
     MenuCaptureFromSerialPort->setVisible(capture);
     menuLibrarySpace->setVisible(library || capture);
@@ -364,14 +366,20 @@ ReferenceSettings SettingsOfHolder(const ApplicationState& state, int16_t holder
 void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
 {
     const bool fromCapture = source == WorkCopySource::Capture;
-    const auto& dialog = fromCapture ? state_.Messages.ShowRS232CaptureForm : state_.Messages.ShowRS232LibraryLoader;
+    auto* loader = state_.Installed.Find<RS232LibraryLoaderDialog>();
+    auto* capture = state_.Installed.Find<RS232CaptureDialog>();
+    auto* settingsDialog = state_.Installed.Find<SettingsDifferentDialog>();
     // A capture has no delay of its own to bring: only a library does.
     const bool comparesDelay = !fromCapture;
-    if (!mySerial_ || !dialog || !state_.Messages.ShowSettingsDifferentForm) return;
+    if (!mySerial_ || settingsDialog == nullptr || (fromCapture ? capture == nullptr : loader == nullptr)) return;
     SerialClass work;
     work.CopyFrom(*mySerial_);
     state_.Messages.WorkSerial = &work;
-    dialog(this);
+    if (fromCapture) {
+        capture->ShowRS232CaptureForm(this, state_);
+    } else {
+        loader->ShowRS232LibraryLoader(this, state_);
+    }
     state_.Messages.WorkSerial = nullptr;
     if (!mySerial_->IsSameAs(work)) {
         // The holder bound at SetupSerial is the reference, whatever type the
@@ -384,7 +392,7 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
         if (differs) {
             state_.Messages.SettingsFromCapture = fromCapture;
             state_.Messages.WorkSerial = &work;
-            const bool cancelled = state_.Messages.ShowSettingsDifferentForm(this);
+            const bool cancelled = settingsDialog->ShowSettingsDifferentForm(this, state_);
             state_.Messages.WorkSerial = nullptr;
             if (cancelled) return;
         }

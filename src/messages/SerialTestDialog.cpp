@@ -2,7 +2,7 @@
 
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
-#include "platform/SerialPort.h"
+#include "platform/SerialPortMaker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,8 +15,11 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-SerialTestDialog::SerialTestDialog(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent)
-    : QDialog(parent), state_(state), ReceivedSerial(state.Messages.ReceivedSerial), MSComm1(std::move(port))
+SerialTestDialog::SerialTestDialog(ApplicationState& state, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      ReceivedSerial(state.Messages.ReceivedSerial),
+      MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
 {
     setWindowTitle("Serial test");
     for (std::size_t i = 0; i < Option1.size(); ++i) Option1[i] = new QRadioButton(QString::number(i + 1));

@@ -23,8 +23,6 @@ class SerialTestDialog : public QDialog {
 public:
     ~SerialTestDialog() override;
 
-    SerialPort& Port() const { return *MSComm1; }
-
     std::array<QRadioButton*, 16> Option1{};
     QPushButton* Send;
     QPushButton* Copy;
@@ -35,7 +33,9 @@ public:
     QTimer* Timer1;
 
 protected:
-    SerialTestDialog(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent);
+    SerialTestDialog(ApplicationState& state, QWidget* parent);
+
+    SerialPort& Port() const { return *MSComm1; }
 
     // The frames the dialogs differ by go between the panes and the buttons.
     void BuildLayout(QWidget* settingsArea);
@@ -65,5 +65,5 @@ private:
     void ApplyView();
     uint8_t ViewType() const;
 
-    std::unique_ptr<SerialPort> MSComm1;
+    SerialPort* MSComm1;  // a child of the dialog
 };

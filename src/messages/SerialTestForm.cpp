@@ -1,6 +1,6 @@
 #include "messages/SerialTestForm.h"
 
-#include "editor/IntegerEntry.h"
+#include "controls/IntegerEntry.h"
 #include "messages/OptionButtons.h"
 #include "messages/PortSettingsText.h"
 #include "messages/SerialStringDisplay.h"
@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-SerialTestForm::SerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent)
-    : SerialTestDialog(state, std::move(port), parent)
+SerialTestForm::SerialTestForm(ApplicationState& state, QWidget* parent)
+    : SerialTestDialog(state, parent)
 {
     auto* settings = new QWidget;
     auto* settingsRow = new QHBoxLayout(settings);

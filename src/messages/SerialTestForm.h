@@ -10,7 +10,7 @@ class IntegerEntry;
 class SerialTestForm : public SerialTestDialog {
     Q_OBJECT
 public:
-    SerialTestForm(ApplicationState& state, std::unique_ptr<SerialPort> port, QWidget* parent = nullptr);
+    SerialTestForm(ApplicationState& state, QWidget* parent = nullptr);
 
     std::array<QRadioButton*, 5> Baudrate{};
     std::array<QRadioButton*, 3> ParityOption{};

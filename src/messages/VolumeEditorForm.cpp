@@ -1,7 +1,7 @@
 #include "messages/VolumeEditorForm.h"
 
-#include "editor/HEXentry.h"
-#include "editor/IntegerEntry.h"
+#include "controls/HEXentry.h"
+#include "controls/IntegerEntry.h"
 #include "messages/LevelControls.h"
 #include "messages/LevelInsertion.h"
 #include "messages/OptionButtons.h"
@@ -364,7 +364,7 @@ void ShowVolumeEditor(ApplicationState& state, QWidget* parent)
     form.exec();
 }
 
-void VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, MessageToolsState&)
+void VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, ApplicationState& state)
 {
-    ShowVolumeEditor(state_, owner);
+    ShowVolumeEditor(state, owner);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "messages/VolumeFormatRules.h"
-#include "editor/VolumeEditorLauncher.h"
+#include "controls/VolumeEditorLauncher.h"
 #include "model/SerialClass.h"
 
 #include <QDialog>
@@ -85,9 +85,5 @@ private:
 // Opens the volume editor for the byte cells of the serial string editor.
 class VolumeEditorFormLauncher final : public VolumeEditorLauncher {
 public:
-    explicit VolumeEditorFormLauncher(ApplicationState& state) : state_(state) {}
-    void ShowVolumeEditorForm(QWidget* owner, MessageToolsState& tools) override;
-
-private:
-    ApplicationState& state_;
+    void ShowVolumeEditorForm(QWidget* owner, ApplicationState& state) override;
 };

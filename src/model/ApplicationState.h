@@ -8,14 +8,11 @@
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClassGlobals.h"
 #include "model/SerialClass.h"
+#include "platform/InstalledInterfaces.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
 
-class QWidget;
-class SerialPort;
 class UserPrompts;
 
 // State of the serial message tools: the message handed to their modal
@@ -30,15 +27,6 @@ struct MessageToolsState {
     bool EditStringCanBeInput = false;
     // Set by the volume format editor's Done when the format changed.
     bool VolumeParametersChanged = false;
-    // Makes the port of a serial test; the system's ports when empty.
-    std::function<std::unique_ptr<SerialPort>()> MakeSerialPort;
-
-    // Dialogs of other modules that a message pane opens modally on the
-    // message in WorkSerial; a pane offers a command only once its dialogs
-    // are there. The settings dialog answers true when it was cancelled.
-    std::function<void(QWidget*)> ShowRS232LibraryLoader;
-    std::function<void(QWidget*)> ShowRS232CaptureForm;
-    std::function<bool(QWidget*)> ShowSettingsDifferentForm;
     // Whether the settings dialog is asked about a captured message.
     bool SettingsFromCapture = false;
 };
@@ -59,6 +47,9 @@ public:
     ApplicationState& operator=(const ApplicationState&) = delete;
 
     UserPrompts& Prompts() const { return *prompts_; }
+
+    // Dialogs and devices of outer rings, installed at start-up.
+    InstalledInterfaces Installed;
 
     std::filesystem::path ProgramFolder;
     ProjectorGlobals Names;

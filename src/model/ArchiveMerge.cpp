@@ -1,6 +1,8 @@
 #include "model/ArchiveMerge.h"
 
 #include "model/ApplicationState.h"
+#include "model/LibraryReconciliation.h"
+#include "platform/ArchiveLog.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 
@@ -31,16 +33,21 @@ void MergeIRMembers(ApplicationState& state, const fs::path& folder)
         try {
             whole = ir.ReadIRRecordFile(member);
         } catch (const FileError&) {
-            continue;  // unreadable: skipped like any damaged member
+            qCDebug(archiveLog) << "skipped" << member.c_str() << ": unreadable";
+            continue;
         }
         IRLibraryHeaderRecord& header = ir.IRHeaderRecordBuffer;
-        if (!whole || header.Num_commands == 0) continue;
+        if (!whole || header.Num_commands == 0) {
+            qCDebug(archiveLog) << "skipped" << member.c_str() << ": no whole library with commands";
+            continue;
+        }
         const int index = ir.FindIRLibrary(header.Manufacturer, header.IRtype, header.Model);
         if (index < 0) {
             ir.AddIRLibrary();
             ir.IRRecordToLibrary(ir.IRDatabase.LastIndex());
         } else if (!ir.IRRecordMatchesLibrary(index)) {
-            state.Archive.Reconciliation->ReconcileIRLibrary(state);
+            if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
+                reconciliation->ReconcileIRLibrary(state);
         }
     }
 }
@@ -52,10 +59,14 @@ void MergeRS232Members(ApplicationState& state, const fs::path& folder)
         try {
             rs232.ReadRS232RecordFile(member);
         } catch (const FileError&) {
-            continue;  // no whole record
+            qCDebug(archiveLog) << "skipped" << member.c_str() << ": no whole record";
+            continue;
         }
         RS232LibraryRecord& record = rs232.RS232RecordBuffer;
-        if (!record.HasAllNames() || !CountsFit(record)) continue;
+        if (!record.HasAllNames() || !CountsFit(record)) {
+            qCDebug(archiveLog) << "skipped" << member.c_str() << ": a blank name or a count no message holds";
+            continue;
+        }
         std::string manufacturer = record.Manufacturer();
         std::string type = record.Type();
         std::string model = record.Model();
@@ -67,7 +78,8 @@ void MergeRS232Members(ApplicationState& state, const fs::path& folder)
             rs232.AddRS232Library();
             rs232.RS232RecordToLibrary(rs232.RS232Database.LastIndex());
         } else if (!rs232.RS232RecordMatchesLibrary(index)) {
-            state.Archive.Reconciliation->ReconcileRS232Library(state);
+            if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
+                reconciliation->ReconcileRS232Library(state);
         }
     }
 }

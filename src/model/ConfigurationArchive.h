@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/LibraryReconciliation.h"
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,9 +11,6 @@ class ApplicationState;
 struct ConfigurationArchiveState {
     // Where archive members pass through: "temp" in the program folder.
     std::filesystem::path ConfigTempFolder;
-    // Called for each library of an opened archive that differs from the
-    // database's; never null.
-    std::unique_ptr<LibraryReconciliation> Reconciliation = std::make_unique<KeepLibrariesAsTheyAre>();
 };
 
 // A configuration archive (".tvl", ".tvd") is a ZIP of "Notes.txt",

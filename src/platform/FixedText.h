@@ -43,7 +43,7 @@ public:
 
     bool operator==(const FixedText& other) const = default;
 
-    // Both sides trimmed of spaces; used where the Parts compare names "trimmed".
+    // Both ends trimmed of spaces: how names are compared, since stored fields are padded.
     static std::string TrimSpaces(std::string_view text)
     {
         const auto first = text.find_first_not_of(' ');

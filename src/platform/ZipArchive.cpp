@@ -1,5 +1,6 @@
 #include "platform/ZipArchive.h"
 
+#include "platform/ArchiveLog.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 
@@ -177,7 +178,13 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
         if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
         const std::string name = rawName;
         if (!MatchesMask(name, mask)) continue;
-        if (!IsPlainFileName(name) || !takenNames.insert(LowerCaseAscii(name)).second) {
+        if (!IsPlainFileName(name)) {
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str() << ": not a plain file name";
+            result.skipped.push_back(name);
+            continue;
+        }
+        if (!takenNames.insert(LowerCaseAscii(name)).second) {
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str() << ": name repeated";
             result.skipped.push_back(name);
             continue;
         }
@@ -187,6 +194,8 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
                               (stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > maximumMemberSize;
         // The stated size may lie, so the copy counts as well.
         if (tooLarge || !CopyMemberToFile(archive.get(), index, name, folder / name, maximumMemberSize)) {
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str() << ": larger than"
+                                << maximumMemberSize << "bytes";
             result.skipped.push_back(name);
             continue;
         }

@@ -3,6 +3,7 @@
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
 #include "platform/SystemSerialPort.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -31,18 +32,17 @@ TEST(PseudoTerminalLink, ADownloadOverTheSystemPortProgramsAControllerInAnotherP
     state.Config.Record.ConfigSerialSlots[2].NumberOfBytes = 3;
     state.Config.Record.ConfigSerialSlots[2].ContentBytes = {0x11, 0x33, 0xFF};  // bytes that look like frames
 
-    SystemSerialPort port;
-    TavloComms dialog(state, port);
+    TavloComms dialog(state);
     QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
     dialog.show();
     ASSERT_TRUE(searched.wait(20000));
-    EXPECT_EQ(dialog.PodType(0)->text(), "Tavlo 1.0");
-    EXPECT_TRUE(dialog.PodType(1)->isHidden());
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 0)->text(), "Tavlo 1.0");
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "PodType", 1)->isHidden());
 
     prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
-    QTest::mouseClick(dialog.Option1(0), Qt::LeftButton);
+    QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 0), Qt::LeftButton);
     QSignalSpy programmed(&dialog, &TavloComms::ProgrammingFinished);
-    QTest::mouseClick(dialog.ProgramPod(), Qt::LeftButton);
+    QTest::mouseClick(Named<QPushButton>(dialog, "ProgramPod"), Qt::LeftButton);
     if (programmed.isEmpty()) {
         ASSERT_TRUE(programmed.wait(30000));
     }

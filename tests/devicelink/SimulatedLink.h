@@ -2,8 +2,8 @@
 
 #include "devicelink/SerialLink.h"
 #include "model/DeviceTypes.h"
-#include "platform/SimulatedController.h"
-#include "platform/SimulatedSerialPort.h"
+#include "support/devices/SimulatedController.h"
+#include "support/devices/SimulatedSerialPort.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QTimer>

@@ -1,7 +1,9 @@
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
-#include "platform/SimulatedController.h"
-#include "platform/SimulatedSerialPort.h"
+#include "support/NamedChild.h"
+#include "support/devices/SimulatedController.h"
+#include "support/devices/SimulatedPortMaker.h"
+#include "support/devices/SimulatedSerialPort.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -49,10 +51,10 @@ protected:
     }
     void Program(int row)
     {
-        QTest::mouseClick(dialog.Option1(row), Qt::LeftButton);
-        ASSERT_TRUE(dialog.ProgramPod()->isEnabled());
+        QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", row), Qt::LeftButton);
+        ASSERT_TRUE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
         QSignalSpy finished(&dialog, &TavloComms::ProgrammingFinished);
-        QTest::mouseClick(dialog.ProgramPod(), Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(dialog, "ProgramPod"), Qt::LeftButton);
         if (finished.isEmpty()) {
             ASSERT_TRUE(finished.wait(30000));
         }
@@ -69,8 +71,17 @@ protected:
     ApplicationState state{folder.path(), prompts};
     SimulatedController controller;
     SimulatedController capturePod;
-    SimulatedSerialPort port;
-    TavloComms dialog{state, port};
+    std::unique_ptr<TavloComms> owned;
+    TavloComms& dialog = OpenDialog();
+    SimulatedSerialPort& port = *static_cast<SimulatedSerialPort*>(Named<SerialPort>(dialog, "MSComm1"));
+
+private:
+    TavloComms& OpenDialog()
+    {
+        InstallSimulatedPorts(state.Installed);
+        owned = std::make_unique<TavloComms>(state);
+        return *owned;
+    }
 };
 
 }  // namespace
@@ -80,26 +91,25 @@ TEST_F(DownloadDialog, SearchShowsWhatAnsweredOnEachPort)
     OpenAndSearch();
     EXPECT_EQ(dialog.windowTitle(), "Tavlo program");
     EXPECT_EQ(port.OpenAttempts(1), 1);
-    EXPECT_TRUE(dialog.PodType(0)->isHidden());
-    EXPECT_TRUE(dialog.Option1(0)->isHidden());
-    EXPECT_FALSE(dialog.Option1(0)->isEnabled());
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "PodType", 0)->isHidden());
+    EXPECT_TRUE(Named<QRadioButton>(dialog, "Option1", 0)->isHidden());
+    EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", 0)->isEnabled());
 
-    EXPECT_EQ(dialog.PodType(1)->text(), "Tavlo 1.2");
-    EXPECT_TRUE(dialog.Option1(1)->isVisible());
-    EXPECT_TRUE(dialog.Option1(1)->isEnabled());
-    EXPECT_EQ(dialog.PodType(2)->text(), "--------------");
-    EXPECT_TRUE(dialog.Option1(2)->isVisible());
-    EXPECT_FALSE(dialog.Option1(2)->isEnabled());
-    EXPECT_EQ(dialog.PodType(3)->text(), "Capture pod 1.0");
-    EXPECT_FALSE(dialog.Option1(3)->isEnabled());
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 1)->text(), "Tavlo 1.2");
+    EXPECT_TRUE(Named<QRadioButton>(dialog, "Option1", 1)->isVisible());
+    EXPECT_TRUE(Named<QRadioButton>(dialog, "Option1", 1)->isEnabled());
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 2)->text(), "--------------");
+    EXPECT_TRUE(Named<QRadioButton>(dialog, "Option1", 2)->isVisible());
+    EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", 2)->isEnabled());
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 3)->text(), "Capture pod 1.0");
+    EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", 3)->isEnabled());
 
     for (int i = 0; i < TavloComms::Ports; ++i) {
-        EXPECT_TRUE(dialog.Blanking(i)->isHidden()) << i;
-        EXPECT_FALSE(dialog.Option1(i)->isChecked()) << i;
-        EXPECT_TRUE(dialog.PortIsVersion1(i)) << i;
+        EXPECT_TRUE(Named<QFrame>(dialog, "Blanking", i)->isHidden()) << i;
+        EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", i)->isChecked()) << i;
     }
-    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
-    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
+    EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
+    EXPECT_TRUE(Named<QFrame>(dialog, "PleaseWait")->isHidden());
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(controller.Restarts(), 1);  // every device found is restarted
     EXPECT_EQ(capturePod.Restarts(), 1);
@@ -111,13 +121,13 @@ TEST_F(DownloadDialog, EachCoverHidesItsRowAndTheLastAndTheProgressPanelHideTheB
         return cover->geometry().contains(control->geometry());
     };
     for (int i = 0; i < TavloComms::Ports; ++i) {
-        EXPECT_TRUE(covers(dialog.Blanking(i), dialog.Option1(i))) << i;
-        EXPECT_TRUE(covers(dialog.Blanking(i), dialog.PodType(i))) << i;
-        EXPECT_TRUE(covers(dialog.PleaseWait(), dialog.PodType(i))) << i;
+        EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", i), Named<QRadioButton>(dialog, "Option1", i))) << i;
+        EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", i), Named<QLineEdit>(dialog, "PodType", i))) << i;
+        EXPECT_TRUE(covers(Named<QFrame>(dialog, "PleaseWait"), Named<QLineEdit>(dialog, "PodType", i))) << i;
     }
-    for (const QWidget* button : {dialog.Command1(), dialog.ProgramPod(), dialog.Command2()}) {
-        EXPECT_TRUE(covers(dialog.Blanking(3), button));
-        EXPECT_TRUE(covers(dialog.PleaseWait(), button));
+    for (const QWidget* button : {Named<QPushButton>(dialog, "Command1"), Named<QPushButton>(dialog, "ProgramPod"), Named<QPushButton>(dialog, "Command2")}) {
+        EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", 3), button));
+        EXPECT_TRUE(covers(Named<QFrame>(dialog, "PleaseWait"), button));
     }
 }
 
@@ -127,33 +137,31 @@ TEST_F(DownloadDialog, AControllerAboveVersionOneCannotBeChosenEvenAfterAVersion
     newer.Major = 2;
     port.AddPort(3, &newer);
     OpenAndSearch();
-    EXPECT_EQ(dialog.PodType(2)->text(), "Tavlo 2.0");
-    EXPECT_FALSE(dialog.PortIsVersion1(2));
-    EXPECT_TRUE(dialog.PortIsVersion1(1));
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 2)->text(), "Tavlo 2.0");
 
-    QTest::mouseClick(dialog.Option1(1), Qt::LeftButton);
-    EXPECT_TRUE(dialog.ProgramPod()->isEnabled());
+    QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 1), Qt::LeftButton);
+    EXPECT_TRUE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
     prompts.ExpectMessage("The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
                           "Please obtain a nev verison of this program from\r\nwww.brenlo.com",
                           "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
-    QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
-    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+    QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 2), Qt::LeftButton);
+    EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
 }
 
 TEST_F(DownloadDialog, ASearchWithoutAControllerLeavesEveryOptionDisabled)
 {
     port.RemovePort(2);
     OpenAndSearch();
-    for (int i = 0; i < TavloComms::Ports; ++i) EXPECT_FALSE(dialog.Option1(i)->isEnabled()) << i;
-    QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
-    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+    for (int i = 0; i < TavloComms::Ports; ++i) EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", i)->isEnabled()) << i;
+    QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 2), Qt::LeftButton);
+    EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
 }
 
 TEST_F(DownloadDialog, ProgrammingSendsTheConfigurationsImageAndRestartsTheController)
 {
     OpenAndSearch();
     std::vector<int> barValues;
-    QObject::connect(dialog.ProgressBar1(), &QProgressBar::valueChanged, [&](int value) { barValues.push_back(value); });
+    QObject::connect(Named<QProgressBar>(dialog, "ProgressBar1"), &QProgressBar::valueChanged, [&](int value) { barValues.push_back(value); });
     prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
     Program(1);
 
@@ -166,8 +174,8 @@ TEST_F(DownloadDialog, ProgrammingSendsTheConfigurationsImageAndRestartsTheContr
     EXPECT_NE(std::find(barValues.begin(), barValues.end(), 498), barValues.end());
     EXPECT_NE(std::find(barValues.begin(), barValues.end(), 1000), barValues.end());
     EXPECT_EQ(barValues.back(), 0);
-    EXPECT_EQ(dialog.Label2()->text(), "0%");
-    EXPECT_EQ(dialog.Label3()->text(), "Please wait programing main data");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label2")->text(), "0%");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label3")->text(), "Please wait programing main data");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(port.IsOpen());
 }
@@ -178,15 +186,15 @@ TEST_F(DownloadDialog, APortThatWillNotOpenOrADeviceThatWillNotAnswerStopsWithTh
     port.RemovePort(2);
     prompts.ExpectMessage("Port not open", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
     Program(1);
-    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
+    EXPECT_TRUE(Named<QFrame>(dialog, "PleaseWait")->isHidden());
     EXPECT_TRUE(dialog.isVisible());
 
     port.AddPort(2, &controller);
     controller.Silent = true;
     prompts.ExpectMessage("No response", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
     Program(1);
-    EXPECT_TRUE(dialog.PleaseWait()->isHidden());
-    EXPECT_TRUE(dialog.Command1()->isEnabled());
+    EXPECT_TRUE(Named<QFrame>(dialog, "PleaseWait")->isHidden());
+    EXPECT_TRUE(Named<QPushButton>(dialog, "Command1")->isEnabled());
     EXPECT_TRUE(controller.BlocksStored().empty());
 }
 
@@ -200,15 +208,15 @@ TEST_F(DownloadDialog, ASearchAfterAStoppedRunProbesEveryPortItself)
 
     controller.Silent = false;
     QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
-    QTest::mouseClick(dialog.Command1(), Qt::LeftButton);
+    QTest::mouseClick(Named<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     if (searched.isEmpty()) {
         ASSERT_TRUE(searched.wait(20000));
     }
-    EXPECT_TRUE(dialog.PodType(0)->isHidden());  // COM1 is still absent
-    EXPECT_EQ(dialog.PodType(1)->text(), "Tavlo 1.2");
-    EXPECT_EQ(dialog.PodType(3)->text(), "Capture pod 1.0");
-    EXPECT_FALSE(dialog.Option1(1)->isChecked());
-    EXPECT_FALSE(dialog.ProgramPod()->isEnabled());
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "PodType", 0)->isHidden());  // COM1 is still absent
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 1)->text(), "Tavlo 1.2");
+    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 3)->text(), "Capture pod 1.0");
+    EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", 1)->isChecked());
+    EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
     EXPECT_FALSE(port.IsOpen());
 }
 
@@ -260,7 +268,7 @@ TEST_F(DownloadDialog, OpensModallyAndClosesWithCancel)
     bool searchedWhileModal = false;
     QObject::connect(&dialog, &TavloComms::SearchFinished, &dialog, [&] {
         searchedWhileModal = QApplication::activeModalWidget() == &dialog;
-        QTest::mouseClick(dialog.Command2(), Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(dialog, "Command2"), Qt::LeftButton);
     });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_TRUE(searchedWhileModal);

@@ -5,7 +5,7 @@
 //
 // A pseudo-terminal carries no parity, so the controller frames by content.
 
-#include "platform/SimulatedController.h"
+#include "support/devices/SimulatedController.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
 #include "model/SerialClass.h"
 #include "support/ScriptedPrompts.h"
@@ -15,10 +16,14 @@
 #include <utility>
 
 // A fresh application state in a fresh program folder, with the name tables
-// filled as at start-up.
+// filled and the volume editor installed as at start-up.
 class MessageToolsTest : public ::testing::Test {
 protected:
-    MessageToolsTest() { state.Names.InitNameTables(); }
+    MessageToolsTest()
+    {
+        state.Names.InitNameTables();
+        state.Installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>());
+    }
     ~MessageToolsTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
 
     // Sets the message's bytes from (type, value) pairs.

@@ -1,6 +1,6 @@
-#include "editor/ByteValueControl.h"
-#include "editor/IntegerEntry.h"
-#include "editor/MyTextBox.h"
+#include "controls/ByteValueControl.h"
+#include "controls/IntegerEntry.h"
+#include "controls/MyTextBox.h"
 #include "messages/ProjectorSerialEditor.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "messages/SerialStringDisplay.h"
@@ -118,7 +118,7 @@ TEST_F(ProjectorSerialEditorTest, CancelAfterTestRestoresEverything)
     SerialClass original;
     original.CopyFrom(message);
     AnsweringPeer peer(2, {});
-    state.Messages.MakeSerialPort = SimulatedPortsWith(peer, 1);
+    InstallPortsWith(state, peer, 1);
     ProjectorSerialEditor editor(state);
     editor.show();
     SetCount(editor, 2);

@@ -20,10 +20,9 @@ protected:
 
     std::unique_ptr<ProjectorSerialTestForm> Open(AnsweringPeer* peer, int commPort = 3)
     {
-        auto port = std::make_unique<SimulatedSerialPort>();
-        port->AddPort(commPort, peer);
-        port_ = port.get();
-        auto form = std::make_unique<ProjectorSerialTestForm>(state, std::move(port));
+        InstallSimulatedPorts(state.Installed, [peer, commPort](SimulatedSerialPort& port) { port.AddPort(commPort, peer); });
+        auto form = std::make_unique<ProjectorSerialTestForm>(state);
+        port_ = static_cast<SimulatedSerialPort*>(Named<SerialPort>(*form, "MSComm1"));
         form->show();
         return form;
     }
@@ -228,7 +227,7 @@ TEST_F(ProjectorSerialTestFormTest, TestCommandOfThePaneOpensTheDialogModally)
 {
     SetBytes(message, {{ContentAscii, 'T'}});
     AnsweringPeer peer(1, {'!'});
-    state.Messages.MakeSerialPort = SimulatedPortsWith(peer, 1);
+    InstallPortsWith(state, peer, 1);
     SerialStringDisplay pane(state);
     pane.SetupSerial(message);
     WhenModalOpens(SendOnFirstPortAndClose);

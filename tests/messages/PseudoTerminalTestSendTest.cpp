@@ -1,4 +1,3 @@
-#include "messages/MessagePort.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "platform/SerialPort.h"
 #include "messages/SerialStringDisplay.h"
@@ -107,7 +106,7 @@ TEST_F(PseudoTerminalTestSend, MessageWithLevelGoesOutAndTheReplyIsShownInEveryV
     format->StartUpVolume(300);
     state.Messages.WorkSerial = &message;
 
-    ProjectorSerialTestForm form(state, MakeMessagePort(state));
+    ProjectorSerialTestForm form(state);
     form.show();
     for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(form.Option1[i]->isEnabled(), i == 6) << "option " << i;
     form.Option1[6]->click();

@@ -1,5 +1,6 @@
 #include "messages/SerialStringDisplay.h"
 #include "MessageToolsFixture.h"
+#include "messages/MessagePaneDialogs.h"
 
 #include <QAction>
 #include <QLabel>
@@ -263,18 +264,9 @@ class LoadAndCaptureTest : public SerialStringDisplayTest {
 protected:
     LoadAndCaptureTest()
     {
-        state.Messages.ShowRS232LibraryLoader = [this](QWidget*) {
-            dialogs.push_back("loader");
-            fill(*state.Messages.WorkSerial);
-        };
-        state.Messages.ShowRS232CaptureForm = [this](QWidget*) {
-            dialogs.push_back("capture");
-            fill(*state.Messages.WorkSerial);
-        };
-        state.Messages.ShowSettingsDifferentForm = [this](QWidget*) {
-            dialogs.push_back(state.Messages.SettingsFromCapture ? "settings of capture" : "settings of library");
-            return cancelSettings;
-        };
+        state.Installed.Install<RS232LibraryLoaderDialog>(std::make_unique<RecordingDialogs>(*this));
+        state.Installed.Install<RS232CaptureDialog>(std::make_unique<RecordingDialogs>(*this));
+        state.Installed.Install<SettingsDifferentDialog>(std::make_unique<RecordingDialogs>(*this));
         pane.EnableLibraryFunctions();
         pane.EnableCaptureFunctions();
         SetBytes(message, {{ContentAscii, 'M'}});
@@ -283,6 +275,34 @@ protected:
     std::function<void(SerialClass&)> fill = [](SerialClass&) {};
     bool cancelSettings = false;
     std::vector<std::string> dialogs;
+
+private:
+    // The loader and the capture dialog write what the test says into the
+    // work message; every dialog notes that it was shown.
+    class RecordingDialogs final : public RS232LibraryLoaderDialog,
+                                   public RS232CaptureDialog,
+                                   public SettingsDifferentDialog {
+    public:
+        explicit RecordingDialogs(LoadAndCaptureTest& test) : test_(test) {}
+        void ShowRS232LibraryLoader(QWidget*, ApplicationState& state) override
+        {
+            test_.dialogs.push_back("loader");
+            test_.fill(*state.Messages.WorkSerial);
+        }
+        void ShowRS232CaptureForm(QWidget*, ApplicationState& state) override
+        {
+            test_.dialogs.push_back("capture");
+            test_.fill(*state.Messages.WorkSerial);
+        }
+        bool ShowSettingsDifferentForm(QWidget*, ApplicationState& state) override
+        {
+            test_.dialogs.push_back(state.Messages.SettingsFromCapture ? "settings of capture" : "settings of library");
+            return test_.cancelSettings;
+        }
+
+    private:
+        LoadAndCaptureTest& test_;
+    };
 };
 
 }  // namespace

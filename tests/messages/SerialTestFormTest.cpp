@@ -1,4 +1,4 @@
-#include "editor/IntegerEntry.h"
+#include "controls/IntegerEntry.h"
 #include "messages/SerialStringDisplay.h"
 #include "messages/SerialTestForm.h"
 #include "MessageToolsFixture.h"
@@ -23,10 +23,9 @@ protected:
 
     std::unique_ptr<SerialTestForm> Open(AnsweringPeer* peer, int commPort)
     {
-        auto port = std::make_unique<SimulatedSerialPort>();
-        port->AddPort(commPort, peer);
-        port_ = port.get();
-        auto form = std::make_unique<SerialTestForm>(state, std::move(port));
+        InstallSimulatedPorts(state.Installed, [peer, commPort](SimulatedSerialPort& port) { port.AddPort(commPort, peer); });
+        auto form = std::make_unique<SerialTestForm>(state);
+        port_ = static_cast<SimulatedSerialPort*>(Named<SerialPort>(*form, "MSComm1"));
         form->show();
         return form;
     }

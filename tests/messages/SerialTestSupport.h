@@ -1,7 +1,9 @@
 #pragma once
 
 #include "messages/ProjectorSerialTestForm.h"
-#include "platform/SimulatedSerialPort.h"
+#include "model/ApplicationState.h"
+#include "support/NamedChild.h"
+#include "support/devices/SimulatedPortMaker.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,13 +46,9 @@ bool WaitForReplyWindow(Dialog& dialog)
 
 // Ports for the dialogs a test opens through the program's own commands:
 // each a simulated port with the peer on the given COM port.
-inline std::function<std::unique_ptr<SerialPort>()> SimulatedPortsWith(SimulatedDevice& peer, int commPort)
+inline void InstallPortsWith(ApplicationState& state, SimulatedDevice& peer, int commPort)
 {
-    return [&peer, commPort] {
-        auto port = std::make_unique<SimulatedSerialPort>();
-        port->AddPort(commPort, &peer);
-        return port;
-    };
+    InstallSimulatedPorts(state.Installed, [&peer, commPort](SimulatedSerialPort& port) { port.AddPort(commPort, &peer); });
 }
 
 // Drives a serial test opened modally by a command: sends on COM1, waits

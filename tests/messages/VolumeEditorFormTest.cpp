@@ -1,5 +1,5 @@
-#include "editor/HEXentry.h"
-#include "editor/IntegerEntry.h"
+#include "controls/HEXentry.h"
+#include "controls/IntegerEntry.h"
 #include "messages/MessageDialogs.h"
 #include "messages/VolumeEditorForm.h"
 #include "MessageToolsFixture.h"

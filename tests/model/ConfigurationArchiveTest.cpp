@@ -1,6 +1,7 @@
 #include "model/ApplicationState.h"
 #include "model/ConfigText.h"
 #include "model/ConfigurationArchive.h"
+#include "model/LibraryReconciliation.h"
 #include "ModelBuilders.h"
 #include "platform/WholeFile.h"
 #include "support/ConfigurationSamples.h"
@@ -295,7 +296,7 @@ TEST_F(ConfigurationArchive, OpeningMergesEachLibraryOnce)
     // Another computer: TVCO equal, DISCO, PLAYCO and ACME differ, LASTCO and NEWCO missing.
     auto other = NewState();
     std::vector<std::string> calls;
-    other->Archive.Reconciliation = std::make_unique<RecordingReconciliation>(calls);
+    other->Installed.Install<LibraryReconciliation>(std::make_unique<RecordingReconciliation>(calls));
     AddIR(*other, "TVCO", "TV", "T1", 3, 1);
     AddIR(*other, "PLAYCO", "CD", "C1", 2, 9);
     AddIR(*other, "DISCO", "DVD", "D1", 2, 2);

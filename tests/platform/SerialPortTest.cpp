@@ -1,5 +1,5 @@
 #include "platform/SerialSettings.h"
-#include "platform/SimulatedSerialPort.h"
+#include "support/devices/SimulatedSerialPort.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,0 +1,134 @@
+#include "controls/ByteValueControl.h"
+
+#include "controls/ByteModeForm.h"
+#include "controls/MyTextBox.h"
+#include "controls/VolumeEditorLauncher.h"
+#include "model/ApplicationState.h"
+#include "model/RS232_String_Class.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+#include <array>
+
+namespace {
+const std::array<const char*, 7> ModeCaptions = {"ASC", "HEX", "DEC", "BIN", "CNT", "VAR", "IGN"};
+
+// The volume format of the message being edited, or null when it has none.
+VolumeExtensionClass* VolumeFormatOf(const MessageToolsState& tools)
+{
+    return tools.WorkSerial != nullptr ? tools.WorkSerial->VolumeExtension().get() : nullptr;
+}
+}  // namespace
+
+ByteValueControl::ByteValueControl(ApplicationState& state, QWidget* parent)
+    : QWidget(parent), state_(state)
+{
+    Label1 = new QLabel("32", this);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setMinimumWidth(fontMetrics().horizontalAdvance("32") + 4);
+    MyTextBox1 = new MyTextBox(state, this);
+    MyTextBox1->setObjectName("MyTextBox1");
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName("Frame1");
+    Frame1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Text2 = new QLabel(Frame1);
+    Text2->setObjectName("Text2");
+    Text2->setAlignment(Qt::AlignCenter);
+    Text2->setToolTip("Click to change byte mode");
+    Text2->setMinimumWidth(fontMetrics().horizontalAdvance("DEC") + 8);
+    Text2->setCursor(Qt::PointingHandCursor);
+    Text2->installEventFilter(this);
+    auto* caption = new QHBoxLayout(Frame1);
+    caption->setContentsMargins(1, 1, 1, 1);
+    caption->addWidget(Text2);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    row->addWidget(Label1);
+    row->addWidget(MyTextBox1);
+    row->addWidget(Frame1);
+    row->addStretch();
+
+    connect(MyTextBox1, &MyTextBox::VariableChanged, this, &ByteValueControl::VariableChanged);
+}
+
+void ByteValueControl::Mode(int32_t mode)
+{
+    MyTextBox1->Mode(mode);
+}
+
+int32_t ByteValueControl::Mode() const
+{
+    return MyTextBox1->Mode();
+}
+
+void ByteValueControl::value(uint8_t byte)
+{
+    MyTextBox1->value(byte);
+    ShowModeCaption();
+}
+
+uint8_t ByteValueControl::value() const
+{
+    return MyTextBox1->value();
+}
+
+bool ByteValueControl::Error() const
+{
+    return MyTextBox1->Error();
+}
+
+void ByteValueControl::MyIndex(uint8_t index)
+{
+    myIndex_ = index;
+    Label1->setText(QString::number(index));
+}
+
+void ByteValueControl::ShowModeCaption()
+{
+    const int32_t mode = MyTextBox1->Mode();
+    if (mode >= 0 && mode < static_cast<int32_t>(ModeCaptions.size())) Text2->setText(ModeCaptions[mode]);
+}
+
+bool ByteValueControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text2 && event->type() == QEvent::MouseButtonRelease) {
+        QCoreApplication::processEvents();
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) PickMode();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ByteValueControl::PickMode()
+{
+    MessageToolsState& tools = state_.Messages;
+    const int32_t mode = MyTextBox1->Mode();
+    const VolumeExtensionClass* volume = VolumeFormatOf(tools);
+    const bool variableAllowed =
+        volume != nullptr && (mode == ContentVariable || volume->VolumeInsertByteNumber() <= 0);
+
+    ByteModeForm popup(mode, volume != nullptr, variableAllowed, tools.EditStringCanBeInput, this);
+    // IGNORE is shown in the row of VARIABLE; the current type opens under the pointer.
+    const int row = mode == ContentIgnore ? ContentVariable : mode;
+    const int rowTop = std::clamp<int>(row, 0, ContentVariable) * popup.RowPitch();
+    popup.OpenAt(Frame1->mapToGlobal(QPoint(-3, -rowTop - 3)));
+
+    const int choice = popup.Choice();
+    MyTextBox1->Mode(choice);
+    emit ModeChanged();
+    // The host re-read the message on ModeChanged, so its volume format is
+    // looked up again; without one there is no insert position to record.
+    VolumeExtensionClass* format = VolumeFormatOf(tools);
+    if (choice == ContentVariable && format != nullptr) {
+        format->VolumeInsertByteNumber(myIndex_);
+        if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>()) launcher->ShowVolumeEditorForm(this, state_);
+    }
+    ShowModeCaption();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class ApplicationState;
+class MyTextBox;
+class QFrame;
+class QLabel;
+
+// One byte of a message being edited: its position, the byte in the notation
+// of its content type, and a caption naming the type that opens the pop-up in
+// which the type is picked. The host sets Mode before value.
+class ByteValueControl : public QWidget {
+    Q_OBJECT
+public:
+    ByteValueControl(ApplicationState& state, QWidget* parent = nullptr);
+
+    // Leaves the caption as it is; writing value updates it.
+    void Mode(int32_t mode);
+    int32_t Mode() const;
+    void value(uint8_t byte);
+    uint8_t value() const;
+    bool Error() const;
+    void MyIndex(uint8_t index);
+    uint8_t MyIndex() const { return myIndex_; }
+
+    MyTextBox* MyTextBox1;
+
+signals:
+    // After the user picked a content type, even the one it had.
+    void ModeChanged();
+    void VariableChanged();
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ShowModeCaption();
+    void PickMode();
+
+    ApplicationState& state_;
+    uint8_t myIndex_ = 0;
+    QLabel* Label1;
+    QFrame* Frame1;
+    QLabel* Text2;
+};

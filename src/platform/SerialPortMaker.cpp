@@ -1,0 +1,13 @@
+#include "platform/SerialPortMaker.h"
+
+#include "platform/InstalledInterfaces.h"
+#include "platform/SystemSerialPort.h"
+
+SerialPort* MakeSerialPortOwnedBy(QObject* owner, const InstalledInterfaces& installed)
+{
+    auto* maker = installed.Find<SerialPortMaker>();
+    std::unique_ptr<SerialPort> port = maker != nullptr ? maker->MakeSerialPort() : std::make_unique<SystemSerialPort>();
+    port->setObjectName("MSComm1");
+    port->setParent(owner);
+    return port.release();
+}

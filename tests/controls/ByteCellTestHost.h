@@ -1,0 +1,126 @@
+#pragma once
+
+#include "controls/ByteValueControl.h"
+#include "controls/BytePopup.h"
+#include "controls/MyTextBox.h"
+#include "controls/VolumeEditorLauncher.h"
+#include "model/ApplicationState.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Stands where the volume-format editor will: counts how often it is opened,
+// notes the insert position it was opened with, and reports a change when
+// told to.
+class RecordingVolumeEditor final : public VolumeEditorLauncher {
+public:
+    void ShowVolumeEditorForm(QWidget*, ApplicationState& state) override
+    {
+        MessageToolsState& tools = state.Messages;
+        ++opened;
+        insertPositionSeen = tools.WorkSerial->VolumeExtension()->VolumeInsertByteNumber();
+        tools.VolumeParametersChanged = reportChange;
+    }
+    int opened = 0;
+    int16_t insertPositionSeen = -1;
+    bool reportChange = false;
+};
+
+// One byte cell on a shown window, bound to a message in WorkSerial.
+class ByteCellTestHost {
+public:
+    ByteCellTestHost() : state(folder.path(), prompts), window(std::make_unique<QWidget>())
+    {
+        state.Names.InitNameTables();
+        state.Messages.WorkSerial = &message;
+        auto editor = std::make_unique<RecordingVolumeEditor>();
+        volumeEditor = editor.get();
+        state.Installed.Install<VolumeEditorLauncher>(std::move(editor));
+        cell = new ByteValueControl(state, window.get());
+        cell->MyIndex(3);
+        auto* layout = new QVBoxLayout(window.get());
+        layout->addWidget(cell);
+        window->move(200, 200);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        modeChanges = std::make_unique<QSignalSpy>(cell, &ByteValueControl::ModeChanged);
+        variableChanges = std::make_unique<QSignalSpy>(cell, &ByteValueControl::VariableChanged);
+    }
+
+    MyTextBox* Box() const { return cell->MyTextBox1; }
+    QLabel* Caption() const { return cell->findChild<QLabel*>("Text2"); }
+    QString Shown() const { return Box()->DisplayText(); }
+
+    void Show(int32_t mode, uint8_t byte)
+    {
+        cell->Mode(mode);
+        cell->value(byte);
+    }
+    void GiveVolumeFormat(int16_t insertPosition)
+    {
+        message.VolumeExtension(std::make_shared<VolumeExtensionClass>());
+        message.VolumeExtension()->VolumeInsertByteNumber(insertPosition);
+    }
+    void Type(const QString& keys)
+    {
+        Box()->setFocus();
+        for (QChar c : keys) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(Box(), c.toLatin1());
+            } else {
+                // A character beyond the keyboard helpers' reach, as a layout would send it.
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(Box(), &press);
+            }
+        }
+    }
+    void Key(Qt::Key key) { QTest::keyClick(Box(), key); }
+
+    // Runs act on the pop-up once it is open (it opens inside a click).
+    static void WhenPopupOpens(std::function<void(BytePopup*)> act, int attemptsLeft = 200)
+    {
+        QTimer::singleShot(10, [act, attemptsLeft] {
+            auto* popup = qobject_cast<BytePopup*>(QApplication::activePopupWidget());
+            if (popup != nullptr && popup->isVisible()) {
+                act(popup);
+            } else if (attemptsLeft > 0) {
+                WhenPopupOpens(act, attemptsLeft - 1);
+            } else {
+                ADD_FAILURE() << "no pop-up opened";
+            }
+        });
+    }
+    // Clicks a row of the pop-up that opens next, with the given button.
+    static void ClickRowWhenOpen(int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        WhenPopupOpens([row, button](BytePopup* popup) {
+            QCursor::setPos(popup->mapToGlobal(popup->RowRect(row).center()));
+            QTest::mouseClick(popup, button, {}, popup->RowRect(row).center());
+        });
+    }
+    // The pointer far from where any pop-up opens, so one closes by itself.
+    static void PointerAway() { QCursor::setPos(5, 5); }
+    void ClickCaption() { QTest::mouseClick(Caption(), Qt::LeftButton); }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state;
+    SerialClass message;
+    RecordingVolumeEditor* volumeEditor = nullptr;  // installed in the state
+    std::unique_ptr<QWidget> window;
+    ByteValueControl* cell = nullptr;
+    std::unique_ptr<QSignalSpy> modeChanges;
+    std::unique_ptr<QSignalSpy> variableChanges;
+};
