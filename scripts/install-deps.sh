@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libqt6svg6 libgl-dev
   libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unzip zip fonts-dejavu-core

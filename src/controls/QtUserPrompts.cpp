@@ -63,7 +63,7 @@ QString QtFileFilter(const QString& pipeSeparatedFilter)
     const QStringList parts = pipeSeparatedFilter.split('|');
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
+        QString patterns = parts[i + 1].trimmed();
         patterns.replace(';', ' ');
         const QString& description = parts[i];
         entries << (description.contains(patterns) ? description : description + " (" + patterns + ")");

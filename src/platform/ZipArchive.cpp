@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <set>
 #include <unistd.h>
 #include <zip.h>
@@ -202,4 +203,26 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
         result.extracted.push_back(name);
     }
     return result;
+}
+
+std::optional<std::string> ReadMember(const fs::path& archivePath, std::string_view name, std::uint64_t maximumSize)
+{
+    ArchiveHandle archive = OpenArchive(archivePath, ZIP_RDONLY);
+    const zip_int64_t found = zip_name_locate(archive.get(), std::string(name).c_str(), ZIP_FL_NOCASE);
+    if (found < 0) return std::nullopt;
+    const auto index = static_cast<zip_uint64_t>(found);
+    MemberHandle member(zip_fopen_index(archive.get(), index, 0));
+    if (!member) throw ZipError(std::string(name) + ": " + zip_strerror(archive.get()));
+    std::string contents;
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
+        if (got < 0) throw ZipError(std::string(name) + ": " + zip_file_strerror(member.get()));
+        if (got == 0) break;
+        // The stated size may lie, so the bytes read count.
+        if (contents.size() + static_cast<std::uint64_t>(got) > maximumSize)
+            throw ZipError(std::string(name) + ": larger than " + std::to_string(maximumSize) + " bytes");
+        contents.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    return contents;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,3 +35,9 @@ struct ExtractionResult {
 ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, std::string_view mask,
                                  const std::filesystem::path& folder,
                                  std::uint64_t maximumMemberSize = UINT64_MAX);
+
+// The contents of the member of that name (letter case ignored), read into
+// memory; nothing when the archive holds no such member. Throws ZipError when
+// the archive cannot be read or the member is larger than the limit.
+std::optional<std::string> ReadMember(const std::filesystem::path& archivePath, std::string_view name,
+                                      std::uint64_t maximumSize);

@@ -1,0 +1,28 @@
+#include "editor/ToolbarIcons.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Keys whose meaning a freedesktop icon name carries exactly.
+constexpr std::array<std::pair<const char*, const char*>, 8> ThemeNames{{
+    {"NEW", "document-new"},
+    {"OPEN", "document-open"},
+    {"SAVE", "document-save"},
+    {"SAVEAS", "document-save-as"},
+    {"HELP", "help-contents"},
+    {"ABOUT", "help-about"},
+    {"EXIT", "application-exit"},
+    {"DELETE", "edit-delete"},
+}};
+
+}  // namespace
+
+QIcon ToolbarIcon(const QString& key)
+{
+    const QIcon own(":/toolbar/" + key + ".svg");
+    for (const auto& [themedKey, themeName] : ThemeNames)
+        if (key == themedKey) return QIcon::fromTheme(themeName, own);
+    return own;
+}
