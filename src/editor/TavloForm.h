@@ -11,9 +11,6 @@ class TavloForm : public QMainWindow {
 public:
     explicit TavloForm(ApplicationState& state, QWidget* parent = nullptr);
 
-    // "Tavlo Editor 1.0.17": the caption at start-up.
-    static QString StartUpCaption();
-
 private:
     ApplicationState& state_;
 };

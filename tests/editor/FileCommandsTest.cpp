@@ -1,0 +1,221 @@
+#include "editor/Captions.h"
+#include "editor/FileCommands.h"
+#include "model/ApplicationState.h"
+#include "model/ConfigurationArchive.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The window, as the commands see it: notes every call.
+class RecordingView final : public ConfigurationView {
+public:
+    void ShowConfiguration() override { calls.push_back("show"); }
+    void ClearIRDisplay() override { calls.push_back("clear IR"); }
+    void SetCaption(const QString& text) override { caption = text; }
+    void ReplaceDifferingProjector() override { calls.push_back("replace projector"); }
+
+    std::vector<std::string> calls;
+    QString caption = "start";
+};
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest() { state.Config.ClearConfiguration(); }
+    ~FileCommandsTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected prompt never came"; }
+
+    QString In(const std::string& name) const { return QString::fromStdString((folder / name).string()); }
+    void ExpectSaveQuestion(PromptAnswer answer)
+    {
+        prompts.ExpectMessage("Do you wish to save changes?", "Save change?", PromptButtons::YesNoCancel,
+                              PromptIcon::None, answer);
+    }
+    void ExpectSaveFailure()
+    {
+        prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
+                                          PromptIcon::Exclamation);
+    }
+    void SetProjector(const char* manufacturer, const char* model, int16_t warmUp)
+    {
+        ProjectorClass& projector = state.Config.ConfigProjector();
+        projector.Manufacturer(manufacturer);
+        projector.Model(model);
+        projector.WarmUpTime(warmUp);
+        state.Config.StoreProjectorToConfig();
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    ApplicationState state{folder.path(), prompts};
+    RecordingView view;
+    FileCommands commands{state, view};
+};
+
+}  // namespace
+
+TEST(Captions, FileTitleIsTheBaseNameUpToItsFirstDot)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Rooms\\Hall.tvl", "Hall"},
+        {"C:\\Rooms.old\\Hall.tvl", "Hall"},
+        {"/home/a/Rooms.old/Hall.tvl", "Hall"},
+        {"Hall.backup.tvl", "Hall"},
+        {"Hall", "Hall"},
+        {"", ""},
+        {"/home/a/.hidden", ""},
+    };
+    for (const auto& [path, title] : cases) EXPECT_EQ(FileTitle(path), title) << path;
+    EXPECT_EQ(StartUpCaption(), "Tavlo Editor 1.0.17");
+    EXPECT_EQ(UntitledCaption(), "Tavlo Editor 1,0,17");
+}
+
+TEST_F(FileCommandsTest, QuerySaveAsksOnlyAboutChangesAndFollowsTheAnswer)
+{
+    EXPECT_TRUE(commands.QuerySave()) << "nothing changed: no question";
+    state.Config.ConfigChanged = true;
+    ExpectSaveQuestion(PromptAnswer::Cancel);
+    EXPECT_FALSE(commands.QuerySave());
+    ExpectSaveQuestion(PromptAnswer::No);
+    EXPECT_TRUE(commands.QuerySave());
+    EXPECT_FALSE(folder.Exists("q.tvl"));
+
+    ExpectSaveQuestion(PromptAnswer::Yes);
+    prompts.ExpectSaveFile(std::nullopt);
+    EXPECT_FALSE(commands.QuerySave()) << "a cancelled save abandons the command";
+    ExpectSaveQuestion(PromptAnswer::Yes);
+    prompts.ExpectSaveFile(In("q.tvl"));
+    EXPECT_TRUE(commands.QuerySave());
+    EXPECT_TRUE(folder.Exists("q.tvl"));
+    EXPECT_FALSE(state.Config.ConfigChanged);
+}
+
+TEST_F(FileCommandsTest, SaveOpenAndSaveAsRoundTripWithTheirCaptions)
+{
+    state.Config.Record.ConfigNotes = "Room 12";
+    state.Config.ConfigChanged = true;
+    prompts.ExpectSaveFile(In("Hall.tvl"));
+    commands.SaveKey();
+    EXPECT_EQ(prompts.FileDialogs().back().filter, "BRENLO Tavlo file (*.tvl)| *.tvl");
+    EXPECT_TRUE(prompts.FileDialogs().back().promptOverwrite);
+    EXPECT_EQ(view.caption, "Hall");
+    EXPECT_EQ(state.Config.ConfigFileName, (folder / "Hall.tvl").string());
+    EXPECT_FALSE(state.Config.ConfigChanged);
+
+    commands.SaveKey();  // titled: no dialog, the old file becomes the backup
+    EXPECT_TRUE(folder.Exists("Hall.BAK"));
+
+    prompts.ExpectSaveFile(In("Copy.tvl"));
+    commands.SaveAsKey();
+    EXPECT_EQ(view.caption, "Copy");
+    EXPECT_EQ(state.Config.ConfigFileName, (folder / "Copy.tvl").string());
+
+    state.Config.ConfigChanged = true;
+    ExpectSaveQuestion(PromptAnswer::No);
+    commands.NewKey();
+    EXPECT_EQ(view.caption, UntitledCaption());
+    EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 7), "       ");
+    EXPECT_EQ(state.Config.ConfigFileName, "");
+
+    prompts.ExpectOpenFile(In("Hall.tvl"));
+    commands.OpenKey();
+    EXPECT_EQ(view.caption, "Hall");
+    EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 7), "Room 12");
+    EXPECT_FALSE(state.Config.ConfigChanged);
+    EXPECT_EQ(state.Config.ConfigFileName, (folder / "Hall.tvl").string());
+
+    state.Config.ConfigChanged = true;
+    ExpectSaveQuestion(PromptAnswer::Cancel);
+    commands.OpenKey();  // abandoned: nothing asked of the file dialog
+    EXPECT_TRUE(state.Config.ConfigChanged);
+}
+
+TEST_F(FileCommandsTest, FailuresKeepWhatTheUserHad)
+{
+    fs::create_directory(folder / "dir.tvl");  // no archive can be written over a folder
+
+    // A failed first save leaves the configuration untitled.
+    state.Config.ConfigChanged = true;
+    prompts.ExpectSaveFile(In("dir.tvl"));
+    ExpectSaveFailure();
+    commands.SaveKey();
+    EXPECT_EQ(state.Config.ConfigFileName, "");
+    EXPECT_EQ(view.caption, "start");
+    EXPECT_TRUE(state.Config.ConfigChanged);
+
+    // A failed Save As keeps the configuration, its file and caption.
+    prompts.ExpectSaveFile(In("Hall.tvl"));
+    commands.SaveKey();
+    state.Config.Record.ConfigNotes = "edited";
+    state.Config.ConfigChanged = true;
+    prompts.ExpectSaveFile(In("dir.tvl"));
+    ExpectSaveFailure();
+    commands.SaveAsKey();
+    EXPECT_EQ(state.Config.ConfigFileName, (folder / "Hall.tvl").string());
+    EXPECT_EQ(view.caption, "Hall");
+    EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 6), "edited");
+    EXPECT_TRUE(state.Config.ConfigChanged);
+
+    // A file that is no archive: the message, then an untitled new configuration.
+    folder.WriteBytes("Broken.tvl", "PK but not really");
+    view.calls.clear();
+    prompts.ExpectMessageStartingWith("Error extracting : '", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage("Failed to open file!", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    commands.OpenConfiguration(In("Broken.tvl"));
+    EXPECT_EQ(view.caption, UntitledCaption());
+    EXPECT_EQ(state.Config.ConfigFileName, "");
+    EXPECT_FALSE(state.Config.ConfigChanged);
+    EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 6), "      ");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"clear IR", "show"}));
+}
+
+TEST_F(FileCommandsTest, AnOpenedProjectorJoinsTheDatabaseOrIsSettledWhenItDiffers)
+{
+    SetProjector("ACME", "BEAMER 1", 30);
+    ASSERT_TRUE(SaveConfigurationFile(state, folder / "Room.tvl"));
+
+    commands.OpenConfiguration(In("Room.tvl"));
+    ASSERT_EQ(state.Projectors.ProjectorDatabase.Count(), 1) << "an unknown projector is added in memory";
+    EXPECT_EQ(state.Projectors.ProjectorDatabase[0].WarmUpTime(), 30);
+    EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+
+    view.calls.clear();
+    commands.OpenConfiguration(In("Room.tvl"));
+    EXPECT_EQ(view.calls, std::vector<std::string>{"show"}) << "the same definition: nothing to settle";
+
+    state.Projectors.ProjectorDatabase[0].WarmUpTime(45);
+    view.calls.clear();
+    commands.OpenConfiguration(In("Room.tvl"));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"show", "replace projector"}));
+}
+
+TEST_F(FileCommandsTest, AnEditedProjectorIsOfferedToTheConfiguration)
+{
+    SetProjector("ACME", "BEAMER 1", 30);
+    state.Projectors.AddProjectorDefinition();
+    state.Projectors.ProjectorDatabase[0].CopyFromProjectorClass(state.Config.ConfigProjector());
+
+    commands.CheckEditedProjector();  // unchanged: no question
+
+    const QString question =
+        "The projector included in this configuration has been edited!\r\nDo you wish to change it to the new version?";
+    state.Projectors.ProjectorDatabase[0].WarmUpTime(60);
+    prompts.ExpectMessage(question, "Projector Changed!", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::No);
+    commands.CheckEditedProjector();
+    EXPECT_EQ(state.Config.ConfigProjector().WarmUpTime(), 30);
+    EXPECT_FALSE(state.Config.ConfigChanged);
+
+    prompts.ExpectMessage(question, "Projector Changed!", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::Yes);
+    commands.CheckEditedProjector();
+    EXPECT_EQ(state.Config.ConfigProjector().WarmUpTime(), 60);
+    EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.WarmUpTime, 60);
+    EXPECT_TRUE(state.Config.ConfigChanged);
+
+    state.Projectors.ClearProjectorDatabase();
+    commands.CheckEditedProjector();  // deleted from the database: no question
+}
