@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class ApplicationState;
+
+// One page of the main window's tabs: it fills its controls from the
+// configuration and writes each user edit back, marking the configuration
+// as changed. A fill never marks it.
+class ConfigurationPage : public QWidget {
+    Q_OBJECT
+public:
+    virtual void Fill() = 0;
+    // Shows what the add-on switches allow; the pages that have nothing to
+    // arrange keep this.
+    virtual void Arrange() {}
+
+signals:
+    // A global message was edited; the locking panel depends on them.
+    void MessagesChanged();
+
+protected:
+    ConfigurationPage(ApplicationState& state, QWidget* parent);
+
+    // Runs the store of a user edit, unless the page is being filled.
+    template <class Store>
+    void StoreEdit(Store store)
+    {
+        if (filling_) return;
+        store();
+        MarkChanged();
+    }
+    void MarkChanged();
+
+    ApplicationState& state_;
+    // Set while Fill runs: controls that signal programmatic changes store nothing.
+    bool filling_ = false;
+};
