@@ -4,6 +4,7 @@
 #include "model/ApplicationState.h"
 #include "model/ApplicationTitle.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Registry.h"
 
 #include <QApplication>
 
@@ -15,7 +16,10 @@ int main(int argc, char* argv[])
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);
     InstallDialogs(state);
-    TavloForm window(state);
+    TavloForm window(state, Registry::DefaultFile());
     window.show();
+    // The one argument is a configuration archive to open.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        window.OpenFromCommandLine(arguments.at(1));
     return QApplication::exec();
 }

@@ -49,7 +49,7 @@ QToolBar* MakeMainToolbar(QWidget* parent)
     return toolbar;
 }
 
-QString CommandLinePath(QString argument)
+QString PathFromCommandLine(QString argument)
 {
     if (argument.startsWith('"')) argument.remove(0, 1);
     if (argument.endsWith('"')) argument.chop(1);

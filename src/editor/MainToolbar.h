@@ -11,4 +11,4 @@ class QWidget;
 QToolBar* MakeMainToolbar(QWidget* parent);
 
 // A command line's path: one leading and one trailing double quote removed.
-QString CommandLinePath(QString argument);
+QString PathFromCommandLine(QString argument);

@@ -1,11 +1,209 @@
 #include "editor/TavloForm.h"
 
+#include "devicelink/TavloComms.h"
+#include "editor/AboutForm.h"
 #include "editor/Captions.h"
+#include "editor/DefaultEditForm.h"
+#include "editor/DeviceTabs.h"
+#include "editor/MainToolbar.h"
+#include "editor/MicrophonePage.h"
+#include "editor/NotesPage.h"
+#include "editor/OnOffPage.h"
+#include "editor/OtherMeshloPage.h"
+#include "editor/SecondRS232Page.h"
+#include "editor/VolumePage.h"
 #include "model/ApplicationState.h"
+#include "model/DeviceTypes.h"
+#include "platform/Registry.h"
 
-TavloForm::TavloForm(ApplicationState& state, QWidget* parent) : QMainWindow(parent), state_(state)
+#include <QAction>
+#include <QCloseEvent>
+#include <QScopedValueRollback>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int StartUpDelayMilliseconds = 500;
+// The first 32 messages: 0 to 28 may be received with ignored bytes, 29 to 31 are sent.
+constexpr int FirstMessages = 32;
+constexpr int LastReceivedMessage = 28;
+constexpr int LastLoadedSlot = 38;
+
+}  // namespace
+
+TavloForm::TavloForm(ApplicationState& state, const std::filesystem::path& registryFile, QWidget* parent)
+    : QMainWindow(parent), state_(state), commands_(state, *this)
 {
+    StartUpTimer = new QTimer(this);
+    StartUpTimer->setObjectName("StartUpTimer");
+    StartUpTimer->setSingleShot(true);
+    StartUpTimer->setInterval(StartUpDelayMilliseconds);
+    connect(StartUpTimer, &QTimer::timeout, this, [this] { commands_.OpenConfiguration(CommandLinePath); });
+    StartUp(registryFile);
+}
+
+TavloForm::~TavloForm() = default;
+
+void TavloForm::StartUp(const std::filesystem::path& registryFile)
+{
+    Registry registry(registryFile);
+    LoadDeviceTypes(state_.DeviceTypes, registry);
+    std::error_code ignored;  // a folder that cannot be made shows as an empty list of defaults
+    std::filesystem::create_directories(state_.ProgramFolder / "Defaults", ignored);
+    ResetFirstMessages();
+
     setWindowTitle(StartUpCaption());
-    resize(900, 640);
+    Toolbar1 = MakeMainToolbar(this);
+    addToolBar(Toolbar1);
+    for (const char* key : {"EDITPROJECTOR", "EDITRS232", "EDITIR", "DEFAULTS"})
+        Toolbar1->findChild<QAction*>(key)->setEnabled(false);
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &TavloForm::KeyTriggered);
+    BuildTabs();
+    resize(960, 700);
+
+    LoadDatabases();
+    commands_.NewConfiguration();
+    DeviceTab->SetTab(ProjectorTab);
+    ArrangeDeviceTab();
+    ShowConfiguration();
+}
+
+void TavloForm::ResetFirstMessages()
+{
+    const ConfigurationRecord& record = state_.Config.Record;
+    for (int i = 0; i < FirstMessages; ++i) {
+        SerialClass& message = state_.Config.ConfigSerialStrings(i);
+        message.Clear();
+        message.CanBeInput(i <= LastReceivedMessage);
+        message.CanBeVariable(false);
+        message.IsFromLibrary(false);
+        message.SerialType(0);
+        message.Baudrate(record.ControlPortBaudrate);
+        message.Parity(record.ControlPortParity);
+        message.InterByteDelay(record.ControlPortInterByteDelay);
+        message.Manufacturer("");
+        message.Model("");
+        message.MyType("");
+        message.VolumeExtension(nullptr);
+    }
+}
+
+void TavloForm::LoadDatabases()
+{
+    state_.Projectors.LoadProjectorDatabase();
+    state_.RS232Libraries.LoadRS232Database();
+    state_.IR.LoadIRDatabase();
     state_.Names.InitNameTables();
 }
+
+void TavloForm::BuildTabs()
+{
+    DeviceTab = new DeviceTabs;
+    pages_ = new QStackedWidget;
+
+    auto* empty = new QWidget;
+    pages_->addWidget(empty);
+    tabPages_.assign(DeviceTabs::Tabs, empty);
+    const auto place = [this](int tab, ConfigurationPage* page) {
+        pages_->addWidget(page);
+        tabPages_[static_cast<std::size_t>(tab)] = page;
+        configurationPages_.push_back(page);
+    };
+    place(10, new MicrophonePage(state_));
+    place(15, new VolumePage(state_));
+    place(16, new SecondRS232Page(state_));
+    place(17, new OtherMeshloPage(state_));
+    place(18, new OnOffPage(state_));
+    place(19, new NotesPage(state_));
+
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->addWidget(DeviceTab);
+    column->addWidget(pages_, 1);
+    setCentralWidget(central);
+    connect(DeviceTab, &DeviceTabs::TabChanged, this, [this] { ArrangeDeviceTab(); });
+}
+
+void TavloForm::OpenFromCommandLine(const QString& argument)
+{
+    CommandLinePath = PathFromCommandLine(argument);
+    if (!CommandLinePath.isEmpty()) StartUpTimer->start();
+}
+
+void TavloForm::ShowConfiguration()
+{
+    const QScopedValueRollback<bool> showing(ShowingConfiguration, true);
+    for (int slot = 0; slot <= LastLoadedSlot; ++slot) state_.Config.LoadSerialSlotFromConfig(slot);
+    for (ConfigurationPage* page : configurationPages_) page->Fill();
+    const ConfigurationRecord& record = state_.Config.Record;
+    Toolbar1->findChild<QAction*>("QUILMARDRAVENT")->setChecked(record.QuilmarDraventEnabled);
+    Toolbar1->findChild<QAction*>("ZENVARA")->setChecked(record.ZenvaraEnabled);
+    ArrangeDeviceTab();
+}
+
+void TavloForm::ArrangeDeviceTab()
+{
+    const int tab = DeviceTab->Tab();
+    const bool zenvara = state_.Config.Record.ZenvaraEnabled;
+    DeviceTab->SetCaption(6, zenvara ? "Video 3 (Hi Def 1)" : "Video 3");
+    DeviceTab->SetCaption(7, zenvara ? "Video 4 (Hi Def 2)" : "Video 4");
+    for (ConfigurationPage* page : configurationPages_) page->Arrange();
+    if (tab >= 0) pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);
+}
+
+void TavloForm::KeyTriggered(QAction* key)
+{
+    const QString name = key->objectName();
+    RunKey(name, key);
+    if (name != "EXIT") ShowConfiguration();
+}
+
+void TavloForm::RunKey(const QString& key, QAction* action)
+{
+    ConfigurationRecord& record = state_.Config.Record;
+    if (key == "DEFAULTEDIT") {
+        ShowDefaultEditForm(state_, this);
+    } else if (key == "QUILMARDRAVENT" || key == "ZENVARA") {
+        (key == "ZENVARA" ? record.ZenvaraEnabled : record.QuilmarDraventEnabled) = action->isChecked();
+        state_.Config.ConfigChanged = true;
+        ArrangeDeviceTab();
+    } else if (key == "NEW") {
+        commands_.NewKey();
+    } else if (key == "OPEN") {
+        commands_.OpenKey();
+    } else if (key == "SAVE") {
+        commands_.SaveKey();
+    } else if (key == "SAVEAS") {
+        commands_.SaveAsKey();
+    } else if (key == "DOWNLOAD") {
+        if (commands_.QuerySave()) ShowTavloComms(state_, this);
+    } else if (key == "ABOUT") {
+        ShowAboutForm(state_, this);
+    } else if (key == "EXIT") {
+        // The ordinary close, with its save prompt: nothing unsaved is lost.
+        close();
+    }
+}
+
+void TavloForm::closeEvent(QCloseEvent* event)
+{
+    if (!commands_.QuerySave()) {
+        event->ignore();
+        return;
+    }
+    state_.RS232Libraries.ClearRS232Database();
+    event->accept();
+}
+
+void TavloForm::ClearIRDisplay() {}
+
+void TavloForm::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void TavloForm::ReplaceDifferingProjector() {}

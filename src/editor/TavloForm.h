@@ -1,16 +1,62 @@
 #pragma once
 
+#include "editor/FileCommands.h"
+
 #include <QMainWindow>
+#include <filesystem>
+#include <vector>
 
 class ApplicationState;
+class ConfigurationPage;
+class DeviceTabs;
+class QAction;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
 
-// The editor's main window. The shell holds the caption; the tabs, toolbar and
-// commands are built on it.
-class TavloForm : public QMainWindow {
+// The editor's main window: the toolbar of commands and the twenty tabs on
+// which the configuration in memory is shown and edited. Building it starts
+// the editor up: device types, databases, name tables, a new configuration.
+class TavloForm : public QMainWindow, private ConfigurationView {
     Q_OBJECT
 public:
-    explicit TavloForm(ApplicationState& state, QWidget* parent = nullptr);
+    static constexpr int ProjectorTab = 11;
+
+    // The device types are read from (or first written to) the registry file.
+    TavloForm(ApplicationState& state, const std::filesystem::path& registryFile, QWidget* parent = nullptr);
+    ~TavloForm() override;
+
+    // Opens the archive named on the command line half a second after the
+    // window shows; quotes around it are dropped.
+    void OpenFromCommandLine(const QString& argument);
+
+    void ShowConfiguration() override;
+    void ArrangeDeviceTab();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void StartUp(const std::filesystem::path& registryFile);
+    void ResetFirstMessages();
+    void LoadDatabases();
+    void BuildTabs();
+    void KeyTriggered(QAction* key);
+    void RunKey(const QString& key, QAction* action);
+
+    void ClearIRDisplay() override;
+    void SetCaption(const QString& caption) override;
+    void ReplaceDifferingProjector() override;
+
     ApplicationState& state_;
+    FileCommands commands_;
+    QToolBar* Toolbar1;
+    DeviceTabs* DeviceTab;
+    QStackedWidget* pages_;
+    // The page each tab shows; tabs without controls of their own show an empty page.
+    std::vector<QWidget*> tabPages_;
+    std::vector<ConfigurationPage*> configurationPages_;
+    QTimer* StartUpTimer;
+    QString CommandLinePath;
+    bool ShowingConfiguration = false;
 };

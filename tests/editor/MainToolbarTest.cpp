@@ -34,5 +34,5 @@ TEST(MainToolbar, CommandLinePathLosesOneQuoteAtEachEnd)
         {"\"\"x.tvl\"\"", "\"x.tvl\""},
         {"", ""},
     };
-    for (const auto& [argument, path] : cases) EXPECT_EQ(CommandLinePath(argument), path) << argument;
+    for (const auto& [argument, path] : cases) EXPECT_EQ(PathFromCommandLine(argument), path) << argument;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QButtonGroup;
+class QToolButton;
+
+// The main window's twenty tabs in two rows, all visible at once: the ten
+// inputs above, the controller's other settings below. One tab is current.
+class DeviceTabs : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Tabs = 20;
+    static constexpr int TabsPerRow = 10;
+
+    explicit DeviceTabs(QWidget* parent = nullptr);
+
+    int Tab() const { return current_; }
+    // Makes the tab current; TabChanged follows when it was not.
+    void SetTab(int tab);
+    QString Caption(int tab) const;
+    void SetCaption(int tab, const QString& caption);
+
+signals:
+    void TabChanged(int tab);
+
+private:
+    std::vector<QToolButton*> buttons_;
+    QButtonGroup* group_;
+    int current_ = -1;
+};
