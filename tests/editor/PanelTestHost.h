@@ -48,9 +48,10 @@ public:
     // Replaces an entry's text the way a user does: focus it, select all, type.
     static void Type(QWidget* entry, const QString& keys)
     {
+        ASSERT_TRUE(entry->isVisible() && entry->isEnabled()) << entry->objectName().toStdString();
         entry->setFocus(Qt::MouseFocusReason);
         QWidget* box = QApplication::focusWidget();
-        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box != nullptr && entry->isAncestorOf(box));
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, keys);
     }
