@@ -63,23 +63,29 @@ InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(paren
     AutoTimOutLabel[0] = NamedLabel("Secs", "AutoTimOutLabel_0", frame);
     AudioCheck = NamedCheck("Can be selected when projector/display is off", "AudioCheck", frame);
 
+    // Each entry keeps its own width with its unit right beside it.
+    const auto entryWithUnit = [](QWidget* entry, QLabel* unit) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(entry);
+        if (unit != nullptr) row->addWidget(unit);
+        row->addStretch();
+        return row;
+    };
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(InUse, 0, 0, 1, 3);
+    grid->addWidget(InUse, 0, 0, 1, 2);
     grid->addWidget(MeshloInLabel, 1, 0);
-    grid->addWidget(MeshloInAddress, 1, 1);
+    grid->addLayout(entryWithUnit(MeshloInAddress, nullptr), 1, 1);
     grid->addWidget(MeshloOutLabel, 2, 0);
-    grid->addWidget(MeshloOutAddress, 2, 1);
+    grid->addLayout(entryWithUnit(MeshloOutAddress, nullptr), 2, 1);
     grid->addWidget(Label4, 3, 0);
-    grid->addWidget(ChannelVolume, 3, 1);
-    grid->addWidget(Label1, 3, 2);
-    grid->addWidget(AutoSelect, 4, 0, 1, 3);
-    grid->addWidget(AutoPowerOn, 5, 0, 1, 3);
-    grid->addWidget(AutoPowerOff, 6, 0, 1, 3);
+    grid->addLayout(entryWithUnit(ChannelVolume, Label1), 3, 1);
+    grid->addWidget(AutoSelect, 4, 0, 1, 2);
+    grid->addWidget(AutoPowerOn, 5, 0, 1, 2);
+    grid->addWidget(AutoPowerOff, 6, 0, 1, 2);
     grid->addWidget(AutoTimOutLabel[1], 7, 0);
-    grid->addWidget(AutoTimeOut, 7, 1);
-    grid->addWidget(AutoTimOutLabel[0], 7, 2);
-    grid->addWidget(AudioCheck, 8, 0, 1, 3);
-    grid->setColumnStretch(3, 1);
+    grid->addLayout(entryWithUnit(AutoTimeOut, AutoTimOutLabel[0]), 7, 1);
+    grid->addWidget(AudioCheck, 8, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(9, 1);
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

@@ -66,11 +66,11 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
 
     auto* grid = new QGridLayout(conditions);
     grid->addWidget(LockOnFrontPanelCheck, 0, 0);
-    grid->addWidget(LockOnFrontPanelAfterTimePeriod, 0, 1);
+    grid->addWidget(LockOnFrontPanelAfterTimePeriod, 0, 1, Qt::AlignLeft);
     grid->addWidget(LockOnFrontPanelAfterTimePeriodLabel, 0, 2);
     grid->addWidget(LockONExternalCheck, 1, 0);
     grid->addWidget(LockOnRoomEmptyCheck, 2, 0);
-    grid->addWidget(LockOnRoomEmptyPeriod, 2, 1);
+    grid->addWidget(LockOnRoomEmptyPeriod, 2, 1, Qt::AlignLeft);
     grid->addWidget(LockOnRoomEmptyPeriodLabel, 2, 2);
     grid->addWidget(LockUsingButtonsCheck, 3, 0);
     grid->addWidget(UnlockCheck, 4, 0);
@@ -86,18 +86,20 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
     warning->setStyleSheet("color: red; font-weight: bold;");
     auto* warningRow = new QHBoxLayout(WarningFrame);
     warningRow->addWidget(warning);
-    // Showing or hiding the warning leaves the sequence where it stands.
-    QSizePolicy keepPlace = WarningFrame->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    WarningFrame->setSizePolicy(keepPlace);
+    // Showing or hiding the warning or the unlock box moves nothing else.
+    for (QWidget* comesAndGoes : std::initializer_list<QWidget*>{WarningFrame, UnlockCheck}) {
+        QSizePolicy keepPlace = comesAndGoes->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        comesAndGoes->setSizePolicy(keepPlace);
+    }
 
     LockSequenceFrame = new QGroupBox("Lock/Unlock Sequence", this);
     LockSequenceFrame->setObjectName("LockSequenceFrame");
-    auto* steps = new QHBoxLayout(LockSequenceFrame);
+    auto* steps = new QGridLayout(LockSequenceFrame);
     for (int k = 0; k < Steps; ++k) {
         LockControl1[k] = new LockControl(state_, LockSequenceFrame);
         LockControl1[k]->setObjectName("LockControl1_" + QString::number(k));
-        steps->addWidget(LockControl1[k]);
+        steps->addWidget(LockControl1[k], k / 2, k % 2);
     }
 
     auto* page = new QVBoxLayout(this);

@@ -62,14 +62,14 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
             labels[l]->setObjectName(name + "_" + QString::number(l));
         }
 
-        // Each mode's option heads a box with its own copy of the times.
+        // Each mode's option stands beside a box with its own copy of the times.
         auto* box = new QGroupBox(this);
         auto* times = new QGridLayout(box);
         times->addWidget(labels[0], 0, 0);
-        times->addWidget(ScreenUpTime[g], 0, 1);
+        times->addWidget(ScreenUpTime[g], 0, 1, Qt::AlignLeft);
         times->addWidget(labels[1], 0, 2);
         times->addWidget(labels[2], 1, 0);
-        times->addWidget(ScreenDownTime[g], 1, 1);
+        times->addWidget(ScreenDownTime[g], 1, 1, Qt::AlignLeft);
         times->addWidget(labels[3], 1, 2);
         times->setColumnStretch(3, 1);
         if (g == ScreenGroup) times->addWidget(ScreenUseVolumeCheck, 2, 0, 1, 4);
@@ -77,12 +77,12 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
             times->addWidget(LiftOption->Option(LiftAtProjectorOff), 2, 0, 1, 4);
             times->addWidget(LiftOption->Option(LiftAfterCooling), 3, 0, 1, 4);
         }
-        grid->addWidget(OutputsOption->Option(g + 1), 1, g, Qt::AlignTop);
-        grid->addWidget(box, 2, g, Qt::AlignTop);
+        grid->addWidget(OutputsOption->Option(g + 1), g + 1, 0, Qt::AlignTop);
+        grid->addWidget(box, g + 1, 1);
     }
     grid->addWidget(OutputsOption->Option(OutputsDisabled), 0, 0);
-    grid->setRowStretch(3, 1);
-    grid->setColumnStretch(TimeGroups, 1);
+    grid->setRowStretch(TimeGroups + 1, 1);
+    grid->setColumnStretch(2, 1);
 
     connect(OutputsOption, &OptionGroup::Clicked, this, [this](int k) {
         if (Updating) return;
