@@ -1,10 +1,8 @@
 #include "editor/AudioReroute.h"
-#include "editor/InputModes.h"
 #include "editor/PanelTestHost.h"
 #include "editor/VGACompControl.h"
 #include "support/NamedChild.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -65,12 +63,4 @@ TEST(VGACompControl, EachComputerInputShowsAndStoresItsVideoKind)
     page.SetToDisplay(3);
     PanelTestHost<VGACompControl>::Click(Named<QRadioButton>(page, "Option1", 0));
     EXPECT_FALSE(host.Record().ComputerIsComponent[3]);
-
-    // The input settings page of a component input offers no automatic options.
-    InputModes inputPage(host.state);
-    inputPage.show();
-    inputPage.SetToDisplay(2);
-    EXPECT_FALSE(Named<QCheckBox>(inputPage, "AutoSelect")->isVisible());
-    inputPage.SetToDisplay(3);
-    EXPECT_TRUE(Named<QCheckBox>(inputPage, "AutoSelect")->isVisible());
 }

@@ -119,6 +119,8 @@ TEST(InputSControl, EntriesStoreTheThresholdAndTimeOut)
 
     Host::Type(Named<QWidget>(*host.panel, "InputVoltageThreshold"), "3");
     EXPECT_EQ(host.Record().SensorThreshold, 153);
+    Host::Type(Named<QWidget>(*host.panel, "InputVoltageThreshold"), "2.5");
+    EXPECT_EQ(host.Record().SensorThreshold, 128) << "127.5 on the byte scale, rounded";
     Host::Type(timeout, "25");
     EXPECT_EQ(host.Record().RoomEmptyTimeout, 25);
     EXPECT_TRUE(host.Changed());

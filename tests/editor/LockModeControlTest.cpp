@@ -40,26 +40,6 @@ void ExpectVisible(const LockModeControl& page, const Visible& v)
 }
 }  // namespace
 
-TEST(LockModeControl, NewConfigurationShowsNothingLockedAndTheFirstButtonInEachStep)
-{
-    Host host;
-    const LockModeControl& page = *host.panel;
-    for (const char* name : {"LockOnFrontPanelCheck", "LockONExternalCheck", "LockOnRoomEmptyCheck",
-                             "LockUsingButtonsCheck", "UnlockCheck"}) {
-        EXPECT_FALSE(Check(page, name)->isChecked()) << name;
-    }
-    auto* minutes = Named<IntegerEntry>(page, "LockOnFrontPanelAfterTimePeriod");
-    EXPECT_FALSE(minutes->isEnabled());
-    EXPECT_EQ(minutes->return_value(), 30);
-    ExpectVisible(page, {false, false, false});
-    const char* captions[] = {"1st", "2nd", "3rd", "4th"};
-    for (int step = 0; step < LockModeControl::Steps; ++step) {
-        EXPECT_EQ(SelectedButton(page, step), 0) << step;
-        EXPECT_EQ(Named<QGroupBox>(*Step(page, step), "Frame1")->title(), captions[step]);
-    }
-    EXPECT_FALSE(host.Changed());
-}
-
 TEST(LockModeControl, ConditionsCountOnlyWhileTheirInputModeAllowsThem)
 {
     struct Case {
@@ -68,6 +48,7 @@ TEST(LockModeControl, ConditionsCountOnlyWhileTheirInputModeAllowsThem)
         Visible visible;
     };
     const Case cases[] = {
+        {0, 0, 0, false, false, {false, false, false}},  // new configuration
         {1, 0, 0, false, false, {true, false, true}},    // front panel off
         {17, 0, 0, false, false, {true, true, false}},   // ... and unlocked by the sequence
         {8, 0, 0, false, false, {true, true, true}},     // the sequence locks, nothing unlocks
@@ -91,7 +72,14 @@ TEST(LockModeControl, ConditionsCountOnlyWhileTheirInputModeAllowsThem)
         EXPECT_EQ(Check(page, "LockOnRoomEmptyCheck")->isEnabled(), c.roomEnabled);
         EXPECT_EQ(Named<QWidget>(page, "LockOnRoomEmptyPeriod")->isEnabled(), c.roomEnabled);
         EXPECT_EQ(Named<QLabel>(page, "LockOnRoomEmptyPeriodLabel")->isEnabled(), c.roomEnabled);
-        EXPECT_EQ(Check(page, "LockONExternalCheck")->isChecked(), (c.flags & 2) != 0) << "a tick is kept";
+        const char* checks[] = {"LockOnFrontPanelCheck", "LockONExternalCheck", "LockOnRoomEmptyCheck",
+                                "LockUsingButtonsCheck", "UnlockCheck"};
+        for (int bit = 0; bit < 5; ++bit)
+            EXPECT_EQ(Check(page, checks[bit])->isChecked(), (c.flags & (1 << bit)) != 0) << "a tick is kept";
+        auto* minutes = Named<IntegerEntry>(page, "LockOnFrontPanelAfterTimePeriod");
+        EXPECT_EQ(minutes->isEnabled(), (c.flags & 1) != 0);
+        EXPECT_EQ(minutes->return_value(), 30);
+        for (int step = 0; step < LockModeControl::Steps; ++step) EXPECT_EQ(SelectedButton(page, step), 0);
         ExpectVisible(page, c.visible);
         EXPECT_EQ(host.ChangeEvents(), 0);
         EXPECT_FALSE(host.Changed());
@@ -136,6 +124,9 @@ TEST(LockModeControl, StepsStoreThePickedButtonAndShowNoneForADamagedOne)
         r.LockSequence = {3, 12, 7, -1};
     });
     const LockModeControl& page = *host.panel;
+    const char* captions[] = {"1st", "2nd", "3rd", "4th"};
+    for (int step = 0; step < LockModeControl::Steps; ++step)
+        EXPECT_EQ(Named<QGroupBox>(*Step(page, step), "Frame1")->title(), captions[step]);
     EXPECT_EQ(SelectedButton(page, 0), 3);
     EXPECT_EQ(SelectedButton(page, 1), -1);
     EXPECT_EQ(SelectedButton(page, 2), 7);
