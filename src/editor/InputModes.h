@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class ApplicationState;
+class IntegerEntry;
+class MeshloAddressControl;
+class QCheckBox;
+class QLabel;
+
+// The settings of one rear-panel input: its Meshlo in and out addresses, its
+// volume offset, whether it is in use, the automatic behaviour of a computer
+// input and whether an audio input may be selected with the display off. The
+// page holds no copy of the configuration; SetToDisplay shows an input afresh.
+class InputModes : public QWidget {
+    Q_OBJECT
+public:
+    explicit InputModes(ApplicationState& state, QWidget* parent = nullptr);
+
+    // Shows input 0..9; any other number leaves the page as it stands.
+    void SetToDisplay(int16_t input);
+
+signals:
+    // The user switched the input in or out of use.
+    void SettingsChanged();
+
+private:
+    bool Editable() const;
+    void MarkChanged();
+    void ShowAutoTimeOut(bool visible);
+    void InUseClicked(bool checked);
+    void AutoPowerOffClicked(bool checked);
+
+    ApplicationState& state_;
+    int16_t DisplayedInput = 0;
+    bool Updating = false;
+
+    QCheckBox* InUse;
+    QLabel* MeshloInLabel;
+    MeshloAddressControl* MeshloInAddress;
+    QLabel* MeshloOutLabel;
+    MeshloAddressControl* MeshloOutAddress;
+    QLabel* Label4;
+    IntegerEntry* ChannelVolume;
+    QLabel* Label1;
+    QCheckBox* AutoSelect;
+    QCheckBox* AutoPowerOn;
+    QCheckBox* AutoPowerOff;
+    std::array<QLabel*, 2> AutoTimOutLabel{};
+    IntegerEntry* AutoTimeOut;
+    QCheckBox* AudioCheck;
+};

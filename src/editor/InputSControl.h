@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class ApplicationState;
+class IntegerEntry;
+class OptionGroup;
+class QLabel;
+class integer5v;
+
+// The "Control Inputs" page: whether the two control inputs are unused, a
+// pair of volume buttons or two separate functions, and in the last case
+// what each does and how the room sensor on one of them is read.
+class InputSControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit InputSControl(ApplicationState& state, QWidget* parent = nullptr);
+
+    // Shows the configuration; raises nothing.
+    void FillSettings();
+
+signals:
+    // After every user edit; the locking page depends on the input modes.
+    void SettingsChanged();
+
+private:
+    void UpdateDisplay();
+    void EnableInputGroups(bool enabled);
+    void EnableRoomSensor(bool enabled);
+    void MainOptionClicked(int k);
+    void ControlInput1Clicked(int k);
+    void RoomSensorClicked();
+    void EditDone();
+
+    ApplicationState& state_;
+    bool Updating = false;
+    bool Filling = false;
+
+    OptionGroup* MainOption;
+    QLabel* LabelInput2;
+    OptionGroup* ControlInput2Option;
+    QLabel* InputStateLabel;
+    OptionGroup* ControlInputOptionLowHighOption;
+    std::array<QLabel*, 2> TresholdLabel{};
+    integer5v* InputVoltageThreshold;
+    std::array<QLabel*, 2> InputTimeOutLabel{};
+    IntegerEntry* RoomTimeout;
+    QLabel* LabelInput1;
+    OptionGroup* ControlInput1Option;
+};

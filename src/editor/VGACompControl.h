@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class ApplicationState;
+class OptionGroup;
+
+// Whether computer input 1..4 carries computer (VGA) or component video.
+class VGACompControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit VGACompControl(ApplicationState& state, QWidget* parent = nullptr);
+
+    // Shows computer input 0..3; any other number shows no choice and takes no edit.
+    void SetToDisplay(int16_t input);
+
+signals:
+    // The user picked an option.
+    void SettingsChanged();
+
+private:
+    void OptionClicked(int k);
+
+    ApplicationState& state_;
+    int16_t DisplayedInput = 0;
+    bool Updating = false;
+
+    OptionGroup* Option1;
+};
