@@ -16,8 +16,9 @@ public:
     virtual void Arrange() {}
 
 signals:
-    // A global message was edited; the locking panel depends on them.
-    void MessagesChanged();
+    // Something the locking page depends on was edited: a global message, a
+    // control input.
+    void LockingSourcesChanged();
 
 protected:
     ConfigurationPage(ApplicationState& state, QWidget* parent);

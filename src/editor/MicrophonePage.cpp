@@ -23,7 +23,7 @@ MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : Confi
 
     connect(MicrophoneCheck, &QCheckBox::clicked, this,
             [this](bool checked) { StoreEdit([&] { state_.Config.Record.MicrophoneWhenOff = checked; }); });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::MessagesChanged);
+    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void MicrophonePage::Fill()

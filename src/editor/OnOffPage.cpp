@@ -35,7 +35,7 @@ OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
         StoreEdit(
             [&] { state_.Config.Record.InactiveTimeoutHours = static_cast<uint8_t>(InactiveTime->return_value()); });
     });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::MessagesChanged);
+    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void OnOffPage::Fill()

@@ -89,7 +89,7 @@ SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : Con
         StoreEdit([&] { state_.Config.Record.ControlPortInterByteDelay = InterByteDelay->return_value(); });
     });
     for (GlobalMessagePanes* panes : {inputPanes_, IRRS232Frame})
-        connect(panes, &GlobalMessagePanes::Changed, this, &ConfigurationPage::MessagesChanged);
+        connect(panes, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void SecondRS232Page::Fill()

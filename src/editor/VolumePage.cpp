@@ -89,7 +89,7 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
             ShowStartLevel(checked);
         });
     });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::MessagesChanged);
+    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 // The fixed start level means nothing while the last power-down level is used.
