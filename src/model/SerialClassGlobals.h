@@ -46,9 +46,11 @@ public:
     // upper-cased.
     bool RS232RecordMatchesLibrary(int index);
 
-    // Rebuilds the database from "RS232Serials.DEF". A damaged file is
-    // replaced by its backup once, with a message; failing that the
-    // database starts empty, with a message.
+    // Rebuilds the database from "RS232Serials.DEF"; a file that ends inside
+    // a record keeps its whole records. A damaged file is kept aside as
+    // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
+    // backup once, with a message; failing that the database starts empty,
+    // with a message.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws

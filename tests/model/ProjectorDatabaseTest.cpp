@@ -142,12 +142,13 @@ TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
     EXPECT_EQ(loaded.ProjectorDatabase[0].My_RS232_String_Class(21).NumberOfBytes(), 32);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackup)
+TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackupAndKeptAside)
 {
     const auto good = RecordOf("GOOD", "ONE");
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 3, 40);
     WriteDatabase("Projectors.DEF", {&good, &bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
     WriteDatabase("Projectors.BAK", {&good});
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
@@ -155,33 +156,42 @@ TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackup)
     EXPECT_EQ(Order(), std::vector<std::string>{"GOOD/ONE"});
     EXPECT_FALSE(folder.Exists("Projectors.BAK"));
     EXPECT_EQ(folder.ReadBytes("Projectors.DEF").size(), 2084u);
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupLeaveAnEmptyDatabase)
+TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStartsEmpty)
 {
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 40);
     WriteDatabase("Projectors.DEF", {&bad});
-    WriteDatabase("Projectors.BAK", {&bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
+    auto badBackup = RecordOf("BAD", "TWO");
+    badBackup.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 41);
+    WriteDatabase("Projectors.BAK", {&badBackup});
+    const std::string damagedBackup = folder.ReadBytes("Projectors.BAK");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED1"), damagedBackup);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLost)
+TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
 {
     const auto good = RecordOf("GOOD", "ONE");
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 24, 999);
     WriteDatabase("Projectors.DEF", {&good, &bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
 
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());  // not even the good record
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }
 
 TEST_F(ProjectorDatabase, SavingAnEmptyDatabaseDeletesTheFileAndKeepsTheBackup)
