@@ -120,24 +120,30 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 
 bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
 {
-    PrepareTempFolder(state);
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) return false;
-    const fs::path& temp = state.Archive.ConfigTempFolder;
+    std::optional<std::string> failure;
     try {
-        ExtractMatching(path, "*", temp, MaximumMemberSize);
+        PrepareTempFolder(state);
+        std::error_code error;
+        if (!fs::is_regular_file(path, error)) return false;
+        ExtractMatching(path, "*", state.Archive.ConfigTempFolder, MaximumMemberSize);
     } catch (const ZipError& error) {
-        state.Prompts().Message("Error extracting : " + QString::fromStdString(error.what()), "ZIP error!",
+        failure = error.what();
+    } catch (const FileError& error) {
+        failure = error.what();  // no "temp" to extract into
+    }
+    if (failure) {
+        state.Prompts().Message("Error extracting : " + QString::fromStdString(*failure), "ZIP error!",
                                 PromptButtons::Ok, PromptIcon::None);
         return false;
     }
+    const fs::path& temp = state.Archive.ConfigTempFolder;
 
     // A damaged or missing "Config.tmp" leaves the configuration and the
     // databases as they were, so that no later save writes half a
     // configuration over a good archive.
-    const std::optional<fs::path> configMember = ConfigMemberIn(temp);
-    if (!configMember) return false;
     try {
+        const std::optional<fs::path> configMember = ConfigMemberIn(temp);
+        if (!configMember) return false;
         ReadConfigText(*configMember, state.Config.Record);
     } catch (const ConfigTextError&) {
         return false;

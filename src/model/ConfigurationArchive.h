@@ -37,8 +37,9 @@ bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path&
 // Reads the archive's configuration into the record and merges its
 // libraries into the databases (in memory; differing ones go through the
 // reconciliation step). False, with nothing changed, when the archive is
-// missing, cannot be extracted (with the "ZIP error!" message) or holds no
-// whole "Config.tmp" (no message: the caller reports it).
+// missing, cannot be extracted, the temp folder included (with the "ZIP
+// error!" message), or holds no whole "Config.tmp" (no message: the caller
+// reports it).
 bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // The library members, written into the temp folder.

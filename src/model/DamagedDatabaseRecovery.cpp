@@ -43,11 +43,10 @@ fs::path FreeDamagedPath(const fs::path& databaseFile)
     throw FileError("no free name to keep '" + databaseFile.string() + "' under");
 }
 
-}  // namespace
-
-void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
-                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<void()>& load)
+// The recovery itself; throws FileError where a file cannot be examined or
+// moved.
+void LoadRecovering(const DatabaseFiles& files, UserPrompts& prompts, const DamagedDatabaseMessages& messages,
+                    const std::function<void()>& clear, const std::function<void()>& load)
 {
     bool retried = false;
     for (;;) {
@@ -58,8 +57,8 @@ void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
         // for whoever can still recover something from it.
         clear();
         if (!retried && FileExists(files.bak)) {
-            prompts.Message(messages.restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
             RenameFile(files.def, FreeDamagedPath(files.def));
+            prompts.Message(messages.restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
             RenameFile(files.bak, files.def);
             retried = true;
             continue;
@@ -67,5 +66,20 @@ void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
         RenameFile(files.def, FreeDamagedPath(files.def));
         prompts.Message(messages.lost, ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
         return;
+    }
+}
+
+}  // namespace
+
+void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
+                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
+                              const std::function<void()>& load)
+{
+    try {
+        LoadRecovering(files, prompts, messages, clear, load);
+    } catch (const FileError& error) {
+        clear();
+        prompts.Message(messages.unavailable + "\r\n" + QString::fromStdString(error.what()), ApplicationTitle,
+                        PromptButtons::Ok, PromptIcon::Exclamation);
     }
 }

@@ -61,7 +61,8 @@ void SerialClassGlobals::LoadRS232Database()
 {
     const DamagedDatabaseMessages messages{
         "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!",
-        "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!"};
+        "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!",
+        "RS232 configuration file could not be loaded!"};
     LoadDatabaseWithRecovery(
         DatabaseFiles(programFolder_, DatabaseName), prompts_, messages, [this] { ClearRS232Database(); },
         [this] { ReadDatabaseFile(); });

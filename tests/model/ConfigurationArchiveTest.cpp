@@ -341,6 +341,25 @@ TEST_F(ConfigurationArchive, MissingOrUnreadableArchiveChangesNothing)
     EXPECT_TRUE(state->Config.Record == *before);
 }
 
+// A program folder where "temp" cannot be made is an archive that cannot be
+// extracted: the open says so and fails, it never throws.
+TEST_F(ConfigurationArchive, OpenWithoutATempFolderReportsAndFails)
+{
+    state->Config.Record.ConfigNotes = "saved";
+    fs::create_directory(folder / "archives");
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "archives" / "x.tvl"));
+    ASSERT_FALSE(folder.Exists("temp"));
+    state->Config.Record.ConfigNotes = "in memory";
+
+    const ImmutableWhileInScope lock(folder.path());
+    if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+    prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
+    bool opened = true;
+    EXPECT_NO_THROW(opened = LoadConfigurationFile(*state, folder / "archives" / "x.tvl"));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), "in memory");
+}
+
 TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
 {
     AddIR(*state, "TVCO", "TV", "T1", 3);
