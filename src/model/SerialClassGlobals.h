@@ -42,8 +42,8 @@ public:
     void RS232LibraryToRecord(int index);
     void RS232RecordToLibrary(int index);
     // True when the buffer holds the same library as entry `index`, its
-    // commands matched by name in any order. Leaves the buffer's three names
-    // upper-cased.
+    // commands paired by name in any order (the n-th of a name with the n-th
+    // of that name). Leaves the buffer's three names upper-cased.
     bool RS232RecordMatchesLibrary(int index);
 
     // Rebuilds the database from "RS232Serials.DEF"; a file that ends inside
