@@ -100,6 +100,10 @@ void WriteDefaultDeviceTypes(DeviceTypeTable& table, Registry& registry)
     // One write of the store for the whole table rather than one per value.
     // The table in memory stands even when the registry cannot be written.
     Registry::BulkWrite bulk(registry);
+    // The whole key is replaced: a subkey left from another table would give
+    // the next start rows, or empty rows in the gaps before it, that the
+    // probe answers are matched against.
+    registry.DeleteKey(DeviceTypeRegistryKey);
     if (!registry.CreateKey(DeviceTypeRegistryKey)) return;
     registry.SetValue(DeviceTypeRegistryKey, "Version", RegistryValue::FromDword(DeviceTypeTableVersion));
     for (std::size_t i = 0; i < table.size(); ++i) {

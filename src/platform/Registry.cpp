@@ -116,6 +116,23 @@ bool Registry::CreateKey(const std::string& key)
     return !added || Changed();
 }
 
+bool Registry::DeleteKey(const std::string& key)
+{
+    const std::string path = Normalised(key);
+    const std::string prefix = path + '\\';
+    const CaseInsensitiveLess less;
+    bool deleted = keys_.erase(path) > 0;
+    // The keys below share the prefix and so stand together in the order.
+    auto it = keys_.lower_bound(prefix);
+    while (it != keys_.end()) {
+        const std::string head = it->first.substr(0, prefix.size());
+        if (less(head, prefix) || less(prefix, head)) break;
+        it = keys_.erase(it);
+        deleted = true;
+    }
+    return !deleted || Changed();
+}
+
 std::optional<std::string> Registry::SubKeyName(const std::string& key, std::size_t n) const
 {
     const auto parent = keys_.find(Normalised(key));

@@ -405,16 +405,16 @@ TEST_F(ConfigurationArchive, TheLargestConfigurationOpensExtractingOnlyWhatIsRea
     ASSERT_EQ(ConfigTextOf(record).size(), ConfigurationArchiveContent::LargestConfigText);
     std::vector<std::string> expected = {"Config.tmp"};
     for (int input = 0; input < ConfigurationRecord::Inputs; ++input) {
-        const std::string maker = "IRMAKER " + std::to_string(input);
+        const std::string maker = std::string("IRMAKER ").append(std::to_string(input));
         AddIR(*state, maker, "TV", "T", 255, static_cast<uint8_t>(input));
         UseIR(record, input, maker, "TV", "T");
-        expected.push_back("IR00" + std::to_string(input) + ".IRT");
+        expected.push_back(std::string("IR00").append(std::to_string(input)).append(".IRT"));
     }
     for (int slot = 0; slot < ConfigurationRecord::SerialSlots; ++slot) {
-        const std::string maker = "RSMAKER " + std::to_string(slot);
+        const std::string maker = std::string("RSMAKER ").append(std::to_string(slot));
         AddRS232(*state, maker, "TYPE", "M");
         UseRS232(record, slot, maker, "TYPE", "M");
-        expected.push_back((slot < 10 ? "RS00" : "RS0") + std::to_string(slot) + ".RST");
+        expected.push_back(std::string(slot < 10 ? "RS00" : "RS0").append(std::to_string(slot)).append(".RST"));
     }
     ASSERT_TRUE(SaveConfigurationFile(*state, folder / "largest.tvl"));
     const auto members = ExternalZip::ReadMembers(folder / "largest.tvl");
@@ -445,7 +445,7 @@ TEST_F(ConfigurationArchive, ArchivesBeyondWhatAConfigurationHoldsAreRefused)
     const std::uint64_t room = ConfigurationArchiveLimits.maximumTotalSize - configText.size();
     std::map<std::string, std::string> manyMembers = {{"Config.tmp", configText}};
     for (std::uint64_t n = 1; n < ConfigurationArchiveLimits.maximumMembers + 1; ++n)
-        manyMembers["IR" + std::to_string(n) + ".IRT"] = "";
+        manyMembers[std::string("IR").append(std::to_string(n)).append(".IRT")] = "";
 
     struct Case {
         std::map<std::string, std::string> members;

@@ -88,3 +88,22 @@ TEST(Registry, ABulkWriteThatCannotBeSavedSaysSoAndKeepsItsChangesInMemory)
     EXPECT_FALSE(bulk.Finish());
     EXPECT_TRUE(registry.KeyExists("K"));
 }
+
+TEST(Registry, DeletingAKeyTakesEverythingBelowIt)
+{
+    TempProgramFolder folder;
+    // Neither "HKLM\A" nor "HKLM\A\B" has a line of its own; keys below them do.
+    folder.WriteBytes("registry", "K\tHKLM\nK\tHKLM\\A\\B\\C\nK\tHKLM\\AB\nK\tHKLM\\A\\X\n"
+                                  "V\tHKLM\\A\\X\tv\tdword\t01000000\n");
+    Registry registry(folder / "registry");
+    ASSERT_FALSE(registry.KeyExists("HKLM\\A"));
+    EXPECT_TRUE(registry.DeleteKey("hklm\\a"));
+    Registry reopened(folder / "registry");
+    for (const Registry* store : {&registry, &reopened}) {
+        EXPECT_FALSE(store->KeyExists("HKLM\\A\\B\\C"));
+        EXPECT_FALSE(store->KeyExists("HKLM\\A\\X"));
+        EXPECT_EQ(store->QueryValue("HKLM\\A\\X", "v"), std::nullopt);
+        EXPECT_TRUE(store->KeyExists("HKLM\\AB"));  // a sibling that shares the start of the name
+        EXPECT_TRUE(store->KeyExists("HKLM"));
+    }
+}
