@@ -146,11 +146,10 @@ void EnumerateDeviceTypes(DeviceTypeTable& table, Registry& registry)
         WriteDefaultDeviceTypes(table, registry);
         return;
     }
-    for (std::size_t n = 0;; ++n) {
-        const auto name = registry.SubKeyName(DeviceTypeRegistryKey, n);
-        if (!name) break;
-        ReadDeviceTypeKey(table, registry, *name);
-    }
+    // Listed once: asking for subkey n, one at a time, would search the
+    // store again for each.
+    for (const std::string& name : registry.SubKeyNames(DeviceTypeRegistryKey))
+        ReadDeviceTypeKey(table, registry, name);
 }
 
 void LoadDeviceTypes(DeviceTypeTable& table, Registry& registry)

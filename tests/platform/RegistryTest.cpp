@@ -14,15 +14,17 @@ TEST(Registry, KeysValuesAndSubkeysSurviveReopening)
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\B"));
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\c"));
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\B\\Deeper"));
+        ASSERT_TRUE(registry.CreateKey("HKLM\\AB"));
         EXPECT_TRUE(registry.SetValue("HKLM\\A\\B", "Number", RegistryValue::FromDword(0x12345678)));
         EXPECT_TRUE(registry.SetValue("HKLM\\A\\B", "Text", RegistryValue::FromString("tab\there\nand a space ")));
     }
     Registry reopened(file);
     EXPECT_TRUE(reopened.KeyExists("hklm\\a"));  // case does not matter
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 0), "B");
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 1), "c");
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 2), std::nullopt);  // grandchildren are not listed
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\Missing", 0), std::nullopt);
+    // Grandchildren are not listed, nor a sibling whose name starts alike.
+    EXPECT_EQ(reopened.SubKeyNames("HKLM\\A"), (std::vector<std::string>{"B", "c"}));
+    EXPECT_EQ(reopened.SubKeyNames("hklm\\a\\"), (std::vector<std::string>{"B", "c"}));
+    EXPECT_EQ(reopened.SubKeyNames("HKLM"), (std::vector<std::string>{"A", "AB"}));
+    EXPECT_TRUE(reopened.SubKeyNames("HKLM\\Missing").empty());
     EXPECT_EQ(reopened.QueryValue("HKLM\\A\\B", "number")->AsDword(), 0x12345678u);
     const auto text = reopened.QueryValue("HKLM\\A\\B", "Text");
     ASSERT_TRUE(text);
