@@ -136,7 +136,7 @@ void Extract(benchmark::State& run, Setup& setup)
         run.PauseTiming();
         DeleteOrdinaryFiles(target);
         run.ResumeTiming();
-        const ExtractionResult result = ExtractMatching(setup.folder / "bench.tvl", "*", target);
+        const ExtractionResult result = ExtractMatching(setup.folder / "bench.tvl", {"*"}, target);
         benchmark::DoNotOptimize(result.extracted.size());
     }
 }
@@ -144,7 +144,7 @@ void Extract(benchmark::State& run, Setup& setup)
 // Opening on the computer that saved it: every library is compared and equal.
 void Merge(benchmark::State& run, Setup& setup)
 {
-    ExtractMatching(setup.folder / "bench.tvl", "*", setup.folder / "extracted");
+    ExtractMatching(setup.folder / "bench.tvl", {"*"}, setup.folder / "extracted");
     for (auto _ : run) {
         MergeIRMembers(setup.state, setup.folder / "extracted");
         MergeRS232Members(setup.state, setup.folder / "extracted");

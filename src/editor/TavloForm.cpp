@@ -13,8 +13,11 @@
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
 #include "model/ApplicationState.h"
+#include "model/ApplicationTitle.h"
 #include "model/DeviceTypes.h"
+#include "platform/RecordFile.h"
 #include "platform/Registry.h"
+#include "platform/UserPrompts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -95,7 +98,15 @@ void TavloForm::LoadDatabases()
 {
     state_.Projectors.LoadProjectorDatabase();
     state_.RS232Libraries.LoadRS232Database();
-    state_.IR.LoadIRDatabase();
+    try {
+        state_.IR.LoadIRDatabase();
+    } catch (const FileError& error) {
+        // The editor goes on without the IR libraries rather than not at all.
+        state_.IR.ClearIRDatabase();
+        state_.Prompts().Message(
+            "Infra-red configuration file could not be loaded!\r\n" + QString::fromStdString(error.what()),
+            ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    }
     state_.Names.InitNameTables();
 }
 

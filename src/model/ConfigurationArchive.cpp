@@ -3,6 +3,7 @@
 #include "model/ApplicationState.h"
 #include "model/ArchiveMerge.h"
 #include "model/ConfigText.h"
+#include "model/ConfigurationArchiveLimits.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 #include "platform/UserPrompts.h"
@@ -18,9 +19,6 @@ namespace {
 
 constexpr const char* NotesMember = "Notes.txt";
 constexpr const char* ConfigMember = "Config.tmp";
-// Far above any member the editor writes ("Config.tmp" stays under 250 KB,
-// an IR library under 71 KB).
-constexpr std::uint64_t MaximumMemberSize = 64u << 20;
 
 // The whole field as one line.
 void WriteNotes(const fs::path& file, const FixedText<200>& notes)
@@ -62,6 +60,22 @@ std::optional<fs::path> ConfigMemberIn(const fs::path& folder)
     return std::nullopt;
 }
 
+// After every open and save, failed ones included. A file that cannot be
+// deleted stays until the next open or save, whose preparation of the folder
+// then fails and reports it.
+void RemoveTempFolderAfterUse(ApplicationState& state)
+{
+    try {
+        DeleteTempFolder(state);
+    } catch (const FileError&) {
+    }
+}
+
+struct TempFolderRemoval {
+    ApplicationState& state;
+    ~TempFolderRemoval() { RemoveTempFolderAfterUse(state); }
+};
+
 }  // namespace
 
 void PrepareTempFolder(ApplicationState& state)
@@ -101,43 +115,45 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
     } catch (const fs::filesystem_error& error) {
         failure = error.what();
     }
-    if (!failure) {
-        DeleteTempFolder(state);
-        return true;
-    }
+    RemoveTempFolderAfterUse(state);
+    if (!failure) return true;
     std::error_code ignored;  // the partial archive may never have been written
     fs::remove(partial, ignored);
     state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
                             PromptButtons::Ok, PromptIcon::Exclamation);
-    try {
-        DeleteTempFolder(state);
-    } catch (const FileError&) {
-        // The failure is reported once, above; what is left in the scratch
-        // folder is emptied by the next open or save.
-    }
     return false;
 }
 
 bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
 {
-    PrepareTempFolder(state);
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) return false;
-    const fs::path& temp = state.Archive.ConfigTempFolder;
+    // Nothing extracted outlives the open, however it ends.
+    const TempFolderRemoval removal{state};
+    std::optional<std::string> failure;
     try {
-        ExtractMatching(path, "*", temp, MaximumMemberSize);
+        PrepareTempFolder(state);
+        std::error_code error;
+        if (!fs::is_regular_file(path, error)) return false;
+        // Only the members the open reads; "Notes.txt" travels in "Config.tmp" too.
+        ExtractMatching(path, {ConfigMember, "*.IRT", "*.RST"}, state.Archive.ConfigTempFolder,
+                        ConfigurationArchiveLimits);
     } catch (const ZipError& error) {
-        state.Prompts().Message("Error extracting : " + QString::fromStdString(error.what()), "ZIP error!",
+        failure = error.what();
+    } catch (const FileError& error) {
+        failure = error.what();  // no "temp" to extract into
+    }
+    if (failure) {
+        state.Prompts().Message("Error extracting : " + QString::fromStdString(*failure), "ZIP error!",
                                 PromptButtons::Ok, PromptIcon::None);
         return false;
     }
+    const fs::path& temp = state.Archive.ConfigTempFolder;
 
     // A damaged or missing "Config.tmp" leaves the configuration and the
     // databases as they were, so that no later save writes half a
     // configuration over a good archive.
-    const std::optional<fs::path> configMember = ConfigMemberIn(temp);
-    if (!configMember) return false;
     try {
+        const std::optional<fs::path> configMember = ConfigMemberIn(temp);
+        if (!configMember) return false;
         ReadConfigText(*configMember, state.Config.Record);
     } catch (const ConfigTextError&) {
         return false;

@@ -26,14 +26,19 @@ void DeleteTempFolder(ApplicationState& state);
 // Saves the configuration and its libraries to the archive at path. The
 // file there is replaced only once the new archive is complete, and then
 // kept as the ".BAK" file beside it. A failure shows "Failed to save file!"
-// and returns false, leaving the old file where it was.
+// and returns false, leaving the old file where it was. The temp folder is
+// removed afterwards, whatever the result.
 bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // Reads the archive's configuration into the record and merges its
 // libraries into the databases (in memory; differing ones go through the
 // reconciliation step). False, with nothing changed, when the archive is
-// missing, cannot be extracted (with the "ZIP error!" message) or holds no
-// whole "Config.tmp" (no message: the caller reports it).
+// missing, cannot be extracted, the temp folder included (with the "ZIP
+// error!" message), or holds no whole "Config.tmp" (no message: the caller
+// reports it). An archive that holds more members or more bytes than a
+// configuration can (ConfigurationArchiveLimits) cannot be extracted; only
+// "Config.tmp" and the library members are, and the temp folder is removed
+// afterwards, whatever the result.
 bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // The library members, written into the temp folder.

@@ -100,6 +100,10 @@ void WriteDefaultDeviceTypes(DeviceTypeTable& table, Registry& registry)
     // One write of the store for the whole table rather than one per value.
     // The table in memory stands even when the registry cannot be written.
     Registry::BulkWrite bulk(registry);
+    // The whole key is replaced: a subkey left from another table would give
+    // the next start rows, or empty rows in the gaps before it, that the
+    // probe answers are matched against.
+    registry.DeleteKey(DeviceTypeRegistryKey);
     if (!registry.CreateKey(DeviceTypeRegistryKey)) return;
     registry.SetValue(DeviceTypeRegistryKey, "Version", RegistryValue::FromDword(DeviceTypeTableVersion));
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -142,11 +146,10 @@ void EnumerateDeviceTypes(DeviceTypeTable& table, Registry& registry)
         WriteDefaultDeviceTypes(table, registry);
         return;
     }
-    for (std::size_t n = 0;; ++n) {
-        const auto name = registry.SubKeyName(DeviceTypeRegistryKey, n);
-        if (!name) break;
-        ReadDeviceTypeKey(table, registry, *name);
-    }
+    // Listed once: asking for subkey n, one at a time, would search the
+    // store again for each.
+    for (const std::string& name : registry.SubKeyNames(DeviceTypeRegistryKey))
+        ReadDeviceTypeKey(table, registry, name);
 }
 
 void LoadDeviceTypes(DeviceTypeTable& table, Registry& registry)

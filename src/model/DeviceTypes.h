@@ -26,7 +26,8 @@ inline constexpr uint8_t ControllerDeviceType = 35;
 inline constexpr uint8_t CapturePodReply = 0x77;
 
 // Builds the table at start-up from the registry, writing the built-in table
-// there when the key is missing or older than this program's. A key that
+// there, in place of the whole key and anything left under it, when the key
+// is missing or older than this program's. A key that
 // yields no usable row leaves the built-in rows in memory, so that the
 // device searches always have something to match against.
 void LoadDeviceTypes(DeviceTypeTable& table, Registry& registry);

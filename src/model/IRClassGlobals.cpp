@@ -1,5 +1,6 @@
 #include "model/IRClassGlobals.h"
 
+#include "model/CommandPairing.h"
 #include "model/FindByNames.h"
 #include "model/RuntimeErrors.h"
 
@@ -91,7 +92,7 @@ void IRClassGlobals::TakeHeader(IRclass& library) const
 }
 
 // Names and comment compare exactly, case and spaces included; commands are
-// matched by name, so their order does not matter.
+// paired by name, so their order does not matter.
 bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
 {
     const IRclass& library = IRDatabase[i];
@@ -103,15 +104,15 @@ bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
     if (library.InterPeriod0() != header.InterPeriod0 || library.InterPeriod1() != header.InterPeriod1 ||
         library.Num_commands() != header.Num_commands)
         return false;
-    for (std::size_t c = 0; c < header.Num_commands; ++c) {
-        const IRCommandRecord& entry = IRCommandRecordBuffers[c];
-        const IRCommandClass* match = nullptr;
-        for (int k = 0; k < library.Num_commands() && match == nullptr; ++k)
-            if (library.CommandAt(k)->NameField() == entry.Name) match = library.CommandAt(k);
-        if (match == nullptr) return false;
-        if (match->Mode() != entry.Mode || match->Part(IRPart::Repeat) != entry.PartData(IRPart::Repeat) ||
-            match->Part(IRPart::Start) != entry.PartData(IRPart::Start))
-            return false;
-    }
-    return true;
+    return CommandsPairByName(
+        header.Num_commands, library.Num_commands(),
+        [&](int r, int j) {
+            return library.CommandAt(j)->NameField() == IRCommandRecordBuffers[static_cast<std::size_t>(r)].Name;
+        },
+        [&](int r, int j) {
+            const IRCommandRecord& entry = IRCommandRecordBuffers[static_cast<std::size_t>(r)];
+            const IRCommandClass& match = *library.CommandAt(j);
+            return match.Mode() == entry.Mode && match.Part(IRPart::Repeat) == entry.PartData(IRPart::Repeat) &&
+                   match.Part(IRPart::Start) == entry.PartData(IRPart::Start);
+        });
 }

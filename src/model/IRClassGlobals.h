@@ -42,6 +42,9 @@ public:
     // Conversions between library i and the record buffers.
     void IRLibraryToRecord(int i);
     void IRRecordToLibrary(int i);
+    // True when the buffers hold the same library as library i: names,
+    // comment and settings exactly, and the commands paired by name in any
+    // order (the n-th of a name with the n-th of that name).
     bool IRRecordMatchesLibrary(int i) const;
 
     // Writes the database to "InfraRed.DEF" in the program folder, keeping

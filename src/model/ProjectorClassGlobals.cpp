@@ -140,7 +140,8 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
 {
     const DamagedDatabaseMessages messages{
         "Projector configuration file damaged!\r\nRestoring projector configuration backup!",
-        "Projector configuration file damaged!\r\n all projector configurations have been lost!"};
+        "Projector configuration file damaged!\r\n all projector configurations have been lost!",
+        "Projector configuration file could not be loaded!"};
     LoadDatabaseWithRecovery(
         DatabaseFiles(programFolder_, DatabaseName), prompts_, messages, [this] { ClearProjectorDatabase(); },
         [this] { ReadDatabaseFile(); });

@@ -48,9 +48,11 @@ public:
     void ProjectorRecordToWorkProjector();
     void ProjectorDefinitionToRecord(int index);
 
-    // Rebuilds the database from "Projectors.DEF" and sorts it. A damaged
-    // file is replaced by its backup once, with a message; failing that the
-    // database starts empty, with a message.
+    // Rebuilds the database from "Projectors.DEF" and sorts it; a file that
+    // ends inside a record keeps its whole records. A damaged file is kept
+    // aside as "Projectors.DAMAGED" (or the next free number) and replaced by
+    // its backup once, with a message; failing that the database starts
+    // empty, with a message.
     void LoadProjectorDatabase();
     // Writes the database to "Projectors.DEF", keeping the previous file as
     // "Projectors.BAK"; an empty database deletes the ".DEF". Throws

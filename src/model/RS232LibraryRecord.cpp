@@ -1,5 +1,6 @@
 #include "model/RS232LibraryRecord.h"
 
+#include "model/CommandPairing.h"
 #include "model/MessageRecordField.h"
 #include "model/RS232FileBlockClass.h"
 #include "platform/Windows1252.h"
@@ -74,15 +75,13 @@ bool RS232LibraryRecord::Matches(const RS232FileBlockClass& library) const
     if (library.Parity() != Int16At(ParityOffset) || library.MyTypeField().view() != TextViewAt(TypeOffset, NameLength))
         return false;
 
-    for (int r = 0; r < RS232FileBlockClass::Commands; ++r) {
-        const std::string_view name = CommandNameView(r);
-        int j = 0;
-        while (j < RS232FileBlockClass::Commands && library.CommandField(j).view() != name) ++j;
-        if (j == RS232FileBlockClass::Commands) return false;
-        if (library.IsInputNotOutput(j) != IsInputNotOutput(r)) return false;
-        if (!MessageRecordField::Matches(*this, MessageOffset(r), library.My_RS232_String_Class(j))) return false;
-    }
-    return true;
+    return CommandsPairByName(
+        RS232FileBlockClass::Commands, RS232FileBlockClass::Commands,
+        [&](int r, int j) { return library.CommandField(j).view() == CommandNameView(r); },
+        [&](int r, int j) {
+            return library.IsInputNotOutput(j) == IsInputNotOutput(r) &&
+                   MessageRecordField::Matches(*this, MessageOffset(r), library.My_RS232_String_Class(j));
+        });
 }
 
 void RS232LibraryRecord::UpperCaseNames()

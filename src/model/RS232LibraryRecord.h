@@ -66,9 +66,9 @@ public:
     void FillLibrary(RS232FileBlockClass& library) const;
     // True when the record holds the same library: settings, the names as
     // they stand (whole fields, case-sensitive), notes, and every command of
-    // the record found by its exact name among the library's commands (the
-    // first of that name), with the same direction and bytes. Library
-    // commands that the record does not name are not examined.
+    // the record paired by its exact name with a library command (the n-th
+    // of a name with the n-th of that name), with the same direction and
+    // bytes.
     bool Matches(const RS232FileBlockClass& library) const;
     // Upper-cases the three names where they stand.
     void UpperCaseNames();

@@ -13,11 +13,11 @@
 // copy fewer: `take` prepares the record's names and tells whether it is
 // taken, `fill` makes a taken record the new last entry. The entries come
 // from one allocation. The buffer is left holding the last record read, as
-// a load through it would leave it. Returns whether the file ended on a
-// record boundary. Throws FileError, and whatever `fill` throws for a record
-// that an entry cannot hold.
+// a load through it would leave it. A short last record is not read: a file
+// that ends inside a record keeps its whole records. Throws FileError, and
+// whatever `fill` throws for a record that an entry cannot hold.
 template <class Record, class Entry, class Take, class Fill>
-bool ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>& database, FixedRecord& buffer,
+void ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>& database, FixedRecord& buffer,
                          Take take, Fill fill)
 {
     RecordFileReader reader(path, Record::Length);
@@ -28,5 +28,4 @@ bool ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>
         fill(record, database.Append());
     }
     if (const uint8_t* last = reader.LastRecord()) std::copy_n(last, Record::Length, buffer.data());
-    return reader.EndedOnRecordBoundary();
 }

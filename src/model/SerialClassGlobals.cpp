@@ -46,22 +46,23 @@ bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
 
 void SerialClassGlobals::ReadDatabaseFile()
 {
-    const DatabaseFiles files(programFolder_, DatabaseName);
-    const bool whole = ReadDatabaseRecords<RS232LibraryRecord>(
-        files.def, RS232Database, RS232RecordBuffer,
+    // A short last record is simply not read: only a record that cannot be
+    // represented makes the file damaged.
+    ReadDatabaseRecords<RS232LibraryRecord>(
+        DatabaseFiles(programFolder_, DatabaseName).def, RS232Database, RS232RecordBuffer,
         [](RS232LibraryRecord& record) {
             record.RemoveControlCharactersFromNames();
             return record.HasAllNames();
         },
         [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
-    if (!whole) throw FileError("'" + files.def.string() + "' does not hold a whole number of records");
 }
 
 void SerialClassGlobals::LoadRS232Database()
 {
     const DamagedDatabaseMessages messages{
         "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!",
-        "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!"};
+        "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!",
+        "RS232 configuration file could not be loaded!"};
     LoadDatabaseWithRecovery(
         DatabaseFiles(programFolder_, DatabaseName), prompts_, messages, [this] { ClearRS232Database(); },
         [this] { ReadDatabaseFile(); });

@@ -42,13 +42,15 @@ public:
     void RS232LibraryToRecord(int index);
     void RS232RecordToLibrary(int index);
     // True when the buffer holds the same library as entry `index`, its
-    // commands matched by name in any order. Leaves the buffer's three names
-    // upper-cased.
+    // commands paired by name in any order (the n-th of a name with the n-th
+    // of that name). Leaves the buffer's three names upper-cased.
     bool RS232RecordMatchesLibrary(int index);
 
-    // Rebuilds the database from "RS232Serials.DEF". A damaged file is
-    // replaced by its backup once, with a message; failing that the
-    // database starts empty, with a message.
+    // Rebuilds the database from "RS232Serials.DEF"; a file that ends inside
+    // a record keeps its whole records. A damaged file is kept aside as
+    // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
+    // backup once, with a message; failing that the database starts empty,
+    // with a message.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws

@@ -1,13 +1,26 @@
 #include "platform/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdlib>
+#include <unistd.h>
 
-std::filesystem::path ResolveProgramFolder()
+std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFolder)
 {
     if (const char* named = std::getenv("TAVLO_PROGRAM_FOLDER"); named != nullptr && *named != '\0')
         return std::filesystem::path(named);
+    if (::access(executableFolder.c_str(), W_OK | X_OK) == 0) return executableFolder;
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // A folder that cannot be made shows itself at the first save, which
+    // reports the failure to the user.
+    QDir().mkpath(userData);
+    return std::filesystem::path(userData.toStdString());
+}
+
+std::filesystem::path ResolveProgramFolder()
+{
     if (QCoreApplication::instance() != nullptr)
-        return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-    return std::filesystem::current_path();
+        return ProgramFolderFor(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+    return ProgramFolderFor(std::filesystem::current_path());
 }

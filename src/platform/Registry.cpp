@@ -46,6 +46,16 @@ std::vector<std::string> SplitTabs(const std::string& line)
     return fields;
 }
 
+// Whether the path starts with the prefix, letter case ignored as the key
+// order ignores it. The keys that start with a prefix stand together in that
+// order, from the prefix's lower bound on.
+bool StartsWithIgnoringCase(const std::string& path, const std::string& prefix)
+{
+    return path.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), path.begin(),
+                      [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+}
+
 }  // namespace
 
 RegistryValue RegistryValue::FromDword(uint32_t value)
@@ -116,21 +126,29 @@ bool Registry::CreateKey(const std::string& key)
     return !added || Changed();
 }
 
-std::optional<std::string> Registry::SubKeyName(const std::string& key, std::size_t n) const
+bool Registry::DeleteKey(const std::string& key)
 {
-    const auto parent = keys_.find(Normalised(key));
-    if (parent == keys_.end()) return std::nullopt;
-    const std::string prefix = parent->first + '\\';
-    const CaseInsensitiveLess less;
-    std::size_t index = 0;
-    for (auto it = std::next(parent); it != keys_.end(); ++it) {
-        const std::string head = it->first.substr(0, prefix.size());
-        if (less(head, prefix) || less(prefix, head)) continue;
-        const std::string rest = it->first.substr(prefix.size());
-        if (rest.empty() || rest.find('\\') != std::string::npos) continue;
-        if (index++ == n) return rest;
+    const std::string path = Normalised(key);
+    const std::string prefix = path + '\\';
+    bool deleted = keys_.erase(path) > 0;
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && StartsWithIgnoringCase(it->first, prefix);) {
+        it = keys_.erase(it);
+        deleted = true;
     }
-    return std::nullopt;
+    return !deleted || Changed();
+}
+
+std::vector<std::string> Registry::SubKeyNames(const std::string& key) const
+{
+    std::vector<std::string> names;
+    const auto parent = keys_.find(Normalised(key));
+    if (parent == keys_.end()) return names;
+    const std::string prefix = parent->first + '\\';
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && StartsWithIgnoringCase(it->first, prefix); ++it) {
+        std::string rest = it->first.substr(prefix.size());
+        if (!rest.empty() && rest.find('\\') == std::string::npos) names.push_back(std::move(rest));
+    }
+    return names;
 }
 
 std::optional<RegistryValue> Registry::QueryValue(const std::string& key, const std::string& name) const

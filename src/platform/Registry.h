@@ -53,9 +53,12 @@ public:
     bool KeyExists(const std::string& key) const;
     // Creates the key and every missing key above it.
     bool CreateKey(const std::string& key);
-    // The name of subkey n of the key, in the store's order, or nothing when
-    // the key has fewer subkeys or does not exist.
-    std::optional<std::string> SubKeyName(const std::string& key, std::size_t n) const;
+    // Deletes the key with its values and every key below it, also those
+    // whose keys between were lost; false when the file could not be written.
+    bool DeleteKey(const std::string& key);
+    // The names of the key's subkeys (not those further down), in the
+    // store's order; none when the key does not exist. One pass over them.
+    std::vector<std::string> SubKeyNames(const std::string& key) const;
 
     std::optional<RegistryValue> QueryValue(const std::string& key, const std::string& name) const;
     // Sets a value of an existing key; false when the key does not exist or

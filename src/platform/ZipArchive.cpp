@@ -30,7 +30,10 @@ std::string LibzipErrorText(int code)
     return text;
 }
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
 
 // libzip writes no file for an archive without members; an empty folder
 // still gives a valid archive: the end-of-central-directory record alone.
@@ -94,15 +97,15 @@ ArchiveHandle OpenArchive(const fs::path& path, int flags)
 // A name that can only mean a file directly inside the destination folder.
 bool IsPlainFileName(std::string_view name)
 {
-    if (name.empty() || name == ".") return false;  // "." is the folder itself
+    if (name.empty() || name == ".") return false;                           // "." is the folder itself
     if (name.find_first_of("/\\:") != std::string_view::npos) return false;  // folders, roots, drives
     if (name.find("..") != std::string_view::npos) return false;
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
-// False, leaving no file, when the member turns out larger than the limit.
-bool CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target,
-                      std::uint64_t maximumSize)
+// Throws ZipError, leaving no file, when the member holds more than stated.
+void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target,
+                      std::uint64_t statedSize)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
     if (!member) throw ZipError(name + ": " + zip_strerror(archive));
@@ -118,11 +121,11 @@ bool CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
         if (got < 0) throw ZipError(name + ": " + zip_file_strerror(member.get()));
         if (got == 0) break;
         total += static_cast<std::uint64_t>(got);
-        if (total > maximumSize) {
+        if (total > statedSize) {
             out.Close();
             std::error_code ignored;  // just created by us; a failure leaves a harmless partial file
             fs::remove(target, ignored);
-            return false;
+            throw ZipError(name + ": holds more than the " + std::to_string(statedSize) + " bytes it states");
         }
         const char* next = chunk.data();
         auto left = static_cast<std::size_t>(got);
@@ -137,7 +140,39 @@ bool CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
         }
     }
     if (!out.Close()) throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
-    return true;
+}
+
+// The uncompressed sizes of the members, as the central directory states
+// them. Throws ZipError when the archive states more than the limits allow.
+std::vector<std::uint64_t> StatedSizesWithin(zip_t* archive, const fs::path& archivePath, const ArchiveLimits& limits)
+{
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    if (count < 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+    if (static_cast<std::uint64_t>(count) > limits.maximumMembers)
+        throw ZipError(Quoted(archivePath) + ": " + std::to_string(count) + " members, more than the " +
+                       std::to_string(limits.maximumMembers) + " allowed");
+    std::vector<std::uint64_t> sizes;
+    sizes.reserve(static_cast<std::size_t>(count));
+    std::uint64_t total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0)
+            throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+        if ((stat.valid & ZIP_STAT_SIZE) == 0)
+            throw ZipError(Quoted(archivePath) + ": member " + std::to_string(i) + " states no size");
+        sizes.push_back(stat.size);
+        total += std::min<std::uint64_t>(stat.size, UINT64_MAX - total);  // saturates
+    }
+    if (total > limits.maximumTotalSize)
+        throw ZipError(Quoted(archivePath) + ": " + std::to_string(total) + " bytes uncompressed, more than the " +
+                       std::to_string(limits.maximumTotalSize) + " allowed");
+    return sizes;
+}
+
+bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks)
+{
+    return std::any_of(masks.begin(), masks.end(), [name](const std::string& mask) { return MatchesMask(name, mask); });
 }
 
 }  // namespace
@@ -164,23 +199,23 @@ void CompressFolder(const fs::path& folder, const fs::path& archivePath)
     archive.release();
 }
 
-ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view mask, const fs::path& folder,
-                                 std::uint64_t maximumMemberSize)
+ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<std::string>& masks,
+                                 const fs::path& folder, const ArchiveLimits& limits)
 {
     ArchiveHandle archive = OpenArchive(archivePath, ZIP_RDONLY);
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    if (count < 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+    const std::vector<std::uint64_t> sizes = StatedSizesWithin(archive.get(), archivePath, limits);
 
     ExtractionResult result;
     std::set<std::string> takenNames;
-    for (zip_int64_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         const char* rawName = zip_get_name(archive.get(), index, 0);
         if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
         const std::string name = rawName;
-        if (!MatchesMask(name, mask)) continue;
+        if (!MatchesAnyMask(name, masks)) continue;
         if (!IsPlainFileName(name)) {
-            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str() << ": not a plain file name";
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str()
+                                << ": not a plain file name";
             result.skipped.push_back(name);
             continue;
         }
@@ -189,17 +224,7 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, std::string_view m
             result.skipped.push_back(name);
             continue;
         }
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        const bool tooLarge = zip_stat_index(archive.get(), index, 0, &stat) == 0 &&
-                              (stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > maximumMemberSize;
-        // The stated size may lie, so the copy counts as well.
-        if (tooLarge || !CopyMemberToFile(archive.get(), index, name, folder / name, maximumMemberSize)) {
-            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str() << ": larger than"
-                                << maximumMemberSize << "bytes";
-            result.skipped.push_back(name);
-            continue;
-        }
+        CopyMemberToFile(archive.get(), index, name, folder / name, sizes[i]);
         result.extracted.push_back(name);
     }
     return result;

@@ -25,16 +25,25 @@ struct ExtractionResult {
     std::vector<std::string> skipped;    // names refused as unsafe or repeated
 };
 
-// Extracts the members whose names match the mask ('*' and '?', letter case
-// ignored) into the folder, replacing files of the same name. The archive is
-// untrusted: a member whose name holds a path separator, "..", a drive or a
-// root is skipped, never written outside the folder; of members whose names
-// differ only in letter case the first one wins; a member larger than the
-// limit is skipped, so that no archive fills the disk. Throws ZipError when
-// the archive cannot be read or a member cannot be written.
-ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, std::string_view mask,
-                                 const std::filesystem::path& folder,
-                                 std::uint64_t maximumMemberSize = UINT64_MAX);
+// What an untrusted archive may hold at most, all its members counted,
+// whether they are extracted or not.
+struct ArchiveLimits {
+    std::uint64_t maximumMembers = UINT64_MAX;
+    std::uint64_t maximumTotalSize = UINT64_MAX;  // uncompressed bytes
+};
+
+// Extracts the members whose names match one of the masks ('*' and '?',
+// letter case ignored) into the folder, replacing files of the same name.
+// The archive is untrusted: one whose central directory states more members
+// or more uncompressed bytes than the limits is refused before anything is
+// written, and a member that holds more than its stated size is an error,
+// so that no archive fills the disk; a member whose name holds a path
+// separator, "..", a drive or a root is skipped, never written outside the
+// folder; of members whose names differ only in letter case the first one
+// wins. Throws ZipError when the archive is refused or cannot be read, or a
+// member cannot be written.
+ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, const std::vector<std::string>& masks,
+                                 const std::filesystem::path& folder, const ArchiveLimits& limits = {});
 
 // The contents of the member of that name (letter case ignored), read into
 // memory; nothing when the archive holds no such member. Throws ZipError when

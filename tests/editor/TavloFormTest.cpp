@@ -110,3 +110,12 @@ TEST_F(TavloFormTest, TheCommandLineFileOpensAfterTheWindowShows)
     Window().OpenFromCommandLine("\"");
     EXPECT_FALSE(timer->isActive()) << "nothing left to open";
 }
+
+TEST_F(TavloFormTest, AnIRDatabaseThatCannotBeReadLeavesAnEmptyOneAndTheEditorRuns)
+{
+    std::filesystem::create_directory(folder / "InfraRed.DEF");
+    prompts.ExpectMessageStartingWith("Infra-red configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                      PromptButtons::Ok, PromptIcon::Exclamation);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(state.IR.IRDatabase.Count(), 0);
+}

@@ -1,6 +1,8 @@
 #include "model/ApplicationState.h"
 #include "model/ConfigText.h"
+#include "model/ConfigTextSequence.h"
 #include "model/ConfigurationArchive.h"
+#include "model/ConfigurationArchiveLimits.h"
 #include "model/LibraryReconciliation.h"
 #include "ModelBuilders.h"
 #include "platform/WholeFile.h"
@@ -10,6 +12,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -96,6 +99,36 @@ void UseRS232(ConfigurationRecord& record, int slot, const std::string& manufact
 
 std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
 
+// Every value of the record at its longest in "Config.tmp".
+struct WidestValues {
+    void Integer(int16_t& value) { value = -32768; }
+    void Count(int16_t& value) { value = 32; }
+    void Byte(uint8_t& value) { value = 255; }
+    void Boolean(bool& value) { value = false; }
+    void Scratch(int /*value*/) {}
+    template <std::size_t N>
+    void Text(FixedText<N>& text)
+    {
+        text = std::string(N, 'w');
+    }
+};
+
+// Notes what the temp folder holds when a library reaches reconciliation.
+class TempFolderListing final : public LibraryReconciliation {
+public:
+    explicit TempFolderListing(std::vector<std::string>& files) : files_(files) {}
+    void ReconcileIRLibrary(ApplicationState& state) override
+    {
+        for (const auto& entry : fs::directory_iterator(state.Archive.ConfigTempFolder))
+            files_.push_back(entry.path().filename());
+        std::sort(files_.begin(), files_.end());
+    }
+    void ReconcileRS232Library(ApplicationState& /*state*/) override {}
+
+private:
+    std::vector<std::string>& files_;
+};
+
 class ConfigurationArchive : public ::testing::Test {
 protected:
     std::unique_ptr<ApplicationState> NewState()
@@ -146,7 +179,7 @@ TEST_F(ConfigurationArchive, EveryVariableSurvivesSaveAndOpen)
     saved->MeshloAddressTable[50] = unstoredAddress;
     saved->ConfigProjectorBlock.LastReserved = unstoredReserved;
     EXPECT_TRUE(other->Config.Record == *saved);
-    EXPECT_TRUE(folder.Exists("temp/Config.tmp"));  // kept until the next open or save
+    EXPECT_FALSE(folder.Exists("temp"));  // nothing extracted outlives the open
 }
 
 TEST_F(ConfigurationArchive, LibrariesAreNumberedByFirstUse)
@@ -334,12 +367,111 @@ TEST_F(ConfigurationArchive, MissingOrUnreadableArchiveChangesNothing)
     const auto before = std::make_unique<ConfigurationRecord>(state->Config.Record);
 
     EXPECT_FALSE(LoadConfigurationFile(*state, folder / "absent.tvl"));
-    EXPECT_TRUE(fs::is_directory(folder / "temp"));
+    EXPECT_FALSE(folder.Exists("temp"));
 
     WriteWholeFile(folder / "text.tvl", "no archive at all");
     prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
     EXPECT_FALSE(LoadConfigurationFile(*state, folder / "text.tvl"));
     EXPECT_TRUE(state->Config.Record == *before);
+    EXPECT_FALSE(folder.Exists("temp"));
+}
+
+// A program folder where "temp" cannot be made is an archive that cannot be
+// extracted: the open says so and fails, it never throws.
+TEST_F(ConfigurationArchive, OpenWithoutATempFolderReportsAndFails)
+{
+    state->Config.Record.ConfigNotes = "saved";
+    fs::create_directory(folder / "archives");
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "archives" / "x.tvl"));
+    ASSERT_FALSE(folder.Exists("temp"));
+    state->Config.Record.ConfigNotes = "in memory";
+
+    const ImmutableWhileInScope lock(folder.path());
+    if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+    prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
+    bool opened = true;
+    EXPECT_NO_THROW(opened = LoadConfigurationFile(*state, folder / "archives" / "x.tvl"));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), "in memory");
+}
+
+// The limits leave room for the largest configuration there can be: every
+// value at its widest, ten IR libraries of 255 commands, forty RS232
+// libraries. Only what the open reads is extracted.
+TEST_F(ConfigurationArchive, TheLargestConfigurationOpensExtractingOnlyWhatIsRead)
+{
+    ConfigurationRecord& record = state->Config.Record;
+    WidestValues widest;
+    ConfigTextSequence::Visit(record, widest);
+    ASSERT_EQ(ConfigTextOf(record).size(), ConfigurationArchiveContent::LargestConfigText);
+    std::vector<std::string> expected = {"Config.tmp"};
+    for (int input = 0; input < ConfigurationRecord::Inputs; ++input) {
+        const std::string maker = std::string("IRMAKER ").append(std::to_string(input));
+        AddIR(*state, maker, "TV", "T", 255, static_cast<uint8_t>(input));
+        UseIR(record, input, maker, "TV", "T");
+        expected.push_back(std::string("IR00").append(std::to_string(input)).append(".IRT"));
+    }
+    for (int slot = 0; slot < ConfigurationRecord::SerialSlots; ++slot) {
+        const std::string maker = std::string("RSMAKER ").append(std::to_string(slot));
+        AddRS232(*state, maker, "TYPE", "M");
+        UseRS232(record, slot, maker, "TYPE", "M");
+        expected.push_back(std::string(slot < 10 ? "RS00" : "RS0").append(std::to_string(slot)).append(".RST"));
+    }
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "largest.tvl"));
+    const auto members = ExternalZip::ReadMembers(folder / "largest.tvl");
+    ASSERT_EQ(members.size(), ConfigurationArchiveContent::Members);
+    std::uint64_t size = 0;
+    for (const auto& [name, bytes] : members) size += bytes.size();
+    EXPECT_GT(size, ConfigurationArchiveContent::LargestSize - 100);  // the flags set are shorter
+
+    auto other = NewState();
+    std::vector<std::string> extracted;
+    other->Installed.Install<LibraryReconciliation>(std::make_unique<TempFolderListing>(extracted));
+    AddIR(*other, "IRMAKER 0", "TV", "T", 1);  // differs, so the merge shows the temp folder
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "largest.tvl"));
+    EXPECT_EQ(other->IR.IRDatabase.Count(), ConfigurationRecord::Inputs);
+    EXPECT_EQ(other->RS232Libraries.RS232Database.Count(), ConfigurationRecord::SerialSlots);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(extracted, expected);  // no "Notes.txt"
+    EXPECT_FALSE(folder.Exists("temp"));
+}
+
+// Deflate turns megabytes into a few kilobytes: an archive that states more
+// members or bytes than any configuration holds is refused unopened.
+TEST_F(ConfigurationArchive, ArchivesBeyondWhatAConfigurationHoldsAreRefused)
+{
+    state->Config.Record.ConfigNotes = "saved";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "source.tvl"));
+    const std::string configText = ExternalZip::ReadMembers(folder / "source.tvl").at("Config.tmp");
+    const std::uint64_t room = ConfigurationArchiveLimits.maximumTotalSize - configText.size();
+    std::map<std::string, std::string> manyMembers = {{"Config.tmp", configText}};
+    for (std::uint64_t n = 1; n < ConfigurationArchiveLimits.maximumMembers + 1; ++n)
+        manyMembers[std::string("IR").append(std::to_string(n)).append(".IRT")] = "";
+
+    struct Case {
+        std::map<std::string, std::string> members;
+        const char* refusal;  // nullptr: opened
+    };
+    const Case cases[] = {
+        {{{"Config.tmp", configText}, {"padding.bin", std::string(room, '\0')}}, nullptr},
+        {{{"Config.tmp", configText}, {"padding.bin", std::string(room + 1, '\0')}}, "bytes uncompressed"},
+        {manyMembers, "members"},
+    };
+    for (const Case& c : cases) {
+        ExternalZip::WriteRawArchive(folder / "big.tvl", c.members);
+        state->Config.Record.ConfigNotes = "in memory";
+        if (c.refusal != nullptr) {
+            prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok,
+                                              PromptIcon::None);
+        }
+        EXPECT_EQ(LoadConfigurationFile(*state, folder / "big.tvl"), c.refusal == nullptr);
+        EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), c.refusal == nullptr ? "saved" : "in memory");
+        if (c.refusal != nullptr) {
+            ASSERT_FALSE(prompts.Shown().empty()) << c.refusal;
+            EXPECT_TRUE(prompts.Shown().back().text.contains(c.refusal)) << c.refusal;
+        }
+        EXPECT_FALSE(folder.Exists("temp"));
+    }
 }
 
 TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
@@ -370,6 +502,7 @@ TEST_F(ConfigurationArchive, DamagedConfigTextMergesNothing)
         EXPECT_FALSE(LoadConfigurationFile(*other, folder / "damaged.tvl")) << i;
         EXPECT_TRUE(other->Config.Record == *before) << i;
         EXPECT_FALSE(other->IR.IRDatabaseAllocated()) << i;
+        EXPECT_FALSE(folder.Exists("temp")) << i;
     }
 }
 

@@ -77,20 +77,39 @@ TEST(DeviceTypes, MissingKeyIsCreatedWithTheBuiltInTable)
     EXPECT_EQ(again, builtIn);
 }
 
-TEST(DeviceTypes, OlderVersionIsOverwrittenAndOtherSubkeysStay)
+// Writing the built-in table replaces the whole key: a row left from an
+// older table, or under a key whose own entry was lost, would otherwise pad
+// the next start's table with empty rows, whose reply 0 matches a probe
+// answer of 0.
+TEST(DeviceTypes, WritingTheBuiltInTableReplacesTheWholeKey)
 {
+    DeviceTypeTable builtIn;
+    FillDefaultDeviceTypes(builtIn);
     TempProgramFolder folder;
-    Registry registry(folder / "registry");
-    CreateKeyAtVersion(registry, 18);
-    WriteRow(registry, 0, 99, 99, "Old ");
-    WriteRow(registry, 50, 1, 2, "Extra ");
-    DeviceTypeTable table;
-    LoadDeviceTypes(table, registry);
-    ASSERT_EQ(table.size(), 35u);
-    EXPECT_EQ(table[0].Reply, 17);
-    EXPECT_EQ(registry.QueryValue(Key, "Version")->AsDword(), 19u);
-    EXPECT_EQ(registry.QueryValue(Sub(0), "Type")->AsDword(), 0u);
-    EXPECT_EQ(registry.QueryValue(Sub(50), "Name")->data, "Extra ");
+    const auto line = [](const char* kind, const std::string& key, const char* rest) {
+        return std::string(kind).append("\t").append(key).append(rest).append("\n");
+    };
+    const std::string staleRows = line("K", Sub(0), "") + line("V", Sub(0), "\tType\tdword\t63000000") +
+                                  line("K", Sub(40), "") + line("K", Sub(50), "\\deeper");
+    const std::string olderVersion = line("K", Key, "") + line("V", Key, "\tVersion\tdword\t12000000");
+    for (const std::string& file : {staleRows, olderVersion + staleRows}) {
+        folder.WriteBytes("registry", file);
+        Registry registry(folder / "registry");
+        DeviceTypeTable table;
+        LoadDeviceTypes(table, registry);
+        EXPECT_EQ(table, builtIn);
+
+        Registry reopened(folder / "registry");
+        EXPECT_EQ(reopened.QueryValue(Key, "Version")->AsDword(), 19u);
+        EXPECT_EQ(reopened.QueryValue(Sub(0), "Type")->AsDword(), 0u);
+        EXPECT_FALSE(reopened.KeyExists(Sub(40)));
+        EXPECT_FALSE(reopened.KeyExists(Sub(50) + "\\deeper"));
+        DeviceTypeTable next;
+        LoadDeviceTypes(next, reopened);
+        ASSERT_EQ(next.size(), builtIn.size());
+        EXPECT_EQ(next, builtIn);
+        EXPECT_EQ(FindDeviceTypeByReply(next, 0), nullptr);
+    }
 }
 
 TEST(DeviceTypes, NewerVersionIsReadWithGapsLeftEmpty)

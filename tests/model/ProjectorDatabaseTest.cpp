@@ -4,9 +4,11 @@
 #include "model/ProjectorClassGlobals.h"
 #include "model/RuntimeErrors.h"
 #include "platform/RecordFile.h"
+#include "support/FileLock.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -142,12 +144,13 @@ TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
     EXPECT_EQ(loaded.ProjectorDatabase[0].My_RS232_String_Class(21).NumberOfBytes(), 32);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackup)
+TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackupAndKeptAside)
 {
     const auto good = RecordOf("GOOD", "ONE");
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 3, 40);
     WriteDatabase("Projectors.DEF", {&good, &bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
     WriteDatabase("Projectors.BAK", {&good});
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
@@ -155,33 +158,42 @@ TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackup)
     EXPECT_EQ(Order(), std::vector<std::string>{"GOOD/ONE"});
     EXPECT_FALSE(folder.Exists("Projectors.BAK"));
     EXPECT_EQ(folder.ReadBytes("Projectors.DEF").size(), 2084u);
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupLeaveAnEmptyDatabase)
+TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStartsEmpty)
 {
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 40);
     WriteDatabase("Projectors.DEF", {&bad});
-    WriteDatabase("Projectors.BAK", {&bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
+    auto badBackup = RecordOf("BAD", "TWO");
+    badBackup.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 41);
+    WriteDatabase("Projectors.BAK", {&badBackup});
+    const std::string damagedBackup = folder.ReadBytes("Projectors.BAK");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED1"), damagedBackup);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLost)
+TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
 {
     const auto good = RecordOf("GOOD", "ONE");
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 24, 999);
     WriteDatabase("Projectors.DEF", {&good, &bad});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
 
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());  // not even the good record
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }
 
 TEST_F(ProjectorDatabase, SavingAnEmptyDatabaseDeletesTheFileAndKeepsTheBackup)
@@ -247,4 +259,50 @@ TEST(ApplicationStateDatabases, DatabasesLiveInTheProgramFolder)
     state.RS232Libraries.SaveRS232Database();
     EXPECT_TRUE(folder.Exists("Projectors.DEF"));
     EXPECT_TRUE(folder.Exists("RS232Serials.DEF"));
+}
+
+// Where nothing can be renamed, a damaged database is reported and left on
+// disk as it is, and both databases start empty: the load never throws.
+TEST(ApplicationStateDatabases, DamagedDatabasesInAFolderThatCannotBeWrittenAreReported)
+{
+    for (const bool withBackup : {false, true}) {
+        TempProgramFolder folder;
+        ScriptedPrompts prompts;
+        ApplicationState state(folder.path(), prompts);
+        ProjectorDefinitionRecord projector;
+        ProjectorClass definition;
+        FillProjector(definition);
+        projector.StoreDefinition(definition);
+        projector.SetInt16(ProjectorDefinitionRecord::MessagesOffset, 40);
+        RS232LibraryRecord library;
+        RS232FileBlockClass block;
+        ModelBuilders::FillLibrary(block);
+        library.StoreLibrary(block);
+        library.SetInt16(RS232LibraryRecord::MessageOffset(0), 40);
+        std::vector<std::string> names = {"Projectors.DEF", "RS232Serials.DEF"};
+        if (withBackup) names.insert(names.end(), {"Projectors.BAK", "RS232Serials.BAK"});
+        for (const std::string& name : names)
+            folder.WriteBytes(name, name.starts_with("P") ? FileBytes<ProjectorDefinitionRecord>({&projector})
+                                                          : FileBytes<RS232LibraryRecord>({&library}));
+
+        {
+            const ImmutableWhileInScope lock(folder.path());
+            if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+            prompts.ExpectMessageStartingWith("Projector configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                              PromptButtons::Ok, PromptIcon::Exclamation);
+            prompts.ExpectMessageStartingWith("RS232 configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                              PromptButtons::Ok, PromptIcon::Exclamation);
+            EXPECT_NO_THROW(state.Projectors.LoadProjectorDatabase()) << withBackup;
+            EXPECT_NO_THROW(state.RS232Libraries.LoadRS232Database()) << withBackup;
+        }
+        EXPECT_FALSE(state.Projectors.ProjectorDatabaseAllocated());
+        EXPECT_FALSE(state.RS232Libraries.RS232DatabaseAllocated());
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            files.push_back(entry.path().filename());
+        std::sort(files.begin(), files.end());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(files, names) << withBackup;
+        EXPECT_TRUE(prompts.AllAnswered());
+    }
 }

@@ -202,12 +202,13 @@ TEST_F(RS232Database, ReadRecordFileTakesTheFirstRecordAsItStands)
     EXPECT_TRUE(globals.RS232RecordBuffer == before);
 }
 
-TEST_F(RS232Database, DamagedFileIsReplacedByItsBackup)
+TEST_F(RS232Database, DamagedFileIsReplacedByItsBackupAndKeptAside)
 {
     const RS232LibraryRecord good = RecordOf("GOOD", "TV", "M1");
     RS232LibraryRecord bad = RecordOf("BAD", "TV", "M1");
     bad.SetInt16(RS232LibraryRecord::MessageOffset(7), 40);
     WriteDatabase("RS232Serials.DEF", {&good, &bad});
+    const std::string damaged = folder.ReadBytes("RS232Serials.DEF");
     WriteDatabase("RS232Serials.BAK", {&good});
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
@@ -216,15 +217,38 @@ TEST_F(RS232Database, DamagedFileIsReplacedByItsBackup)
     EXPECT_EQ(globals.RS232Database[0].Manufacturer(), "GOOD" + std::string(12, ' '));
     EXPECT_FALSE(folder.Exists("RS232Serials.BAK"));
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF").size(), 2904u);
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), damaged);
 }
 
-TEST_F(RS232Database, DamagedFileAndDamagedBackupLeaveAnEmptyDatabase)
+// Only a record that cannot be represented is damage: a file that ends
+// inside a record keeps its whole records, without a word.
+TEST_F(RS232Database, StrayBytesAfterTheLastRecordAreNotDamage)
 {
-    const RS232LibraryRecord good = RecordOf("GOOD", "TV", "M1");
-    WriteDatabase("RS232Serials.DEF", {&good});
-    folder.WriteBytes("RS232Serials.DEF", folder.ReadBytes("RS232Serials.DEF") + "partial");
-    WriteDatabase("RS232Serials.BAK", {&good});
-    folder.WriteBytes("RS232Serials.BAK", folder.ReadBytes("RS232Serials.BAK") + "x");
+    const RS232LibraryRecord first = RecordOf("FIRST", "TV", "M1");
+    const RS232LibraryRecord second = RecordOf("SECOND", "TV", "M2");
+    WriteDatabase("RS232Serials.DEF", {&first, &second});
+    const std::string bytes = folder.ReadBytes("RS232Serials.DEF") + "xyz";
+    folder.WriteBytes("RS232Serials.DEF", bytes);
+
+    globals.LoadRS232Database();
+    ASSERT_EQ(globals.RS232Database.Count(), 2);
+    EXPECT_EQ(globals.RS232Database[1].Manufacturer(), "SECOND" + std::string(10, ' '));
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF"), bytes);
+}
+
+// No load deletes a database file: each damaged one is kept under a name
+// of its own, never over one kept at an earlier start.
+TEST_F(RS232Database, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStartsEmpty)
+{
+    RS232LibraryRecord bad = RecordOf("BAD", "TV", "M1");
+    bad.SetInt16(RS232LibraryRecord::MessageOffset(3), 33);
+    WriteDatabase("RS232Serials.DEF", {&bad});
+    const std::string damaged = folder.ReadBytes("RS232Serials.DEF") + "partial";
+    folder.WriteBytes("RS232Serials.DEF", damaged);
+    const std::string damagedBackup = damaged + "x";
+    folder.WriteBytes("RS232Serials.BAK", damagedBackup);
+    folder.WriteBytes("RS232Serials.DAMAGED", "from an earlier start");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
@@ -232,18 +256,23 @@ TEST_F(RS232Database, DamagedFileAndDamagedBackupLeaveAnEmptyDatabase)
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
     EXPECT_FALSE(folder.Exists("RS232Serials.BAK"));
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), "from an earlier start");
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED1"), damaged);
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED2"), damagedBackup);
 }
 
-TEST_F(RS232Database, DamagedFileWithoutBackupIsLost)
+TEST_F(RS232Database, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
 {
     RS232LibraryRecord bad = RecordOf("BAD", "TV", "M1");
     bad.SetInt16(RS232LibraryRecord::MessageOffset(0), -3);
     WriteDatabase("RS232Serials.DEF", {&bad});
+    const std::string damaged = folder.ReadBytes("RS232Serials.DEF");
 
     prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), damaged);
 }
 
 // A file that cannot be read is damaged, not empty: an empty load would be
@@ -255,6 +284,7 @@ TEST_F(RS232Database, ADatabaseFileThatCannotBeReadIsDamaged)
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "RS232Serials.DAMAGED"));
 }
 
 // The load leaves the shared buffer as reading through it would: holding

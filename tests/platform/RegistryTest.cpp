@@ -14,15 +14,17 @@ TEST(Registry, KeysValuesAndSubkeysSurviveReopening)
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\B"));
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\c"));
         ASSERT_TRUE(registry.CreateKey("HKLM\\A\\B\\Deeper"));
+        ASSERT_TRUE(registry.CreateKey("HKLM\\AB"));
         EXPECT_TRUE(registry.SetValue("HKLM\\A\\B", "Number", RegistryValue::FromDword(0x12345678)));
         EXPECT_TRUE(registry.SetValue("HKLM\\A\\B", "Text", RegistryValue::FromString("tab\there\nand a space ")));
     }
     Registry reopened(file);
     EXPECT_TRUE(reopened.KeyExists("hklm\\a"));  // case does not matter
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 0), "B");
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 1), "c");
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\A", 2), std::nullopt);  // grandchildren are not listed
-    EXPECT_EQ(reopened.SubKeyName("HKLM\\Missing", 0), std::nullopt);
+    // Grandchildren are not listed, nor a sibling whose name starts alike.
+    EXPECT_EQ(reopened.SubKeyNames("HKLM\\A"), (std::vector<std::string>{"B", "c"}));
+    EXPECT_EQ(reopened.SubKeyNames("hklm\\a\\"), (std::vector<std::string>{"B", "c"}));
+    EXPECT_EQ(reopened.SubKeyNames("HKLM"), (std::vector<std::string>{"A", "AB"}));
+    EXPECT_TRUE(reopened.SubKeyNames("HKLM\\Missing").empty());
     EXPECT_EQ(reopened.QueryValue("HKLM\\A\\B", "number")->AsDword(), 0x12345678u);
     const auto text = reopened.QueryValue("HKLM\\A\\B", "Text");
     ASSERT_TRUE(text);
@@ -87,4 +89,23 @@ TEST(Registry, ABulkWriteThatCannotBeSavedSaysSoAndKeepsItsChangesInMemory)
     EXPECT_TRUE(registry.CreateKey("K"));
     EXPECT_FALSE(bulk.Finish());
     EXPECT_TRUE(registry.KeyExists("K"));
+}
+
+TEST(Registry, DeletingAKeyTakesEverythingBelowIt)
+{
+    TempProgramFolder folder;
+    // Neither "HKLM\A" nor "HKLM\A\B" has a line of its own; keys below them do.
+    folder.WriteBytes("registry", "K\tHKLM\nK\tHKLM\\A\\B\\C\nK\tHKLM\\AB\nK\tHKLM\\A\\X\n"
+                                  "V\tHKLM\\A\\X\tv\tdword\t01000000\n");
+    Registry registry(folder / "registry");
+    ASSERT_FALSE(registry.KeyExists("HKLM\\A"));
+    EXPECT_TRUE(registry.DeleteKey("hklm\\a"));
+    Registry reopened(folder / "registry");
+    for (const Registry* store : {&registry, &reopened}) {
+        EXPECT_FALSE(store->KeyExists("HKLM\\A\\B\\C"));
+        EXPECT_FALSE(store->KeyExists("HKLM\\A\\X"));
+        EXPECT_EQ(store->QueryValue("HKLM\\A\\X", "v"), std::nullopt);
+        EXPECT_TRUE(store->KeyExists("HKLM\\AB"));  // a sibling that shares the start of the name
+        EXPECT_TRUE(store->KeyExists("HKLM"));
+    }
 }

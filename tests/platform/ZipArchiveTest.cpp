@@ -68,7 +68,7 @@ TEST(ZipArchive, ExtractsArchivesOfTheZipCommandStoredAndDeflated)
         ExternalZip::ZipFiles(folder.path(), option, folder / "in.tvl", {"Config.tmp", "RS000.RST"});
         fs::create_directory(folder / "temp");
 
-        const ExtractionResult result = ExtractMatching(folder / "in.tvl", "*", folder / "temp");
+        const ExtractionResult result = ExtractMatching(folder / "in.tvl", {"*"}, folder / "temp");
 
         EXPECT_THAT(result.extracted, ElementsAre("Config.tmp", "RS000.RST")) << option;
         EXPECT_TRUE(result.skipped.empty());
@@ -91,7 +91,7 @@ TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
                                                         {"Good.txt", "good"},
                                                         {"GOOD.TXT", "shadow"}});
 
-    const ExtractionResult result = ExtractMatching(folder / "evil.tvl", "*", folder / "prog" / "temp");
+    const ExtractionResult result = ExtractMatching(folder / "evil.tvl", {"*"}, folder / "prog" / "temp");
 
     EXPECT_THAT(result.extracted, ElementsAre("GOOD.TXT"));  // written before "Good.txt", so it wins
     EXPECT_EQ(result.skipped.size(), 8u);
@@ -119,7 +119,7 @@ TEST(ZipArchive, ZipCommandMembersOutsideTheFolderAreSkipped)
     fs::create_directories(folder / "prog" / "temp");
     folder.WriteBytes("prog/x", "mine");
 
-    const ExtractionResult result = ExtractMatching(folder / "mixed.tvl", "*", folder / "prog" / "temp");
+    const ExtractionResult result = ExtractMatching(folder / "mixed.tvl", {"*"}, folder / "prog" / "temp");
 
     EXPECT_THAT(result.extracted, ElementsAre("Config.tmp"));
     EXPECT_THAT(result.skipped, ElementsAre("../x", "sub/", "sub/inner.txt"));
@@ -129,14 +129,18 @@ TEST(ZipArchive, ZipCommandMembersOutsideTheFolderAreSkipped)
     EXPECT_THAT(written, ElementsAre("Config.tmp"));
 }
 
-TEST(ZipArchive, MaskIgnoresLetterCase)
+TEST(ZipArchive, OnlyMembersMatchingAMaskAreExtractedLetterCaseIgnored)
 {
     TempProgramFolder folder;
     folder.WriteBytes("ir000.irt", "i");
     folder.WriteBytes("Config.tmp", "c");
-    ExternalZip::ZipFiles(folder.path(), "-9", folder / "m.tvl", {"ir000.irt", "Config.tmp"});
+    folder.WriteBytes("Notes.txt", "n");
+    ExternalZip::ZipFiles(folder.path(), "-9", folder / "m.tvl", {"ir000.irt", "Config.tmp", "Notes.txt"});
     fs::create_directory(folder / "temp");
-    EXPECT_THAT(ExtractMatching(folder / "m.tvl", "*.IRT", folder / "temp").extracted, ElementsAre("ir000.irt"));
+    EXPECT_THAT(ExtractMatching(folder / "m.tvl", {"*.IRT"}, folder / "temp").extracted, ElementsAre("ir000.irt"));
+    EXPECT_THAT(ExtractMatching(folder / "m.tvl", {"CONFIG.TMP", "*.IRT"}, folder / "temp").extracted,
+                ElementsAre("ir000.irt", "Config.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "temp" / "Notes.txt"));
 }
 
 TEST(ZipArchive, FailuresCarryADescription)
@@ -146,12 +150,12 @@ TEST(ZipArchive, FailuresCarryADescription)
     folder.WriteBytes("notzip.tvl", "this is not an archive at all");
 
     try {
-        ExtractMatching(folder / "notzip.tvl", "*", folder / "temp");
+        ExtractMatching(folder / "notzip.tvl", {"*"}, folder / "temp");
         FAIL() << "a text file was read as an archive";
     } catch (const ZipError& error) {
         EXPECT_THAT(error.what(), HasSubstr("Not a zip archive"));
     }
-    EXPECT_THROW(ExtractMatching(folder / "missing.tvl", "*", folder / "temp"), ZipError);
+    EXPECT_THROW(ExtractMatching(folder / "missing.tvl", {"*"}, folder / "temp"), ZipError);
     EXPECT_THROW(CompressFolder(folder / "missing", folder / "x.tvl"), ZipError);
     EXPECT_THROW(CompressFolder(folder / "temp", folder / "no" / "such" / "x.tvl"), ZipError);
 
@@ -163,20 +167,56 @@ TEST(ZipArchive, FailuresCarryADescription)
     ASSERT_NE(at, std::string::npos);
     bytes[at + 50] = 'b';
     folder.WriteBytes("crc.tvl", bytes);
-    EXPECT_THROW(ExtractMatching(folder / "crc.tvl", "*", folder / "temp"), ZipError);
+    EXPECT_THROW(ExtractMatching(folder / "crc.tvl", {"*"}, folder / "temp"), ZipError);
 }
 
-TEST(ZipArchive, MembersAboveTheLimitAreSkipped)
+// Deflate turns a few kilobytes into gigabytes: an archive is judged by
+// what its directory states before any member is written, and no member may
+// hold more than stated.
+TEST(ZipArchive, ArchivesBeyondTheLimitsAreRefusedBeforeAnythingIsWritten)
 {
     TempProgramFolder folder;
     folder.WriteBytes("big.bin", std::string(300000, 'z'));  // deflates to almost nothing
     folder.WriteBytes("small.txt", "ok");
-    ExternalZip::ZipFiles(folder.path(), "-9", folder / "bomb.tvl", {"big.bin", "small.txt"});
+    ExternalZip::ZipFiles(folder.path(), "-9", folder / "bomb.tvl", {"small.txt", "big.bin"});
     fs::create_directory(folder / "temp");
 
-    const ExtractionResult result = ExtractMatching(folder / "bomb.tvl", "*", folder / "temp", 100000);
+    struct Case {
+        ArchiveLimits limits;
+        const char* refusal;  // nullptr: extracted
+    };
+    const Case cases[] = {
+        {{2, 300002}, nullptr},
+        {{1, 300002}, "2 members"},
+        {{2, 300001}, "300002 bytes"},
+    };
+    for (const Case& c : cases) {
+        if (c.refusal == nullptr) {
+            EXPECT_THAT(ExtractMatching(folder / "bomb.tvl", {"*"}, folder / "temp", c.limits).extracted,
+                        ElementsAre("small.txt", "big.bin"));
+            fs::remove(folder / "temp" / "small.txt");
+            fs::remove(folder / "temp" / "big.bin");
+            continue;
+        }
+        try {
+            ExtractMatching(folder / "bomb.tvl", {"*.txt"}, folder / "temp", c.limits);
+            ADD_FAILURE() << "an archive beyond its limits was extracted: " << c.refusal;
+        } catch (const ZipError& error) {
+            EXPECT_THAT(error.what(), HasSubstr(c.refusal));
+        }
+        EXPECT_TRUE(fs::is_empty(folder / "temp")) << c.refusal;
+    }
 
-    EXPECT_THAT(result.extracted, ElementsAre("small.txt"));
-    EXPECT_THAT(result.skipped, ElementsAre("big.bin"));
-    EXPECT_FALSE(fs::exists(folder / "temp" / "big.bin"));
+    // A directory that understates a member: the copy stops at the stated size.
+    folder.WriteBytes("data.txt", std::string(100, 'a'));
+    ExternalZip::ZipFiles(folder.path(), "-0", folder / "lying.tvl", {"data.txt"});
+    std::string bytes = folder.ReadBytes("lying.tvl");
+    for (const auto& [signature, sizeOffset] : {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}}) {
+        const auto at = bytes.find(signature);
+        ASSERT_NE(at, std::string::npos);
+        bytes[at + static_cast<std::size_t>(sizeOffset)] = 10;  // 100 stated as 10
+    }
+    folder.WriteBytes("lying.tvl", bytes);
+    EXPECT_THROW(ExtractMatching(folder / "lying.tvl", {"*"}, folder / "temp", {10, 10}), ZipError);
+    EXPECT_FALSE(fs::exists(folder / "temp" / "data.txt"));
 }

@@ -1,0 +1,67 @@
+#include "platform/ProgramFolder.h"
+#include "support/FileLock.h"
+#include "support/TempProgramFolder.h"
+
+#include <QByteArray>
+#include <QStandardPaths>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// An environment variable set (or removed) for one scope, then restored.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::optional<std::string>& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name))
+    {
+        if (value)
+            qputenv(name_, QByteArray::fromStdString(*value));
+        else
+            qunsetenv(name_);
+    }
+    ~ScopedVariable()
+    {
+        if (had_)
+            qputenv(name_, previous_);
+        else
+            qunsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray previous_;
+};
+
+}  // namespace
+
+// Installed programs live in folders their users cannot write; the data
+// then lives in the user's own data folder. The variable overrides both.
+TEST(ProgramFolder, AnExecutableFolderThatCannotBeWrittenGivesWayToTheUsersDataFolder)
+{
+    TempProgramFolder home;
+    const ScopedVariable dataHome("XDG_DATA_HOME", (home / "data").string());
+    const ScopedVariable unnamed("TAVLO_PROGRAM_FOLDER", std::nullopt);
+    const fs::path executableFolder = home / "bin";
+    fs::create_directory(executableFolder);
+    const fs::path userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    ASSERT_EQ(userData.string().rfind((home / "data").string(), 0), 0u) << userData;
+
+    EXPECT_EQ(ProgramFolderFor(executableFolder), executableFolder);
+    EXPECT_FALSE(fs::exists(userData));
+
+    const ImmutableWhileInScope lock(executableFolder);
+    if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+    EXPECT_EQ(ProgramFolderFor(executableFolder), userData);
+    EXPECT_TRUE(fs::is_directory(userData));  // made on first use
+    EXPECT_EQ(ProgramFolderFor(executableFolder), userData);
+
+    const ScopedVariable named("TAVLO_PROGRAM_FOLDER", (home / "chosen").string());
+    EXPECT_EQ(ProgramFolderFor(executableFolder), home / "chosen");
+}
