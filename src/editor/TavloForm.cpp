@@ -3,8 +3,10 @@
 #include "devicelink/TavloComms.h"
 #include "editor/AboutForm.h"
 #include "editor/Captions.h"
+#include "editor/ControlPages.h"
 #include "editor/DefaultEditForm.h"
 #include "editor/DeviceTabs.h"
+#include "editor/InputPage.h"
 #include "editor/MainToolbar.h"
 #include "editor/MicrophonePage.h"
 #include "editor/NotesPage.h"
@@ -119,10 +121,20 @@ void TavloForm::BuildTabs()
     pages_->addWidget(empty);
     tabPages_.assign(DeviceTabs::Tabs, empty);
     const auto place = [this](int tab, ConfigurationPage* page) {
-        pages_->addWidget(page);
+        if (pages_->indexOf(page) < 0) {
+            pages_->addWidget(page);
+            configurationPages_.push_back(page);
+            connect(page, &ConfigurationPage::LockingSourcesChanged, this, [this] { lockingPage_->RefillLocking(); });
+        }
         tabPages_[static_cast<std::size_t>(tab)] = page;
-        configurationPages_.push_back(page);
     };
+    inputPage_ = new InputPage(state_);
+    for (int input = 0; input < Inputs; ++input) place(input, inputPage_);
+    connect(inputPage_, &InputPage::ShapeChanged, this, &TavloForm::ArrangeDeviceTab);
+    lockingPage_ = new LockingPage(state_);
+    place(12, new ControlInputsPage(state_));
+    place(13, new ControlOutputsPage(state_));
+    place(14, lockingPage_);
     place(10, new MicrophonePage(state_));
     place(15, new VolumePage(state_));
     place(16, new SecondRS232Page(state_));
@@ -163,7 +175,13 @@ void TavloForm::ArrangeDeviceTab()
     DeviceTab->SetCaption(6, zenvara ? "Video 3 (Hi Def 1)" : "Video 3");
     DeviceTab->SetCaption(7, zenvara ? "Video 4 (Hi Def 2)" : "Video 4");
     for (ConfigurationPage* page : configurationPages_) page->Arrange();
-    if (tab >= 0) pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);
+    if (tab < 0) return;
+    if (tab < Inputs) inputPage_->ArrangeFor(tab);
+    // A computer tab's caption follows its kind while it is current.
+    if (tab < ComputerInputs)
+        DeviceTab->SetCaption(tab, InputPage::ComputerTabCaption(
+                                       tab, state_.Config.Record.ComputerIsComponent[static_cast<std::size_t>(tab)]));
+    pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);
 }
 
 void TavloForm::KeyTriggered(QAction* key)

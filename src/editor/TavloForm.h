@@ -9,6 +9,8 @@
 class ApplicationState;
 class ConfigurationPage;
 class DeviceTabs;
+class InputPage;
+class LockingPage;
 class QAction;
 class QStackedWidget;
 class QTimer;
@@ -20,6 +22,8 @@ class QToolBar;
 class TavloForm : public QMainWindow, private ConfigurationView {
     Q_OBJECT
 public:
+    static constexpr int Inputs = 10;
+    static constexpr int ComputerInputs = 4;
     static constexpr int ProjectorTab = 11;
 
     // The device types are read from (or first written to) the registry file.
@@ -56,6 +60,8 @@ private:
     // The page each tab shows; tabs without controls of their own show an empty page.
     std::vector<QWidget*> tabPages_;
     std::vector<ConfigurationPage*> configurationPages_;
+    InputPage* inputPage_;
+    LockingPage* lockingPage_;
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool ShowingConfiguration = false;

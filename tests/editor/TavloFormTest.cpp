@@ -1,5 +1,7 @@
+#include "controls/IntegerEntry.h"
 #include "editor/DeviceTabs.h"
 #include "editor/TavloForm.h"
+#include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "support/NamedChild.h"
@@ -8,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -118,4 +121,76 @@ TEST_F(TavloFormTest, AnIRDatabaseThatCannotBeReadLeavesAnEmptyOneAndTheEditorRu
                                       PromptButtons::Ok, PromptIcon::Exclamation);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_EQ(state.IR.IRDatabase.Count(), 0);
+}
+
+TEST_F(TavloFormTest, EachInputTabArrangesTheSharedPage)
+{
+    ConfigurationRecord& record = state.Config.Record;
+    Window();
+    record.AudioRerouteMode[0] = 1;        // Audio 1 serves Computer 1
+    record.ComputerIsComponent[1] = true;  // Computer 2 takes component video
+    record.InputNotInUse[5] = true;
+    const auto label = [&](const char* name) { return Named<QLabel>(Window(), name); };
+    const auto visible = [&](const char* name) { return Named<QWidget>(Window(), name)->isVisible(); };
+
+    Tabs().SetTab(8);
+    EXPECT_EQ(label("UseThisRearPanelConnectionLabel")->text(),
+              "This audio input is being used with Computer 1 video input");
+    EXPECT_FALSE(visible("InputModes1"));
+    EXPECT_FALSE(visible("RS232Frame"));
+    EXPECT_TRUE(visible("AudioReroute1"));
+
+    Tabs().SetTab(0);
+    EXPECT_EQ(label("UseThisRearPanelConnectionLabel")->text(),
+              "Connect video to input 1 and audio to inputs 9 on rear panel");
+    EXPECT_TRUE(visible("AudioFromFrame"));
+    EXPECT_EQ(label("AudioFromLabel")->text(), "Audio from 'Audio 1'");
+    EXPECT_TRUE(visible("VGACompControl1"));
+    EXPECT_FALSE(visible("AudioReroute1"));
+
+    Tabs().SetTab(1);
+    EXPECT_EQ(Tabs().Caption(1), "Component 2");
+    EXPECT_EQ(label("UseThisRearPanelConnectionLabel")->text(),
+              "Connect audio/video to inputs 2 on rear panel using Brenlo breakout lead\r\n"
+              "Ensure projector serial code Data 2 is set to select component video");
+    EXPECT_FALSE(visible("AudioFromFrame"));
+
+    Tabs().SetTab(5);
+    EXPECT_FALSE(visible("RS232Frame")) << "an input not in use shows only its settings";
+    EXPECT_FALSE(visible("UseInputFrame"));
+    EXPECT_TRUE(visible("InputModes1"));
+
+    Tabs().SetTab(9);
+    auto* received = Named<SerialStringDisplay>(Window(), "SerialStringDisplay1_0");
+    auto* transmitted = Named<SerialStringDisplay>(Window(), "SerialStringDisplay1_1");
+    EXPECT_EQ(received->MySerialClass(), &state.Config.ConfigSerialStrings(28));
+    EXPECT_EQ(transmitted->MySerialClass(), &state.Config.ConfigSerialStrings(38));
+
+    Tabs().SetTab(3);
+    transmitted->MySerialClass()->MyRS232StringClass().NumberOfBytes(2);
+    emit transmitted->Changed();
+    EXPECT_EQ(record.ConfigSerialSlots[32].NumberOfBytes, 2) << "input 3's sent message is slot 32";
+    EXPECT_TRUE(state.Config.ConfigChanged);
+    state.Config.ConfigChanged = false;
+}
+
+TEST_F(TavloFormTest, ShowingAConfigurationMarksNothingAndReachesEveryPage)
+{
+    Window();
+    ConfigurationRecord& record = state.Config.Record;
+    record.ConfigNotes = "Shown";
+    record.VolumeMaximum = -7;
+    record.ConfigSerialSlots[8].NumberOfBytes = 3;
+    record.ZenvaraEnabled = true;
+    Window().ShowConfiguration();
+    EXPECT_FALSE(state.Config.ConfigChanged);
+    EXPECT_EQ(Named<QPlainTextEdit>(Window(), "GeneralNotes")->toPlainText(), "Shown");
+    EXPECT_EQ(Named<IntegerEntry>(Window(), "MaximumLevel")->return_value(), -7);
+    EXPECT_EQ(Named<SerialStringDisplay>(Window(), "SerialStringDisplay6_8")
+                  ->MySerialClass()
+                  ->MyRS232StringClass()
+                  .NumberOfBytes(),
+              3);
+    EXPECT_TRUE(Named<QAction>(Window(), "ZENVARA")->isChecked());
+    EXPECT_EQ(Tabs().Caption(6), "Video 3 (Hi Def 1)");
 }
