@@ -1,13 +1,12 @@
 #include "editor/DefaultEditForm.h"
 
+#include "editor/DefaultNotes.h"
 #include "editor/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 #include "platform/UserPrompts.h"
-#include "platform/Windows1252.h"
-#include "platform/ZipArchive.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -24,7 +23,6 @@ namespace {
 
 const QString DefaultFileFilter = "BRENLO Tavlo Default file (*.tvd)| *.tvd";
 const QString ConfigurationFilter = "BRENLO Tavlo file (*.tvl)| *.tvl";
-constexpr std::uint64_t LargestNotes = 1024 * 1024;
 
 fs::path PathOf(const QString& text)
 {
@@ -148,12 +146,7 @@ void DefaultEditForm::NodeClicked(QTreeWidgetItem* node)
 // behind in the program folder.
 void DefaultEditForm::ShowDefaultNotes(const fs::path& path)
 {
-    try {
-        const std::optional<std::string> notes = ReadMember(path, "Notes.txt", LargestNotes);
-        DefaultNotes->setPlainText(notes ? FromWindows1252(*notes) : QString());
-    } catch (const ZipError&) {
-        DefaultNotes->clear();
-    }
+    DefaultNotes->setPlainText(NotesOfDefault(path));
 }
 
 void DefaultEditForm::RunKey(void (DefaultEditForm::*action)())

@@ -73,7 +73,7 @@ bool FileCommands::SaveConfiguration()
     return true;
 }
 
-void FileCommands::OpenConfiguration(const QString& path)
+bool FileCommands::OpenConfiguration(const QString& path)
 {
     bool loaded = false;
     try {
@@ -84,13 +84,14 @@ void FileCommands::OpenConfiguration(const QString& path)
     if (!loaded) {
         state_.Prompts().Message("Failed to open file!", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
         StartUntitled();
-        return;
+        return false;
     }
     state_.Config.ConfigFileName = path.toStdString();
     view_.ShowConfiguration();
     state_.Config.ConfigChanged = false;
     view_.SetCaption(FileTitle(path));
     CheckOpenedProjector();
+    return true;
 }
 
 void FileCommands::CheckOpenedProjector()

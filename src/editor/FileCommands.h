@@ -28,7 +28,8 @@ public:
     // False when the user cancelled: the calling command is abandoned.
     bool QuerySave();
     bool SaveConfiguration();
-    void OpenConfiguration(const QString& path);
+    // False when the archive did not open (the user was told).
+    bool OpenConfiguration(const QString& path);
 
     // The toolbar's file keys.
     void NewKey();
