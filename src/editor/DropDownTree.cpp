@@ -2,6 +2,7 @@
 
 #include "editor/PointerPosition.h"
 
+#include <QDebug>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>

@@ -7,6 +7,7 @@
 #include "support/TempProgramFolder.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -75,10 +76,14 @@ struct PickerTestHost {
     QTreeWidget* Tree(const QString& name) const { return Named<QTreeWidget>(window, name); }
 };
 
-// Pointer and button work on a drop-down tree's rows.
+// A move of the pointer without a button, sent to the tree's rows: unlike
+// QTest::mouseMove, which moves the system's pointer and sends nothing when
+// an earlier test left it at the same place.
 inline void HoverAt(QTreeWidget* tree, QPoint at)
 {
-    QTest::mouseMove(tree->viewport(), at);
+    QWidget* rows = tree->viewport();
+    QMouseEvent move(QEvent::MouseMove, at, rows->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(rows, &move);
 }
 inline void ClickAt(QTreeWidget* tree, QPoint at)
 {
