@@ -5,6 +5,7 @@
 #include "platform/Windows1252.h"
 
 #include <QTreeWidget>
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -16,20 +17,34 @@ constexpr int TagRole = Qt::UserRole + 1;
 // Group nodes found by their key: the trimmed names that make them.
 using GroupsByKey = std::unordered_map<std::string, QTreeWidgetItem*>;
 
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; names without
+// those bytes take Qt's bulk conversion, thousands of them in one fill.
+QString TextOf(std::string_view bytes)
+{
+    const bool latin1 = std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 && byte <= 0x9F;
+    });
+    return latin1 ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())) : FromWindows1252(bytes);
+}
+
 QTreeWidgetItem* NewNode(QTreeWidgetItem* parent, std::string_view text, int databaseIndex)
 {
     auto* node = parent == nullptr ? new QTreeWidgetItem : new QTreeWidgetItem(parent);
-    node->setText(0, FromWindows1252(text));
+    node->setText(0, TextOf(text));
     node->setData(0, DatabaseIndexRole, databaseIndex);
     return node;
 }
 
 QTreeWidgetItem* NewEntry(QTreeWidgetItem* parent, std::string_view text, int databaseIndex, std::string_view tag,
-                          const QFont& bold)
+                          const QVariant& bold)
 {
     QTreeWidgetItem* entry = NewNode(parent, text, databaseIndex);
-    entry->setData(0, TagRole, FromWindows1252(tag));
-    entry->setFont(0, bold);
+    // Notes are long fields mostly of padding, which the notes box would
+    // show as nothing; only the text before it is converted.
+    const auto end = tag.find_last_not_of(' ');
+    entry->setData(0, TagRole, TextOf(tag.substr(0, end == std::string_view::npos ? 0 : end + 1)));
+    entry->setData(0, Qt::FontRole, bold);  // one shared font for every entry
     return entry;
 }
 
@@ -44,11 +59,11 @@ QTreeWidgetItem* Group(GroupsByKey& groups, const std::string& key, QTreeWidgetI
     return found->second;
 }
 
-QFont BoldFontOf(const QTreeWidget& tree)
+QVariant BoldFontOf(const QTreeWidget& tree)
 {
     QFont bold = tree.font();
     bold.setBold(true);
-    return bold;
+    return QVariant(bold);
 }
 
 }  // namespace
@@ -66,7 +81,7 @@ QString TagOf(const QTreeWidgetItem* node)
 void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projectors)
 {
     tree.clear();
-    const QFont bold = BoldFontOf(tree);
+    const QVariant bold = BoldFontOf(tree);
     GroupsByKey manufacturers;
     QList<QTreeWidgetItem*> roots;
     // Nodes are built unattached and handed to the tree at once.
@@ -82,7 +97,7 @@ void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projector
 void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping grouping)
 {
     tree.clear();
-    const QFont bold = BoldFontOf(tree);
+    const QVariant bold = BoldFontOf(tree);
     GroupsByKey rootGroups;
     GroupsByKey middleGroups;
     QList<QTreeWidgetItem*> roots;
