@@ -40,7 +40,8 @@ PickerLabel* NewBox(QWidget* parent, const QString& name, int k, BoxPlace place)
     auto* box = new PickerLabel(parent);
     box->setObjectName(name + "_" + QString::number(k));
     box->setGeometry(place.x, place.y, place.width, BoxHeight);
-    box->setStyleSheet("background-color: white; color: black;");
+    // A thin edge keeps each select box apart from the deselect box under it.
+    box->setStyleSheet("background-color: white; color: black; border: 1px solid gray;");
     return box;
 }
 
