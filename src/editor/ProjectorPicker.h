@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPointer>
+
+class ApplicationState;
+class DeviceTree;
+class PickerLabel;
+class QPlainTextEdit;
+class QTreeWidgetItem;
+
+// The frame "Manufacturer/Model": names the configuration's projector and
+// drops down the projector database under `ProjectorLabel`; a click on a
+// model copies that definition into the configuration.
+class ProjectorPicker : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ProjectorPicker(ApplicationState& state, QWidget* parent = nullptr);
+    ~ProjectorPicker() override;
+
+    // Shows the configuration's projector; marks nothing as changed.
+    void ShowConfiguration();
+    void FillProjectorTree();
+    // The database index of the definition a model node stands for, or -1.
+    int FindProjectorForNode(const QTreeWidgetItem* node) const;
+
+private:
+    void DropDown();
+    void ShowHoveredNotes(const QTreeWidgetItem* node);
+    void Pick(const QTreeWidgetItem* node);
+
+    ApplicationState& state_;
+    PickerLabel* ProjectorLabel;
+    QPlainTextEdit* ProjectorNotes;
+    // Shown in the window, above the other controls, while open.
+    QPointer<DeviceTree> treeview1;
+};
