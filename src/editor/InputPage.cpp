@@ -1,6 +1,7 @@
 #include "editor/InputPage.h"
 
 #include "editor/AudioReroute.h"
+#include "editor/IRDevicePicker.h"
 #include "editor/InputModes.h"
 #include "editor/RearPanelHint.h"
 #include "editor/VGACompControl.h"
@@ -52,6 +53,8 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     VGACompControl1 = new VGACompControl(state);
     VGACompControl1->setObjectName("VGACompControl1");
 
+    IRFrame = new IRDevicePicker(state);
+
     RS232Frame = new QGroupBox("RS232");
     RS232Frame->setObjectName("RS232Frame");
     auto* paneGrid = new QGridLayout(RS232Frame);
@@ -84,6 +87,7 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     auto* column = new QVBoxLayout(this);
     column->addLayout(connections);
     column->addLayout(panels);
+    column->addWidget(IRFrame);
     column->addWidget(RS232Frame);
     column->addStretch();
 
@@ -108,6 +112,10 @@ void InputPage::ArrangeFor(int input)
     InputModes1->show();
     RS232Frame->show();
     UseInputFrame->show();
+    const bool addOns = record.QuilmarDraventEnabled;
+    // A computer input takes IR commands only as a component video input.
+    bool irShown = addOns && (input >= ComputerInputs || record.ComputerIsComponent[static_cast<std::size_t>(input)]);
+    IRFrame->ShowInput(input);
     InputModes1->SetToDisplay(static_cast<int16_t>(input));
     SerialStringDisplay1[0]->SetupSerial(state_.Config.ConfigSerialStrings(input + ReceivedSlot));
     SerialStringDisplay1[1]->SetupSerial(state_.Config.ConfigSerialStrings(input + TransmittedSlot));
@@ -120,6 +128,7 @@ void InputPage::ArrangeFor(int input)
         const bool usedAsItself = record.AudioRerouteMode[static_cast<std::size_t>(input - FirstAudioInput)] == 0;
         InputModes1->setVisible(usedAsItself);
         RS232Frame->setVisible(usedAsItself);
+        irShown = addOns && usedAsItself;
     }
 
     const bool computer = input < ComputerInputs;
@@ -136,6 +145,17 @@ void InputPage::ArrangeFor(int input)
         RS232Frame->hide();
         UseInputFrame->hide();
         VGACompControl1->hide();
+        irShown = false;
     }
+    IRFrame->setVisible(irShown);
+    if (addOns && irShown)
+        hintText +=
+            "\r\nQuilmar module must be fitted to use infra-red control,  the Dravent module must also be added "
+            "if you wish to use front pael control";
     UseThisRearPanelConnectionLabel->setText(hintText);
+}
+
+void InputPage::ClearIRDisplay()
+{
+    IRFrame->ClearIRDisplay();
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class AudioReroute;
+class IRDevicePicker;
 class InputModes;
 class QGroupBox;
 class QLabel;
@@ -23,6 +24,8 @@ public:
     void ArrangeFor(int input);
     // The tab caption of a computer input: "Computer n" or "Component n".
     static QString ComputerTabCaption(int input, bool component);
+    // Empties the IR device and commands of all ten inputs.
+    void ClearIRDisplay();
 
 signals:
     // A panel changed what the page shows: the window arranges it again.
@@ -35,6 +38,7 @@ private:
     QLabel* AudioFromLabel;
     QGroupBox* HDFrame;
     QLabel* HDLabel;
+    IRDevicePicker* IRFrame;
     QGroupBox* RS232Frame;
     std::array<SerialStringDisplay*, 2> SerialStringDisplay1{};
     InputModes* InputModes1;

@@ -12,6 +12,7 @@
 #include "editor/NotesPage.h"
 #include "editor/OnOffPage.h"
 #include "editor/OtherMeshloPage.h"
+#include "editor/ProjectorPage.h"
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
 #include "model/ApplicationState.h"
@@ -100,6 +101,7 @@ void TavloForm::LoadDatabases()
 {
     state_.Projectors.LoadProjectorDatabase();
     state_.RS232Libraries.LoadRS232Database();
+    projectorPage_->FillProjectorTree();
     try {
         state_.IR.LoadIRDatabase();
     } catch (const FileError& error) {
@@ -132,6 +134,8 @@ void TavloForm::BuildTabs()
     for (int input = 0; input < Inputs; ++input) place(input, inputPage_);
     connect(inputPage_, &InputPage::ShapeChanged, this, &TavloForm::ArrangeDeviceTab);
     lockingPage_ = new LockingPage(state_);
+    projectorPage_ = new ProjectorPage(state_);
+    place(ProjectorTab, projectorPage_);
     place(12, new ControlInputsPage(state_));
     place(13, new ControlOutputsPage(state_));
     place(14, lockingPage_);
@@ -228,7 +232,10 @@ void TavloForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TavloForm::ClearIRDisplay() {}
+void TavloForm::ClearIRDisplay()
+{
+    inputPage_->ClearIRDisplay();
+}
 
 void TavloForm::SetCaption(const QString& caption)
 {

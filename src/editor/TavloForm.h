@@ -11,6 +11,7 @@ class ConfigurationPage;
 class DeviceTabs;
 class InputPage;
 class LockingPage;
+class ProjectorPage;
 class QAction;
 class QStackedWidget;
 class QTimer;
@@ -62,6 +63,7 @@ private:
     std::vector<ConfigurationPage*> configurationPages_;
     InputPage* inputPage_;
     LockingPage* lockingPage_;
+    ProjectorPage* projectorPage_;
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool ShowingConfiguration = false;
