@@ -3,7 +3,6 @@
 #include "controls/LeadingNumber.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 
 namespace {
 constexpr int16_t HighestAddress = 2047;
@@ -55,5 +54,5 @@ void MeshloAddressControl::StepUp()
 // Typed digits replace "OFF" rather than join it.
 void MeshloAddressControl::BeforeKeyDown()
 {
-    if (Text1->text() == Off) Text1->clear();
+    if (Text() == Off) ShowText(QString());
 }

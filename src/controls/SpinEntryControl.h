@@ -46,7 +46,6 @@ protected:
     void PrepareForNewValue(const QString& tooltip);
     QString Text() const;
 
-    QLineEdit* Text1;
     bool DownHeld = false;
     bool UpHeld = false;
 
@@ -58,6 +57,7 @@ private:
     void RepeatTick();
     void ApplyAndRaise();
 
+    QLineEdit* Text1;
     SpinStepButton* Up;
     SpinStepButton* Down;
     QTimer* Timer1;

@@ -37,10 +37,6 @@ public:
 
     QSize sizeHint() const override;
 
-    // What the pane shows, for hosts and tests.
-    QMenu* PopupMenu() const { return menuHidden; }
-    QLabel* Picture() const { return DisplayImage; }
-    QScrollBar* ScrollBar() const { return OffsetBar; }
     // The line as drawn before scrolling: the items joined, or the library form.
     QString LineText() const { return lineText_; }
     // Left edge of byte item i before scrolling; entry NumberOfBytes is the end.

@@ -23,15 +23,6 @@ class SerialTestDialog : public QDialog {
 public:
     ~SerialTestDialog() override;
 
-    std::array<QRadioButton*, 16> Option1{};
-    QPushButton* Send;
-    QPushButton* Copy;
-    QPushButton* Done;
-    SerialStringDisplay* SerialStringDisplay1;
-    SerialStringDisplay* SerialStringDisplay2;
-    std::array<QRadioButton*, 3> Option2{};
-    QTimer* Timer1;
-
 protected:
     SerialTestDialog(ApplicationState& state, QWidget* parent);
 
@@ -59,6 +50,16 @@ protected:
 
     ApplicationState& state_;
     SerialClass& ReceivedSerial;
+
+    // The controls both dialogs work with.
+    std::array<QRadioButton*, 16> Option1{};
+    QPushButton* Send;
+    QPushButton* Copy;
+    QPushButton* Done;
+    SerialStringDisplay* SerialStringDisplay1;
+    SerialStringDisplay* SerialStringDisplay2;
+    std::array<QRadioButton*, 3> Option2{};
+    QTimer* Timer1;
 
 private:
     void ReplyDue();
