@@ -129,7 +129,10 @@ void SerialStringDisplay::ResizeMe()
 
 void SerialStringDisplay::FillWithReceiveString()
 {
-    if (mySerial_) mySerial_->CopyFrom(state_.Messages.ReceivedSerial);
+    if (mySerial_) {
+        mySerial_->CopyFrom(state_.Messages.ReceivedSerial);
+        KeepHolderCanBeInput();
+    }
     ResizeMe();
 }
 
@@ -138,6 +141,7 @@ void SerialStringDisplay::SetupSerial(SerialClass& message)
     Unbind();
     mySerial_ = &message;
     holderType_ = message.SerialType();
+    holderCanBeInput_ = message.CanBeInput();
     repaintToken_ = message.ForceRepaint.Subscribe([this] { display(-1); });
     ResizeMe();
 }
@@ -310,6 +314,7 @@ void SerialStringDisplay::CutMessage()
     if (!mySerial_) return;
     mySerial_->Copy(state_.SerialClipboard);
     mySerial_->Clear();
+    KeepHolderCanBeInput();
     emit Changed();
 }
 
@@ -317,6 +322,7 @@ void SerialStringDisplay::PasteMessage()
 {
     if (!mySerial_) return;
     mySerial_->paste(state_.SerialClipboard, state_.Prompts());
+    KeepHolderCanBeInput();
     emit Changed();
 }
 
@@ -325,7 +331,15 @@ void SerialStringDisplay::ClearMessage()
 {
     if (!mySerial_) return;
     mySerial_->Clear();
+    KeepHolderCanBeInput();
     emit Changed();
+}
+
+// Clear empties the flag and paste takes the clipboard's; the pane's slot
+// decides whether its message may hold IGNORE bytes.
+void SerialStringDisplay::KeepHolderCanBeInput()
+{
+    mySerial_->CanBeInput(holderCanBeInput_);
 }
 
 void SerialStringDisplay::TestMessage()
@@ -399,6 +413,7 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
             if (cancelled) return;
         }
         mySerial_->CopyFrom(work);
+        KeepHolderCanBeInput();
         emit Changed();
     }
     display(-1);

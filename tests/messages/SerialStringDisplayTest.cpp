@@ -207,6 +207,39 @@ TEST_F(SerialStringDisplayTest, RefusedPasteStillRaisesChanged)
     EXPECT_EQ(pane.LineText(), "Q");
 }
 
+// Whether a message may hold IGNORE bytes belongs to the pane's slot: Cut,
+// Clear and Paste keep it, so a cut message goes back where it came from.
+TEST_F(SerialStringDisplayTest, ThePaneKeepsWhetherItsMessageMayBeReceived)
+{
+    message.CanBeInput(true);
+    SetBytes(message, {{ContentAscii, 'Q'}, {ContentIgnore, 0}});
+    pane.SetupSerial(message);
+    Item("menuCut")->trigger();
+    EXPECT_TRUE(message.CanBeInput()) << "after Cut";
+    Item("menuPaste")->trigger();
+    EXPECT_EQ(pane.LineText(), "Q,Ignore") << "pasted back without a refusal";
+    EXPECT_TRUE(message.CanBeInput()) << "after Paste";
+    Item("menuDelete")->trigger();
+    EXPECT_TRUE(message.CanBeInput()) << "after Clear";
+
+    SerialClass output;
+    output.CanBeVariable(true);
+    SerialStringDisplay outputPane(state);
+    outputPane.SetupSerial(output);
+    SetBytes(message, {{ContentAscii, 'R'}});
+    Item("menCopy")->trigger();
+    MenuItem(outputPane, "menuPaste")->trigger();
+    EXPECT_EQ(outputPane.LineText(), "R");
+    EXPECT_FALSE(output.CanBeInput()) << "a message from an input pane brings no IGNORE into an output pane";
+
+    SetBytes(message, {{ContentIgnore, 0}});
+    Item("menCopy")->trigger();
+    prompts.ExpectMessage("Sorry cannot paste here as serial string contains an 'ignore' byte!", "Sorry!",
+                          PromptButtons::Ok, PromptIcon::Exclamation);
+    MenuItem(outputPane, "menuPaste")->trigger();
+    EXPECT_EQ(outputPane.LineText(), "R") << "still refused in an output pane";
+}
+
 TEST_F(SerialStringDisplayTest, RightClickShowsTheMenuUnlessDisabled)
 {
     pane.SetupSerial(message);
