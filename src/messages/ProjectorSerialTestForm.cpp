@@ -90,8 +90,8 @@ void ProjectorSerialTestForm::MoveLevel(int16_t (*move)(int16_t, const VolumeExt
 
 void ProjectorSerialTestForm::SendClicked()
 {
-    BeginSend();
     const SerialClass& message = *state_.Messages.WorkSerial;
+    BeginSend(message.Baudrate(), message.Parity());
     const RS232_String_Class& bytes = message.MyRS232StringClass();
     const auto& format = message.VolumeExtension();
     const int levelIndex = format && format->UseLevelForVolume() ? format->VolumeInsertByteNumber() - 1 : -1;

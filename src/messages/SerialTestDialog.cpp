@@ -122,9 +122,11 @@ bool SerialTestDialog::PortIsOpen() const
     return MSComm1->IsOpen();
 }
 
-void SerialTestDialog::BeginSend()
+void SerialTestDialog::BeginSend(int16_t baudrateIndex, int16_t parityIndex)
 {
     ReceivedSerial.Clear();
+    ReceivedSerial.Baudrate(baudrateIndex);
+    ReceivedSerial.Parity(parityIndex);
     MSComm1->Input();
 }
 

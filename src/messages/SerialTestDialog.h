@@ -36,8 +36,9 @@ protected:
     // A settings text the port rejects leaves its settings as they were.
     void ApplySettings(const std::string& text);
     void ClosePort();
-    // Clears the last reply and empties the receive buffer.
-    void BeginSend();
+    // Clears the last reply, which keeps the port settings it is received
+    // with, and empties the receive buffer.
+    void BeginSend(int16_t baudrateIndex, int16_t parityIndex);
     // One byte, then a wait of the delay; skipped when the port is closed.
     void WriteByte(uint8_t byte, int delayMilliseconds);
     bool PortIsOpen() const;

@@ -92,7 +92,8 @@ void SerialTestForm::OpenSelectedPort()
 
 void SerialTestForm::SendClicked()
 {
-    BeginSend();
+    // The reply comes at the settings chosen here, not the message's.
+    BeginSend(static_cast<int16_t>(SelectedIndex(Baudrate)), static_cast<int16_t>(SelectedIndex(ParityOption)));
     const RS232_String_Class& bytes = state_.Messages.WorkSerial->MyRS232StringClass();
     const int delay = InterByteDelay->return_value();
     for (int i = 0; i < bytes.NumberOfBytes(); ++i) WriteByte(bytes.ContentBytes(i), delay);

@@ -89,6 +89,8 @@ TEST_F(ProjectorSerialTestFormTest, SendsWithTheMessageSettingsAndShowsTheReplyI
     EXPECT_TRUE(Parts(*form).Copy()->isEnabled());
     EXPECT_TRUE(Parts(*form).Send()->isEnabled());
     EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "OK" + QString(QChar(127)));
+    EXPECT_EQ(state.Messages.ReceivedSerial.Baudrate(), 1) << "the reply keeps the settings it came with";
+    EXPECT_EQ(state.Messages.ReceivedSerial.Parity(), 1);
     Parts(*form).Option2(0)->click();
     EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "079d,075d,013d");
     Parts(*form).Option2(1)->click();

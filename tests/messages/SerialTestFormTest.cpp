@@ -59,6 +59,8 @@ TEST_F(SerialTestFormTest, OpensTheLastPortWithTheMessageSettings)
     Parts(*form).Copy()->click();
     EXPECT_EQ(state.SerialClipboard.MyRS232StringClass().NumberOfBytes(), 2);
     EXPECT_EQ(state.SerialClipboard.MyRS232StringClass().ContentBytes(1), 'k');
+    EXPECT_EQ(state.SerialClipboard.Baudrate(), 2) << "the copied reply keeps its port settings";
+    EXPECT_EQ(state.SerialClipboard.Parity(), 2);
 }
 
 TEST_F(SerialTestFormTest, ChangingASettingReopensThePort)
@@ -79,6 +81,8 @@ TEST_F(SerialTestFormTest, ChangingASettingReopensThePort)
     Parts(*form).Send()->click();
     ASSERT_TRUE(WaitForReplyWindow(*form));
     EXPECT_EQ(peer.Heard()[0].settings.Text(), "115200,e,8,1");
+    EXPECT_EQ(state.Messages.ReceivedSerial.Baudrate(), 4) << "the settings the reply was sent for";
+    EXPECT_EQ(state.Messages.ReceivedSerial.Parity(), 1);
     EXPECT_EQ(message.Baudrate(), 2) << "the message keeps its own settings";
 
     form->close();
