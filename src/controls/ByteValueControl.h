@@ -25,8 +25,6 @@ public:
     void MyIndex(uint8_t index);
     uint8_t MyIndex() const { return myIndex_; }
 
-    MyTextBox* MyTextBox1;
-
 signals:
     // After the user picked a content type, even the one it had.
     void ModeChanged();
@@ -40,6 +38,7 @@ private:
     ApplicationState& state_;
     uint8_t myIndex_ = 0;
     QLabel* Label1;
+    MyTextBox* MyTextBox1;
     QFrame* Frame1;
     QLabel* Text2;
 };

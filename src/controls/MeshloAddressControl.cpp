@@ -3,7 +3,8 @@
 #include "controls/LeadingNumber.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
+#include <QKeyEvent>
+#include <QKeySequence>
 
 namespace {
 constexpr int16_t HighestAddress = 2047;
@@ -52,8 +53,12 @@ void MeshloAddressControl::StepUp()
     SetValue(value_ + 1);
 }
 
-// Typed digits replace "OFF" rather than join it.
-void MeshloAddressControl::BeforeKeyDown()
+// Typed or pasted digits replace "OFF" rather than join it; a caret key
+// leaves it standing.
+void MeshloAddressControl::BeforeKeyDown(const QKeyEvent& key)
 {
-    if (Text1->text() == Off) Text1->clear();
+    if (Text() != Off) return;
+    const QString typed = key.text();
+    const bool typesText = !typed.isEmpty() && typed.at(0).isPrint();
+    if (typesText || key.matches(QKeySequence::Paste)) ClearForTyping();
 }

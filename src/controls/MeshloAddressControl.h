@@ -21,7 +21,7 @@ private:
     void ApplyText() override;
     void StepDown() override;
     void StepUp() override;
-    void BeforeKeyDown() override;
+    void BeforeKeyDown(const QKeyEvent& key) override;
 
     int16_t value_ = 0;
 };

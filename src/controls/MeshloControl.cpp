@@ -24,6 +24,7 @@ MeshloControl::MeshloControl(QWidget* parent) : QWidget(parent)
     row->addWidget(Label1, 1, Qt::AlignVCenter);
     MeshloAddress->hide();
 
+    connect(MeshloAddress, &IntegerEntry::ValueChanged, this, &MeshloControl::ValueChanged);
     connect(ActiveCheck, &QCheckBox::clicked, this, [this](bool ticked) {
         MeshloAddress->setVisible(ticked);
         emit ActiveChanged(ticked);
@@ -44,4 +45,14 @@ bool MeshloControl::MyAddress() const
 void MeshloControl::MyName(const QString& name)
 {
     Label1->setText(name);
+}
+
+void MeshloControl::set_values(int16_t address, int16_t minimum, int16_t maximum, const QString& tooltip)
+{
+    MeshloAddress->set_values(address, minimum, maximum, tooltip);
+}
+
+int16_t MeshloControl::return_value()
+{
+    return MeshloAddress->return_value();
 }

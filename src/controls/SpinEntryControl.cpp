@@ -94,6 +94,12 @@ void SpinEntryControl::ShowText(const QString& text)
     edited_ = false;
 }
 
+void SpinEntryControl::ClearForTyping()
+{
+    Text1->clear();
+    edited_ = true;
+}
+
 void SpinEntryControl::PrepareForNewValue(const QString& tooltip)
 {
     Text1->setToolTip(tooltip);
@@ -117,13 +123,13 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Text1) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress:
-        BeforeKeyDown();
-        break;
+    case QEvent::KeyPress: BeforeKeyDown(*static_cast<QKeyEvent*>(event)); break;
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat() || !KeyReleaseRaisesEvent(key->key())) break;
-        if (IsUnfinishedText(Text1->text())) break;
+        // The release of the Tab that brought the focus here, a caret key or
+        // a modifier changed nothing the host has to hear of.
+        if (!edited_ || IsUnfinishedText(Text1->text())) break;
         // A rewritten text puts the caret at its end; one that reads as it
         // stands keeps the caret where the user moved it.
         ApplyAndRaise();
@@ -143,8 +149,7 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -33,20 +34,22 @@ protected:
     virtual void StepUp() = 0;
     // Whether a press of a step button first lets pending window events run.
     virtual bool PressRunsPendingEvents() const { return true; }
-    // Whether a key release in Text1 reads the text and raises ValueChanged.
+    // Whether a key release in Text1 reads the text and raises ValueChanged,
+    // when the user has changed the text since it was last read.
     virtual bool KeyReleaseRaisesEvent(int key) const;
     // A text the user is still typing into that is left as it stands at a
     // key release (read when the focus leaves); none by default.
     virtual bool IsUnfinishedText(const QString& text) const;
     // Lets an entry prepare Text1 before a key goes into it.
-    virtual void BeforeKeyDown() {}
+    virtual void BeforeKeyDown(const QKeyEvent&) {}
 
     void ShowText(const QString& text);
+    // Empties Text1 for what the user is typing, as an edit of the user's.
+    void ClearForTyping();
     // The tooltip goes to Text1; the repeat state returns to idle.
     void PrepareForNewValue(const QString& tooltip);
     QString Text() const;
 
-    QLineEdit* Text1;
     bool DownHeld = false;
     bool UpHeld = false;
 
@@ -58,6 +61,7 @@ private:
     void RepeatTick();
     void ApplyAndRaise();
 
+    QLineEdit* Text1;
     SpinStepButton* Up;
     SpinStepButton* Down;
     QTimer* Timer1;

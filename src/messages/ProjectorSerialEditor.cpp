@@ -4,6 +4,7 @@
 #include "controls/IntegerEntry.h"
 #include "messages/MessageDialogs.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,13 +18,12 @@ const QString CountTip = "Number of bytes in this message";
 
 }  // namespace
 
-ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* parent)
-    : QDialog(parent), state_(state)
+ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setWindowTitle("Serial String Editor");
     auto* countFrame = new QGroupBox("Number of bytes in message");
     auto* countRow = new QHBoxLayout(countFrame);
-    NumberOfBytes1 = new IntegerEntry;
+    NumberOfBytes1 = WithName(new IntegerEntry, "NumberOfBytes1");
     NumberOfBytes1->setMaximumWidth(NumberOfBytes1->sizeHint().width());
     countRow->addWidget(NumberOfBytes1);
     countRow->addStretch();
@@ -31,14 +31,14 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
     auto* contents = new QGroupBox("Contents");
     auto* grid = new QGridLayout(contents);
     for (std::size_t i = 0; i < ByteValueControl1.size(); ++i) {
-        ByteValueControl1[i] = new ByteValueControl(state);
+        ByteValueControl1[i] = WithName(new ByteValueControl(state), "ByteValueControl1", i);
         grid->addWidget(ByteValueControl1[i], static_cast<int>(i % 8), static_cast<int>(i / 8));
         connect(ByteValueControl1[i], &ByteValueControl::ModeChanged, this, &ProjectorSerialEditor::Apply);
     }
 
-    Test = new QPushButton("Test");
-    CancelCommand = new QPushButton("Cancel");
-    Done = new QPushButton("Done");
+    Test = WithName(new QPushButton("Test"), "Test");
+    CancelCommand = WithName(new QPushButton("Cancel"), "CancelCommand");
+    Done = WithName(new QPushButton("Done"), "Done");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Test);
     buttons->addStretch();

@@ -19,12 +19,6 @@ public:
     explicit ProjectorSerialEditor(ApplicationState& state, QWidget* parent = nullptr);
     ~ProjectorSerialEditor() override;
 
-    IntegerEntry* NumberOfBytes1;
-    std::array<ByteValueControl*, 32> ByteValueControl1{};
-    QPushButton* Test;
-    QPushButton* CancelCommand;
-    QPushButton* Done;
-
 public slots:
     void reject() override;
 
@@ -38,4 +32,9 @@ private:
 
     ApplicationState& state_;
     SerialClass backup_;
+    IntegerEntry* NumberOfBytes1;
+    std::array<ByteValueControl*, 32> ByteValueControl1{};
+    QPushButton* Test;
+    QPushButton* CancelCommand;
+    QPushButton* Done;
 };

@@ -7,6 +7,7 @@
 #include "messages/PortSettingsText.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 #include "platform/SerialPort.h"
 
 #include <QGroupBox>
@@ -20,22 +21,17 @@
 ProjectorSerialTestForm::ProjectorSerialTestForm(ApplicationState& state, QWidget* parent)
     : SerialTestDialog(state, parent)
 {
-    VolumeFrame = new QGroupBox("Volume Setting");
+    VolumeFrame = WithName(new QGroupBox("Volume Setting"), "VolumeFrame");
     auto* level = levelControls_ = new LevelControls;
-    DemoText = level->DemoText;
-    Label4 = level->Label4;
-    Up = level->Up;
-    Down = level->Down;
-    PowerUp = level->PowerUp;
     auto* volumeColumn = new QVBoxLayout(VolumeFrame);
     volumeColumn->addWidget(level);
     BuildLayout(VolumeFrame);
 
     for (std::size_t i = 0; i < Option1.size(); ++i)
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { PortOptionClicked(static_cast<int>(i)); });
-    connect(Up, &QPushButton::clicked, this, [this] { MoveLevel(LevelAfterUp); });
-    connect(Down, &QPushButton::clicked, this, [this] { MoveLevel(LevelAfterDown); });
-    connect(PowerUp, &QPushButton::clicked, this,
+    connect(level, &LevelControls::UpClicked, this, [this] { MoveLevel(LevelAfterUp); });
+    connect(level, &LevelControls::DownClicked, this, [this] { MoveLevel(LevelAfterDown); });
+    connect(level, &LevelControls::PowerUpClicked, this,
             [this] { MoveLevel([](int16_t, const VolumeExtensionClass& f) { return PowerUpLevel(f); }); });
     Load();
 }
@@ -49,7 +45,7 @@ void ProjectorSerialTestForm::Load()
         VolumeFrame->setVisible(format->UseLevelForVolume());
         if (format->UsePreviousLevel()) {
             currentLevel_ = format->MinVolume();
-            PowerUp->hide();
+            levelControls_->HidePowerUp();
         } else {
             currentLevel_ = format->StartUpVolume();
         }
@@ -79,7 +75,6 @@ void ProjectorSerialTestForm::ShowLevel()
 {
     const auto& format = state_.Messages.WorkSerial->VolumeExtension();
     if (!format) return;
-    Label4->setVisible(true);
     currentLevel_ = LevelWithinRange(currentLevel_, *format);
     levelControls_->Show(currentLevel_, *format, RawLevelPreview::Quoted);
     levelText_ = MakeLevelText(currentLevel_, *format);
@@ -95,8 +90,8 @@ void ProjectorSerialTestForm::MoveLevel(int16_t (*move)(int16_t, const VolumeExt
 
 void ProjectorSerialTestForm::SendClicked()
 {
-    BeginSend();
     const SerialClass& message = *state_.Messages.WorkSerial;
+    BeginSend(message.Baudrate(), message.Parity());
     const RS232_String_Class& bytes = message.MyRS232StringClass();
     const auto& format = message.VolumeExtension();
     const int levelIndex = format && format->UseLevelForVolume() ? format->VolumeInsertByteNumber() - 1 : -1;

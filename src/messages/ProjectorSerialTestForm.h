@@ -3,8 +3,6 @@
 #include "messages/SerialTestDialog.h"
 
 class LevelControls;
-class QLabel;
-class QLineEdit;
 class VolumeExtensionClass;
 
 // Sends the message in WorkSerial on a port with the message's own
@@ -18,13 +16,6 @@ public:
     int16_t CurrentLevel() const { return currentLevel_; }
     const std::string& LevelText() const { return levelText_; }
 
-    QGroupBox* VolumeFrame;
-    QLineEdit* DemoText;
-    QLabel* Label4;
-    QPushButton* Up;
-    QPushButton* Down;
-    QPushButton* PowerUp;
-
 private:
     void Load();
     void PortOptionClicked(int index);
@@ -33,6 +24,7 @@ private:
     void SendClicked() override;
     void CopyClicked() override;
 
+    QGroupBox* VolumeFrame;
     LevelControls* levelControls_;
     int16_t currentLevel_ = 0;
     std::string levelText_;

@@ -4,6 +4,7 @@
 #include "messages/MessageItemText.h"
 #include "messages/MessagePaneDialogs.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 
 #include <QFontMetrics>
@@ -26,15 +27,14 @@ int RoundHalfEven(double value)
 
 }  // namespace
 
-SerialStringDisplay::SerialStringDisplay(ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state)
+SerialStringDisplay::SerialStringDisplay(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
-    DisplayImage = new QLabel(this);
+    DisplayImage = WithName(new QLabel(this), "DisplayImage");
     DisplayImage->setFont(MessageLineFont());
     DisplayImage->setToolTip("Double click to edit");
     DisplayImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DisplayImage->installEventFilter(this);
-    OffsetBar = new QScrollBar(Qt::Horizontal, this);
+    OffsetBar = WithName(new QScrollBar(Qt::Horizontal, this), "OffsetBar");
     OffsetBar->setSingleStep(1);
     OffsetBar->hide();
     connect(OffsetBar, &QScrollBar::valueChanged, this, [this] { display(-1); });
@@ -49,24 +49,27 @@ SerialStringDisplay::~SerialStringDisplay()
 
 void SerialStringDisplay::BuildMenu()
 {
-    menuHidden = new QMenu("HiddenMenu", this);
-    connect(menuHidden->addAction("&Edit"), &QAction::triggered, this, &SerialStringDisplay::EditMessage);
-    menuHidden->addSeparator();
-    connect(menuHidden->addAction("&Copy"), &QAction::triggered, this, &SerialStringDisplay::CopyMessage);
-    connect(menuHidden->addAction("C&ut"), &QAction::triggered, this, &SerialStringDisplay::CutMessage);
-    connect(menuHidden->addAction("&Paste"), &QAction::triggered, this, &SerialStringDisplay::PasteMessage);
-    connect(menuHidden->addAction("C&lear"), &QAction::triggered, this, &SerialStringDisplay::ClearMessage);
-    menuLibrarySpace = menuHidden->addSeparator();
-    MnuLoadFromLibrary = menuHidden->addAction("&Load From Library");
-    MenuCaptureFromSerialPort = menuHidden->addAction("C&apture From Serial Port");
+    menuHidden = WithName(new QMenu("HiddenMenu", this), "menuHidden");
+    const auto item = [this](const char* caption, const char* name, void (SerialStringDisplay::*command)()) {
+        connect(WithName(menuHidden->addAction(caption), name), &QAction::triggered, this, command);
+    };
+    item("&Edit", "menuEdit", &SerialStringDisplay::EditMessage);
+    WithName(menuHidden->addSeparator(), "menuSpace");
+    item("&Copy", "menCopy", &SerialStringDisplay::CopyMessage);
+    item("C&ut", "menuCut", &SerialStringDisplay::CutMessage);
+    item("&Paste", "menuPaste", &SerialStringDisplay::PasteMessage);
+    item("C&lear", "menuDelete", &SerialStringDisplay::ClearMessage);
+    menuLibrarySpace = WithName(menuHidden->addSeparator(), "menuLibrarySpace");
+    MnuLoadFromLibrary = WithName(menuHidden->addAction("&Load From Library"), "MnuLoadFromLibrary");
+    MenuCaptureFromSerialPort =
+        WithName(menuHidden->addAction("C&apture From Serial Port"), "MenuCaptureFromSerialPort");
     UpdateOptionalItems();
     connect(menuHidden, &QMenu::aboutToShow, this, &SerialStringDisplay::UpdateOptionalItems);
-    connect(MnuLoadFromLibrary, &QAction::triggered, this,
-            [this] { TakeFromWorkCopy(WorkCopySource::Library); });
+    connect(MnuLoadFromLibrary, &QAction::triggered, this, [this] { TakeFromWorkCopy(WorkCopySource::Library); });
     connect(MenuCaptureFromSerialPort, &QAction::triggered, this,
             [this] { TakeFromWorkCopy(WorkCopySource::Capture); });
-    menuHidden->addSeparator();
-    connect(menuHidden->addAction("&Test"), &QAction::triggered, this, &SerialStringDisplay::TestMessage);
+    WithName(menuHidden->addSeparator(), "menuSpace2");
+    item("&Test", "menuTest", &SerialStringDisplay::TestMessage);
 }
 
 void SerialStringDisplay::DisableMenu()
@@ -126,7 +129,10 @@ void SerialStringDisplay::ResizeMe()
 
 void SerialStringDisplay::FillWithReceiveString()
 {
-    if (mySerial_) mySerial_->CopyFrom(state_.Messages.ReceivedSerial);
+    if (mySerial_) {
+        mySerial_->CopyFrom(state_.Messages.ReceivedSerial);
+        KeepHolderCanBeInput();
+    }
     ResizeMe();
 }
 
@@ -135,6 +141,7 @@ void SerialStringDisplay::SetupSerial(SerialClass& message)
     Unbind();
     mySerial_ = &message;
     holderType_ = message.SerialType();
+    holderCanBeInput_ = message.CanBeInput();
     repaintToken_ = message.ForceRepaint.Subscribe([this] { display(-1); });
     ResizeMe();
 }
@@ -307,6 +314,7 @@ void SerialStringDisplay::CutMessage()
     if (!mySerial_) return;
     mySerial_->Copy(state_.SerialClipboard);
     mySerial_->Clear();
+    KeepHolderCanBeInput();
     emit Changed();
 }
 
@@ -314,6 +322,7 @@ void SerialStringDisplay::PasteMessage()
 {
     if (!mySerial_) return;
     mySerial_->paste(state_.SerialClipboard, state_.Prompts());
+    KeepHolderCanBeInput();
     emit Changed();
 }
 
@@ -322,7 +331,15 @@ void SerialStringDisplay::ClearMessage()
 {
     if (!mySerial_) return;
     mySerial_->Clear();
+    KeepHolderCanBeInput();
     emit Changed();
+}
+
+// Clear empties the flag and paste takes the clipboard's; the pane's slot
+// decides whether its message may hold IGNORE bytes.
+void SerialStringDisplay::KeepHolderCanBeInput()
+{
+    mySerial_->CanBeInput(holderCanBeInput_);
 }
 
 void SerialStringDisplay::TestMessage()
@@ -356,8 +373,7 @@ ReferenceSettings SettingsOfHolder(const ApplicationState& state, int16_t holder
         const ProjectorClass& projector = state.Projectors.WorkProjector;
         return {projector.Baudrate(), projector.Parity(), projector.InterByteDelay()};
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -384,8 +400,8 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
     if (!mySerial_->IsSameAs(work)) {
         // The holder bound at SetupSerial is the reference, whatever type the
         // message carries now; an emptied message has no settings to compare.
-        const bool emptied = work.SerialType() == -1 && work.MyRS232StringClass().NumberOfBytes() == 0 &&
-                             !work.IsFromLibrary();
+        const bool emptied =
+            work.SerialType() == -1 && work.MyRS232StringClass().NumberOfBytes() == 0 && !work.IsFromLibrary();
         const ReferenceSettings reference = emptied ? ReferenceSettings{} : SettingsOfHolder(state_, holderType_);
         const bool differs = work.Baudrate() != reference.baudrate || work.Parity() != reference.parity ||
                              (comparesDelay && work.InterByteDelay() != reference.interByteDelay);
@@ -397,6 +413,7 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
             if (cancelled) return;
         }
         mySerial_->CopyFrom(work);
+        KeepHolderCanBeInput();
         emit Changed();
     }
     display(-1);

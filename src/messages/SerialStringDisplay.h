@@ -37,10 +37,6 @@ public:
 
     QSize sizeHint() const override;
 
-    // What the pane shows, for hosts and tests.
-    QMenu* PopupMenu() const { return menuHidden; }
-    QLabel* Picture() const { return DisplayImage; }
-    QScrollBar* ScrollBar() const { return OffsetBar; }
     // The line as drawn before scrolling: the items joined, or the library form.
     QString LineText() const { return lineText_; }
     // Left edge of byte item i before scrolling; entry NumberOfBytes is the end.
@@ -70,6 +66,7 @@ private:
     void PasteMessage();
     void ClearMessage();
     void TestMessage();
+    void KeepHolderCanBeInput();
     void UpdateOptionalItems();
     // Load and capture: the dialog works on a copy, which replaces the
     // message when it differs and its port settings are accepted.
@@ -82,6 +79,9 @@ private:
     // Owner given at binding: the reference for the port settings of a
     // message loaded or captured into this pane, whatever it holds later.
     int16_t holderType_ = -1;
+    // Whether the holder's message may be received, given at binding: a slot
+    // property that no message written into this pane takes away or brings.
+    bool holderCanBeInput_ = false;
     std::unique_ptr<SerialClass> backup_;
     bool menuDisabled_ = false;
     bool libraryEnabled_ = false;

@@ -2,6 +2,7 @@
 
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 #include "platform/SerialPortMaker.h"
 
 #include <QApplication>
@@ -22,19 +23,20 @@ SerialTestDialog::SerialTestDialog(ApplicationState& state, QWidget* parent)
       MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
 {
     setWindowTitle("Serial test");
-    for (std::size_t i = 0; i < Option1.size(); ++i) Option1[i] = new QRadioButton(QString::number(i + 1));
-    Send = new QPushButton("Send");
+    for (std::size_t i = 0; i < Option1.size(); ++i)
+        Option1[i] = WithName(new QRadioButton(QString::number(i + 1)), "Option1", i);
+    Send = WithName(new QPushButton("Send"), "Send");
     Send->setEnabled(false);
-    Copy = new QPushButton("Copy Received Message");
+    Copy = WithName(new QPushButton("Copy Received Message"), "Copy");
     Copy->setEnabled(false);
-    Done = new QPushButton("Done");
+    Done = WithName(new QPushButton("Done"), "Done");
     for (QPushButton* button : {Send, Copy, Done}) button->setAutoDefault(false);
-    SerialStringDisplay1 = new SerialStringDisplay(state);
-    SerialStringDisplay2 = new SerialStringDisplay(state);
+    SerialStringDisplay1 = WithName(new SerialStringDisplay(state), "SerialStringDisplay1");
+    SerialStringDisplay2 = WithName(new SerialStringDisplay(state), "SerialStringDisplay2");
     const std::array<const char*, 3> views = {"Decimal", "HEX", "ASCII"};
-    for (std::size_t i = 0; i < Option2.size(); ++i) Option2[i] = new QRadioButton(views[i]);
+    for (std::size_t i = 0; i < Option2.size(); ++i) Option2[i] = WithName(new QRadioButton(views[i]), "Option2", i);
     Option2[2]->setChecked(true);
-    Timer1 = new QTimer(this);
+    Timer1 = WithName(new QTimer(this), "Timer1");
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &SerialTestDialog::ReplyDue);
@@ -120,9 +122,11 @@ bool SerialTestDialog::PortIsOpen() const
     return MSComm1->IsOpen();
 }
 
-void SerialTestDialog::BeginSend()
+void SerialTestDialog::BeginSend(int16_t baudrateIndex, int16_t parityIndex)
 {
     ReceivedSerial.Clear();
+    ReceivedSerial.Baudrate(baudrateIndex);
+    ReceivedSerial.Parity(parityIndex);
     MSComm1->Input();
 }
 

@@ -23,15 +23,6 @@ class SerialTestDialog : public QDialog {
 public:
     ~SerialTestDialog() override;
 
-    std::array<QRadioButton*, 16> Option1{};
-    QPushButton* Send;
-    QPushButton* Copy;
-    QPushButton* Done;
-    SerialStringDisplay* SerialStringDisplay1;
-    SerialStringDisplay* SerialStringDisplay2;
-    std::array<QRadioButton*, 3> Option2{};
-    QTimer* Timer1;
-
 protected:
     SerialTestDialog(ApplicationState& state, QWidget* parent);
 
@@ -45,8 +36,9 @@ protected:
     // A settings text the port rejects leaves its settings as they were.
     void ApplySettings(const std::string& text);
     void ClosePort();
-    // Clears the last reply and empties the receive buffer.
-    void BeginSend();
+    // Clears the last reply, which keeps the port settings it is received
+    // with, and empties the receive buffer.
+    void BeginSend(int16_t baudrateIndex, int16_t parityIndex);
     // One byte, then a wait of the delay; skipped when the port is closed.
     void WriteByte(uint8_t byte, int delayMilliseconds);
     bool PortIsOpen() const;
@@ -59,6 +51,16 @@ protected:
 
     ApplicationState& state_;
     SerialClass& ReceivedSerial;
+
+    // The controls both dialogs work with.
+    std::array<QRadioButton*, 16> Option1{};
+    QPushButton* Send;
+    QPushButton* Copy;
+    QPushButton* Done;
+    SerialStringDisplay* SerialStringDisplay1;
+    SerialStringDisplay* SerialStringDisplay2;
+    std::array<QRadioButton*, 3> Option2{};
+    QTimer* Timer1;
 
 private:
     void ReplyDue();

@@ -5,6 +5,7 @@
 #include "messages/PortSettingsText.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 #include "platform/SerialPort.h"
 
 #include <QCloseEvent>
@@ -13,8 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-SerialTestForm::SerialTestForm(ApplicationState& state, QWidget* parent)
-    : SerialTestDialog(state, parent)
+SerialTestForm::SerialTestForm(ApplicationState& state, QWidget* parent) : SerialTestDialog(state, parent)
 {
     auto* settings = new QWidget;
     auto* settingsRow = new QHBoxLayout(settings);
@@ -23,27 +23,29 @@ SerialTestForm::SerialTestForm(ApplicationState& state, QWidget* parent)
     auto* baudRow = new QHBoxLayout(baudFrame);
     const std::array<const char*, 5> rates = {"9600", "19k2", "38k4", "57k6", "115k2"};
     for (std::size_t i = 0; i < Baudrate.size(); ++i) {
-        Baudrate[i] = new QRadioButton(rates[i]);
+        Baudrate[i] = WithName(new QRadioButton(rates[i]), "Baudrate", i);
         baudRow->addWidget(Baudrate[i]);
     }
     auto* parityFrame = new QGroupBox("Parity");
     auto* parityRow = new QHBoxLayout(parityFrame);
     const std::array<const char*, 3> parities = {"None", "Even", "Odd"};
     for (std::size_t i = 0; i < ParityOption.size(); ++i) {
-        ParityOption[i] = new QRadioButton(parities[i]);
+        ParityOption[i] = WithName(new QRadioButton(parities[i]), "ParityOption", i);
         parityRow->addWidget(ParityOption[i]);
     }
     auto* delayFrame = new QGroupBox("Byte delay");
     auto* delayRow = new QHBoxLayout(delayFrame);
-    InterByteDelay = new IntegerEntry;
+    InterByteDelay = WithName(new IntegerEntry, "InterByteDelay");
     delayRow->addWidget(InterByteDelay);
     settingsRow->addWidget(baudFrame);
     settingsRow->addWidget(parityFrame);
     settingsRow->addWidget(delayFrame);
     BuildLayout(settings);
 
-    for (QRadioButton* option : Option1) connect(option, &QRadioButton::clicked, this, &SerialTestForm::OpenSelectedPort);
-    for (QRadioButton* option : Baudrate) connect(option, &QRadioButton::clicked, this, &SerialTestForm::OpenSelectedPort);
+    for (QRadioButton* option : Option1)
+        connect(option, &QRadioButton::clicked, this, &SerialTestForm::OpenSelectedPort);
+    for (QRadioButton* option : Baudrate)
+        connect(option, &QRadioButton::clicked, this, &SerialTestForm::OpenSelectedPort);
     for (QRadioButton* option : ParityOption)
         connect(option, &QRadioButton::clicked, this, &SerialTestForm::OpenSelectedPort);
     connect(InterByteDelay, &IntegerEntry::ValueChanged, this, &SerialTestForm::OpenSelectedPort);
@@ -64,7 +66,8 @@ void SerialTestForm::Load()
     ReceivedSerial.Parity(parity);
     BindPanes();
     const int16_t last = state_.Messages.LastPortIndex;
-    if (last >= 0 && last < static_cast<int16_t>(Option1.size()) && Option1[static_cast<std::size_t>(last)]->isEnabled()) {
+    if (last >= 0 && last < static_cast<int16_t>(Option1.size()) &&
+        Option1[static_cast<std::size_t>(last)]->isEnabled()) {
         Option1[static_cast<std::size_t>(last)]->setChecked(true);
         OpenSelectedPort();
     } else {
@@ -89,7 +92,8 @@ void SerialTestForm::OpenSelectedPort()
 
 void SerialTestForm::SendClicked()
 {
-    BeginSend();
+    // The reply comes at the settings chosen here, not the message's.
+    BeginSend(static_cast<int16_t>(SelectedIndex(Baudrate)), static_cast<int16_t>(SelectedIndex(ParityOption)));
     const RS232_String_Class& bytes = state_.Messages.WorkSerial->MyRS232StringClass();
     const int delay = InterByteDelay->return_value();
     for (int i = 0; i < bytes.NumberOfBytes(); ++i) WriteByte(bytes.ContentBytes(i), delay);

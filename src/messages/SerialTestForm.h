@@ -12,10 +12,6 @@ class SerialTestForm : public SerialTestDialog {
 public:
     SerialTestForm(ApplicationState& state, QWidget* parent = nullptr);
 
-    std::array<QRadioButton*, 5> Baudrate{};
-    std::array<QRadioButton*, 3> ParityOption{};
-    IntegerEntry* InterByteDelay;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -24,4 +20,8 @@ private:
     void OpenSelectedPort();
     void SendClicked() override;
     void CopyClicked() override;
+
+    std::array<QRadioButton*, 5> Baudrate{};
+    std::array<QRadioButton*, 3> ParityOption{};
+    IntegerEntry* InterByteDelay;
 };

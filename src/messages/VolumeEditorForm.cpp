@@ -4,9 +4,10 @@
 #include "controls/IntegerEntry.h"
 #include "messages/LevelControls.h"
 #include "messages/LevelInsertion.h"
-#include "messages/OptionButtons.h"
 #include "messages/MessageDialogs.h"
+#include "messages/OptionButtons.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 #include "platform/UserPrompts.h"
 
 #include <QButtonGroup>
@@ -41,26 +42,28 @@ VolumeEditorForm::VolumeEditorForm(ApplicationState& state, QWidget* parent) : Q
 
 void VolumeEditorForm::BuildControls()
 {
-    MaximumLevel = new IntegerEntry;
-    MinimumLevel = new IntegerEntry;
-    VolumeStep = new IntegerEntry;
-    FixedStartLevel = new IntegerEntry;
-    MaximumLevelInHex = new HEXentry;
-    MinimumLevelInHex = new HEXentry;
-    VolumeStepInHex = new HEXentry;
-    FixedStartLevelInHex = new HEXentry;
-    for (std::size_t i = 0; i < HexLabel.size(); ++i) HexLabel[i] = new QLabel(i % 2 == 0 ? "or" : "In Hex");
+    MaximumLevel = WithName(new IntegerEntry, "MaximumLevel");
+    MinimumLevel = WithName(new IntegerEntry, "MinimumLevel");
+    VolumeStep = WithName(new IntegerEntry, "VolumeStep");
+    FixedStartLevel = WithName(new IntegerEntry, "FixedStartLevel");
+    MaximumLevelInHex = WithName(new HEXentry, "MaximumLevelInHex");
+    MinimumLevelInHex = WithName(new HEXentry, "MinimumLevelInHex");
+    VolumeStepInHex = WithName(new HEXentry, "VolumeStepInHex");
+    FixedStartLevelInHex = WithName(new HEXentry, "FixedStartLevelInHex");
+    for (std::size_t i = 0; i < HexLabel.size(); ++i)
+        HexLabel[i] = WithName(new QLabel(i % 2 == 0 ? "or" : "In Hex"), "HexLabel", i);
     const std::array<const char*, 3> fixedCaptions = {"Fixed level", "or", "In Hex"};
-    for (std::size_t i = 0; i < FixedLevelLabel.size(); ++i) FixedLevelLabel[i] = new QLabel(fixedCaptions[i]);
+    for (std::size_t i = 0; i < FixedLevelLabel.size(); ++i)
+        FixedLevelLabel[i] = WithName(new QLabel(fixedCaptions[i]), "FixedLevelLabel", i);
 
     auto* range = new QGroupBox("Value range");
     auto* rangeGrid = new QGridLayout(range);
-    rangeGrid->addWidget(new QLabel("Maximum"), 0, 0);
+    rangeGrid->addWidget(WithName(new QLabel("Maximum"), "Label1", 0), 0, 0);
     rangeGrid->addWidget(MaximumLevel, 0, 1);
     rangeGrid->addWidget(HexLabel[0], 0, 2);
     rangeGrid->addWidget(HexLabel[1], 0, 3);
     rangeGrid->addWidget(MaximumLevelInHex, 0, 4);
-    rangeGrid->addWidget(new QLabel("Minimum"), 1, 0);
+    rangeGrid->addWidget(WithName(new QLabel("Minimum"), "Label1", 1), 1, 0);
     rangeGrid->addWidget(MinimumLevel, 1, 1);
     rangeGrid->addWidget(HexLabel[2], 1, 2);
     rangeGrid->addWidget(HexLabel[3], 1, 3);
@@ -76,7 +79,7 @@ void VolumeEditorForm::BuildControls()
 
     auto* start = new QGroupBox("Start-up level");
     auto* startGrid = new QGridLayout(start);
-    UsePowerDownCheck = new QCheckBox("Use Power-down level");
+    UsePowerDownCheck = WithName(new QCheckBox("Use Power-down level"), "UsePowerDownCheck");
     startGrid->addWidget(FixedLevelLabel[0], 0, 0);
     startGrid->addWidget(FixedStartLevel, 0, 1);
     startGrid->addWidget(FixedLevelLabel[1], 0, 2);
@@ -89,11 +92,11 @@ void VolumeEditorForm::BuildControls()
     auto* formatGroup = new QButtonGroup(this);
     const std::array<const char*, 3> formatCaptions = {"Decimal in ASCII", "HEX in ASCII", "Raw byte(s)"};
     for (std::size_t i = 0; i < MessageFormat.size(); ++i) {
-        MessageFormat[i] = new QRadioButton(formatCaptions[i]);
+        MessageFormat[i] = WithName(new QRadioButton(formatCaptions[i]), "MessageFormat", i);
         formatGroup->addButton(MessageFormat[i]);
         formatColumn->addWidget(MessageFormat[i]);
     }
-    ErrorLabel = new QLabel;
+    ErrorLabel = WithName(new QLabel, "ErrorLabel");
     // Wide enough for the longest report, so that none is cut.
     int reportWidth = ErrorLabel->fontMetrics().horizontalAdvance(VolumeFormatOkText);
     for (const char* fault : VolumeFormatFaultTexts)
@@ -101,12 +104,12 @@ void VolumeEditorForm::BuildControls()
     ErrorLabel->setMinimumWidth(reportWidth);
     formatColumn->addWidget(ErrorLabel);
 
-    FirstByteFrame = new QGroupBox("First byte is");
+    FirstByteFrame = WithName(new QGroupBox("First byte is"), "FirstByteFrame");
     auto* firstRow = new QHBoxLayout(FirstByteFrame);
     auto* firstGroup = new QButtonGroup(this);
     const std::array<const char*, 2> firstCaptions = {"Low", "High"};
     for (std::size_t i = 0; i < FirstByteIs.size(); ++i) {
-        FirstByteIs[i] = new QRadioButton(firstCaptions[i]);
+        FirstByteIs[i] = WithName(new QRadioButton(firstCaptions[i]), "FirstByteIs", i);
         firstGroup->addButton(FirstByteIs[i]);
         firstRow->addWidget(FirstByteIs[i]);
     }
@@ -115,20 +118,15 @@ void VolumeEditorForm::BuildControls()
     auto* countRow = new QHBoxLayout(count);
     auto* countGroup = new QButtonGroup(this);
     for (std::size_t i = 0; i < NumberOfBytes.size(); ++i) {
-        NumberOfBytes[i] = new QRadioButton(QString::number(i + 1));
+        NumberOfBytes[i] = WithName(new QRadioButton(QString::number(i + 1)), "NumberOfBytes", i);
         countGroup->addButton(NumberOfBytes[i]);
         countRow->addWidget(NumberOfBytes[i]);
     }
 
     auto* level = levelControls_ = new LevelControls;
-    DemoText = level->DemoText;
-    Label4 = level->Label4;
-    Up = level->Up;
-    Down = level->Down;
-    PowerUp = level->PowerUp;
 
-    Done = new QPushButton("Done");
-    CancelCommand = new QPushButton("Cancel");
+    Done = WithName(new QPushButton("Done"), "Done");
+    CancelCommand = WithName(new QPushButton("Cancel"), "CancelCommand");
     auto* closeButtons = new QHBoxLayout;
     closeButtons->addStretch();
     closeButtons->addWidget(Done);
@@ -158,15 +156,14 @@ void VolumeEditorForm::BuildControls()
     ConnectMirror(MinimumLevel, MinimumLevelInHex, -32767, 32767, "Minimum volume level",
                   "Minimum volume level in HEX");
     ConnectMirror(VolumeStep, VolumeStepInHex, 0, 32767, "Volume Step", "Volume Step in HEX");
-    ConnectMirror(FixedStartLevel, FixedStartLevelInHex, -32767, 32767, "Power up Volume",
-                  "Power up Volume in HEX");
+    ConnectMirror(FixedStartLevel, FixedStartLevelInHex, -32767, 32767, "Power up Volume", "Power up Volume in HEX");
     connect(UsePowerDownCheck, &QCheckBox::clicked, this, &VolumeEditorForm::Check);
     for (QRadioButton* option : MessageFormat) connect(option, &QRadioButton::clicked, this, &VolumeEditorForm::Check);
     for (QRadioButton* option : FirstByteIs) connect(option, &QRadioButton::clicked, this, &VolumeEditorForm::Check);
     for (QRadioButton* option : NumberOfBytes) connect(option, &QRadioButton::clicked, this, &VolumeEditorForm::Check);
-    connect(Up, &QPushButton::clicked, this, [this] { MoveTestLevel(LevelAfterUp); });
-    connect(Down, &QPushButton::clicked, this, [this] { MoveTestLevel(LevelAfterDown); });
-    connect(PowerUp, &QPushButton::clicked, this,
+    connect(level, &LevelControls::UpClicked, this, [this] { MoveTestLevel(LevelAfterUp); });
+    connect(level, &LevelControls::DownClicked, this, [this] { MoveTestLevel(LevelAfterDown); });
+    connect(level, &LevelControls::PowerUpClicked, this,
             [this] { MoveTestLevel([](int16_t, const VolumeExtensionClass& f) { return PowerUpLevel(f); }); });
     // Enter in an entry finishes that entry; it must not press a button.
     for (QPushButton* button : {Done, CancelCommand}) button->setAutoDefault(false);
@@ -214,10 +211,12 @@ void VolumeEditorForm::Load()
     busy_ = false;
     UsePowerDownCheck->setChecked(format.UsePreviousLevel());
     const int16_t storedFormat = format.VolumeMessageFormat();
-    MessageFormat[storedFormat >= 0 && storedFormat <= 2 ? static_cast<std::size_t>(storedFormat) : 0]->setChecked(true);
+    MessageFormat[storedFormat >= 0 && storedFormat <= 2 ? static_cast<std::size_t>(storedFormat) : 0]->setChecked(
+        true);
     FirstByteIs[format.VolumeFirstByteIsLow() ? 0 : 1]->setChecked(true);
     const int16_t storedCount = format.VolumeNumberOfBytes();
-    NumberOfBytes[storedCount >= 1 && storedCount <= 4 ? static_cast<std::size_t>(storedCount - 1) : 0]->setChecked(true);
+    NumberOfBytes[storedCount >= 1 && storedCount <= 4 ? static_cast<std::size_t>(storedCount - 1) : 0]->setChecked(
+        true);
     Check();
 }
 
@@ -261,11 +260,11 @@ void VolumeEditorForm::UpdateEnabling()
         for (QLabel* label : FixedLevelLabel) label->setEnabled(false);
         FixedStartLevel->Enabled(false);
         FixedStartLevelInHex->Enabled(false);
-        PowerUp->setEnabled(false);
+        levelControls_->PowerUpEnabled(false);
     } else {
         FixedLevelLabel[0]->setEnabled(true);
         FixedStartLevel->Enabled(true);
-        PowerUp->setEnabled(true);
+        levelControls_->PowerUpEnabled(true);
         FixedLevelLabel[1]->setEnabled(!decimal);
         FixedLevelLabel[2]->setEnabled(!decimal);
         FixedStartLevelInHex->Enabled(!decimal);
@@ -299,13 +298,9 @@ void VolumeEditorForm::Check()
 void VolumeEditorForm::Preview()
 {
     if (errorFlag_) {
-        DemoText->setText("ERROR");
-        SetTextColour(DemoText, Qt::red);
-        Label4->setEnabled(false);
+        levelControls_->ShowFault();
         return;
     }
-    SetTextColour(DemoText, Qt::black);
-    Label4->setEnabled(true);
     const VolumeExtensionClass format = FormatOf(Draft());
     testLevel_ = LevelWithinRange(testLevel_, format);
     levelControls_->Show(testLevel_, format, RawLevelPreview::Plain);

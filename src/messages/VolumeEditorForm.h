@@ -1,7 +1,7 @@
 #pragma once
 
-#include "messages/VolumeFormatRules.h"
 #include "controls/VolumeEditorLauncher.h"
+#include "messages/VolumeFormatRules.h"
 #include "model/SerialClass.h"
 
 #include <QDialog>
@@ -15,7 +15,6 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VolumeExtensionClass;
@@ -32,6 +31,24 @@ public:
     bool HasError() const { return errorFlag_; }
     int16_t TestLevel() const { return testLevel_; }
 
+public slots:
+    void reject() override;
+
+private:
+    void BuildControls();
+    void Load();
+    void ConnectMirror(IntegerEntry* entry, HEXentry* mirror, int16_t minimum, int16_t maximum, const QString& entryTip,
+                       const QString& mirrorTip);
+    void Check();
+    void UpdateEnabling();
+    void Preview();
+    VolumeFormatDraft Draft();
+    int16_t SelectedFormat() const;
+    VolumeExtensionClass FormatOf(const VolumeFormatDraft& draft) const;
+    void MoveTestLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&));
+    void DoneClicked();
+
+    ApplicationState& state_;
     IntegerEntry* MaximumLevel;
     IntegerEntry* MinimumLevel;
     IntegerEntry* VolumeStep;
@@ -46,41 +63,16 @@ public:
     std::array<QRadioButton*, 2> FirstByteIs{};
     std::array<QRadioButton*, 4> NumberOfBytes{};
     QLabel* ErrorLabel;
-    QLineEdit* DemoText;
-    QLabel* Label4;
     std::array<QLabel*, 3> FixedLevelLabel{};
     std::array<QLabel*, 6> HexLabel{};
-    QPushButton* Up;
-    QPushButton* Down;
-    QPushButton* PowerUp;
     QPushButton* Done;
     QPushButton* CancelCommand;
-
-public slots:
-    void reject() override;
-
-private:
-    void BuildControls();
-    void Load();
-    void ConnectMirror(IntegerEntry* entry, HEXentry* mirror, int16_t minimum, int16_t maximum,
-                       const QString& entryTip, const QString& mirrorTip);
-    void Check();
-    void UpdateEnabling();
-    void Preview();
-    VolumeFormatDraft Draft();
-    int16_t SelectedFormat() const;
-    VolumeExtensionClass FormatOf(const VolumeFormatDraft& draft) const;
-    void MoveTestLevel(int16_t (*move)(int16_t, const VolumeExtensionClass&));
-    void DoneClicked();
-
-    ApplicationState& state_;
     LevelControls* levelControls_;
     SerialClass backup_;
     bool errorFlag_ = false;
     bool busy_ = false;
     int16_t testLevel_ = 0;
 };
-
 
 // Opens the volume editor for the byte cells of the serial string editor.
 class VolumeEditorFormLauncher final : public VolumeEditorLauncher {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "controls/ByteValueControl.h"
 #include "controls/BytePopup.h"
+#include "controls/ByteValueControl.h"
 #include "controls/MyTextBox.h"
 #include "controls/VolumeEditorLauncher.h"
 #include "model/ApplicationState.h"
+#include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -59,8 +60,8 @@ public:
         variableChanges = std::make_unique<QSignalSpy>(cell, &ByteValueControl::VariableChanged);
     }
 
-    MyTextBox* Box() const { return cell->MyTextBox1; }
-    QLabel* Caption() const { return cell->findChild<QLabel*>("Text2"); }
+    MyTextBox* Box() const { return Named<MyTextBox>(*cell, "MyTextBox1"); }
+    QLabel* Caption() const { return Named<QLabel>(*cell, "Text2"); }
     QString Shown() const { return Box()->DisplayText(); }
 
     void Show(int32_t mode, uint8_t byte)

@@ -6,9 +6,13 @@
 TEST(ByteValueControl, AsciiShowsPrintableCharactersAndFlagsInvisibleOnes)
 {
     ByteCellTestHost host;
-    const std::pair<int, QString> shown[] = {{65, "A"},        {32, "Space"},      {128, QString(QChar(0x20AC))},
-                                             {145, QString(QChar(0x2018))}, {146, QString(QChar(0x2019))},
-                                             {161, QString(QChar(0xA1))},  {255, QString(QChar(0xFF))}};
+    const std::pair<int, QString> shown[] = {{65, "A"},
+                                             {32, "Space"},
+                                             {128, QString(QChar(0x20AC))},
+                                             {145, QString(QChar(0x2018))},
+                                             {146, QString(QChar(0x2019))},
+                                             {161, QString(QChar(0xA1))},
+                                             {255, QString(QChar(0xFF))}};
     for (const auto& [byte, text] : shown) {
         host.Show(ContentAscii, static_cast<uint8_t>(byte));
         EXPECT_EQ(host.Shown(), text) << byte;
@@ -36,10 +40,10 @@ TEST(ByteValueControl, EachContentTypeHasItsNotationAndCaption)
         const char* caption;
         bool error;
     };
-    const Case cases[] = {{ContentHex, 10, "0A", "HEX", false},          {ContentDecimal, 200, "200", "DEC", false},
-                          {ContentBinary, 5, "00000101", "BIN", false},  {ContentControl, 13, "CR", "CNT", false},
-                          {ContentControl, 65, "Error", "CNT", true},    {ContentVariable, 9, "Variable", "VAR", false},
-                          {ContentIgnore, 9, "Ignore", "IGN", false},    {ContentAscii, 65, "A", "ASC", false}};
+    const Case cases[] = {{ContentHex, 10, "0A", "HEX", false},         {ContentDecimal, 200, "200", "DEC", false},
+                          {ContentBinary, 5, "00000101", "BIN", false}, {ContentControl, 13, "CR", "CNT", false},
+                          {ContentControl, 65, "Error", "CNT", true},   {ContentVariable, 9, "Variable", "VAR", false},
+                          {ContentIgnore, 9, "Ignore", "IGN", false},   {ContentAscii, 65, "A", "ASC", false}};
     for (const Case& c : cases) {
         host.Show(c.mode, c.byte);
         EXPECT_EQ(host.Shown(), c.text) << c.mode;
@@ -52,7 +56,7 @@ TEST(ByteValueControl, EachContentTypeHasItsNotationAndCaption)
     EXPECT_EQ(host.Caption()->text(), "ASC");
     EXPECT_EQ(host.Shown(), "41");
     host.cell->MyIndex(17);
-    EXPECT_EQ(host.cell->findChild<QLabel*>("Label1")->text(), "17");
+    EXPECT_EQ(Named<QLabel>(*host.cell, "Label1")->text(), "17");
     EXPECT_EQ(host.Caption()->toolTip(), "Click to change byte mode");
 }
 
@@ -155,7 +159,7 @@ TEST(ByteValueControl, ClickingPlacesTheCaretAndFocusBlinksIt)
     QTest::mouseClick(host.Box(), Qt::LeftButton, {}, QPoint(host.Box()->width() - 2, 5));
     EXPECT_EQ(host.Box()->CaretPosition(), 3);
 
-    auto* blink = host.Box()->findChild<QTimer*>("Timer1");
+    auto* blink = Named<QTimer>(*host.Box(), "Timer1");
     EXPECT_TRUE(host.Box()->hasFocus());
     EXPECT_TRUE(blink->isActive());
     host.cell->value(7);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/NamedChild.h"
+
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,11 +29,11 @@ public:
         events = std::make_unique<QSignalSpy>(entry, &Entry::ValueChanged);
     }
 
-    QLineEdit* Text1() const { return entry->template findChild<QLineEdit*>("Text1"); }
-    QWidget* Up() const { return entry->template findChild<QWidget*>("Up"); }
-    QWidget* Down() const { return entry->template findChild<QWidget*>("Down"); }
-    QTimer* Timer1() const { return entry->template findChild<QTimer*>("Timer1"); }
-    QWidget* Frame1() const { return entry->template findChild<QWidget*>("Frame1"); }
+    QLineEdit* Text1() const { return Named<QLineEdit>(*entry, "Text1"); }
+    QWidget* Up() const { return Named<QWidget>(*entry, "Up"); }
+    QWidget* Down() const { return Named<QWidget>(*entry, "Down"); }
+    QTimer* Timer1() const { return Named<QTimer>(*entry, "Timer1"); }
+    QWidget* Frame1() const { return Named<QWidget>(*entry, "Frame1"); }
     QString Shown() const { return Text1()->text(); }
     qsizetype EventCount() const { return events->count(); }
 

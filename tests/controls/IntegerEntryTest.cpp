@@ -154,9 +154,9 @@ TEST(IntegerEntry, AReleaseSeenWhileThePressRunsPendingEventsEndsTheClick)
     Host host;
     host.entry->set_values(5, 0, 100, "");
     const QPoint centre = host.Up()->rect().center();
-    QCoreApplication::postEvent(host.Up(), new QMouseEvent(QEvent::MouseButtonRelease, centre,
-                                                           host.Up()->mapToGlobal(centre), Qt::LeftButton,
-                                                           Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        host.Up(), new QMouseEvent(QEvent::MouseButtonRelease, centre, host.Up()->mapToGlobal(centre), Qt::LeftButton,
+                                   Qt::NoButton, Qt::NoModifier));
     host.Press(host.Up());
     EXPECT_EQ(host.Shown(), "6");
     EXPECT_FALSE(host.Timer1()->isActive());
@@ -181,7 +181,7 @@ TEST(IntegerEntry, DisabledShowsHyphensAndKeepsTheValue)
     host.entry->set_values(42, 0, 100, "");
     host.entry->Enabled(false);
     ASSERT_TRUE(host.Frame1()->isVisible());
-    EXPECT_EQ(host.Frame1()->findChild<QLabel*>("Label1")->text(), "--------------------");
+    EXPECT_EQ(Named<QLabel>(*host.Frame1(), "Label1")->text(), "--------------------");
     EXPECT_EQ(host.Frame1()->geometry(), host.entry->rect());
     // The buttons lie under the overlay and do nothing.
     QTest::mouseClick(host.Up(), Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include "controls/MeshloControl.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 using Host = EntryTestHost<MeshloAddressControl>;
 
@@ -64,18 +65,27 @@ TEST(MeshloControl, TheBoxShowsAndHidesTheAddressEntry)
     QWidget window;
     auto* control = new MeshloControl(&window);
     control->MyName("Left");
+    control->set_values(40, 1, 2047, "Address in");
     window.show();
     QSignalSpy changes(control, &MeshloControl::ActiveChanged);
-    auto* box = control->findChild<QCheckBox*>("ActiveCheck");
+    QSignalSpy edits(control, &MeshloControl::ValueChanged);
+    auto* box = Named<QCheckBox>(*control, "ActiveCheck");
+    auto* address = Named<IntegerEntry>(*control, "MeshloAddress");
     EXPECT_EQ(box->text(), "Right/Forward Meshlo in");
-    EXPECT_FALSE(control->MeshloAddress->isVisible());
+    EXPECT_EQ(Named<QLabel>(*control, "Label1")->text(), "Left");
+    EXPECT_FALSE(address->isVisible());
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_TRUE(control->MyAddress());
-    EXPECT_TRUE(control->MeshloAddress->isVisible());
+    EXPECT_TRUE(address->isVisible());
     ASSERT_EQ(changes.count(), 1);
     EXPECT_TRUE(changes[0][0].toBool());
+
+    QTest::mouseClick(Named<QWidget>(*address, "Up"), Qt::LeftButton);
+    EXPECT_EQ(control->return_value(), 41);
+    EXPECT_EQ(edits.count(), 1) << "the entry's event reaches the host";
+
     control->MyAddress(false);
-    EXPECT_FALSE(control->MeshloAddress->isVisible());
+    EXPECT_FALSE(address->isVisible());
     EXPECT_FALSE(box->isChecked());
     EXPECT_EQ(changes.count(), 1);
 }

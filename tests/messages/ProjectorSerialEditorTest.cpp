@@ -1,18 +1,19 @@
+#include "MessageToolsFixture.h"
+#include "PaneParts.h"
+#include "SerialTestSupport.h"
 #include "controls/ByteValueControl.h"
 #include "controls/IntegerEntry.h"
 #include "controls/MyTextBox.h"
 #include "messages/ProjectorSerialEditor.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "messages/SerialStringDisplay.h"
-#include "MessageToolsFixture.h"
-#include "SerialTestSupport.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,9 +29,16 @@ protected:
         state.Messages.WorkSerial = &message;
     }
 
+    static ByteValueControl* Cell(const QWidget& editor, int index)
+    {
+        return Named<ByteValueControl>(editor, "ByteValueControl1", index);
+    }
+    static IntegerEntry* Count(const QWidget& editor) { return Named<IntegerEntry>(editor, "NumberOfBytes1"); }
+    static QPushButton* Button(const QWidget& editor, const QString& name) { return Named<QPushButton>(editor, name); }
+
     static void SetCount(ProjectorSerialEditor& editor, int count)
     {
-        auto* box = editor.NumberOfBytes1->findChild<QLineEdit*>();
+        auto* box = Named<QLineEdit>(*Count(editor), "Text1");
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, QString::number(count));
@@ -54,14 +62,14 @@ TEST_F(ProjectorSerialEditorTest, LoadShowsTheMessageInTheCells)
     state.Messages.EditStringCanBeInput = false;
     ProjectorSerialEditor editor(state);
     EXPECT_EQ(editor.windowTitle(), "Serial String Editor");
-    EXPECT_EQ(editor.NumberOfBytes1->return_value(), 3);
-    EXPECT_EQ(editor.ByteValueControl1[1]->Mode(), ContentHex);
-    EXPECT_EQ(editor.ByteValueControl1[1]->value(), 0x0D);
-    EXPECT_EQ(editor.ByteValueControl1[31]->MyIndex(), 32);
-    EXPECT_TRUE(editor.ByteValueControl1[2]->isEnabled());
-    EXPECT_FALSE(editor.ByteValueControl1[3]->isEnabled());
-    EXPECT_EQ(editor.ByteValueControl1[3]->Mode(), ContentAscii);
-    EXPECT_EQ(editor.ByteValueControl1[3]->value(), 0);
+    EXPECT_EQ(Count(editor)->return_value(), 3);
+    EXPECT_EQ(Cell(editor, 1)->Mode(), ContentHex);
+    EXPECT_EQ(Cell(editor, 1)->value(), 0x0D);
+    EXPECT_EQ(Cell(editor, 31)->MyIndex(), 32);
+    EXPECT_TRUE(Cell(editor, 2)->isEnabled());
+    EXPECT_FALSE(Cell(editor, 3)->isEnabled());
+    EXPECT_EQ(Cell(editor, 3)->Mode(), ContentAscii);
+    EXPECT_EQ(Cell(editor, 3)->value(), 0);
     EXPECT_TRUE(state.Messages.EditStringCanBeInput);
 }
 
@@ -69,8 +77,10 @@ TEST_F(ProjectorSerialEditorTest, EveryCellShowsItsWholeByteOnASmallScreen)
 {
     ProjectorSerialEditor editor(state);
     editor.show();
-    for (ByteValueControl* cell : editor.ByteValueControl1)
-        EXPECT_GE(cell->MyTextBox1->width(), cell->MyTextBox1->sizeHint().width()) << int(cell->MyIndex());
+    for (int i = 0; i < 32; ++i) {
+        const auto* box = Named<MyTextBox>(*Cell(editor, i), "MyTextBox1");
+        EXPECT_GE(box->width(), box->sizeHint().width()) << i;
+    }
 }
 
 TEST_F(ProjectorSerialEditorTest, ByteCountKeepsTheCellsAndDoneWritesThemAll)
@@ -78,13 +88,13 @@ TEST_F(ProjectorSerialEditorTest, ByteCountKeepsTheCellsAndDoneWritesThemAll)
     ProjectorSerialEditor editor(state);
     editor.show();
     SetCount(editor, 1);
-    EXPECT_FALSE(editor.ByteValueControl1[1]->isEnabled());
-    EXPECT_EQ(editor.ByteValueControl1[1]->value(), 0x0D) << "lowering the count keeps the contents";
+    EXPECT_FALSE(Cell(editor, 1)->isEnabled());
+    EXPECT_EQ(Cell(editor, 1)->value(), 0x0D) << "lowering the count keeps the contents";
     SetCount(editor, 2);
-    EXPECT_TRUE(editor.ByteValueControl1[1]->isEnabled());
-    editor.ByteValueControl1[5]->Mode(ContentHex);
-    editor.ByteValueControl1[5]->value(0x99);
-    editor.Done->click();
+    EXPECT_TRUE(Cell(editor, 1)->isEnabled());
+    Cell(editor, 5)->Mode(ContentHex);
+    Cell(editor, 5)->value(0x99);
+    Button(editor, "Done")->click();
     EXPECT_EQ(state.Messages.WorkSerial, nullptr) << "Done releases the work message";
     const RS232_String_Class& bytes = message.MyRS232StringClass();
     EXPECT_EQ(bytes.NumberOfBytes(), 2);
@@ -98,15 +108,15 @@ TEST_F(ProjectorSerialEditorTest, InsertPositionIsTheLastVariableCellInsideTheMe
 {
     auto format = AddVolumeFormat(message);
     ProjectorSerialEditor editor(state);
-    PickType(editor.ByteValueControl1[0], ContentVariable);
+    PickType(Cell(editor, 0), ContentVariable);
     EXPECT_EQ(format->VolumeInsertByteNumber(), 1);
-    PickType(editor.ByteValueControl1[2], ContentVariable);
+    PickType(Cell(editor, 2), ContentVariable);
     EXPECT_EQ(format->VolumeInsertByteNumber(), 3) << "the later of two VARIABLE cells";
-    editor.ByteValueControl1[10]->Mode(ContentVariable);
-    PickType(editor.ByteValueControl1[1], ContentHex);
+    Cell(editor, 10)->Mode(ContentVariable);
+    PickType(Cell(editor, 1), ContentHex);
     EXPECT_EQ(format->VolumeInsertByteNumber(), 3) << "a VARIABLE cell beyond the count is not a position";
-    PickType(editor.ByteValueControl1[0], ContentAscii);
-    PickType(editor.ByteValueControl1[2], ContentAscii);
+    PickType(Cell(editor, 0), ContentAscii);
+    PickType(Cell(editor, 2), ContentAscii);
     EXPECT_EQ(format->VolumeInsertByteNumber(), 0);
     EXPECT_EQ(message.MyRS232StringClass().ContentTypes(10), ContentVariable);
 }
@@ -122,14 +132,14 @@ TEST_F(ProjectorSerialEditorTest, CancelAfterTestRestoresEverything)
     ProjectorSerialEditor editor(state);
     editor.show();
     SetCount(editor, 2);
-    PickType(editor.ByteValueControl1[1], ContentVariable);
+    PickType(Cell(editor, 1), ContentVariable);
     WhenModalOpens(SendOnFirstPortAndClose);
-    editor.Test->click();
+    Button(editor, "Test")->click();
     EXPECT_EQ(peer.Bytes().size(), 2u) << "the test sends the applied edits";
     EXPECT_EQ(message.MyRS232StringClass().NumberOfBytes(), 2);
     format->MaxVolume(99);
 
-    editor.CancelCommand->click();
+    Button(editor, "CancelCommand")->click();
     EXPECT_TRUE(message.IsSameAs(original));
     ASSERT_TRUE(message.VolumeExtension());
     EXPECT_EQ(message.VolumeExtension()->MaxVolume(), 50);
@@ -141,12 +151,9 @@ TEST_F(ProjectorSerialEditorTest, EditFromThePane)
     SerialStringDisplay pane(state);
     pane.SetupSerial(message);
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
-    const auto edit = [&pane] {
-        for (QAction* action : pane.PopupMenu()->actions())
-            if (action->text() == "&Edit") action->trigger();
-    };
+    const auto edit = [&pane] { MenuItem(pane, "menuEdit")->trigger(); };
 
-    WhenModalOpens([](QWidget* modal) { static_cast<ProjectorSerialEditor*>(modal)->CancelCommand->click(); });
+    WhenModalOpens([](QWidget* modal) { Button(*modal, "CancelCommand")->click(); });
     edit();
     EXPECT_EQ(changed.count(), 1) << "Cancel still raises Changed";
     EXPECT_TRUE(message.IsFromLibrary());
@@ -154,7 +161,7 @@ TEST_F(ProjectorSerialEditorTest, EditFromThePane)
     AddVolumeFormat(message);
     WhenModalOpens([this](QWidget* modal) {
         message.VolumeExtension()->MaxVolume(77);
-        static_cast<ProjectorSerialEditor*>(modal)->Done->click();
+        Button(*modal, "Done")->click();
     });
     edit();
     EXPECT_EQ(changed.count(), 2);
@@ -162,8 +169,8 @@ TEST_F(ProjectorSerialEditorTest, EditFromThePane)
 
     WhenModalOpens([](QWidget* modal) {
         auto* editor = static_cast<ProjectorSerialEditor*>(modal);
-        editor->ByteValueControl1[0]->value('B');
-        editor->Done->click();
+        Cell(*editor, 0)->value('B');
+        Button(*editor, "Done")->click();
     });
     edit();
     EXPECT_EQ(changed.count(), 3);
@@ -177,14 +184,14 @@ TEST_F(ProjectorSerialEditorTest, DoubleClickEditsUnlessTheMenuIsDisabled)
     pane.SetupSerial(message);
     pane.show();
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
-    WhenModalOpens([](QWidget* modal) { static_cast<ProjectorSerialEditor*>(modal)->Done->click(); });
-    QTest::mouseDClick(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseRelease(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    WhenModalOpens([](QWidget* modal) { Button(*modal, "Done")->click(); });
+    QTest::mouseDClick(PictureOf(pane), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(PictureOf(pane), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(changed.count(), 1);
 
     pane.DisableMenu();
-    QTest::mouseDClick(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseRelease(pane.Picture(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseDClick(PictureOf(pane), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseRelease(PictureOf(pane), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -195,15 +202,15 @@ TEST_F(ProjectorSerialEditorTest, ClosingTheWindowUndoesTheEdits)
     original.CopyFrom(message);
     ProjectorSerialEditor editor(state);
     editor.show();
-    editor.ByteValueControl1[0]->value('Z');
-    PickType(editor.ByteValueControl1[0], ContentHex);
+    Cell(editor, 0)->value('Z');
+    PickType(Cell(editor, 0), ContentHex);
     EXPECT_EQ(message.MyRS232StringClass().ContentTypes(0), ContentHex) << "a type change applies at once";
     editor.close();
     EXPECT_TRUE(message.IsSameAs(original));
 
     ProjectorSerialEditor escaped(state);
     escaped.show();
-    PickType(escaped.ByteValueControl1[1], ContentDecimal);
+    PickType(Cell(escaped, 1), ContentDecimal);
     QTest::keyClick(&escaped, Qt::Key_Escape);
     EXPECT_FALSE(escaped.isVisible());
     EXPECT_TRUE(message.IsSameAs(original)) << "Escape undoes the edits like Cancel";
@@ -213,7 +220,7 @@ TEST_F(ProjectorSerialEditorTest, VariableBytesOfAMessageWithoutAFormatAreKept)
 {
     SetBytes(message, {{ContentAscii, 'A'}, {ContentVariable, 9}});
     ProjectorSerialEditor editor(state);
-    PickType(editor.ByteValueControl1[0], ContentHex);
+    PickType(Cell(editor, 0), ContentHex);
     EXPECT_EQ(message.MyRS232StringClass().ContentTypes(1), ContentVariable);
     EXPECT_FALSE(message.VolumeExtension()) << "no level format is made up for it";
 }

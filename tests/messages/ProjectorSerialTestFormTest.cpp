@@ -1,14 +1,15 @@
+#include "MessageToolsFixture.h"
+#include "PaneParts.h"
+#include "SerialTestSupport.h"
 #include "messages/MessageDialogs.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "messages/SerialStringDisplay.h"
-#include "MessageToolsFixture.h"
-#include "SerialTestSupport.h"
 
 #include <QAction>
 #include <QGroupBox>
-#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -20,7 +21,8 @@ protected:
 
     std::unique_ptr<ProjectorSerialTestForm> Open(AnsweringPeer* peer, int commPort = 3)
     {
-        InstallSimulatedPorts(state.Installed, [peer, commPort](SimulatedSerialPort& port) { port.AddPort(commPort, peer); });
+        InstallSimulatedPorts(state.Installed,
+                              [peer, commPort](SimulatedSerialPort& port) { port.AddPort(commPort, peer); });
         auto form = std::make_unique<ProjectorSerialTestForm>(state);
         port_ = static_cast<SimulatedSerialPort*>(Named<SerialPort>(*form, "MSComm1"));
         form->show();
@@ -29,9 +31,9 @@ protected:
 
     void SendOn(ProjectorSerialTestForm& form, int option = 2)
     {
-        form.Option1[static_cast<std::size_t>(option)]->click();
-        ASSERT_TRUE(form.Send->isEnabled());
-        form.Send->click();
+        Parts(form).Option1(static_cast<std::size_t>(option))->click();
+        ASSERT_TRUE(Parts(form).Send()->isEnabled());
+        Parts(form).Send()->click();
         ASSERT_TRUE(WaitForReplyWindow(form));
     }
 
@@ -61,15 +63,15 @@ TEST_F(ProjectorSerialTestFormTest, LoadProbesThePortsAndLeavesThemClosed)
     AnsweringPeer peer(1, {});
     auto form = Open(&peer);
     EXPECT_EQ(form->windowTitle(), "Serial test");
-    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(form->Option1[i]->isEnabled(), i == 2) << "option " << i;
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(Parts(*form).Option1(i)->isEnabled(), i == 2) << "option " << i;
     for (int commPort = 1; commPort <= 16; ++commPort) EXPECT_EQ(port_->OpenAttempts(commPort), 1);
     EXPECT_FALSE(port_->IsOpen());
-    EXPECT_FALSE(form->Send->isEnabled());
-    EXPECT_FALSE(form->Copy->isEnabled());
-    EXPECT_TRUE(form->Option2[2]->isChecked());
-    EXPECT_TRUE(form->VolumeFrame->isHidden()) << "a message without a level format";
-    EXPECT_EQ(form->SerialStringDisplay1->LineText(), "A");
-    EXPECT_EQ(form->SerialStringDisplay2->MySerialClass(), &state.Messages.ReceivedSerial);
+    EXPECT_FALSE(Parts(*form).Send()->isEnabled());
+    EXPECT_FALSE(Parts(*form).Copy()->isEnabled());
+    EXPECT_TRUE(Parts(*form).Option2(2)->isChecked());
+    EXPECT_TRUE(Parts(*form).VolumeFrame()->isHidden()) << "a message without a level format";
+    EXPECT_EQ(Parts(*form).SerialStringDisplay1()->LineText(), "A");
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->MySerialClass(), &state.Messages.ReceivedSerial);
 }
 
 TEST_F(ProjectorSerialTestFormTest, SendsWithTheMessageSettingsAndShowsTheReplyInEveryView)
@@ -84,15 +86,17 @@ TEST_F(ProjectorSerialTestFormTest, SendsWithTheMessageSettingsAndShowsTheReplyI
     SendOn(*form);
     EXPECT_EQ(peer.Bytes(), (std::vector<uint8_t>{'P', 'W', 0x0D}));
     for (const auto& heard : peer.Heard()) EXPECT_EQ(heard.settings.Text(), "19200,e,8,1");
-    EXPECT_TRUE(form->Copy->isEnabled());
-    EXPECT_TRUE(form->Send->isEnabled());
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "OK" + QString(QChar(127)));
-    form->Option2[0]->click();
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "079d,075d,013d");
-    form->Option2[1]->click();
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "4Fh,4Bh,0Dh");
-    form->Copy->click();
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "4Fh,4Bh,0Dh");
+    EXPECT_TRUE(Parts(*form).Copy()->isEnabled());
+    EXPECT_TRUE(Parts(*form).Send()->isEnabled());
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "OK" + QString(QChar(127)));
+    EXPECT_EQ(state.Messages.ReceivedSerial.Baudrate(), 1) << "the reply keeps the settings it came with";
+    EXPECT_EQ(state.Messages.ReceivedSerial.Parity(), 1);
+    Parts(*form).Option2(0)->click();
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "079d,075d,013d");
+    Parts(*form).Option2(1)->click();
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "4Fh,4Bh,0Dh");
+    Parts(*form).Copy()->click();
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "4Fh,4Bh,0Dh");
     EXPECT_EQ(message.MyRS232StringClass().NumberOfBytes(), 3) << "the message under test is never changed";
 }
 
@@ -102,10 +106,10 @@ TEST_F(ProjectorSerialTestFormTest, NoReplyLeavesThePaneEmpty)
     SetBytes(state.Messages.ReceivedSerial, {{ContentAscii, 'Z'}});
     AnsweringPeer peer(1, {});
     auto form = Open(&peer);
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "") << "the last reply is cleared at load";
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "") << "the last reply is cleared at load";
     SendOn(*form);
-    EXPECT_FALSE(form->Copy->isEnabled());
-    EXPECT_EQ(form->SerialStringDisplay2->LineText(), "");
+    EXPECT_FALSE(Parts(*form).Copy()->isEnabled());
+    EXPECT_EQ(Parts(*form).SerialStringDisplay2()->LineText(), "");
 }
 
 TEST_F(ProjectorSerialTestFormTest, LongReplyKeepsItsFirst32Bytes)
@@ -119,7 +123,7 @@ TEST_F(ProjectorSerialTestFormTest, LongReplyKeepsItsFirst32Bytes)
     const RS232_String_Class& received = state.Messages.ReceivedSerial.MyRS232StringClass();
     ASSERT_EQ(received.NumberOfBytes(), 32);
     EXPECT_EQ(received.ContentBytes(31), reply[31]);
-    EXPECT_TRUE(form->Copy->isEnabled());
+    EXPECT_TRUE(Parts(*form).Copy()->isEnabled());
 }
 
 TEST_F(ProjectorSerialTestFormTest, LevelReplacesTheVariableByte)
@@ -129,9 +133,9 @@ TEST_F(ProjectorSerialTestFormTest, LevelReplacesTheVariableByte)
     format->StartUpVolume(300);
     AnsweringPeer peer(6, {});
     auto form = Open(&peer);
-    EXPECT_FALSE(form->VolumeFrame->isHidden());
-    EXPECT_EQ(form->DemoText->text(), R"("1","44" or "01","2C"in HEX)");
-    EXPECT_EQ(form->Label4->text(), "Value = 300 or 12C in Hex");
+    EXPECT_FALSE(Parts(*form).VolumeFrame()->isHidden());
+    EXPECT_EQ(Parts(*form).DemoText()->text(), R"("1","44" or "01","2C"in HEX)");
+    EXPECT_EQ(Parts(*form).Label4()->text(), "Value = 300 or 12C in Hex");
     SendOn(*form);
     EXPECT_EQ(peer.Bytes(), (std::vector<uint8_t>{1, 2, 0x01, 0x2C, 4, 5}));
 }
@@ -144,7 +148,7 @@ TEST_F(ProjectorSerialTestFormTest, DecimalLevelWithSign)
     AnsweringPeer peer(4, {});
     auto form = Open(&peer);
     EXPECT_EQ(form->LevelText(), "-07");
-    for (int i = 0; i < 7; ++i) form->Up->click();
+    for (int i = 0; i < 7; ++i) Parts(*form).Up()->click();
     EXPECT_EQ(form->LevelText(), "+00");
     SendOn(*form);
     EXPECT_EQ(peer.Bytes(), (std::vector<uint8_t>{'V', 0x2B, 0x30, 0x30}));
@@ -159,14 +163,14 @@ TEST_F(ProjectorSerialTestFormTest, LevelButtonsKeepTheRange)
     AnsweringPeer peer(1, {});
     auto form = Open(&peer);
     EXPECT_EQ(form->CurrentLevel(), 20) << "a start-up level above the maximum gives the maximum";
-    form->Up->click();
+    Parts(*form).Up()->click();
     EXPECT_EQ(form->CurrentLevel(), 20);
-    form->Down->click();
-    form->Down->click();
-    form->Down->click();
+    Parts(*form).Down()->click();
+    Parts(*form).Down()->click();
+    Parts(*form).Down()->click();
     EXPECT_EQ(form->CurrentLevel(), 0);
-    EXPECT_EQ(form->DemoText->text(), R"("0","0")");
-    form->PowerUp->click();
+    EXPECT_EQ(Parts(*form).DemoText()->text(), R"("0","0")");
+    Parts(*form).PowerUp()->click();
     EXPECT_EQ(form->CurrentLevel(), 20);
     EXPECT_EQ(form->LevelText(), "14");
 }
@@ -180,7 +184,7 @@ TEST_F(ProjectorSerialTestFormTest, PreviousLevelStartsAtTheMinimumWithoutPowerU
     AnsweringPeer peer(1, {});
     auto form = Open(&peer);
     EXPECT_EQ(form->CurrentLevel(), 3);
-    EXPECT_TRUE(form->PowerUp->isHidden());
+    EXPECT_TRUE(Parts(*form).PowerUp()->isHidden());
 }
 
 TEST_F(ProjectorSerialTestFormTest, LevelOffSendsTheStoredByte)
@@ -190,7 +194,7 @@ TEST_F(ProjectorSerialTestFormTest, LevelOffSendsTheStoredByte)
     format->UseLevelForVolume(false);
     AnsweringPeer peer(2, {});
     auto form = Open(&peer);
-    EXPECT_TRUE(form->VolumeFrame->isHidden());
+    EXPECT_TRUE(Parts(*form).VolumeFrame()->isHidden());
     SendOn(*form);
     EXPECT_EQ(peer.Bytes(), (std::vector<uint8_t>{'A', 0x55}));
 }
@@ -231,8 +235,7 @@ TEST_F(ProjectorSerialTestFormTest, TestCommandOfThePaneOpensTheDialogModally)
     SerialStringDisplay pane(state);
     pane.SetupSerial(message);
     WhenModalOpens(SendOnFirstPortAndClose);
-    for (QAction* action : pane.PopupMenu()->actions())
-        if (action->text() == "&Test") action->trigger();
+    MenuItem(pane, "menuTest")->trigger();
     EXPECT_EQ(peer.Bytes(), std::vector<uint8_t>{'T'});
     EXPECT_EQ(state.Messages.ReceivedSerial.MyRS232StringClass().ContentBytes(0), '!')
         << "the reply outlives the dialog";

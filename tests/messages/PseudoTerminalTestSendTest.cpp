@@ -1,7 +1,8 @@
-#include "messages/ProjectorSerialTestForm.h"
-#include "platform/SerialPort.h"
-#include "messages/SerialStringDisplay.h"
 #include "MessageToolsFixture.h"
+#include "SerialTestSupport.h"
+#include "messages/ProjectorSerialTestForm.h"
+#include "messages/SerialStringDisplay.h"
+#include "platform/SerialPort.h"
 
 #include <QByteArray>
 #include <QPushButton>
@@ -94,8 +95,9 @@ TEST_F(PseudoTerminalTestSend, MessageWithLevelGoesOutAndTheReplyIsShownInEveryV
     ComPortDevices ports({{7, peer.SlaveName()}});
 
     SerialClass message;
-    SetBytes(message, {{ContentAscii, 'V'}, {ContentAscii, 'O'}, {ContentAscii, 'L'}, {ContentVariable, 0},
-                       {ContentControl, 13}});
+    SetBytes(
+        message,
+        {{ContentAscii, 'V'}, {ContentAscii, 'O'}, {ContentAscii, 'L'}, {ContentVariable, 0}, {ContentControl, 13}});
     message.InterByteDelay(2);
     auto format = AddVolumeFormat(message);
     format->UseLevelForVolume(true);
@@ -108,17 +110,17 @@ TEST_F(PseudoTerminalTestSend, MessageWithLevelGoesOutAndTheReplyIsShownInEveryV
 
     ProjectorSerialTestForm form(state);
     form.show();
-    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(form.Option1[i]->isEnabled(), i == 6) << "option " << i;
-    form.Option1[6]->click();
-    ASSERT_TRUE(form.Send->isEnabled());
-    form.Send->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Timer1->isActive(); }, 3000));
+    for (std::size_t i = 0; i < 16; ++i) EXPECT_EQ(Parts(form).Option1(i)->isEnabled(), i == 6) << "option " << i;
+    Parts(form).Option1(6)->click();
+    ASSERT_TRUE(Parts(form).Send()->isEnabled());
+    Parts(form).Send()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Parts(form).Timer1()->isActive(); }, 3000));
     EXPECT_EQ(peer.Heard(), QByteArray("VOL\x01\x2C\r", 6));
 
-    EXPECT_EQ(form.SerialStringDisplay2->LineText(), "ACK" + QString(QChar(127)) + QString(QChar(127)));
-    form.Option2[0]->click();
-    EXPECT_EQ(form.SerialStringDisplay2->LineText(), "065d,067d,075d,013d,010d");
-    form.Option2[1]->click();
-    EXPECT_EQ(form.SerialStringDisplay2->LineText(), "41h,43h,4Bh,0Dh,0Ah");
-    form.Done->click();
+    EXPECT_EQ(Parts(form).SerialStringDisplay2()->LineText(), "ACK" + QString(QChar(127)) + QString(QChar(127)));
+    Parts(form).Option2(0)->click();
+    EXPECT_EQ(Parts(form).SerialStringDisplay2()->LineText(), "065d,067d,075d,013d,010d");
+    Parts(form).Option2(1)->click();
+    EXPECT_EQ(Parts(form).SerialStringDisplay2()->LineText(), "41h,43h,4Bh,0Dh,0Ah");
+    Parts(form).Done()->click();
 }

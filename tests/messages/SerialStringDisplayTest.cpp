@@ -1,11 +1,8 @@
-#include "messages/SerialStringDisplay.h"
 #include "MessageToolsFixture.h"
+#include "PaneParts.h"
 #include "messages/MessagePaneDialogs.h"
+#include "messages/SerialStringDisplay.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,17 +24,12 @@ protected:
         return pane.LineText();
     }
 
-    QAction* Item(const QString& caption) const
-    {
-        for (QAction* action : pane.PopupMenu()->actions())
-            if (action->text() == caption) return action;
-        return nullptr;
-    }
+    QAction* Item(const QString& name) const { return MenuItem(pane, name); }
 
     QStringList OfferedItems() const
     {
         QStringList items;
-        for (QAction* action : pane.PopupMenu()->actions())
+        for (QAction* action : MenuOf(pane)->actions())
             if (action->isVisible()) items << (action->isSeparator() ? "-" : action->text());
         return items;
     }
@@ -50,8 +42,7 @@ protected:
 
 TEST_F(SerialStringDisplayTest, RendersEveryContentType)
 {
-    EXPECT_EQ(Shown({{ContentAscii, 'A'}, {ContentAscii, 'B'}, {ContentHex, 0x0D}, {ContentHex, 0x0A}}),
-              "AB,0Dh,0Ah");
+    EXPECT_EQ(Shown({{ContentAscii, 'A'}, {ContentAscii, 'B'}, {ContentHex, 0x0D}, {ContentHex, 0x0A}}), "AB,0Dh,0Ah");
     EXPECT_EQ(Shown({{ContentControl, 2}}), "STXc");
     EXPECT_EQ(Shown({{ContentControl, 40}}), "ERRORc");
     EXPECT_EQ(Shown({{ContentDecimal, 7}}), "007d");
@@ -61,7 +52,7 @@ TEST_F(SerialStringDisplayTest, RendersEveryContentType)
               "01h,x,Variable,Ignore");
     EXPECT_EQ(Shown({{ContentAscii, 0xE9}}), QString::fromUtf8("é")) << "ASCII bytes are Windows-1252";
     EXPECT_EQ(Shown({}), "");
-    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+    EXPECT_TRUE(OffsetBarOf(pane)->isHidden());
 }
 
 TEST_F(SerialStringDisplayTest, ItemsAreEightPixelsACharacter)
@@ -76,7 +67,7 @@ TEST_F(SerialStringDisplayTest, ItemsAreEightPixelsACharacter)
 TEST_F(SerialStringDisplayTest, PaintsItemsInTheirColours)
 {
     Shown({{ContentHex, 0xAA}, {ContentHex, 0xAA}});
-    const QImage image = pane.Picture()->pixmap().toImage();
+    const QImage image = PictureOf(pane)->pixmap().toImage();
     bool red = false;
     for (int x = 0; x < 60; ++x)
         for (int y = 0; y < image.height(); ++y)
@@ -94,14 +85,14 @@ TEST_F(SerialStringDisplayTest, LibraryFormShowsTheTrimmedNames)
     message.Command("POWER ON");
     pane.SetupSerial(message);
     EXPECT_EQ(pane.LineText(), "Library:ACME/PROJECTOR/PJ-100/POWER ON");
-    EXPECT_TRUE(pane.ScrollBar()->isHidden());
+    EXPECT_TRUE(OffsetBarOf(pane)->isHidden());
 
     message.Command("A RATHER LONG COMMAND NAME HERE");
     message.Model("AND A LONG MODEL NAME AS WELL");
     pane.display(-1);
     const int textWidth = pane.LineText().size() * 8;
-    ASSERT_FALSE(pane.ScrollBar()->isHidden());
-    EXPECT_EQ(pane.ScrollBar()->maximum(), textWidth - 400) << "one scroll unit is one pixel here";
+    ASSERT_FALSE(OffsetBarOf(pane)->isHidden());
+    EXPECT_EQ(OffsetBarOf(pane)->maximum(), textWidth - 400) << "one scroll unit is one pixel here";
 }
 
 TEST_F(SerialStringDisplayTest, LongLineScrollsByCharacters)
@@ -116,20 +107,20 @@ TEST_F(SerialStringDisplayTest, LongLineScrollsByCharacters)
     // 32 items of "100d" and 31 commas, then two characters after the last comma.
     const int end = 32 * 4 * 8 + 31 * 8;
     EXPECT_EQ(pane.ItemPosition(32), end);
-    ASSERT_FALSE(pane.ScrollBar()->isHidden());
-    EXPECT_EQ(pane.ScrollBar()->maximum(), (end + 16 - 400) / 8 + 1);
-    EXPECT_EQ(pane.ScrollBar()->pageStep(), qRound(pane.ScrollBar()->maximum() / 4.0));
+    ASSERT_FALSE(OffsetBarOf(pane)->isHidden());
+    EXPECT_EQ(OffsetBarOf(pane)->maximum(), (end + 16 - 400) / 8 + 1);
+    EXPECT_EQ(OffsetBarOf(pane)->pageStep(), qRound(OffsetBarOf(pane)->maximum() / 4.0));
 
     pane.display(31);
     // The end of the framed item lands 16 pixels inside the right edge.
-    EXPECT_EQ(pane.ScrollBar()->value(), (end - 400 + 16) / 8);
+    EXPECT_EQ(OffsetBarOf(pane)->value(), (end - 400 + 16) / 8);
     pane.display(0);
-    EXPECT_EQ(pane.ScrollBar()->value(), 0);
+    EXPECT_EQ(OffsetBarOf(pane)->value(), 0);
 
     message.MyRS232StringClass().NumberOfBytes(1);
     pane.display(-1);
-    EXPECT_TRUE(pane.ScrollBar()->isHidden());
-    EXPECT_EQ(pane.ScrollBar()->value(), 0);
+    EXPECT_TRUE(OffsetBarOf(pane)->isHidden());
+    EXPECT_EQ(OffsetBarOf(pane)->value(), 0);
 }
 
 namespace {
@@ -154,19 +145,19 @@ TEST_F(SerialStringDisplayTest, ShorterLineIsDrawnWithTheNewOffset)
     }
     message.MyRS232StringClass().NumberOfBytes(32);
     pane.SetupSerial(message);
-    pane.ScrollBar()->setValue(pane.ScrollBar()->maximum());
+    OffsetBarOf(pane)->setValue(OffsetBarOf(pane)->maximum());
 
     // Twenty items end at 792 pixels; the narrowed range puts the last one at 96 to 128.
     message.MyRS232StringClass().NumberOfBytes(20);
     pane.display(-1);
-    ASSERT_EQ(pane.ScrollBar()->value(), pane.ScrollBar()->maximum());
-    EXPECT_TRUE(HasInkBetween(pane.Picture()->pixmap().toImage(), 100, 125));
+    ASSERT_EQ(OffsetBarOf(pane)->value(), OffsetBarOf(pane)->maximum());
+    EXPECT_TRUE(HasInkBetween(PictureOf(pane)->pixmap().toImage(), 100, 125));
 
     SerialClass shorter;
     SetBytes(shorter, {{ContentAscii, 'W'}});
     message.CopyFrom(shorter);
-    EXPECT_TRUE(pane.ScrollBar()->isHidden());
-    EXPECT_TRUE(HasInkBetween(pane.Picture()->pixmap().toImage(), 0, 8)) << "the line starts at the left edge";
+    EXPECT_TRUE(OffsetBarOf(pane)->isHidden());
+    EXPECT_TRUE(HasInkBetween(PictureOf(pane)->pixmap().toImage(), 0, 8)) << "the line starts at the left edge";
 }
 
 TEST_F(SerialStringDisplayTest, MenuItemsInOrder)
@@ -184,20 +175,20 @@ TEST_F(SerialStringDisplayTest, CopyCutPasteAndClear)
     pane.SetupSerial(message);
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
 
-    Item("&Copy")->trigger();
+    Item("menCopy")->trigger();
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(state.SerialClipboard.MyRS232StringClass().ContentBytes(0), 'Q');
 
-    Item("C&ut")->trigger();
+    Item("menuCut")->trigger();
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(message.MyRS232StringClass().NumberOfBytes(), 0);
     EXPECT_EQ(pane.LineText(), "");
 
-    Item("&Paste")->trigger();
+    Item("menuPaste")->trigger();
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(pane.LineText(), "Q") << "the pasted message is redrawn";
 
-    Item("C&lear")->trigger();
+    Item("menuDelete")->trigger();
     EXPECT_EQ(changed.count(), 3) << "a cleared message must reach the host like a cut one";
     EXPECT_EQ(message.SerialType(), -1);
     EXPECT_EQ(pane.LineText(), "");
@@ -211,25 +202,58 @@ TEST_F(SerialStringDisplayTest, RefusedPasteStillRaisesChanged)
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
     prompts.ExpectMessage("Sorry cannot paste here as serial string contains an 'ignore' byte!", "Sorry!",
                           PromptButtons::Ok, PromptIcon::Exclamation);
-    Item("&Paste")->trigger();
+    Item("menuPaste")->trigger();
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(pane.LineText(), "Q");
+}
+
+// Whether a message may hold IGNORE bytes belongs to the pane's slot: Cut,
+// Clear and Paste keep it, so a cut message goes back where it came from.
+TEST_F(SerialStringDisplayTest, ThePaneKeepsWhetherItsMessageMayBeReceived)
+{
+    message.CanBeInput(true);
+    SetBytes(message, {{ContentAscii, 'Q'}, {ContentIgnore, 0}});
+    pane.SetupSerial(message);
+    Item("menuCut")->trigger();
+    EXPECT_TRUE(message.CanBeInput()) << "after Cut";
+    Item("menuPaste")->trigger();
+    EXPECT_EQ(pane.LineText(), "Q,Ignore") << "pasted back without a refusal";
+    EXPECT_TRUE(message.CanBeInput()) << "after Paste";
+    Item("menuDelete")->trigger();
+    EXPECT_TRUE(message.CanBeInput()) << "after Clear";
+
+    SerialClass output;
+    output.CanBeVariable(true);
+    SerialStringDisplay outputPane(state);
+    outputPane.SetupSerial(output);
+    SetBytes(message, {{ContentAscii, 'R'}});
+    Item("menCopy")->trigger();
+    MenuItem(outputPane, "menuPaste")->trigger();
+    EXPECT_EQ(outputPane.LineText(), "R");
+    EXPECT_FALSE(output.CanBeInput()) << "a message from an input pane brings no IGNORE into an output pane";
+
+    SetBytes(message, {{ContentIgnore, 0}});
+    Item("menCopy")->trigger();
+    prompts.ExpectMessage("Sorry cannot paste here as serial string contains an 'ignore' byte!", "Sorry!",
+                          PromptButtons::Ok, PromptIcon::Exclamation);
+    MenuItem(outputPane, "menuPaste")->trigger();
+    EXPECT_EQ(outputPane.LineText(), "R") << "still refused in an output pane";
 }
 
 TEST_F(SerialStringDisplayTest, RightClickShowsTheMenuUnlessDisabled)
 {
     pane.SetupSerial(message);
     pane.show();
-    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(pane.PopupMenu()->isVisible());
-    pane.PopupMenu()->hide();
-    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, pane.Picture()->height() + 3));
-    EXPECT_FALSE(pane.PopupMenu()->isVisible()) << "a button let go off the line is no command";
+    QTest::mouseRelease(PictureOf(pane), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(MenuOf(pane)->isVisible());
+    MenuOf(pane)->hide();
+    QTest::mouseRelease(PictureOf(pane), Qt::RightButton, {}, QPoint(5, PictureOf(pane)->height() + 3));
+    EXPECT_FALSE(MenuOf(pane)->isVisible()) << "a button let go off the line is no command";
 
     pane.DisableMenu();
-    EXPECT_EQ(pane.Picture()->toolTip(), "");
-    QTest::mouseRelease(pane.Picture(), Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(pane.PopupMenu()->isVisible());
+    EXPECT_EQ(PictureOf(pane)->toolTip(), "");
+    QTest::mouseRelease(PictureOf(pane), Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(MenuOf(pane)->isVisible());
 }
 
 TEST_F(SerialStringDisplayTest, RebindingFollowsTheNewMessage)
@@ -310,19 +334,19 @@ private:
 TEST_F(LoadAndCaptureTest, ItemsAreOfferedOnceTheDialogsAreThere)
 {
     pane.SetupSerial(message);
-    EXPECT_EQ(OfferedItems(), QStringList({"&Edit", "-", "&Copy", "C&ut", "&Paste", "C&lear", "-",
-                                           "&Load From Library", "C&apture From Serial Port", "-", "&Test"}));
+    EXPECT_EQ(OfferedItems(), QStringList({"&Edit", "-", "&Copy", "C&ut", "&Paste", "C&lear", "-", "&Load From Library",
+                                           "C&apture From Serial Port", "-", "&Test"}));
     SerialStringDisplay other(state);
     other.EnableCaptureFunctions();
-    EXPECT_FALSE(other.PopupMenu()->actions().at(7)->isVisible());
-    EXPECT_TRUE(other.PopupMenu()->actions().at(8)->isVisible());
+    EXPECT_FALSE(MenuItem(other, "MnuLoadFromLibrary")->isVisible());
+    EXPECT_TRUE(MenuItem(other, "MenuCaptureFromSerialPort")->isVisible());
 }
 
 TEST_F(LoadAndCaptureTest, AnEqualMessageChangesNothing)
 {
     pane.SetupSerial(message);
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
-    Item("&Load From Library")->trigger();
+    Item("MnuLoadFromLibrary")->trigger();
     EXPECT_EQ(dialogs, std::vector<std::string>{"loader"});
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(state.Messages.WorkSerial, nullptr);
@@ -340,7 +364,7 @@ TEST_F(LoadAndCaptureTest, SettingsOfTheHolderDecideWhetherToAsk)
         work.IsFromLibrary(true);
         work.Command("POWER");
     };
-    Item("&Load From Library")->trigger();
+    Item("MnuLoadFromLibrary")->trigger();
     EXPECT_EQ(dialogs, std::vector<std::string>{"loader"}) << "same settings as the controller port";
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(pane.LineText(), "Library:///POWER");
@@ -348,13 +372,13 @@ TEST_F(LoadAndCaptureTest, SettingsOfTheHolderDecideWhetherToAsk)
     fill = [](SerialClass& work) { work.InterByteDelay(5); };
     cancelSettings = true;
     dialogs.clear();
-    Item("&Load From Library")->trigger();
+    Item("MnuLoadFromLibrary")->trigger();
     EXPECT_EQ(dialogs, (std::vector<std::string>{"loader", "settings of library"}));
     EXPECT_EQ(message.InterByteDelay(), 0) << "a cancelled settings dialog leaves the message";
     EXPECT_EQ(changed.count(), 1);
 
     dialogs.clear();
-    Item("C&apture From Serial Port")->trigger();
+    Item("MenuCaptureFromSerialPort")->trigger();
     EXPECT_EQ(dialogs, std::vector<std::string>{"capture"}) << "capture does not compare the delay";
     EXPECT_EQ(message.InterByteDelay(), 5);
     EXPECT_EQ(changed.count(), 2);
@@ -362,7 +386,7 @@ TEST_F(LoadAndCaptureTest, SettingsOfTheHolderDecideWhetherToAsk)
     fill = [](SerialClass& work) { work.Parity(2); };
     cancelSettings = false;
     dialogs.clear();
-    Item("C&apture From Serial Port")->trigger();
+    Item("MenuCaptureFromSerialPort")->trigger();
     EXPECT_EQ(dialogs, (std::vector<std::string>{"capture", "settings of capture"}));
     EXPECT_EQ(message.Parity(), 2);
 }
@@ -373,13 +397,13 @@ TEST_F(LoadAndCaptureTest, TheHolderBoundAtSetupIsTheReferenceAfterAClear)
     message.SerialType(SerialClass::LibraryCommand);
     message.Baudrate(3);
     pane.SetupSerial(message);
-    Item("C&lear")->trigger();
+    Item("menuDelete")->trigger();
     ASSERT_EQ(message.SerialType(), -1);
     fill = [](SerialClass& work) {
         SetBytes(work, {{ContentHex, 0x21}});
         work.Baudrate(3);
     };
-    Item("&Load From Library")->trigger();
+    Item("MnuLoadFromLibrary")->trigger();
     EXPECT_EQ(dialogs, std::vector<std::string>{"loader"}) << "the library's settings, not none";
     EXPECT_EQ(pane.LineText(), "21h");
 }
@@ -392,7 +416,7 @@ TEST_F(LoadAndCaptureTest, AnEmptiedWorkMessageReplacesTheMessage)
     pane.SetupSerial(message);
     QSignalSpy changed(&pane, &SerialStringDisplay::Changed);
     fill = [](SerialClass& work) { work.Clear(); };
-    Item("&Load From Library")->trigger();
+    Item("MnuLoadFromLibrary")->trigger();
     EXPECT_EQ(dialogs, std::vector<std::string>{"loader"});
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(message.SerialType(), -1);
