@@ -5,6 +5,7 @@
 #include "editor/Captions.h"
 #include "editor/ControlPages.h"
 #include "editor/DefaultEditForm.h"
+#include "editor/DefaultFileDropDown.h"
 #include "editor/DeviceTabs.h"
 #include "editor/InputPage.h"
 #include "editor/MainToolbar.h"
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -64,8 +66,15 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     setWindowTitle(StartUpCaption());
     Toolbar1 = MakeMainToolbar(this);
     addToolBar(Toolbar1);
-    for (const char* key : {"EDITPROJECTOR", "EDITRS232", "EDITIR", "DEFAULTS"})
+    for (const char* key : {"EDITPROJECTOR", "EDITRS232", "EDITIR"})
         Toolbar1->findChild<QAction*>(key)->setEnabled(false);
+    // The defaults drop down at the press of their button, not at its release.
+    defaults_ = new DefaultFileDropDown(state_, commands_, this);
+    auto* defaultsButton =
+        qobject_cast<QToolButton*>(Toolbar1->widgetForAction(Toolbar1->findChild<QAction*>("DEFAULTS")));
+    connect(defaultsButton, &QToolButton::pressed, this,
+            [this, defaultsButton] { defaults_->ButtonPressed(defaultsButton); });
+    connect(defaults_, &DefaultFileDropDown::CaptionChanged, this, &TavloForm::SetCaption);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &TavloForm::KeyTriggered);
     BuildTabs();
     resize(960, 700);

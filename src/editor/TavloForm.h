@@ -8,6 +8,7 @@
 
 class ApplicationState;
 class ConfigurationPage;
+class DefaultFileDropDown;
 class DeviceTabs;
 class InputPage;
 class LockingPage;
@@ -64,6 +65,7 @@ private:
     InputPage* inputPage_;
     LockingPage* lockingPage_;
     ProjectorPage* projectorPage_;
+    DefaultFileDropDown* defaults_;
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool ShowingConfiguration = false;
