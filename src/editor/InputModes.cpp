@@ -3,6 +3,7 @@
 #include "controls/IntegerEntry.h"
 #include "controls/MeshloAddressControl.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,20 +19,6 @@ constexpr int16_t FirstAudioInput = 8;
 // The out address of input i is this many elements after its in address.
 constexpr int OutAddressOffset = 26;
 
-QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QCheckBox* NamedCheck(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    return check;
-}
-
 int16_t RoundedAddress(float value)
 {
     return static_cast<int16_t>(std::lround(value));
@@ -42,26 +29,26 @@ InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(paren
 {
     auto* frame = new QGroupBox(this);
     frame->setObjectName("Frame1");
-    InUse = NamedCheck("Use", "InUse", frame);
+    InUse = WithName(new QCheckBox("Use", frame), "InUse");
     InUse->setToolTip("This input is/not in use");
-    MeshloInLabel = NamedLabel("Meshlo In", "MeshloInLabel", frame);
+    MeshloInLabel = WithName(new QLabel("Meshlo In", frame), "MeshloInLabel");
     MeshloInAddress = new MeshloAddressControl(frame);
     MeshloInAddress->setObjectName("MeshloInAddress");
-    MeshloOutLabel = NamedLabel("Meshlo Out", "MeshloOutLabel", frame);
+    MeshloOutLabel = WithName(new QLabel("Meshlo Out", frame), "MeshloOutLabel");
     MeshloOutAddress = new MeshloAddressControl(frame);
     MeshloOutAddress->setObjectName("MeshloOutAddress");
-    Label4 = NamedLabel("Volume", "Label4", frame);
+    Label4 = WithName(new QLabel("Volume", frame), "Label4");
     ChannelVolume = new IntegerEntry(frame);
     ChannelVolume->setObjectName("ChannelVolume");
-    Label1 = NamedLabel("dB", "Label1", frame);
-    AutoSelect = NamedCheck("Auto Select", "AutoSelect", frame);
-    AutoPowerOn = NamedCheck("Auto Power On", "AutoPowerOn", frame);
-    AutoPowerOff = NamedCheck("Auto Power Off", "AutoPowerOff", frame);
-    AutoTimOutLabel[1] = NamedLabel("Time Out", "AutoTimOutLabel_1", frame);
+    Label1 = WithName(new QLabel("dB", frame), "Label1");
+    AutoSelect = WithName(new QCheckBox("Auto Select", frame), "AutoSelect");
+    AutoPowerOn = WithName(new QCheckBox("Auto Power On", frame), "AutoPowerOn");
+    AutoPowerOff = WithName(new QCheckBox("Auto Power Off", frame), "AutoPowerOff");
+    AutoTimOutLabel[1] = WithName(new QLabel("Time Out", frame), "AutoTimOutLabel_1");
     AutoTimeOut = new IntegerEntry(frame);
     AutoTimeOut->setObjectName("AutoTimeOut");
-    AutoTimOutLabel[0] = NamedLabel("Secs", "AutoTimOutLabel_0", frame);
-    AudioCheck = NamedCheck("Can be selected when projector/display is off", "AudioCheck", frame);
+    AutoTimOutLabel[0] = WithName(new QLabel("Secs", frame), "AutoTimOutLabel_0");
+    AudioCheck = WithName(new QCheckBox("Can be selected when projector/display is off", frame), "AudioCheck");
 
     // Each entry keeps its own width with its unit right beside it.
     const auto entryWithUnit = [](QWidget* entry, QLabel* unit) {

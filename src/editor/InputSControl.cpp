@@ -5,6 +5,7 @@
 #include "editor/EntryEnabling.h"
 #include "editor/OptionGroup.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,13 +19,6 @@ namespace {
 enum InputsMode : int16_t { InputsDisabled = 0, VolumeUpDown = 1, SeparateFunctions = 2 };
 enum RoomSensorMode : int16_t { SensorUnused = 0, SensorLowWhenOccupied = 1, SensorHighWhenOccupied = 2 };
 
-QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QVBoxLayout* OptionColumn(const OptionGroup& options)
 {
     auto* column = new QVBoxLayout;
@@ -37,20 +31,20 @@ InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget
 {
     MainOption = new OptionGroup("MainOption", {"Disabled", "Volume Up/Down", "Seperate Functions"}, this);
 
-    LabelInput2 = NamedLabel("Input 1", "LabelInput2", this);
+    LabelInput2 = WithName(new QLabel("Input 1", this), "LabelInput2");
     ControlInput2Option = new OptionGroup("ControlInput2Option", {"Disabled", "Use as room PIR power down"}, this);
-    InputStateLabel = NamedLabel("Input state when room occupied", "InputStateLabel", this);
+    InputStateLabel = WithName(new QLabel("Input state when room occupied", this), "InputStateLabel");
     ControlInputOptionLowHighOption = new OptionGroup("ControlInputOptionLowHighOption", {"Low", "High"}, this);
-    TresholdLabel[0] = NamedLabel("Threshold", "TresholdLabel_0", this);
+    TresholdLabel[0] = WithName(new QLabel("Threshold", this), "TresholdLabel_0");
     InputVoltageThreshold = new integer5v(this);
     InputVoltageThreshold->setObjectName("InputVoltageThreshold");
-    TresholdLabel[1] = NamedLabel("V", "TresholdLabel_1", this);
-    InputTimeOutLabel[0] = NamedLabel("Timeout", "InputTimeOutLabel_0", this);
+    TresholdLabel[1] = WithName(new QLabel("V", this), "TresholdLabel_1");
+    InputTimeOutLabel[0] = WithName(new QLabel("Timeout", this), "InputTimeOutLabel_0");
     RoomTimeout = new IntegerEntry(this);
     RoomTimeout->setObjectName("RoomTimeout");
-    InputTimeOutLabel[1] = NamedLabel("Min's", "InputTimeOutLabel_1", this);
+    InputTimeOutLabel[1] = WithName(new QLabel("Min's", this), "InputTimeOutLabel_1");
 
-    LabelInput1 = NamedLabel("Input 2", "LabelInput1", this);
+    LabelInput1 = WithName(new QLabel("Input 2", this), "LabelInput1");
     ControlInput1Option = new OptionGroup(
         "ControlInput1Option",
         {"Disabled", "Use as mic. on/off", "Use with enable keyswitch", "Use as external power down"}, this);

@@ -4,6 +4,7 @@
 #include "editor/EntryEnabling.h"
 #include "editor/LockControl.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,20 +25,6 @@ constexpr int16_t ExternalPowerDownInput = 3;
 constexpr int16_t RoomSensorLow = 1;
 constexpr int16_t RoomSensorHigh = 2;
 
-QCheckBox* NamedCheck(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    return check;
-}
-
-QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 // Captions of the other ways the panel is locked and unlocked.
 QVBoxLayout* AlsoByColumn(const QString& heading, QWidget* parent)
 {
@@ -52,17 +39,18 @@ QVBoxLayout* AlsoByColumn(const QString& heading, QWidget* parent)
 LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     auto* conditions = new QGroupBox(this);
-    LockOnFrontPanelCheck = NamedCheck("Lock on front panel off", "LockOnFrontPanelCheck", conditions);
+    LockOnFrontPanelCheck = WithName(new QCheckBox("Lock on front panel off", conditions), "LockOnFrontPanelCheck");
     LockOnFrontPanelAfterTimePeriod = new IntegerEntry(conditions);
     LockOnFrontPanelAfterTimePeriod->setObjectName("LockOnFrontPanelAfterTimePeriod");
-    LockOnFrontPanelAfterTimePeriodLabel = NamedLabel("Min's", "LockOnFrontPanelAfterTimePeriodLabel", conditions);
-    LockONExternalCheck = NamedCheck("Lock on external power down", "LockONExternalCheck", conditions);
-    LockOnRoomEmptyCheck = NamedCheck("Lock on room empty", "LockOnRoomEmptyCheck", conditions);
+    LockOnFrontPanelAfterTimePeriodLabel =
+        WithName(new QLabel("Min's", conditions), "LockOnFrontPanelAfterTimePeriodLabel");
+    LockONExternalCheck = WithName(new QCheckBox("Lock on external power down", conditions), "LockONExternalCheck");
+    LockOnRoomEmptyCheck = WithName(new QCheckBox("Lock on room empty", conditions), "LockOnRoomEmptyCheck");
     LockOnRoomEmptyPeriod = new IntegerEntry(conditions);
     LockOnRoomEmptyPeriod->setObjectName("LockOnRoomEmptyPeriod");
-    LockOnRoomEmptyPeriodLabel = NamedLabel("Min's", "LockOnRoomEmptyPeriodLabel", conditions);
-    LockUsingButtonsCheck = NamedCheck("Lock using button sequence", "LockUsingButtonsCheck", conditions);
-    UnlockCheck = NamedCheck("UnLock using button sequence", "UnlockCheck", conditions);
+    LockOnRoomEmptyPeriodLabel = WithName(new QLabel("Min's", conditions), "LockOnRoomEmptyPeriodLabel");
+    LockUsingButtonsCheck = WithName(new QCheckBox("Lock using button sequence", conditions), "LockUsingButtonsCheck");
+    UnlockCheck = WithName(new QCheckBox("UnLock using button sequence", conditions), "UnlockCheck");
 
     auto* grid = new QGridLayout(conditions);
     grid->addWidget(LockOnFrontPanelCheck, 0, 0);

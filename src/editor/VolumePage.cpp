@@ -4,6 +4,7 @@
 #include "editor/GlobalMessagePanes.h"
 #include "editor/MeshloEntries.h"
 #include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,34 +14,16 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-namespace {
-
-IntegerEntry* Entry(const char* name)
-{
-    auto* entry = new IntegerEntry;
-    entry->setObjectName(name);
-    return entry;
-}
-
-QLabel* Caption(const QString& text, const QString& name)
-{
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
-
-}  // namespace
-
 VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
 {
-    MaximumLevel = Entry("MaximumLevel");
-    MinimumLevel = Entry("MinimumLevel");
-    VolumeStep = Entry("VolumeStep");
-    FixedStartLevel = Entry("FixedStartLevel");
+    MaximumLevel = WithName(new IntegerEntry, "MaximumLevel");
+    MinimumLevel = WithName(new IntegerEntry, "MinimumLevel");
+    VolumeStep = WithName(new IntegerEntry, "VolumeStep");
+    FixedStartLevel = WithName(new IntegerEntry, "FixedStartLevel");
     UsePowerDownCheck = new QCheckBox("Start at the level of the last power down");
     UsePowerDownCheck->setObjectName("UsePowerDownCheck");
-    startLevelCaption_ = Caption("Power up level", "Label5_3");
-    FixedLevelLabel = Caption("dB", "FixedLevelLabel_0");
+    startLevelCaption_ = WithName(new QLabel("Power up level"), "Label5_3");
+    FixedLevelLabel = WithName(new QLabel("dB"), "FixedLevelLabel_0");
 
     auto* levels = new QGroupBox("Levels");
     auto* grid = new QGridLayout(levels);
