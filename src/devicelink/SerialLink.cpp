@@ -47,11 +47,9 @@ int MinorVersion(SerialLink::DeviceIdentity identity)
 }
 
 SerialLink::SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts,
-                       const DeviceTypeTable& deviceTypes)
-    : port_(port), abortWait_(abortWait), prompts_(prompts), deviceTypes_(deviceTypes)
+                       const DeviceTypeTable& deviceTypes, std::unique_ptr<LinkTimer> timer)
+    : port_(port), abortWait_(abortWait), prompts_(prompts), deviceTypes_(deviceTypes), timer1_(std::move(timer))
 {
-    timer1_.setSingleShot(true);
-    timer1_.setTimerType(Qt::PreciseTimer);
 }
 
 uint8_t SerialLink::FrameChecksum(const uint8_t* bytes, std::size_t count)
@@ -61,18 +59,18 @@ uint8_t SerialLink::FrameChecksum(const uint8_t* bytes, std::size_t count)
 
 void SerialLink::ArmTimer(int milliseconds)
 {
-    timer1_.stop();
-    timer1_.start(milliseconds);
+    timer1_->Stop();
+    timer1_->Start(milliseconds);
 }
 
 bool SerialLink::WaitTimer(int milliseconds, bool abortable)
 {
     if (abortable && abortWait_) return false;  // without yielding even once
     ArmTimer(milliseconds);
-    while (timer1_.isActive()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (timer1_->IsActive()) {
+        timer1_->WaitForEvents();
         if (abortable && abortWait_) {
-            timer1_.stop();
+            timer1_->Stop();
             return false;
         }
     }
@@ -82,14 +80,14 @@ bool SerialLink::WaitTimer(int milliseconds, bool abortable)
 bool SerialLink::AwaitReply(int byteCount)
 {
     if (abortWait_) return false;
-    while (timer1_.isActive() && port_.InBufferCount() < byteCount) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (timer1_->IsActive() && port_.InBufferCount() < byteCount) {
+        timer1_->WaitForEvents();
         if (abortWait_) {
-            timer1_.stop();
+            timer1_->Stop();
             return false;
         }
     }
-    timer1_.stop();
+    timer1_->Stop();
     return true;
 }
 
@@ -115,13 +113,11 @@ void SerialLink::Write(const Bytes& bytes)
 SerialLink::Bytes SerialLink::Read(const char* what)
 {
     Bytes bytes = port_.Input();
-    if (!bytes.empty())
-        qCDebug(serialLinkLog).noquote() << "COM" << port_.CommPort() << what << Hex(bytes);
+    if (!bytes.empty()) qCDebug(serialLinkLog).noquote() << "COM" << port_.CommPort() << what << Hex(bytes);
     return bytes;
 }
 
-bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload,
-                                  const std::optional<FailureMessages>& messages)
+bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)
 {
     for (int attemptsLeft = 3;; --attemptsLeft) {
         if (Interrupted()) return false;
@@ -165,7 +161,8 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
             if (Interrupted()) return 0;
             Flush();
             port_.SetSettings(settings);
-            for (const uint8_t byte : {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
+            for (const uint8_t byte :
+                 {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
                 Write({byte});
                 WaitTimer(ProbeByteMilliseconds, false);
                 if (Interrupted()) return 0;

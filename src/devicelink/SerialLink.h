@@ -1,11 +1,12 @@
 #pragma once
 
+#include "devicelink/LinkTimer.h"
 #include "model/DeviceTypes.h"
 #include "platform/SerialPort.h"
 
 #include <QString>
-#include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 class UserPrompts;
@@ -35,7 +36,9 @@ public:
     static constexpr uint8_t Acknowledgement = 0xF0;
     static constexpr uint8_t RestartAddress = 0x33;
 
-    SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts, const DeviceTypeTable& deviceTypes);
+    // The waits run on the window loop unless another timer is given.
+    SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts, const DeviceTypeTable& deviceTypes,
+               std::unique_ptr<LinkTimer> timer = std::make_unique<WindowLoopTimer>());
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
@@ -77,7 +80,7 @@ private:
     const bool& abortWait_;
     UserPrompts& prompts_;
     const DeviceTypeTable& deviceTypes_;
-    QTimer timer1_;
+    std::unique_ptr<LinkTimer> timer1_;
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);

@@ -1,0 +1,18 @@
+#include "model/DeviceTypes.h"
+#include "platform/Registry.h"
+#include "support/ScratchFolder.h"
+
+#include <cstdlib>
+
+// The registry file as another program or a damaged disk may leave it. The
+// device searches rely on the table never being empty.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const ScratchFolder folder;
+    const auto path = folder.Write("registry", data, size);
+    Registry registry(path);
+    DeviceTypeTable table;
+    LoadDeviceTypes(table, registry);
+    if (table.empty()) std::abort();
+    return 0;
+}

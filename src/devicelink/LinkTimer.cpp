@@ -1,0 +1,14 @@
+#include "devicelink/LinkTimer.h"
+
+#include <QCoreApplication>
+
+WindowLoopTimer::WindowLoopTimer()
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+}
+
+void WindowLoopTimer::WaitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
