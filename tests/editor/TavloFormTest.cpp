@@ -7,8 +7,10 @@
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
+#include "support/devices/SimulatedPortMaker.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -193,4 +195,31 @@ TEST_F(TavloFormTest, ShowingAConfigurationMarksNothingAndReachesEveryPage)
               3);
     EXPECT_TRUE(Named<QAction>(Window(), "ZENVARA")->isChecked());
     EXPECT_EQ(Tabs().Caption(6), "Video 3 (Hi Def 1)");
+}
+
+TEST_F(TavloFormTest, DownloadAsksToSaveFirstAndOpensOnTheUnsavedConfiguration)
+{
+    InstallSimulatedPorts(state.Installed);  // no controller anywhere
+    Window();
+    state.Config.ConfigChanged = true;
+    ExpectSaveQuestion(PromptAnswer::Cancel);
+    Press("DOWNLOAD");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    ExpectSaveQuestion(PromptAnswer::No);
+    QString shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shown = dialog->windowTitle();
+            dialog->close();
+            poll.stop();
+        }
+    });
+    poll.start();
+    Press("DOWNLOAD");
+    EXPECT_EQ(shown, "Tavlo program");
+    EXPECT_TRUE(state.Config.ConfigChanged) << "nothing was saved";
+    state.Config.ConfigChanged = false;
 }
