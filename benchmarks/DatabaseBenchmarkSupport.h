@@ -92,7 +92,10 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
 // the medians when repetitions are asked for, else the one run of each.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs) : pairs_(std::move(pairs)) {}
+    RatioReporter(std::vector<std::pair<std::string, std::string>> pairs, double aim)
+        : pairs_(std::move(pairs)), aim_(aim)
+    {
+    }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -105,7 +108,7 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        std::cout << "\nOperation / raw baseline (aim: at most 3)\n";
+        std::cout << "\nOperation / raw baseline (aim: at most " << aim_ << ")\n";
         for (const auto& [operation, baseline] : pairs_) {
             const auto op = times_.find(operation);
             const auto base = times_.find(baseline);
@@ -116,13 +119,14 @@ public:
 
 private:
     std::vector<std::pair<std::string, std::string>> pairs_;
+    double aim_;
     std::map<std::string, double> times_;
 };
 
-inline int Run(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs)
+inline int Run(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs, double aim = 3)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter(std::move(pairs));
+    RatioReporter reporter(std::move(pairs), aim);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -120,6 +120,6 @@ int main(int argc, char** argv)
     // Widgets need an application; no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    return Run(argc, argv,
-               {{"BM_IRPickerFill", "BM_IRPlainFill"}, {"BM_ProjectorPickerFill", "BM_ProjectorPlainFill"}});
+    return Run(argc, argv, {{"BM_IRPickerFill", "BM_IRPlainFill"}, {"BM_ProjectorPickerFill", "BM_ProjectorPlainFill"}},
+               1.5);
 }
