@@ -255,4 +255,6 @@ void TavloForm::SetCaption(const QString& caption)
 void TavloForm::ReplaceDifferingProjector()
 {
     ShowProjectorReplaceForm(state_, this);
+    // The dialog may have added a definition under a new name.
+    projectorPage_->FillProjectorTree();
 }
