@@ -22,6 +22,7 @@
 #include "platform/RecordFile.h"
 #include "platform/Registry.h"
 #include "platform/UserPrompts.h"
+#include "projectors/ProjectorReplaceForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -251,4 +252,9 @@ void TavloForm::SetCaption(const QString& caption)
     setWindowTitle(caption);
 }
 
-void TavloForm::ReplaceDifferingProjector() {}
+void TavloForm::ReplaceDifferingProjector()
+{
+    ShowProjectorReplaceForm(state_, this);
+    // The dialog may have added a definition under a new name.
+    projectorPage_->FillProjectorTree();
+}

@@ -13,10 +13,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -41,6 +45,21 @@ protected:
     {
         prompts.ExpectMessage("Do you wish to save changes?", "Save change?", PromptButtons::YesNoCancel,
                               PromptIcon::None, answer);
+    }
+    // Runs the action on the next modal window, from inside its own loop.
+    static void WhenModalOpens(std::function<void(QWidget*)> action)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [action, poll] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) {
+                QTimer::singleShot(10, *poll);
+                return;
+            }
+            action(modal);
+            *poll = nullptr;
+        };
+        QTimer::singleShot(0, *poll);
     }
 
     TempProgramFolder folder;
@@ -222,4 +241,56 @@ TEST_F(TavloFormTest, DownloadAsksToSaveFirstAndOpensOnTheUnsavedConfiguration)
     EXPECT_EQ(shown, "Tavlo program");
     EXPECT_TRUE(state.Config.ConfigChanged) << "nothing was saved";
     state.Config.ConfigChanged = false;
+}
+
+TEST_F(TavloFormTest, OpeningADifferingProjectorIsSettledInTheReplaceDialog)
+{
+    state.Config.ClearConfiguration();
+    ProjectorClass& opened = state.Config.ConfigProjector();
+    opened.Manufacturer("ACME");
+    opened.Model("BEAMER 1");
+    opened.WarmUpTime(30);
+    state.Config.StoreProjectorToConfig();
+    ASSERT_TRUE(SaveConfigurationFile(state, folder / "Room.tvl"));
+    const QString room = QString::fromStdString((folder / "Room.tvl").string());
+
+    Window();
+    ProjectorClassGlobals& projectors = state.Projectors;
+    projectors.AddProjectorDefinition();
+    ProjectorClass& stored = projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()];
+    stored.Manufacturer("ACME");
+    stored.Model("BEAMER 1");
+    stored.WarmUpTime(45);
+
+    // Added under a new name: the configuration names the new definition and is changed.
+    QString title;
+    WhenModalOpens([&title](QWidget* dialog) {
+        title = dialog->windowTitle();
+        WhenModalOpens([](QWidget* names) {
+            Named<QLineEdit>(*names, "Text2")->setText("beamer 1b");
+            Named<QPushButton>(*names, "Done")->click();
+        });
+        Named<QRadioButton>(*dialog, "NewInData")->click();
+    });
+    prompts.ExpectOpenFile(room);
+    Press("OPEN");
+    EXPECT_EQ(title, "Replace Projector?");
+    EXPECT_EQ(Window().windowTitle(), "Room");
+    EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.Model.trimmed(), "BEAMER 1B");
+    EXPECT_TRUE(state.Config.ConfigChanged);
+    ScriptedPrompts quiet;
+    ProjectorClassGlobals saved(folder.path(), quiet);
+    saved.LoadProjectorDatabase();
+    EXPECT_EQ(saved.ProjectorDatabase.Count(), 2);
+    EXPECT_GE(saved.FindProjector("ACME", "BEAMER 1B"), 0);
+
+    // Opened again, the configuration takes the database's definition.
+    ExpectSaveQuestion(PromptAnswer::No);
+    WhenModalOpens([](QWidget* dialog) { Named<QRadioButton>(*dialog, "ReplaceInConfiguration")->click(); });
+    prompts.ExpectOpenFile(room);
+    Press("OPEN");
+    EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.Model.trimmed(), "BEAMER 1");
+    EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.WarmUpTime, 45);
+    EXPECT_TRUE(state.Config.ConfigChanged);
+    state.Config.ConfigChanged = false;  // leave without a question
 }
