@@ -2,10 +2,12 @@
 
 #include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
+#include "rs232/RS232SettingsDiferentForm.h"
 
 #include <memory>
 
 void InstallDialogs(ApplicationState& state)
 {
     state.Installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>());
+    state.Installed.Install<SettingsDifferentDialog>(std::make_unique<RS232SettingsDiferentFormLauncher>());
 }
