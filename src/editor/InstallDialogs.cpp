@@ -1,11 +1,15 @@
 #include "editor/InstallDialogs.h"
 
+#include "messages/RS232CaptureForm.h"
 #include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
+#include "rs232/RS232SettingsDiferentForm.h"
 
 #include <memory>
 
 void InstallDialogs(ApplicationState& state)
 {
     state.Installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>());
+    state.Installed.Install<SettingsDifferentDialog>(std::make_unique<RS232SettingsDiferentFormLauncher>());
+    state.Installed.Install<RS232CaptureDialog>(std::make_unique<RS232CaptureFormLauncher>());
 }
