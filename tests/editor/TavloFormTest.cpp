@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -293,4 +294,73 @@ TEST_F(TavloFormTest, OpeningADifferingProjectorIsSettledInTheReplaceDialog)
     EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.WarmUpTime, 45);
     EXPECT_TRUE(state.Config.ConfigChanged);
     state.Config.ConfigChanged = false;  // leave without a question
+}
+
+TEST_F(TavloFormTest, EveryTabShowsItsOwnPageAndTheAddOnFramesFollowTheSwitch)
+{
+    ConfigurationRecord& record = state.Config.Record;
+    Window();
+    for (const bool addOns : {false, true}) {
+        record.QuilmarDraventEnabled = addOns;
+        record.ComputerIsComponent[2] = true;
+        for (int tab = 0; tab < DeviceTabs::Tabs; ++tab) {
+            Tabs().SetTab(tab);
+            Window().ArrangeDeviceTab();
+            const bool input = tab < 10;
+            EXPECT_EQ(Named<QWidget>(Window(), "InputModes1")->isVisible(), input) << tab;
+            EXPECT_EQ(Named<QWidget>(Window(), "ProjectorFrame")->isVisible(), tab == 11) << tab;
+            // A computer input takes IR commands only as a component input.
+            const bool ir = addOns && input && (tab >= 4 || tab == 2);
+            EXPECT_EQ(Named<QWidget>(Window(), "IRFrame")->isVisible(), ir) << tab << " add-ons " << addOns;
+            if (ir) {
+                EXPECT_TRUE(
+                    Named<QLabel>(Window(), "UseThisRearPanelConnectionLabel")
+                        ->text()
+                        .endsWith("the Dravent module must also be added if you wish to use front pael control"))
+                    << tab;
+            }
+        }
+        Tabs().SetTab(16);
+        EXPECT_EQ(Named<QWidget>(Window(), "IRRS232Frame")->isVisible(), addOns);
+        Tabs().SetTab(17);
+        EXPECT_EQ(Named<QWidget>(Window(), "IRMeshloFrameFrame")->isVisible(), addOns);
+    }
+    EXPECT_EQ(Tabs().Caption(2), "Component 3");
+    EXPECT_FALSE(state.Config.ConfigChanged) << "arranging changes nothing";
+}
+
+TEST_F(TavloFormTest, EditsThroughTheWindowSaveAndOpenBack)
+{
+    Window();
+    Tabs().SetTab(15);
+    auto* maximum = Named<IntegerEntry>(Window(), "MaximumLevel");
+    auto* box = maximum->findChild<QLineEdit*>();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "-12");
+    QTest::keyClick(box, Qt::Key_Return);
+    Tabs().SetTab(10);
+    auto* microphone = Named<QCheckBox>(Window(), "MicrophoneCheck");
+    QTest::mouseClick(microphone, Qt::LeftButton, {}, QPoint(6, microphone->height() / 2));  // on the box itself
+    EXPECT_TRUE(state.Config.Record.MicrophoneWhenOff);
+    Tabs().SetTab(16);
+    QTest::mouseClick(Named<QRadioButton>(Window(), "Baudrate_3"), Qt::LeftButton);
+    Tabs().SetTab(19);
+    auto* notes = Named<QPlainTextEdit>(Window(), "GeneralNotes");
+    notes->setFocus();
+    QTest::keyClicks(notes, "Back again");
+    EXPECT_TRUE(state.Config.ConfigChanged);
+
+    prompts.ExpectSaveFile(QString::fromStdString((folder / "Edited.tvl").string()));
+    Press("SAVE");
+    Press("NEW");
+    EXPECT_EQ(Named<IntegerEntry>(Window(), "MaximumLevel")->return_value(), 0);
+    prompts.ExpectOpenFile(QString::fromStdString((folder / "Edited.tvl").string()));
+    Press("OPEN");
+    EXPECT_EQ(Window().windowTitle(), "Edited");
+    EXPECT_EQ(Named<IntegerEntry>(Window(), "MaximumLevel")->return_value(), -12);
+    EXPECT_TRUE(Named<QCheckBox>(Window(), "MicrophoneCheck")->isChecked());
+    EXPECT_TRUE(Named<QRadioButton>(Window(), "Baudrate_3")->isChecked());
+    EXPECT_EQ(Named<QPlainTextEdit>(Window(), "GeneralNotes")->toPlainText(), "Back again");
+    EXPECT_FALSE(state.Config.ConfigChanged);
 }
