@@ -78,7 +78,8 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     connect(defaults_, &DefaultFileDropDown::CaptionChanged, this, &TavloForm::SetCaption);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &TavloForm::KeyTriggered);
     BuildTabs();
-    resize(960, 700);
+    // Wide enough for both rows of tabs with the HD captions, so the window keeps its width.
+    resize(1100, 720);
 
     LoadDatabases();
     commands_.NewConfiguration();
