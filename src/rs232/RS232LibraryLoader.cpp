@@ -232,8 +232,8 @@ void RS232LibraryLoader::HoverEquipment(QTreeWidgetItem* node)
     }
     QTreeWidgetItem* second = depth == 1 ? node : node->parent();
     QTreeWidgetItem* first = second->parent();
-    const QString& manufacturer = byType ? second->text(0) : first->text(0);
-    const QString& type = byType ? first->text(0) : second->text(0);
+    const QString manufacturer = byType ? second->text(0) : first->text(0);
+    const QString type = byType ? first->text(0) : second->text(0);
     const QString names = "Manufacturer = " + manufacturer + "\nType = " + type;
     if (depth == 1) {
         Notes->setText(names);
