@@ -1,0 +1,73 @@
+#pragma once
+
+#include "messages/MessagePaneDialogs.h"
+#include "rs232/RS232LibraryLoaderOrder.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+
+class ApplicationState;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+class RS232LoaderEquipmentTree;
+class SerialClass;
+
+// Picks one command of one RS232 library for the message in WorkSerial: the
+// database as a tree of manufacturers, types and models, the named commands
+// of the hovered library, and its description. A pick writes the command
+// with the library's port settings into WorkSerial; Cancel empties it;
+// closing the window leaves it as it was.
+class RS232LibraryLoader : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int TreeBuildDelay = 500;
+
+    explicit RS232LibraryLoader(ApplicationState& state, QWidget* parent = nullptr);
+
+private:
+    void BuildControls();
+    void Timer1Tick();
+    void PreselectMessageLibrary();
+    bool NodeExists(const std::string& key) const;
+    void SortLibrariesForTree();
+    void BuildEquipmentTree();
+    void ClearCommandList();
+    void ListLibraryCommands(int index);
+    void HoverEquipment(QTreeWidgetItem* node);
+    void EquipmentClicked(QTreeWidgetItem* node);
+    void HoverCommands(QPoint at);
+    void Pick(QTreeWidgetItem* node);
+    void CancelClicked();
+    LoaderSortOrder Order() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    ApplicationState& state_;
+    SerialClass& work_;
+    int16_t CurrentLibraryIndex = -1;
+    bool TargetCanBeInput = false;
+    std::map<std::string, QTreeWidgetItem*> nodes_;
+
+    RS232LoaderEquipmentTree* treeview1;
+    QTreeWidget* commandTreeView;
+    QLabel* Notes;
+    QPlainTextEdit* NotesText;
+    std::array<QRadioButton*, 2> SortBy{};
+    QPushButton* Cancel;
+    QTimer* Timer1;
+};
+
+// Shows the loader modally on state.Messages.WorkSerial.
+void ShowRS232LibraryLoader(ApplicationState& state, QWidget* parent);
+
+class RS232LibraryLoaderLauncher final : public RS232LibraryLoaderDialog {
+public:
+    void ShowRS232LibraryLoader(QWidget* owner, ApplicationState& state) override;
+};

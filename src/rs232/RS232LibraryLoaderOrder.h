@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/DatabaseArray.h"
+#include "model/RS232FileBlockClass.h"
+
+#include <string>
+#include <vector>
+
+// How the command loader arranges the RS232 database: the order of the
+// libraries, the keys of the equipment tree and the commands offered.
+enum class LoaderSortOrder { ByManufacturer, ByType };
+
+// Sorts the database itself by the two names of the order, then by model,
+// comparing the stored fields byte by byte; libraries with equal names keep
+// their order.
+void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order);
+
+// The keys of a library's three tree levels ("M", "S", "I" prefixed).
+struct LoaderTreeKeys {
+    std::string level1;
+    std::string level2;
+    std::string leaf;
+};
+LoaderTreeKeys TreeKeysOf(const RS232FileBlockClass& library, LoaderSortOrder order);
+
+int CountNamedCommands(const RS232FileBlockClass& library);
+
+// A command holding an IGNORE byte can only be received, so it is offered
+// only for a message that may be received.
+bool CommandAllowed(const RS232FileBlockClass& library, int command, bool targetCanBeInput);
+
+// The indexes of the named, allowed commands, sorted by their stored names.
+std::vector<int> CommandsToList(const RS232FileBlockClass& library, bool targetCanBeInput);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPoint>
+#include <QTreeWidget>
+
+// The loader's equipment tree: the pointer's distance from the left edge
+// chooses how many levels are open, and when that changes the hovered node is
+// scrolled back under the pointer rather than the pointer moved to it. Rows at
+// the top and bottom edges scroll the tree.
+class RS232LoaderEquipmentTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    // Pixel equivalents of the 600, 1200, 860 and 90 twip marks.
+    static constexpr int RootsOnlyUpToX = 40;
+    static constexpr int TwoLevelsUpToX = 80;
+    static constexpr int RowTestAtX = 57;
+    static constexpr int TopZoneHeight = 6;
+
+    explicit RS232LoaderEquipmentTree(QWidget* parent = nullptr);
+
+    // 0 roots only, 1 roots and their children, 2 everything.
+    static int ColumnAt(int x);
+    // After a rebuild the tree is shown collapsed, as in column 0.
+    void ResetColumn() { LastColumn = 0; }
+
+signals:
+    // The node under the pointer, as still shown after a change of column.
+    void Hovered(QTreeWidgetItem* node);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void ApplyColumn(int column);
+    int RowHeight() const;
+    void ScrollNodeToRow(QTreeWidgetItem* node, int row);
+    static QTreeWidgetItem* ShownAncestor(QTreeWidgetItem* node, int level);
+
+    int LastColumn = 0;
+    QPoint lastMouse_{-1, -1};
+};
