@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class ApplicationState;
+class IntegerEntry;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+class QWidget;
+class RS232commandControl;
+
+// Edits the RS232 library in WorkRS232Library: its names, port settings,
+// notes and 32 commands. The commands are edited in EditCommandSerials and
+// reach the library on Save, which also stores the library into the RS232
+// database in memory (the browser writes the file).
+class SerialLibraryEdit : public QDialog {
+    Q_OBJECT
+public:
+    explicit SerialLibraryEdit(ApplicationState& state, QWidget* parent = nullptr);
+    ~SerialLibraryEdit() override;
+
+private:
+    void BuildControls();
+    QWidget* BuildSettings();
+    void Load();
+    void FillNameLists();
+    void ShowTab(int tab);
+    void StoreNames();
+    void StorePortSettings();
+    void StoreNotes();
+    void StampCommands();
+    void SaveClicked();
+
+    ApplicationState& state_;
+    bool Loading = false;
+
+    QTabBar* SSTab1;
+    QWidget* SerialFrame;
+    QWidget* settingsPage_;
+    std::array<RS232commandControl*, 16> RS232commandControl1{};
+    QComboBox* Manufacturer;
+    QComboBox* TypeCombo1;
+    QLineEdit* Model;
+    std::array<QRadioButton*, 5> Baudrate{};
+    std::array<QRadioButton*, 3> ParityOption{};
+    IntegerEntry* InterByteDelay;
+    QPlainTextEdit* Notes;
+    QPushButton* Done;
+    QPushButton* Cancel;
+};
+
+// Shows the editor modally on WorkRS232Library, which the caller has filled;
+// the outcome is in WorkRS232Library and the RS232 database in memory.
+void ShowSerialLibraryEdit(ApplicationState& state, QWidget* parent);
