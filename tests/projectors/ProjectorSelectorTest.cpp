@@ -2,10 +2,14 @@
 #include "projectors/ProjectorSelector.h"
 
 #include <QAction>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -75,6 +79,45 @@ protected:
                               PromptButtons::YesNo, PromptIcon::None, answer);
     }
     ProjectorClass& Entry(int index) { return state.Projectors.ProjectorDatabase[index]; }
+
+    using Bytes = std::vector<uint8_t>;
+    static Bytes RecordOf(const ProjectorClass& definition)
+    {
+        ProjectorDefinitionRecord record;
+        record.StoreDefinition(definition);
+        return Bytes(record.data(), record.data() + record.size());
+    }
+    static Bytes RecordOf(const char* manufacturer, const char* model, int16_t warmUp)
+    {
+        ProjectorClass definition;
+        Fill(definition, manufacturer, model, warmUp);
+        return RecordOf(definition);
+    }
+    Bytes Records(std::initializer_list<int> indices)
+    {
+        Bytes all;
+        for (const int index : indices) {
+            const Bytes one = RecordOf(Entry(index));
+            all.insert(all.end(), one.begin(), one.end());
+        }
+        return all;
+    }
+    static Bytes ReadAll(const std::filesystem::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    static void WriteAll(const std::filesystem::path& path, const std::vector<Bytes>& records)
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (const Bytes& record : records) out.write(reinterpret_cast<const char*>(record.data()), std::ssize(record));
+    }
+    static QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+    void ExpectFileError()
+    {
+        prompts.ExpectMessage("Sorry there was an error!", "Sorry File Error!", PromptButtons::Ok,
+                              PromptIcon::Exclamation);
+    }
 
     std::unique_ptr<ProjectorSelector> form;
 };
@@ -232,4 +275,93 @@ TEST_F(ProjectorSelectorTest, AFailedSaveOnClosingIsTold)
     ExpectSaveFailure();
     Close();
     EXPECT_EQ(Entries(), 3);
+}
+
+TEST_F(ProjectorSelectorTest, ExportWritesWholeRecordsInTreeOrDatabaseOrderOverTheOldFile)
+{
+    const auto target = folder / "out.BRD";
+    WriteAll(target, {Bytes(5 * ProjectorDefinitionRecord::Length + 100, 0xAA)});
+    Open();
+    const auto expectSaved = [this, &target] {
+        prompts.ExpectSaveFile(Text(target));
+        prompts.ExpectMessage("Projector definition saved", "File Saved.", PromptButtons::Ok, PromptIcon::None);
+    };
+
+    // A maker's models go alphabetically, and its last model ends current.
+    Click(Node("ACME"));
+    expectSaved();
+    Press("EXPORT");
+    EXPECT_EQ(ReadAll(target), Records({1, 0}));
+    ASSERT_EQ(prompts.FileDialogs().size(), 1u);
+    EXPECT_EQ(prompts.FileDialogs()[0].filter, "Brenlo Projector Definition (*.BRD)|*.BRD");
+    EXPECT_TRUE(prompts.FileDialogs()[0].promptOverwrite);
+    EXPECT_TRUE(Enabled("EDIT"));
+
+    Click(Node("BETA", "X"));
+    expectSaved();
+    Press("EXPORT");
+    EXPECT_EQ(ReadAll(target), Records({2}));
+    expectSaved();
+    Press("EXPORTALL");
+    EXPECT_EQ(ReadAll(target), Records({0, 1, 2}));
+    EXPECT_EQ(std::filesystem::file_size(target), 3 * ProjectorDefinitionRecord::Length);
+
+    // Cancelled, nothing happens; failed, the old file is untouched and the failure told.
+    prompts.ExpectSaveFile(std::nullopt);
+    Press("EXPORTALL");
+    std::filesystem::create_directories(folder / "out.BRD.TMP" / "blocker");
+    prompts.ExpectSaveFile(Text(target));
+    ExpectFileError();
+    Press("EXPORTALL");
+    EXPECT_EQ(ReadAll(target), Records({0, 1, 2}));
+}
+
+TEST_F(ProjectorSelectorTest, ImportAddsNewDefinitionsSkipsEqualOnesAndSettlesDifferingOnes)
+{
+    const auto file = folder / "in.BRD";
+    Bytes shortTail(100, 0x41);
+    WriteAll(file, {RecordOf("acme", "Gamma", 7), RecordOf("ACME", "ZETA", 1), RecordOf("", "NONAME", 5),
+                    RecordOf("ACME", "ALPHA", 9), RecordOf("BETA", "Y", 4), shortTail});
+    Open();
+    WhenModalOpens([](QWidget* dialog) { Named<QRadioButton>(*dialog, "ReplaceInDataBase")->click(); });
+    prompts.ExpectOpenFile(Text(file));
+    Press("IMPORT");
+    ASSERT_EQ(Entries(), 5);
+    EXPECT_EQ(Entry(3).ManufacturerField().trimmed(), "ACME");
+    EXPECT_EQ(Entry(3).ModelField().trimmed(), "Gamma");
+    EXPECT_EQ(Entry(3).WarmUpTime(), 7);
+    EXPECT_EQ(Entry(1).WarmUpTime(), 9);
+    EXPECT_EQ(Entry(4).ModelField().trimmed(), "Y");
+    EXPECT_EQ(Children("ACME"), QStringList({"ALPHA", "Gamma", "ZETA"}));
+    EXPECT_EQ(Tree().currentItem(), Node("BETA", "Y"));
+    EXPECT_TRUE(Enabled("EDIT"));
+
+    prompts.ExpectOpenFile(std::nullopt);
+    Press("IMPORT");
+    ExpectFileError();
+    prompts.ExpectOpenFile(Text(folder / "missing.BRD"));
+    Press("IMPORT");
+    EXPECT_EQ(Entries(), 5);
+}
+
+TEST_F(ProjectorSelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)
+{
+    const std::size_t firstMessage = ProjectorDefinitionRecord::MessagesOffset;
+    Bytes tooLong = RecordOf("NEW", "TWO", 2);
+    tooLong[firstMessage] = 33;
+    Bytes badType = RecordOf("NEW", "THREE", 3);
+    badType[firstMessage] = 1;
+    badType[firstMessage + 34] = 7;
+    Bytes negative = RecordOf("NEW", "FOUR", 4);
+    negative[firstMessage + 67] = 0xFF;  // the second message's count, high byte
+    Open();
+    for (const Bytes& damaged : {tooLong, badType, negative}) {
+        const auto file = folder / "damaged.BRD";
+        WriteAll(file, {RecordOf("NEW", "ONE", 1), damaged, RecordOf("NEW", "FIVE", 5)});
+        prompts.ExpectOpenFile(Text(file));
+        ExpectFileError();
+        Press("IMPORT");
+        EXPECT_EQ(Children("NEW"), QStringList({"ONE"}));
+    }
+    EXPECT_EQ(Entries(), 4);
 }
