@@ -60,7 +60,8 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(Toolbar1);
     layout->addWidget(treeview1);
-    resize(420, 480);
+    // Wide enough for every key, pictured or not.
+    resize(640, 480);
 
     // A paste is offered only after a copy or cut in this browser.
     state_.Projectors.ProjectorClipboard.Manufacturer("");
