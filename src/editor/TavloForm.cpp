@@ -23,6 +23,7 @@
 #include "platform/Registry.h"
 #include "platform/UserPrompts.h"
 #include "projectors/ProjectorReplaceForm.h"
+#include "projectors/ProjectorSelector.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -67,7 +68,7 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     setWindowTitle(StartUpCaption());
     Toolbar1 = MakeMainToolbar(this);
     addToolBar(Toolbar1);
-    for (const char* key : {"EDITPROJECTOR", "EDITRS232", "EDITIR"})
+    for (const char* key : {"EDITRS232", "EDITIR"})
         Toolbar1->findChild<QAction*>(key)->setEnabled(false);
     // The defaults drop down at the press of their button, not at its release.
     defaults_ = new DefaultFileDropDown(state_, commands_, this);
@@ -225,6 +226,11 @@ void TavloForm::RunKey(const QString& key, QAction* action)
         commands_.SaveAsKey();
     } else if (key == "DOWNLOAD") {
         if (commands_.QuerySave()) ShowTavloComms(state_, this);
+    } else if (key == "EDITPROJECTOR") {
+        ShowProjectorSelector(state_, this);
+        // The browser may have changed the configuration's projector in the database.
+        commands_.CheckEditedProjector();
+        projectorPage_->FillProjectorTree();
     } else if (key == "ABOUT") {
         ShowAboutForm(state_, this);
     } else if (key == "EXIT") {

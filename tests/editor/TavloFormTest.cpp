@@ -364,3 +364,36 @@ TEST_F(TavloFormTest, EditsThroughTheWindowSaveAndOpenBack)
     EXPECT_EQ(Named<QPlainTextEdit>(Window(), "GeneralNotes")->toPlainText(), "Back again");
     EXPECT_FALSE(state.Config.ConfigChanged);
 }
+
+TEST_F(TavloFormTest, TheProjectorBrowserOpensFromItsKeyAndTheEditedProjectorIsOffered)
+{
+    Window();
+    state.Config.ConfigProjector().Manufacturer("ACME");
+    state.Config.ConfigProjector().Model("BEAMER 1");
+    state.Config.ConfigProjector().WarmUpTime(30);
+    state.Config.StoreProjectorToConfig();
+    ProjectorClassGlobals& projectors = state.Projectors;
+    projectors.AddProjectorDefinition();
+    ProjectorClass& stored = projectors.ProjectorDatabase[0];
+    stored.CopyFromProjectorClass(state.Config.ConfigProjector());
+    stored.WarmUpTime(45);
+
+    ASSERT_TRUE(Named<QAction>(Window(), "EDITPROJECTOR")->isEnabled());
+    QString title;
+    WhenModalOpens([&title](QWidget* browser) {
+        title = browser->windowTitle();
+        Named<QAction>(*browser, "EXIT")->trigger();
+    });
+    prompts.ExpectMessage(
+        "The projector included in this configuration has been edited!\r\nDo you wish to change it to the new version?",
+        "Projector Changed!", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::Yes);
+    Press("EDITPROJECTOR");
+    EXPECT_EQ(title, "Projector/Display  Selector");
+    EXPECT_EQ(state.Config.Record.ConfigProjectorBlock.WarmUpTime, 45);
+    EXPECT_TRUE(state.Config.ConfigChanged);
+    ScriptedPrompts quiet;
+    ProjectorClassGlobals saved(folder.path(), quiet);
+    saved.LoadProjectorDatabase();
+    EXPECT_EQ(saved.ProjectorDatabase.Count(), 1);
+    state.Config.ConfigChanged = false;  // leave without a question
+}

@@ -1,0 +1,244 @@
+#include "projectors/ProjectorSelector.h"
+
+#include "model/ApplicationState.h"
+#include "platform/UserPrompts.h"
+#include "platform/Windows1252.h"
+#include "projectors/NewNameForm.h"
+#include "projectors/ProjectorDatabaseSaving.h"
+#include "projectors/ProjectorSetupForm.h"
+#include "projectors/ProjectorTree.h"
+
+#include <QAction>
+#include <QFile>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The program's own picture of a key; none where the program carries none.
+QIcon KeyPicture(const QString& key)
+{
+    const QString path = ":/toolbar/" + key + ".svg";
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+}  // namespace
+
+ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
+{
+    setWindowTitle("Projector/Display  Selector");
+    Toolbar1 = new QToolBar;
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setIconSize(QSize(16, 16));
+    AddKey("NEW", "Create new projector", &ProjectorSelector::NewKey);
+    AddKey("COPY", "Copy current projector", &ProjectorSelector::CopyKey);
+    AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
+    AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
+    AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
+    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey)->setIcon(KeyPicture("EDITPROJECTOR"));
+    AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
+    AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
+    AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
+    AddKey("EXIT", "Exit", &ProjectorSelector::accept);
+
+    treeview1 = new QTreeWidget;
+    treeview1->setObjectName("treeview1");
+    treeview1->setHeaderHidden(true);
+    treeview1->setToolTip("Select Projector");
+    treeview1->viewport()->installEventFilter(this);
+    connect(treeview1, &QTreeWidget::itemClicked, this, [this] {
+        MakeCurrent(treeview1->currentItem());
+        RefreshToolbar();
+    });
+    connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
+        if (ProjectorTree::IsModelNode(*node)) RunCommand(&ProjectorSelector::EditKey);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(Toolbar1);
+    layout->addWidget(treeview1);
+    // Wide enough for every key, pictured or not.
+    resize(640, 480);
+
+    // A paste is offered only after a copy or cut in this browser.
+    state_.Projectors.ProjectorClipboard.Manufacturer("");
+    state_.Projectors.ProjectorClipboard.Model("");
+    ProjectorTree::Build(*treeview1, state_.Projectors.ProjectorDatabase);
+    RefreshToolbar();
+}
+
+QAction* ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
+{
+    QAction* button = Toolbar1->addAction(KeyPicture(key), key);
+    button->setObjectName(key);
+    button->setToolTip(tooltip);
+    connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    return button;
+}
+
+void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())
+{
+    (this->*command)();
+    RefreshToolbar();
+}
+
+void ProjectorSelector::done(int result)
+{
+    // However the browser closes, the database reaches the disk; a failure has been told.
+    SaveProjectorDatabaseReporting(state_);
+    currentKey_.clear();
+    QDialog::done(result);
+}
+
+bool ProjectorSelector::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == treeview1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        MakeCurrent(treeview1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        RefreshToolbar();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ProjectorSelector::RefreshToolbar()
+{
+    const QTreeWidgetItem* node = CurrentNode();
+    const bool model = node && ProjectorTree::IsModelNode(*node);
+    for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
+    Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
+    const ProjectorClass& clipboard = state_.Projectors.ProjectorClipboard;
+    Toolbar1->findChild<QAction*>("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() &&
+                                                       !clipboard.ModelField().isBlank());
+}
+
+QTreeWidgetItem* ProjectorSelector::CurrentNode() const
+{
+    return currentKey_.isEmpty() ? nullptr : ProjectorTree::Find(*treeview1, currentKey_);
+}
+
+void ProjectorSelector::MakeCurrent(QTreeWidgetItem* node)
+{
+    currentKey_ = node ? ProjectorTree::KeyOf(*node) : QString();
+}
+
+int ProjectorSelector::CurrentProjectorIndex() const
+{
+    const QTreeWidgetItem* node = CurrentNode();
+    return node ? ProjectorIndexOf(*node) : -1;
+}
+
+int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
+{
+    if (!ProjectorTree::IsModelNode(node)) return -1;
+    const std::string manufacturer = ToWindows1252(node.parent()->text(0));
+    const std::string model = ToWindows1252(node.text(0));
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    for (int i = 0; i < database.Count(); ++i)
+        if (database[i].ManufacturerField().trimmed() == manufacturer && database[i].ModelField().trimmed() == model)
+            return i;
+    return -1;
+}
+
+void ProjectorSelector::SelectProjectorNode(const std::string& manufacturer, const std::string& model)
+{
+    QTreeWidgetItem* node = ProjectorTree::Find(*treeview1, ProjectorTree::ModelKey(manufacturer, model));
+    if (!node) return;
+    treeview1->setCurrentItem(node);
+    treeview1->scrollToItem(node);
+    MakeCurrent(node);
+}
+
+void ProjectorSelector::NewKey()
+{
+    state_.Projectors.WorkProjector.Clear();
+    ShowProjectorSetupForm(state_, this);
+    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+}
+
+void ProjectorSelector::EditKey()
+{
+    const int index = CurrentProjectorIndex();
+    if (index < 0) return;
+    ProjectorClassGlobals& projectors = state_.Projectors;
+    projectors.WorkProjector.CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
+    ShowProjectorSetupForm(state_, this);
+    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    SelectProjectorNode(projectors.WorkProjector.Manufacturer(), projectors.WorkProjector.Model());
+}
+
+void ProjectorSelector::CopyKey()
+{
+    const int index = CurrentProjectorIndex();
+    if (index < 0) return;
+    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[index]);
+}
+
+void ProjectorSelector::CutKey()
+{
+    const int index = CurrentProjectorIndex();
+    if (index < 0) return;
+    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[index]);
+    if (AskSure("cut(delete)")) RemoveProjector(index);
+}
+
+void ProjectorSelector::DeleteKey()
+{
+    const int index = CurrentProjectorIndex();
+    if (index < 0 || !AskSure("delete")) return;
+    QTreeWidgetItem* node = CurrentNode();
+    const QTreeWidgetItem* parent = node->parent();
+    const int position = parent->indexOfChild(node);
+    const QString previousKey = position > 0 ? ProjectorTree::KeyOf(*parent->child(position - 1)) : QString();
+    RemoveProjector(index);
+    if (!previousKey.isEmpty()) {
+        QTreeWidgetItem* previous = ProjectorTree::Find(*treeview1, previousKey);
+        treeview1->setCurrentItem(previous);
+        treeview1->scrollToItem(previous);
+        MakeCurrent(previous);
+    }
+}
+
+bool ProjectorSelector::AskSure(const QString& verb)
+{
+    const QTreeWidgetItem* node = CurrentNode();
+    const QString question =
+        "Are you sure you want to " + verb + " " + node->parent()->text(0) + " / " + node->text(0) + " projector?";
+    return state_.Prompts().Message(question, "Are you sure?", PromptButtons::YesNo, PromptIcon::None) ==
+           PromptAnswer::Yes;
+}
+
+void ProjectorSelector::RemoveProjector(int index)
+{
+    ProjectorClassGlobals& projectors = state_.Projectors;
+    if (projectors.ProjectorDatabase.Count() == 1)
+        projectors.ClearProjectorDatabase();
+    else
+        projectors.ProjectorDatabase.Remove(index);
+    ProjectorTree::Build(*treeview1, projectors.ProjectorDatabase);
+    // The rebuilt tree has no selection, so no node is current.
+    currentKey_.clear();
+}
+
+void ProjectorSelector::PasteKey()
+{
+    ProjectorClassGlobals& projectors = state_.Projectors;
+    ProjectorClass& clipboard = projectors.ProjectorClipboard;
+    if (clipboard.ManufacturerField().isBlank() || clipboard.ModelField().isBlank()) return;
+    if (ProjectorTree::Find(
+            *treeview1, ProjectorTree::ModelKey(clipboard.ManufacturerField().view(), clipboard.ModelField().view()))) {
+        ShowNewNameForm(state_, this);
+    } else {
+        projectors.AddProjectorDefinition();
+        projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(clipboard);
+    }
+    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    SelectProjectorNode(clipboard.Manufacturer(), clipboard.Model());
+}
+
+void ShowProjectorSelector(ApplicationState& state, QWidget* parent)
+{
+    ProjectorSelector selector(state, parent);
+    selector.exec();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+#include <vector>
+
+class ApplicationState;
+class QAction;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The browser of the projector database: a tree of manufacturers and their
+// models, and the commands that create, edit, copy, cut, paste, delete,
+// export and import definitions. The database is written to disk when the
+// browser closes, however it is closed.
+class ProjectorSelector : public QDialog {
+    Q_OBJECT
+public:
+    explicit ProjectorSelector(ApplicationState& state, QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)());
+    void RunCommand(void (ProjectorSelector::*command)());
+    void RefreshToolbar();
+
+    // The current node is kept by its key, so a rebuilt tree finds it again.
+    QTreeWidgetItem* CurrentNode() const;
+    void MakeCurrent(QTreeWidgetItem* node);
+    int CurrentProjectorIndex() const;
+    int ProjectorIndexOf(const QTreeWidgetItem& node) const;
+    void SelectProjectorNode(const std::string& manufacturer, const std::string& model);
+    void RemoveProjector(int index);
+    bool AskSure(const QString& verb);
+
+    void NewKey();
+    void CopyKey();
+    void CutKey();
+    void PasteKey();
+    void DeleteKey();
+    void EditKey();
+    void ExportKey();
+    void ExportAllKey();
+    void ImportKey();
+
+    void Export(const std::vector<int>& indices);
+    // True when the last record read had both names.
+    bool ImportFile(const QString& path);
+    // Settles the record in the buffer; false when it had a blank name.
+    bool ImportRecord();
+    void ReportFileError();
+
+    ApplicationState& state_;
+    QString currentKey_;
+    QToolBar* Toolbar1;
+    QTreeWidget* treeview1;
+};
+
+// Shows the browser modally; the database has been saved when it returns.
+void ShowProjectorSelector(ApplicationState& state, QWidget* parent);

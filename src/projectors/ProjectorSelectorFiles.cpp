@@ -1,0 +1,134 @@
+// The browser's ".BRD" export and import.
+#include "model/ApplicationState.h"
+#include "platform/FixedText.h"
+#include "platform/RecordFile.h"
+#include "platform/UserPrompts.h"
+#include "platform/Windows1252.h"
+#include "projectors/ProjectorExchangeFile.h"
+#include "projectors/ProjectorReplaceForm2.h"
+#include "projectors/ProjectorSelector.h"
+#include "projectors/ProjectorTree.h"
+
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+const QString ExchangeFilter = "Brenlo Projector Definition (*.BRD)|*.BRD";
+
+std::filesystem::path PathOf(const QString& text)
+{
+    return std::filesystem::path(text.toStdString());
+}
+
+// The names as an import takes them: control characters dropped, the
+// manufacturer upper-cased, the model kept as written.
+void CleanImportedNames(ProjectorDefinitionRecord& record)
+{
+    record.Manufacturer(UpperCase1252(WithoutControlCharacters(record.Manufacturer())));
+    record.Model(WithoutControlCharacters(record.Model()));
+}
+
+}  // namespace
+
+void ProjectorSelector::ExportKey()
+{
+    QTreeWidgetItem* node = CurrentNode();
+    if (!node) return;
+    std::vector<int> indices;
+    if (ProjectorTree::IsModelNode(*node)) {
+        indices.push_back(ProjectorIndexOf(*node));
+    } else {
+        for (int i = 0; i < node->childCount(); ++i) indices.push_back(ProjectorIndexOf(*node->child(i)));
+        // The manufacturer's last model ends as the current node, as the export walked to it.
+        if (node->childCount() > 0) MakeCurrent(node->child(node->childCount() - 1));
+    }
+    std::erase(indices, -1);
+    Export(indices);
+}
+
+void ProjectorSelector::ExportAllKey()
+{
+    if (!state_.Projectors.ProjectorDatabaseAllocated()) return;
+    std::vector<int> indices(static_cast<std::size_t>(state_.Projectors.ProjectorDatabase.Count()));
+    for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = static_cast<int>(i);
+    Export(indices);
+}
+
+void ProjectorSelector::Export(const std::vector<int>& indices)
+{
+    FileDialogRequest request;
+    request.filter = ExchangeFilter;
+    request.promptOverwrite = true;
+    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
+    if (!chosen || chosen->isEmpty()) return;
+    try {
+        WriteProjectorExchangeFile(state_.Projectors, indices, PathOf(*chosen));
+    } catch (const FileError&) {
+        ReportFileError();
+        return;
+    }
+    state_.Prompts().Message("Projector definition saved", "File Saved.", PromptButtons::Ok, PromptIcon::None);
+}
+
+void ProjectorSelector::ImportKey()
+{
+    FileDialogRequest request;
+    request.filter = ExchangeFilter;
+    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
+    if (!chosen || chosen->isEmpty()) return;
+    const bool lastHadNames = ImportFile(*chosen);
+    // What was imported before any failure stays in the database.
+    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+    const ProjectorDefinitionRecord& last = state_.Projectors.ProjectorRecordBuffer;
+    if (lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
+}
+
+bool ProjectorSelector::ImportFile(const QString& path)
+{
+    ProjectorDefinitionRecord& buffer = state_.Projectors.ProjectorRecordBuffer;
+    bool lastHadNames = false;
+    try {
+        RecordFileReader reader(PathOf(path), ProjectorDefinitionRecord::Length);
+        while (const uint8_t* bytes = reader.Next()) {
+            std::copy_n(bytes, ProjectorDefinitionRecord::Length, buffer.data());
+            // Nothing after a damaged record can be trusted to be a definition.
+            if (!ProjectorRecordIsSound(buffer)) {
+                ReportFileError();
+                return false;
+            }
+            lastHadNames = ImportRecord();
+        }
+    } catch (const FileError&) {
+        ReportFileError();
+        return false;
+    }
+    return lastHadNames;
+}
+
+bool ProjectorSelector::ImportRecord()
+{
+    ProjectorClassGlobals& projectors = state_.Projectors;
+    ProjectorDefinitionRecord& record = projectors.ProjectorRecordBuffer;
+    CleanImportedNames(record);
+    projectors.ProjectorRecordToWorkProjector();
+    const std::string manufacturer = FixedText<1>::TrimSpaces(record.Manufacturer());
+    const std::string model = FixedText<1>::TrimSpaces(record.Model());
+    record.Manufacturer(manufacturer);
+    record.Model(model);
+    if (manufacturer.empty() || model.empty()) return false;
+    const int index = projectors.FindProjector(manufacturer, model);
+    if (index < 0) {
+        projectors.AddProjectorDefinition();
+        projectors.ProjectorRecordToLastDefinition();
+    } else if (!projectors.ProjectorDatabase[index].IsSameAs(projectors.WorkProjector)) {
+        ShowProjectorReplaceForm2(state_, this);
+    }
+    return true;
+}
+
+void ProjectorSelector::ReportFileError()
+{
+    state_.Prompts().Message("Sorry there was an error!", "Sorry File Error!", PromptButtons::Ok,
+                             PromptIcon::Exclamation);
+}
