@@ -1,7 +1,7 @@
 #include "editor/DefaultEditForm.h"
 
 #include "editor/DefaultNotes.h"
-#include "editor/ToolbarIcons.h"
+#include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/FolderListing.h"

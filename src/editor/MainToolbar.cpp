@@ -1,6 +1,6 @@
 #include "editor/MainToolbar.h"
 
-#include "editor/ToolbarIcons.h"
+#include "controls/ToolbarIcons.h"
 
 #include <QAction>
 #include <QToolBar>

@@ -1,5 +1,6 @@
 #include "projectors/ProjectorSelector.h"
 
+#include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -9,23 +10,11 @@
 #include "projectors/ProjectorTree.h"
 
 #include <QAction>
-#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// The program's own picture of a key; none where the program carries none.
-QIcon KeyPicture(const QString& key)
-{
-    const QString path = ":/toolbar/" + key + ".svg";
-    return QFile::exists(path) ? QIcon(path) : QIcon();
-}
-
-}  // namespace
 
 ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
@@ -38,7 +27,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
     AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
     AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
-    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey)->setIcon(KeyPicture("EDITPROJECTOR"));
+    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey)->setIcon(ToolbarIcon("EDITPROJECTOR"));
     AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
     AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
     AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
@@ -72,7 +61,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
 
 QAction* ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
 {
-    QAction* button = Toolbar1->addAction(KeyPicture(key), key);
+    QAction* button = Toolbar1->addAction(ToolbarIcon(key), key);
     button->setObjectName(key);
     button->setToolTip(tooltip);
     connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });

@@ -140,6 +140,8 @@ TEST_F(ProjectorSelectorTest, TheTreeAndToolbarFollowTheDatabaseAndTheCurrentNod
     for (QAction* action : Named<QToolBar>(*form, "Toolbar1")->actions()) {
         keys << action->objectName();
         tips << action->toolTip();
+        EXPECT_FALSE(action->icon().pixmap(24).isNull())
+            << "every key has its picture: " << action->objectName().toStdString();
     }
     EXPECT_EQ(keys,
               QStringList({"NEW", "COPY", "CUT", "PASTE", "DELETE", "EDIT", "EXPORT", "EXPORTALL", "IMPORT", "EXIT"}));

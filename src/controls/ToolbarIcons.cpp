@@ -1,4 +1,4 @@
-#include "editor/ToolbarIcons.h"
+#include "controls/ToolbarIcons.h"
 
 #include <array>
 #include <utility>
@@ -6,7 +6,7 @@
 namespace {
 
 // Keys whose meaning a freedesktop icon name carries exactly.
-constexpr std::array<std::pair<const char*, const char*>, 8> ThemeNames{{
+constexpr std::array<std::pair<const char*, const char*>, 11> ThemeNames{{
     {"NEW", "document-new"},
     {"OPEN", "document-open"},
     {"SAVE", "document-save"},
@@ -15,6 +15,9 @@ constexpr std::array<std::pair<const char*, const char*>, 8> ThemeNames{{
     {"ABOUT", "help-about"},
     {"EXIT", "application-exit"},
     {"DELETE", "edit-delete"},
+    {"COPY", "edit-copy"},
+    {"CUT", "edit-cut"},
+    {"PASTE", "edit-paste"},
 }};
 
 }  // namespace
