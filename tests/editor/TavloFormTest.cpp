@@ -4,6 +4,7 @@
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
+#include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
@@ -46,21 +47,6 @@ protected:
     {
         prompts.ExpectMessage("Do you wish to save changes?", "Save change?", PromptButtons::YesNoCancel,
                               PromptIcon::None, answer);
-    }
-    // Runs the action on the next modal window, from inside its own loop.
-    static void WhenModalOpens(std::function<void(QWidget*)> action)
-    {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [action, poll] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) {
-                QTimer::singleShot(10, *poll);
-                return;
-            }
-            action(modal);
-            *poll = nullptr;
-        };
-        QTimer::singleShot(0, *poll);
     }
 
     TempProgramFolder folder;
@@ -228,16 +214,10 @@ TEST_F(TavloFormTest, DownloadAsksToSaveFirstAndOpensOnTheUnsavedConfiguration)
 
     ExpectSaveQuestion(PromptAnswer::No);
     QString shown;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            shown = dialog->windowTitle();
-            dialog->close();
-            poll.stop();
-        }
+    WhenModalOpens([&shown](QWidget* dialog) {
+        shown = dialog->windowTitle();
+        dialog->close();
     });
-    poll.start();
     Press("DOWNLOAD");
     EXPECT_EQ(shown, "Tavlo program");
     EXPECT_TRUE(state.Config.ConfigChanged) << "nothing was saved";

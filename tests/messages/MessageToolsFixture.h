@@ -3,6 +3,7 @@
 #include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
 #include "model/SerialClass.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -45,23 +46,6 @@ protected:
         format->Clear();
         message.VolumeExtension(format);
         return format;
-    }
-
-    // Runs the action on the next modal window that opens, from inside its
-    // own event loop, then lets the caller's modal call return.
-    static void WhenModalOpens(std::function<void(QWidget*)> action)
-    {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [action, poll] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) {
-                QTimer::singleShot(10, *poll);
-                return;
-            }
-            action(modal);
-            *poll = nullptr;
-        };
-        QTimer::singleShot(0, *poll);
     }
 
     TempProgramFolder folder;

@@ -3,6 +3,7 @@
 #include "platform/SerialPort.h"
 #include "support/NamedChild.h"
 #include "support/devices/SimulatedPortMaker.h"
+#include "support/devices/TalkingDevice.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,15 +14,6 @@
 #include <numeric>
 
 namespace {
-
-// A device that talks on its own, whenever the test says.
-class TalkingDevice final : public SimulatedDevice {
-public:
-    void Say(const std::vector<uint8_t>& bytes) { Send(bytes); }
-
-protected:
-    void Received(uint8_t, const SerialSettings&) override {}
-};
 
 class RS232CaptureFormTest : public MessageToolsTest {
 protected:

@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/ProjectorClassGlobals.h"
+#include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
@@ -47,21 +48,6 @@ protected:
     }
     int Entries() const { return state.Projectors.ProjectorDatabase.Count(); }
 
-    // Runs the action on the next modal window, from inside its own loop.
-    static void WhenModalOpens(std::function<void(QWidget*)> action)
-    {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [action, poll] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) {
-                QTimer::singleShot(10, *poll);
-                return;
-            }
-            action(modal);
-            *poll = nullptr;
-        };
-        QTimer::singleShot(0, *poll);
-    }
     // The next new-name dialog is given these names and Done, then closed
     // with Cancel if it is still open.
     static void WhenNewNameOpens(const QString& manufacturer, const QString& model)

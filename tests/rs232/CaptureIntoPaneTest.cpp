@@ -5,20 +5,13 @@
 #include "rs232/RS232SettingsDiferentForm.h"
 #include "support/NamedChild.h"
 #include "support/devices/SimulatedPortMaker.h"
+#include "support/devices/TalkingDevice.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
-
-class TalkingDevice final : public SimulatedDevice {
-public:
-    void Say(const std::vector<uint8_t>& bytes) { Send(bytes); }
-
-protected:
-    void Received(uint8_t, const SerialSettings&) override {}
-};
 
 // A message pane of the configuration with the real capture and settings
 // dialogs, a device talking on COM1.
