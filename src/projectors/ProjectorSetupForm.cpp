@@ -1,6 +1,7 @@
 #include "projectors/ProjectorSetupForm.h"
 
 #include "controls/IntegerEntry.h"
+#include "controls/SaveCancelRow.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
@@ -101,13 +102,7 @@ ProjectorSetupForm::~ProjectorSetupForm()
 
 void ProjectorSetupForm::BuildControls()
 {
-    Done = WithName(new QPushButton("Save"), "Done");
-    Cancel = WithName(new QPushButton("Cancel"), "Cancel");
-    for (QPushButton* button : {Done, Cancel}) button->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Done);
-    buttons->addWidget(Cancel);
+    QHBoxLayout* buttons = SaveCancelRow(Done, Cancel);
 
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,6 +1,7 @@
 #include "rs232/SerialLibraryEdit.h"
 
 #include "controls/IntegerEntry.h"
+#include "controls/SaveCancelRow.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/ObjectName.h"
@@ -102,13 +103,7 @@ void SerialLibraryEdit::BuildControls()
     }
     settingsPage_ = BuildSettings();
 
-    Done = WithName(new QPushButton("Save"), "Done");
-    Cancel = WithName(new QPushButton("Cancel"), "Cancel");
-    for (QPushButton* button : {Done, Cancel}) button->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Done);
-    buttons->addWidget(Cancel);
+    QHBoxLayout* buttons = SaveCancelRow(Done, Cancel);
 
     auto* page = new QGroupBox;
     auto* pageLayout = new QVBoxLayout(page);
