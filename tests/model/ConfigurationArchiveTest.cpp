@@ -41,6 +41,8 @@ public:
                          FixedText<16>::TrimSpaces(record.Model()) + " with " +
                          state.Config.Record.ConfigNotes.trimmed());
     }
+    void ReconcileImportedIRLibrary(ApplicationState& /*state*/) override { calls_.push_back("imported IR"); }
+    void ReconcileImportedRS232Library(ApplicationState& /*state*/) override { calls_.push_back("imported RS"); }
 
 private:
     std::vector<std::string>& calls_;
@@ -124,6 +126,8 @@ public:
         std::sort(files_.begin(), files_.end());
     }
     void ReconcileRS232Library(ApplicationState& /*state*/) override {}
+    void ReconcileImportedIRLibrary(ApplicationState& /*state*/) override {}
+    void ReconcileImportedRS232Library(ApplicationState& /*state*/) override {}
 
 private:
     std::vector<std::string>& files_;
