@@ -4,6 +4,7 @@
 #include "messages/MessageItemText.h"
 #include "messages/MessagePaneDialogs.h"
 #include "model/ApplicationState.h"
+#include "model/HolderSettings.h"
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 
@@ -350,35 +351,6 @@ void SerialStringDisplay::TestMessage()
     display(-1);
 }
 
-namespace {
-
-struct ReferenceSettings {
-    int16_t baudrate = 0;
-    int16_t parity = 0;
-    int16_t interByteDelay = 0;
-};
-
-ReferenceSettings SettingsOfHolder(const ApplicationState& state, int16_t holderType)
-{
-    switch (holderType) {
-    case SerialClass::ConfigurationMessage: {
-        const ConfigurationRecord& record = state.Config.Record;
-        return {record.ControlPortBaudrate, record.ControlPortParity, record.ControlPortInterByteDelay};
-    }
-    case SerialClass::LibraryCommand: {
-        const RS232FileBlockClass& library = state.RS232Libraries.WorkRS232Library;
-        return {library.Baudrate(), library.Parity(), library.InterByteDelay()};
-    }
-    case SerialClass::ProjectorMessage: {
-        const ProjectorClass& projector = state.Projectors.WorkProjector;
-        return {projector.Baudrate(), projector.Parity(), projector.InterByteDelay()};
-    }
-    default: return {};
-    }
-}
-
-}  // namespace
-
 void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
 {
     const bool fromCapture = source == WorkCopySource::Capture;
@@ -402,14 +374,20 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
         // message carries now; an emptied message has no settings to compare.
         const bool emptied =
             work.SerialType() == -1 && work.MyRS232StringClass().NumberOfBytes() == 0 && !work.IsFromLibrary();
-        const ReferenceSettings reference = emptied ? ReferenceSettings{} : SettingsOfHolder(state_, holderType_);
-        const bool differs = work.Baudrate() != reference.baudrate || work.Parity() != reference.parity ||
-                             (comparesDelay && work.InterByteDelay() != reference.interByteDelay);
+        const HolderSettings reference =
+            emptied ? HolderSettings{} : ReadHolderSettings(state_, holderType_).value_or(HolderSettings{});
+        const bool differs = work.Baudrate() != reference.Baudrate || work.Parity() != reference.Parity ||
+                             (comparesDelay && work.InterByteDelay() != reference.InterByteDelay);
         if (differs) {
+            // A message cleared in this pane has lost its type; the dialog
+            // names and may change the holder, so it sees the pane's.
+            const int16_t typeBefore = work.SerialType();
+            work.SerialType(holderType_);
             state_.Messages.SettingsFromCapture = fromCapture;
             state_.Messages.WorkSerial = &work;
             const bool cancelled = settingsDialog->ShowSettingsDifferentForm(this, state_);
             state_.Messages.WorkSerial = nullptr;
+            work.SerialType(typeBefore);
             if (cancelled) return;
         }
         mySerial_->CopyFrom(work);

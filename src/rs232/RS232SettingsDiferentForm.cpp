@@ -2,7 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
-#include "rs232/HolderSettings.h"
+#include "model/HolderSettings.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -79,3 +79,14 @@ TEST_F(CaptureIntoPaneTest, ACaptureWithOtherSettingsIsSettledByTheUser)
     CaptureAndSettle("Cancel");
     EXPECT_EQ(message.Baudrate(), 0) << "a cancelled question takes nothing";
 }
+
+TEST_F(CaptureIntoPaneTest, ACaptureIntoAClearedPaneStillSettlesWithThePanesHolder)
+{
+    MenuItem(pane, "menuDelete")->trigger();
+    ASSERT_EQ(message.SerialType(), -1);
+    CaptureAndSettle("KeepLibrary");
+    EXPECT_EQ(pane.LineText(), "OK!");
+    EXPECT_EQ(state.Config.Record.ControlPortBaudrate, 1) << "the pane's holder took the captured settings";
+    EXPECT_EQ(state.Config.Record.ControlPortParity, 1);
+    EXPECT_EQ(message.SerialType(), -1) << "the message keeps the type it had";
+}

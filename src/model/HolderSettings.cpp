@@ -1,4 +1,4 @@
-#include "rs232/HolderSettings.h"
+#include "model/HolderSettings.h"
 
 #include "model/ApplicationState.h"
 
