@@ -1,8 +1,18 @@
 #include "reconcile/DialogReconciliation.h"
 
-void DialogReconciliation::ReconcileIRLibrary(ApplicationState& /*state*/) {}
+#include "reconcile/LibraryReplaceForm.h"
 
-void DialogReconciliation::ReconcileRS232Library(ApplicationState& /*state*/) {}
+#include <QApplication>
+
+void DialogReconciliation::ReconcileIRLibrary(ApplicationState& state)
+{
+    ShowIRreplaceForm(state, QApplication::activeWindow());
+}
+
+void DialogReconciliation::ReconcileRS232Library(ApplicationState& state)
+{
+    ShowRS232ReplaceForm(state, QApplication::activeWindow());
+}
 
 // An imported library that differs leaves the database as it is.
 void DialogReconciliation::ReconcileImportedIRLibrary(ApplicationState& /*state*/) {}
