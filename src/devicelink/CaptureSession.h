@@ -32,7 +32,10 @@ public:
 
     // Leads the user through recording a button, attempt after attempt
     // while Retry is pressed. True when a button was recorded and read back
-    // whole; only then does the capture buffer take it.
+    // whole; only then does the capture buffer take it (its Name stays). The
+    // caller disables the editor's controls around it and copies the buffer
+    // into its command with TakeCapture. Every attempt ends with the panels
+    // hidden, the pod restarted (unless none answered) and the port closed.
     bool RunCaptureSession(ConfigIRCommandRecord& captureBuffer);
     // The Test button: plays the given capture (CaptureRecordOf the selected
     // command). True when the pod acknowledged the play command.
