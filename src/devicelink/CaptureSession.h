@@ -17,7 +17,12 @@ class UserPrompts;
 // The device-link side of the IR library editor: the capture session with
 // its panels, retry and restart, the Test command's playback and the search
 // for capture pods on COM1 to COM4. The editor owns one, hands it its port
-// and its view, and sends it its buttons' clicks.
+// (MakeSerialPortOwnedBy), state.Prompts(), state.DeviceTypes and itself as
+// the view, and sends it its buttons' clicks: the panels' Cancel array to
+// CancelClicked, Retry to RetryClicked, an IRport option to PortClicked,
+// MainCancel and Done to CloseEditor, its close event to EditorWindowClosing.
+// Add Command and ReCapture run RunCaptureSession(state.IR.IRCaptureRecord);
+// Test runs PlayBack(CaptureRecordOf(*state.IR.CurrentIRCommand)).
 class CaptureSession {
 public:
     CaptureSession(SerialPort& port, UserPrompts& prompts, const DeviceTypeTable& deviceTypes, CaptureView& view,
