@@ -346,6 +346,18 @@ TEST_F(CapturePodTest, APlaybackPacketHasFourAttempts)
     const std::size_t before = pod.Frames().size();
     EXPECT_FALSE(session.Pod().UploadCaptureBuffer(record));
     EXPECT_EQ(pod.Frames().size() - before, 32u + 4u);
+
+    // Closing the editor while a packet waits for its acknowledgement sends nothing more.
+    pod.Tampering = [this](const Pod::Frame& frame, int, Pod::Answer& answer) {
+        if (frame.address != Pod::PlaybackAddress || frame.payload[0] != 12) return;
+        answer.Immediate.clear();
+        SetLater(flags.EditorAbortWait);
+    };
+    const std::size_t beforeAbort = pod.Frames().size();
+    EXPECT_FALSE(session.Pod().UploadCaptureBuffer(record));
+    EXPECT_EQ(pod.Frames().size() - beforeAbort, 13u);
+    EXPECT_FALSE(session.Pod().SendPodCommand(CapturePod::Play, 0));
+    EXPECT_EQ(pod.Frames().size() - beforeAbort, 13u);
 }
 
 TEST(CaptureLayout, TheCaptureCarriesTheStartPartFirstAndACommandTakesItBack)
