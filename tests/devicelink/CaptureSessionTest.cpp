@@ -277,3 +277,28 @@ TEST_F(CaptureSessionTest, TheSearchFillsThePortRows)
     session.PortClicked();
     EXPECT_TRUE(flags.PortChosen);
 }
+
+TEST_F(CaptureSessionTest, ButtonCapturedGoesAtOnceOnItsOkOrACancelDuringTheReadBack)
+{
+    CaptureDurations durations = Short();
+    durations.ButtonCapturedMilliseconds = 600000;  // only the button ends it
+    CaptureSession patient{port, prompts, types, view, durations};
+    bool watchdogFired = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        watchdogFired = true;
+        patient.Flags().EditorAbortWait = true;
+    });
+    for (const CapturePanel pressedOn : {P::Downloading, P::DoneOk}) {
+        SCOPED_TRACE(static_cast<int>(pressedOn));
+        view.OnPanel = [&](CapturePanel panel) {
+            if (panel == pressedOn) patient.CancelClicked();
+        };
+        watchdog.start(10000);
+        EXPECT_TRUE(patient.RunCaptureSession(buffer));
+        EXPECT_FALSE(watchdogFired);
+        EXPECT_EQ(buffer.Data, pod.Recorded);  // the read-back went on
+        buffer = OldCapture();
+    }
+}
