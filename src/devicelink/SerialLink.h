@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicelink/LinkTimer.h"
+#include "devicelink/LinkWaits.h"
 #include "model/DeviceTypes.h"
 #include "platform/SerialPort.h"
 
@@ -32,7 +33,6 @@ public:
     static constexpr char AddressSettings[] = "9600,o,8,1";
     static constexpr char PayloadSettings[] = "9600,e,8,1";
     static constexpr char BreakSettings[] = "110,n,8,2";
-    static constexpr int AcknowledgeMilliseconds = 500;
     static constexpr uint8_t Acknowledgement = 0xF0;
     static constexpr uint8_t RestartAddress = 0x33;
 
@@ -43,6 +43,7 @@ public:
     SerialLink& operator=(const SerialLink&) = delete;
 
     SerialPort& Port() { return port_; }
+    void SetWaits(const LinkWaits& waits) { waits_ = waits; }
     // The abort flag is set, or the port was closed while an operation ran.
     bool Interrupted() const { return abortWait_ || !port_.IsOpen(); }
 
@@ -64,6 +65,10 @@ public:
 
     // Reading the input and discarding it.
     void Flush() { Read("discarded"); }
+    // Writes under the given settings; every exchange passes here or Read,
+    // so the diagnostics log sees it whole.
+    void Output(const char* settings, const Bytes& bytes);
+    Bytes Read(const char* what);
     // The last byte that makes a payload sum to 0xFF.
     static uint8_t FrameChecksum(const uint8_t* bytes, std::size_t count);
 
@@ -71,16 +76,14 @@ private:
     void ArmTimer(int milliseconds);
     // Until the timer has run out or byteCount bytes wait; false on abort.
     bool AwaitReply(int byteCount);
-    void Output(const char* settings, const Bytes& bytes);
-    // Every exchange passes here, so the diagnostics log sees it whole.
     void Write(const Bytes& bytes);
-    Bytes Read(const char* what);
 
     SerialPort& port_;
     const bool& abortWait_;
     UserPrompts& prompts_;
     const DeviceTypeTable& deviceTypes_;
     std::unique_ptr<LinkTimer> timer1_;
+    LinkWaits waits_;
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-PtyControllerProcess::PtyControllerProcess()
+PtyControllerProcess::PtyControllerProcess(const QString& program)
 {
-    process_.start(TAVLO_PTY_CONTROLLER, {folder_.filePath("image.bin")});
+    process_.start(program, {folder_.filePath("image.bin")});
     if (!process_.waitForStarted(5000)) return;
     while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
     }
