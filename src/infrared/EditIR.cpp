@@ -1,5 +1,6 @@
 #include "infrared/EditIR.h"
 
+#include "devicelink/CaptureSession.h"
 #include "infrared/EditIRStore.h"
 #include "infrared/IRGraph.h"
 #include "infrared/ShowEditIR.h"
@@ -11,7 +12,6 @@
 #include "platform/Windows1252.h"
 
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStackedLayout>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -41,11 +40,13 @@ std::string StoredName(const QString& text)
 
 }  // namespace
 
-EditIR::EditIR(ApplicationState& state, QWidget* parent)
+EditIR::EditIR(ApplicationState& state, QWidget* parent, CaptureDurations durations)
     : QDialog(parent), state_(state), ir_(state.IR), MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
 {
     setWindowTitle("IR Editor");
     BuildControls();
+    session_ = std::make_unique<CaptureSession>(*MSComm1, state.Prompts(), state.DeviceTypes,
+                                                static_cast<CaptureView&>(*this), durations);
     ConnectControls();
 
     IRGraph1->reset();
@@ -59,6 +60,8 @@ EditIR::EditIR(ApplicationState& state, QWidget* parent)
     frontOfButtons_->setCurrentWidget(ControlFrame);
 }
 
+EditIR::~EditIR() = default;
+
 void EditIR::ConnectControls()
 {
     connect(Manufacturer->lineEdit(), &QLineEdit::editingFinished, this,
@@ -70,9 +73,17 @@ void EditIR::ConnectControls()
     connect(treeview1, &QTreeWidget::itemChanged, this, &EditIR::NodeRenamed);
     treeview1->viewport()->installEventFilter(this);
     connect(Delete, &QPushButton::clicked, this, &EditIR::DeleteClicked);
+    connect(AddCommand, &QPushButton::clicked, this, &EditIR::AddCommandClicked);
+    connect(ReCapture, &QPushButton::clicked, this, &EditIR::ReCaptureClicked);
+    connect(PlayBack, &QPushButton::clicked, this, &EditIR::PlayBackClicked);
+    connect(search, &QPushButton::clicked, this, &EditIR::SearchClicked);
     connect(Done, &QPushButton::clicked, this, &EditIR::DoneClicked);
     connect(MainCancel, &QPushButton::clicked, this, &EditIR::MainCancelClicked);
-    for (QRadioButton* option : IRport) connect(option, &QRadioButton::clicked, this, &EditIR::PortClicked);
+    for (QRadioButton* option : IRport)
+        connect(option, &QRadioButton::clicked, this, [this] { session_->PortClicked(); });
+    for (QPushButton* button : Cancel)
+        connect(button, &QPushButton::clicked, this, [this] { session_->CancelClicked(); });
+    connect(Retry, &QPushButton::clicked, this, [this] { session_->RetryClicked(); });
 }
 
 void EditIR::FillHeaderFields()
@@ -185,32 +196,6 @@ void EditIR::DeleteClicked()
     ClearSelection();
 }
 
-void EditIR::PortClicked()
-{
-    PortChosen = true;
-    UpdateCommandButtons();
-}
-
-void EditIR::UpdateCommandButtons()
-{
-    const bool selected = !treeview1->selectedItems().isEmpty();
-    AddCommand->setEnabled(PortChosen);
-    ReCapture->setEnabled(selected && PortChosen);
-    PlayBack->setEnabled(selected && PortChosen);
-    Delete->setEnabled(selected);
-}
-
-void EditIR::EnableEditorControls(bool enabled)
-{
-    busy_ = !enabled;
-    for (QWidget* control : {static_cast<QWidget*>(Done), static_cast<QWidget*>(search),
-                             static_cast<QWidget*>(MainCancel), static_cast<QWidget*>(treeview1)})
-        control->setEnabled(enabled);
-    for (QRadioButton* option : IRport) option->setEnabled(enabled);
-    if (!enabled)
-        for (QPushButton* button : {AddCommand, ReCapture, PlayBack, Delete}) button->setEnabled(false);
-}
-
 void EditIR::DoneClicked()
 {
     IRclass& work = ir_.WorkIRLibrary;
@@ -241,20 +226,25 @@ void EditIR::MainCancelClicked()
 void EditIR::CloseDown()
 {
     frontOfButtons_->setCurrentWidget(ClosingFrame);
-    QEventLoop pause;
-    QTimer::singleShot(1500, &pause, &QEventLoop::quit);
-    pause.exec();
-    if (MSComm1->IsOpen()) MSComm1->Close();
+    session_->CloseEditor();
 }
 
 void EditIR::reject()
 {
     if (busy_) {
+        session_->Flags().EditorAbortWait = true;
         closeRequested_ = true;
         return;
     }
-    if (MSComm1->IsOpen()) MSComm1->Close();
+    session_->EditorWindowClosing();
     QDialog::reject();
+}
+
+void EditIR::FinishPendingClose()
+{
+    if (!closeRequested_) return;
+    closeRequested_ = false;
+    reject();
 }
 
 void ShowEditIR(ApplicationState& state, QWidget* parent)

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "devicelink/CaptureDurations.h"
+#include "devicelink/CaptureView.h"
 #include "model/IRclass.h"
 
 #include <QDialog>
 #include <array>
+#include <memory>
+#include <string>
 
 class ApplicationState;
+class CaptureSession;
 class IRClassGlobals;
+class QButtonGroup;
 class IRGraph;
 class QComboBox;
 class QFrame;
@@ -24,10 +30,12 @@ class SerialPort;
 // named commands), captures commands from a remote control through a
 // capture pod and plays them back, and on Done stores the library into the
 // IR database and saves it. Cancel puts back the library it was given.
-class EditIR : public QDialog {
+class EditIR : public QDialog, private CaptureView {
     Q_OBJECT
 public:
-    explicit EditIR(ApplicationState& state, QWidget* parent = nullptr);
+    // The pod's waits last as long as the durations say.
+    explicit EditIR(ApplicationState& state, QWidget* parent = nullptr, CaptureDurations durations = {});
+    ~EditIR() override;
 
     // The close box: nothing is stored or restored. During a pod operation
     // the editor closes once the operation has seen the abort and returned.
@@ -53,11 +61,31 @@ private:
     void ClearSelection();
     void NodeRenamed(QTreeWidgetItem* node);
     void DeleteClicked();
-    void PortClicked();
     void NameFieldLeft(QLineEdit* field);
 
-    void UpdateCommandButtons();
-    void EnableEditorControls(bool enabled);
+    // Capture and playback.
+    void AddCommandClicked();
+    void ReCaptureClicked();
+    void PlayBackClicked();
+    void SearchClicked();
+    // The command that took the capture under that name: the first of the
+    // name, or a new last one; -1 when the library is full.
+    int StoreCapture(const std::string& name);
+    void SelectCommand(int index);
+    // A close asked for during a pod operation, done once it has returned.
+    void FinishPendingClose();
+
+    // What the capture session sees of the window.
+    void ShowPanel(CapturePanel panel) override;
+    void SetProgress(int value) override;
+    std::optional<int> CheckedPortRow() const override;
+    void SetPodType(int row, const QString& text) override;
+    void SetPodTypeVisible(int row, bool visible) override;
+    void SetPortOption(int row, bool enabled, bool visible) override;
+    void SetBlanking(int index, bool visible) override;
+    void UpdateCommandButtons() override;
+    void EnableEditorControls(bool enabled) override;
+    void RedrawCodeView() override;
 
     // Leaving.
     void DoneClicked();
@@ -69,7 +97,6 @@ private:
     ApplicationState& state_;
     IRClassGlobals& ir_;
     IRclass BackupLibrary;
-    bool PortChosen = false;
     // A pod operation is running; the close box only asks it to end.
     bool busy_ = false;
     bool closeRequested_ = false;
@@ -90,6 +117,7 @@ private:
     QPushButton* MainCancel;
     QPushButton* Done;
     std::array<QRadioButton*, 4> IRport{};
+    QButtonGroup* portGroup_;
     std::array<QLineEdit*, 4> PodType{};
     std::array<QStackedLayout*, 4> portRows_{};
     std::array<QFrame*, 5> Blanking{};
@@ -104,4 +132,5 @@ private:
     std::array<QPushButton*, 5> Cancel{};
     QPushButton* Retry;
     SerialPort* MSComm1;
+    std::unique_ptr<CaptureSession> session_;
 };

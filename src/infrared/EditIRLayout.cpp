@@ -3,6 +3,7 @@
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -170,8 +171,11 @@ QWidget* EditIR::BuildCapture()
 {
     auto* capture = new QGroupBox("Capture");
     auto* grid = new QGridLayout(capture);
+    // The options stand in rows of their own, so one group keeps them exclusive.
+    portGroup_ = new QButtonGroup(this);
     for (std::size_t i = 0; i < IRport.size(); ++i) {
         IRport[i] = WithName(new QRadioButton(QString::number(i + 1)), "IRport", i);
+        portGroup_->addButton(IRport[i]);
         PodType[i] = WithName(new QLineEdit, "PodType", i);
         PodType[i]->setReadOnly(true);
         PodType[i]->setFocusPolicy(Qt::NoFocus);

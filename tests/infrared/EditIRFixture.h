@@ -46,7 +46,7 @@ protected:
     // The editor, open without a modal loop, on WorkIRLibrary as it stands.
     std::unique_ptr<EditIR> Open()
     {
-        auto form = std::make_unique<EditIR>(state);
+        auto form = std::make_unique<EditIR>(state, nullptr, durations);
         form->show();
         return form;
     }
@@ -70,7 +70,17 @@ protected:
     }
     static bool Showing(const QWidget& form, const char* name) { return Named<QWidget>(form, name)->isVisible(); }
 
+    // The pod's own waits, shortened where a test would only sit through them.
+    static CaptureDurations ShortDurations()
+    {
+        CaptureDurations shorter;
+        shorter.ShutDownMilliseconds = 20;
+        shorter.ButtonCapturedMilliseconds = 20;
+        return shorter;
+    }
+
     TempProgramFolder folder;
     ScriptedPrompts prompts;
+    CaptureDurations durations = ShortDurations();
     ApplicationState state{folder.path(), prompts};
 };
