@@ -30,7 +30,7 @@ bool CaptureSession::RunCaptureSession(ConfigIRCommandRecord& captureBuffer)
         flags_.CaptureCancelled = false;
         result = CaptureAttempt(captureBuffer);
         EndAttempt();
-        if (link_.Interrupted()) return result;
+        if (flags_.EditorAbortWait) return result;
     }
     return result;
 }
