@@ -51,6 +51,10 @@ protected:
         return form;
     }
     static QPushButton* Button(const QWidget& form, const char* name) { return Named<QPushButton>(form, name); }
+    static QPushButton* Button(const QWidget& form, const char* name, int i)
+    {
+        return Named<QPushButton>(form, name, i);
+    }
     static QTreeWidget* Tree(const QWidget& form) { return Named<QTreeWidget>(form, "treeview1"); }
     static QStringList NodeTexts(const QWidget& form)
     {
