@@ -68,8 +68,9 @@ private:
     void ReCaptureClicked();
     void PlayBackClicked();
     void SearchClicked();
+    bool HasRoomFor(const std::string& name);
     // The command that took the capture under that name: the first of the
-    // name, or a new last one; -1 when the library is full.
+    // name, or a new last one.
     int StoreCapture(const std::string& name);
     void SelectCommand(int index);
     // A close asked for during a pod operation, done once it has returned.

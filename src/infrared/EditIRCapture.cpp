@@ -6,8 +6,8 @@
 #include "infrared/IRGraph.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
-#include "model/RuntimeErrors.h"
 #include "platform/UserPrompts.h"
+#include "platform/Windows1252.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -27,13 +27,25 @@ void EditIR::AddCommandClicked()
         dialog.exec();
         name = dialog.KeyName();
     }
-    if (!name.empty() && session_->RunCaptureSession(ir_.IRCaptureRecord)) {
+    if (!name.empty() && HasRoomFor(name) && session_->RunCaptureSession(ir_.IRCaptureRecord)) {
         ir_.IRCaptureRecord.Name = name;
         SelectCommand(StoreCapture(name));
     }
     EnableEditorControls(true);
     UpdateCommandButtons();
     FinishPendingClose();
+}
+
+// The files count a library's commands in one byte: the user learns that
+// before pressing the remote's button, not after.
+bool EditIR::HasRoomFor(const std::string& name)
+{
+    const IRclass& work = ir_.WorkIRLibrary;
+    if (FindIRCommand(work, name) >= 0 || work.Num_commands() < IRclass::MaximumCommands) return true;
+    state_.Prompts().Message("Cannot add " + FromWindows1252(name) + " as the library holds " +
+                                 QString::number(IRclass::MaximumCommands) + " commands already!",
+                             "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    return false;
 }
 
 // A name the library holds already was agreed to be replaced: that command
@@ -43,13 +55,7 @@ int EditIR::StoreCapture(const std::string& name)
     IRclass& work = ir_.WorkIRLibrary;
     int index = FindIRCommand(work, name);
     if (index < 0) {
-        try {
-            work.AddIRCommand().Name(TrimmedUpper(name));
-        } catch (const ValueOverflow&) {
-            state_.Prompts().Message("Cannot add " + QString::fromStdString(name) + " as the library is full!",
-                                     "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
-            return -1;
-        }
+        work.AddIRCommand().Name(TrimmedUpper(name));
         index = work.Num_commands() - 1;
         AddCommandNode(index);
     }

@@ -146,6 +146,25 @@ TEST_F(EditIRCaptureTest, ANameAgreedToBeReplacedTakesTheCapture)
     ExpectIdle(*form);
 }
 
+TEST_F(EditIRCaptureTest, AFullLibraryTakesNoNewNameButReplacesOne)
+{
+    for (int i = Work().Num_commands(); i < IRclass::MaximumCommands; ++i) {
+        IRCommandClass& added = Work().AddIRCommand();
+        added.Name("C" + std::to_string(i));
+    }
+    auto form = OpenOnPort(0);
+    prompts.ExpectMessage("Cannot add NEW as the library holds 255 commands already!", "Error!", PromptButtons::Ok,
+                          PromptIcon::Exclamation);
+    AddCommand(*form, "new");
+    EXPECT_TRUE(pod.Frames().empty());
+    prompts.ExpectMessage("C9 is already recorded do you wish to replace", "Warning!", PromptButtons::YesNo,
+                          PromptIcon::None, PromptAnswer::Yes);
+    AddCommand(*form, "c9");
+    ASSERT_EQ(Work().Num_commands(), IRclass::MaximumCommands);
+    ExpectCommandIsCapture(*Work().CommandAt(9), 0);
+    EXPECT_EQ(Tree(*form)->selectedItems().front()->text(0), "C9");
+}
+
 TEST_F(EditIRCaptureTest, RetryAbandonAndCancelOnThePanels)
 {
     auto form = OpenOnPort(0);
