@@ -172,6 +172,32 @@ void WriteLineSeeds(const SeedWriter& out)
     out.PutReplies("image_download", "three-blocks-acknowledged", 2, acknowledged);
     Replies retried{{}, {0x0F, 0x00}, {}, acknowledgement, {}, {}, {}, acknowledgement};
     out.PutReplies("image_download", "two-blocks-retried", 1 | (3 << 5), retried);
+
+    // A capture: the port's opening waits once before the probe; each command
+    // waits after its address, for its acknowledgement and for its reply.
+    const std::vector<uint8_t> podReply{CapturePodReply, 2, 5, static_cast<uint8_t>(255 - CapturePodReply - 2 - 5)};
+    Replies capture(9);
+    capture.push_back(podReply);
+    for (const std::vector<uint8_t>& answer :
+         Replies{{0x5A, 0xA5, 0x00}, {0x2A, 0x3C, 0x99, 0x00}, {0x07, 0xF8, 0x00}}) {
+        capture.emplace_back();
+        capture.push_back(acknowledgement);
+        capture.push_back(answer);
+    }
+    for (uint8_t block = 0; block < 32; ++block) {
+        std::vector<uint8_t> reply{0xF0, 0x0D, block, block, 1, 2, 3, 4, 5, 6, 7, 0x00};
+        int sum = 0;
+        for (std::size_t i = 2; i < reply.size(); ++i) sum += reply[i];
+        reply.push_back(static_cast<uint8_t>((255 - sum) & 255));
+        reply.push_back(0x00);
+        capture.emplace_back();
+        capture.push_back(reply);
+    }
+    for (int packet = 0; packet < 33; ++packet) {
+        capture.emplace_back();
+        capture.push_back(acknowledgement);
+    }
+    out.PutReplies("capture_pod", "captured-read-and-played", 0, capture);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-PtyControllerProcess::PtyControllerProcess()
+PtyControllerProcess::PtyControllerProcess(const QString& program)
 {
-    process_.start(TAVLO_PTY_CONTROLLER, {folder_.filePath("image.bin")});
+    process_.start(program, {folder_.filePath("image.bin")});
     if (!process_.waitForStarted(5000)) return;
     while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
     }
@@ -30,7 +30,8 @@ std::vector<uint8_t> PtyControllerProcess::ReceivedImage()
 }
 
 ComPortVariable::ComPortVariable(int commPort, const QString& device)
-    : name_("TAVLO_COM" + QByteArray::number(commPort)), previous_(qgetenv(name_.constData())),
+    : name_("TAVLO_COM" + QByteArray::number(commPort)),
+      previous_(qgetenv(name_.constData())),
       hadPrevious_(qEnvironmentVariableIsSet(name_.constData()))
 {
     qputenv(name_.constData(), device.toLocal8Bit());
