@@ -21,10 +21,12 @@
 #include <QScopedValueRollback>
 #include <QStackedLayout>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
 constexpr int NameLength = 16;
+constexpr int NotesLength = 160;
 constexpr int CommandIndexRole = Qt::UserRole;
 
 QString Shown(const std::string& field)
@@ -69,6 +71,7 @@ void EditIR::ConnectControls()
     connect(TypeCombo1->lineEdit(), &QLineEdit::editingFinished, this,
             [this] { NameFieldLeft(TypeCombo1->lineEdit()); });
     connect(Model, &QLineEdit::editingFinished, this, [this] { NameFieldLeft(Model); });
+    connect(Notes, &QPlainTextEdit::textChanged, this, &EditIR::KeepNotesStorable);
     connect(treeview1, &QTreeWidget::itemSelectionChanged, this, &EditIR::SelectionChanged);
     connect(treeview1, &QTreeWidget::itemChanged, this, &EditIR::NodeRenamed);
     treeview1->viewport()->installEventFilter(this);
@@ -177,6 +180,20 @@ void EditIR::NameFieldLeft(QLineEdit* field)
 {
     const QString stored = FromWindows1252(StoredName(field->text()));
     if (field->text() != stored) field->setText(stored);
+}
+
+// The comment holds 160 Windows-1252 characters: the box shows no more
+// than Done will keep.
+void EditIR::KeepNotesStorable()
+{
+    const QString text = Notes->toPlainText();
+    const QString storable = FromWindows1252(ToWindows1252(text)).left(NotesLength);
+    if (storable == text) return;
+    const int caret = std::min(Notes->textCursor().position(), static_cast<int>(storable.size()));
+    Notes->setPlainText(storable);
+    QTextCursor cursor = Notes->textCursor();
+    cursor.setPosition(caret);
+    Notes->setTextCursor(cursor);
 }
 
 void EditIR::DeleteClicked()

@@ -62,6 +62,7 @@ private:
     void NodeRenamed(QTreeWidgetItem* node);
     void DeleteClicked();
     void NameFieldLeft(QLineEdit* field);
+    void KeepNotesStorable();
 
     // Capture and playback.
     void AddCommandClicked();

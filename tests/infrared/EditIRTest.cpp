@@ -103,6 +103,9 @@ TEST_F(EditIRTest, NamesAreStoredCutTrimmedAndUpperCase)
     QTest::keyClick(model, Qt::Key_Return);
     EXPECT_EQ(model->text(), "ABCDEFGHIJKLMNOP");
     EXPECT_TRUE(form->isVisible());
+    auto* notes = Named<QPlainTextEdit>(*form, "Notes");
+    notes->setPlainText(QString(170, 'n'));
+    EXPECT_EQ(notes->toPlainText(), QString(160, 'n'));
 
     QTreeWidgetItem* node = Tree(*form)->findItems("MUTE", Qt::MatchExactly).front();
     // Cut to 16 characters before the blanks are trimmed.
