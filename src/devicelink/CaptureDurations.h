@@ -1,5 +1,7 @@
 #pragma once
 
+#include "devicelink/LinkWaits.h"
+
 // Every wait of a capture, a playback and the editor's closing, in
 // milliseconds. The defaults are the pod's own; tests shorten them.
 struct CaptureDurations {
@@ -10,4 +12,5 @@ struct CaptureDurations {
     int AcknowledgeMilliseconds = 500;           // for a command's acknowledgement
     int BlockReplyMilliseconds = 500;            // for a memory block
     int PlaybackAcknowledgeMilliseconds = 1000;  // for a playback packet
+    LinkWaits Link;                              // the probe, restart and port opening
 };

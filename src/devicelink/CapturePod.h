@@ -74,7 +74,8 @@ private:
     enum class Wait { Arrived, WindowClosed, Cancelled, Aborted };
 
     Wait CaptureWait(int byteCount);
-    // A command, then a reply of byteCount that passes its check.
+    // A command, then a reply of byteCount that passes its check; the given
+    // panel goes as soon as the reply has come (None: the panel stays).
     CaptureOutcome Exchange(uint8_t command, int byteCount, bool (*check)(const SerialLink::Bytes&),
                             SerialLink::Bytes& reply, CapturePanel hideAfterWait);
     void SendAddress(uint8_t address);

@@ -19,6 +19,7 @@ CaptureSession::CaptureSession(SerialPort& port, UserPrompts& prompts, const Dev
       link_(port, flags_.EditorAbortWait, prompts, deviceTypes),
       pod_(link_, flags_, view, prompts, durations_, powerDownTimer_)
 {
+    link_.SetWaits(durations_.Link);
 }
 
 bool CaptureSession::RunCaptureSession(ConfigIRCommandRecord& captureBuffer)

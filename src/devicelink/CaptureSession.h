@@ -17,7 +17,12 @@ class UserPrompts;
 // The device-link side of the IR library editor: the capture session with
 // its panels, retry and restart, the Test command's playback and the search
 // for capture pods on COM1 to COM4. The editor owns one, hands it its port
-// and its view, and sends it its buttons' clicks.
+// (MakeSerialPortOwnedBy), state.Prompts(), state.DeviceTypes and itself as
+// the view, and sends it its buttons' clicks: the panels' Cancel array to
+// CancelClicked, Retry to RetryClicked, an IRport option to PortClicked,
+// MainCancel and Done to CloseEditor, its close event to EditorWindowClosing.
+// Add Command and ReCapture run RunCaptureSession(state.IR.IRCaptureRecord);
+// Test runs PlayBack(CaptureRecordOf(*state.IR.CurrentIRCommand)).
 class CaptureSession {
 public:
     CaptureSession(SerialPort& port, UserPrompts& prompts, const DeviceTypeTable& deviceTypes, CaptureView& view,
@@ -32,7 +37,10 @@ public:
 
     // Leads the user through recording a button, attempt after attempt
     // while Retry is pressed. True when a button was recorded and read back
-    // whole; only then does the capture buffer take it.
+    // whole; only then does the capture buffer take it (its Name stays). The
+    // caller disables the editor's controls around it and copies the buffer
+    // into its command with TakeCapture. Every attempt ends with the panels
+    // hidden, the pod restarted (unless none answered) and the port closed.
     bool RunCaptureSession(ConfigIRCommandRecord& captureBuffer);
     // The Test button: plays the given capture (CaptureRecordOf the selected
     // command). True when the pod acknowledged the play command.

@@ -30,6 +30,7 @@ public:
     // Blanking(index), 0..4.
     virtual void SetBlanking(int index, bool visible) = 0;
 
+    // Add Command, ReCapture and Test follow the session's PortChosen flag.
     virtual void UpdateCommandButtons() = 0;
     virtual void EnableEditorControls(bool enabled) = 0;
     // IRGraph1 redrawn from the current command, reset to its start part.

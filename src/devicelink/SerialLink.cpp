@@ -13,12 +13,6 @@ namespace {
 constexpr std::array<const char*, 7> ProbeSettings{"9600,n,8,2",  "38400,n,8,2", "28800,n,8,2", "19200,n,8,2",
                                                    "14400,n,8,2", "4800,n,8,2",  "2400,n,8,2"};
 constexpr int ProbeRounds = 3;
-constexpr int ProbeByteMilliseconds = 10;
-constexpr int IdentityReplyMilliseconds = 100;
-constexpr int BreakMilliseconds = 200;
-constexpr int AfterOpenMilliseconds = 100;
-constexpr int AddressPauseMilliseconds = 10;
-constexpr int RestartTimeMilliseconds = 3000;
 
 // Off by default; QT_LOGGING_RULES="tavlo.seriallink.debug=true" shows every
 // byte sent and received when a controller misbehaves.
@@ -123,9 +117,9 @@ bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const s
         if (Interrupted()) return false;
         Flush();
         Output(AddressSettings, {address});
-        if (!WaitTimer(AddressPauseMilliseconds, true) || Interrupted()) return false;
+        if (!WaitTimer(waits_.AddressPause, true) || Interrupted()) return false;
         Output(PayloadSettings, payload);
-        ArmTimer(AcknowledgeMilliseconds);
+        ArmTimer(waits_.Acknowledge);
         QCoreApplication::processEvents();
         if (!AwaitReply(2) || Interrupted()) return false;
 
@@ -149,7 +143,7 @@ void SerialLink::send_break_pulse()
     if (Interrupted()) return;
     // At 110 baud the zero byte holds the line low for about 100 ms.
     Output(BreakSettings, {0x00});
-    WaitTimer(BreakMilliseconds, false);
+    WaitTimer(waits_.Break, false);
 }
 
 SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
@@ -164,13 +158,13 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
             for (const uint8_t byte :
                  {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
                 Write({byte});
-                WaitTimer(ProbeByteMilliseconds, false);
+                WaitTimer(waits_.ProbeByte, false);
                 if (Interrupted()) return 0;
             }
             Flush();  // whatever the line echoed
             Write({uint8_t{'D'}});
-            WaitTimer(ProbeByteMilliseconds, false);
-            if (!ReplyWait(IdentityReplyMilliseconds, 5) || Interrupted()) return 0;
+            WaitTimer(waits_.ProbeByte, false);
+            if (!ReplyWait(waits_.IdentityReply, 5) || Interrupted()) return 0;
 
             const int count = port_.InBufferCount();
             if (count < 4) continue;
@@ -195,10 +189,10 @@ bool SerialLink::dumb_restart_unit()
     if (Interrupted()) return false;
     Flush();
     Output(AddressSettings, {RestartAddress});
-    if (!WaitTimer(AddressPauseMilliseconds, true) || Interrupted()) return false;
+    if (!WaitTimer(waits_.AddressPause, true) || Interrupted()) return false;
     Output(PayloadSettings, {0xFF});
     // Time for the device to start again; nothing is read.
-    WaitTimer(RestartTimeMilliseconds, true);
+    WaitTimer(waits_.RestartTime, true);
     return false;
 }
 
@@ -213,5 +207,5 @@ void SerialLink::set_active_port(std::optional<int> chosenRow)
     if (port_.IsOpen()) port_.Close();
     if (!chosenRow) return;
     port_.SetCommPort(*chosenRow + 1);
-    if (port_.Open()) WaitTimer(AfterOpenMilliseconds, false);
+    if (port_.Open()) WaitTimer(waits_.AfterOpen, false);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicelink/LinkTimer.h"
+#include "devicelink/LinkWaits.h"
 #include "model/DeviceTypes.h"
 #include "platform/SerialPort.h"
 
@@ -32,7 +33,6 @@ public:
     static constexpr char AddressSettings[] = "9600,o,8,1";
     static constexpr char PayloadSettings[] = "9600,e,8,1";
     static constexpr char BreakSettings[] = "110,n,8,2";
-    static constexpr int AcknowledgeMilliseconds = 500;
     static constexpr uint8_t Acknowledgement = 0xF0;
     static constexpr uint8_t RestartAddress = 0x33;
 
@@ -43,6 +43,7 @@ public:
     SerialLink& operator=(const SerialLink&) = delete;
 
     SerialPort& Port() { return port_; }
+    void SetWaits(const LinkWaits& waits) { waits_ = waits; }
     // The abort flag is set, or the port was closed while an operation ran.
     bool Interrupted() const { return abortWait_ || !port_.IsOpen(); }
 
@@ -82,6 +83,7 @@ private:
     UserPrompts& prompts_;
     const DeviceTypeTable& deviceTypes_;
     std::unique_ptr<LinkTimer> timer1_;
+    LinkWaits waits_;
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);

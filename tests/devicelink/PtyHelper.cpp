@@ -30,8 +30,7 @@ std::vector<uint8_t> PtyControllerProcess::ReceivedImage()
 }
 
 ComPortVariable::ComPortVariable(int commPort, const QString& device)
-    : name_("TAVLO_COM" + QByteArray::number(commPort)),
-      previous_(qgetenv(name_.constData())),
+    : name_("TAVLO_COM" + QByteArray::number(commPort)), previous_(qgetenv(name_.constData())),
       hadPrevious_(qEnvironmentVariableIsSet(name_.constData()))
 {
     qputenv(name_.constData(), device.toLocal8Bit());
