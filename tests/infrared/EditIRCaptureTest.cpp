@@ -47,6 +47,7 @@ protected:
         durations.AcknowledgeMilliseconds = 80;
         durations.BlockReplyMilliseconds = 80;
         durations.PlaybackAcknowledgeMilliseconds = 80;
+        durations.Link = LinkWaits{1, 20, 5, 5, 1, 80, 50};
         FillIRLibrary(Work(), "SONY", "TV", "KV1", {"POWER", "MUTE"});
     }
 
