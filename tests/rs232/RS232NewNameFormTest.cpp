@@ -25,7 +25,7 @@ protected:
 
 }  // namespace
 
-TEST_F(RS232NewNameFormTest, ShowsTheClipboardsTrimmedNamesUnderTheirCaptions)
+TEST_F(RS232NewNameFormTest, ShowsTheClipboardsTrimmedNamesAndAddsItsLibraryUnderNewOnes)
 {
     RS232NewNameForm form(state);
     EXPECT_EQ(form.windowTitle(), "New RS232 Manufacturer/Model");
@@ -51,6 +51,20 @@ TEST_F(RS232NewNameFormTest, ShowsTheClipboardsTrimmedNamesUnderTheirCaptions)
     EXPECT_EQ(Named<QLineEdit>(form, "Text3")->text(), "PJ-1");
     EXPECT_EQ(Named<QPushButton>(form, "Done")->text(), "Done");
     EXPECT_EQ(Named<QPushButton>(form, "Cancel")->text(), "Cancel");
+
+    // New names, typed in any case, name the clipboard and add its library in memory.
+    form.show();
+    Type(form, " acme ", "projector", " pj-2 ");
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+    const RS232FileBlockClass& clipboard = state.RS232Libraries.RS232LibraryClipboard;
+    EXPECT_EQ(clipboard.Manufacturer(), "ACME            ");
+    EXPECT_EQ(clipboard.MyType(), "PROJECTOR       ");
+    EXPECT_EQ(clipboard.Model(), "PJ-2            ");
+    ASSERT_EQ(Entries(), 3);
+    EXPECT_TRUE(Entry(2).IsSameAs(clipboard));
+    EXPECT_EQ(Entry(2).Baudrate(), 4);
+    EXPECT_FALSE(std::filesystem::exists(folder / "RS232Serials.DEF")) << "the browser saves, not the dialog";
 }
 
 TEST_F(RS232NewNameFormTest, BlankTakenAndOverlongTakenNamesAreRefusedAndTheFormStaysOpen)
@@ -84,21 +98,4 @@ TEST_F(RS232NewNameFormTest, BlankTakenAndOverlongTakenNamesAreRefusedAndTheForm
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_EQ(Entries(), 2);
     EXPECT_EQ(state.RS232Libraries.RS232LibraryClipboard.MyTypeField().trimmed(), "projector");
-}
-
-TEST_F(RS232NewNameFormTest, ANewNameNamesTheClipboardAndAddsItsLibraryInMemory)
-{
-    RS232NewNameForm form(state);
-    form.show();
-    Type(form, " acme ", "projector", " pj-2 ");
-    EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_FALSE(form.isVisible());
-    const RS232FileBlockClass& clipboard = state.RS232Libraries.RS232LibraryClipboard;
-    EXPECT_EQ(clipboard.Manufacturer(), "ACME            ");
-    EXPECT_EQ(clipboard.MyType(), "PROJECTOR       ");
-    EXPECT_EQ(clipboard.Model(), "PJ-2            ");
-    ASSERT_EQ(Entries(), 3);
-    EXPECT_TRUE(Entry(2).IsSameAs(clipboard));
-    EXPECT_EQ(Entry(2).Baudrate(), 4);
-    EXPECT_FALSE(std::filesystem::exists(folder / "RS232Serials.DEF")) << "the browser saves, not the dialog";
 }
