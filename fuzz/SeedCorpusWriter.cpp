@@ -6,6 +6,7 @@
 #include "model/DeviceTypes.h"
 #include "platform/Registry.h"
 #include "platform/WholeFile.h"
+#include "rs232/RS232ExchangeFile.h"
 #include "support/ConfigurationSamples.h"
 #include "support/DeviceReplies.h"
 #include "support/SilentPrompts.h"
@@ -117,6 +118,8 @@ void WriteFileSeeds(const SeedWriter& out)
     WriteRS232LibraryFiles(state);
     out.Copy("ir_record_file", "library.IRT", state.Archive.ConfigTempFolder / "IR000.IRT");
     out.Copy("rs232_record_file", "library.RST", state.Archive.ConfigTempFolder / "RS000.RST");
+    WriteRS232ExchangeFile(state.RS232Libraries, {1, 0}, filled.Folder() / "Export.BRS");
+    out.Copy("rs232_exchange_file", "two-libraries.BRS", filled.Folder() / "Export.BRS");
 
     // The whole text runs to well over 100 KB; its first part carries every
     // kind of value, and an archive below carries the whole of it.

@@ -110,3 +110,10 @@ bool RS232LibraryRecord::HasAllNames() const
     }
     return true;
 }
+
+bool RS232LibraryRecord::IsSound() const
+{
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i)
+        if (!MessageRecordField::IsSound(*this, MessageOffset(i))) return false;
+    return true;
+}

@@ -26,10 +26,10 @@ public:
     static constexpr std::size_t BaudrateOffset = 208;
     static constexpr std::size_t ParityOffset = 210;
     static constexpr std::size_t InterByteDelayOffset = 214;
-    static constexpr std::size_t MessagesOffset = 216;          // + 66 * command
+    static constexpr std::size_t MessagesOffset = 216;  // + 66 * command
     static constexpr std::size_t MessageLength = 66;
-    static constexpr std::size_t CommandNamesOffset = 2328;     // + 16 * command
-    static constexpr std::size_t IsInputNotOutputOffset = 2840; // + 2 * command
+    static constexpr std::size_t CommandNamesOffset = 2328;      // + 16 * command
+    static constexpr std::size_t IsInputNotOutputOffset = 2840;  // + 2 * command
 
     RS232LibraryRecord() : FixedRecord(Length) {}
     // A record in bytes that a reader holds, decoded where it lies.
@@ -77,4 +77,7 @@ public:
     void RemoveControlCharactersFromNames();
     // True when the three names, trimmed, are all non-empty.
     bool HasAllNames() const;
+    // Whether a record read from outside can be a library: every command
+    // count within 0 to 32 and every content type of its bytes a known one.
+    bool IsSound() const;
 };

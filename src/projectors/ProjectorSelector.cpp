@@ -27,7 +27,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
     AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
     AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
-    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey)->setIcon(ToolbarIcon("EDITPROJECTOR"));
+    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey, "EDITPROJECTOR");
     AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
     AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
     AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
@@ -59,13 +59,11 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     RefreshToolbar();
 }
 
-QAction* ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
+void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
+                               const char* picture)
 {
-    QAction* button = Toolbar1->addAction(ToolbarIcon(key), key);
-    button->setObjectName(key);
-    button->setToolTip(tooltip);
+    QAction* button = AddToolbarKey(*Toolbar1, key, tooltip, picture);
     connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
-    return button;
 }
 
 void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())

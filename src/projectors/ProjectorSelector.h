@@ -6,7 +6,6 @@
 #include <vector>
 
 class ApplicationState;
-class QAction;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -26,7 +25,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)());
+    // The button shows the picture of its key, or of `picture` when one is given.
+    void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
+                const char* picture = nullptr);
     void RunCommand(void (ProjectorSelector::*command)());
     void RefreshToolbar();
 

@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -342,6 +343,35 @@ TEST_F(TavloFormTest, EditsThroughTheWindowSaveAndOpenBack)
     EXPECT_TRUE(Named<QCheckBox>(Window(), "MicrophoneCheck")->isChecked());
     EXPECT_TRUE(Named<QRadioButton>(Window(), "Baudrate_3")->isChecked());
     EXPECT_EQ(Named<QPlainTextEdit>(Window(), "GeneralNotes")->toPlainText(), "Back again");
+    EXPECT_FALSE(state.Config.ConfigChanged);
+}
+
+TEST_F(TavloFormTest, TheRS232BrowserOpensFromItsKeyAndSavesTheDatabaseOnClosing)
+{
+    Window();
+    SerialClassGlobals& libraries = state.RS232Libraries;
+    libraries.AddRS232Library();
+    libraries.RS232Database[0].Manufacturer("ACME");
+    libraries.RS232Database[0].MyType("PROJECTOR");
+    libraries.RS232Database[0].Model("PJ-1");
+
+    ASSERT_TRUE(Named<QAction>(Window(), "EDITRS232")->isEnabled());
+    QString title;
+    QString shown;
+    WhenModalOpens([&title, &shown](QWidget* browser) {
+        title = browser->windowTitle();
+        shown = Named<QTreeWidget>(*browser, "treeview1")->topLevelItem(0)->text(0);
+        Named<QAction>(*browser, "EXIT")->trigger();
+    });
+    Press("EDITRS232");
+    EXPECT_EQ(title, "Serial RS232 Selector");
+    EXPECT_EQ(shown, "ACME");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ScriptedPrompts quiet;
+    SerialClassGlobals saved(folder.path(), quiet);
+    saved.LoadRS232Database();
+    ASSERT_EQ(saved.RS232Database.Count(), 1);
+    EXPECT_EQ(saved.RS232Database[0].ModelField().trimmed(), "PJ-1");
     EXPECT_FALSE(state.Config.ConfigChanged);
 }
 

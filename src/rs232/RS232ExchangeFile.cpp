@@ -1,0 +1,70 @@
+#include "rs232/RS232ExchangeFile.h"
+
+#include "model/ApplicationState.h"
+#include "model/LibraryReconciliation.h"
+#include "model/SerialClassGlobals.h"
+#include "platform/RecordFile.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+std::string WithoutLeadingSpaces(const std::string& name)
+{
+    const auto first = name.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : name.substr(first);
+}
+
+// The record in the buffer, its names cleaned, settled with the database.
+void MergeRecord(ApplicationState& state)
+{
+    SerialClassGlobals& libraries = state.RS232Libraries;
+    RS232LibraryRecord& record = libraries.RS232RecordBuffer;
+    record.RemoveControlCharactersFromNames();
+    record.Manufacturer(WithoutLeadingSpaces(record.Manufacturer()));
+    record.Model(WithoutLeadingSpaces(record.Model()));
+    record.Type(WithoutLeadingSpaces(record.Type()));
+    if (!record.HasAllNames()) return;
+
+    std::string manufacturer = record.Manufacturer();
+    std::string type = record.Type();
+    std::string model = record.Model();
+    const int index = libraries.FindRS232Library(manufacturer, type, model);
+    record.Manufacturer(manufacturer);
+    record.Type(type);
+    record.Model(model);
+    if (index < 0) {
+        libraries.AddRS232Library();
+        libraries.RS232RecordToLibrary(libraries.RS232Database.LastIndex());
+    } else if (!libraries.RS232RecordMatchesLibrary(index)) {
+        if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
+            reconciliation->ReconcileImportedRS232Library(state);
+    }
+}
+
+}  // namespace
+
+void WriteRS232ExchangeFile(SerialClassGlobals& libraries, const std::vector<int>& indices,
+                            const std::filesystem::path& target)
+{
+    WriteRecordFileReplacing(target, RS232LibraryRecord::Length, [&](RecordFileWriter& writer) {
+        for (const int index : indices) {
+            libraries.RS232LibraryToRecord(index);
+            writer.Write(libraries.RS232RecordBuffer);
+        }
+    });
+}
+
+RS232ImportEnd ImportRS232ExchangeFile(ApplicationState& state, const std::filesystem::path& source)
+{
+    RS232LibraryRecord& buffer = state.RS232Libraries.RS232RecordBuffer;
+    RecordFileReader reader(source, RS232LibraryRecord::Length);
+    while (uint8_t* bytes = reader.Next()) {
+        // Nothing after a record that cannot be a library can be trusted to be one.
+        if (!RS232LibraryRecord(bytes).IsSound()) return RS232ImportEnd::Damaged;
+        std::copy_n(bytes, RS232LibraryRecord::Length, buffer.data());
+        MergeRecord(state);
+    }
+    return RS232ImportEnd::Complete;
+}
