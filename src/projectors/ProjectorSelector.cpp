@@ -1,5 +1,6 @@
 #include "projectors/ProjectorSelector.h"
 
+#include "controls/BrowserToolbar.h"
 #include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "platform/UserPrompts.h"
@@ -12,22 +13,20 @@
 #include <QAction>
 #include <QIcon>
 #include <QMouseEvent>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setWindowTitle("Projector/Display  Selector");
-    Toolbar1 = new QToolBar;
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1 = new BrowserToolbar;
     AddKey("NEW", "Create new projector", &ProjectorSelector::NewKey);
     AddKey("COPY", "Copy current projector", &ProjectorSelector::CopyKey);
     AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
     AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
     AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
-    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey)->setIcon(ToolbarIcon("EDITPROJECTOR"));
+    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey);
+    Toolbar1->Key("EDIT")->setIcon(ToolbarIcon("EDITPROJECTOR"));
     AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
     AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
     AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
@@ -59,13 +58,9 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     RefreshToolbar();
 }
 
-QAction* ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
+void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
 {
-    QAction* button = Toolbar1->addAction(ToolbarIcon(key), key);
-    button->setObjectName(key);
-    button->setToolTip(tooltip);
-    connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
-    return button;
+    Toolbar1->AddKey(key, tooltip, [this, command] { RunCommand(command); });
 }
 
 void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())
@@ -95,11 +90,10 @@ void ProjectorSelector::RefreshToolbar()
 {
     const QTreeWidgetItem* node = CurrentNode();
     const bool model = node && ProjectorTree::IsModelNode(*node);
-    for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
-    Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
+    Toolbar1->Enable({"COPY", "CUT", "DELETE", "EDIT"}, model);
+    Toolbar1->Key("EXPORT")->setEnabled(node != nullptr);
     const ProjectorClass& clipboard = state_.Projectors.ProjectorClipboard;
-    Toolbar1->findChild<QAction*>("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() &&
-                                                       !clipboard.ModelField().isBlank());
+    Toolbar1->Key("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() && !clipboard.ModelField().isBlank());
 }
 
 QTreeWidgetItem* ProjectorSelector::CurrentNode() const

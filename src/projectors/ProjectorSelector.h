@@ -6,8 +6,7 @@
 #include <vector>
 
 class ApplicationState;
-class QAction;
-class QToolBar;
+class BrowserToolbar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -26,7 +25,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)());
+    void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)());
     void RunCommand(void (ProjectorSelector::*command)());
     void RefreshToolbar();
 
@@ -58,7 +57,7 @@ private:
 
     ApplicationState& state_;
     QString currentKey_;
-    QToolBar* Toolbar1;
+    BrowserToolbar* Toolbar1;
     QTreeWidget* treeview1;
 };
 
