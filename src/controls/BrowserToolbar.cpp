@@ -11,9 +11,10 @@ BrowserToolbar::BrowserToolbar(QWidget* parent) : QToolBar(parent)
     setIconSize(QSize(16, 16));
 }
 
-QAction* BrowserToolbar::AddKey(const char* key, const char* tooltip, std::function<void()> command)
+QAction* BrowserToolbar::AddKey(const char* key, const char* tooltip, std::function<void()> command,
+                                const char* picture)
 {
-    QAction* button = addAction(ToolbarIcon(key), key);
+    QAction* button = addAction(ToolbarIcon(picture ? picture : key), key);
     button->setObjectName(key);
     button->setToolTip(tooltip);
     connect(button, &QAction::triggered, this, [command = std::move(command)] { command(); });

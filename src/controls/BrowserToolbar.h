@@ -13,8 +13,9 @@ class BrowserToolbar : public QToolBar {
 public:
     explicit BrowserToolbar(QWidget* parent = nullptr);
 
-    // Adds the key with the picture of the same name; the command runs when it is pressed.
-    QAction* AddKey(const char* key, const char* tooltip, std::function<void()> command);
+    // Adds the key with the picture of the same name, or of `picture` when
+    // given; the command runs when it is pressed.
+    QAction* AddKey(const char* key, const char* tooltip, std::function<void()> command, const char* picture = nullptr);
     // The key of that name; every key asked for was added.
     QAction* Key(const char* key) const;
     void Enable(std::initializer_list<const char*> keys, bool enabled) const;

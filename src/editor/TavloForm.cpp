@@ -16,6 +16,7 @@
 #include "editor/ProjectorPage.h"
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
+#include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
 #include "model/ApplicationTitle.h"
 #include "model/DeviceTypes.h"
@@ -68,8 +69,7 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     setWindowTitle(StartUpCaption());
     Toolbar1 = MakeMainToolbar(this);
     addToolBar(Toolbar1);
-    for (const char* key : {"EDITRS232", "EDITIR"})
-        Toolbar1->findChild<QAction*>(key)->setEnabled(false);
+    Toolbar1->findChild<QAction*>("EDITRS232")->setEnabled(false);
     // The defaults drop down at the press of their button, not at its release.
     defaults_ = new DefaultFileDropDown(state_, commands_, this);
     auto* defaultsButton =
@@ -231,6 +231,8 @@ void TavloForm::RunKey(const QString& key, QAction* action)
         // The browser may have changed the configuration's projector in the database.
         commands_.CheckEditedProjector();
         projectorPage_->FillProjectorTree();
+    } else if (key == "EDITIR") {
+        ShowIRSelector(state_, this);
     } else if (key == "ABOUT") {
         ShowAboutForm(state_, this);
     } else if (key == "EXIT") {

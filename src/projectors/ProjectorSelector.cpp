@@ -1,7 +1,6 @@
 #include "projectors/ProjectorSelector.h"
 
 #include "controls/BrowserToolbar.h"
-#include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -25,8 +24,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
     AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
     AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
-    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey);
-    Toolbar1->Key("EDIT")->setIcon(ToolbarIcon("EDITPROJECTOR"));
+    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey, "EDITPROJECTOR");
     AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
     AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
     AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
@@ -58,9 +56,11 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     RefreshToolbar();
 }
 
-void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)())
+void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
+                               const char* picture)
 {
-    Toolbar1->AddKey(key, tooltip, [this, command] { RunCommand(command); });
+    Toolbar1->AddKey(
+        key, tooltip, [this, command] { RunCommand(command); }, picture);
 }
 
 void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())

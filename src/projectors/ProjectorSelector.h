@@ -25,7 +25,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)());
+    void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
+                const char* picture = nullptr);
     void RunCommand(void (ProjectorSelector::*command)());
     void RefreshToolbar();
 
