@@ -64,6 +64,10 @@ public:
 
     // Reading the input and discarding it.
     void Flush() { Read("discarded"); }
+    // Writes under the given settings; every exchange passes here or Read,
+    // so the diagnostics log sees it whole.
+    void Output(const char* settings, const Bytes& bytes);
+    Bytes Read(const char* what);
     // The last byte that makes a payload sum to 0xFF.
     static uint8_t FrameChecksum(const uint8_t* bytes, std::size_t count);
 
@@ -71,10 +75,7 @@ private:
     void ArmTimer(int milliseconds);
     // Until the timer has run out or byteCount bytes wait; false on abort.
     bool AwaitReply(int byteCount);
-    void Output(const char* settings, const Bytes& bytes);
-    // Every exchange passes here, so the diagnostics log sees it whole.
     void Write(const Bytes& bytes);
-    Bytes Read(const char* what);
 
     SerialPort& port_;
     const bool& abortWait_;

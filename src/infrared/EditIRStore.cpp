@@ -1,0 +1,73 @@
+#include "infrared/EditIRStore.h"
+
+#include "model/FindByNames.h"
+#include "model/IRClassGlobals.h"
+#include "platform/UserPrompts.h"
+#include "platform/Windows1252.h"
+
+#include <QString>
+
+namespace {
+
+bool SameNames(const IRclass& a, const IRclass& b)
+{
+    return a.ManufacturerField() == b.ManufacturerField() && a.IRtypeField() == b.IRtypeField() &&
+           a.ModelField() == b.ModelField();
+}
+
+bool ReplaceAgreed(const IRclass& work, UserPrompts& prompts)
+{
+    const QString question = "IR command library for \r\n" + FromWindows1252(work.Manufacturer()) + "," +
+                             FromWindows1252(work.IRtype()) + "," + FromWindows1252(work.Model()) +
+                             "\r\nis already in the database.\r\nDo you wish to replace it with this one?";
+    return prompts.Message(question, "Library Exists?", PromptButtons::YesNo, PromptIcon::None) == PromptAnswer::Yes;
+}
+
+// The first check that a new library fails, refused to the user.
+bool PassesNewLibraryChecks(const IRclass& work, UserPrompts& prompts)
+{
+    struct Check {
+        bool failed;
+        const char* message;
+        const char* title;
+    };
+    const Check checks[] = {
+        {work.ManufacturerField().isBlank(), "Cannot add IR library as no manufacturer has been defined!",
+         "No Manufacturer!"},
+        {work.IRtypeField().isBlank(), "Cannot add IR library as no type has been defined!", "No Type!"},
+        {work.ModelField().isBlank(), "Cannot add IR library as no model has been defined!", "No Model!"},
+        {work.Num_commands() == 0, "Cannot add IR library as no treeview1 have defined!", "No treeview1!"},
+    };
+    for (const Check& check : checks) {
+        if (!check.failed) continue;
+        prompts.Message(check.message, check.title, PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool StoreWorkIRLibrary(IRClassGlobals& ir, const IRclass& backup, UserPrompts& prompts)
+{
+    const IRclass& work = ir.WorkIRLibrary;
+    std::string manufacturer = work.Manufacturer();
+    std::string type = work.IRtype();
+    std::string model = work.Model();
+    const int existing = ir.FindIRLibrary(manufacturer, type, model);
+    if (existing >= 0) {
+        if (!SameNames(work, backup) && !ReplaceAgreed(work, prompts)) return false;
+        ir.IRDatabase[existing].CopyFrom(work);
+        return true;
+    }
+    if (!PassesNewLibraryChecks(work, prompts)) return false;
+    ir.AddIRLibrary().CopyFrom(work);
+    return true;
+}
+
+int FindIRCommand(const IRclass& library, const std::string& name)
+{
+    for (int i = 0; i < library.Num_commands(); ++i)
+        if (TrimmedUpper(library.CommandAt(i)->Name()) == TrimmedUpper(name)) return i;
+    return -1;
+}
