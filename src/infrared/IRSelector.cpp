@@ -3,6 +3,7 @@
 #include "controls/BrowserToolbar.h"
 #include "infrared/IRDatabaseSaving.h"
 #include "infrared/NewIRName2Form.h"
+#include "infrared/ShowEditIR.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
 #include "platform/UserPrompts.h"
@@ -57,7 +58,9 @@ IRSelector::IRSelector(ApplicationState& state, QWidget* parent) : QDialog(paren
         UpdateToolbar();
     });
     connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
-        if (LibraryTree::IsModelNode(*node)) RunCommand(&IRSelector::EditKey);
+        if (!LibraryTree::IsModelNode(*node)) return;
+        MakeSelected(node);
+        RunCommand(&IRSelector::EditKey);
     });
 
     auto* options = new QHBoxLayout;
@@ -165,6 +168,7 @@ int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 void IRSelector::NewKey()
 {
     state_.IR.WorkIRLibrary.Clear();
+    ShowEditIR(state_, this);
     FillTree();
     selectedKey_.clear();
 }
@@ -176,6 +180,7 @@ void IRSelector::EditKey()
     if (index < 0) return;
     IRClassGlobals& ir = state_.IR;
     ir.WorkIRLibrary.CopyFrom(ir.IRDatabase[index]);
+    ShowEditIR(state_, this);
     // The editor may have renamed the library: the tree follows it.
     FillTree();
     SelectModelNode(TrimmedNames(ir.WorkIRLibrary));

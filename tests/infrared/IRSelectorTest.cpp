@@ -3,6 +3,7 @@
 #include "model/LibraryReconciliation.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
@@ -428,4 +429,51 @@ TEST_F(IRSelectorTest, ExportedLibrariesImportBackByteForByte)
     ExpectExport(target);
     Press("EXPORTALL");
     EXPECT_EQ(ReadAll(target), exported);
+}
+
+TEST_F(IRSelectorTest, NewAndEditOpenTheEditorOnTheRightLibraryAndTheTreeFollowsIt)
+{
+    Open();
+    struct Seen {
+        QString title;
+        QString model;
+        QString manufacturer;
+    };
+    const auto whenEditorOpens = [](Seen& seen, const QString& newModel) {
+        WhenModalOpens([&seen, newModel](QWidget* editor) {
+            seen = {editor->windowTitle(), Named<QLineEdit>(*editor, "Model")->text(),
+                    Named<QComboBox>(*editor, "Manufacturer")->currentText()};
+            if (newModel.isEmpty()) {
+                editor->close();
+                return;
+            }
+            Named<QLineEdit>(*editor, "Model")->setText(newModel);
+            Named<QPushButton>(*editor, "Done")->click();
+        });
+    };
+
+    Seen seen;
+    whenEditorOpens(seen, {});
+    Press("NEW");
+    EXPECT_EQ(seen.model, "");
+    EXPECT_EQ(seen.manufacturer, "");
+    EXPECT_EQ(Entries(), 4);
+    EXPECT_EQ(EnabledKeys(), "NEW EXPORTALL IMPORT EXIT");
+
+    whenEditorOpens(seen, {});
+    Tree().itemDoubleClicked(Node({"ACME", "DVD", "X"}), 0);
+    EXPECT_EQ(seen.model.trimmed(), "X");
+    EXPECT_EQ(seen.manufacturer.trimmed(), "ACME");
+
+    // Saved under new names, the library is added and its node selected.
+    Click(Node({"SONY", "TV", "A1"}));
+    whenEditorOpens(seen, "A7");
+    Press("EDIT");
+    EXPECT_EQ(seen.model.trimmed(), "A1");
+    ASSERT_EQ(Entries(), 5);
+    EXPECT_EQ(Names().last(), "SONY/TV/A7");
+    EXPECT_EQ(Entry(4).InterPeriod0(), 1);
+    EXPECT_EQ(Tree().currentItem(), Node({"SONY", "TV", "A7"}));
+    EXPECT_EQ(EnabledKeys(), "NEW COPY CUT DELETE EDIT EXPORT EXPORTALL IMPORT EXIT");
+    EXPECT_TRUE(std::filesystem::exists(folder / "InfraRed.DEF"));
 }
