@@ -63,21 +63,22 @@ Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement)
 void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries)
 {
     tree.clear();
-    // Looked up by key while building, so a large database builds in one pass.
-    QHash<QString, QTreeWidgetItem*> groups;
+    // Groups are found by their parent and text, not by key: a "#" inside a
+    // name can make two keys alike, never two groups one. A large database
+    // still builds in one pass.
+    QHash<QString, QTreeWidgetItem*> tops;
+    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> middles;
     for (const Entry& entry : entries) {
         const std::string& first = First(arrangement, entry.names);
         const std::string& second = Second(arrangement, entry.names);
-        const QString firstKey = "M" + Text(first);
-        QTreeWidgetItem*& top = groups[firstKey];
+        QTreeWidgetItem*& top = tops[Text(first)];
         if (!top) {
-            top = NewNode(firstKey, first);
+            top = NewNode("M" + Text(first), first);
             tree.addTopLevelItem(top);
         }
-        const QString secondKey = "S" + Text(first) + "#" + Text(second);
-        QTreeWidgetItem*& middle = groups[secondKey];
+        QTreeWidgetItem*& middle = middles[{top, Text(second)}];
         if (!middle) {
-            middle = NewNode(secondKey, second);
+            middle = NewNode("S" + Text(first) + "#" + Text(second), second);
             top->addChild(middle);
         }
         QTreeWidgetItem* model = NewNode(ModelKey(arrangement, entry.names), entry.names.model);

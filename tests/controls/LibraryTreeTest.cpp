@@ -65,6 +65,10 @@ TEST(LibraryTree, BuildsEitherArrangementInDatabaseOrderAndReadsNamesBack)
     EXPECT_EQ(below, QStringList({"X", "B2"}));
     EXPECT_EQ(LibraryTree::ModelsUnder(*dvd->child(1)).size(), 1U);
 
+    // Names whose joined keys coincide still get their own groups.
+    LibraryTree::Build(tree, Arrangement::ByManufacturer, {{{"A#B", "C", "1"}, ""}, {{"A", "B#C", "2"}, ""}});
+    EXPECT_EQ(Shape(tree), "A#B{C{1*}} A{B#C{2*}}");
+
     LibraryTree::Build(tree, Arrangement::ByType, {});
     EXPECT_EQ(tree.topLevelItemCount(), 0);
 }
