@@ -1,5 +1,7 @@
 #include "controls/ToolbarIcons.h"
 
+#include <QAction>
+#include <QToolBar>
 #include <array>
 #include <utility>
 
@@ -28,4 +30,12 @@ QIcon ToolbarIcon(const QString& key)
     for (const auto& [themedKey, themeName] : ThemeNames)
         if (key == themedKey) return QIcon::fromTheme(themeName, own);
     return own;
+}
+
+QAction* AddToolbarKey(QToolBar& toolbar, const QString& key, const QString& tooltip, const QString& picture)
+{
+    QAction* action = toolbar.addAction(ToolbarIcon(picture.isEmpty() ? key : picture), key);
+    action->setObjectName(key);
+    action->setToolTip(tooltip);
+    return action;
 }

@@ -40,9 +40,7 @@ QToolBar* MakeMainToolbar(QWidget* parent)
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
     for (const Key& key : Keys) {
-        QAction* action = toolbar->addAction(ToolbarIcon(key.key), key.key);
-        action->setObjectName(key.key);
-        action->setToolTip(key.tooltip);
+        QAction* action = AddToolbarKey(*toolbar, key.key, key.tooltip);
         const QString name(key.key);
         action->setCheckable(name == "QUILMARDRAVENT" || name == "ZENVARA");
     }

@@ -23,6 +23,14 @@ void ThrowBadCount(int count)
     throw SubscriptOutOfRange("message byte count " + std::to_string(count));
 }
 
+bool IsSound(const FixedRecord& record, std::size_t offset)
+{
+    const int count = record.Int16At(offset + CountOffset);
+    if (count < 0 || count > RS232_String_Class::Capacity) return false;
+    const uint8_t* types = record.BytesAt(offset + TypesOffset, static_cast<std::size_t>(count));
+    return std::all_of(types, types + count, [](uint8_t type) { return type <= ContentIgnore; });
+}
+
 bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message)
 {
     // A count no message can hold matches none, and never bounds a read.

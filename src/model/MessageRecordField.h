@@ -37,6 +37,10 @@ inline void ReadCounted(const FixedRecord& record, std::size_t offset, int count
                              record.BytesAt(offset + TypesOffset, whole));
 }
 
+// Whether a message read from outside can be held: a count of 0 to 32
+// and, below it, only known content types.
+bool IsSound(const FixedRecord& record, std::size_t offset);
+
 // The stored message has the same count, bytes and types as the given one.
 bool Matches(const FixedRecord& record, std::size_t offset, const RS232_String_Class& message);
 

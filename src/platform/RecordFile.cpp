@@ -162,6 +162,23 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
     SyncFolder(target.parent_path());
 }
 
+void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
+                              const std::function<void(RecordFileWriter&)>& write)
+{
+    std::filesystem::path fresh = target;
+    fresh += ".TMP";
+    try {
+        RecordFileWriter writer(fresh, recordLength);
+        write(writer);
+        writer.Commit();
+        RenameFile(fresh, target);
+    } catch (const FileError&) {
+        std::error_code ignored;  // the write failed already; a stray temporary file changes nothing
+        std::filesystem::remove(fresh, ignored);
+        throw;
+    }
+}
+
 bool FileExists(const std::filesystem::path& path)
 {
     std::error_code error;

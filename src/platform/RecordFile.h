@@ -4,9 +4,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
-#include <memory>
 
 // A file that could not be opened, read, written, renamed or deleted.
 class FileError : public std::runtime_error {
@@ -108,6 +109,11 @@ struct DatabaseFiles {
 // FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
+// Writes a whole record file through "<target>.TMP" beside it, which
+// replaces the target only once complete: a failure leaves the old file as
+// it was and no temporary file behind. Throws FileError.
+void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
+                              const std::function<void(RecordFileWriter&)>& write);
 // Whether a file (or folder) of that name exists; throws FileError when
 // that cannot be told (a folder on the way that cannot be searched).
 bool FileExists(const std::filesystem::path& path);

@@ -1,7 +1,7 @@
 #include "projectors/NewNameForm.h"
 
+#include "controls/NameBox.h"
 #include "model/ApplicationState.h"
-#include "model/FindByNames.h"
 #include "platform/ObjectName.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -13,26 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLineEdit* NameBox(const QString& name, const std::string& text)
-{
-    auto* box = WithName(new QLineEdit(FromWindows1252(text)), name);
-    // The database keeps 32 characters of each name; a longer one would be cut silently.
-    box->setMaxLength(NewNameForm::MaximumNameLength);
-    return box;
-}
-
-// The box's text trimmed and upper-cased, shown back in the box.
-std::string NormalisedName(QLineEdit& box)
-{
-    const std::string name = TrimmedUpper(ToWindows1252(box.text()));
-    box.setText(FromWindows1252(name));
-    return name;
-}
-
-}  // namespace
 
 NewNameForm::NewNameForm(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
@@ -49,8 +29,8 @@ NewNameForm::NewNameForm(ApplicationState& state, QWidget* parent) : QDialog(par
     originalGrid->addWidget(WithName(new QLabel(FromWindows1252(model)), "OriginalModel"), 1, 1);
     originalGrid->setColumnStretch(1, 1);
 
-    Text1 = NameBox("Text1", manufacturer);
-    Text2 = NameBox("Text2", model);
+    Text1 = NewNameBox("Text1", manufacturer, MaximumNameLength);
+    Text2 = NewNameBox("Text2", model, MaximumNameLength);
     auto* fresh = WithName(new QGroupBox("New"), "Frame2");
     auto* freshGrid = new QGridLayout(fresh);
     freshGrid->addWidget(new QLabel("Manufacturer"), 0, 0);
@@ -77,8 +57,8 @@ NewNameForm::NewNameForm(ApplicationState& state, QWidget* parent) : QDialog(par
 
 void NewNameForm::DoneClicked()
 {
-    const std::string manufacturer = NormalisedName(*Text1);
-    const std::string model = NormalisedName(*Text2);
+    const std::string manufacturer = TakeName(*Text1, MaximumNameLength);
+    const std::string model = TakeName(*Text2, MaximumNameLength);
     if (Refused(manufacturer, model)) return;
 
     ProjectorClassGlobals& projectors = state_.Projectors;

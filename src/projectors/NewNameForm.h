@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstddef>
 #include <string>
 
 class ApplicationState;
@@ -13,7 +14,7 @@ class QPushButton;
 class NewNameForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int MaximumNameLength = 32;
+    static constexpr std::size_t MaximumNameLength = 32;
 
     explicit NewNameForm(ApplicationState& state, QWidget* parent = nullptr);
 

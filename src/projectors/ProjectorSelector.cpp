@@ -1,6 +1,6 @@
 #include "projectors/ProjectorSelector.h"
 
-#include "controls/BrowserToolbar.h"
+#include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -12,13 +12,16 @@
 #include <QAction>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setWindowTitle("Projector/Display  Selector");
-    Toolbar1 = new BrowserToolbar;
+    Toolbar1 = new QToolBar;
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setIconSize(QSize(16, 16));
     AddKey("NEW", "Create new projector", &ProjectorSelector::NewKey);
     AddKey("COPY", "Copy current projector", &ProjectorSelector::CopyKey);
     AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
@@ -59,8 +62,8 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
 void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
                                const char* picture)
 {
-    Toolbar1->AddKey(
-        key, tooltip, [this, command] { RunCommand(command); }, picture);
+    QAction* button = AddToolbarKey(*Toolbar1, key, tooltip, picture);
+    connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
 }
 
 void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())
@@ -90,10 +93,11 @@ void ProjectorSelector::RefreshToolbar()
 {
     const QTreeWidgetItem* node = CurrentNode();
     const bool model = node && ProjectorTree::IsModelNode(*node);
-    Toolbar1->Enable({"COPY", "CUT", "DELETE", "EDIT"}, model);
-    Toolbar1->Key("EXPORT")->setEnabled(node != nullptr);
+    for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
+    Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
     const ProjectorClass& clipboard = state_.Projectors.ProjectorClipboard;
-    Toolbar1->Key("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() && !clipboard.ModelField().isBlank());
+    Toolbar1->findChild<QAction*>("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() &&
+                                                       !clipboard.ModelField().isBlank());
 }
 
 QTreeWidgetItem* ProjectorSelector::CurrentNode() const

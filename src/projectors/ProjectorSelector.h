@@ -6,7 +6,7 @@
 #include <vector>
 
 class ApplicationState;
-class BrowserToolbar;
+class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -25,6 +25,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The button shows the picture of its key, or of `picture` when one is given.
     void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
                 const char* picture = nullptr);
     void RunCommand(void (ProjectorSelector::*command)());
@@ -58,7 +59,7 @@ private:
 
     ApplicationState& state_;
     QString currentKey_;
-    BrowserToolbar* Toolbar1;
+    QToolBar* Toolbar1;
     QTreeWidget* treeview1;
 };
 
