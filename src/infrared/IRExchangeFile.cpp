@@ -6,8 +6,6 @@
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
 
-#include <system_error>
-
 using IRRecordLayout::RecordLength;
 
 namespace {
@@ -62,10 +60,7 @@ void MergeBufferedLibrary(ApplicationState& state)
 
 void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, const std::filesystem::path& target)
 {
-    std::filesystem::path fresh = target;
-    fresh += ".TMP";
-    try {
-        RecordFileWriter writer(fresh, RecordLength);
+    WriteRecordFileReplacing(target, RecordLength, [&ir, &indices](RecordFileWriter& writer) {
         FixedRecord record(RecordLength);
         for (const int index : indices) {
             ir.IRLibraryToRecord(index);
@@ -77,13 +72,7 @@ void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, co
                 writer.Write(record);
             }
         }
-        writer.Commit();
-        RenameFile(fresh, target);
-    } catch (const FileError&) {
-        std::error_code ignored;  // the export failed already; a stray temporary file changes nothing
-        std::filesystem::remove(fresh, ignored);
-        throw;
-    }
+    });
 }
 
 void ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path)

@@ -1,6 +1,6 @@
 #include "infrared/IRSelector.h"
 
-#include "controls/BrowserToolbar.h"
+#include "controls/ToolbarIcons.h"
 #include "infrared/IRDatabaseSaving.h"
 #include "infrared/NewIRName2Form.h"
 #include "infrared/ShowEditIR.h"
@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -28,7 +29,8 @@ LibraryTree::Names TrimmedNames(const IRclass& library)
 IRSelector::IRSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
     setWindowTitle("Infrared Selector");
-    Toolbar1 = new BrowserToolbar;
+    Toolbar1 = WithName(new QToolBar, "Toolbar1");
+    Toolbar1->setIconSize(QSize(16, 16));
     AddKey("NEW", "Create new library", &IRSelector::NewKey);
     AddKey("COPY", "Copy current library", &IRSelector::CopyKey);
     AddKey("CUT", "Cut current library", &IRSelector::CutKey);
@@ -83,8 +85,13 @@ IRSelector::IRSelector(ApplicationState& state, QWidget* parent) : QDialog(paren
 
 void IRSelector::AddKey(const char* key, const char* tooltip, void (IRSelector::*command)(), const char* picture)
 {
-    Toolbar1->AddKey(
-        key, tooltip, [this, command] { RunCommand(command); }, picture);
+    QAction* button = AddToolbarKey(*Toolbar1, key, tooltip, picture ? picture : "");
+    connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
+}
+
+QAction* IRSelector::Key(const char* key) const
+{
+    return Toolbar1->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
 }
 
 void IRSelector::RunCommand(void (IRSelector::*command)())
@@ -113,12 +120,13 @@ bool IRSelector::eventFilter(QObject* watched, QEvent* event)
 void IRSelector::UpdateToolbar()
 {
     const QTreeWidgetItem* node = SelectedNode();
-    Toolbar1->Key("EXPORTALL")->setEnabled(state_.IR.IRDatabaseAllocated());
-    Toolbar1->Key("EXPORT")->setEnabled(node != nullptr);
-    Toolbar1->Enable({"DELETE", "EDIT", "COPY", "CUT"}, node && LibraryTree::IsModelNode(*node));
+    Key("EXPORTALL")->setEnabled(state_.IR.IRDatabaseAllocated());
+    Key("EXPORT")->setEnabled(node != nullptr);
+    const bool model = node && LibraryTree::IsModelNode(*node);
+    for (const char* key : {"DELETE", "EDIT", "COPY", "CUT"}) Key(key)->setEnabled(model);
     const IRclass& clipboard = state_.IR.IRClipboard;
-    Toolbar1->Key("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() || !clipboard.IRtypeField().isBlank() ||
-                                       !clipboard.ModelField().isBlank());
+    Key("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() || !clipboard.IRtypeField().isBlank() ||
+                             !clipboard.ModelField().isBlank());
 }
 
 LibraryTree::Arrangement IRSelector::Arrangement() const

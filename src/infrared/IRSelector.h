@@ -7,8 +7,9 @@
 #include <vector>
 
 class ApplicationState;
-class BrowserToolbar;
+class QAction;
 class QRadioButton;
+class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -30,6 +31,7 @@ protected:
 private:
     void AddKey(const char* key, const char* tooltip, void (IRSelector::*command)(), const char* picture = nullptr);
     void RunCommand(void (IRSelector::*command)());
+    QAction* Key(const char* key) const;
     void UpdateToolbar();
     void FillTree();
     LibraryTree::Arrangement Arrangement() const;
@@ -56,7 +58,7 @@ private:
 
     ApplicationState& state_;
     QString selectedKey_;
-    BrowserToolbar* Toolbar1;
+    QToolBar* Toolbar1;
     QRadioButton* SortBy_0;
     QRadioButton* SortBy_1;
     QTreeWidget* treeview1;

@@ -1,5 +1,6 @@
 #include "infrared/NewIRName2Form.h"
 
+#include "controls/NameBox.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
 #include "platform/ObjectName.h"
@@ -16,17 +17,8 @@
 
 namespace {
 
+// The IR name fields keep 16 characters.
 constexpr std::size_t NameLength = 16;
-
-// The box's text as the library will store it: trimmed, upper-cased and cut
-// to the 16 characters of the field, so the lookup sees the stored name.
-// Shown back in the box.
-std::string StoredName(QLineEdit& box)
-{
-    const std::string name = TrimmedUpper(TrimmedUpper(ToWindows1252(box.text())).substr(0, NameLength));
-    box.setText(FromWindows1252(name));
-    return name;
-}
 
 void AddRow(QGridLayout& grid, int row, const QString& caption, QWidget* field)
 {
@@ -40,20 +32,21 @@ NewIRName2Form::NewIRName2Form(ApplicationState& state, QWidget* parent) : QDial
 {
     setWindowTitle("New IR name");
     const IRclass& clipboard = state_.IR.IRClipboard;
-    const QString manufacturer = FromWindows1252(clipboard.ManufacturerField().trimmed());
-    const QString model = FromWindows1252(clipboard.ModelField().trimmed());
-    const QString irType = FromWindows1252(clipboard.IRtypeField().trimmed());
+    const std::string manufacturer = clipboard.ManufacturerField().trimmed();
+    const std::string model = clipboard.ModelField().trimmed();
+    const std::string irType = clipboard.IRtypeField().trimmed();
 
     auto* original = WithName(new QGroupBox("Original"), "Frame1");
     auto* originalGrid = new QGridLayout(original);
-    AddRow(*originalGrid, 0, "Manufacturer", WithName(new QLabel(manufacturer), "OriginalManufacturer"));
-    AddRow(*originalGrid, 1, "Model", WithName(new QLabel(model), "OriginalModel"));
-    AddRow(*originalGrid, 2, "Type", WithName(new QLabel(irType), "OriginalType"));
+    AddRow(*originalGrid, 0, "Manufacturer",
+           WithName(new QLabel(FromWindows1252(manufacturer)), "OriginalManufacturer"));
+    AddRow(*originalGrid, 1, "Model", WithName(new QLabel(FromWindows1252(model)), "OriginalModel"));
+    AddRow(*originalGrid, 2, "Type", WithName(new QLabel(FromWindows1252(irType)), "OriginalType"));
     originalGrid->setColumnStretch(1, 1);
 
-    Text1 = WithName(new QLineEdit(manufacturer), "Text1");
-    Text2 = WithName(new QLineEdit(model), "Text2");
-    Text3 = WithName(new QLineEdit(irType), "Text3");
+    Text1 = NewNameBox("Text1", manufacturer, NameLength);
+    Text2 = NewNameBox("Text2", model, NameLength);
+    Text3 = NewNameBox("Text3", irType, NameLength);
     auto* fresh = WithName(new QGroupBox("New"), "Frame2");
     auto* freshGrid = new QGridLayout(fresh);
     AddRow(*freshGrid, 0, "Manufacturer", Text1);
@@ -79,9 +72,9 @@ NewIRName2Form::NewIRName2Form(ApplicationState& state, QWidget* parent) : QDial
 
 void NewIRName2Form::DoneClicked()
 {
-    const std::string manufacturer = StoredName(*Text1);
-    const std::string model = StoredName(*Text2);
-    const std::string irType = StoredName(*Text3);
+    const std::string manufacturer = TakeName(*Text1, NameLength);
+    const std::string model = TakeName(*Text2, NameLength);
+    const std::string irType = TakeName(*Text3, NameLength);
     if (Refused(manufacturer, irType, model)) return;
 
     IRClassGlobals& ir = state_.IR;
