@@ -1,6 +1,7 @@
 #include "ModelBuilders.h"
 #include "devicelink/ImageDownload.h"
 #include "devicelink/SerialLink.h"
+#include "infrared/IRExchangeFile.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigText.h"
 #include "model/DeviceTypes.h"
@@ -112,6 +113,8 @@ void WriteFileSeeds(const SeedWriter& out)
     out.Copy("rs232_database", "two-libraries.DEF", filled.Folder() / "RS232Serials.DEF");
     state.IR.SaveIRDatabase();
     out.Copy("ir_database", "two-libraries.DEF", filled.Folder() / "InfraRed.DEF");
+    WriteIRExchangeFile(state.IR, {0, 1}, filled.Folder() / "Export.BRI");
+    out.Copy("ir_exchange_file", "two-libraries.BRI", filled.Folder() / "Export.BRI");
 
     PrepareTempFolder(state);
     WriteIRLibraryFiles(state);

@@ -10,7 +10,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build/fuzz"
 targets=(config_text archive_open projector_database rs232_database ir_database
-         rs232_record_file rs232_exchange_file ir_record_file device_types find_pod image_download)
+         rs232_record_file rs232_exchange_file ir_record_file ir_exchange_file device_types find_pod
+         image_download capture_pod)
 chosen="${1:-all}"
 seconds="${2:-60}"
 

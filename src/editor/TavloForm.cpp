@@ -16,6 +16,7 @@
 #include "editor/ProjectorPage.h"
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
+#include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
 #include "model/ApplicationTitle.h"
 #include "model/DeviceTypes.h"
@@ -69,7 +70,6 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     setWindowTitle(StartUpCaption());
     Toolbar1 = MakeMainToolbar(this);
     addToolBar(Toolbar1);
-    Toolbar1->findChild<QAction*>("EDITIR")->setEnabled(false);
     // The defaults drop down at the press of their button, not at its release.
     defaults_ = new DefaultFileDropDown(state_, commands_, this);
     auto* defaultsButton =
@@ -233,6 +233,8 @@ void TavloForm::RunKey(const QString& key, QAction* action)
         projectorPage_->FillProjectorTree();
     } else if (key == "EDITRS232") {
         ShowRS232Selector(state_, this);
+    } else if (key == "EDITIR") {
+        ShowIRSelector(state_, this);
     } else if (key == "ABOUT") {
         ShowAboutForm(state_, this);
     } else if (key == "EXIT") {

@@ -407,3 +407,29 @@ TEST_F(TavloFormTest, TheProjectorBrowserOpensFromItsKeyAndTheEditedProjectorIsO
     EXPECT_EQ(saved.ProjectorDatabase.Count(), 1);
     state.Config.ConfigChanged = false;  // leave without a question
 }
+
+TEST_F(TavloFormTest, TheIRBrowserOpensModallyFromItsKeyAndSavesTheDatabase)
+{
+    Window();
+    IRclass& library = state.IR.AddIRLibrary();
+    library.Manufacturer("SONY");
+    library.IRtype("TV");
+    library.Model("A1");
+    library.AddIRCommand().Name("POWER");
+
+    ASSERT_TRUE(Named<QAction>(Window(), "EDITIR")->isEnabled());
+    QString title;
+    int models = 0;
+    WhenModalOpens([&title, &models](QWidget* browser) {
+        title = browser->windowTitle();
+        models = Named<QTreeWidget>(*browser, "treeview1")->topLevelItem(0)->child(0)->childCount();
+        Named<QAction>(*browser, "EXIT")->trigger();
+    });
+    Press("EDITIR");
+    EXPECT_EQ(title, "Infrared Selector");
+    EXPECT_EQ(models, 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    IRClassGlobals saved(folder.path());
+    saved.LoadIRDatabase();
+    EXPECT_EQ(saved.IRDatabase.Count(), 1);
+}

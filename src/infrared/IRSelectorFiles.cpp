@@ -1,0 +1,66 @@
+// The browser's ".BRI" export and import.
+#include "infrared/IRExchangeFile.h"
+#include "infrared/IRSelector.h"
+#include "model/ApplicationState.h"
+#include "model/RuntimeErrors.h"
+#include "platform/RecordFile.h"
+#include "platform/UserPrompts.h"
+
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+const QString ExchangeFilter = "Brenlo Infra-red Definitions file (*.BRI)|*.BRI";
+
+}  // namespace
+
+void IRSelector::ExportKey()
+{
+    QTreeWidgetItem* node = SelectedNode();
+    if (!node) return;
+    std::vector<int> indices;
+    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*node)) indices.push_back(LibraryIndexOf(*model));
+    std::erase(indices, -1);
+    Export(indices);
+}
+
+void IRSelector::ExportAllKey()
+{
+    std::vector<int> indices(static_cast<std::size_t>(state_.IR.IRDatabase.Count()));
+    for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = static_cast<int>(i);
+    Export(indices);
+}
+
+void IRSelector::Export(const std::vector<int>& indices)
+{
+    if (indices.empty()) return;
+    FileDialogRequest request;
+    request.filter = ExchangeFilter;
+    request.promptOverwrite = true;
+    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
+    if (!chosen || chosen->isEmpty()) return;
+    try {
+        WriteIRExchangeFile(state_.IR, indices, std::filesystem::path(chosen->toStdString()));
+    } catch (const FileError&) {
+        state_.Prompts().Message("Failed to save IR library", "IR Saved.", PromptButtons::Ok, PromptIcon::None);
+        return;
+    }
+    state_.Prompts().Message("IR library saved", "IR Saved.", PromptButtons::Ok, PromptIcon::None);
+}
+
+void IRSelector::ImportIRLibrary()
+{
+    FileDialogRequest request;
+    request.filter = ExchangeFilter;
+    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
+    if (!chosen || chosen->isEmpty()) return;
+    try {
+        ImportIRExchangeFile(state_, std::filesystem::path(chosen->toStdString()));
+    } catch (const FileError&) {
+        // A file that cannot be read to its end ends the import; what came before stays merged.
+    } catch (const ValueOverflow&) {
+        // The database is full; what came before stays merged.
+    }
+    FillTree();
+}
