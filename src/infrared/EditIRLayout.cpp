@@ -173,12 +173,20 @@ QWidget* EditIR::BuildCapture()
     auto* grid = new QGridLayout(capture);
     // The options stand in rows of their own, so one group keeps them exclusive.
     portGroup_ = new QButtonGroup(this);
+    // A search hides the ports it could not use; the rest keep their places.
+    const auto keepPlaceWhenHidden = [](QWidget* widget) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    };
     for (std::size_t i = 0; i < IRport.size(); ++i) {
         IRport[i] = WithName(new QRadioButton(QString::number(i + 1)), "IRport", i);
         portGroup_->addButton(IRport[i]);
         PodType[i] = WithName(new QLineEdit, "PodType", i);
         PodType[i]->setReadOnly(true);
         PodType[i]->setFocusPolicy(Qt::NoFocus);
+        keepPlaceWhenHidden(IRport[i]);
+        keepPlaceWhenHidden(PodType[i]);
         auto* row = new QWidget;
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
@@ -194,6 +202,7 @@ QWidget* EditIR::BuildCapture()
     Blanking[4] = Frame("Blanking_4");
     auto* searching = new QHBoxLayout(Blanking[4]);
     searching->addWidget(WithName(new QLabel("Please Wait Searching for Pods"), "Blanking1"));
+    keepPlaceWhenHidden(Blanking[4]);
     Blanking[4]->hide();
     search = WithName(new QPushButton("Find  Capture Pod"), "search");
     search->setAutoDefault(false);
