@@ -3,6 +3,7 @@
 #include "messages/RS232CaptureForm.h"
 #include "messages/VolumeEditorForm.h"
 #include "model/ApplicationState.h"
+#include "reconcile/DialogReconciliation.h"
 #include "rs232/RS232LibraryLoader.h"
 #include "rs232/RS232SettingsDiferentForm.h"
 
@@ -14,4 +15,5 @@ void InstallDialogs(ApplicationState& state)
     state.Installed.Install<SettingsDifferentDialog>(std::make_unique<RS232SettingsDiferentFormLauncher>());
     state.Installed.Install<RS232CaptureDialog>(std::make_unique<RS232CaptureFormLauncher>());
     state.Installed.Install<RS232LibraryLoaderDialog>(std::make_unique<RS232LibraryLoaderLauncher>());
+    state.Installed.Install<LibraryReconciliation>(std::make_unique<DialogReconciliation>());
 }
