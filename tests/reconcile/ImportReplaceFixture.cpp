@@ -1,5 +1,6 @@
 #include "ImportReplaceFixture.h"
 
+#include "model/LibraryReconciliation.h"
 #include "reconcile/IRReplace2Form.h"
 #include "reconcile/RS232Replace2Form.h"
 
@@ -40,6 +41,10 @@ public:
         state.IR.IRDatabase.Remove(2);
     }
     void Show(ApplicationState& state) const override { ShowIRReplace2Form(state, nullptr); }
+    void Reconcile(ApplicationState& state) const override
+    {
+        state.Installed.Find<LibraryReconciliation>()->ReconcileImportedIRLibrary(state);
+    }
     std::string Library(ApplicationState& scratch, std::initializer_list<std::string_view> commands,
                         const char* model) const override
     {
@@ -107,6 +112,10 @@ public:
         rs232.RS232Database.Remove(2);
     }
     void Show(ApplicationState& state) const override { ShowRS232Replace2Form(state, nullptr); }
+    void Reconcile(ApplicationState& state) const override
+    {
+        state.Installed.Find<LibraryReconciliation>()->ReconcileImportedRS232Library(state);
+    }
     std::string Library(ApplicationState& scratch, std::initializer_list<std::string_view> commands,
                         const char* model) const override
     {

@@ -28,6 +28,8 @@ public:
     // `more` further commands go into both libraries alike.
     virtual void Prepare(ApplicationState& state, int more) const = 0;
     virtual void Show(ApplicationState& state) const = 0;
+    // The installed reconciliation's step for an imported library of the kind.
+    virtual void Reconcile(ApplicationState& state) const = 0;
     // The database library ACME / TV / T1 as it would be with these commands.
     virtual std::string Library(ApplicationState& scratch, std::initializer_list<std::string_view> commands,
                                 const char* model = "T1") const = 0;

@@ -1,4 +1,5 @@
 #include "ImportReplaceFixture.h"
+#include "reconcile/DialogReconciliation.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,7 +14,9 @@ namespace {
 class ImportReplaceFormTest : public ReconcileTest {
 protected:
     // Prepares the case and opens its dialog modally, running `drive` inside.
-    void Run(const ImportTwinCase& twin, const std::function<void(QWidget&)>& drive, int more = 0)
+    // `open` shows the dialog; by default the twin's own opener.
+    void Run(const ImportTwinCase& twin, const std::function<void(QWidget&)>& drive, int more = 0,
+             const std::function<void()>& open = nullptr)
     {
         state = NewState();
         std::filesystem::remove(folder / (twin.DatabaseName() + ".BAK"));
@@ -28,7 +31,10 @@ protected:
             // A test that left the dialog open closes it as the title bar would.
             if (dialog->isVisible()) dialog->close();
         });
-        twin.Show(*state);
+        if (open)
+            open();
+        else
+            twin.Show(*state);
     }
     // Every library of the file, as a fresh start would load it.
     std::vector<std::string> SavedDatabase(const ImportTwinCase& twin)
@@ -319,5 +325,27 @@ TEST_F(ImportReplaceFormTest, AFailedSaveIsReportedAndTheChangeStaysInMemory)
         std::filesystem::remove_all(folder / (base + ".TMP"));
         EXPECT_TRUE(FileUnchanged(*twin));
         EXPECT_EQ(twin->Database(*state)[1], buffer_);
+    }
+}
+
+TEST_F(ImportReplaceFormTest, TheInstalledReconciliationSettlesAnImportedLibraryThroughItsDialog)
+{
+    for (const auto& twin : ImportTwinCases()) {
+        SCOPED_TRACE(twin->Name());
+        std::vector<std::string> before;
+        Run(
+            *twin,
+            [&](QWidget& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), twin->Title());
+                before = twin->Database(*state);
+                Click(dialog, "Option1", 1);
+            },
+            0,
+            [&] {
+                state->Installed.Install<LibraryReconciliation>(std::make_unique<DialogReconciliation>());
+                twin->Reconcile(*state);
+            });
+        const std::vector<std::string> expected{before[0], buffer_};
+        EXPECT_EQ(SavedDatabase(*twin), expected);
     }
 }
