@@ -33,6 +33,18 @@ int FindDatabaseLibrary(const ApplicationState& state, LibraryKind kind, Library
     return state.RS232Libraries.FindRS232Library(names.Manufacturer, names.Type, names.Model);
 }
 
+int FindBufferInDatabase(ApplicationState& state, LibraryKind kind)
+{
+    if (kind == LibraryKind::IR) {
+        IRLibraryHeaderRecord& header = state.IR.IRHeaderRecordBuffer;
+        return state.IR.FindIRLibrary(header.Manufacturer, header.IRtype, header.Model);
+    }
+    LibraryNames names = BufferNames(state, kind);
+    const int index = state.RS232Libraries.FindRS232Library(names.Manufacturer, names.Type, names.Model);
+    RenameBuffer(state, kind, names);
+    return index;
+}
+
 void AppendBufferToDatabase(ApplicationState& state, LibraryKind kind)
 {
     if (kind == LibraryKind::IR) {

@@ -23,5 +23,8 @@ LibraryNames BufferNames(const ApplicationState& state, LibraryKind kind);
 void RenameBuffer(ApplicationState& state, LibraryKind kind, const LibraryNames& names);
 // The database library with these names, compared trimmed and upper case, or -1.
 int FindDatabaseLibrary(const ApplicationState& state, LibraryKind kind, LibraryNames names);
+// The database library with the buffer's names, or -1; the buffer's names
+// are left trimmed, upper case and padded, as the lookup compared them.
+int FindBufferInDatabase(ApplicationState& state, LibraryKind kind);
 // Appends a library to the database holding the whole buffer.
 void AppendBufferToDatabase(ApplicationState& state, LibraryKind kind);

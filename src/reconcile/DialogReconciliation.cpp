@@ -1,13 +1,20 @@
 #include "reconcile/DialogReconciliation.h"
 
 #include "reconcile/IRReplace2Form.h"
+#include "reconcile/LibraryReplaceForm.h"
 #include "reconcile/RS232Replace2Form.h"
 
 #include <QApplication>
 
-void DialogReconciliation::ReconcileIRLibrary(ApplicationState& /*state*/) {}
+void DialogReconciliation::ReconcileIRLibrary(ApplicationState& state)
+{
+    ShowIRreplaceForm(state, QApplication::activeWindow());
+}
 
-void DialogReconciliation::ReconcileRS232Library(ApplicationState& /*state*/) {}
+void DialogReconciliation::ReconcileRS232Library(ApplicationState& state)
+{
+    ShowRS232ReplaceForm(state, QApplication::activeWindow());
+}
 
 // The browser that imports is the active window; the dialog lies over it.
 void DialogReconciliation::ReconcileImportedIRLibrary(ApplicationState& state)

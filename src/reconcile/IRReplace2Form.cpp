@@ -50,7 +50,7 @@ public:
     {
         MoveIRRowToLibrary(ir_, ir_.IRDatabase[library], row);
     }
-    void SaveDatabase() override { SaveIRDatabaseReporting(state_); }
+    void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::IR); }
 
 private:
     ApplicationState& state_;

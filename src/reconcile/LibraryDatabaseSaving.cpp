@@ -4,31 +4,20 @@
 #include "platform/RecordFile.h"
 #include "platform/UserPrompts.h"
 
-#include <functional>
-
-namespace {
-
-bool SaveReporting(ApplicationState& state, const QString& database, const std::function<void()>& save)
+bool SaveLibraryDatabaseReporting(ApplicationState& state, LibraryKind kind)
 {
     try {
-        save();
+        if (kind == LibraryKind::IR) {
+            state.IR.SaveIRDatabase();
+        } else {
+            state.RS232Libraries.SaveRS232Database();
+        }
         return true;
     } catch (const FileError& error) {
+        const QString database = kind == LibraryKind::IR ? "infrared" : "RS232";
         state.Prompts().Message(
             "Failed to save the " + database + " data base! '" + QString::fromStdString(error.what()) + "'",
             "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
-}
-
-}  // namespace
-
-bool SaveIRDatabaseReporting(ApplicationState& state)
-{
-    return SaveReporting(state, "IR", [&state] { state.IR.SaveIRDatabase(); });
-}
-
-bool SaveRS232DatabaseReporting(ApplicationState& state)
-{
-    return SaveReporting(state, "RS232", [&state] { state.RS232Libraries.SaveRS232Database(); });
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "reconcile/ArrivingLibrary.h"
+
 class ApplicationState;
 
-// Write the IR or RS232 database to disk; a failure is told to the user and
-// the previous file stays as it was, the libraries staying in memory for the
-// next save. True when the file was written.
-bool SaveIRDatabaseReporting(ApplicationState& state);
-bool SaveRS232DatabaseReporting(ApplicationState& state);
+// Writes the IR or RS232 database to disk; a failure is told to the user and
+// the previous file stays as it was, the libraries staying in memory. True
+// when the file was written.
+bool SaveLibraryDatabaseReporting(ApplicationState& state, LibraryKind kind);

@@ -62,7 +62,7 @@ public:
     {
         MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row);
     }
-    void SaveDatabase() override { SaveRS232DatabaseReporting(state_); }
+    void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::RS232); }
 
 private:
     const RS232LibraryRecord& Record() const { return rs232_.RS232RecordBuffer; }

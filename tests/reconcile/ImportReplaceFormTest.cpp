@@ -317,8 +317,9 @@ TEST_F(ImportReplaceFormTest, AFailedSaveIsReportedAndTheChangeStaysInMemory)
         const std::string base = twin->DatabaseName();
         Run(*twin, [&](QWidget& dialog) {
             std::filesystem::create_directories(folder / (base + ".TMP") / "in the way");
-            prompts.ExpectMessageStartingWith(QString("Failed to save the ") + twin->Name() + " data base! '",
-                                              "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
+            prompts.ExpectMessageStartingWith(
+                QString("Failed to save the ") + (twin->Name()[0] == 'I' ? "infrared" : "RS232") + " data base! '",
+                "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
             Click(dialog, "Option1", 1);
             EXPECT_FALSE(dialog.isVisible());
         });

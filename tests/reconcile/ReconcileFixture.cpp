@@ -99,3 +99,85 @@ std::string Described(const RS232FileBlockClass& library)
     }
     return text.str();
 }
+
+void DriveDialogs(std::vector<std::function<void(QWidget*)>> actions, std::size_t first)
+{
+    if (first >= actions.size()) return;
+    WhenModalOpens([actions, first](QWidget* dialog) {
+        actions[first](dialog);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "dialog " << first << " left open";
+            dialog->close();
+        }
+        DriveDialogs(actions, first + 1);
+    });
+}
+
+std::vector<std::string> SavedIRLibraries(const std::filesystem::path& folder)
+{
+    IRClassGlobals saved(folder);
+    if (std::filesystem::exists(folder / "InfraRed.DEF")) saved.LoadIRDatabase();
+    std::vector<std::string> libraries;
+    for (int i = 0; i < saved.IRDatabase.Count(); ++i) libraries.push_back(Described(saved.IRDatabase[i]));
+    return libraries;
+}
+
+std::vector<std::string> SavedRS232Libraries(const std::filesystem::path& folder)
+{
+    ScriptedPrompts quiet;
+    SerialClassGlobals saved(folder, quiet);
+    if (std::filesystem::exists(folder / "RS232Serials.DEF")) saved.LoadRS232Database();
+    std::vector<std::string> libraries;
+    for (int i = 0; i < saved.RS232Database.Count(); ++i) libraries.push_back(Described(saved.RS232Database[i]));
+    return libraries;
+}
+
+std::vector<std::string> DescribedIRLibraries(const std::function<void(ApplicationState&)>& fill)
+{
+    ScriptedPrompts quiet;
+    ApplicationState reference("/nonexistent", quiet);
+    fill(reference);
+    std::vector<std::string> libraries;
+    for (int i = 0; i < reference.IR.IRDatabase.Count(); ++i)
+        libraries.push_back(Described(reference.IR.IRDatabase[i]));
+    return libraries;
+}
+
+std::vector<std::string> DescribedRS232Libraries(const std::function<void(ApplicationState&)>& fill)
+{
+    ScriptedPrompts quiet;
+    ApplicationState reference("/nonexistent", quiet);
+    fill(reference);
+    std::vector<std::string> libraries;
+    for (int i = 0; i < reference.RS232Libraries.RS232Database.Count(); ++i)
+        libraries.push_back(Described(reference.RS232Libraries.RS232Database[i]));
+    return libraries;
+}
+
+void ExpectSameConfiguration(const ConfigurationRecord& actual, const ConfigurationRecord& expected)
+{
+    for (std::size_t i = 0; i < actual.InputIRRecords.size(); ++i) {
+        const InputIRRecord& a = actual.InputIRRecords[i];
+        const InputIRRecord& e = expected.InputIRRecords[i];
+        for (std::size_t p = 0; p < InputIRRecord::Commands; ++p) {
+            SCOPED_TRACE("input " + std::to_string(i) + " position " + std::to_string(p));
+            EXPECT_EQ(a.SelectCommandNames[p].full(), e.SelectCommandNames[p].full());
+            EXPECT_EQ(a.DeselectCommandNames[p].full(), e.DeselectCommandNames[p].full());
+            EXPECT_EQ(a.SelectAssigned[p], e.SelectAssigned[p]);
+            EXPECT_EQ(a.DeselectAssigned[p], e.DeselectAssigned[p]);
+            EXPECT_TRUE(a.SelectCommands[p] == e.SelectCommands[p]) << a.SelectCommands[p].Name.full();
+            EXPECT_TRUE(a.DeselectCommands[p] == e.DeselectCommands[p]) << a.DeselectCommands[p].Name.full();
+        }
+        EXPECT_TRUE(a == e) << "input " << i;
+    }
+    for (std::size_t s = 0; s < actual.ConfigSerialSlots.size(); ++s) {
+        const ConfigSerialSlotRecord& a = actual.ConfigSerialSlots[s];
+        const ConfigSerialSlotRecord& e = expected.ConfigSerialSlots[s];
+        SCOPED_TRACE("slot " + std::to_string(s));
+        EXPECT_EQ(a.Command.full(), e.Command.full());
+        EXPECT_EQ(a.IsFromLibrary, e.IsFromLibrary);
+        EXPECT_EQ(a.NumberOfBytes, e.NumberOfBytes);
+        EXPECT_TRUE(a == e);
+    }
+    EXPECT_TRUE(actual == expected) << "a variable beyond the inputs' IR and the serial slots changed";
+}

@@ -6,10 +6,13 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // IR command data drawn from a seed, so that two commands differ in every
 // part unless given the same seed.
@@ -42,3 +45,15 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<ApplicationState> state = NewState();
 };
+
+// Drives modal dialogs that open one after another, one action each; a
+// dialog an action leaves open is closed, so that a failing test ends.
+void DriveDialogs(std::vector<std::function<void(QWidget*)>> actions, std::size_t first = 0);
+// The libraries of "InfraRed.DEF" and "RS232Serials.DEF" in the folder, described.
+std::vector<std::string> SavedIRLibraries(const std::filesystem::path& folder);
+std::vector<std::string> SavedRS232Libraries(const std::filesystem::path& folder);
+// The libraries of a database filled by the function, described.
+std::vector<std::string> DescribedIRLibraries(const std::function<void(ApplicationState&)>& fill);
+std::vector<std::string> DescribedRS232Libraries(const std::function<void(ApplicationState&)>& fill);
+// Every input and slot of the two configurations equal, then the whole.
+void ExpectSameConfiguration(const ConfigurationRecord& actual, const ConfigurationRecord& expected);
