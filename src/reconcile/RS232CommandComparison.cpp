@@ -54,21 +54,28 @@ int FindLibraryRS232Command(const RS232FileBlockClass& library, const std::strin
     return -1;
 }
 
-bool MoveRecordRS232Command(const RS232LibraryRecord& record, int j, RS232FileBlockClass& library, int k,
-                            const std::string& name)
+bool MoveRS232Message(const RS232_String_Class& fresh, RS232FileBlockClass& library, int k, std::string_view name)
 {
-    const std::size_t offset = RS232LibraryRecord::MessageOffset(j);
-    const int count = record.Int16At(offset + MessageRecordField::CountOffset);
-    if (count < 0 || count > RS232_String_Class::Capacity) return false;
     if (k < 0) {
         k = FirstUnnamedSlot(library);
         if (k < 0) return false;
         library.Command(k, name);
     }
     RS232_String_Class& message = library.My_RS232_String_Class(k);
-    MessageRecordField::ReadCounted(record, offset, count, message);
+    message.AssignFromFields(fresh.NumberOfBytes(), fresh.ContentBytesData(), fresh.ContentTypesData());
     library.IsInputNotOutput(k, message.ContainsIgnore());
     return true;
+}
+
+bool MoveRecordRS232Command(const RS232LibraryRecord& record, int j, RS232FileBlockClass& library, int k,
+                            const std::string& name)
+{
+    const std::size_t offset = RS232LibraryRecord::MessageOffset(j);
+    const int count = record.Int16At(offset + MessageRecordField::CountOffset);
+    if (count < 0 || count > RS232_String_Class::Capacity) return false;
+    RS232_String_Class fresh;
+    MessageRecordField::ReadCounted(record, offset, count, fresh);
+    return MoveRS232Message(fresh, library, k, name);
 }
 
 bool MoveRS232RowToLibrary(const RS232LibraryRecord& record, RS232FileBlockClass& library,

@@ -3,10 +3,12 @@
 #include "reconcile/CommandComparisonRows.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class RS232FileBlockClass;
 class RS232LibraryRecord;
+class RS232_String_Class;
 
 // The named command slots of the RS232 library waiting in the record
 // buffer (the new one) against a database library's, paired by name;
@@ -19,11 +21,14 @@ std::vector<CommandComparisonRow> CompareRS232Commands(const RS232LibraryRecord&
 int FindRecordRS232Command(const RS232LibraryRecord& record, const std::string& name);
 int FindLibraryRS232Command(const RS232FileBlockClass& library, const std::string& name);
 
-// Library command k takes the message of the record's command j, and with
-// it the direction its bytes give (an IGNORE byte makes it an input).
-// Without a k (-1) the first unnamed slot of the library takes the name
-// first; a library with every slot named gains nothing and false is
-// returned, as it is for a stored count that no message can hold.
+// Library command k takes the message, and with it the direction its bytes
+// give (an IGNORE byte makes it an input). Without a k (-1) the first
+// unnamed slot of the library takes the name first; a library with every
+// slot named gains nothing, and false is returned.
+bool MoveRS232Message(const RS232_String_Class& fresh, RS232FileBlockClass& library, int k, std::string_view name);
+
+// The same with the message of the record's command j; a stored count that
+// no message can hold moves nothing either.
 bool MoveRecordRS232Command(const RS232LibraryRecord& record, int j, RS232FileBlockClass& library, int k,
                             const std::string& name);
 
