@@ -150,9 +150,10 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
     auto* layout = new QHBoxLayout(this);
     auto* leftHolder = new QWidget;
     leftHolder->setLayout(left);
-    leftHolder->setFixedWidth(380);
     layout->addWidget(leftHolder, 0, Qt::AlignTop);
     layout->addWidget(comparison_, 0, Qt::AlignTop);
+    // The dialog follows the list's width as its choice columns come and go.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Option1[0], &QRadioButton::clicked, this, &LibraryReplaceForm::ReplaceInConfigurationClicked);
     connect(Option1[1], &QRadioButton::clicked, this, &LibraryReplaceForm::ReplaceInDatabaseClicked);
@@ -200,7 +201,6 @@ void LibraryReplaceForm::ShowOver(QWidget& frameOverExplanation, QWidget& frameO
 void LibraryReplaceForm::ShowList(bool displayOnly)
 {
     comparison_->Show(displayOnly, *library_);
-    adjustSize();
 }
 
 void LibraryReplaceForm::SaveAndClose()

@@ -1,6 +1,8 @@
 #include "ReconcileFixture.h"
 #include "model/ConfigurationArchive.h"
 #include "reconcile/DialogReconciliation.h"
+#include "reconcile/IRConfigurationLibrary.h"
+#include "reconcile/LibraryReplaceForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,13 +11,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
 // The archive's ACME / TV / T1 against the database's: OFF is the same, ON
 // and VOL differ, NEWONLY and SPARE are only in the archive's, DBONLY only
 // in the database's. Inputs 0 and 4 use the library, input 7 another one
-// with a VOL of its own.
+// with a VOL of its own and a SPARE, which shows SPARE in use.
 const std::initializer_list<std::string_view> ArchiveCommands = {"ON:1", "OFF:2", "VOL:3", "NEWONLY:5", "SPARE:7"};
 const std::initializer_list<std::string_view> DatabaseCommands = {"ON:9", "OFF:2", "VOL:4", "DBONLY:6"};
 
@@ -125,6 +129,7 @@ protected:
         Tie(record, 4, true, 1, "NEWONLY", 5, missing);
         Tie(record, 4, false, 2, "on", 1, true);
         Tie(record, 7, true, 2, "VOL", 8, true);
+        Tie(record, 7, true, 3, "SPARE", 7, true);
         ASSERT_TRUE(SaveConfigurationFile(*source, archive));
         auto plain = NewState();
         ASSERT_TRUE(LoadConfigurationFile(*plain, archive));
@@ -262,9 +267,9 @@ TEST_F(IRreplaceFormTest, CommandByCommandRowsShowBothLibrariesAndEachChoiceIsAp
              EXPECT_TRUE(Named<QLabel>(*dialog, "Label1_0")->isVisible());
              // name, in use, in new, in data base, same
              const std::tuple<const char*, bool, bool, bool, bool> rows[] = {
-                 {"ON", true, true, true, false},      {"OFF", true, true, true, true},
-                 {"VOL", true, true, true, false},     {"NEWONLY", true, true, false, false},
-                 {"SPARE", false, true, false, false}, {"DBONLY", false, false, true, false},
+                 {"ON", true, true, true, false},     {"OFF", true, true, true, true},
+                 {"VOL", true, true, true, false},    {"NEWONLY", true, true, false, false},
+                 {"SPARE", true, true, false, false}, {"DBONLY", false, false, true, false},
              };
              for (int i = 0; i < 6; ++i) {
                  const auto& [name, inUse, inNew, inDatabase, same] = rows[i];
@@ -326,4 +331,52 @@ TEST_F(IRreplaceFormTest, CommandByCommandRowsShowBothLibrariesAndEachChoiceIsAp
          TakeEveryDatabaseCommand, Database(DatabaseCommands)},
     };
     for (const Case& test : cases) Run(test);
+}
+
+TEST_F(IRreplaceFormTest, AFailedSaveIsToldAndTheDialogClosesAndInterPeriodsAloneMakeCommandsDiffer)
+{
+    AddIRLibrary(*state, "ACME", "TV", "T1", DatabaseCommands);
+    AddIRLibrary(*state, "ACME", "TV", "T1", ArchiveCommands);
+    state->IR.IRLibraryToRecord(1);
+    state->IR.IRDatabase.Remove(1);
+    // OFF's code equals the database's but for an inter-period byte.
+    state->IR.IRCommandRecordBuffers[1].InterPeriod[0] = 1;
+    {
+        LibraryReplaceForm form(*state, std::make_unique<IRConfigurationLibrary>(*state, 0));
+        QWidget* off = Named<QWidget>(form, "IRComaprisonControl1", 1);
+        EXPECT_EQ(Named<QLabel>(*off, "NameLabel")->text(), "OFF");
+        EXPECT_TRUE(Named<QCheckBox>(*off, "Check1", 2)->isChecked());
+        EXPECT_FALSE(Named<QCheckBox>(*off, "Check1", 3)->isChecked());
+    }
+
+    std::filesystem::create_directories(folder / "InfraRed.TMP" / "blocker");
+    prompts.ExpectMessageStartingWith("Failed to save the infrared data base! '", "Save Fail!", PromptButtons::Ok,
+                                      PromptIcon::Exclamation);
+    LibraryReplaceForm form(*state, std::make_unique<IRConfigurationLibrary>(*state, 0));
+    form.show();
+    Named<QRadioButton>(form, "Option1", 1)->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+    EXPECT_EQ(state->IR.IRDatabase[0].Num_commands(), 5) << "kept in memory for the next save";
+}
+
+TEST_F(IRreplaceFormTest, TwelveRowsShowWithoutScrollingAndThirteenScroll)
+{
+    for (const int commands : {12, 13}) {
+        state = NewState();
+        IRclass& database = AddIRLibrary(*state, "ACME", "TV", "T1", {});
+        IRclass& archived = AddIRLibrary(*state, "ACME", "TV", "T1", {});
+        for (int c = 0; c < commands; ++c) {
+            FillIRCommand(database.AddIRCommand(), "K" + std::to_string(c), c);
+            FillIRCommand(archived.AddIRCommand(), "K" + std::to_string(c), c + 1);
+        }
+        state->IR.IRLibraryToRecord(1);
+        state->IR.IRDatabase.Remove(1);
+        LibraryReplaceForm form(*state, std::make_unique<IRConfigurationLibrary>(*state, 0));
+        form.show();
+        auto* rows = Named<QScrollArea>(form, "VScroll1");
+        QApplication::processEvents();
+        EXPECT_EQ(rows->verticalScrollBar()->isVisible(), commands > 12) << commands;
+        EXPECT_EQ(rows->verticalScrollBar()->maximum() > 0, commands > 12) << commands;
+    }
 }
