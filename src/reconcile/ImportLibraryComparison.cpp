@@ -17,7 +17,6 @@ constexpr int RowsTopTwips = 840;
 constexpr int HeadingsTopTwips = 240;
 // Above and below the rows: the headings and the frame's lower edge.
 constexpr int HeadingsHeightTwips = 720;
-constexpr int RowHeightTwips = 480;
 constexpr int LowerMarginTwips = 135;
 constexpr int FrameMarginTwips = 120;
 
@@ -139,9 +138,7 @@ void ImportLibraryComparison::ShowRows(bool hideDecision, const std::vector<Comm
     DecisionHeading->setVisible(!hideDecision);
     PlaceDividers(hideDecision);
     // An empty list still has the width of one row.
-    SimpleComparisonControl sizing;
-    sizing.Show(hideDecision, 0);
-    rowWidth_ = sizing.width();
+    rowWidth_ = SimpleComparisonControl::RowWidth(hideDecision);
     LayOutRows();
 }
 
@@ -157,7 +154,7 @@ void ImportLibraryComparison::PlaceDividers(bool hideDecision)
 
 void ImportLibraryComparison::LayOutRows()
 {
-    const int rowHeight = FromTwips(RowHeightTwips);
+    const int rowHeight = SimpleComparisonControl::RowHeight();
     // The frame takes the list's height, which is set before the list is first shown.
     const int available = height() - FromTwips(HeadingsHeightTwips) - FromTwips(LowerMarginTwips);
     const ComparisonRowLayout layout = LayOutComparisonRows(available, rowHeight, static_cast<int>(rows_.size()));

@@ -120,10 +120,20 @@ void SimpleComparisonControl::ShowDecisionCaption()
     Check2->setText(Check2->isChecked() ? "Move" : "-");
 }
 
+int SimpleComparisonControl::RowWidth(bool hideDecision)
+{
+    return FromTwips((hideDecision ? SameColumnEndTwips : DecisionColumnEndTwips) + 15);
+}
+
+int SimpleComparisonControl::RowHeight()
+{
+    return FromTwips(RowHeightTwips);
+}
+
 void SimpleComparisonControl::Show(bool hideDecision, int16_t rowNumber)
 {
-    const int width = FromTwips((hideDecision ? SameColumnEndTwips : DecisionColumnEndTwips) + 15);
-    const int height = FromTwips(RowHeightTwips);
+    const int width = RowWidth(hideDecision);
+    const int height = RowHeight();
     resize(width, height);
     Check2->setVisible(!hideDecision);
     findChild<QFrame*>("Line2_0")->setGeometry(0, 0, width, 1);

@@ -30,6 +30,8 @@ public:
 
     // Sizes the row, narrower without the decision column, and numbers it.
     void Show(bool hideDecision, int16_t rowNumber);
+    static int RowWidth(bool hideDecision);
+    static int RowHeight();
 
 private:
     QCheckBox* AddTick(int index, int leftTwips);
