@@ -350,3 +350,28 @@ TEST_F(ImportReplaceFormTest, TheInstalledReconciliationSettlesAnImportedLibrary
         EXPECT_EQ(SavedDatabase(*twin), expected);
     }
 }
+
+TEST_F(ImportReplaceFormTest, WithoutADatabaseLibraryOfTheNamesOnlyKeepingIsOffered)
+{
+    for (const auto& twin : ImportTwinCases()) {
+        SCOPED_TRACE(twin->Name());
+        Run(
+            *twin,
+            [&](QWidget& dialog) {
+                for (int option : {1, 2, 4}) EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", option)->isEnabled());
+                EXPECT_TRUE(Named<QRadioButton>(dialog, "Option1", 0)->isEnabled());
+                EXPECT_EQ(Rows(dialog, *twin), "");
+                Click(dialog, "Option1", 0);
+            },
+            0,
+            [&] {
+                // The buffer's library has gone from the database.
+                if (twin->Name()[0] == 'I')
+                    state->IR.IRDatabase.Remove(1);
+                else
+                    state->RS232Libraries.RS232Database.Remove(1);
+                twin->Show(*state);
+            });
+        EXPECT_TRUE(FileUnchanged(*twin));
+    }
+}
