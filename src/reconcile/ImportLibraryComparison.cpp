@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -57,8 +58,12 @@ QLabel* ImportLibraryComparison::AddHeading(const QString& name, const QString& 
     heading->setObjectName(name);
     heading->setWordWrap(true);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    // Smaller, so that two words fit over a tick.
     QFont small = heading->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.8);
+    else
+        small.setPixelSize(std::max(1, small.pixelSize() * 4 / 5));
     heading->setFont(small);
     heading->setGeometry(FromTwips(RowsLeftTwips + leftTwips) + 1, FromTwips(HeadingsTopTwips),
                          FromTwips(widthTwips) - 1, FromTwips(RowsTopTwips - HeadingsTopTwips));
