@@ -188,8 +188,9 @@ TEST_F(ImportReplaceFormTest, ACancelledNewNameLeavesTheDialogOpenAndUnsavedAndA
 TEST_F(ImportReplaceFormTest, MakeChangesMovesTheTickedRowsOnlyAndAlwaysSaves)
 {
     using Ticks = std::function<void(QWidget&, const ImportTwinCase&)>;
-    const auto tick = [](std::initializer_list<int> rows) -> Ticks {
-        return [rows](QWidget& dialog, const ImportTwinCase& twin) {
+    const auto tick = [](std::initializer_list<int> list) -> Ticks {
+        // The list's elements end with the call: the clicks keep a copy.
+        return [rows = std::vector<int>(list)](QWidget& dialog, const ImportTwinCase& twin) {
             for (int row : rows) Decision(dialog, twin, row)->click();
         };
     };
