@@ -23,6 +23,8 @@ QFrame* AddRowLine(QWidget& row, const QString& name, int index)
     line->setObjectName(name + "_" + QString::number(index));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
+    // Rows lie edge to edge, so two of these meet between them: kept light.
+    line->setForegroundRole(QPalette::Mid);
     return line;
 }
 
