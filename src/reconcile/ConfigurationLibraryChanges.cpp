@@ -1,8 +1,7 @@
 #include "reconcile/ConfigurationLibraryChanges.h"
 
 #include "model/FindByNames.h"
-
-#include <algorithm>
+#include "reconcile/CommandComparisonRows.h"
 
 std::vector<std::string> MissingCommands(const ConfigurationLibrary& library)
 {
@@ -45,29 +44,18 @@ void UntieAll(ConfigurationLibrary& library)
 
 std::vector<CommandRow> BuildCommandRows(const ConfigurationLibrary& library)
 {
-    std::vector<CommandRow> rows;
+    const std::vector<int> fresh = library.NewCommands();
     const std::vector<int> database = library.DatabaseCommands();
-    std::vector<std::string> newNames;
-    for (int j : library.NewCommands()) {
-        CommandRow row;
-        row.Name = library.NewCommandName(j);
-        row.InNew = true;
-        for (int k : database) {
-            if (library.DatabaseCommandName(k) != row.Name) continue;
-            row.InDataBase = true;
-            if (library.Same(j, k)) row.IsSame = true;
-        }
-        row.InUse = library.InUse(row.Name);
-        newNames.push_back(row.Name);
-        rows.push_back(row);
-    }
-    for (int k : database) {
-        const std::string name = library.DatabaseCommandName(k);
-        if (std::find(newNames.begin(), newNames.end(), name) != newNames.end()) continue;
-        CommandRow row;
-        row.Name = name;
-        row.InDataBase = true;
-        rows.push_back(row);
+    const auto at = [](const std::vector<int>& commands, int i) { return commands[static_cast<std::size_t>(i)]; };
+    std::vector<CommandRow> rows;
+    for (const CommandComparisonRow& compared : BuildComparisonRows(
+             static_cast<int>(fresh.size()), [&](int i) { return std::optional(library.NewCommandName(at(fresh, i))); },
+             static_cast<int>(database.size()),
+             [&](int k) { return std::optional(library.DatabaseCommandName(at(database, k))); },
+             [&](int i, int k) { return library.Same(at(fresh, i), at(database, k)); })) {
+        // Only a command of the new library may be in use.
+        const bool inUse = compared.InNew && library.InUse(compared.Name);
+        rows.push_back(CommandRow{compared.Name, inUse, compared.InNew, compared.InDataBase, compared.IsSame});
     }
     return rows;
 }

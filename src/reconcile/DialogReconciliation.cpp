@@ -1,6 +1,8 @@
 #include "reconcile/DialogReconciliation.h"
 
+#include "reconcile/IRReplace2Form.h"
 #include "reconcile/LibraryReplaceForm.h"
+#include "reconcile/RS232Replace2Form.h"
 
 #include <QApplication>
 
@@ -14,7 +16,13 @@ void DialogReconciliation::ReconcileRS232Library(ApplicationState& state)
     ShowRS232ReplaceForm(state, QApplication::activeWindow());
 }
 
-// An imported library that differs leaves the database as it is.
-void DialogReconciliation::ReconcileImportedIRLibrary(ApplicationState& /*state*/) {}
+// The browser that imports is the active window; the dialog lies over it.
+void DialogReconciliation::ReconcileImportedIRLibrary(ApplicationState& state)
+{
+    ShowIRReplace2Form(state, QApplication::activeWindow());
+}
 
-void DialogReconciliation::ReconcileImportedRS232Library(ApplicationState& /*state*/) {}
+void DialogReconciliation::ReconcileImportedRS232Library(ApplicationState& state)
+{
+    ShowRS232Replace2Form(state, QApplication::activeWindow());
+}

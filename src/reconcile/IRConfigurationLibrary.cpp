@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
+#include "reconcile/IRCommandComparison.h"
 
 namespace {
 
@@ -61,13 +62,7 @@ std::string IRConfigurationLibrary::DatabaseCommandName(int k) const
 
 bool IRConfigurationLibrary::Same(int j, int k) const
 {
-    const IRCommandRecord& fresh = state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j));
-    const IRCommandClass& stored = *Library().CommandAt(k);
-    for (const IRPart part : {IRPart::Repeat, IRPart::Start}) {
-        if (fresh.InterPeriod[static_cast<std::size_t>(part)] != stored.InterPeriod(part)) return false;
-        if (fresh.PartData(part) != stored.Part(part)) return false;
-    }
-    return fresh.Mode == stored.Mode();
+    return IsSameIRCommand(state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j)), *Library().CommandAt(k));
 }
 
 bool IRConfigurationLibrary::InUse(const std::string& upperName) const
@@ -141,21 +136,7 @@ void IRConfigurationLibrary::TakeDatabaseCommand(const ConfigEntry& entry, int k
 
 void IRConfigurationLibrary::MoveNewToDatabase(int j, int k)
 {
-    if (j < 0) return;
-    IRclass& library = Library();
-    if (k < 0) {
-        // A library file counts its commands in one byte: a full one takes no more.
-        if (library.Num_commands() >= IRclass::MaximumCommands) return;
-        library.AddIRCommand();
-        k = library.Num_commands() - 1;
-    }
-    const IRCommandRecord& fresh = state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j));
-    IRCommandClass& command = *library.CommandAt(k);
-    // The database command's inter-period bytes stay.
-    command.NameField(fresh.Name);
-    command.Mode(fresh.Mode);
-    command.Part(IRPart::Repeat) = fresh.PartData(IRPart::Repeat);
-    command.Part(IRPart::Start) = fresh.PartData(IRPart::Start);
+    if (j >= 0) MoveBufferedIRCommand(state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j)), Library(), k);
 }
 
 void IRConfigurationLibrary::ReplaceDatabaseLibrary()

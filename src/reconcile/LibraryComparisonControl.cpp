@@ -3,6 +3,7 @@
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 #include "reconcile/ComaprisonControl.h"
+#include "reconcile/ComparisonRowLayout.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -139,8 +140,10 @@ void LibraryComparisonControl::Show(bool displayOnly, const ConfigurationLibrary
     for (QLabel* heading : choiceHeadings_) heading->setVisible(!displayOnly);
 
     const int rowsWidth = rowControls_.empty() ? ComaprisonControl::NumberWidth : rowControls_.front()->width();
-    const int inView = std::min<int>(static_cast<int>(rows_.size()), RowsInView);
-    const bool scrolls = static_cast<int>(rows_.size()) > RowsInView;
+    const ComparisonRowLayout layout = LayOutComparisonRows(RowsInView * ComaprisonControl::Height,
+                                                            ComaprisonControl::Height, static_cast<int>(rows_.size()));
+    const int inView = layout.RowsInView;
+    const bool scrolls = layout.ScrollBarShown;
     const int scrollWidth = scrolls ? area_->verticalScrollBar()->sizeHint().width() : 0;
     rowsHolder_->adjustSize();
     area_->setFixedSize(rowsWidth + scrollWidth, std::max(1, inView) * ComaprisonControl::Height);

@@ -17,7 +17,8 @@ class QVBoxLayout;
 class LibraryComparisonControl : public QWidget {
     Q_OBJECT
 public:
-    // Rows in view before the list scrolls.
+    // Rows that fit the list's height; one more makes it scroll, with one
+    // fewer in view.
     static constexpr int RowsInView = 12;
 
     // IR names the list and its rows as the IR twin, otherwise as the RS232 one.

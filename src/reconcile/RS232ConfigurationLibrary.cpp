@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
+#include "reconcile/RS232CommandComparison.h"
 
 namespace {
 
@@ -121,20 +122,7 @@ void RS232ConfigurationLibrary::TakeDatabaseCommand(const ConfigEntry& entry, in
 
 void RS232ConfigurationLibrary::MoveNewToDatabase(int j, int k)
 {
-    if (j < 0) return;
-    RS232FileBlockClass& library = Library();
-    if (k < 0) {
-        for (int c = 0; c < RS232FileBlockClass::Commands && k < 0; ++c)
-            if (library.CommandField(c).isBlank()) k = c;
-        if (k < 0) return;  // every slot is named: nothing can be added
-        library.Command(k, new_.Command(j));
-    }
-    const RS232_String_Class& fresh = new_.My_RS232_String_Class(j);
-    RS232_String_Class& message = library.My_RS232_String_Class(k);
-    message.AssignFromFields(fresh.NumberOfBytes(), fresh.ContentBytesData(), fresh.ContentTypesData());
-    // A command that may be received is one with a byte to ignore; the old
-    // flag belonged to the old bytes.
-    library.IsInputNotOutput(k, message.ContainsIgnore());
+    if (j >= 0) MoveRS232Message(new_.My_RS232_String_Class(j), Library(), k, new_.Command(j));
 }
 
 void RS232ConfigurationLibrary::ReplaceDatabaseLibrary()
