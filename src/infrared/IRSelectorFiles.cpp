@@ -1,4 +1,5 @@
 // The browser's ".BRI" export and import.
+#include "controls/ExchangeFilePrompts.h"
 #include "infrared/IRExchangeFile.h"
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
@@ -35,28 +36,18 @@ void IRSelector::ExportAllKey()
 void IRSelector::Export(const std::vector<int>& indices)
 {
     if (indices.empty()) return;
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    request.promptOverwrite = true;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
-    if (!chosen || chosen->isEmpty()) return;
-    try {
-        WriteIRExchangeFile(state_.IR, indices, std::filesystem::path(chosen->toStdString()));
-    } catch (const FileError&) {
-        state_.Prompts().Message("Failed to save IR library", "IR Saved.", PromptButtons::Ok, PromptIcon::None);
-        return;
-    }
-    state_.Prompts().Message("IR library saved", "IR Saved.", PromptButtons::Ok, PromptIcon::None);
+    const ExportTexts texts{
+        ExchangeFilter, {"IR library saved", "IR Saved."}, {"Failed to save IR library", "IR Saved."}};
+    ExportToChosenFile(state_.Prompts(), texts,
+                       [&](const std::filesystem::path& target) { WriteIRExchangeFile(state_.IR, indices, target); });
 }
 
 void IRSelector::ImportIRLibrary()
 {
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
-    if (!chosen || chosen->isEmpty()) return;
+    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
+    if (!chosen) return;
     try {
-        ImportIRExchangeFile(state_, std::filesystem::path(chosen->toStdString()));
+        ImportIRExchangeFile(state_, *chosen);
     } catch (const FileError&) {
         // A file that cannot be read to its end ends the import; what came before stays merged.
     } catch (const ValueOverflow&) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ private:
 
     void Export(const std::vector<int>& indices);
     // True when the last record read had both names.
-    bool ImportFile(const QString& path);
+    bool ImportFile(const std::filesystem::path& path);
     // Settles the record in the buffer; false when it had a blank name.
     bool ImportRecord();
     void ReportFileError();

@@ -1,4 +1,5 @@
 // The browser's ".BRD" export and import.
+#include "controls/ExchangeFilePrompts.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/RecordFile.h"
@@ -15,11 +16,7 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo Projector Definition (*.BRD)|*.BRD";
-
-std::filesystem::path PathOf(const QString& text)
-{
-    return std::filesystem::path(text.toStdString());
-}
+const PromptText FileErrorText{"Sorry there was an error!", "Sorry File Error!", PromptIcon::Exclamation};
 
 // The names as an import takes them: control characters dropped, the
 // manufacturer upper-cased, the model kept as written.
@@ -57,26 +54,16 @@ void ProjectorSelector::ExportAllKey()
 
 void ProjectorSelector::Export(const std::vector<int>& indices)
 {
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    request.promptOverwrite = true;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
-    if (!chosen || chosen->isEmpty()) return;
-    try {
-        WriteProjectorExchangeFile(state_.Projectors, indices, PathOf(*chosen));
-    } catch (const FileError&) {
-        ReportFileError();
-        return;
-    }
-    state_.Prompts().Message("Projector definition saved", "File Saved.", PromptButtons::Ok, PromptIcon::None);
+    const ExportTexts texts{ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText};
+    ExportToChosenFile(state_.Prompts(), texts, [&](const std::filesystem::path& target) {
+        WriteProjectorExchangeFile(state_.Projectors, indices, target);
+    });
 }
 
 void ProjectorSelector::ImportKey()
 {
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
-    if (!chosen || chosen->isEmpty()) return;
+    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
+    if (!chosen) return;
     const bool lastHadNames = ImportFile(*chosen);
     // What was imported before any failure stays in the database.
     ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
@@ -84,12 +71,12 @@ void ProjectorSelector::ImportKey()
     if (lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
 }
 
-bool ProjectorSelector::ImportFile(const QString& path)
+bool ProjectorSelector::ImportFile(const std::filesystem::path& path)
 {
     ProjectorDefinitionRecord& buffer = state_.Projectors.ProjectorRecordBuffer;
     bool lastHadNames = false;
     try {
-        RecordFileReader reader(PathOf(path), ProjectorDefinitionRecord::Length);
+        RecordFileReader reader(path, ProjectorDefinitionRecord::Length);
         while (const uint8_t* bytes = reader.Next()) {
             std::copy_n(bytes, ProjectorDefinitionRecord::Length, buffer.data());
             // Nothing after a damaged record can be trusted to be a definition.
@@ -129,6 +116,5 @@ bool ProjectorSelector::ImportRecord()
 
 void ProjectorSelector::ReportFileError()
 {
-    state_.Prompts().Message("Sorry there was an error!", "Sorry File Error!", PromptButtons::Ok,
-                             PromptIcon::Exclamation);
+    ShowPromptText(state_.Prompts(), FileErrorText);
 }

@@ -1,4 +1,5 @@
 // The browser's ".BRS" export and import.
+#include "controls/ExchangeFilePrompts.h"
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
 #include "platform/UserPrompts.h"
@@ -11,11 +12,6 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo RS232 Definitions file (*.BRS)|*.BRS";
-
-std::filesystem::path PathOf(const QString& text)
-{
-    return std::filesystem::path(text.toStdString());
-}
 
 }  // namespace
 
@@ -57,29 +53,18 @@ void RS232Selector::ExportAllKey()
 void RS232Selector::ExportLibraries()
 {
     if (ExportList.empty()) return;
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    request.promptOverwrite = true;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
-    if (!chosen || chosen->isEmpty()) return;
-    try {
-        WriteRS232ExchangeFile(state_.RS232Libraries, std::vector<int>(ExportList.begin(), ExportList.end()),
-                               PathOf(*chosen));
-    } catch (const FileError&) {
-        state_.Prompts().Message("Failed to save RS232 library", "RS232 Saved.", PromptButtons::Ok, PromptIcon::None);
-        return;
-    }
-    state_.Prompts().Message("RS232 library saved", "RS232 Saved.", PromptButtons::Ok, PromptIcon::None);
+    const ExportTexts texts{
+        ExchangeFilter, {"RS232 library saved", "RS232 Saved."}, {"Failed to save RS232 library", "RS232 Saved."}};
+    ExportToChosenFile(state_.Prompts(), texts, [this](const std::filesystem::path& target) {
+        WriteRS232ExchangeFile(state_.RS232Libraries, std::vector<int>(ExportList.begin(), ExportList.end()), target);
+    });
 }
 
 void RS232Selector::ImportRS232Library()
 {
-    FileDialogRequest request;
-    request.filter = ExchangeFilter;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
-    if (chosen && !chosen->isEmpty()) {
+    if (const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter)) {
         try {
-            if (ImportRS232ExchangeFile(state_, PathOf(*chosen)) == RS232ImportEnd::Damaged)
+            if (ImportRS232ExchangeFile(state_, *chosen) == RS232ImportEnd::Damaged)
                 state_.Prompts().Message("RS232 library file damaged!", "Sorry!", PromptButtons::Ok,
                                          PromptIcon::Exclamation);
         } catch (const FileError&) {

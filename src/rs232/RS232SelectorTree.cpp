@@ -1,10 +1,12 @@
 #include "rs232/RS232SelectorTree.h"
 
+#include "controls/LibraryTree.h"
 #include "model/FindByNames.h"
 #include "model/RS232FileBlockClass.h"
 #include "platform/Windows1252.h"
 
 #include <QTreeWidget>
+#include <vector>
 
 namespace RS232SelectorTree {
 
@@ -24,34 +26,24 @@ QTreeWidgetItem* TopNamed(const QTreeWidget& tree, const QString& text)
     return nullptr;
 }
 
-LibraryNames NamesOfLibrary(const RS232FileBlockClass& library)
+LibraryTree::Arrangement ArrangementOf(LoaderSortOrder order)
 {
-    return {library.Manufacturer(), library.MyType(), library.Model()};
+    return order == LoaderSortOrder::ByType ? LibraryTree::Arrangement::ByType
+                                            : LibraryTree::Arrangement::ByManufacturer;
 }
 
 }  // namespace
 
 void Build(QTreeWidget& tree, const DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order)
 {
-    tree.clear();
+    std::vector<LibraryTree::Entry> entries;
     for (int i = 0; i < database.Count(); ++i) {
-        const QStringList path = LibraryPath(NamesOfLibrary(database[i]), order);
-        QTreeWidgetItem* first = TopNamed(tree, path[0]);
-        if (!first) {
-            first = new QTreeWidgetItem(QStringList{path[0]});
-            tree.addTopLevelItem(first);
-        }
-        QTreeWidgetItem* second = ChildNamed(*first, path[1]);
-        if (!second) {
-            second = new QTreeWidgetItem(QStringList{path[1]});
-            first->addChild(second);
-        }
-        auto* leaf = new QTreeWidgetItem(QStringList{path[2]});
-        QFont font = leaf->font(0);
-        font.setBold(true);
-        leaf->setFont(0, font);
-        second->addChild(leaf);
+        const RS232FileBlockClass& library = database[i];
+        entries.push_back(
+            {{TrimmedUpper(library.Manufacturer()), TrimmedUpper(library.MyType()), TrimmedUpper(library.Model())},
+             {}});
     }
+    LibraryTree::Build(tree, ArrangementOf(order), entries);
 }
 
 QStringList PathOf(const QTreeWidgetItem& node)
@@ -80,16 +72,12 @@ QStringList LibraryPath(const LibraryNames& names, LoaderSortOrder order)
 
 bool IsLeaf(const QTreeWidgetItem& node)
 {
-    return node.parent() != nullptr && node.parent()->parent() != nullptr;
+    return LibraryTree::IsModelNode(node);
 }
 
 LibraryNames NamesOf(const QTreeWidgetItem& leaf, LoaderSortOrder order)
 {
-    const std::string model = ToWindows1252(leaf.text(0));
-    const std::string parent = ToWindows1252(leaf.parent()->text(0));
-    const std::string grandparent = ToWindows1252(leaf.parent()->parent()->text(0));
-    if (order == LoaderSortOrder::ByType) return {parent, grandparent, model};
-    return {grandparent, parent, model};
+    return LibraryTree::NamesOf(leaf, ArrangementOf(order));
 }
 
 }  // namespace RS232SelectorTree

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/LibraryTree.h"
 #include "model/DatabaseArray.h"
 #include "rs232/RS232LibraryLoaderOrder.h"
 
@@ -18,13 +19,10 @@ class QTreeWidgetItem;
 // another library's.
 namespace RS232SelectorTree {
 
-struct LibraryNames {
-    std::string manufacturer;
-    std::string type;
-    std::string model;
-};
+using LibraryNames = LibraryTree::Names;
 
-// Every node replaced by the database's; leaves are bold, all collapsed.
+// Every node replaced by the database's, laid out as the shared library
+// tree lays them; leaves are bold, all collapsed.
 void Build(QTreeWidget& tree, const DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order);
 
 QStringList PathOf(const QTreeWidgetItem& node);

@@ -7,34 +7,18 @@
 //
 // A pseudo-terminal carries no parity, so the pod frames by content.
 
+#include "support/devices/PtyFarEnd.h"
 #include "support/devices/SimulatedCapturePod.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <map>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes)
-{
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -44,16 +28,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s played-file\n", argv[0]);
         return 2;
     }
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) return 1;
-    const char* nearEnd = ::ptsname(master);
-    if (nearEnd == nullptr) return 1;
-    // Held open so that the terminal lives on between the opens of the test.
-    const int held = ::open(nearEnd, O_RDWR | O_NOCTTY);
-    termios raw{};
-    if (held < 0 || ::tcgetattr(held, &raw) != 0) return 1;
-    ::cfmakeraw(&raw);
-    ::tcsetattr(held, TCSANOW, &raw);
+    PtyFarEnd line;
+    if (!line.Open()) return 1;
 
     SimulatedCapturePod pod;
     pod.FramingByContent = true;
@@ -63,34 +39,18 @@ int main(int argc, char** argv)
         pending.emplace(Clock::now() + delay, bytes);
     });
 
-    std::printf("%s\n", nearEnd);
-    std::fflush(stdout);
-
-    pollfd watched[2] = {{master, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-    for (;;) {
+    // What is due goes out before each wait, which lasts until the next is due.
+    const auto sendDue = [&line, &pending] {
         while (!pending.empty() && pending.begin()->first <= Clock::now()) {
-            WriteAll(master, pending.begin()->second);
+            line.Write(pending.begin()->second);
             pending.erase(pending.begin());
         }
-        int timeout = -1;
-        if (!pending.empty()) {
-            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(pending.begin()->first - Clock::now());
-            timeout = static_cast<int>(std::max<long>(wait.count(), 0));
-        }
-        if (::poll(watched, 2, timeout) < 0) {
-            if (errno == EINTR) continue;
-            return 1;
-        }
-        if (watched[0].revents & POLLIN) {
-            uint8_t chunk[256];
-            const ssize_t n = ::read(master, chunk, sizeof chunk);
-            for (ssize_t i = 0; i < n; ++i) pod.Hear(chunk[i], SerialSettings{});
-        }
-        if (watched[1].revents & (POLLIN | POLLHUP)) {
-            char ignored[64];
-            if (::read(STDIN_FILENO, ignored, sizeof ignored) <= 0) break;
-        }
-    }
+        if (pending.empty()) return -1;
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(pending.begin()->first - Clock::now());
+        return static_cast<int>(std::max<long>(wait.count(), 0));
+    };
+    if (!line.Serve([&pod](uint8_t byte) { pod.Hear(byte, SerialSettings{}); }, sendDue)) return 1;
+
     std::ofstream out(argv[1], std::ios::binary);
     for (const auto& part : pod.Played())
         out.write(reinterpret_cast<const char*>(part.data()), static_cast<std::streamsize>(part.size()));

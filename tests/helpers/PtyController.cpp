@@ -5,32 +5,11 @@
 //
 // A pseudo-terminal carries no parity, so the controller frames by content.
 
+#include "support/devices/PtyFarEnd.h"
 #include "support/devices/SimulatedController.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes)
-{
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,43 +17,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s image-file\n", argv[0]);
         return 2;
     }
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) return 1;
-    const char* nearEnd = ::ptsname(master);
-    if (nearEnd == nullptr) return 1;
-    // Held open so that the terminal lives on between the opens of the test,
-    // and set raw so that nothing is echoed before the test's own set-up.
-    const int held = ::open(nearEnd, O_RDWR | O_NOCTTY);
-    termios raw{};
-    if (held < 0 || ::tcgetattr(held, &raw) != 0) return 1;
-    ::cfmakeraw(&raw);
-    ::tcsetattr(held, TCSANOW, &raw);
+    PtyFarEnd line;
+    if (!line.Open()) return 1;
 
     SimulatedController controller;
     controller.FramingByContent = true;
-    controller.AttachToLine([master](const std::vector<uint8_t>& bytes, std::chrono::milliseconds) {
-        WriteAll(master, bytes);
-    });
+    controller.AttachToLine(
+        [&line](const std::vector<uint8_t>& bytes, std::chrono::milliseconds) { line.Write(bytes); });
 
-    std::printf("%s\n", nearEnd);
-    std::fflush(stdout);
-
-    pollfd watched[2] = {{master, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-    for (;;) {
-        if (::poll(watched, 2, -1) < 0) {
-            if (errno == EINTR) continue;
-            return 1;
-        }
-        if (watched[0].revents & POLLIN) {
-            uint8_t chunk[256];
-            const ssize_t n = ::read(master, chunk, sizeof chunk);
-            for (ssize_t i = 0; i < n; ++i) controller.Hear(chunk[i], SerialSettings{});
-        }
-        if (watched[1].revents & (POLLIN | POLLHUP)) {
-            char ignored[64];
-            if (::read(STDIN_FILENO, ignored, sizeof ignored) <= 0) break;
-        }
-    }
+    if (!line.Serve([&controller](uint8_t byte) { controller.Hear(byte, SerialSettings{}); })) return 1;
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(controller.Image().data()),
               static_cast<std::streamsize>(controller.Image().size()));

@@ -3,18 +3,16 @@
 #include "model/ApplicationState.h"
 #include "model/IRClassGlobals.h"
 #include "model/IRRecords.h"
+#include "support/FileBytes.h"
 #include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
+#include "support/ProgramStateTest.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,10 +20,8 @@
 // made from a few numbers, the file records they are written as (laid out
 // here byte by byte, apart from the program's writer), and the new-name
 // dialog driven from inside its modal loop.
-class IRBrowserTest : public ::testing::Test {
+class IRBrowserTest : public ProgramStateTest {
 protected:
-    using Bytes = std::vector<uint8_t>;
-
     struct Library {
         std::string manufacturer;
         std::string type;
@@ -33,8 +29,6 @@ protected:
         int commands;
         uint8_t seed;  // tells the libraries' contents apart
     };
-
-    ~IRBrowserTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
 
     static std::string CommandName(int k) { return "KEY " + std::to_string(k); }
     static uint8_t Code(uint8_t seed, int k, int i, int part)
@@ -97,23 +91,6 @@ protected:
         }
         return all;
     }
-    static Bytes Join(const std::vector<Bytes>& parts)
-    {
-        Bytes all;
-        for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-        return all;
-    }
-    static Bytes ReadAll(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    static void WriteAll(const std::filesystem::path& path, const Bytes& bytes)
-    {
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-    }
-    static QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
     int Entries() const { return state.IR.IRDatabase.Count(); }
     IRclass& Entry(int index) { return state.IR.IRDatabase[index]; }
@@ -145,8 +122,4 @@ protected:
             if (dialog->isVisible()) Named<QPushButton>(*dialog, "Cancel")->click();
         });
     }
-
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
 };

@@ -1,6 +1,7 @@
 #include "IRBrowserFixture.h"
 #include "infrared/IRSelector.h"
 #include "model/LibraryReconciliation.h"
+#include "support/BrowserTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,59 +14,11 @@
 namespace {
 
 // SONY TV A1 (2 commands), ACME DVD X (1), SONY DVD B2 (3), SONY TV A0 (1), in that database order.
-class IRSelectorTest : public IRBrowserTest {
+class IRSelectorTest : public BrowserTest<IRBrowserTest, IRSelector> {
 protected:
     IRSelectorTest()
     {
         for (const Library& library : Libraries) Add(library);
-    }
-    ~IRSelectorTest() override
-    {
-        if (form) Close();
-    }
-    IRSelector& Open()
-    {
-        form = std::make_unique<IRSelector>(state);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        return *form;
-    }
-    void Close()
-    {
-        form->close();
-        form.reset();
-    }
-    QTreeWidget& Tree() { return *Named<QTreeWidget>(*form, "treeview1"); }
-    // The node reached through these texts from the top.
-    QTreeWidgetItem* Node(const QStringList& path)
-    {
-        QTreeWidgetItem* node = nullptr;
-        for (const QString& text : path) {
-            const int count = node ? node->childCount() : Tree().topLevelItemCount();
-            QTreeWidgetItem* found = nullptr;
-            for (int i = 0; i < count && !found; ++i) {
-                QTreeWidgetItem* child = node ? node->child(i) : Tree().topLevelItem(i);
-                if (child->text(0) == text) found = child;
-            }
-            if (!found) return nullptr;
-            node = found;
-        }
-        return node;
-    }
-    // Clicks the node as the user would; nullptr clicks empty space below the nodes.
-    void Click(QTreeWidgetItem* node)
-    {
-        if (node) Tree().scrollToItem(node);
-        const QPoint where = node ? Tree().visualItemRect(node).center() : QPoint(5, Tree().viewport()->height() - 5);
-        QTest::mouseClick(Tree().viewport(), Qt::LeftButton, {}, where);
-    }
-    void Press(const char* key) { Named<QAction>(*form, key)->trigger(); }
-    QString EnabledKeys()
-    {
-        QString keys;
-        for (QAction* action : Named<QToolBar>(*form, "Toolbar1")->actions())
-            if (action->isEnabled()) keys += action->objectName() + " ";
-        return keys.trimmed();
     }
     // The tree drawn as "text{children}".
     static QString Shape(const QTreeWidgetItem& node)
@@ -95,7 +48,6 @@ protected:
                                          {"ACME", "DVD", "X", 1, 2},
                                          {"SONY", "DVD", "B2", 3, 3},
                                          {"SONY", "TV", "A0", 1, 4}};
-    std::unique_ptr<IRSelector> form;
 };
 
 // Records every imported library it is asked to settle, as the buffers hold it.

@@ -4,8 +4,7 @@
 #include "model/ProjectorClassGlobals.h"
 #include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
+#include "support/ProgramStateTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,10 +18,8 @@
 // A fresh application state in a fresh program folder, with helpers that
 // fill projector definitions and drive the new-name dialog from inside its
 // modal loop.
-class ProjectorDialogsTest : public ::testing::Test {
+class ProjectorDialogsTest : public ProgramStateTest {
 protected:
-    ~ProjectorDialogsTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
-
     static void Fill(ProjectorClass& projector, const char* manufacturer, const char* model, int16_t warmUp)
     {
         projector.Clear();
@@ -68,8 +65,4 @@ protected:
         prompts.ExpectMessageStartingWith("Failed to save the projector data base! '", "Save Fail!", PromptButtons::Ok,
                                           PromptIcon::Exclamation);
     }
-
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
 };

@@ -1,5 +1,7 @@
 #include "projectors/ProjectorDialogsFixture.h"
 #include "projectors/ProjectorSelector.h"
+#include "support/BrowserTest.h"
+#include "support/FileBytes.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -7,14 +9,12 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
 
 // ACME ZETA (warm-up 1), ACME ALPHA (2) and BETA X (3), in that database order.
-class ProjectorSelectorTest : public ProjectorDialogsTest {
+class ProjectorSelectorTest : public BrowserTest<ProjectorDialogsTest, ProjectorSelector> {
 protected:
     ProjectorSelectorTest()
     {
@@ -22,23 +22,6 @@ protected:
         AddToDatabase("ACME", "ALPHA", 2);
         AddToDatabase("BETA", "X", 3);
     }
-    ~ProjectorSelectorTest() override
-    {
-        if (form) Close();
-    }
-    ProjectorSelector& Open()
-    {
-        form = std::make_unique<ProjectorSelector>(state);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        return *form;
-    }
-    void Close()
-    {
-        form->close();
-        form.reset();
-    }
-    QTreeWidget& Tree() { return *Named<QTreeWidget>(*form, "treeview1"); }
     QTreeWidgetItem* Node(const QString& manufacturer, const QString& model = {})
     {
         for (int i = 0; i < Tree().topLevelItemCount(); ++i) {
@@ -49,22 +32,6 @@ protected:
                 if (top->child(j)->text(0) == model) return top->child(j);
         }
         return nullptr;
-    }
-    // Clicks the node as the user would; nullptr clicks empty space below the nodes.
-    void Click(QTreeWidgetItem* node)
-    {
-        if (node) Tree().scrollToItem(node);
-        const QPoint where = node ? Tree().visualItemRect(node).center() : QPoint(5, Tree().viewport()->height() - 5);
-        QTest::mouseClick(Tree().viewport(), Qt::LeftButton, {}, where);
-    }
-    void Press(const char* key) { Named<QAction>(*form, key)->trigger(); }
-    bool Enabled(const char* key) { return Named<QAction>(*form, key)->isEnabled(); }
-    QString EnabledKeys()
-    {
-        QString keys;
-        for (QAction* action : Named<QToolBar>(*form, "Toolbar1")->actions())
-            if (action->isEnabled()) keys += action->objectName() + " ";
-        return keys.trimmed();
     }
     QStringList Children(const QString& manufacturer)
     {
@@ -80,7 +47,6 @@ protected:
     }
     ProjectorClass& Entry(int index) { return state.Projectors.ProjectorDatabase[index]; }
 
-    using Bytes = std::vector<uint8_t>;
     static Bytes RecordOf(const ProjectorClass& definition)
     {
         ProjectorDefinitionRecord record;
@@ -102,24 +68,11 @@ protected:
         }
         return all;
     }
-    static Bytes ReadAll(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    static void WriteAll(const std::filesystem::path& path, const std::vector<Bytes>& records)
-    {
-        std::ofstream out(path, std::ios::binary);
-        for (const Bytes& record : records) out.write(reinterpret_cast<const char*>(record.data()), std::ssize(record));
-    }
-    static QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
     void ExpectFileError()
     {
         prompts.ExpectMessage("Sorry there was an error!", "Sorry File Error!", PromptButtons::Ok,
                               PromptIcon::Exclamation);
     }
-
-    std::unique_ptr<ProjectorSelector> form;
 };
 
 }  // namespace
@@ -282,7 +235,7 @@ TEST_F(ProjectorSelectorTest, AFailedSaveOnClosingIsTold)
 TEST_F(ProjectorSelectorTest, ExportWritesWholeRecordsInTreeOrDatabaseOrderOverTheOldFile)
 {
     const auto target = folder / "out.BRD";
-    WriteAll(target, {Bytes(5 * ProjectorDefinitionRecord::Length + 100, 0xAA)});
+    WriteAll(target, Bytes(5 * ProjectorDefinitionRecord::Length + 100, 0xAA));
     Open();
     const auto expectSaved = [this, &target] {
         prompts.ExpectSaveFile(Text(target));
@@ -322,8 +275,8 @@ TEST_F(ProjectorSelectorTest, ImportAddsNewDefinitionsSkipsEqualOnesAndSettlesDi
 {
     const auto file = folder / "in.BRD";
     Bytes shortTail(100, 0x41);
-    WriteAll(file, {RecordOf("acme", "Gamma", 7), RecordOf("ACME", "ZETA", 1), RecordOf("", "NONAME", 5),
-                    RecordOf("ACME", "ALPHA", 9), RecordOf("BETA", "Y", 4), shortTail});
+    WriteAll(file, Join({RecordOf("acme", "Gamma", 7), RecordOf("ACME", "ZETA", 1), RecordOf("", "NONAME", 5),
+                         RecordOf("ACME", "ALPHA", 9), RecordOf("BETA", "Y", 4), shortTail}));
     Open();
     WhenModalOpens([](QWidget* dialog) { Named<QRadioButton>(*dialog, "ReplaceInDataBase")->click(); });
     prompts.ExpectOpenFile(Text(file));
@@ -359,7 +312,7 @@ TEST_F(ProjectorSelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)
     Open();
     for (const Bytes& damaged : {tooLong, badType, negative}) {
         const auto file = folder / "damaged.BRD";
-        WriteAll(file, {RecordOf("NEW", "ONE", 1), damaged, RecordOf("NEW", "FIVE", 5)});
+        WriteAll(file, Join({RecordOf("NEW", "ONE", 1), damaged, RecordOf("NEW", "FIVE", 5)}));
         prompts.ExpectOpenFile(Text(file));
         ExpectFileError();
         Press("IMPORT");

@@ -4,8 +4,7 @@
 #include "model/SerialClassGlobals.h"
 #include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
+#include "support/ProgramStateTest.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,10 +14,8 @@
 // A fresh application state in a fresh program folder, with helpers that
 // fill RS232 libraries and drive the new-name dialog from inside its modal
 // loop.
-class RS232BrowserTest : public ::testing::Test {
+class RS232BrowserTest : public ProgramStateTest {
 protected:
-    ~RS232BrowserTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
-
     // Every library has bytes in the same command slots, so the bytes a
     // shared record keeps beyond each count are the same whatever was
     // written before.
@@ -71,8 +68,4 @@ protected:
         prompts.ExpectMessage("Equipment " + names + " already exists cannot paste to this name!", "Sorry cannot paste",
                               PromptButtons::Ok, PromptIcon::Exclamation);
     }
-
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
 };

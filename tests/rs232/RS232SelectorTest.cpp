@@ -2,6 +2,8 @@
 #include "model/LibraryReconciliation.h"
 #include "rs232/RS232BrowserFixture.h"
 #include "rs232/RS232Selector.h"
+#include "support/BrowserTest.h"
+#include "support/FileBytes.h"
 
 #include <QAction>
 #include <QLabel>
@@ -11,14 +13,10 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // Records what the reconciliation was given: the buffer's names and baud rate.
 class RecordingReconciliation final : public LibraryReconciliation {
@@ -40,7 +38,7 @@ private:
 
 // In database order: ACME PROJECTOR PJ-1 (baud rate 1), BETA PROJECTOR B-1
 // (2), ACME SWITCHER SW-1 (3) and ACME PROJECTOR PJ-2 (4).
-class RS232SelectorTest : public RS232BrowserTest {
+class RS232SelectorTest : public BrowserTest<RS232BrowserTest, RS232Selector> {
 protected:
     RS232SelectorTest()
     {
@@ -48,39 +46,6 @@ protected:
         AddToDatabase("BETA", "PROJECTOR", "B-1", 2);
         AddToDatabase("ACME", "SWITCHER", "SW-1", 3);
         AddToDatabase("ACME", "PROJECTOR", "PJ-2", 4);
-    }
-    ~RS232SelectorTest() override
-    {
-        if (form) Close();
-    }
-    RS232Selector& Open()
-    {
-        form = std::make_unique<RS232Selector>(state);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        return *form;
-    }
-    void Close()
-    {
-        form->close();
-        form.reset();
-    }
-    QTreeWidget& Tree() { return *Named<QTreeWidget>(*form, "treeview1"); }
-    // The node of these texts, from the top level down; nullptr when there is none.
-    QTreeWidgetItem* Node(const QStringList& path)
-    {
-        QTreeWidgetItem* node = nullptr;
-        for (const QString& text : path) {
-            QTreeWidgetItem* found = nullptr;
-            const int count = node ? node->childCount() : Tree().topLevelItemCount();
-            for (int i = 0; i < count && !found; ++i) {
-                QTreeWidgetItem* child = node ? node->child(i) : Tree().topLevelItem(i);
-                if (child->text(0) == text) found = child;
-            }
-            if (!found) return nullptr;
-            node = found;
-        }
-        return node;
     }
     // The tree as text: "A(B(C D))".
     static QString Shape(const QTreeWidgetItem& node)
@@ -96,23 +61,8 @@ protected:
         for (int i = 0; i < Tree().topLevelItemCount(); ++i) tops << Shape(*Tree().topLevelItem(i));
         return tops.join(' ');
     }
-    // Clicks the node as the user would; nullptr clicks empty space below the nodes.
-    void Click(QTreeWidgetItem* node)
-    {
-        if (node) Tree().scrollToItem(node);
-        const QPoint where = node ? Tree().visualItemRect(node).center() : QPoint(5, Tree().viewport()->height() - 5);
-        QTest::mouseClick(Tree().viewport(), Qt::LeftButton, {}, where);
-    }
+    using BrowserTest::Click;
     void Click(const QStringList& path) { Click(Node(path)); }
-    void Press(const char* key) { Named<QAction>(*form, key)->trigger(); }
-    bool Enabled(const char* key) { return Named<QAction>(*form, key)->isEnabled(); }
-    QString EnabledKeys()
-    {
-        QString keys;
-        for (QAction* action : Named<QToolBar>(*form, "Toolbar1")->actions())
-            if (action->isEnabled()) keys += action->objectName() + " ";
-        return keys.trimmed();
-    }
     void ExpectQuestion(const QString& verb, const QString& names, PromptAnswer answer)
     {
         prompts.ExpectMessage("Are you sure you want to " + verb + " " + names + "?", "Are you sure?",
@@ -159,17 +109,6 @@ protected:
         }
         return all;
     }
-    static Bytes ReadAll(const std::filesystem::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-    static void WriteAll(const std::filesystem::path& path, const std::vector<Bytes>& records)
-    {
-        std::ofstream out(path, std::ios::binary);
-        for (const Bytes& record : records) out.write(reinterpret_cast<const char*>(record.data()), std::ssize(record));
-    }
-    static QString Text(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
     // The libraries in "RS232Serials.DEF", as the next start loads them.
     int SavedLibraries()
     {
@@ -178,8 +117,6 @@ protected:
         saved.LoadRS232Database();
         return saved.RS232Database.Count();
     }
-
-    std::unique_ptr<RS232Selector> form;
 };
 
 }  // namespace
@@ -396,7 +333,7 @@ TEST_F(RS232SelectorTest, ClosingSavesTheDatabaseAndAFailedSaveIsTold)
 TEST_F(RS232SelectorTest, ExportWritesWholeRecordsInTreeOrderOverALargerFileOrKeepsItWhenItFails)
 {
     const auto target = folder / "out.BRS";
-    WriteAll(target, {Bytes(5 * RS232LibraryRecord::Length + 100, 0xAA)});
+    WriteAll(target, Bytes(5 * RS232LibraryRecord::Length + 100, 0xAA));
     Open();
     const auto expectSaved = [this, &target] {
         prompts.ExpectSaveFile(Text(target));
@@ -454,9 +391,9 @@ TEST_F(RS232SelectorTest, ImportAddsNewLibrariesSkipsEqualAndNamelessOnesAndHand
 {
     const auto file = folder / "in.BRS";
     RS232LibraryRecord differing = RecordNamed(" beta", "projector", "b-1\x02", 0);
-    WriteAll(file, {BytesOf(RecordNamed(" \x01gamma", " hub", "g-1", 5)), RecordOf(Entry(0)),
-                    BytesOf(RecordNamed("DELTA", "HUB", " \x03 ", 6)), BytesOf(differing),
-                    BytesOf(RecordNamed("GAMMA", "HUB", "G-1", 7)), Bytes(100, 0x41)});
+    WriteAll(file, Join({BytesOf(RecordNamed(" \x01gamma", " hub", "g-1", 5)), RecordOf(Entry(0)),
+                         BytesOf(RecordNamed("DELTA", "HUB", " \x03 ", 6)), BytesOf(differing),
+                         BytesOf(RecordNamed("GAMMA", "HUB", "G-1", 7)), Bytes(100, 0x41)}));
     Open();
     // None installed: the differing library stays as the database has it.
     prompts.ExpectOpenFile(Text(file));
@@ -500,8 +437,8 @@ TEST_F(RS232SelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)
     Open();
     for (const RS232LibraryRecord* damaged : {&tooLong, &badType, &negative}) {
         const auto file = folder / "damaged.BRS";
-        WriteAll(file, {BytesOf(RecordNamed("NEW", "HUB", "ONE", 1)), BytesOf(*damaged),
-                        BytesOf(RecordNamed("NEW", "HUB", "FIVE", 5))});
+        WriteAll(file, Join({BytesOf(RecordNamed("NEW", "HUB", "ONE", 1)), BytesOf(*damaged),
+                             BytesOf(RecordNamed("NEW", "HUB", "FIVE", 5))}));
         prompts.ExpectOpenFile(Text(file));
         prompts.ExpectMessage("RS232 library file damaged!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
         Press("IMPORT");

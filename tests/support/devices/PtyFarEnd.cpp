@@ -1,0 +1,65 @@
+#include "support/devices/PtyFarEnd.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+PtyFarEnd::~PtyFarEnd()
+{
+    if (held_ >= 0) ::close(held_);
+    if (master_ >= 0) ::close(master_);
+}
+
+bool PtyFarEnd::Open()
+{
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return false;
+    const char* nearEnd = ::ptsname(master_);
+    if (nearEnd == nullptr) return false;
+    nearEnd_ = nearEnd;
+    held_ = ::open(nearEnd_.c_str(), O_RDWR | O_NOCTTY);
+    termios raw{};
+    if (held_ < 0 || ::tcgetattr(held_, &raw) != 0) return false;
+    ::cfmakeraw(&raw);
+    ::tcsetattr(held_, TCSANOW, &raw);
+    std::printf("%s\n", nearEnd_.c_str());
+    std::fflush(stdout);
+    return true;
+}
+
+bool PtyFarEnd::Write(const std::vector<uint8_t>& bytes) const
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool PtyFarEnd::Serve(const std::function<void(uint8_t)>& hear, const std::function<int()>& nextWait) const
+{
+    pollfd watched[2] = {{master_, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+    for (;;) {
+        const int timeout = nextWait ? nextWait() : -1;
+        if (::poll(watched, 2, timeout) < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (watched[0].revents & POLLIN) {
+            uint8_t chunk[256];
+            const ssize_t n = ::read(master_, chunk, sizeof chunk);
+            for (ssize_t i = 0; i < n; ++i) hear(chunk[i]);
+        }
+        if (watched[1].revents & (POLLIN | POLLHUP)) {
+            char ignored[64];
+            if (::read(STDIN_FILENO, ignored, sizeof ignored) <= 0) return true;
+        }
+    }
+}
