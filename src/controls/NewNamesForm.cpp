@@ -50,7 +50,8 @@ NewNamesForm::NewNamesForm(ApplicationState& state, NewNamesDescription descript
     for (std::size_t i = 0; i < description_.fields.size(); ++i) {
         const NewNameField& field = description_.fields[i];
         const int at = static_cast<int>(i);
-        Text.push_back(NewNameBox("Text" + QString::number(at + 1), field.original, description_.nameLength));
+        const QString boxName = field.boxName.isEmpty() ? "Text" + QString::number(at + 1) : field.boxName;
+        Text.push_back(NewNameBox(boxName, field.original, description_.nameLength));
         Place(*originalGrid, above, at, NamedLabel(field.caption, field.originalCaptionName),
               NamedLabel(FromWindows1252(field.original), field.originalName));
         Place(*freshGrid, above, at, NamedLabel(field.caption, field.newCaptionName), Text.back());

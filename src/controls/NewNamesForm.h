@@ -21,6 +21,7 @@ struct NewNameField {
     QString originalName;              // the label showing the clipboard's name
     QString originalCaptionName = {};  // the captions, where they are named
     QString newCaptionName = {};
+    QString boxName = {};  // "Text1", "Text2", ... in field order unless named
 };
 
 // What a database's new-name dialog shows and does. The names reach the
