@@ -1,7 +1,9 @@
-// Fills the IR device picker's tree with 5,000 libraries and the projector
-// picker's with 2,000 definitions, each beside filling a plain QTreeWidget
-// with the same items straight from prepared texts.
+// Fills the IR device picker's tree and the library browsers' tree with
+// 5,000 libraries and the projector picker's with 2,000 definitions, each
+// beside filling a plain QTreeWidget with the same items straight from
+// prepared texts.
 #include "DatabaseBenchmarkSupport.h"
+#include "controls/LibraryTree.h"
 #include "editor/DeviceTreeFill.h"
 #include "model/IRClassGlobals.h"
 #include "model/ProjectorClassGlobals.h"
@@ -93,6 +95,19 @@ void BM_IRPlainFill(benchmark::State& state)
     for (auto _ : state) FillPlain(tree, fixture.texts, 3);
 }
 
+void BM_BrowserTreeFill(benchmark::State& state)
+{
+    IRFixture fixture;
+    std::vector<LibraryTree::Entry> entries;
+    for (const auto& texts : fixture.texts)
+        entries.push_back(
+            {{texts[0].trimmed().toStdString(), texts[1].trimmed().toStdString(), texts[2].trimmed().toStdString()},
+             QStringLiteral("a library of the benchmark")});
+    QTreeWidget tree;
+    for (auto _ : state) LibraryTree::Build(tree, LibraryTree::Arrangement::ByManufacturer, entries);
+    if (tree.topLevelItemCount() != 97) state.SkipWithError("the tree is not whole");
+}
+
 void BM_ProjectorPickerFill(benchmark::State& state)
 {
     ProjectorFixture fixture;
@@ -112,6 +127,7 @@ void BM_ProjectorPlainFill(benchmark::State& state)
 
 BENCHMARK(BM_IRPickerFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IRPlainFill)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BrowserTreeFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProjectorPickerFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProjectorPlainFill)->Unit(benchmark::kMillisecond);
 
@@ -120,6 +136,9 @@ int main(int argc, char** argv)
     // Widgets need an application; no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    return Run(argc, argv, {{"BM_IRPickerFill", "BM_IRPlainFill"}, {"BM_ProjectorPickerFill", "BM_ProjectorPlainFill"}},
+    return Run(argc, argv,
+               {{"BM_IRPickerFill", "BM_IRPlainFill"},
+                {"BM_BrowserTreeFill", "BM_IRPlainFill"},
+                {"BM_ProjectorPickerFill", "BM_ProjectorPlainFill"}},
                1.5);
 }

@@ -64,17 +64,20 @@ void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>&
 {
     tree.clear();
     // Groups are found by their parent and text, not by key: a "#" inside a
-    // name can make two keys alike, never two groups one. A large database
-    // still builds in one pass.
+    // name can make two keys alike, never two groups one. The nodes are
+    // joined to the tree once whole, so a large database fills in one pass.
     QHash<QString, QTreeWidgetItem*> tops;
     QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> middles;
+    QList<QTreeWidgetItem*> topsInOrder;
+    QFont bold;
+    bold.setBold(true);
     for (const Entry& entry : entries) {
         const std::string& first = First(arrangement, entry.names);
         const std::string& second = Second(arrangement, entry.names);
         QTreeWidgetItem*& top = tops[Text(first)];
         if (!top) {
             top = NewNode("M" + Text(first), first);
-            tree.addTopLevelItem(top);
+            topsInOrder.append(top);
         }
         QTreeWidgetItem*& middle = middles[{top, Text(second)}];
         if (!middle) {
@@ -83,11 +86,10 @@ void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>&
         }
         QTreeWidgetItem* model = NewNode(ModelKey(arrangement, entry.names), entry.names.model);
         model->setData(0, TagRole, entry.tag);
-        QFont bold = model->font(0);
-        bold.setBold(true);
         model->setFont(0, bold);
         middle->addChild(model);
     }
+    tree.addTopLevelItems(topsInOrder);
 }
 
 QTreeWidgetItem* Find(QTreeWidget& tree, const QString& key)

@@ -33,12 +33,12 @@ void InsertSorted(QTreeWidgetItem& parent, QTreeWidgetItem* child)
 
 QString ManufacturerKey(std::string_view manufacturer)
 {
-    return FromWindows1252("M" + TrimmedUpper(manufacturer));
+    return "M" + FromWindows1252(TrimmedUpper(manufacturer));
 }
 
 QString ModelKey(std::string_view manufacturer, std::string_view model)
 {
-    return FromWindows1252("S" + TrimmedUpper(manufacturer) + "#" + TrimmedUpper(model));
+    return "S" + FromWindows1252(TrimmedUpper(manufacturer)) + "#" + FromWindows1252(TrimmedUpper(model));
 }
 
 QString KeyOf(const QTreeWidgetItem& node)

@@ -178,8 +178,12 @@ SimulatedCapturePod::Answer SimulatedCapturePod::AnswerCommand(uint8_t command, 
 SimulatedCapturePod::Bytes SimulatedCapturePod::BlockReply(int block) const
 {
     const auto& part = Recorded[static_cast<std::size_t>(block / 16)];
-    Bytes reply{0xF0, 0x0D, static_cast<uint8_t>(block)};
-    reply.insert(reply.end(), part.begin() + 8 * (block % 16), part.begin() + 8 * (block % 16) + 8);
+    Bytes reply;
+    reply.reserve(14);
+    reply.push_back(0xF0);
+    reply.push_back(0x0D);
+    reply.push_back(static_cast<uint8_t>(block));
+    for (int i = 0; i < 8; ++i) reply.push_back(part[static_cast<std::size_t>(8 * (block % 16) + i)]);
     reply.push_back(0x00);  // a byte the sum covers and the PC ignores
     const int sum = std::accumulate(reply.begin() + 2, reply.end(), 0);
     reply.push_back(static_cast<uint8_t>((255 - sum) & 255));
