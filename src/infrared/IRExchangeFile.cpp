@@ -1,26 +1,13 @@
 #include "infrared/IRExchangeFile.h"
 
 #include "model/ApplicationState.h"
+#include "model/BufferedLibraryMerge.h"
 #include "model/IRClassGlobals.h"
-#include "model/LibraryReconciliation.h"
 #include "platform/RecordFile.h"
-#include "platform/Windows1252.h"
 
 using IRRecordLayout::RecordLength;
 
 namespace {
-
-// The names lose their control characters and surrounding spaces; true
-// when all three are left non-empty.
-bool CleanNames(IRLibraryHeaderRecord& header)
-{
-    bool named = true;
-    for (FixedText<16>* name : {&header.Manufacturer, &header.IRtype, &header.Model}) {
-        *name = FixedText<16>::TrimSpaces(WithoutControlCharacters(name->full()));
-        named = named && !name->isBlank();
-    }
-    return named;
-}
 
 // Reads the header's command records into the buffers; false when the file
 // ends first.
@@ -40,20 +27,6 @@ bool SkipCommands(RecordFileReader& reader, std::size_t count)
     for (std::size_t c = 0; c < count; ++c)
         if (!reader.Next()) return false;
     return true;
-}
-
-void MergeBufferedLibrary(ApplicationState& state)
-{
-    IRClassGlobals& ir = state.IR;
-    IRLibraryHeaderRecord& header = ir.IRHeaderRecordBuffer;
-    const int index = ir.FindIRLibrary(header.Manufacturer, header.IRtype, header.Model);
-    if (index < 0) {
-        ir.AddIRLibrary();
-        ir.IRRecordToLibrary(ir.IRDatabase.LastIndex());
-    } else if (!ir.IRRecordMatchesLibrary(index)) {
-        if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
-            reconciliation->ReconcileImportedIRLibrary(state);
-    }
 }
 
 }  // namespace
@@ -84,12 +57,12 @@ void ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& 
         header.ReadFrom(FixedRecord(bytes, RecordLength));
         const std::size_t count = header.Num_commands;
         if (count == 0) continue;
-        if (!CleanNames(header)) {
+        if (!header.CleanNames()) {
             if (!SkipCommands(reader, count)) return;
             continue;
         }
         // A library cut short is not a library: nothing of it is taken.
         if (!ReadCommands(reader, ir)) return;
-        MergeBufferedLibrary(state);
+        MergeBufferedIRLibrary(state, LibraryArrival::Imported);
     }
 }

@@ -1,7 +1,7 @@
 #include "model/ArchiveMerge.h"
 
 #include "model/ApplicationState.h"
-#include "model/LibraryReconciliation.h"
+#include "model/BufferedLibraryMerge.h"
 #include "platform/ArchiveLog.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
@@ -41,14 +41,7 @@ void MergeIRMembers(ApplicationState& state, const fs::path& folder)
             qCDebug(archiveLog) << "skipped" << member.c_str() << ": no whole library with commands";
             continue;
         }
-        const int index = ir.FindIRLibrary(header.Manufacturer, header.IRtype, header.Model);
-        if (index < 0) {
-            ir.AddIRLibrary();
-            ir.IRRecordToLibrary(ir.IRDatabase.LastIndex());
-        } else if (!ir.IRRecordMatchesLibrary(index)) {
-            if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
-                reconciliation->ReconcileIRLibrary(state);
-        }
+        MergeBufferedIRLibrary(state, LibraryArrival::FromArchive);
     }
 }
 
@@ -67,19 +60,6 @@ void MergeRS232Members(ApplicationState& state, const fs::path& folder)
             qCDebug(archiveLog) << "skipped" << member.c_str() << ": a blank name or a count no message holds";
             continue;
         }
-        std::string manufacturer = record.Manufacturer();
-        std::string type = record.Type();
-        std::string model = record.Model();
-        const int index = rs232.FindRS232Library(manufacturer, type, model);
-        record.Manufacturer(manufacturer);
-        record.Type(type);
-        record.Model(model);
-        if (index < 0) {
-            rs232.AddRS232Library();
-            rs232.RS232RecordToLibrary(rs232.RS232Database.LastIndex());
-        } else if (!rs232.RS232RecordMatchesLibrary(index)) {
-            if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
-                reconciliation->ReconcileRS232Library(state);
-        }
+        MergeBufferedRS232Library(state, LibraryArrival::FromArchive);
     }
 }

@@ -3,23 +3,10 @@
 
 #include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
-#include "platform/Windows1252.h"
 
 using IRRecordLayout::RecordLength;
 
 namespace {
-
-// Names lose every control character and the spaces around them; a library
-// is taken only when all three are left non-empty.
-bool CleanNames(IRLibraryHeaderRecord& header)
-{
-    bool named = true;
-    for (FixedText<16>* name : {&header.Manufacturer, &header.IRtype, &header.Model}) {
-        *name = FixedText<16>::TrimSpaces(WithoutControlCharacters(name->full()));
-        named = named && !name->isBlank();
-    }
-    return named;
-}
 
 // Skips the command records of a library that is not taken. False when the
 // file ends first.
@@ -71,7 +58,7 @@ void IRClassGlobals::LoadIRDatabase()
         if (count == 0) continue;
         // The command records of a library without names are skipped, never
         // taken for headers.
-        if (!CleanNames(IRHeaderRecordBuffer)) {
+        if (!IRHeaderRecordBuffer.CleanNames()) {
             if (!SkipCommands(reader, count)) break;
             continue;
         }
@@ -98,7 +85,7 @@ bool IRClassGlobals::ReadIRRecordFile(const std::filesystem::path& path)
     bool whole = reader.ReadNext(record);
     if (whole) {
         IRHeaderRecordBuffer.ReadFrom(record);
-        whole = IRHeaderRecordBuffer.Num_commands != 0 && CleanNames(IRHeaderRecordBuffer);
+        whole = IRHeaderRecordBuffer.Num_commands != 0 && IRHeaderRecordBuffer.CleanNames();
         if (whole) IRCommandRecordBuffers.resize(IRHeaderRecordBuffer.Num_commands);
         for (std::size_t c = 0; whole && c < IRCommandRecordBuffers.size(); ++c) {
             whole = reader.ReadNext(record);

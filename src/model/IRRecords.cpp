@@ -1,5 +1,7 @@
 #include "model/IRRecords.h"
 
+#include "platform/Windows1252.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -87,4 +89,14 @@ void ReadCommandRecordInto(const FixedRecord& record, IRCommandClass& command)
     command.NameField(NameOf(bytes));
     command.Mode(bytes[ModeOffset]);
     ReadParts(bytes, command.Part(IRPart::Repeat), command.Part(IRPart::Start));
+}
+
+bool IRLibraryHeaderRecord::CleanNames()
+{
+    bool named = true;
+    for (FixedText<16>* name : {&Manufacturer, &IRtype, &Model}) {
+        *name = FixedText<16>::TrimSpaces(WithoutControlCharacters(name->full()));
+        named = named && !name->isBlank();
+    }
+    return named;
 }

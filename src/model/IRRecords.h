@@ -49,6 +49,9 @@ struct IRLibraryHeaderRecord {
 
     void ReadFrom(const FixedRecord& record);
     void WriteTo(FixedRecord& record) const;
+    // The names lose every control character and the spaces around them;
+    // true when all three are left non-empty.
+    bool CleanNames();
 };
 
 struct IRCommandRecord {

@@ -1,7 +1,7 @@
 #include "rs232/RS232ExchangeFile.h"
 
 #include "model/ApplicationState.h"
-#include "model/LibraryReconciliation.h"
+#include "model/BufferedLibraryMerge.h"
 #include "model/SerialClassGlobals.h"
 #include "platform/RecordFile.h"
 
@@ -26,21 +26,7 @@ void MergeRecord(ApplicationState& state)
     record.Model(WithoutLeadingSpaces(record.Model()));
     record.Type(WithoutLeadingSpaces(record.Type()));
     if (!record.HasAllNames()) return;
-
-    std::string manufacturer = record.Manufacturer();
-    std::string type = record.Type();
-    std::string model = record.Model();
-    const int index = libraries.FindRS232Library(manufacturer, type, model);
-    record.Manufacturer(manufacturer);
-    record.Type(type);
-    record.Model(model);
-    if (index < 0) {
-        libraries.AddRS232Library();
-        libraries.RS232RecordToLibrary(libraries.RS232Database.LastIndex());
-    } else if (!libraries.RS232RecordMatchesLibrary(index)) {
-        if (auto* reconciliation = state.Installed.Find<LibraryReconciliation>())
-            reconciliation->ReconcileImportedRS232Library(state);
-    }
+    MergeBufferedRS232Library(state, LibraryArrival::Imported);
 }
 
 }  // namespace
