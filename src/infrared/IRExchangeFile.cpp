@@ -48,7 +48,7 @@ void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, co
     });
 }
 
-void ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path)
+IRImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path)
 {
     IRClassGlobals& ir = state.IR;
     RecordFileReader reader(path, RecordLength);
@@ -58,11 +58,12 @@ void ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& 
         const std::size_t count = header.Num_commands;
         if (count == 0) continue;
         if (!header.CleanNames()) {
-            if (!SkipCommands(reader, count)) return;
+            if (!SkipCommands(reader, count)) return IRImportEnd::Damaged;
             continue;
         }
         // A library cut short is not a library: nothing of it is taken.
-        if (!ReadCommands(reader, ir)) return;
+        if (!ReadCommands(reader, ir)) return IRImportEnd::Damaged;
         MergeBufferedIRLibrary(state, LibraryArrival::Imported);
     }
+    return IRImportEnd::Complete;
 }

@@ -15,11 +15,13 @@ class IRClassGlobals;
 // export leaves the old file as it was. Throws FileError.
 void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, const std::filesystem::path& target);
 
+enum class IRImportEnd { Complete, Damaged };
+
 // Merges the libraries of the file into the database: a new one is added,
 // an identical one skipped, a differing one handed to the installed library
 // reconciliation (kept as it is when none is installed). Libraries without
 // commands or without all three names are skipped; the import ends at a
-// library the file ends inside, taking nothing of it. Throws FileError when
-// the file cannot be read, ValueOverflow when the database is full; what was
-// merged before stays merged.
-void ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path);
+// library the file ends inside, taking nothing of it (Damaged). Throws
+// FileError when the file cannot be read, ValueOverflow when the database
+// is full; what was merged before stays merged.
+IRImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path);

@@ -47,9 +47,11 @@ void IRSelector::ImportIRLibrary()
     const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
     if (!chosen) return;
     try {
-        ImportIRExchangeFile(state_, *chosen);
+        // A library the file ends inside is not taken; the user learns the file is damaged.
+        if (ImportIRExchangeFile(state_, *chosen) == IRImportEnd::Damaged)
+            state_.Prompts().Message("IR library file damaged!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
     } catch (const FileError&) {
-        // A file that cannot be read to its end ends the import; what came before stays merged.
+        // A file that cannot be read to its end ends the import without a message; what came before stays merged.
     } catch (const ValueOverflow&) {
         // The database is full; what came before stays merged.
     }

@@ -338,7 +338,11 @@ TEST_F(IRSelectorTest, ImportAddsNewLibrariesSkipsIdenticalOnesAndHandsDiffering
     const auto path = folder / "in.BRI";
     WriteAll(path, file);
     Open();
+    const auto damaged = [this] {
+        prompts.ExpectMessage("IR library file damaged!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+    };
     prompts.ExpectOpenFile(Text(path));
+    damaged();
     Press("IMPORT");
     EXPECT_EQ(prompts.FileDialogs().back().filter, "Brenlo Infra-red Definitions file (*.BRI)|*.BRI");
     // Names as the lookup leaves them: trimmed, upper case, in 16-character fields.
@@ -356,9 +360,11 @@ TEST_F(IRSelectorTest, ImportAddsNewLibrariesSkipsIdenticalOnesAndHandsDiffering
     // Without a reconciliation the database keeps its library; cancelled, nothing is read.
     state.Installed.Install<LibraryReconciliation>(nullptr);
     prompts.ExpectOpenFile(Text(path));
+    damaged();
     form->ImportIRLibrary();
     prompts.ExpectOpenFile(std::nullopt);
     Press("IMPORT");
+
     EXPECT_EQ(Entries(), 5);
     EXPECT_EQ(asked.size(), 1);
     EXPECT_EQ(Entry(2).InterPeriod0(), 3);
