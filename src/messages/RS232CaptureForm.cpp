@@ -204,7 +204,10 @@ void RS232CaptureForm::ConnectClicked()
         Connect->setText("Connect");
         return;
     }
+    // A fresh connection starts without a selection over the earlier bytes.
+    ResetSelection();
     Connect->setText(OpenPort() ? "Disconnect" : "Connect");
+    DrawGrid();
 }
 
 void RS232CaptureForm::SettingClicked()
@@ -313,6 +316,8 @@ void RS232CaptureForm::DoneClicked()
     message.Baudrate(static_cast<int16_t>(SelectedIndex(Baudrate)));
     message.Parity(static_cast<int16_t>(SelectedIndex(ParityOption)));
     RS232_String_Class& string = message.MyRS232StringClass();
+    RS232_String_Class before;
+    before.CopyFromThisRS232StringClass(string);
     const bool selected = SelectionLow >= 1 && SelectionHigh >= SelectionLow &&
                           SelectionHigh <= static_cast<int32_t>(CaptureBuffer.size());
     if (!selected) {
@@ -328,6 +333,8 @@ void RS232CaptureForm::DoneClicked()
             string.ContentTypes(i, byte < 32 && ShowControlCodesCheck->isChecked() ? ContentControl : viewType);
         }
     }
+    // Bytes of its own are no longer the library's command.
+    if (!string.IsSameAs(before)) message.IsFromLibrary(false);
     accept();
 }
 

@@ -291,9 +291,9 @@ void RS232LibraryLoader::Pick(QTreeWidgetItem* node)
     accept();
 }
 
+// Cancel takes nothing: the message keeps what it had, as when the window is closed.
 void RS232LibraryLoader::CancelClicked()
 {
-    work_.Clear();
     reject();
 }
 

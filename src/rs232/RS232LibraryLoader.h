@@ -23,8 +23,8 @@ class SerialClass;
 // Picks one command of one RS232 library for the message in WorkSerial: the
 // database as a tree of manufacturers, types and models, the named commands
 // of the hovered library, and its description. A pick writes the command
-// with the library's port settings into WorkSerial; Cancel empties it;
-// closing the window leaves it as it was.
+// with the library's port settings into WorkSerial; Cancel and closing the
+// window leave it as it was.
 class RS232LibraryLoader : public QDialog {
     Q_OBJECT
 public:

@@ -247,6 +247,30 @@ TEST_F(RS232CaptureFormTest, ClearEmptiesTheBufferAndTheSelection)
     EXPECT_EQ(message.Baudrate(), 1);
 }
 
+TEST_F(RS232CaptureFormTest, AReconnectEmptiesTheSelectionAndOnlyNewBytesLeaveTheLibrary)
+{
+    message.IsFromLibrary(true);
+    Open();
+    Capture({0x55, 0x56});
+    Drag(1, 2);
+    Button("Connect")->click();
+    Button("Connect")->click();
+    EXPECT_EQ(Label("BytesReceivedLabel"), "2") << "a reconnect keeps the bytes";
+    EXPECT_EQ(Label("BytesSelectedLabel"), "0") << "but not the selection";
+
+    Option("Option2", 1)->click();
+    Drag(1, 1);
+    Button("Done")->click();
+    EXPECT_TRUE(message.IsFromLibrary()) << "the very bytes the message had";
+    Open();
+    Capture({0x56});
+    Drag(1, 1);
+    Option("Option2", 1)->click();
+    Button("Done")->click();
+    EXPECT_EQ(message.MyRS232StringClass().ContentBytes(0), 0x56);
+    EXPECT_FALSE(message.IsFromLibrary()) << "bytes of its own are no longer the library's";
+}
+
 TEST_F(RS232CaptureFormTest, CancelAndClosingLeaveTheMessageAndClosePort)
 {
     Open();

@@ -169,7 +169,7 @@ TEST_F(RS232LibraryLoaderTest, BuildsTheTreePreselectsAndPicksIntoWorkSerial)
     EXPECT_TRUE(work.CanBeVariable());
 }
 
-TEST_F(RS232LibraryLoaderTest, HoverOpensLevelsAndListsTheLibraryCancelEmptiesAndClosingKeeps)
+TEST_F(RS232LibraryLoaderTest, HoverOpensLevelsAndListsTheLibraryAndCancelAndClosingKeep)
 {
     AddLibrary("ACME", "PROJ", "K3", {{"POWER", {{ContentHex, 1}}}, {"STATUS", {{ContentIgnore, 0}}}});
     work.CanBeInput(true);
@@ -196,9 +196,9 @@ TEST_F(RS232LibraryLoaderTest, HoverOpensLevelsAndListsTheLibraryCancelEmptiesAn
     EXPECT_EQ(work.Command().substr(0, 4), "KEPT") << "closing leaves the message as it was";
     dialog = Open();
     Named<QPushButton>(*dialog, "Cancel")->click();
-    EXPECT_EQ(work.SerialType(), -1);
-    EXPECT_EQ(work.ConfigIndex(), -1);
-    EXPECT_FALSE(work.CanBeInput());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(work.Command().substr(0, 4), "KEPT") << "Cancel takes nothing either";
+    EXPECT_TRUE(work.CanBeInput());
 }
 
 TEST_F(RS232LibraryLoaderTest, LoadFromLibraryOnAPaneTakesTheCommandAndItsSettings)
