@@ -63,7 +63,7 @@ IRImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem:
         }
         // A library cut short is not a library: nothing of it is taken.
         if (!ReadCommands(reader, ir)) return IRImportEnd::Damaged;
-        MergeBufferedIRLibrary(state, LibraryArrival::Imported);
+        MergeBufferedLibrary(state, LibraryKind::IR, LibraryArrival::Imported);
     }
     return IRImportEnd::Complete;
 }

@@ -41,7 +41,7 @@ void MergeIRMembers(ApplicationState& state, const fs::path& folder)
             qCDebug(archiveLog) << "skipped" << member.c_str() << ": no whole library with commands";
             continue;
         }
-        MergeBufferedIRLibrary(state, LibraryArrival::FromArchive);
+        MergeBufferedLibrary(state, LibraryKind::IR, LibraryArrival::FromArchive);
     }
 }
 
@@ -60,6 +60,6 @@ void MergeRS232Members(ApplicationState& state, const fs::path& folder)
             qCDebug(archiveLog) << "skipped" << member.c_str() << ": a blank name or a count no message holds";
             continue;
         }
-        MergeBufferedRS232Library(state, LibraryArrival::FromArchive);
+        MergeBufferedLibrary(state, LibraryKind::RS232, LibraryArrival::FromArchive);
     }
 }

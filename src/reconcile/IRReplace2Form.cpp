@@ -1,6 +1,7 @@
 #include "reconcile/IRReplace2Form.h"
 
 #include "model/ApplicationState.h"
+#include "model/ArrivingLibrary.h"
 #include "reconcile/IRCommandComparison.h"
 #include "reconcile/ImportIRLibraryComparison.h"
 #include "reconcile/LibraryDatabaseSaving.h"
@@ -22,11 +23,7 @@ public:
     std::string Manufacturer() const override { return ir_.IRHeaderRecordBuffer.Manufacturer.trimmed(); }
     std::string Model() const override { return ir_.IRHeaderRecordBuffer.Model.trimmed(); }
     std::string Type() const override { return ir_.IRHeaderRecordBuffer.IRtype.trimmed(); }
-    int LookUp() override
-    {
-        IRLibraryHeaderRecord& header = ir_.IRHeaderRecordBuffer;
-        return ir_.FindIRLibrary(header.Manufacturer, header.IRtype, header.Model);
-    }
+    int LookUp() override { return FindBufferInDatabase(state_, LibraryKind::IR); }
     ImportLibraryComparison* MakeComparison(QWidget* parent) override
     {
         comparison_ = new ImportIRLibraryComparison(ir_, parent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reconcile/ArrivingLibrary.h"
+#include "model/ArrivingLibrary.h"
 
 class ApplicationState;
 

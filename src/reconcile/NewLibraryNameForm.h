@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/NewNamesForm.h"
-#include "reconcile/ArrivingLibrary.h"
+#include "model/ArrivingLibrary.h"
 
 class ApplicationState;
 

@@ -1,6 +1,7 @@
 #include "reconcile/RS232Replace2Form.h"
 
 #include "model/ApplicationState.h"
+#include "model/ArrivingLibrary.h"
 #include "platform/FixedText.h"
 #include "reconcile/ImportRS232LibraryComparison.h"
 #include "reconcile/LibraryDatabaseSaving.h"
@@ -28,18 +29,7 @@ public:
     std::string Manufacturer() const override { return Trimmed(Record().Manufacturer()); }
     std::string Model() const override { return Trimmed(Record().Model()); }
     std::string Type() const override { return Trimmed(Record().Type()); }
-    int LookUp() override
-    {
-        RS232LibraryRecord& record = rs232_.RS232RecordBuffer;
-        std::string manufacturer = record.Manufacturer();
-        std::string type = record.Type();
-        std::string model = record.Model();
-        const int found = rs232_.FindRS232Library(manufacturer, type, model);
-        record.Manufacturer(manufacturer);
-        record.Type(type);
-        record.Model(model);
-        return found;
-    }
+    int LookUp() override { return FindBufferInDatabase(state_, LibraryKind::RS232); }
     ImportLibraryComparison* MakeComparison(QWidget* parent) override
     {
         comparison_ = new ImportRS232LibraryComparison(rs232_.RS232RecordBuffer, parent);

@@ -26,7 +26,7 @@ void MergeRecord(ApplicationState& state)
     record.Model(WithoutLeadingSpaces(record.Model()));
     record.Type(WithoutLeadingSpaces(record.Type()));
     if (!record.HasAllNames()) return;
-    MergeBufferedRS232Library(state, LibraryArrival::Imported);
+    MergeBufferedLibrary(state, LibraryKind::RS232, LibraryArrival::Imported);
 }
 
 }  // namespace

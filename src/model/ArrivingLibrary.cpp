@@ -1,4 +1,4 @@
-#include "reconcile/ArrivingLibrary.h"
+#include "model/ArrivingLibrary.h"
 
 #include "model/ApplicationState.h"
 
@@ -43,6 +43,12 @@ int FindBufferInDatabase(ApplicationState& state, LibraryKind kind)
     const int index = state.RS232Libraries.FindRS232Library(names.Manufacturer, names.Type, names.Model);
     RenameBuffer(state, kind, names);
     return index;
+}
+
+bool BufferMatchesLibrary(ApplicationState& state, LibraryKind kind, int index)
+{
+    return kind == LibraryKind::IR ? state.IR.IRRecordMatchesLibrary(index)
+                                   : state.RS232Libraries.RS232RecordMatchesLibrary(index);
 }
 
 void AppendBufferToDatabase(ApplicationState& state, LibraryKind kind)

@@ -26,5 +26,8 @@ int FindDatabaseLibrary(const ApplicationState& state, LibraryKind kind, Library
 // The database library with the buffer's names, or -1; the buffer's names
 // are left trimmed, upper case and padded, as the lookup compared them.
 int FindBufferInDatabase(ApplicationState& state, LibraryKind kind);
+// True when the database library holds just what the buffer holds (the
+// RS232 buffer's names are upper-cased for the comparison).
+bool BufferMatchesLibrary(ApplicationState& state, LibraryKind kind, int index);
 // Appends a library to the database holding the whole buffer.
 void AppendBufferToDatabase(ApplicationState& state, LibraryKind kind);
