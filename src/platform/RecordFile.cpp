@@ -172,6 +172,7 @@ void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t r
         write(writer);
         writer.Commit();
         RenameFile(fresh, target);
+        SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
     } catch (const FileError&) {
         std::error_code ignored;  // the write failed already; a stray temporary file changes nothing
         std::filesystem::remove(fresh, ignored);
