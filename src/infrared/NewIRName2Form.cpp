@@ -1,5 +1,6 @@
 #include "infrared/NewIRName2Form.h"
 
+#include "controls/LibraryBlankNames.h"
 #include "model/ApplicationState.h"
 
 namespace {
@@ -16,14 +17,11 @@ NewNamesDescription IRNames(ApplicationState& state)
     names.minimumWidth = 320;
     names.nameLength = NameLength;
     names.fields = {
-        {"Manufacturer", clipboard.ManufacturerField().trimmed(),
-         "Cannot add IR library as no manufacturer has been defined!", "No Manufacturer!", "OriginalManufacturer"},
-        {"Model", clipboard.ModelField().trimmed(), "Cannot add IR library as no model has been defined!", "No Model!",
-         "OriginalModel"},
-        {"Type", clipboard.IRtypeField().trimmed(), "Cannot add IR library as no type has been defined!", "No Type!",
-         "OriginalType"},
+        {"Manufacturer", clipboard.ManufacturerField().trimmed(), {}, {}, "OriginalManufacturer"},
+        {"Model", clipboard.ModelField().trimmed(), {}, {}, "OriginalModel"},
+        {"Type", clipboard.IRtypeField().trimmed(), {}, {}, "OriginalType"},
     };
-    names.blankCheckOrder = {0, 2, 1};
+    RefuseBlankIRLibraryNames(names, 0, 2, 1);
     names.inUseLead = "IR Library ";
     names.inUseNameOrder = {0, 2, 1};
     names.InUse = [&state](const NewNamesDescription::Names& name) {

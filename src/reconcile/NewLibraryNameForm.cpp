@@ -1,5 +1,6 @@
 #include "reconcile/NewLibraryNameForm.h"
 
+#include "controls/LibraryBlankNames.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 
@@ -23,6 +24,11 @@ NewNamesDescription ArrivingLibraryNames(ApplicationState& state, LibraryKind ki
         {"Type", trimmed(names.Type), {}, {}, "Label7", "Label8", "Label10", "Text3"},
         {"Model", trimmed(names.Model), {}, {}, "Label2", "Label4", "Label6", "Text2"},
     };
+    // A library of blank names would be dropped at the next start.
+    if (kind == LibraryKind::IR)
+        RefuseBlankIRLibraryNames(description, 0, 1, 2);
+    else
+        RefuseBlankRS232LibraryNames(description, 0, 1, 2);
     description.inUseLead = kind == LibraryKind::IR ? "IR Library " : "RS232 Library ";
     description.inUseNameOrder = {0, 1, 2};
     description.InUse = [&state, kind](const NewNamesDescription::Names& name) {

@@ -7,8 +7,8 @@ class ApplicationState;
 
 // Asks for new names for the library in the record buffers and appends it
 // to the database under them, in memory only. Accepted only when a library
-// was added; otherwise the buffer keeps its names. Blank names are taken as
-// they are.
+// was added; otherwise the buffer keeps its names. A blank name is refused
+// as the browsers refuse it.
 class NewLibraryNameForm : public NewNamesForm {
 public:
     NewLibraryNameForm(ApplicationState& state, LibraryKind kind, QWidget* parent = nullptr);

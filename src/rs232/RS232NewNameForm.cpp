@@ -1,5 +1,6 @@
 #include "rs232/RS232NewNameForm.h"
 
+#include "controls/LibraryBlankNames.h"
 #include "model/ApplicationState.h"
 
 namespace {
@@ -14,14 +15,11 @@ NewNamesDescription RS232Names(ApplicationState& state)
     names.nameLength = RS232FileBlockClass::NameLength;
     names.captionsAbove = true;
     names.fields = {
-        {"Manufacturer", clipboard.ManufacturerField().trimmed(),
-         "Cannot save as no manufacturer name has been defined!", "Sorry!", "Label1", "Label3", "Label5"},
-        {"Type", clipboard.MyTypeField().trimmed(), "Cannot save as no equipment type has been defined!", "Sorry!",
-         "Label2", "Label4", "Label6"},
-        {"Model", clipboard.ModelField().trimmed(), "Cannot save as no model name has been defined!", "Sorry!",
-         "Label7", "Label8", "Label9"},
+        {"Manufacturer", clipboard.ManufacturerField().trimmed(), {}, {}, "Label1", "Label3", "Label5"},
+        {"Type", clipboard.MyTypeField().trimmed(), {}, {}, "Label2", "Label4", "Label6"},
+        {"Model", clipboard.ModelField().trimmed(), {}, {}, "Label7", "Label8", "Label9"},
     };
-    names.blankCheckOrder = {0, 2, 1};
+    RefuseBlankRS232LibraryNames(names, 0, 1, 2);
     names.inUseLead = "Equipment ";
     names.inUseNameOrder = {0, 1, 2};
     names.InUse = [&state](const NewNamesDescription::Names& name) {

@@ -126,6 +126,44 @@ TEST_F(NewLibraryNameFormTest, ShowsTheBuffersNamesAndRefusesEveryNameADatabaseL
     }
 }
 
+TEST_F(NewLibraryNameFormTest, ABlankNameIsRefusedAsTheBrowsersRefuseItAndTheDialogStaysForAName)
+{
+    // The first blank name in each kind's order is the one told.
+    const struct {
+        LibraryKind kind;
+        const char *manufacturer, *type, *model, *text, *title;
+    } blanks[] = {
+        {LibraryKind::IR, "  ", "", "", "Cannot add IR library as no manufacturer has been defined!",
+         "No Manufacturer!"},
+        {LibraryKind::IR, "new", " ", "", "Cannot add IR library as no type has been defined!", "No Type!"},
+        {LibraryKind::IR, "new", "tv", "  ", "Cannot add IR library as no model has been defined!", "No Model!"},
+        {LibraryKind::RS232, " ", "", "", "Cannot save as no manufacturer name has been defined!", "Sorry!"},
+        {LibraryKind::RS232, "new", "", " ", "Cannot save as no model name has been defined!", "Sorry!"},
+        {LibraryKind::RS232, "new", " ", "t2", "Cannot save as no equipment type has been defined!", "Sorry!"},
+    };
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.prefix);
+        state = NewState();
+        Prepare(kind.kind);
+        const LibraryNames before = BufferNames(*state, kind.kind);
+        NewLibraryNameForm form(*state, kind.kind);
+        form.show();
+        for (const auto& blank : blanks) {
+            if (blank.kind != kind.kind) continue;
+            SCOPED_TRACE(blank.text);
+            prompts.ExpectMessage(blank.text, blank.title, PromptButtons::Ok, PromptIcon::Exclamation);
+            Type(form, blank.manufacturer, blank.type, blank.model);
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_EQ(Count(kind.kind), 2);
+            const LibraryNames now = BufferNames(*state, kind.kind);
+            EXPECT_EQ(now.Manufacturer + now.Type + now.Model, before.Manufacturer + before.Type + before.Model);
+        }
+        Type(form, "new", "tv", "t2");
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(Count(kind.kind), 3);
+    }
+}
+
 TEST_F(NewLibraryNameFormTest, AFreeNameIsNormalisedCutAndAppendedWithTheWholeBufferWithoutASave)
 {
     for (const Kind& kind : kinds) {
