@@ -6,8 +6,7 @@
 #include "infrared/IRGraph.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
-#include "platform/UserPrompts.h"
-#include "platform/Windows1252.h"
+#include "model/IRLibraryFull.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -42,9 +41,7 @@ bool EditIR::HasRoomFor(const std::string& name)
 {
     const IRclass& work = ir_.WorkIRLibrary;
     if (FindIRCommand(work, name) >= 0 || work.Num_commands() < IRclass::MaximumCommands) return true;
-    state_.Prompts().Message("Cannot add " + FromWindows1252(name) + " as the library holds " +
-                                 QString::number(IRclass::MaximumCommands) + " commands already!",
-                             "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    ReportIRLibraryFull(state_.Prompts(), {name});
     return false;
 }
 

@@ -52,8 +52,8 @@ public:
     virtual void TakeDatabaseCommand(const ConfigEntry& entry, int k) = 0;
 
     // New command j goes into database command k; without a k a command is
-    // added to the database library when it has room.
-    virtual void MoveNewToDatabase(int j, int k) = 0;
+    // added to the database library when it has room. False when it had none.
+    virtual bool MoveNewToDatabase(int j, int k) = 0;
     // The database library becomes the new library, names included.
     virtual void ReplaceDatabaseLibrary() = 0;
     // The buffer's names differ from the database library's (a new-name

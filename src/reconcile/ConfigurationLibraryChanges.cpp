@@ -60,9 +60,10 @@ std::vector<CommandRow> BuildCommandRows(const ConfigurationLibrary& library)
     return rows;
 }
 
-void ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<CommandRow>& rows,
-                         const std::vector<CommandChoice>& choices)
+std::vector<std::string> ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<CommandRow>& rows,
+                                             const std::vector<CommandChoice>& choices)
 {
+    std::vector<std::string> refused;
     for (std::size_t i = 0; i < rows.size() && i < choices.size(); ++i) {
         const CommandRow& row = rows[i];
         const int j = row.InNew ? library.FindNewCommand(row.Name) : -1;
@@ -76,7 +77,9 @@ void ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<Comman
         case CommandChoice::Remove:
             for (const ConfigEntry& entry : entries) library.Remove(entry);
             break;
-        case CommandChoice::MoveToDatabaseAndUse: library.MoveNewToDatabase(j, k); break;
+        case CommandChoice::MoveToDatabaseAndUse:
+            if (!library.MoveNewToDatabase(j, k)) refused.push_back(row.Name);
+            break;
         case CommandChoice::UseNewDontAdd:
             for (const ConfigEntry& entry : entries) library.Untie(entry);
             break;
@@ -86,4 +89,5 @@ void ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<Comman
             break;
         }
     }
+    return refused;
 }

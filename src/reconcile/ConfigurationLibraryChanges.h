@@ -38,6 +38,7 @@ void UntieAll(ConfigurationLibrary& library);
 // The new library's commands in order, then the database-only ones.
 std::vector<CommandRow> BuildCommandRows(const ConfigurationLibrary& library);
 // Applies each row's choice (one per row) to the configuration and the
-// database library.
-void ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<CommandRow>& rows,
-                         const std::vector<CommandChoice>& choices);
+// database library. The names of the rows whose command was to move into
+// the database library but found no room there are returned.
+std::vector<std::string> ApplyCommandChoices(ConfigurationLibrary& library, const std::vector<CommandRow>& rows,
+                                             const std::vector<CommandChoice>& choices);

@@ -134,9 +134,10 @@ void IRConfigurationLibrary::TakeDatabaseCommand(const ConfigEntry& entry, int k
     record.Data[static_cast<std::size_t>(IRPart::Start)] = command.Part(IRPart::Start);
 }
 
-void IRConfigurationLibrary::MoveNewToDatabase(int j, int k)
+bool IRConfigurationLibrary::MoveNewToDatabase(int j, int k)
 {
-    if (j >= 0) MoveBufferedIRCommand(state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j)), Library(), k);
+    return j < 0 ||
+           MoveBufferedIRCommand(state_.IR.IRCommandRecordBuffers.at(static_cast<std::size_t>(j)), Library(), k);
 }
 
 void IRConfigurationLibrary::ReplaceDatabaseLibrary()

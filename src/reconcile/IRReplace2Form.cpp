@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/ArrivingLibrary.h"
+#include "model/IRLibraryFull.h"
 #include "reconcile/IRCommandComparison.h"
 #include "reconcile/ImportIRLibraryComparison.h"
 #include "reconcile/LibraryDatabaseSaving.h"
@@ -43,9 +44,12 @@ public:
         return stored.ManufacturerField() != header.Manufacturer || stored.IRtypeField() != header.IRtype ||
                stored.ModelField() != header.Model;
     }
-    void MoveRowToLibrary(int library, const CommandComparisonRow& row) override
+    void MoveRowsToLibrary(int library, const std::vector<CommandComparisonRow>& rows) override
     {
-        MoveIRRowToLibrary(ir_, ir_.IRDatabase[library], row);
+        std::vector<std::string> refused;
+        for (const CommandComparisonRow& row : rows)
+            if (!MoveIRRowToLibrary(ir_, ir_.IRDatabase[library], row)) refused.push_back(row.Name);
+        ReportIRLibraryFull(state_.Prompts(), refused);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::IR); }
 

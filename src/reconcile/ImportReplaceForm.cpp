@@ -201,9 +201,11 @@ void ImportReplaceForm::CancelEditClicked()
 
 void ImportReplaceForm::MakeChangesClicked()
 {
+    std::vector<CommandComparisonRow> ticked;
     for (int i = 0; i < comparison_->TotalNumberOfCommands(); ++i) {
-        if (comparison_->MoveToDatabase(i)) twin_->MoveRowToLibrary(library_, comparison_->Row(i));
+        if (comparison_->MoveToDatabase(i)) ticked.push_back(comparison_->Row(i));
     }
+    twin_->MoveRowsToLibrary(library_, ticked);
     twin_->SaveDatabase();
     accept();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ApplicationState;
 class ImportLibraryComparison;
@@ -43,8 +44,9 @@ public:
     virtual void AddUnderNewName(QWidget* parent) = 0;
     // The buffer's three names, whole and case-sensitive, are not the library's.
     virtual bool BufferNamesDiffer(int library) const = 0;
-    // A command that finds no place in the library is not moved.
-    virtual void MoveRowToLibrary(int library, const CommandComparisonRow& row) = 0;
+    // Moves the commands of the ticked rows into the library; one that
+    // finds no place there is not moved.
+    virtual void MoveRowsToLibrary(int library, const std::vector<CommandComparisonRow>& rows) = 0;
     virtual void SaveDatabase() = 0;
 };
 

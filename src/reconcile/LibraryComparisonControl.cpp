@@ -151,10 +151,10 @@ void LibraryComparisonControl::Show(bool displayOnly, const ConfigurationLibrary
     adjustSize();
 }
 
-void LibraryComparisonControl::ApplyChoices(ConfigurationLibrary& library) const
+std::vector<std::string> LibraryComparisonControl::ApplyChoices(ConfigurationLibrary& library) const
 {
     std::vector<CommandChoice> choices;
     for (std::size_t i = 0; i < rowControls_.size(); ++i)
         choices.push_back(static_cast<CommandChoice>(rowControls_[i]->WhatToDoToCommand()));
-    ApplyCommandChoices(library, rows_, choices);
+    return ApplyCommandChoices(library, rows_, choices);
 }

@@ -38,8 +38,9 @@ public:
     // Rebuilds every row from the library, each starting at "Use new"; with
     // displayOnly the choice columns are hidden.
     void Show(bool displayOnly, const ConfigurationLibrary& library);
-    // Applies every row's choice.
-    void ApplyChoices(ConfigurationLibrary& library) const;
+    // Applies every row's choice; the names of the commands the database
+    // library had no room for are returned.
+    std::vector<std::string> ApplyChoices(ConfigurationLibrary& library) const;
 
 private:
     ComaprisonControl& Row(int i) const;

@@ -1,6 +1,7 @@
 #include "reconcile/LibraryReplaceForm.h"
 
 #include "model/ApplicationState.h"
+#include "model/IRLibraryFull.h"
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 #include "reconcile/ConfigurationLibraryChanges.h"
@@ -267,7 +268,9 @@ void LibraryReplaceForm::CancelEditClicked()
 
 void LibraryReplaceForm::MakeChangesClicked()
 {
-    comparison_->ApplyChoices(*library_);
+    const std::vector<std::string> refused = comparison_->ApplyChoices(*library_);
+    // Only an IR library has a count to run out of; an RS232 command takes a blank slot or none.
+    if (library_->Kind() == LibraryKind::IR) ReportIRLibraryFull(state_.Prompts(), refused);
     SaveAndClose();
 }
 

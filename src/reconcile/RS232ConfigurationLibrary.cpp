@@ -120,9 +120,9 @@ void RS232ConfigurationLibrary::TakeDatabaseCommand(const ConfigEntry& entry, in
     }
 }
 
-void RS232ConfigurationLibrary::MoveNewToDatabase(int j, int k)
+bool RS232ConfigurationLibrary::MoveNewToDatabase(int j, int k)
 {
-    if (j >= 0) MoveRS232Message(new_.My_RS232_String_Class(j), Library(), k, new_.Command(j));
+    return j < 0 || MoveRS232Message(new_.My_RS232_String_Class(j), Library(), k, new_.Command(j));
 }
 
 void RS232ConfigurationLibrary::ReplaceDatabaseLibrary()

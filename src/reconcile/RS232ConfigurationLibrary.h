@@ -27,7 +27,7 @@ public:
     void Untie(const ConfigEntry& entry) override;
     void Remove(const ConfigEntry& entry) override;
     void TakeDatabaseCommand(const ConfigEntry& entry, int k) override;
-    void MoveNewToDatabase(int j, int k) override;
+    bool MoveNewToDatabase(int j, int k) override;
     void ReplaceDatabaseLibrary() override;
     bool BufferRenamed() const override;
 

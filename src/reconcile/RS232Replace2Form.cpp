@@ -48,9 +48,11 @@ public:
         return stored.Manufacturer() != Record().Manufacturer() || stored.MyType() != Record().Type() ||
                stored.Model() != Record().Model();
     }
-    void MoveRowToLibrary(int library, const CommandComparisonRow& row) override
+    // A command that finds no blank slot is not added.
+    void MoveRowsToLibrary(int library, const std::vector<CommandComparisonRow>& rows) override
     {
-        MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row);
+        for (const CommandComparisonRow& row : rows)
+            MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::RS232); }
 
