@@ -17,6 +17,11 @@ void ShowPromptText(UserPrompts& prompts, const PromptText& message)
     prompts.Message(message.text, message.title, PromptButtons::Ok, message.icon);
 }
 
+PromptText FileErrorText()
+{
+    return {"Sorry there was an error!", "Sorry File Error!", PromptIcon::Exclamation};
+}
+
 std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& filter)
 {
     FileDialogRequest request;
@@ -39,4 +44,19 @@ void ExportToChosenFile(UserPrompts& prompts, const ExportTexts& texts,
         return;
     }
     ShowPromptText(prompts, texts.saved);
+}
+
+bool ImportExchangeFile(UserPrompts& prompts, const PromptText& damaged, const std::function<ImportEnd()>& import)
+{
+    ImportEnd end = ImportEnd::Complete;
+    try {
+        end = import();
+    } catch (const FileError&) {
+        ShowPromptText(prompts, FileErrorText());
+        return false;
+    }
+    if (end == ImportEnd::Empty)
+        ShowPromptText(prompts, {"The file holds nothing to import!", "Sorry File Error!", PromptIcon::Exclamation});
+    if (end == ImportEnd::Damaged) ShowPromptText(prompts, damaged);
+    return end == ImportEnd::Complete;
 }

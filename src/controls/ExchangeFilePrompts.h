@@ -18,6 +18,9 @@ struct PromptText {
 
 void ShowPromptText(UserPrompts& prompts, const PromptText& message);
 
+// What the browsers say of a file that could not be read or written.
+PromptText FileErrorText();
+
 // The file an import reads, from an open dialog; nothing when cancelled.
 std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& filter);
 
@@ -32,3 +35,17 @@ struct ExportTexts {
 // user is told which. Nothing happens when the dialog is cancelled.
 void ExportToChosenFile(UserPrompts& prompts, const ExportTexts& texts,
                         const std::function<void(const std::filesystem::path&)>& write);
+
+// How the reading of an import file ended.
+enum class ImportEnd {
+    Complete,
+    Empty,    // not one whole record: nothing to import
+    Damaged,  // stopped at a record that cannot be what the file holds
+};
+
+// Runs `import`, which reads the import file and throws FileError when it
+// cannot be read, and tells the user how an import that did not complete
+// ended: an unreadable file and one without a whole record in the same
+// words in every browser, a damaged one in the browser's own `damaged`.
+// What was taken before stays. True when the import completed.
+bool ImportExchangeFile(UserPrompts& prompts, const PromptText& damaged, const std::function<ImportEnd()>& import);

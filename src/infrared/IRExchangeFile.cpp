@@ -48,22 +48,24 @@ void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, co
     });
 }
 
-IRImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path)
+ImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path)
 {
     IRClassGlobals& ir = state.IR;
     RecordFileReader reader(path, RecordLength);
-    while (uint8_t* bytes = reader.Next()) {
+    uint8_t* bytes = reader.Next();
+    if (bytes == nullptr) return ImportEnd::Empty;
+    for (; bytes != nullptr; bytes = reader.Next()) {
         IRLibraryHeaderRecord& header = ir.IRHeaderRecordBuffer;
         header.ReadFrom(FixedRecord(bytes, RecordLength));
         const std::size_t count = header.Num_commands;
         if (count == 0) continue;
         if (!header.CleanNames()) {
-            if (!SkipCommands(reader, count)) return IRImportEnd::Damaged;
+            if (!SkipCommands(reader, count)) return ImportEnd::Damaged;
             continue;
         }
         // A library cut short is not a library: nothing of it is taken.
-        if (!ReadCommands(reader, ir)) return IRImportEnd::Damaged;
+        if (!ReadCommands(reader, ir)) return ImportEnd::Damaged;
         MergeBufferedLibrary(state, LibraryKind::IR, LibraryArrival::Imported);
     }
-    return IRImportEnd::Complete;
+    return ImportEnd::Complete;
 }

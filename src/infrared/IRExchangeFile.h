@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ExchangeFilePrompts.h"
+
 #include <filesystem>
 #include <vector>
 
@@ -15,13 +17,12 @@ class IRClassGlobals;
 // export leaves the old file as it was. Throws FileError.
 void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, const std::filesystem::path& target);
 
-enum class IRImportEnd { Complete, Damaged };
-
 // Merges the libraries of the file into the database: a new one is added,
 // an identical one skipped, a differing one handed to the installed library
 // reconciliation (kept as it is when none is installed). Libraries without
 // commands or without all three names are skipped; the import ends at a
-// library the file ends inside, taking nothing of it (Damaged). Throws
-// FileError when the file cannot be read, ValueOverflow when the database
-// is full; what was merged before stays merged.
-IRImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path);
+// library the file ends inside, taking nothing of it (Damaged); a file
+// without one whole record is Empty. Throws FileError when the file cannot
+// be read, ValueOverflow when the database is full; what was merged before
+// stays merged.
+ImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path);

@@ -4,8 +4,6 @@
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
 #include "model/RuntimeErrors.h"
-#include "platform/RecordFile.h"
-#include "platform/UserPrompts.h"
 
 #include <QTreeWidget>
 #include <algorithm>
@@ -48,10 +46,8 @@ void IRSelector::ImportIRLibrary()
     if (!chosen) return;
     try {
         // A library the file ends inside is not taken; the user learns the file is damaged.
-        if (ImportIRExchangeFile(state_, *chosen) == IRImportEnd::Damaged)
-            state_.Prompts().Message("IR library file damaged!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
-    } catch (const FileError&) {
-        // A file that cannot be read to its end ends the import without a message; what came before stays merged.
+        ImportExchangeFile(state_.Prompts(), {"IR library file damaged!", "Sorry!", PromptIcon::Exclamation},
+                           [&] { return ImportIRExchangeFile(state_, *chosen); });
     } catch (const ValueOverflow&) {
         // The database is full; what came before stays merged.
     }

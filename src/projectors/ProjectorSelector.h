@@ -7,6 +7,7 @@
 #include <vector>
 
 class ApplicationState;
+enum class ImportEnd;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -52,11 +53,11 @@ private:
     void ImportKey();
 
     void Export(const std::vector<int>& indices);
-    // True when the last record read had both names.
-    bool ImportFile(const std::filesystem::path& path);
+    // Reads the file's definitions into the database; lastHadNames tells
+    // whether the last record read had both names. Throws FileError.
+    ImportEnd ImportFile(const std::filesystem::path& path, bool& lastHadNames);
     // Settles the record in the buffer; false when it had a blank name.
     bool ImportRecord();
-    void ReportFileError();
 
     ApplicationState& state_;
     QString currentKey_;

@@ -16,7 +16,6 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo Projector Definition (*.BRD)|*.BRD";
-const PromptText FileErrorText{"Sorry there was an error!", "Sorry File Error!", PromptIcon::Exclamation};
 
 // The names as an import takes them: control characters dropped, the
 // manufacturer upper-cased, the model kept as written.
@@ -54,7 +53,7 @@ void ProjectorSelector::ExportAllKey()
 
 void ProjectorSelector::Export(const std::vector<int>& indices)
 {
-    const ExportTexts texts{ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText};
+    const ExportTexts texts{ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText()};
     ExportToChosenFile(state_.Prompts(), texts, [&](const std::filesystem::path& target) {
         WriteProjectorExchangeFile(state_.Projectors, indices, target);
     });
@@ -64,33 +63,29 @@ void ProjectorSelector::ImportKey()
 {
     const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
     if (!chosen) return;
-    const bool lastHadNames = ImportFile(*chosen);
+    bool lastHadNames = false;
+    // A damaged definition is reported in the words of any file error.
+    const bool complete =
+        ImportExchangeFile(state_.Prompts(), FileErrorText(), [&] { return ImportFile(*chosen, lastHadNames); });
     // What was imported before any failure stays in the database.
     ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
     const ProjectorDefinitionRecord& last = state_.Projectors.ProjectorRecordBuffer;
-    if (lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
+    if (complete && lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
 }
 
-bool ProjectorSelector::ImportFile(const std::filesystem::path& path)
+ImportEnd ProjectorSelector::ImportFile(const std::filesystem::path& path, bool& lastHadNames)
 {
     ProjectorDefinitionRecord& buffer = state_.Projectors.ProjectorRecordBuffer;
-    bool lastHadNames = false;
-    try {
-        RecordFileReader reader(path, ProjectorDefinitionRecord::Length);
-        while (const uint8_t* bytes = reader.Next()) {
-            std::copy_n(bytes, ProjectorDefinitionRecord::Length, buffer.data());
-            // Nothing after a damaged record can be trusted to be a definition.
-            if (!ProjectorRecordIsSound(buffer)) {
-                ReportFileError();
-                return false;
-            }
-            lastHadNames = ImportRecord();
-        }
-    } catch (const FileError&) {
-        ReportFileError();
-        return false;
+    RecordFileReader reader(path, ProjectorDefinitionRecord::Length);
+    const uint8_t* bytes = reader.Next();
+    if (bytes == nullptr) return ImportEnd::Empty;
+    for (; bytes != nullptr; bytes = reader.Next()) {
+        std::copy_n(bytes, ProjectorDefinitionRecord::Length, buffer.data());
+        // Nothing after a damaged record can be trusted to be a definition.
+        if (!ProjectorRecordIsSound(buffer)) return ImportEnd::Damaged;
+        lastHadNames = ImportRecord();
     }
-    return lastHadNames;
+    return ImportEnd::Complete;
 }
 
 bool ProjectorSelector::ImportRecord()
@@ -112,9 +107,4 @@ bool ProjectorSelector::ImportRecord()
         ShowProjectorReplaceForm2(state_, this);
     }
     return true;
-}
-
-void ProjectorSelector::ReportFileError()
-{
-    ShowPromptText(state_.Prompts(), FileErrorText);
 }

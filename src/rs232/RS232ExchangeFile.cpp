@@ -42,15 +42,17 @@ void WriteRS232ExchangeFile(SerialClassGlobals& libraries, const std::vector<int
     });
 }
 
-RS232ImportEnd ImportRS232ExchangeFile(ApplicationState& state, const std::filesystem::path& source)
+ImportEnd ImportRS232ExchangeFile(ApplicationState& state, const std::filesystem::path& source)
 {
     RS232LibraryRecord& buffer = state.RS232Libraries.RS232RecordBuffer;
     RecordFileReader reader(source, RS232LibraryRecord::Length);
-    while (uint8_t* bytes = reader.Next()) {
+    uint8_t* bytes = reader.Next();
+    if (bytes == nullptr) return ImportEnd::Empty;
+    for (; bytes != nullptr; bytes = reader.Next()) {
         // Nothing after a record that cannot be a library can be trusted to be one.
-        if (!RS232LibraryRecord(bytes).IsSound()) return RS232ImportEnd::Damaged;
+        if (!RS232LibraryRecord(bytes).IsSound()) return ImportEnd::Damaged;
         std::copy_n(bytes, RS232LibraryRecord::Length, buffer.data());
         MergeRecord(state);
     }
-    return RS232ImportEnd::Complete;
+    return ImportEnd::Complete;
 }

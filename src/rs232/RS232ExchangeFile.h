@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ExchangeFilePrompts.h"
+
 #include <filesystem>
 #include <vector>
 
@@ -15,13 +17,11 @@ class SerialClassGlobals;
 void WriteRS232ExchangeFile(SerialClassGlobals& libraries, const std::vector<int>& indices,
                             const std::filesystem::path& target);
 
-enum class RS232ImportEnd { Complete, Damaged };
-
 // Merges the file's whole records into the database, one at a time through
 // the record buffer: a library of new names is added, one equal to the
 // database's is left, one that differs goes to the installed library
 // reconciliation (kept as it is when none is installed). A record without
 // its three names is skipped. The import stops at a damaged record, keeping
-// what came before it. A file that cannot be read throws FileError, also
-// keeping what came before.
-RS232ImportEnd ImportRS232ExchangeFile(ApplicationState& state, const std::filesystem::path& source);
+// what came before it; a file without one whole record is Empty. A file
+// that cannot be read throws FileError, also keeping what came before.
+ImportEnd ImportRS232ExchangeFile(ApplicationState& state, const std::filesystem::path& source);

@@ -1,8 +1,6 @@
 // The browser's ".BRS" export and import.
 #include "controls/ExchangeFilePrompts.h"
 #include "model/ApplicationState.h"
-#include "platform/RecordFile.h"
-#include "platform/UserPrompts.h"
 #include "rs232/RS232ExchangeFile.h"
 #include "rs232/RS232Selector.h"
 
@@ -63,13 +61,8 @@ void RS232Selector::ExportLibraries()
 void RS232Selector::ImportRS232Library()
 {
     if (const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter)) {
-        try {
-            if (ImportRS232ExchangeFile(state_, *chosen) == RS232ImportEnd::Damaged)
-                state_.Prompts().Message("RS232 library file damaged!", "Sorry!", PromptButtons::Ok,
-                                         PromptIcon::Exclamation);
-        } catch (const FileError&) {
-            // A file that cannot be read imports nothing more; what came before it stays.
-        }
+        ImportExchangeFile(state_.Prompts(), {"RS232 library file damaged!", "Sorry!", PromptIcon::Exclamation},
+                           [&] { return ImportRS232ExchangeFile(state_, *chosen); });
     }
     BuildTree();
 }

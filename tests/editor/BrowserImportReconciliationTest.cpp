@@ -118,7 +118,7 @@ TEST_F(BrowserImportReconciliation, ADifferingRS232LibraryIsReplacedOnlyWhenTheU
 
     std::vector<std::string> shown;
     AnswerInTurn(shown, {"Option1_0"});
-    EXPECT_EQ(ImportRS232ExchangeFile(state, file), RS232ImportEnd::Complete);
+    EXPECT_EQ(ImportRS232ExchangeFile(state, file), ImportEnd::Complete);
     state.RS232Libraries.LoadRS232Database();
     EXPECT_EQ(state.RS232Libraries.RS232Database[0].My_RS232_String_Class(0).ContentBytes(0), 'A') << "kept";
     AnswerInTurn(shown, {"Option1_1"});

@@ -2,6 +2,7 @@
 #include "infrared/IRSelector.h"
 #include "model/LibraryReconciliation.h"
 #include "support/BrowserTest.h"
+#include "support/UnusableImportFiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -368,6 +369,15 @@ TEST_F(IRSelectorTest, ImportAddsNewLibrariesSkipsIdenticalOnesAndHandsDiffering
     EXPECT_EQ(Entries(), 5);
     EXPECT_EQ(asked.size(), 1);
     EXPECT_EQ(Entry(2).InterPeriod0(), 3);
+}
+
+TEST_F(IRSelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
+{
+    Open();
+    ImportEachUnusableFile(prompts, folder / "in.BRI", IRRecordLayout::RecordLength, [this] {
+        Press("IMPORT");
+        EXPECT_EQ(Entries(), 4);
+    });
 }
 
 TEST_F(IRSelectorTest, ExportedLibrariesImportBackByteForByte)

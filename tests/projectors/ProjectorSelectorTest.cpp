@@ -2,6 +2,7 @@
 #include "projectors/ProjectorSelector.h"
 #include "support/BrowserTest.h"
 #include "support/FileBytes.h"
+#include "support/UnusableImportFiles.h"
 
 #include <QAction>
 #include <QRadioButton>
@@ -297,6 +298,15 @@ TEST_F(ProjectorSelectorTest, ImportAddsNewDefinitionsSkipsEqualOnesAndSettlesDi
     prompts.ExpectOpenFile(Text(folder / "missing.BRD"));
     Press("IMPORT");
     EXPECT_EQ(Entries(), 5);
+}
+
+TEST_F(ProjectorSelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
+{
+    Open();
+    ImportEachUnusableFile(prompts, folder / "in.BRD", ProjectorDefinitionRecord::Length, [this] {
+        Press("IMPORT");
+        EXPECT_EQ(Entries(), 3);
+    });
 }
 
 TEST_F(ProjectorSelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)

@@ -4,6 +4,7 @@
 #include "rs232/RS232Selector.h"
 #include "support/BrowserTest.h"
 #include "support/FileBytes.h"
+#include "support/UnusableImportFiles.h"
 
 #include <QAction>
 #include <QLabel>
@@ -416,13 +417,20 @@ TEST_F(RS232SelectorTest, ImportAddsNewLibrariesSkipsEqualAndNamelessOnesAndHand
                                               "GAMMA           /HUB             /G-1             /7"}));
     EXPECT_EQ(Entries(), 5);
 
-    // Cancelled or unreadable, nothing changes and nothing is said.
+    // Cancelled, nothing changes and nothing is said.
     prompts.ExpectOpenFile(std::nullopt);
-    Press("IMPORT");
-    prompts.ExpectOpenFile(Text(folder / "missing.BRS"));
     Press("IMPORT");
     EXPECT_EQ(Entries(), 5);
     EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(RS232SelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
+{
+    Open();
+    ImportEachUnusableFile(prompts, folder / "in.BRS", RS232LibraryRecord::Length, [this] {
+        Press("IMPORT");
+        EXPECT_EQ(Entries(), 4);
+    });
 }
 
 TEST_F(RS232SelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)
