@@ -49,7 +49,8 @@ void IRSelector::ImportIRLibrary()
         ImportExchangeFile(state_.Prompts(), {"IR library file damaged!", "Sorry!", PromptIcon::Exclamation},
                            [&] { return ImportIRExchangeFile(state_, *chosen); });
     } catch (const ValueOverflow&) {
-        // The database is full; what came before stays merged.
+        // What came before stays merged; the rest of the file is not taken.
+        ShowPromptText(state_.Prompts(), {"The IR data base is full!", "Sorry!", PromptIcon::Exclamation});
     }
     FillTree();
 }

@@ -380,6 +380,21 @@ TEST_F(IRSelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
     });
 }
 
+TEST_F(IRSelectorTest, AnImportThatFillsTheDatabaseIsToldAndKeepsWhatCameBefore)
+{
+    // One library short of full: the file's first new library fits, its second does not.
+    while (Entries() < IRClassGlobals::MaximumLibraries - 1) Add({"FILL", "TV", "M", 0, 0});
+    const auto path = folder / "in.BRI";
+    WriteAll(path, Join({RecordsOf({"FIRST", "TV", "F1", 1, 40}), RecordsOf({"SECOND", "TV", "S1", 1, 41})}));
+    Open();
+    prompts.ExpectOpenFile(Text(path));
+    prompts.ExpectMessage("The IR data base is full!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+    Press("IMPORT");
+    ASSERT_EQ(Entries(), IRClassGlobals::MaximumLibraries);
+    EXPECT_EQ(Names().back(), "FIRST/TV/F1");
+    EXPECT_NE(Node({"FIRST", "TV", "F1"}), nullptr);
+}
+
 TEST_F(IRSelectorTest, ExportedLibrariesImportBackByteForByte)
 {
     const auto target = folder / "all.BRI";
