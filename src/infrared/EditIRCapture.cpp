@@ -6,7 +6,7 @@
 #include "infrared/IRGraph.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
-#include "model/IRLibraryFull.h"
+#include "model/LibraryFull.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -41,7 +41,7 @@ bool EditIR::HasRoomFor(const std::string& name)
 {
     const IRclass& work = ir_.WorkIRLibrary;
     if (FindIRCommand(work, name) >= 0 || work.Num_commands() < IRclass::MaximumCommands) return true;
-    ReportIRLibraryFull(state_.Prompts(), {name});
+    ReportLibraryFull(state_.Prompts(), IRclass::MaximumCommands, {name});
     return false;
 }
 

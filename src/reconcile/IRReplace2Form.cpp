@@ -2,7 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/ArrivingLibrary.h"
-#include "model/IRLibraryFull.h"
+#include "model/LibraryFull.h"
 #include "reconcile/IRCommandComparison.h"
 #include "reconcile/ImportIRLibraryComparison.h"
 #include "reconcile/LibraryDatabaseSaving.h"
@@ -49,7 +49,7 @@ public:
         std::vector<std::string> refused;
         for (const CommandComparisonRow& row : rows)
             if (!MoveIRRowToLibrary(ir_, ir_.IRDatabase[library], row)) refused.push_back(row.Name);
-        ReportIRLibraryFull(state_.Prompts(), refused);
+        ReportLibraryFull(state_.Prompts(), IRclass::MaximumCommands, refused);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::IR); }
 

@@ -1,7 +1,7 @@
 #include "reconcile/LibraryReplaceForm.h"
 
 #include "model/ApplicationState.h"
-#include "model/IRLibraryFull.h"
+#include "model/LibraryFull.h"
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 #include "reconcile/ConfigurationLibraryChanges.h"
@@ -269,8 +269,9 @@ void LibraryReplaceForm::CancelEditClicked()
 void LibraryReplaceForm::MakeChangesClicked()
 {
     const std::vector<std::string> refused = comparison_->ApplyChoices(*library_);
-    // Only an IR library has a count to run out of; an RS232 command takes a blank slot or none.
-    if (library_->Kind() == LibraryKind::IR) ReportIRLibraryFull(state_.Prompts(), refused);
+    const int mostCommands =
+        library_->Kind() == LibraryKind::IR ? IRclass::MaximumCommands : RS232FileBlockClass::Commands;
+    ReportLibraryFull(state_.Prompts(), mostCommands, refused);
     SaveAndClose();
 }
 

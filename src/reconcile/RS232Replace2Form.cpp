@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/ArrivingLibrary.h"
+#include "model/LibraryFull.h"
 #include "platform/FixedText.h"
 #include "reconcile/ImportRS232LibraryComparison.h"
 #include "reconcile/LibraryDatabaseSaving.h"
@@ -48,11 +49,14 @@ public:
         return stored.Manufacturer() != Record().Manufacturer() || stored.MyType() != Record().Type() ||
                stored.Model() != Record().Model();
     }
-    // A command that finds no blank slot is not added.
+    // A command that finds no blank slot is not added. The import took only
+    // sound records, so a command refused here was refused for want of room.
     void MoveRowsToLibrary(int library, const std::vector<CommandComparisonRow>& rows) override
     {
+        std::vector<std::string> refused;
         for (const CommandComparisonRow& row : rows)
-            MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row);
+            if (!MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row)) refused.push_back(row.Name);
+        ReportLibraryFull(state_.Prompts(), RS232FileBlockClass::Commands, refused);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::RS232); }
 
