@@ -1,5 +1,6 @@
 #include "infrared/EditIRStore.h"
 
+#include "controls/BlankNameMessages.h"
 #include "model/FindByNames.h"
 #include "model/IRClassGlobals.h"
 #include "platform/UserPrompts.h"
@@ -28,19 +29,17 @@ bool PassesNewLibraryChecks(const IRclass& work, UserPrompts& prompts)
 {
     struct Check {
         bool failed;
-        const char* message;
-        const char* title;
+        BlankNameMessage message;
     };
     const Check checks[] = {
-        {work.ManufacturerField().isBlank(), "Cannot add IR library as no manufacturer has been defined!",
-         "No Manufacturer!"},
-        {work.IRtypeField().isBlank(), "Cannot add IR library as no type has been defined!", "No Type!"},
-        {work.ModelField().isBlank(), "Cannot add IR library as no model has been defined!", "No Model!"},
-        {work.Num_commands() == 0, "Cannot add IR library as no treeview1 have defined!", "No treeview1!"},
+        {work.ManufacturerField().isBlank(), BlankNames::IRManufacturer},
+        {work.IRtypeField().isBlank(), BlankNames::IRType},
+        {work.ModelField().isBlank(), BlankNames::IRModel},
+        {work.Num_commands() == 0, {"Cannot add IR library as no treeview1 have defined!", "No treeview1!"}},
     };
     for (const Check& check : checks) {
         if (!check.failed) continue;
-        prompts.Message(check.message, check.title, PromptButtons::Ok, PromptIcon::Exclamation);
+        prompts.Message(check.message.text, check.message.title, PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
     return true;

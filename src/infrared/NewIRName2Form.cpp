@@ -1,6 +1,6 @@
 #include "infrared/NewIRName2Form.h"
 
-#include "controls/LibraryBlankNames.h"
+#include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "projectors/NewNameForm.h"
 
+#include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
 
 namespace {
@@ -12,12 +13,10 @@ NewNamesDescription ProjectorNames(ApplicationState& state)
     names.minimumWidth = 360;
     names.nameLength = NewNameForm::MaximumNameLength;
     names.fields = {
-        {"Manufacturer", clipboard.ManufacturerField().trimmed(),
-         "Cannot save as no manufacturer name has been defined!", "Sorry!", "OriginalManufacturer"},
-        {"Model", clipboard.ModelField().trimmed(), "Cannot save as no model name has been defined!", "Sorry!",
-         "OriginalModel"},
+        {"Manufacturer", clipboard.ManufacturerField().trimmed(), {}, {}, "OriginalManufacturer"},
+        {"Model", clipboard.ModelField().trimmed(), {}, {}, "OriginalModel"},
     };
-    names.blankCheckOrder = {0, 1};
+    RefuseBlankProjectorNames(names, 0, 1);
     names.inUseLead = "Projector ";
     names.inUseNameOrder = {0, 1};
     names.InUse = [&state](const NewNamesDescription::Names& name) {

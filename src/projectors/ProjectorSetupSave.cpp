@@ -1,5 +1,6 @@
 #include "projectors/ProjectorSetupSave.h"
 
+#include "controls/BlankNameMessages.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/ProjectorGlobals.h"
 #include "platform/UserPrompts.h"
@@ -32,8 +33,8 @@ bool SaveWorkProjector(ProjectorClassGlobals& projectors, UserPrompts& prompts)
     const ProjectorClass& work = projectors.WorkProjector;
     const std::string manufacturer = work.ManufacturerField().trimmed();
     const std::string model = work.ModelField().trimmed();
-    if (manufacturer.empty()) return Refuse(prompts, "Cannot save as no manufacturer name has been defined!");
-    if (model.empty()) return Refuse(prompts, "Cannot save as no model name has been defined!");
+    if (manufacturer.empty()) return Refuse(prompts, BlankNames::Manufacturer.text);
+    if (model.empty()) return Refuse(prompts, BlankNames::Model.text);
     if (work.CoolDownTime() == 0) return Refuse(prompts, "Cannot save as cool down time has not been defined!");
     if (work.WarmUpTime() == 0) return Refuse(prompts, "Cannot save as Warm Up Time has not been defined!");
 

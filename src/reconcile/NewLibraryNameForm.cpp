@@ -1,6 +1,6 @@
 #include "reconcile/NewLibraryNameForm.h"
 
-#include "controls/LibraryBlankNames.h"
+#include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 

@@ -1,6 +1,6 @@
 #include "rs232/RS232NewNameForm.h"
 
-#include "controls/LibraryBlankNames.h"
+#include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "rs232/SerialLibraryEditSave.h"
 
+#include "controls/BlankNameMessages.h"
 #include "model/SerialClassGlobals.h"
 #include "platform/FixedText.h"
 #include "platform/UserPrompts.h"
@@ -51,9 +52,9 @@ QString FirstFailedCheck(const RS232FileBlockClass& library)
     bool anyBytes = false;
     for (int i = 0; i < commands; ++i) anyBytes = anyBytes || library.My_RS232_String_Class(i).NumberOfBytes() != 0;
     if (!anyBytes) return "Cannot save as no serial codes have been defined!";
-    if (library.ManufacturerField().trimmed().empty()) return "Cannot save as no manufacturer name has been defined!";
-    if (library.ModelField().trimmed().empty()) return "Cannot save as no model name has been defined!";
-    if (library.MyTypeField().trimmed().empty()) return "Cannot save as no equipment type has been defined!";
+    if (library.ManufacturerField().trimmed().empty()) return BlankNames::Manufacturer.text;
+    if (library.ModelField().trimmed().empty()) return BlankNames::Model.text;
+    if (library.MyTypeField().trimmed().empty()) return BlankNames::EquipmentType.text;
     for (int i = 0; i < commands; ++i) {
         if (library.My_RS232_String_Class(i).NumberOfBytes() != 0 && library.CommandField(i).trimmed().empty())
             return "Cannot save as no command name for RS232 string " + QString::number(i + 1) + " has been defined!";
