@@ -89,6 +89,9 @@ std::optional<QString> QtUserPrompts::ChooseFileToSave(const FileDialogRequest& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Added by the dialog itself, so that it asks about replacing the file
+    // that will really be written.
+    dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.initialFileName.isEmpty()) dialog.selectFile(request.initialFileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();

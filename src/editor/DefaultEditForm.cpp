@@ -6,6 +6,7 @@
 #include "model/ConfigurationArchive.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
+#include "platform/SaveFileChoice.h"
 #include "platform/UserPrompts.h"
 
 #include <QAction>
@@ -163,11 +164,11 @@ void DefaultEditForm::SaveKey()
     request.filter = DefaultFileFilter;
     request.initialFolder = TextOf(DefaultsFolder());
     request.promptOverwrite = true;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request);
-    if (!chosen) return;
-    fs::path target = PathOf(*chosen);
     // Only ".tvd" files are listed as defaults.
-    if (!target.has_extension()) target += ".tvd";
+    request.defaultExtension = "tvd";
+    const std::optional<QString> chosen = ChooseFileToSaveWithExtension(state_.Prompts(), request);
+    if (!chosen) return;
+    const fs::path target = PathOf(*chosen);
     // The configuration keeps its own file and its unsaved state.
     const std::string fileName = state_.Config.ConfigFileName;
     const bool changed = state_.Config.ConfigChanged;
@@ -185,7 +186,8 @@ void DefaultEditForm::SaveAsKey()
     request.initialFolder = DocumentsFolder;
     request.initialFileName = selectedFile_->left(selectedFile_->size() - 3) + "tvl";
     request.promptOverwrite = true;
-    if (const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request))
+    request.defaultExtension = "tvl";
+    if (const std::optional<QString> chosen = ChooseFileToSaveWithExtension(state_.Prompts(), request))
         CopyFile(SelectedPath(), PathOf(*chosen));
 }
 
@@ -230,7 +232,8 @@ void DefaultEditForm::ExportKey()
     request.initialFolder = DocumentsFolder;
     request.initialFileName = *selectedFile_;
     request.promptOverwrite = true;
-    if (const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(request))
+    request.defaultExtension = "tvd";
+    if (const std::optional<QString> chosen = ChooseFileToSaveWithExtension(state_.Prompts(), request))
         CopyFile(SelectedPath(), PathOf(*chosen));
 }
 

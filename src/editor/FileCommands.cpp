@@ -4,6 +4,7 @@
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/RecordFile.h"
+#include "platform/SaveFileChoice.h"
 #include "platform/UserPrompts.h"
 #include "platform/ZipArchive.h"
 
@@ -16,13 +17,16 @@ std::filesystem::path PathOf(const QString& text)
     return std::filesystem::path(text.toStdString());
 }
 
-FileDialogRequest ConfigurationFileDialog(const QString& title, bool save)
+// A configuration saved under a name typed without an extension must still
+// be one the open dialog's filter shows.
+std::optional<QString> ChooseConfigurationToSave(UserPrompts& prompts, const QString& title)
 {
     FileDialogRequest request;
     request.title = title;
     request.filter = FileCommands::FileFilter;
-    request.promptOverwrite = save;
-    return request;
+    request.promptOverwrite = true;
+    request.defaultExtension = "tvl";
+    return ChooseFileToSaveWithExtension(prompts, request);
 }
 
 }  // namespace
@@ -62,8 +66,8 @@ bool FileCommands::SaveConfiguration()
 {
     QString path = QString::fromStdString(state_.Config.ConfigFileName);
     if (path.isEmpty()) {
-        const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(ConfigurationFileDialog("Save", true));
-        if (!chosen || chosen->isEmpty()) return false;
+        const std::optional<QString> chosen = ChooseConfigurationToSave(state_.Prompts(), "Save");
+        if (!chosen) return false;
         path = *chosen;
     }
     if (!SaveConfigurationFile(state_, PathOf(path))) return false;
@@ -137,7 +141,11 @@ void FileCommands::NewKey()
 void FileCommands::OpenKey()
 {
     if (!QuerySave()) return;
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(ConfigurationFileDialog("Open", false));
+    FileDialogRequest request;
+    request.title = "Open";
+    // An archive given another extension can still be opened.
+    request.filter = FileFilter + "|All files (*)|*";
+    const std::optional<QString> chosen = state_.Prompts().ChooseFileToOpen(request);
     if (!chosen || chosen->isEmpty()) return;
     OpenConfiguration(*chosen);
 }
@@ -150,8 +158,8 @@ void FileCommands::SaveKey()
 // A failed Save As keeps the configuration, its file name and caption.
 void FileCommands::SaveAsKey()
 {
-    const std::optional<QString> chosen = state_.Prompts().ChooseFileToSave(ConfigurationFileDialog("Save As", true));
-    if (!chosen || chosen->isEmpty()) return;
+    const std::optional<QString> chosen = ChooseConfigurationToSave(state_.Prompts(), "Save As");
+    if (!chosen) return;
     if (!SaveConfigurationFile(state_, PathOf(*chosen))) return;
     state_.Config.ConfigFileName = chosen->toStdString();
     view_.ShowConfiguration();

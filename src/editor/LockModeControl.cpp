@@ -131,7 +131,7 @@ void LockModeControl::FillSettings()
 {
     const ConfigurationRecord& record = state_.Config.Record;
     Filling = true;
-    LockOnFrontPanelAfterTimePeriod->set_values(record.UnlockedMinutes, 1, 255,
+    LockOnFrontPanelAfterTimePeriod->set_values(record.UnlockedMinutes, 1, ConfigurationRecord::MaximumUnlockedMinutes,
                                                 "Set duration that Tavlo remains unlocked after a front panel off");
     for (int16_t k = 0; k < Steps; ++k) LockControl1[k]->FillSettings(k);
     const auto isSet = [&record](int bit) { return (record.LockFlags & bit) != 0; };

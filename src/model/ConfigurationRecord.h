@@ -101,6 +101,9 @@ struct ConfigurationRecord {
     static constexpr int ComputerInputs = 4;
     static constexpr int MeshloAddresses = 51;
     static constexpr int SerialSlots = 40;
+    // The controller counts the unlocked time in tenths of a second in one
+    // 16-bit word, which holds no more than 109 minutes.
+    static constexpr int16_t MaximumUnlockedMinutes = 65535 / 600;
 
     bool QuilmarDraventEnabled = false;
     bool ZenvaraEnabled = false;

@@ -16,6 +16,7 @@ struct FileDialogRequest {
     QString initialFolder;
     QString initialFileName;
     bool promptOverwrite = false;  // save dialogs: ask before replacing a file
+    QString defaultExtension;      // save dialogs: given to a name typed without one ("tvl", no dot)
     bool fileMustExist = false;    // open dialogs: only existing files
 };
 

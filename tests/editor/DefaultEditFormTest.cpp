@@ -117,6 +117,16 @@ TEST_F(DefaultEditFormTest, SaveWritesADefaultAndLeavesTheConfigurationAsItWas)
     prompts.ExpectSaveFile(std::nullopt);  // cancelled: nothing happens
     Press(*form, "SAVE");
     EXPECT_EQ(Listed(*form), QStringList({"Lecture"}));
+
+    // The added extension names an existing default: asked, and No goes back to the dialog.
+    const std::string before = folder.ReadBytes("Defaults/Lecture.tvd");
+    prompts.ExpectSaveFile(QString::fromStdString((folder / "Defaults" / "Lecture").string()));
+    prompts.ExpectMessage("Lecture.tvd already exists.\r\nDo you want to replace it?", "Save", PromptButtons::YesNo,
+                          PromptIcon::Exclamation, PromptAnswer::No);
+    prompts.ExpectSaveFile(std::nullopt);
+    Press(*form, "SAVE");
+    EXPECT_EQ(prompts.FileDialogs().back().initialFileName, "Lecture");
+    EXPECT_EQ(folder.ReadBytes("Defaults/Lecture.tvd"), before);
 }
 
 TEST_F(DefaultEditFormTest, SaveAsAndExportCopyTheSelectedDefaultOut)
@@ -132,6 +142,9 @@ TEST_F(DefaultEditFormTest, SaveAsAndExportCopyTheSelectedDefaultOut)
     EXPECT_EQ(prompts.FileDialogs().back().filter, "BRENLO Tavlo file (*.tvl)| *.tvl");
     EXPECT_EQ(elsewhere.ReadBytes("Room 4.tvl"), folder.ReadBytes("Defaults/Office.tvd"));
     EXPECT_TRUE(Enabled(*form, "EXPORT")) << "the selection stays";
+    prompts.ExpectSaveFile(QString::fromStdString((elsewhere / "Room 5").string()));
+    Press(*form, "SAVEAS");
+    EXPECT_EQ(elsewhere.ReadBytes("Room 5.tvl"), folder.ReadBytes("Defaults/Office.tvd"));
 
     prompts.ExpectSaveFile(QString::fromStdString((elsewhere / "Office.tvd").string()));
     Press(*form, "EXPORT");

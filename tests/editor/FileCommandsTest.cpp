@@ -124,6 +124,7 @@ TEST_F(FileCommandsTest, SaveOpenAndSaveAsRoundTripWithTheirCaptions)
 
     prompts.ExpectOpenFile(In("Hall.tvl"));
     commands.OpenKey();
+    EXPECT_EQ(prompts.FileDialogs().back().filter, "BRENLO Tavlo file (*.tvl)| *.tvl|All files (*)|*");
     EXPECT_EQ(view.caption, "Hall");
     EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 7), "Room 12");
     EXPECT_FALSE(state.Config.ConfigChanged);
@@ -133,6 +134,59 @@ TEST_F(FileCommandsTest, SaveOpenAndSaveAsRoundTripWithTheirCaptions)
     ExpectSaveQuestion(PromptAnswer::Cancel);
     commands.OpenKey();  // abandoned: nothing asked of the file dialog
     EXPECT_TRUE(state.Config.ConfigChanged);
+}
+
+// The dialog is told the extension; whatever answers it, a name typed
+// without one is saved as a ".tvl" and a file it would replace is asked about.
+TEST_F(FileCommandsTest, ANameTypedWithoutExtensionIsSavedAsATavloFile)
+{
+    fs::create_directory(folder / "Rooms.old");
+    struct Case {
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"room-2", "room-2.tvl"},   {"Rooms.old/Hall", "Rooms.old/Hall.tvl"},
+        {"room.bak2", "room.bak2"}, {"Upper.TVL", "Upper.TVL"},
+        {".hidden", ".hidden.tvl"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool added = std::string(c.typed) != c.saved;
+        state.Config.ConfigFileName.clear();
+        prompts.ExpectSaveFile(In(c.typed));
+        commands.SaveKey();
+        EXPECT_EQ(prompts.FileDialogs().back().defaultExtension, "tvl");
+        EXPECT_EQ(state.Config.ConfigFileName, (folder / c.saved).string());
+        EXPECT_TRUE(folder.Exists(c.saved));
+        EXPECT_EQ(folder.Exists(c.typed), !added);
+
+        // The dialog asked about the name as typed, if at all: the file the
+        // added extension names is asked about here.
+        if (added) {
+            const QString name = QString::fromStdString(fs::path(c.saved).filename().string());
+            prompts.ExpectMessage(name + " already exists.\r\nDo you want to replace it?", "Save As",
+                                  PromptButtons::YesNo, PromptIcon::Exclamation, PromptAnswer::Yes);
+        }
+        state.Config.ConfigFileName.clear();
+        prompts.ExpectSaveFile(In(c.typed));
+        commands.SaveAsKey();
+        EXPECT_EQ(prompts.FileDialogs().back().defaultExtension, "tvl");
+        EXPECT_EQ(state.Config.ConfigFileName, (folder / c.saved).string());
+    }
+
+    // No goes back to the dialog with the name as typed; a cancel there keeps the file.
+    folder.WriteBytes("Kept.tvl", "kept");
+    prompts.ExpectSaveFile(In("Kept"));
+    prompts.ExpectMessage("Kept.tvl already exists.\r\nDo you want to replace it?", "Save", PromptButtons::YesNo,
+                          PromptIcon::Exclamation, PromptAnswer::No);
+    prompts.ExpectSaveFile(std::nullopt);
+    state.Config.ConfigFileName.clear();
+    commands.SaveKey();
+    EXPECT_EQ(prompts.FileDialogs().back().initialFolder.toStdString(), folder.path().string());
+    EXPECT_EQ(prompts.FileDialogs().back().initialFileName, "Kept");
+    EXPECT_EQ(folder.ReadBytes("Kept.tvl"), "kept");
+    EXPECT_EQ(state.Config.ConfigFileName, "");
 }
 
 TEST_F(FileCommandsTest, FailuresKeepWhatTheUserHad)

@@ -140,7 +140,37 @@ TEST(LockModeControl, StepsStoreThePickedButtonAndShowNoneForADamagedOne)
 
     Host::Click(Check(page, "LockOnFrontPanelCheck"));
     Host::Type(Named<QWidget>(page, "LockOnFrontPanelAfterTimePeriod"), "0");
-    EXPECT_EQ(host.Record().UnlockedMinutes, 1) << "the entry keeps 1..255";
+    EXPECT_EQ(host.Record().UnlockedMinutes, 1) << "the entry keeps 1..109";
+}
+
+// The controller counts the unlocked time in tenths of a second in one word.
+TEST(LockModeControl, UnlockedMinutesStayWithinWhatTheControllerCanCount)
+{
+    struct Case {
+        int16_t stored, shown;
+        const char* typed;
+        int16_t kept;
+    };
+    const Case cases[] = {
+        {30, 30, "109", 109}, {109, 109, "110", 109}, {110, 109, "250", 109}, {255, 109, "54", 54}, {0, 1, "0", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "stored " << c.stored << ", typed " << c.typed);
+        Host host([&c](ConfigurationRecord& r) {
+            r.LockFlags = 1;
+            r.UnlockedMinutes = c.stored;
+        });
+        auto* minutes = Named<IntegerEntry>(*host.panel, "LockOnFrontPanelAfterTimePeriod");
+        EXPECT_EQ(minutes->return_value(), c.shown);
+        EXPECT_EQ(host.Record().UnlockedMinutes, c.stored) << "opening a configuration changes nothing";
+        EXPECT_FALSE(host.Changed());
+
+        Host::Type(minutes, c.typed);
+        EXPECT_EQ(minutes->return_value(), c.kept);
+        EXPECT_EQ(host.Record().UnlockedMinutes, c.kept);
+        QTest::mouseClick(Named<QWidget>(*minutes, "Up"), Qt::LeftButton);
+        EXPECT_EQ(host.Record().UnlockedMinutes, std::min(c.kept + 1, 109));
+    }
 }
 
 TEST(LockModeControl, EveryConditionAndTheWarningLieWithinThePage)
