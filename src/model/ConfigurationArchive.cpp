@@ -86,7 +86,7 @@ void PrepareTempFolder(ApplicationState& state)
     if (fs::is_directory(temp, error)) {
         DeleteOrdinaryFiles(temp);
     } else if (!fs::create_directory(temp, error)) {
-        throw FileError("cannot create '" + temp.string() + "': " + error.message());
+        throw FileErrorAt("cannot create", temp, error.message());
     }
 }
 
@@ -96,31 +96,30 @@ void DeleteTempFolder(ApplicationState& state)
     std::error_code error;
     if (!fs::is_directory(temp, error)) return;
     DeleteOrdinaryFiles(temp);
-    if (!fs::remove(temp, error)) throw FileError("cannot remove '" + temp.string() + "': " + error.message());
+    if (!fs::remove(temp, error)) throw FileErrorAt("cannot remove", temp, error.message());
 }
 
 bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 {
     const fs::path partial = PartialPathOf(path);
-    std::optional<std::string> failure;
+    std::optional<std::string> cause;
     try {
         WriteMembers(state);
         CompressFolder(state.Archive.ConfigTempFolder, partial);
         // Only a complete new archive replaces the file at the path.
         ReplaceKeepingBackup(partial, path, BackupPathOf(path));
-    } catch (const ZipError& error) {
-        failure = error.what();
-    } catch (const FileError& error) {
-        failure = error.what();
+    } catch (const PathError& error) {
+        cause = error.cause();
     } catch (const fs::filesystem_error& error) {
-        failure = error.what();
+        cause = error.code().message();
     }
     RemoveTempFolderAfterUse(state);
-    if (!failure) return true;
+    if (!cause) return true;
     std::error_code ignored;  // the partial archive may never have been written
     fs::remove(partial, ignored);
-    state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
-                            PromptButtons::Ok, PromptIcon::Exclamation);
+    // The user's file, whichever of ours the failure hit.
+    state.Prompts().Message("Failed to save file! '" + QString::fromStdString(path.string() + ": " + *cause) + "'",
+                            "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
 

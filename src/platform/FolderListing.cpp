@@ -53,7 +53,7 @@ std::vector<fs::path> OrdinaryFilesMatching(const fs::path& folder, std::string_
 {
     std::error_code error;
     fs::directory_iterator entries(folder, error);
-    if (error) throw FileError("cannot list '" + folder.string() + "': " + error.message());
+    if (error) throw FileErrorAt("cannot list", folder, error.message());
     std::vector<fs::path> files;
     for (const auto& entry : entries) {
         if (entry.is_regular_file(error) && MatchesMask(entry.path().filename().string(), mask)) {

@@ -14,17 +14,22 @@ constexpr std::size_t BufferSize = 1 << 16;
 // allocator keeps it on its heap rather than mapping fresh pages each time.
 constexpr std::size_t PieceSize = 120 * 1024;
 
-std::string Describe(const std::string& action, const std::filesystem::path& path)
+FileError Describe(const std::string& action, const std::filesystem::path& path)
 {
-    return action + " '" + path.string() + "': " + std::strerror(errno);
+    return FileErrorAt(action, path, std::strerror(errno));
 }
 
 }  // namespace
 
+FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause)
+{
+    return FileError(action + " '" + path.string() + "': " + cause, cause);
+}
+
 RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
     : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), recordLength_(recordLength)
 {
-    if (descriptor_.value < 0) throw FileError(Describe("cannot open", path));
+    if (descriptor_.value < 0) throw Describe("cannot open", path);
     if (recordLength_ == 0) throw std::out_of_range("records of no length");
     // Whole records, as many as fill a piece, but no more than the file
     // holds: a single export record needs no large piece. Room for two at
@@ -57,7 +62,7 @@ bool RecordFileReader::Refill()
         const ssize_t got = ::read(descriptor_.value, piece_.get() + end_, capacity_ - end_);
         if (got < 0) {
             if (errno == EINTR) continue;
-            throw FileError(Describe("cannot read", path_));
+            throw Describe("cannot read", path_);
         }
         if (got == 0) {
             atEnd_ = true;
@@ -93,7 +98,7 @@ bool RecordFileReader::ReadNext(FixedRecord& record)
 RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
     : path_(path), file_(std::fopen(path.c_str(), "wb")), recordLength_(recordLength)
 {
-    if (file_ == nullptr) throw FileError(Describe("cannot create", path));
+    if (file_ == nullptr) throw Describe("cannot create", path);
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
 }
 
@@ -106,8 +111,7 @@ void RecordFileWriter::Write(const FixedRecord& record)
 {
     if (file_ == nullptr) throw FileError("write after commit to '" + path_.string() + "'");
     if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
-    if (std::fwrite(record.data(), 1, recordLength_, file_) != recordLength_)
-        throw FileError(Describe("cannot write", path_));
+    if (std::fwrite(record.data(), 1, recordLength_, file_) != recordLength_) throw Describe("cannot write", path_);
 }
 
 void RecordFileWriter::Commit()
@@ -116,7 +120,7 @@ void RecordFileWriter::Commit()
     file_ = nullptr;
     const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
     const bool closed = std::fclose(file) == 0;
-    if (!flushed || !closed) throw FileError(Describe("cannot write", path_));
+    if (!flushed || !closed) throw Describe("cannot write", path_);
 }
 
 DatabaseFiles::DatabaseFiles(const std::filesystem::path& folder, const std::string& baseName)
@@ -154,8 +158,9 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
             std::error_code copyError;
             std::filesystem::copy_file(target, backup, std::filesystem::copy_options::overwrite_existing, copyError);
             if (copyError)
-                throw FileError("cannot back up '" + target.string() + "' as '" + backup.string() +
-                                "': " + copyError.message());
+                throw FileError(
+                    "cannot back up '" + target.string() + "' as '" + backup.string() + "': " + copyError.message(),
+                    copyError.message());
         }
     }
     RenameFile(fresh, target);
@@ -184,7 +189,7 @@ bool FileExists(const std::filesystem::path& path)
 {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
-    if (error) throw FileError("cannot examine '" + path.string() + "': " + error.message());
+    if (error) throw FileErrorAt("cannot examine", path, error.message());
     return exists;
 }
 
@@ -192,14 +197,16 @@ void DeleteFileIfExists(const std::filesystem::path& path)
 {
     std::error_code error;
     std::filesystem::remove(path, error);
-    if (error) throw FileError("cannot delete '" + path.string() + "': " + error.message());
+    if (error) throw FileErrorAt("cannot delete", path, error.message());
 }
 
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     std::error_code error;
     std::filesystem::rename(from, to, error);
-    if (error) throw FileError("cannot rename '" + from.string() + "' to '" + to.string() + "': " + error.message());
+    if (error)
+        throw FileError("cannot rename '" + from.string() + "' to '" + to.string() + "': " + error.message(),
+                        error.message());
 }
 
 void SyncFolder(const std::filesystem::path& folder)

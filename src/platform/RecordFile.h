@@ -1,19 +1,22 @@
 #pragma once
 
 #include "platform/FixedRecord.h"
+#include "platform/PathError.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 // A file that could not be opened, read, written, renamed or deleted.
-class FileError : public std::runtime_error {
+class FileError : public PathError {
 public:
-    using std::runtime_error::runtime_error;
+    using PathError::PathError;
 };
+
+// "<action> '<path>': <cause>", the cause kept apart.
+FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause);
 
 // Reads fixed-length records from the first until a read is short. The
 // file is read in large pieces into memory the reader owns, so each byte

@@ -35,6 +35,18 @@ std::string Quoted(const fs::path& path)
     return "'" + path.string() + "'";
 }
 
+// "'<path>': <cause>", or what was done first, the cause kept apart.
+ZipError ZipErrorAt(const fs::path& path, const std::string& cause, const std::string& action = {})
+{
+    return ZipError((action.empty() ? "" : action + " ") + Quoted(path) + ": " + cause, cause);
+}
+
+// A member's name and what went wrong with it.
+ZipError MemberError(std::string_view name, const std::string& cause)
+{
+    return ZipError(std::string(name) + ": " + cause, cause);
+}
+
 // libzip writes no file for an archive without members; an empty folder
 // still gives a valid archive: the end-of-central-directory record alone.
 void WriteEmptyArchive(const fs::path& archivePath)
@@ -43,7 +55,7 @@ void WriteEmptyArchive(const fs::path& archivePath)
     std::ofstream out(archivePath, std::ios::binary | std::ios::trunc);
     out.write(endRecord.data(), endRecord.size());
     out.close();
-    if (!out) throw ZipError("cannot write " + Quoted(archivePath) + ": " + std::strerror(errno));
+    if (!out) throw ZipErrorAt(archivePath, std::strerror(errno), "cannot write");
 }
 
 std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
@@ -51,7 +63,7 @@ std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
     try {
         return OrdinaryFilesMatching(folder, "*");
     } catch (const FileError& error) {
-        throw ZipError(error.what());
+        throw ZipError(error.what(), error.cause());
     }
 }
 
@@ -90,7 +102,7 @@ ArchiveHandle OpenArchive(const fs::path& path, int flags)
 {
     int code = 0;
     zip_t* archive = zip_open(path.c_str(), flags, &code);
-    if (archive == nullptr) throw ZipError(Quoted(path) + ": " + LibzipErrorText(code));
+    if (archive == nullptr) throw ZipErrorAt(path, LibzipErrorText(code));
     return ArchiveHandle(archive);
 }
 
@@ -108,24 +120,24 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
                       std::uint64_t statedSize)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
-    if (!member) throw ZipError(name + ": " + zip_strerror(archive));
+    if (!member) throw MemberError(name, zip_strerror(archive));
 
     // O_NOFOLLOW: a link planted in the folder must not redirect the write.
     FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (out.get() < 0) throw ZipError("cannot create " + Quoted(target) + ": " + std::strerror(errno));
+    if (out.get() < 0) throw ZipErrorAt(target, std::strerror(errno), "cannot create");
 
     std::array<char, 65536> chunk{};
     std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
-        if (got < 0) throw ZipError(name + ": " + zip_file_strerror(member.get()));
+        if (got < 0) throw MemberError(name, zip_file_strerror(member.get()));
         if (got == 0) break;
         total += static_cast<std::uint64_t>(got);
         if (total > statedSize) {
             out.Close();
             std::error_code ignored;  // just created by us; a failure leaves a harmless partial file
             fs::remove(target, ignored);
-            throw ZipError(name + ": holds more than the " + std::to_string(statedSize) + " bytes it states");
+            throw MemberError(name, "holds more than the " + std::to_string(statedSize) + " bytes it states");
         }
         const char* next = chunk.data();
         auto left = static_cast<std::size_t>(got);
@@ -133,13 +145,13 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
             const ssize_t written = ::write(out.get(), next, left);
             if (written < 0) {
                 if (errno == EINTR) continue;
-                throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+                throw ZipErrorAt(target, std::strerror(errno), "cannot write");
             }
             next += written;
             left -= static_cast<std::size_t>(written);
         }
     }
-    if (!out.Close()) throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+    if (!out.Close()) throw ZipErrorAt(target, std::strerror(errno), "cannot write");
 }
 
 // The uncompressed sizes of the members, as the central directory states
@@ -147,10 +159,10 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
 std::vector<std::uint64_t> StatedSizesWithin(zip_t* archive, const fs::path& archivePath, const ArchiveLimits& limits)
 {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
-    if (count < 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+    if (count < 0) throw ZipErrorAt(archivePath, zip_strerror(archive));
     if (static_cast<std::uint64_t>(count) > limits.maximumMembers)
-        throw ZipError(Quoted(archivePath) + ": " + std::to_string(count) + " members, more than the " +
-                       std::to_string(limits.maximumMembers) + " allowed");
+        throw ZipErrorAt(archivePath, std::to_string(count) + " members, more than the " +
+                                          std::to_string(limits.maximumMembers) + " allowed");
     std::vector<std::uint64_t> sizes;
     sizes.reserve(static_cast<std::size_t>(count));
     std::uint64_t total = 0;
@@ -158,15 +170,15 @@ std::vector<std::uint64_t> StatedSizesWithin(zip_t* archive, const fs::path& arc
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0)
-            throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+            throw ZipErrorAt(archivePath, zip_strerror(archive));
         if ((stat.valid & ZIP_STAT_SIZE) == 0)
-            throw ZipError(Quoted(archivePath) + ": member " + std::to_string(i) + " states no size");
+            throw ZipErrorAt(archivePath, "member " + std::to_string(i) + " states no size");
         sizes.push_back(stat.size);
         total += std::min<std::uint64_t>(stat.size, UINT64_MAX - total);  // saturates
     }
     if (total > limits.maximumTotalSize)
-        throw ZipError(Quoted(archivePath) + ": " + std::to_string(total) + " bytes uncompressed, more than the " +
-                       std::to_string(limits.maximumTotalSize) + " allowed");
+        throw ZipErrorAt(archivePath, std::to_string(total) + " bytes uncompressed, more than the " +
+                                          std::to_string(limits.maximumTotalSize) + " allowed");
     return sizes;
 }
 
@@ -187,15 +199,15 @@ void CompressFolder(const fs::path& folder, const fs::path& archivePath)
     ArchiveHandle archive = OpenArchive(archivePath, ZIP_CREATE | ZIP_TRUNCATE);
     for (const fs::path& file : files) {
         zip_source_t* source = zip_source_file(archive.get(), file.c_str(), 0, 0);
-        if (source == nullptr) throw ZipError(Quoted(file) + ": " + zip_strerror(archive.get()));
+        if (source == nullptr) throw ZipErrorAt(file, zip_strerror(archive.get()));
         const std::string name = file.filename().string();
         if (zip_file_add(archive.get(), name.c_str(), source, ZIP_FL_ENC_GUESS | ZIP_FL_OVERWRITE) < 0) {
             zip_source_free(source);
-            throw ZipError(name + ": " + zip_strerror(archive.get()));
+            throw MemberError(name, zip_strerror(archive.get()));
         }
     }
     // The sources are read here; on failure the handle's deleter discards.
-    if (zip_close(archive.get()) != 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+    if (zip_close(archive.get()) != 0) throw ZipErrorAt(archivePath, zip_strerror(archive.get()));
     archive.release();
 }
 
@@ -210,7 +222,7 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         const char* rawName = zip_get_name(archive.get(), index, 0);
-        if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+        if (rawName == nullptr) throw ZipErrorAt(archivePath, zip_strerror(archive.get()));
         const std::string name = rawName;
         if (!MatchesAnyMask(name, masks)) continue;
         if (!IsPlainFileName(name)) {
@@ -237,16 +249,16 @@ std::optional<std::string> ReadMember(const fs::path& archivePath, std::string_v
     if (found < 0) return std::nullopt;
     const auto index = static_cast<zip_uint64_t>(found);
     MemberHandle member(zip_fopen_index(archive.get(), index, 0));
-    if (!member) throw ZipError(std::string(name) + ": " + zip_strerror(archive.get()));
+    if (!member) throw MemberError(name, zip_strerror(archive.get()));
     std::string contents;
     std::array<char, 65536> chunk{};
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
-        if (got < 0) throw ZipError(std::string(name) + ": " + zip_file_strerror(member.get()));
+        if (got < 0) throw MemberError(name, zip_file_strerror(member.get()));
         if (got == 0) break;
         // The stated size may lie, so the bytes read count.
         if (contents.size() + static_cast<std::uint64_t>(got) > maximumSize)
-            throw ZipError(std::string(name) + ": larger than " + std::to_string(maximumSize) + " bytes");
+            throw MemberError(name, "larger than " + std::to_string(maximumSize) + " bytes");
         contents.append(chunk.data(), static_cast<std::size_t>(got));
     }
     return contents;

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "platform/PathError.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // An archive that could not be written or read; what() is the description
 // text shown to the user.
-class ZipError : public std::runtime_error {
+class ZipError : public PathError {
 public:
-    using std::runtime_error::runtime_error;
+    using PathError::PathError;
 };
 
 // Compresses every ordinary file of the folder (not its subfolders) into a

@@ -9,10 +9,13 @@
 #include "support/ConfigurationSamples.h"
 #include "support/ExternalZip.h"
 #include "support/FileLock.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -100,6 +103,15 @@ void UseRS232(ConfigurationRecord& record, int slot, const std::string& manufact
 }
 
 std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+
+// The names in the folder, sorted.
+std::vector<std::string> FilesIn(const fs::path& folder)
+{
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename());
+    std::sort(files.begin(), files.end());
+    return files;
+}
 
 // Every value of the record at its longest in "Config.tmp".
 struct WidestValues {
@@ -277,13 +289,23 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
     ASSERT_TRUE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
     const std::string good = ReadWholeFile(folder / "locked" / "x.tvl");
 
+    // The message names the user's file and the cause, in one pair of
+    // quotes; never a file of the save's own.
+    const auto saveFails = [&](const fs::path& path, int cause) {
+        prompts.ExpectMessageStartingWith("Failed to save file! '" + QString::fromStdString(path.string()) + ": ",
+                                          "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
+        EXPECT_FALSE(SaveConfigurationFile(*state, path));
+        ASSERT_FALSE(prompts.Shown().empty());
+        const QString text = prompts.Shown().back().text;
+        EXPECT_TRUE(text.endsWith(QString(std::strerror(cause)) + "'")) << text.toStdString();
+        EXPECT_EQ(text.count('\''), 2) << text.toStdString();
+    };
+
     state->Config.Record.ConfigNotes = "never saved";
     {
         const ImmutableWhileInScope lock(folder / "locked");
         if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
-        prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
-                                          PromptIcon::Exclamation);
-        EXPECT_FALSE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
+        saveFails(folder / "locked" / "x.tvl", EPERM);
     }
     EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
     EXPECT_FALSE(folder.Exists("locked/x.BAK"));
@@ -291,12 +313,17 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
 
     // A folder standing at the path is no file to replace.
     fs::create_directory(folder / "dir.tvl");
-    prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
-                                      PromptIcon::Exclamation);
-    EXPECT_FALSE(SaveConfigurationFile(*state, folder / "dir.tvl"));
+    saveFails(folder / "dir.tvl", EISDIR);
     EXPECT_TRUE(fs::is_directory(folder / "dir.tvl"));
-    ASSERT_EQ(prompts.Shown().size(), 2u);
-    EXPECT_TRUE(prompts.Shown()[1].text.endsWith("'"));
+
+    // The disk fills while the members are written.
+    {
+        const FileSizeLimitWhileInScope full(1000);
+        saveFails(folder / "locked" / "x.tvl", EFBIG);
+    }
+    EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
+    EXPECT_THAT(FilesIn(folder.path()), ElementsAre("dir.tvl", "locked"));
+    EXPECT_THAT(FilesIn(folder / "locked"), ElementsAre("x.tvl"));
 }
 
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
