@@ -78,25 +78,17 @@ struct TempFolderRemoval {
 
 }  // namespace
 
+// A "temp" that is a link is removed as a link: what it points to is no
+// folder of ours to empty.
 void PrepareTempFolder(ApplicationState& state)
 {
     state.Archive.ConfigTempFolder = state.ProgramFolder / "temp";
-    const fs::path& temp = state.Archive.ConfigTempFolder;
-    std::error_code error;
-    if (fs::is_directory(temp, error)) {
-        DeleteOrdinaryFiles(temp);
-    } else if (!fs::create_directory(temp, error)) {
-        throw FileErrorAt("cannot create", temp, error.message());
-    }
+    MakeEmptyFolder(state.Archive.ConfigTempFolder);
 }
 
 void DeleteTempFolder(ApplicationState& state)
 {
-    const fs::path temp = state.ProgramFolder / "temp";
-    std::error_code error;
-    if (!fs::is_directory(temp, error)) return;
-    DeleteOrdinaryFiles(temp);
-    if (!fs::remove(temp, error)) throw FileErrorAt("cannot remove", temp, error.message());
+    RemoveFolderWithFiles(state.ProgramFolder / "temp");
 }
 
 bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)

@@ -17,10 +17,13 @@ struct ConfigurationArchiveState {
 // "Config.tmp" and a copy of each IR and RS232 library the configuration
 // uses, "IR000.IRT" and "RS000.RST" onwards.
 
-// Sets ConfigTempFolder and leaves it an existing, empty folder. Throws
-// FileError on a file it cannot delete.
+// Sets ConfigTempFolder and leaves it an existing, empty folder. Links are
+// never followed: a "temp" that is no folder (a link, even to a folder, or a
+// file) is removed as itself and the folder made anew. Throws FileError on
+// a file it cannot delete.
 void PrepareTempFolder(ApplicationState& state);
-// Deletes the temp folder's files and the folder, when it exists.
+// Deletes the temp folder's files and the folder, when it exists; a "temp"
+// that is no folder is removed as itself. Throws FileError.
 void DeleteTempFolder(ApplicationState& state);
 
 // Saves the configuration and its libraries to the archive at path. The

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -324,6 +325,44 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
     EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
     EXPECT_THAT(FilesIn(folder.path()), ElementsAre("dir.tvl", "locked"));
     EXPECT_THAT(FilesIn(folder / "locked"), ElementsAre("x.tvl"));
+}
+
+// "temp" is ours to empty and remove, never what it may point to: a link
+// planted there, or a file, is removed as itself and the folder made anew.
+TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
+{
+    const fs::path temp = folder / "temp";
+    const fs::path elsewhere = folder / "elsewhere";
+    const std::function<void()> plantings[] = {
+        [&] { fs::create_directory_symlink(elsewhere / "folder", temp); },
+        [&] { fs::create_symlink(elsewhere / "file.txt", temp); },
+        [&] { fs::create_symlink(elsewhere / "none", temp); },
+        [&] { WriteWholeFile(temp, "a file"); },
+        [&] {
+            fs::create_directory(temp);
+            fs::create_directory_symlink(elsewhere / "folder", temp / "IR000.IRT");
+            fs::create_symlink(elsewhere / "file.txt", temp / "Config.tmp");
+        },
+    };
+    fs::create_directories(elsewhere / "folder");
+    for (std::size_t i = 0; i < std::size(plantings); ++i) {
+        WriteWholeFile(elsewhere / "folder" / "keep.txt", "kept");
+        WriteWholeFile(elsewhere / "file.txt", "kept");
+        state->Config.Record.ConfigNotes = "saved " + std::to_string(i);
+        plantings[i]();
+        EXPECT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl")) << i;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << i;
+        state->Config.Record.ConfigNotes = "in memory";
+        if (!fs::exists(fs::symlink_status(temp))) plantings[i]();
+        EXPECT_TRUE(LoadConfigurationFile(*state, folder / "room.tvl")) << i;
+        EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), "saved " + std::to_string(i)) << i;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << i;
+        EXPECT_THAT(FilesIn(elsewhere), ElementsAre("file.txt", "folder")) << i;
+        EXPECT_THAT(FilesIn(elsewhere / "folder"), ElementsAre("keep.txt")) << i;
+        EXPECT_EQ(ReadWholeFile(elsewhere / "file.txt"), "kept") << i;
+        std::error_code ignored;  // what a failing case left, so that the next one starts clean
+        fs::remove_all(temp, ignored);
+    }
 }
 
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
