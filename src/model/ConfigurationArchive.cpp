@@ -26,13 +26,20 @@ void WriteNotes(const fs::path& file, const FixedText<200>& notes)
     WriteWholeFile(file, notes.full() + "\r\n");
 }
 
-// The path without its last three characters followed by "BAK": "x.tvl"
-// keeps its previous content in "x.BAK".
+// "x.tvl" keeps its previous content in "x.BAK": "BAK" takes the place of
+// an extension of three characters. Any other name is followed by ".BAK"
+// ("room-2.BAK"), so that the backup stays beside the file, under a name
+// that is this file's alone.
 fs::path BackupPathOf(const fs::path& path)
 {
-    const std::string text = path.string();
-    if (text.size() < 3) return fs::path(text + ".BAK");
-    return fs::path(text.substr(0, text.size() - 3) + "BAK");
+    std::string name = path.filename().string();
+    if (name.size() >= 4 && name[name.size() - 4] == '.') {
+        name.resize(name.size() - 3);
+    } else {
+        name += '.';
+    }
+    name += "BAK";
+    return path.parent_path() / name;
 }
 
 // Beside the target, so that the final rename stays on one file system.

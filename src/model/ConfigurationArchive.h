@@ -28,9 +28,11 @@ void DeleteTempFolder(ApplicationState& state);
 
 // Saves the configuration and its libraries to the archive at path. The
 // file there is replaced only once the new archive is complete, and then
-// kept as the ".BAK" file beside it. A failure shows "Failed to save file!"
-// with the path and the cause and returns false, leaving the old file where
-// it was. The temp folder is removed afterwards, whatever the result.
+// kept as the backup beside it ("x.tvl" as "x.BAK", a name without a
+// three-character extension with ".BAK" added). A failure shows "Failed to
+// save file!" with the path and the cause and returns false, leaving the old
+// file where it was. The temp folder is removed afterwards, whatever the
+// result.
 bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // Reads the archive's configuration into the record and merges its

@@ -365,6 +365,40 @@ TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
     }
 }
 
+// The backup's name: ".BAK" in place of an extension of three characters,
+// else after the whole name; beside the file, never over another file.
+TEST_F(ConfigurationArchive, TheBackupStaysBesideTheFileUnderItsOwnName)
+{
+    struct Case {
+        const char* name;
+        const char* backup;
+    };
+    const Case cases[] = {
+        {"room.tvl", "room.BAK"}, {"Hall1.tvd", "Hall1.BAK"}, {"v1.2.tvl", "v1.2.BAK"}, {"ab", "ab.BAK"},
+        {"x", "x.BAK"},           {"room-2", "room-2.BAK"},   {"a.b", "a.b.BAK"},       {"ab.tvlx", "ab.tvlx.BAK"},
+    };
+    fs::create_directory(folder / "Hi");
+    // Where a backup path cut from the end of the whole path would land.
+    const std::vector<std::string> others = {"HiBAK", "HBAK", "Hi/rooBAK", "Hi/BAK", "Hi/ab.tBAK"};
+    for (const std::string& other : others) WriteWholeFile(folder / other, "not a backup");
+    std::vector<std::string> expected = {"BAK", "ab.tBAK", "rooBAK"};
+    for (const Case& c : cases) {
+        const fs::path path = folder / "Hi" / c.name;
+        state->Config.Record.ConfigNotes = "first";
+        ASSERT_TRUE(SaveConfigurationFile(*state, path)) << c.name;
+        state->Config.Record.ConfigNotes = "second";
+        ASSERT_TRUE(SaveConfigurationFile(*state, path)) << c.name;
+        ASSERT_TRUE(fs::exists(folder / "Hi" / c.backup)) << c.name;
+        EXPECT_EQ(ExternalZip::ReadMembers(folder / "Hi" / c.backup).at("Notes.txt").substr(0, 5), "first") << c.name;
+        EXPECT_EQ(ExternalZip::ReadMembers(path).at("Notes.txt").substr(0, 6), "second") << c.name;
+        expected.push_back(c.name);
+        expected.push_back(c.backup);
+    }
+    for (const std::string& other : others) EXPECT_EQ(ReadWholeFile(folder / other), "not a backup") << other;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesIn(folder / "Hi"), expected);
+}
+
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
 {
     fs::create_directory(folder / "temp");
