@@ -6,6 +6,7 @@
 #include "model/ConfigurationArchiveLimits.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
+#include "platform/TemporaryFile.h"
 #include "platform/UserPrompts.h"
 #include "platform/WholeFile.h"
 #include "platform/ZipArchive.h"
@@ -39,15 +40,6 @@ fs::path BackupPathOf(const fs::path& path)
         name += '.';
     }
     name += "BAK";
-    return path.parent_path() / name;
-}
-
-// Beside the target, so that the final rename stays on one file system.
-fs::path PartialPathOf(const fs::path& path)
-{
-    std::string name = path.filename().string();
-    name.insert(0, 1, '.');  // in place: GCC 12 warns on a literal plus a string in release builds
-    name += ".partial";
     return path.parent_path() / name;
 }
 

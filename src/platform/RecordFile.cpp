@@ -1,5 +1,8 @@
 #include "platform/RecordFile.h"
 
+#include "platform/FileCopy.h"
+#include "platform/TemporaryFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -19,6 +22,20 @@ FileError Describe(const std::string& action, const std::filesystem::path& path)
     return FileErrorAt(action, path, std::strerror(errno));
 }
 
+// The backup, made beside it and renamed over it: a second name of the
+// target, or a flushed copy where the file system refuses hard links.
+void KeepAsBackup(const std::filesystem::path& target, const std::filesystem::path& backup)
+{
+    // Removed whatever happens: after a rename between two names of one file
+    // (a backup that is already the target's second name) both names stay.
+    const TemporaryFile fresh(PartialPathOf(backup));
+    DeleteFileIfExists(fresh.path());  // left by a save that was killed
+    std::error_code linkError;
+    std::filesystem::create_hard_link(target, fresh.path(), linkError);
+    if (linkError) CopyToNewFile(target, fresh.path());
+    RenameFile(fresh.path(), backup);
+}
+
 }  // namespace
 
 FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause)
@@ -29,24 +46,19 @@ FileError FileErrorAt(const std::string& action, const std::filesystem::path& pa
 RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
     : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), recordLength_(recordLength)
 {
-    if (descriptor_.value < 0) throw Describe("cannot open", path);
+    if (descriptor_.get() < 0) throw Describe("cannot open", path);
     if (recordLength_ == 0) throw std::out_of_range("records of no length");
     // Whole records, as many as fill a piece, but no more than the file
     // holds: a single export record needs no large piece. Room for two at
     // least, since a refill keeps the record last handed out.
     struct stat status {};
     std::size_t records = PieceSize / recordLength_;
-    if (::fstat(descriptor_.value, &status) == 0 && status.st_size >= 0) {
+    if (::fstat(descriptor_.get(), &status) == 0 && status.st_size >= 0) {
         recordCount_ = static_cast<std::size_t>(status.st_size) / recordLength_;
         records = std::min(records, recordCount_ + 1);
     }
     capacity_ = std::max<std::size_t>(records, 2) * recordLength_;
     piece_ = std::make_unique_for_overwrite<uint8_t[]>(capacity_);
-}
-
-RecordFileReader::Descriptor::~Descriptor()
-{
-    if (value >= 0) ::close(value);
 }
 
 bool RecordFileReader::Refill()
@@ -59,7 +71,7 @@ bool RecordFileReader::Refill()
     next_ = keep;
     const std::size_t before = end_;
     while (end_ < capacity_) {
-        const ssize_t got = ::read(descriptor_.value, piece_.get() + end_, capacity_ - end_);
+        const ssize_t got = ::read(descriptor_.get(), piece_.get() + end_, capacity_ - end_);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw Describe("cannot read", path_);
@@ -146,23 +158,14 @@ void DatabaseFiles::RemoveTemporary() const
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup)
 {
-    // The backup becomes a second name of the current file first, then the
-    // fresh file replaces it in one rename: there is never a moment without
-    // a file at the target that holds whole content.
-    if (backup != target && std::filesystem::is_regular_file(target)) {
-        DeleteFileIfExists(backup);
-        std::error_code linkError;
-        std::filesystem::create_hard_link(target, backup, linkError);
-        if (linkError) {
-            // A file system without hard links: a copy serves as the backup.
-            std::error_code copyError;
-            std::filesystem::copy_file(target, backup, std::filesystem::copy_options::overwrite_existing, copyError);
-            if (copyError)
-                throw FileError(
-                    "cannot back up '" + target.string() + "' as '" + backup.string() + "': " + copyError.message(),
-                    copyError.message());
-        }
-    }
+    // The backup holds the current file first, then the fresh file replaces
+    // it in one rename: there is never a moment without a file at the target
+    // that holds whole content.
+    std::error_code error;
+    const std::filesystem::file_status current = std::filesystem::status(target, error);
+    if (error && current.type() != std::filesystem::file_type::not_found)
+        throw FileErrorAt("cannot examine", target, error.message());
+    if (backup != target && std::filesystem::is_regular_file(current)) KeepAsBackup(target, backup);
     RenameFile(fresh, target);
     SyncFolder(target.parent_path());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileDescriptor.h"
 #include "platform/FixedRecord.h"
 #include "platform/PathError.h"
 
@@ -49,17 +50,8 @@ private:
     // Moves what is left to the front and reads more; false at the end.
     bool Refill();
 
-    // Closed however the reader ends, a failed construction included.
-    struct Descriptor {
-        explicit Descriptor(int value) : value(value) {}
-        ~Descriptor();
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-        int value;
-    };
-
     std::filesystem::path path_;
-    Descriptor descriptor_;
+    FileDescriptor descriptor_;  // closed however the reader ends, a failed construction included
     std::size_t recordLength_;
     std::unique_ptr<uint8_t[]> piece_;
     std::size_t capacity_ = 0;
@@ -106,10 +98,12 @@ struct DatabaseFiles {
     void RemoveTemporary() const;
 };
 
-// Puts the fresh file at the target. A file already at the target is kept
-// as the backup (unless the backup path is the target itself), and at every
-// step the target or the backup holds the last whole content. Throws
-// FileError.
+// Puts the fresh file, already flushed to the disk, at the target. A file
+// already at the target is kept as the backup (unless the backup path is the
+// target itself): a second name of it, or where the file system refuses hard
+// links a copy, flushed. Either is made beside the backup and renamed over
+// it, so that at every step the target holds the last whole content and the
+// backup the previous or the new backup, whole. Throws FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
 // Writes a whole record file through "<target>.TMP" beside it, which

@@ -1,6 +1,7 @@
 #include "platform/ZipArchive.h"
 
 #include "platform/ArchiveLog.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 
@@ -14,7 +15,6 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <unistd.h>
 #include <zip.h>
 
 namespace fs = std::filesystem;
@@ -77,27 +77,6 @@ struct MemberCloser {
 };
 using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool Close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
 ArchiveHandle OpenArchive(const fs::path& path, int flags)
 {
     int code = 0;
@@ -139,17 +118,8 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
             fs::remove(target, ignored);
             throw MemberError(name, "holds more than the " + std::to_string(statedSize) + " bytes it states");
         }
-        const char* next = chunk.data();
-        auto left = static_cast<std::size_t>(got);
-        while (left > 0) {
-            const ssize_t written = ::write(out.get(), next, left);
-            if (written < 0) {
-                if (errno == EINTR) continue;
-                throw ZipErrorAt(target, std::strerror(errno), "cannot write");
-            }
-            next += written;
-            left -= static_cast<std::size_t>(written);
-        }
+        if (!out.WriteAll(chunk.data(), static_cast<std::size_t>(got)))
+            throw ZipErrorAt(target, std::strerror(errno), "cannot write");
     }
     if (!out.Close()) throw ZipErrorAt(target, std::strerror(errno), "cannot write");
 }
