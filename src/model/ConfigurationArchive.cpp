@@ -92,13 +92,14 @@ void DeleteTempFolder(ApplicationState& state)
 
 bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 {
-    const fs::path partial = PartialPathOf(path);
     std::optional<std::string> cause;
     try {
+        TemporaryFile partial(PartialPathOf(path));
         WriteMembers(state);
-        CompressFolder(state.Archive.ConfigTempFolder, partial);
+        CompressFolder(state.Archive.ConfigTempFolder, partial.path());
         // Only a complete new archive replaces the file at the path.
-        ReplaceKeepingBackup(partial, path, BackupPathOf(path));
+        ReplaceKeepingBackup(partial.path(), path, BackupPathOf(path));
+        partial.Placed();
     } catch (const PathError& error) {
         cause = error.cause();
     } catch (const fs::filesystem_error& error) {
@@ -106,8 +107,6 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
     }
     RemoveTempFolderAfterUse(state);
     if (!cause) return true;
-    std::error_code ignored;  // the partial archive may never have been written
-    fs::remove(partial, ignored);
     // The user's file, whichever of ours the failure hit.
     state.Prompts().Message("Failed to save file! '" + QString::fromStdString(path.string() + ": " + *cause) + "'",
                             "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);

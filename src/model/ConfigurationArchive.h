@@ -31,8 +31,8 @@ void DeleteTempFolder(ApplicationState& state);
 // kept as the backup beside it ("x.tvl" as "x.BAK", a name without a
 // three-character extension with ".BAK" added). A failure shows "Failed to
 // save file!" with the path and the cause and returns false, leaving the old
-// file where it was. The temp folder is removed afterwards, whatever the
-// result.
+// file where it was and no file of the save's own. The temp folder is
+// removed afterwards, whatever the result.
 bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // Reads the archive's configuration into the record and merges its

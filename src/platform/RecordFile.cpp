@@ -173,19 +173,17 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
 void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
                               const std::function<void(RecordFileWriter&)>& write)
 {
-    std::filesystem::path fresh = target;
-    fresh += ".TMP";
-    try {
-        RecordFileWriter writer(fresh, recordLength);
+    std::filesystem::path name = target;
+    name += ".TMP";
+    TemporaryFile fresh(name);
+    {
+        RecordFileWriter writer(fresh.path(), recordLength);
         write(writer);
         writer.Commit();
-        RenameFile(fresh, target);
-        SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
-    } catch (const FileError&) {
-        std::error_code ignored;  // the write failed already; a stray temporary file changes nothing
-        std::filesystem::remove(fresh, ignored);
-        throw;
     }
+    RenameFile(fresh.path(), target);
+    fresh.Placed();
+    SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
 }
 
 bool FileExists(const std::filesystem::path& path)

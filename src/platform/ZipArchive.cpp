@@ -67,6 +67,37 @@ std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
     }
 }
 
+// zip_close writes "<archive>.XXXXXX" beside the archive, six letters or
+// digits, and renames it into place.
+bool IsLeftoverOf(std::string_view name, std::string_view archiveName)
+{
+    constexpr std::size_t suffix = 6;
+    if (name.size() != archiveName.size() + 1 + suffix || !name.starts_with(archiveName) ||
+        name[archiveName.size()] != '.')
+        return false;
+    return std::all_of(name.end() - suffix, name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+// What a process killed inside zip_close left of an earlier archive at the
+// same path; the files of other names stay untouched.
+void RemoveLeftoversOf(const fs::path& archivePath)
+{
+    const std::string archiveName = archivePath.filename().string();
+    const fs::path folder = archivePath.parent_path().empty() ? fs::path(".") : archivePath.parent_path();
+    try {
+        const auto leftover = [&archiveName](const fs::directory_entry& entry) {
+            std::error_code error;
+            return IsLeftoverOf(entry.path().filename().string(), archiveName) &&
+                   entry.symlink_status(error).type() != fs::file_type::directory;
+        };
+        for (const fs::path& file : EntriesWhere(folder, leftover)) DeleteFileIfExists(file);
+    } catch (const FileError& error) {
+        throw ZipError(error.what(), error.cause());
+    }
+}
+
 struct ArchiveCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
 };
@@ -162,6 +193,7 @@ bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks
 void CompressFolder(const fs::path& folder, const fs::path& archivePath)
 {
     const std::vector<fs::path> files = OrdinaryFilesOf(folder);
+    RemoveLeftoversOf(archivePath);
     if (files.empty()) {
         WriteEmptyArchive(archivePath);
         return;

@@ -18,7 +18,9 @@ public:
 
 // Compresses every ordinary file of the folder (not its subfolders) into a
 // fresh archive at archivePath, replacing any file there. The members are
-// named by the files' names, deflated. Throws ZipError.
+// named by the files' names, deflated. The ZIP library writes the archive
+// under a temporary name beside it, which a process killed meanwhile leaves
+// behind: those of this archive path are removed first. Throws ZipError.
 void CompressFolder(const std::filesystem::path& folder, const std::filesystem::path& archivePath);
 
 struct ExtractionResult {

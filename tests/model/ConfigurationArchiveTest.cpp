@@ -399,6 +399,26 @@ TEST_F(ConfigurationArchive, TheBackupStaysBesideTheFileUnderItsOwnName)
     EXPECT_EQ(FilesIn(folder / "Hi"), expected);
 }
 
+// A save killed inside the ZIP library leaves its temporary files beside the
+// archive; the next save of that archive removes them, and nothing else.
+TEST_F(ConfigurationArchive, ASaveRemovesTheLeftoversOfItsOwnArchiveOnly)
+{
+    const std::vector<std::string> leftovers = {".room.tvl.partial", ".room.tvl.partial.a1b2c3",
+                                                ".room.tvl.partial.ZZ9x0q"};
+    std::vector<std::string> others = {".room.tvl.partial.a1b2c",  ".room.tvl.partial.a1b2c3d",
+                                       ".room.tvl.partial.a1-2c3", ".room.tvl.partialxa1b2c3",
+                                       ".room.tvl.partial..a1b2c", ".other.tvl.partial.a1b2c3",
+                                       "room.tvl.partial.a1b2c3",  ".ROOM.tvl.partial.a1b2c3"};
+    for (const std::string& name : leftovers) WriteWholeFile(folder / name, "left by a killed save");
+    for (const std::string& name : others) WriteWholeFile(folder / name, "not ours");
+
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl"));
+
+    others.push_back("room.tvl");
+    std::sort(others.begin(), others.end());
+    EXPECT_EQ(FilesIn(folder.path()), others);
+}
+
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
 {
     fs::create_directory(folder / "temp");
