@@ -97,7 +97,8 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
         TemporaryFile partial(PartialPathOf(path));
         WriteMembers(state);
         CompressFolder(state.Archive.ConfigTempFolder, partial.path());
-        // Only a complete new archive replaces the file at the path.
+        // Only a complete new archive, on the disk, replaces the file at the path.
+        FlushFile(partial.path());
         ReplaceKeepingBackup(partial.path(), path, BackupPathOf(path));
         partial.Placed();
     } catch (const PathError& error) {

@@ -27,12 +27,12 @@ void PrepareTempFolder(ApplicationState& state);
 void DeleteTempFolder(ApplicationState& state);
 
 // Saves the configuration and its libraries to the archive at path. The
-// file there is replaced only once the new archive is complete, and then
-// kept as the backup beside it ("x.tvl" as "x.BAK", a name without a
-// three-character extension with ".BAK" added). A failure shows "Failed to
-// save file!" with the path and the cause and returns false, leaving the old
-// file where it was and no file of the save's own. The temp folder is
-// removed afterwards, whatever the result.
+// file there is replaced only once the new archive is complete and on the
+// disk, and then kept as the backup beside it ("x.tvl" as "x.BAK", a name
+// without a three-character extension with ".BAK" added). A failure shows
+// "Failed to save file!" with the path and the cause and returns false,
+// leaving the old file where it was and no file of the save's own. The temp
+// folder is removed afterwards, whatever the result.
 bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
 
 // Reads the archive's configuration into the record and merges its

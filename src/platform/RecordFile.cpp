@@ -217,3 +217,10 @@ void SyncFolder(const std::filesystem::path& folder)
     ::fsync(descriptor);
     ::close(descriptor);
 }
+
+void FlushFile(const std::filesystem::path& path)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0 || ::fsync(file.get()) != 0 || !file.Close())
+        throw FileErrorAt("cannot flush", path, std::strerror(errno));
+}

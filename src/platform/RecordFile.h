@@ -120,3 +120,5 @@ void DeleteFileIfExists(const std::filesystem::path& path);
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // Flushes a folder's entries (renames, new files) to the disk.
 void SyncFolder(const std::filesystem::path& folder);
+// Flushes a file's content to the disk; throws FileError.
+void FlushFile(const std::filesystem::path& path);

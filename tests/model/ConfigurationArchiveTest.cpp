@@ -11,6 +11,7 @@
 #include "support/FileLock.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SyncLog.h"
 #include "support/TempProgramFolder.h"
 
 #include <algorithm>
@@ -417,6 +418,20 @@ TEST_F(ConfigurationArchive, ASaveRemovesTheLeftoversOfItsOwnArchiveOnly)
     others.push_back("room.tvl");
     std::sort(others.begin(), others.end());
     EXPECT_EQ(FilesIn(folder.path()), others);
+}
+
+// The new archive reaches the disk under its temporary name, before the
+// rename that makes it the user's file; the rename reaches it before the
+// save is done.
+TEST_F(ConfigurationArchive, TheNewArchiveIsFlushedBeforeItsRename)
+{
+    const fs::path here = fs::canonical(folder.path());
+    SyncLog log;
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl"));
+    const std::vector<fs::path>& synced = log.Synced();
+    const auto archive = std::find(synced.begin(), synced.end(), here / ".room.tvl.partial");
+    ASSERT_NE(archive, synced.end());
+    EXPECT_NE(std::find(archive, synced.end(), here), synced.end());
 }
 
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
