@@ -125,16 +125,29 @@ bool IsPlainFileName(std::string_view name)
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
+// Errors of creating a file that speak of its name alone: too long, or
+// characters the file system refuses. The folder still takes other names;
+// a full, read-only or failing folder gives other errors.
+bool NameCannotBeAFile(int error)
+{
+    return error == ENAMETOOLONG || error == EILSEQ || error == EINVAL;
+}
+
 // Throws ZipError, leaving no file, when the member holds more than stated.
-void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target,
-                      std::uint64_t statedSize)
+// A name the folder cannot hold as a file is the member's fault, not the
+// folder's: nothing is written, and the reason is returned.
+std::optional<std::string> CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name,
+                                            const fs::path& target, std::uint64_t statedSize)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
     if (!member) throw MemberError(name, zip_strerror(archive));
 
     // O_NOFOLLOW: a link planted in the folder must not redirect the write.
     FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (out.get() < 0) throw ZipErrorAt(target, std::strerror(errno), "cannot create");
+    if (out.get() < 0) {
+        if (NameCannotBeAFile(errno)) return std::strerror(errno);
+        throw ZipErrorAt(target, std::strerror(errno), "cannot create");
+    }
 
     std::array<char, 65536> chunk{};
     std::uint64_t total = 0;
@@ -153,6 +166,7 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
             throw ZipErrorAt(target, std::strerror(errno), "cannot write");
     }
     if (!out.Close()) throw ZipErrorAt(target, std::strerror(errno), "cannot write");
+    return std::nullopt;
 }
 
 // The uncompressed sizes of the members, as the central directory states
@@ -238,7 +252,12 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<
             result.skipped.push_back(name);
             continue;
         }
-        CopyMemberToFile(archive.get(), index, name, folder / name, sizes[i]);
+        if (const auto refusal = CopyMemberToFile(archive.get(), index, name, folder / name, sizes[i])) {
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str()
+                                << ": no file of that name can be made here," << refusal->c_str();
+            result.skipped.push_back(name);
+            continue;
+        }
         result.extracted.push_back(name);
     }
     return result;

@@ -25,7 +25,7 @@ void CompressFolder(const std::filesystem::path& folder, const std::filesystem::
 
 struct ExtractionResult {
     std::vector<std::string> extracted;  // member names written, in archive order
-    std::vector<std::string> skipped;    // names refused as unsafe or repeated
+    std::vector<std::string> skipped;    // names refused as unsafe, repeated or unusable here
 };
 
 // What an untrusted archive may hold at most, all its members counted,
@@ -43,8 +43,9 @@ struct ArchiveLimits {
 // so that no archive fills the disk; a member whose name holds a path
 // separator, "..", a drive or a root is skipped, never written outside the
 // folder; of members whose names differ only in letter case the first one
-// wins. Throws ZipError when the archive is refused or cannot be read, or a
-// member cannot be written.
+// wins; a member whose name the folder cannot hold as a file (too long, or
+// characters its file system refuses) is skipped. Throws ZipError when the
+// archive is refused or cannot be read, or a member cannot be written.
 ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, const std::vector<std::string>& masks,
                                  const std::filesystem::path& folder, const ArchiveLimits& limits = {});
 

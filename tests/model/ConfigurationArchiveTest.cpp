@@ -678,7 +678,8 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
                                   {"RS001.RST", countTooLarge},
                                   {"RS002.RST", blankNames},
                                   {"rs004.rst", source.at("RS002.RST")},
-                                  {"RS003.RST", source.at("RS001.RST")}});
+                                  {"RS003.RST", source.at("RS001.RST")},
+                                  {std::string(300, 'L') + ".IRT", source.at("IR000.IRT")}});  // too long a name
 
     auto other = std::make_unique<ApplicationState>(folder / "prog", prompts);
     other->Config.ClearConfiguration();
