@@ -6,6 +6,7 @@
 #include "model/ConfigurationArchiveLimits.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
+#include "platform/TemporaryFile.h"
 #include "platform/UserPrompts.h"
 #include "platform/WholeFile.h"
 #include "platform/ZipArchive.h"
@@ -26,21 +27,19 @@ void WriteNotes(const fs::path& file, const FixedText<200>& notes)
     WriteWholeFile(file, notes.full() + "\r\n");
 }
 
-// The path without its last three characters followed by "BAK": "x.tvl"
-// keeps its previous content in "x.BAK".
+// "x.tvl" keeps its previous content in "x.BAK": "BAK" takes the place of
+// an extension of three characters. Any other name is followed by ".BAK"
+// ("room-2.BAK"), so that the backup stays beside the file, under a name
+// that is this file's alone.
 fs::path BackupPathOf(const fs::path& path)
 {
-    const std::string text = path.string();
-    if (text.size() < 3) return fs::path(text + ".BAK");
-    return fs::path(text.substr(0, text.size() - 3) + "BAK");
-}
-
-// Beside the target, so that the final rename stays on one file system.
-fs::path PartialPathOf(const fs::path& path)
-{
     std::string name = path.filename().string();
-    name.insert(0, 1, '.');  // in place: GCC 12 warns on a literal plus a string in release builds
-    name += ".partial";
+    if (name.size() >= 4 && name[name.size() - 4] == '.') {
+        name.resize(name.size() - 3);
+    } else {
+        name += '.';
+    }
+    name += "BAK";
     return path.parent_path() / name;
 }
 
@@ -78,49 +77,40 @@ struct TempFolderRemoval {
 
 }  // namespace
 
+// A "temp" that is a link is removed as a link: what it points to is no
+// folder of ours to empty.
 void PrepareTempFolder(ApplicationState& state)
 {
     state.Archive.ConfigTempFolder = state.ProgramFolder / "temp";
-    const fs::path& temp = state.Archive.ConfigTempFolder;
-    std::error_code error;
-    if (fs::is_directory(temp, error)) {
-        DeleteOrdinaryFiles(temp);
-    } else if (!fs::create_directory(temp, error)) {
-        throw FileError("cannot create '" + temp.string() + "': " + error.message());
-    }
+    MakeEmptyFolder(state.Archive.ConfigTempFolder);
 }
 
 void DeleteTempFolder(ApplicationState& state)
 {
-    const fs::path temp = state.ProgramFolder / "temp";
-    std::error_code error;
-    if (!fs::is_directory(temp, error)) return;
-    DeleteOrdinaryFiles(temp);
-    if (!fs::remove(temp, error)) throw FileError("cannot remove '" + temp.string() + "': " + error.message());
+    RemoveFolderWithFiles(state.ProgramFolder / "temp");
 }
 
 bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 {
-    const fs::path partial = PartialPathOf(path);
-    std::optional<std::string> failure;
+    std::optional<std::string> cause;
     try {
+        TemporaryFile partial(PartialPathOf(path));
         WriteMembers(state);
-        CompressFolder(state.Archive.ConfigTempFolder, partial);
-        // Only a complete new archive replaces the file at the path.
-        ReplaceKeepingBackup(partial, path, BackupPathOf(path));
-    } catch (const ZipError& error) {
-        failure = error.what();
-    } catch (const FileError& error) {
-        failure = error.what();
+        CompressFolder(state.Archive.ConfigTempFolder, partial.path());
+        // Only a complete new archive, on the disk, replaces the file at the path.
+        FlushFile(partial.path());
+        ReplaceKeepingBackup(partial.path(), path, BackupPathOf(path));
+        partial.Placed();
+    } catch (const PathError& error) {
+        cause = error.cause();
     } catch (const fs::filesystem_error& error) {
-        failure = error.what();
+        cause = error.code().message();
     }
     RemoveTempFolderAfterUse(state);
-    if (!failure) return true;
-    std::error_code ignored;  // the partial archive may never have been written
-    fs::remove(partial, ignored);
-    state.Prompts().Message("Failed to save file! '" + QString::fromStdString(*failure) + "'", "Save Fail!",
-                            PromptButtons::Ok, PromptIcon::Exclamation);
+    if (!cause) return true;
+    // The user's file, whichever of ours the failure hit.
+    state.Prompts().Message("Failed to save file! '" + QString::fromStdString(path.string() + ": " + *cause) + "'",
+                            "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "model/SaveDatabaseFile.h"
 
+#include "platform/TemporaryFile.h"
+
 void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords)
 {
@@ -8,10 +10,16 @@ void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool
         files.RemoveDatabase();
         return;
     }
-    RecordFileWriter writer(files.tmp, recordLength);
-    writeRecords(writer);
-    writer.Commit();
+    // A save that fails leaves no ".TMP": a half-written one would hold the
+    // disk space a second try needs.
+    TemporaryFile fresh(files.tmp);
+    {
+        RecordFileWriter writer(files.tmp, recordLength);
+        writeRecords(writer);
+        writer.Commit();
+    }
     files.PromoteTemporary();
+    fresh.Placed();
 }
 
 void SaveDatabaseRecords(const DatabaseFiles& files, const FixedRecord& buffer, int count,

@@ -9,7 +9,7 @@
 // disk before the old ".DEF" becomes the ".BAK" and the ".TMP" the ".DEF".
 // An empty database deletes the ".DEF" and keeps the ".BAK". Throws
 // FileError; whatever step fails, the ".DEF" or the ".BAK" still holds the
-// last good database.
+// last good database, and no ".TMP" is left.
 void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords);
 // The same for a database of one record per entry: `toRecord` fills the

@@ -14,6 +14,15 @@ bool SameLetter(char a, char b)
     return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
 }
 
+// What stands at the path, a link not followed; not_found when nothing does.
+fs::file_type EntryTypeAt(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (error && status.type() != fs::file_type::not_found) throw FileErrorAt("cannot examine", path, error.message());
+    return status.type();
+}
+
 }  // namespace
 
 std::string LowerCaseAscii(std::string_view text)
@@ -49,29 +58,62 @@ bool MatchesMask(std::string_view name, std::string_view mask)
     return m == mask.size();
 }
 
-std::vector<fs::path> OrdinaryFilesMatching(const fs::path& folder, std::string_view mask)
+std::vector<fs::path> EntriesWhere(const fs::path& folder,
+                                   const std::function<bool(const fs::directory_entry&)>& accept)
 {
     std::error_code error;
     fs::directory_iterator entries(folder, error);
-    if (error) throw FileError("cannot list '" + folder.string() + "': " + error.message());
-    std::vector<fs::path> files;
+    if (error) throw FileErrorAt("cannot list", folder, error.message());
+    std::vector<fs::path> found;
     for (const auto& entry : entries) {
-        if (entry.is_regular_file(error) && MatchesMask(entry.path().filename().string(), mask)) {
-            files.push_back(entry.path());
-        }
+        if (accept(entry)) found.push_back(entry.path());
     }
-    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
         const std::string left = a.filename().string();
         const std::string right = b.filename().string();
         const std::string lowerLeft = LowerCaseAscii(left);
         const std::string lowerRight = LowerCaseAscii(right);
         return lowerLeft != lowerRight ? lowerLeft < lowerRight : left < right;
     });
-    return files;
+    return found;
+}
+
+std::vector<fs::path> OrdinaryFilesMatching(const fs::path& folder, std::string_view mask)
+{
+    return EntriesWhere(folder, [mask](const fs::directory_entry& entry) {
+        std::error_code error;
+        return entry.is_regular_file(error) && MatchesMask(entry.path().filename().string(), mask);
+    });
 }
 
 void DeleteOrdinaryFiles(const fs::path& folder)
 {
+    // The entry itself, never what a link points to.
+    const auto notAFolder = [](const fs::directory_entry& entry) {
+        std::error_code error;
+        return entry.symlink_status(error).type() != fs::file_type::directory;
+    };
     // One pass: a file that cannot be deleted stops it with an error.
-    for (const fs::path& file : OrdinaryFilesMatching(folder, "*")) DeleteFileIfExists(file);
+    for (const fs::path& file : EntriesWhere(folder, notAFolder)) DeleteFileIfExists(file);
+}
+
+void MakeEmptyFolder(const fs::path& folder)
+{
+    const fs::file_type type = EntryTypeAt(folder);
+    if (type == fs::file_type::directory) {
+        DeleteOrdinaryFiles(folder);
+        return;
+    }
+    if (type != fs::file_type::not_found) DeleteFileIfExists(folder);
+    std::error_code error;
+    fs::create_directory(folder, error);
+    if (error) throw FileErrorAt("cannot create", folder, error.message());
+}
+
+void RemoveFolderWithFiles(const fs::path& folder)
+{
+    const fs::file_type type = EntryTypeAt(folder);
+    if (type == fs::file_type::not_found) return;
+    if (type == fs::file_type::directory) DeleteOrdinaryFiles(folder);
+    DeleteFileIfExists(folder);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,11 +13,25 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 // Names compared without regard to letter case meet in this form.
 std::string LowerCaseAscii(std::string_view text);
 
+// The entries directly in the folder that `accept` takes, in name order,
+// letter case ignored. Throws FileError when the folder cannot be listed.
+std::vector<std::filesystem::path> EntriesWhere(
+    const std::filesystem::path& folder, const std::function<bool(const std::filesystem::directory_entry&)>& accept);
+
 // The ordinary files directly in the folder whose names match the mask, in
 // name order, letter case ignored. Throws FileError when the folder cannot
 // be listed.
 std::vector<std::filesystem::path> OrdinaryFilesMatching(const std::filesystem::path& folder, std::string_view mask);
 
-// Deletes every ordinary file directly in the folder. Throws FileError at
-// the first file it cannot delete.
+// Deletes every file directly in the folder, and every link as itself,
+// whatever it points to; the folders in it stay. Throws FileError at the
+// first one it cannot delete.
 void DeleteOrdinaryFiles(const std::filesystem::path& folder);
+
+// Leaves an empty folder at the path: the folder there emptied of its files,
+// or a new one. Anything else there (a file, a link, even one to a folder)
+// is removed as itself, never followed. Throws FileError.
+void MakeEmptyFolder(const std::filesystem::path& folder);
+// Removes the folder and its files, or as itself anything else that stands
+// at the path; nothing when nothing does. Throws FileError.
+void RemoveFolderWithFiles(const std::filesystem::path& folder);

@@ -1,5 +1,8 @@
 #include "platform/RecordFile.h"
 
+#include "platform/FileCopy.h"
+#include "platform/TemporaryFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -14,34 +17,48 @@ constexpr std::size_t BufferSize = 1 << 16;
 // allocator keeps it on its heap rather than mapping fresh pages each time.
 constexpr std::size_t PieceSize = 120 * 1024;
 
-std::string Describe(const std::string& action, const std::filesystem::path& path)
+FileError Describe(const std::string& action, const std::filesystem::path& path)
 {
-    return action + " '" + path.string() + "': " + std::strerror(errno);
+    return FileErrorAt(action, path, std::strerror(errno));
+}
+
+// The backup, made beside it and renamed over it: a second name of the
+// target, or a flushed copy where the file system refuses hard links.
+void KeepAsBackup(const std::filesystem::path& target, const std::filesystem::path& backup)
+{
+    // Removed whatever happens: after a rename between two names of one file
+    // (a backup that is already the target's second name) both names stay.
+    const TemporaryFile fresh(PartialPathOf(backup));
+    DeleteFileIfExists(fresh.path());  // left by a save that was killed
+    std::error_code linkError;
+    std::filesystem::create_hard_link(target, fresh.path(), linkError);
+    if (linkError) CopyToNewFile(target, fresh.path());
+    RenameFile(fresh.path(), backup);
 }
 
 }  // namespace
 
+FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause)
+{
+    return FileError(action + " '" + path.string() + "': " + cause, cause);
+}
+
 RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
     : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), recordLength_(recordLength)
 {
-    if (descriptor_.value < 0) throw FileError(Describe("cannot open", path));
+    if (descriptor_.get() < 0) throw Describe("cannot open", path);
     if (recordLength_ == 0) throw std::out_of_range("records of no length");
     // Whole records, as many as fill a piece, but no more than the file
     // holds: a single export record needs no large piece. Room for two at
     // least, since a refill keeps the record last handed out.
     struct stat status {};
     std::size_t records = PieceSize / recordLength_;
-    if (::fstat(descriptor_.value, &status) == 0 && status.st_size >= 0) {
+    if (::fstat(descriptor_.get(), &status) == 0 && status.st_size >= 0) {
         recordCount_ = static_cast<std::size_t>(status.st_size) / recordLength_;
         records = std::min(records, recordCount_ + 1);
     }
     capacity_ = std::max<std::size_t>(records, 2) * recordLength_;
     piece_ = std::make_unique_for_overwrite<uint8_t[]>(capacity_);
-}
-
-RecordFileReader::Descriptor::~Descriptor()
-{
-    if (value >= 0) ::close(value);
 }
 
 bool RecordFileReader::Refill()
@@ -54,10 +71,10 @@ bool RecordFileReader::Refill()
     next_ = keep;
     const std::size_t before = end_;
     while (end_ < capacity_) {
-        const ssize_t got = ::read(descriptor_.value, piece_.get() + end_, capacity_ - end_);
+        const ssize_t got = ::read(descriptor_.get(), piece_.get() + end_, capacity_ - end_);
         if (got < 0) {
             if (errno == EINTR) continue;
-            throw FileError(Describe("cannot read", path_));
+            throw Describe("cannot read", path_);
         }
         if (got == 0) {
             atEnd_ = true;
@@ -93,7 +110,7 @@ bool RecordFileReader::ReadNext(FixedRecord& record)
 RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
     : path_(path), file_(std::fopen(path.c_str(), "wb")), recordLength_(recordLength)
 {
-    if (file_ == nullptr) throw FileError(Describe("cannot create", path));
+    if (file_ == nullptr) throw Describe("cannot create", path);
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
 }
 
@@ -106,8 +123,7 @@ void RecordFileWriter::Write(const FixedRecord& record)
 {
     if (file_ == nullptr) throw FileError("write after commit to '" + path_.string() + "'");
     if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
-    if (std::fwrite(record.data(), 1, recordLength_, file_) != recordLength_)
-        throw FileError(Describe("cannot write", path_));
+    if (std::fwrite(record.data(), 1, recordLength_, file_) != recordLength_) throw Describe("cannot write", path_);
 }
 
 void RecordFileWriter::Commit()
@@ -116,7 +132,7 @@ void RecordFileWriter::Commit()
     file_ = nullptr;
     const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
     const bool closed = std::fclose(file) == 0;
-    if (!flushed || !closed) throw FileError(Describe("cannot write", path_));
+    if (!flushed || !closed) throw Describe("cannot write", path_);
 }
 
 DatabaseFiles::DatabaseFiles(const std::filesystem::path& folder, const std::string& baseName)
@@ -142,22 +158,14 @@ void DatabaseFiles::RemoveTemporary() const
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup)
 {
-    // The backup becomes a second name of the current file first, then the
-    // fresh file replaces it in one rename: there is never a moment without
-    // a file at the target that holds whole content.
-    if (backup != target && std::filesystem::is_regular_file(target)) {
-        DeleteFileIfExists(backup);
-        std::error_code linkError;
-        std::filesystem::create_hard_link(target, backup, linkError);
-        if (linkError) {
-            // A file system without hard links: a copy serves as the backup.
-            std::error_code copyError;
-            std::filesystem::copy_file(target, backup, std::filesystem::copy_options::overwrite_existing, copyError);
-            if (copyError)
-                throw FileError("cannot back up '" + target.string() + "' as '" + backup.string() +
-                                "': " + copyError.message());
-        }
-    }
+    // The backup holds the current file first, then the fresh file replaces
+    // it in one rename: there is never a moment without a file at the target
+    // that holds whole content.
+    std::error_code error;
+    const std::filesystem::file_status current = std::filesystem::status(target, error);
+    if (error && current.type() != std::filesystem::file_type::not_found)
+        throw FileErrorAt("cannot examine", target, error.message());
+    if (backup != target && std::filesystem::is_regular_file(current)) KeepAsBackup(target, backup);
     RenameFile(fresh, target);
     SyncFolder(target.parent_path());
 }
@@ -165,26 +173,24 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
 void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
                               const std::function<void(RecordFileWriter&)>& write)
 {
-    std::filesystem::path fresh = target;
-    fresh += ".TMP";
-    try {
-        RecordFileWriter writer(fresh, recordLength);
+    std::filesystem::path name = target;
+    name += ".TMP";
+    TemporaryFile fresh(name);
+    {
+        RecordFileWriter writer(fresh.path(), recordLength);
         write(writer);
         writer.Commit();
-        RenameFile(fresh, target);
-        SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
-    } catch (const FileError&) {
-        std::error_code ignored;  // the write failed already; a stray temporary file changes nothing
-        std::filesystem::remove(fresh, ignored);
-        throw;
     }
+    RenameFile(fresh.path(), target);
+    fresh.Placed();
+    SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
 }
 
 bool FileExists(const std::filesystem::path& path)
 {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
-    if (error) throw FileError("cannot examine '" + path.string() + "': " + error.message());
+    if (error) throw FileErrorAt("cannot examine", path, error.message());
     return exists;
 }
 
@@ -192,14 +198,16 @@ void DeleteFileIfExists(const std::filesystem::path& path)
 {
     std::error_code error;
     std::filesystem::remove(path, error);
-    if (error) throw FileError("cannot delete '" + path.string() + "': " + error.message());
+    if (error) throw FileErrorAt("cannot delete", path, error.message());
 }
 
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     std::error_code error;
     std::filesystem::rename(from, to, error);
-    if (error) throw FileError("cannot rename '" + from.string() + "' to '" + to.string() + "': " + error.message());
+    if (error)
+        throw FileError("cannot rename '" + from.string() + "' to '" + to.string() + "': " + error.message(),
+                        error.message());
 }
 
 void SyncFolder(const std::filesystem::path& folder)
@@ -208,4 +216,11 @@ void SyncFolder(const std::filesystem::path& folder)
     if (descriptor < 0) return;  // nothing to flush through; the renames stand
     ::fsync(descriptor);
     ::close(descriptor);
+}
+
+void FlushFile(const std::filesystem::path& path)
+{
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0 || ::fsync(file.get()) != 0 || !file.Close())
+        throw FileErrorAt("cannot flush", path, std::strerror(errno));
 }

@@ -1,19 +1,23 @@
 #pragma once
 
+#include "platform/FileDescriptor.h"
 #include "platform/FixedRecord.h"
+#include "platform/PathError.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 // A file that could not be opened, read, written, renamed or deleted.
-class FileError : public std::runtime_error {
+class FileError : public PathError {
 public:
-    using std::runtime_error::runtime_error;
+    using PathError::PathError;
 };
+
+// "<action> '<path>': <cause>", the cause kept apart.
+FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause);
 
 // Reads fixed-length records from the first until a read is short. The
 // file is read in large pieces into memory the reader owns, so each byte
@@ -46,17 +50,8 @@ private:
     // Moves what is left to the front and reads more; false at the end.
     bool Refill();
 
-    // Closed however the reader ends, a failed construction included.
-    struct Descriptor {
-        explicit Descriptor(int value) : value(value) {}
-        ~Descriptor();
-        Descriptor(const Descriptor&) = delete;
-        Descriptor& operator=(const Descriptor&) = delete;
-        int value;
-    };
-
     std::filesystem::path path_;
-    Descriptor descriptor_;
+    FileDescriptor descriptor_;  // closed however the reader ends, a failed construction included
     std::size_t recordLength_;
     std::unique_ptr<uint8_t[]> piece_;
     std::size_t capacity_ = 0;
@@ -103,10 +98,12 @@ struct DatabaseFiles {
     void RemoveTemporary() const;
 };
 
-// Puts the fresh file at the target. A file already at the target is kept
-// as the backup (unless the backup path is the target itself), and at every
-// step the target or the backup holds the last whole content. Throws
-// FileError.
+// Puts the fresh file, already flushed to the disk, at the target. A file
+// already at the target is kept as the backup (unless the backup path is the
+// target itself): a second name of it, or where the file system refuses hard
+// links a copy, flushed. Either is made beside the backup and renamed over
+// it, so that at every step the target holds the last whole content and the
+// backup the previous or the new backup, whole. Throws FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
 // Writes a whole record file through "<target>.TMP" beside it, which
@@ -123,3 +120,5 @@ void DeleteFileIfExists(const std::filesystem::path& path);
 void RenameFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // Flushes a folder's entries (renames, new files) to the disk.
 void SyncFolder(const std::filesystem::path& folder);
+// Flushes a file's content to the disk; throws FileError.
+void FlushFile(const std::filesystem::path& path);

@@ -1,6 +1,7 @@
 #include "platform/ZipArchive.h"
 
 #include "platform/ArchiveLog.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 
@@ -14,7 +15,6 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <unistd.h>
 #include <zip.h>
 
 namespace fs = std::filesystem;
@@ -35,6 +35,18 @@ std::string Quoted(const fs::path& path)
     return "'" + path.string() + "'";
 }
 
+// "'<path>': <cause>", or what was done first, the cause kept apart.
+ZipError ZipErrorAt(const fs::path& path, const std::string& cause, const std::string& action = {})
+{
+    return ZipError((action.empty() ? "" : action + " ") + Quoted(path) + ": " + cause, cause);
+}
+
+// A member's name and what went wrong with it.
+ZipError MemberError(std::string_view name, const std::string& cause)
+{
+    return ZipError(std::string(name) + ": " + cause, cause);
+}
+
 // libzip writes no file for an archive without members; an empty folder
 // still gives a valid archive: the end-of-central-directory record alone.
 void WriteEmptyArchive(const fs::path& archivePath)
@@ -43,7 +55,7 @@ void WriteEmptyArchive(const fs::path& archivePath)
     std::ofstream out(archivePath, std::ios::binary | std::ios::trunc);
     out.write(endRecord.data(), endRecord.size());
     out.close();
-    if (!out) throw ZipError("cannot write " + Quoted(archivePath) + ": " + std::strerror(errno));
+    if (!out) throw ZipErrorAt(archivePath, std::strerror(errno), "cannot write");
 }
 
 std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
@@ -51,7 +63,38 @@ std::vector<fs::path> OrdinaryFilesOf(const fs::path& folder)
     try {
         return OrdinaryFilesMatching(folder, "*");
     } catch (const FileError& error) {
-        throw ZipError(error.what());
+        throw ZipError(error.what(), error.cause());
+    }
+}
+
+// zip_close writes "<archive>.XXXXXX" beside the archive, six letters or
+// digits, and renames it into place.
+bool IsLeftoverOf(std::string_view name, std::string_view archiveName)
+{
+    constexpr std::size_t suffix = 6;
+    if (name.size() != archiveName.size() + 1 + suffix || !name.starts_with(archiveName) ||
+        name[archiveName.size()] != '.')
+        return false;
+    return std::all_of(name.end() - suffix, name.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+// What a process killed inside zip_close left of an earlier archive at the
+// same path; the files of other names stay untouched.
+void RemoveLeftoversOf(const fs::path& archivePath)
+{
+    const std::string archiveName = archivePath.filename().string();
+    const fs::path folder = archivePath.parent_path().empty() ? fs::path(".") : archivePath.parent_path();
+    try {
+        const auto leftover = [&archiveName](const fs::directory_entry& entry) {
+            std::error_code error;
+            return IsLeftoverOf(entry.path().filename().string(), archiveName) &&
+                   entry.symlink_status(error).type() != fs::file_type::directory;
+        };
+        for (const fs::path& file : EntriesWhere(folder, leftover)) DeleteFileIfExists(file);
+    } catch (const FileError& error) {
+        throw ZipError(error.what(), error.cause());
     }
 }
 
@@ -65,32 +108,11 @@ struct MemberCloser {
 };
 using MemberHandle = std::unique_ptr<zip_file_t, MemberCloser>;
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool Close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
 ArchiveHandle OpenArchive(const fs::path& path, int flags)
 {
     int code = 0;
     zip_t* archive = zip_open(path.c_str(), flags, &code);
-    if (archive == nullptr) throw ZipError(Quoted(path) + ": " + LibzipErrorText(code));
+    if (archive == nullptr) throw ZipErrorAt(path, LibzipErrorText(code));
     return ArchiveHandle(archive);
 }
 
@@ -103,43 +125,48 @@ bool IsPlainFileName(std::string_view name)
     return std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
+// Errors of creating a file that speak of its name alone: too long, or
+// characters the file system refuses. The folder still takes other names;
+// a full, read-only or failing folder gives other errors.
+bool NameCannotBeAFile(int error)
+{
+    return error == ENAMETOOLONG || error == EILSEQ || error == EINVAL;
+}
+
 // Throws ZipError, leaving no file, when the member holds more than stated.
-void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name, const fs::path& target,
-                      std::uint64_t statedSize)
+// A name the folder cannot hold as a file is the member's fault, not the
+// folder's: nothing is written, and the reason is returned.
+std::optional<std::string> CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& name,
+                                            const fs::path& target, std::uint64_t statedSize)
 {
     MemberHandle member(zip_fopen_index(archive, index, 0));
-    if (!member) throw ZipError(name + ": " + zip_strerror(archive));
+    if (!member) throw MemberError(name, zip_strerror(archive));
 
     // O_NOFOLLOW: a link planted in the folder must not redirect the write.
     FileDescriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (out.get() < 0) throw ZipError("cannot create " + Quoted(target) + ": " + std::strerror(errno));
+    if (out.get() < 0) {
+        if (NameCannotBeAFile(errno)) return std::strerror(errno);
+        throw ZipErrorAt(target, std::strerror(errno), "cannot create");
+    }
 
     std::array<char, 65536> chunk{};
     std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
-        if (got < 0) throw ZipError(name + ": " + zip_file_strerror(member.get()));
+        if (got < 0) throw MemberError(name, zip_file_strerror(member.get()));
         if (got == 0) break;
         total += static_cast<std::uint64_t>(got);
         if (total > statedSize) {
             out.Close();
             std::error_code ignored;  // just created by us; a failure leaves a harmless partial file
             fs::remove(target, ignored);
-            throw ZipError(name + ": holds more than the " + std::to_string(statedSize) + " bytes it states");
+            throw MemberError(name, "holds more than the " + std::to_string(statedSize) + " bytes it states");
         }
-        const char* next = chunk.data();
-        auto left = static_cast<std::size_t>(got);
-        while (left > 0) {
-            const ssize_t written = ::write(out.get(), next, left);
-            if (written < 0) {
-                if (errno == EINTR) continue;
-                throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
-            }
-            next += written;
-            left -= static_cast<std::size_t>(written);
-        }
+        if (!out.WriteAll(chunk.data(), static_cast<std::size_t>(got)))
+            throw ZipErrorAt(target, std::strerror(errno), "cannot write");
     }
-    if (!out.Close()) throw ZipError("cannot write " + Quoted(target) + ": " + std::strerror(errno));
+    if (!out.Close()) throw ZipErrorAt(target, std::strerror(errno), "cannot write");
+    return std::nullopt;
 }
 
 // The uncompressed sizes of the members, as the central directory states
@@ -147,10 +174,10 @@ void CopyMemberToFile(zip_t* archive, zip_uint64_t index, const std::string& nam
 std::vector<std::uint64_t> StatedSizesWithin(zip_t* archive, const fs::path& archivePath, const ArchiveLimits& limits)
 {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
-    if (count < 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+    if (count < 0) throw ZipErrorAt(archivePath, zip_strerror(archive));
     if (static_cast<std::uint64_t>(count) > limits.maximumMembers)
-        throw ZipError(Quoted(archivePath) + ": " + std::to_string(count) + " members, more than the " +
-                       std::to_string(limits.maximumMembers) + " allowed");
+        throw ZipErrorAt(archivePath, std::to_string(count) + " members, more than the " +
+                                          std::to_string(limits.maximumMembers) + " allowed");
     std::vector<std::uint64_t> sizes;
     sizes.reserve(static_cast<std::size_t>(count));
     std::uint64_t total = 0;
@@ -158,15 +185,15 @@ std::vector<std::uint64_t> StatedSizesWithin(zip_t* archive, const fs::path& arc
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0)
-            throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive));
+            throw ZipErrorAt(archivePath, zip_strerror(archive));
         if ((stat.valid & ZIP_STAT_SIZE) == 0)
-            throw ZipError(Quoted(archivePath) + ": member " + std::to_string(i) + " states no size");
+            throw ZipErrorAt(archivePath, "member " + std::to_string(i) + " states no size");
         sizes.push_back(stat.size);
         total += std::min<std::uint64_t>(stat.size, UINT64_MAX - total);  // saturates
     }
     if (total > limits.maximumTotalSize)
-        throw ZipError(Quoted(archivePath) + ": " + std::to_string(total) + " bytes uncompressed, more than the " +
-                       std::to_string(limits.maximumTotalSize) + " allowed");
+        throw ZipErrorAt(archivePath, std::to_string(total) + " bytes uncompressed, more than the " +
+                                          std::to_string(limits.maximumTotalSize) + " allowed");
     return sizes;
 }
 
@@ -180,6 +207,7 @@ bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks
 void CompressFolder(const fs::path& folder, const fs::path& archivePath)
 {
     const std::vector<fs::path> files = OrdinaryFilesOf(folder);
+    RemoveLeftoversOf(archivePath);
     if (files.empty()) {
         WriteEmptyArchive(archivePath);
         return;
@@ -187,15 +215,15 @@ void CompressFolder(const fs::path& folder, const fs::path& archivePath)
     ArchiveHandle archive = OpenArchive(archivePath, ZIP_CREATE | ZIP_TRUNCATE);
     for (const fs::path& file : files) {
         zip_source_t* source = zip_source_file(archive.get(), file.c_str(), 0, 0);
-        if (source == nullptr) throw ZipError(Quoted(file) + ": " + zip_strerror(archive.get()));
+        if (source == nullptr) throw ZipErrorAt(file, zip_strerror(archive.get()));
         const std::string name = file.filename().string();
         if (zip_file_add(archive.get(), name.c_str(), source, ZIP_FL_ENC_GUESS | ZIP_FL_OVERWRITE) < 0) {
             zip_source_free(source);
-            throw ZipError(name + ": " + zip_strerror(archive.get()));
+            throw MemberError(name, zip_strerror(archive.get()));
         }
     }
     // The sources are read here; on failure the handle's deleter discards.
-    if (zip_close(archive.get()) != 0) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+    if (zip_close(archive.get()) != 0) throw ZipErrorAt(archivePath, zip_strerror(archive.get()));
     archive.release();
 }
 
@@ -210,7 +238,7 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         const char* rawName = zip_get_name(archive.get(), index, 0);
-        if (rawName == nullptr) throw ZipError(Quoted(archivePath) + ": " + zip_strerror(archive.get()));
+        if (rawName == nullptr) throw ZipErrorAt(archivePath, zip_strerror(archive.get()));
         const std::string name = rawName;
         if (!MatchesAnyMask(name, masks)) continue;
         if (!IsPlainFileName(name)) {
@@ -224,7 +252,12 @@ ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<
             result.skipped.push_back(name);
             continue;
         }
-        CopyMemberToFile(archive.get(), index, name, folder / name, sizes[i]);
+        if (const auto refusal = CopyMemberToFile(archive.get(), index, name, folder / name, sizes[i])) {
+            qCDebug(archiveLog) << "skipped" << name.c_str() << "in" << archivePath.c_str()
+                                << ": no file of that name can be made here," << refusal->c_str();
+            result.skipped.push_back(name);
+            continue;
+        }
         result.extracted.push_back(name);
     }
     return result;
@@ -237,16 +270,16 @@ std::optional<std::string> ReadMember(const fs::path& archivePath, std::string_v
     if (found < 0) return std::nullopt;
     const auto index = static_cast<zip_uint64_t>(found);
     MemberHandle member(zip_fopen_index(archive.get(), index, 0));
-    if (!member) throw ZipError(std::string(name) + ": " + zip_strerror(archive.get()));
+    if (!member) throw MemberError(name, zip_strerror(archive.get()));
     std::string contents;
     std::array<char, 65536> chunk{};
     for (;;) {
         const zip_int64_t got = zip_fread(member.get(), chunk.data(), chunk.size());
-        if (got < 0) throw ZipError(std::string(name) + ": " + zip_file_strerror(member.get()));
+        if (got < 0) throw MemberError(name, zip_file_strerror(member.get()));
         if (got == 0) break;
         // The stated size may lie, so the bytes read count.
         if (contents.size() + static_cast<std::uint64_t>(got) > maximumSize)
-            throw ZipError(std::string(name) + ": larger than " + std::to_string(maximumSize) + " bytes");
+            throw MemberError(name, "larger than " + std::to_string(maximumSize) + " bytes");
         contents.append(chunk.data(), static_cast<std::size_t>(got));
     }
     return contents;

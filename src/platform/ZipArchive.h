@@ -1,28 +1,31 @@
 #pragma once
 
+#include "platform/PathError.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // An archive that could not be written or read; what() is the description
 // text shown to the user.
-class ZipError : public std::runtime_error {
+class ZipError : public PathError {
 public:
-    using std::runtime_error::runtime_error;
+    using PathError::PathError;
 };
 
 // Compresses every ordinary file of the folder (not its subfolders) into a
 // fresh archive at archivePath, replacing any file there. The members are
-// named by the files' names, deflated. Throws ZipError.
+// named by the files' names, deflated. The ZIP library writes the archive
+// under a temporary name beside it, which a process killed meanwhile leaves
+// behind: those of this archive path are removed first. Throws ZipError.
 void CompressFolder(const std::filesystem::path& folder, const std::filesystem::path& archivePath);
 
 struct ExtractionResult {
     std::vector<std::string> extracted;  // member names written, in archive order
-    std::vector<std::string> skipped;    // names refused as unsafe or repeated
+    std::vector<std::string> skipped;    // names refused as unsafe, repeated or unusable here
 };
 
 // What an untrusted archive may hold at most, all its members counted,
@@ -40,8 +43,9 @@ struct ArchiveLimits {
 // so that no archive fills the disk; a member whose name holds a path
 // separator, "..", a drive or a root is skipped, never written outside the
 // folder; of members whose names differ only in letter case the first one
-// wins. Throws ZipError when the archive is refused or cannot be read, or a
-// member cannot be written.
+// wins; a member whose name the folder cannot hold as a file (too long, or
+// characters its file system refuses) is skipped. Throws ZipError when the
+// archive is refused or cannot be read, or a member cannot be written.
 ExtractionResult ExtractMatching(const std::filesystem::path& archivePath, const std::vector<std::string>& masks,
                                  const std::filesystem::path& folder, const ArchiveLimits& limits = {});
 

@@ -9,11 +9,16 @@
 #include "support/ConfigurationSamples.h"
 #include "support/ExternalZip.h"
 #include "support/FileLock.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
+#include "support/SyncLog.h"
 #include "support/TempProgramFolder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -100,6 +105,15 @@ void UseRS232(ConfigurationRecord& record, int slot, const std::string& manufact
 }
 
 std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+
+// The names in the folder, sorted.
+std::vector<std::string> FilesIn(const fs::path& folder)
+{
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename());
+    std::sort(files.begin(), files.end());
+    return files;
+}
 
 // Every value of the record at its longest in "Config.tmp".
 struct WidestValues {
@@ -277,13 +291,23 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
     ASSERT_TRUE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
     const std::string good = ReadWholeFile(folder / "locked" / "x.tvl");
 
+    // The message names the user's file and the cause, in one pair of
+    // quotes; never a file of the save's own.
+    const auto saveFails = [&](const fs::path& path, int cause) {
+        prompts.ExpectMessageStartingWith("Failed to save file! '" + QString::fromStdString(path.string()) + ": ",
+                                          "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
+        EXPECT_FALSE(SaveConfigurationFile(*state, path));
+        ASSERT_FALSE(prompts.Shown().empty());
+        const QString text = prompts.Shown().back().text;
+        EXPECT_TRUE(text.endsWith(QString(std::strerror(cause)) + "'")) << text.toStdString();
+        EXPECT_EQ(text.count('\''), 2) << text.toStdString();
+    };
+
     state->Config.Record.ConfigNotes = "never saved";
     {
         const ImmutableWhileInScope lock(folder / "locked");
         if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
-        prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
-                                          PromptIcon::Exclamation);
-        EXPECT_FALSE(SaveConfigurationFile(*state, folder / "locked" / "x.tvl"));
+        saveFails(folder / "locked" / "x.tvl", EPERM);
     }
     EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
     EXPECT_FALSE(folder.Exists("locked/x.BAK"));
@@ -291,12 +315,123 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
 
     // A folder standing at the path is no file to replace.
     fs::create_directory(folder / "dir.tvl");
-    prompts.ExpectMessageStartingWith("Failed to save file! '", "Save Fail!", PromptButtons::Ok,
-                                      PromptIcon::Exclamation);
-    EXPECT_FALSE(SaveConfigurationFile(*state, folder / "dir.tvl"));
+    saveFails(folder / "dir.tvl", EISDIR);
     EXPECT_TRUE(fs::is_directory(folder / "dir.tvl"));
-    ASSERT_EQ(prompts.Shown().size(), 2u);
-    EXPECT_TRUE(prompts.Shown()[1].text.endsWith("'"));
+
+    // The disk fills while the members are written.
+    {
+        const FileSizeLimitWhileInScope full(1000);
+        saveFails(folder / "locked" / "x.tvl", EFBIG);
+    }
+    EXPECT_EQ(ReadWholeFile(folder / "locked" / "x.tvl"), good);
+    EXPECT_THAT(FilesIn(folder.path()), ElementsAre("dir.tvl", "locked"));
+    EXPECT_THAT(FilesIn(folder / "locked"), ElementsAre("x.tvl"));
+}
+
+// "temp" is ours to empty and remove, never what it may point to: a link
+// planted there, or a file, is removed as itself and the folder made anew.
+TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
+{
+    const fs::path temp = folder / "temp";
+    const fs::path elsewhere = folder / "elsewhere";
+    const std::function<void()> plantings[] = {
+        [&] { fs::create_directory_symlink(elsewhere / "folder", temp); },
+        [&] { fs::create_symlink(elsewhere / "file.txt", temp); },
+        [&] { fs::create_symlink(elsewhere / "none", temp); },
+        [&] { WriteWholeFile(temp, "a file"); },
+        [&] {
+            fs::create_directory(temp);
+            fs::create_directory_symlink(elsewhere / "folder", temp / "IR000.IRT");
+            fs::create_symlink(elsewhere / "file.txt", temp / "Config.tmp");
+        },
+    };
+    fs::create_directories(elsewhere / "folder");
+    for (std::size_t i = 0; i < std::size(plantings); ++i) {
+        WriteWholeFile(elsewhere / "folder" / "keep.txt", "kept");
+        WriteWholeFile(elsewhere / "file.txt", "kept");
+        state->Config.Record.ConfigNotes = "saved " + std::to_string(i);
+        plantings[i]();
+        EXPECT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl")) << i;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << i;
+        state->Config.Record.ConfigNotes = "in memory";
+        if (!fs::exists(fs::symlink_status(temp))) plantings[i]();
+        EXPECT_TRUE(LoadConfigurationFile(*state, folder / "room.tvl")) << i;
+        EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), "saved " + std::to_string(i)) << i;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(temp))) << i;
+        EXPECT_THAT(FilesIn(elsewhere), ElementsAre("file.txt", "folder")) << i;
+        EXPECT_THAT(FilesIn(elsewhere / "folder"), ElementsAre("keep.txt")) << i;
+        EXPECT_EQ(ReadWholeFile(elsewhere / "file.txt"), "kept") << i;
+        std::error_code ignored;  // what a failing case left, so that the next one starts clean
+        fs::remove_all(temp, ignored);
+    }
+}
+
+// The backup's name: ".BAK" in place of an extension of three characters,
+// else after the whole name; beside the file, never over another file.
+TEST_F(ConfigurationArchive, TheBackupStaysBesideTheFileUnderItsOwnName)
+{
+    struct Case {
+        const char* name;
+        const char* backup;
+    };
+    const Case cases[] = {
+        {"room.tvl", "room.BAK"}, {"Hall1.tvd", "Hall1.BAK"}, {"v1.2.tvl", "v1.2.BAK"}, {"ab", "ab.BAK"},
+        {"x", "x.BAK"},           {"room-2", "room-2.BAK"},   {"a.b", "a.b.BAK"},       {"ab.tvlx", "ab.tvlx.BAK"},
+    };
+    fs::create_directory(folder / "Hi");
+    // Where a backup path cut from the end of the whole path would land.
+    const std::vector<std::string> others = {"HiBAK", "HBAK", "Hi/rooBAK", "Hi/BAK", "Hi/ab.tBAK"};
+    for (const std::string& other : others) WriteWholeFile(folder / other, "not a backup");
+    std::vector<std::string> expected = {"BAK", "ab.tBAK", "rooBAK"};
+    for (const Case& c : cases) {
+        const fs::path path = folder / "Hi" / c.name;
+        state->Config.Record.ConfigNotes = "first";
+        ASSERT_TRUE(SaveConfigurationFile(*state, path)) << c.name;
+        state->Config.Record.ConfigNotes = "second";
+        ASSERT_TRUE(SaveConfigurationFile(*state, path)) << c.name;
+        ASSERT_TRUE(fs::exists(folder / "Hi" / c.backup)) << c.name;
+        EXPECT_EQ(ExternalZip::ReadMembers(folder / "Hi" / c.backup).at("Notes.txt").substr(0, 5), "first") << c.name;
+        EXPECT_EQ(ExternalZip::ReadMembers(path).at("Notes.txt").substr(0, 6), "second") << c.name;
+        expected.push_back(c.name);
+        expected.push_back(c.backup);
+    }
+    for (const std::string& other : others) EXPECT_EQ(ReadWholeFile(folder / other), "not a backup") << other;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesIn(folder / "Hi"), expected);
+}
+
+// A save killed inside the ZIP library leaves its temporary files beside the
+// archive; the next save of that archive removes them, and nothing else.
+TEST_F(ConfigurationArchive, ASaveRemovesTheLeftoversOfItsOwnArchiveOnly)
+{
+    const std::vector<std::string> leftovers = {".room.tvl.partial", ".room.tvl.partial.a1b2c3",
+                                                ".room.tvl.partial.ZZ9x0q"};
+    std::vector<std::string> others = {".room.tvl.partial.a1b2c",  ".room.tvl.partial.a1b2c3d",
+                                       ".room.tvl.partial.a1-2c3", ".room.tvl.partialxa1b2c3",
+                                       ".room.tvl.partial..a1b2c", ".other.tvl.partial.a1b2c3",
+                                       "room.tvl.partial.a1b2c3",  ".ROOM.tvl.partial.a1b2c3"};
+    for (const std::string& name : leftovers) WriteWholeFile(folder / name, "left by a killed save");
+    for (const std::string& name : others) WriteWholeFile(folder / name, "not ours");
+
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl"));
+
+    others.push_back("room.tvl");
+    std::sort(others.begin(), others.end());
+    EXPECT_EQ(FilesIn(folder.path()), others);
+}
+
+// The new archive reaches the disk under its temporary name, before the
+// rename that makes it the user's file; the rename reaches it before the
+// save is done.
+TEST_F(ConfigurationArchive, TheNewArchiveIsFlushedBeforeItsRename)
+{
+    const fs::path here = fs::canonical(folder.path());
+    SyncLog log;
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl"));
+    const std::vector<fs::path>& synced = log.Synced();
+    const auto archive = std::find(synced.begin(), synced.end(), here / ".room.tvl.partial");
+    ASSERT_NE(archive, synced.end());
+    EXPECT_NE(std::find(archive, synced.end(), here), synced.end());
 }
 
 TEST_F(ConfigurationArchive, SaveThatCannotWriteItsMembersFailsOnce)
@@ -543,7 +678,8 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
                                   {"RS001.RST", countTooLarge},
                                   {"RS002.RST", blankNames},
                                   {"rs004.rst", source.at("RS002.RST")},
-                                  {"RS003.RST", source.at("RS001.RST")}});
+                                  {"RS003.RST", source.at("RS001.RST")},
+                                  {std::string(300, 'L') + ".IRT", source.at("IR000.IRT")}});  // too long a name
 
     auto other = std::make_unique<ApplicationState>(folder / "prog", prompts);
     other->Config.ClearConfiguration();

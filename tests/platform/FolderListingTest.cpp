@@ -56,6 +56,29 @@ TEST(FolderListing, EmptyingStopsAtAFileItCannotDelete)
     EXPECT_TRUE(fs::exists(folder / "b.txt"));  // stopped at the first failure
 }
 
+// Links go as links, whatever they point to: emptying a folder never reaches
+// outside it, and leaves no link behind that would keep it from being removed.
+TEST(FolderListing, EmptyingRemovesLinksNeverTheirTargets)
+{
+    TempProgramFolder folder;
+    fs::create_directories(folder / "outside" / "folder");
+    WriteWholeFile(folder / "outside" / "file.txt", "kept");
+    WriteWholeFile(folder / "outside" / "folder" / "inner.txt", "kept");
+    fs::create_directories(folder / "emptied" / "sub");
+    WriteWholeFile(folder / "emptied" / "a.txt", "a");
+    fs::create_symlink(folder / "outside" / "file.txt", folder / "emptied" / "to-file");
+    fs::create_directory_symlink(folder / "outside" / "folder", folder / "emptied" / "to-folder");
+    fs::create_symlink(folder / "outside" / "none", folder / "emptied" / "dangling");
+
+    DeleteOrdinaryFiles(folder / "emptied");
+
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder / "emptied")) left.push_back(entry.path().filename());
+    EXPECT_THAT(left, ElementsAre("sub"));
+    EXPECT_EQ(ReadWholeFile(folder / "outside" / "file.txt"), "kept");
+    EXPECT_EQ(ReadWholeFile(folder / "outside" / "folder" / "inner.txt"), "kept");
+}
+
 TEST(WholeFile, WritesAndReadsEveryByte)
 {
     TempProgramFolder folder;

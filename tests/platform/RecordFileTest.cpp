@@ -1,9 +1,17 @@
 #include "platform/FixedRecord.h"
 #include "platform/RecordFile.h"
 #include "platform/Windows1252.h"
+#include "support/FileLock.h"
+#include "support/FileSizeLimit.h"
+#include "support/SyncLog.h"
 #include "support/TempProgramFolder.h"
 
+#include <algorithm>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
+
+using ::testing::ElementsAre;
 
 TEST(FixedRecord, FieldCodings)
 {
@@ -144,6 +152,44 @@ TEST(RecordFile, FailedPromotionLeavesTheLastGoodContent)
     ASSERT_TRUE(folder.Exists("db.DEF"));
     EXPECT_EQ(folder.ReadBytes("db.DEF"), "good");
     EXPECT_EQ(folder.ReadBytes("db.BAK"), "good");
+}
+
+// Where hard links are refused (here: the current file is immutable), the
+// backup is a copy, flushed under a name of its own before it takes the
+// backup's name: a copy that cannot be finished (here: the disk fills)
+// leaves the previous backup whole, and no half copy anywhere.
+TEST(RecordFile, ABackupCopiedWhereLinksAreRefusedIsWholeOrThePreviousOne)
+{
+    std::string current;
+    for (int i = 0; i < 40000; ++i) current += std::to_string(i);
+    for (const bool diskFills : {true, false}) {
+        TempProgramFolder folder;
+        folder.WriteBytes("db.DEF", current);
+        folder.WriteBytes("db.BAK", "previous backup");
+        folder.WriteBytes("db.TMP", "fresh");
+        const ImmutableWhileInScope lock(folder / "db.DEF");
+        if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a file";
+        SyncLog log;
+        {
+            std::optional<FileSizeLimitWhileInScope> full;
+            if (diskFills) full.emplace(current.size() / 4);
+            // Nor can the fresh file replace an immutable one: the backup is all there is to see.
+            EXPECT_THROW(ReplaceKeepingBackup(folder / "db.TMP", folder / "db.DEF", folder / "db.BAK"), FileError);
+        }
+        const std::string backup = folder.ReadBytes("db.BAK");
+        EXPECT_TRUE(backup == (diskFills ? "previous backup" : current))
+            << "a backup of " << backup.size() << " bytes when the disk " << (diskFills ? "fills" : "has room");
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            files.push_back(entry.path().filename());
+        std::sort(files.begin(), files.end());
+        EXPECT_THAT(files, ElementsAre("db.BAK", "db.DEF", "db.TMP"));
+        if (diskFills) continue;
+        const auto& synced = log.Synced();
+        EXPECT_TRUE(std::any_of(synced.begin(), synced.end(), [&](const std::filesystem::path& path) {
+            return path.parent_path() == std::filesystem::canonical(folder.path()) && path.filename() != "db.BAK";
+        })) << "the copy was not flushed before its rename";
+    }
 }
 
 TEST(Windows1252, UpperCaseAndControlCharacters)

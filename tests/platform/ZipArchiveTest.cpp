@@ -1,5 +1,6 @@
 #include "platform/ZipArchive.h"
 #include "support/ExternalZip.h"
+#include "support/FileLock.h"
 #include "support/TempProgramFolder.h"
 
 #include <filesystem>
@@ -127,6 +128,29 @@ TEST(ZipArchive, ZipCommandMembersOutsideTheFolderAreSkipped)
     std::vector<std::string> written;
     for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
     EXPECT_THAT(written, ElementsAre("Config.tmp"));
+}
+
+// A name too long for the file system is that member's fault alone: it is
+// skipped and the others arrive. A folder that takes no file at all still
+// fails the whole extraction.
+TEST(ZipArchive, AMemberNameTheFolderCannotHoldIsSkipped)
+{
+    TempProgramFolder folder;
+    const std::string longName = std::string(300, 'L') + ".IRT";
+    ExternalZip::WriteRawArchive(folder / "long.tvl", {{"Config.tmp", "c"}, {longName, "l"}, {"IR000.IRT", "i"}});
+    fs::create_directory(folder / "temp");
+
+    const ExtractionResult result = ExtractMatching(folder / "long.tvl", {"Config.tmp", "*.IRT"}, folder / "temp");
+
+    EXPECT_THAT(result.extracted, ElementsAre("Config.tmp", "IR000.IRT"));
+    EXPECT_THAT(result.skipped, ElementsAre(longName));
+    EXPECT_EQ(folder.ReadBytes("temp/IR000.IRT"), "i");
+
+    fs::remove(folder / "temp" / "Config.tmp");
+    fs::remove(folder / "temp" / "IR000.IRT");
+    const ImmutableWhileInScope lock(folder / "temp");
+    if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a folder";
+    EXPECT_THROW(ExtractMatching(folder / "long.tvl", {"Config.tmp", "*.IRT"}, folder / "temp"), ZipError);
 }
 
 TEST(ZipArchive, OnlyMembersMatchingAMaskAreExtractedLetterCaseIgnored)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+
+// An open file descriptor, closed however its owner ends.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor();
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // False, with errno set, when the close reports a failed write.
+    bool Close();
+    // Writes all the bytes, however many calls that takes; false, with errno
+    // set, when a write fails.
+    bool WriteAll(const char* bytes, std::size_t size) const;
+
+private:
+    int fd_;
+};
