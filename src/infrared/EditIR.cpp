@@ -6,7 +6,7 @@
 #include "infrared/ShowEditIR.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
-#include "platform/RecordFile.h"
+#include "model/SaveDatabaseReporting.h"
 #include "platform/SerialPortMaker.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -222,13 +222,8 @@ void EditIR::DoneClicked()
     work.Comment(ToWindows1252(Notes->toPlainText()));
     if (!StoreWorkIRLibrary(ir_, BackupLibrary, state_.Prompts())) return;
     CloseDown();
-    try {
-        ir_.SaveIRDatabase();
-    } catch (const FileError& error) {
-        // The library stays in the database in memory; the browser's next save may still write it.
-        state_.Prompts().Message("Failed to save the IR data base! '" + QString::fromStdString(error.what()) + "'",
-                                 "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
-    }
+    // A library that fails to reach the disk stays in memory; the browser's next save may still write it.
+    SaveDatabaseReporting(state_.Prompts(), "IR", [this] { ir_.SaveIRDatabase(); });
     done(Accepted);
 }
 

@@ -81,20 +81,27 @@ bool IsLeftoverOf(std::string_view name, std::string_view archiveName)
 }
 
 // What a process killed inside zip_close left of an earlier archive at the
-// same path; the files of other names stay untouched.
+// same path; the files of other names stay untouched. Litter that cannot be
+// removed is no reason to refuse the save: it is logged and stays.
 void RemoveLeftoversOf(const fs::path& archivePath)
 {
     const std::string archiveName = archivePath.filename().string();
     const fs::path folder = archivePath.parent_path().empty() ? fs::path(".") : archivePath.parent_path();
+    const auto leftover = [&archiveName](const fs::directory_entry& entry) {
+        std::error_code error;
+        return IsLeftoverOf(entry.path().filename().string(), archiveName) &&
+               entry.symlink_status(error).type() != fs::file_type::directory;
+    };
     try {
-        const auto leftover = [&archiveName](const fs::directory_entry& entry) {
-            std::error_code error;
-            return IsLeftoverOf(entry.path().filename().string(), archiveName) &&
-                   entry.symlink_status(error).type() != fs::file_type::directory;
-        };
-        for (const fs::path& file : EntriesWhere(folder, leftover)) DeleteFileIfExists(file);
+        for (const fs::path& file : EntriesWhere(folder, leftover)) {
+            try {
+                DeleteFileIfExists(file);
+            } catch (const FileError& error) {
+                qCWarning(archiveLog) << "leftover kept:" << error.what();
+            }
+        }
     } catch (const FileError& error) {
-        throw ZipError(error.what(), error.cause());
+        qCWarning(archiveLog) << "leftovers not looked for:" << error.what();
     }
 }
 

@@ -418,6 +418,13 @@ TEST_F(ConfigurationArchive, ASaveRemovesTheLeftoversOfItsOwnArchiveOnly)
     others.push_back("room.tvl");
     std::sort(others.begin(), others.end());
     EXPECT_EQ(FilesIn(folder.path()), others);
+
+    // One that cannot be removed stays, and the save goes on.
+    WriteWholeFile(folder / leftovers[1], "locked");
+    const ImmutableWhileInScope lock(folder / leftovers[1]);
+    if (!lock.Locked()) return;
+    EXPECT_TRUE(SaveConfigurationFile(*state, folder / "room.tvl"));
+    EXPECT_TRUE(folder.Exists(leftovers[1]));
 }
 
 // The new archive reaches the disk under its temporary name, before the
