@@ -3,6 +3,7 @@
 #include "controls/BlankNameMessages.h"
 #include "model/FindByNames.h"
 #include "model/IRClassGlobals.h"
+#include "model/IRDatabaseFull.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
 
@@ -59,7 +60,7 @@ bool StoreWorkIRLibrary(IRClassGlobals& ir, const IRclass& backup, UserPrompts& 
         ir.IRDatabase[existing].CopyFrom(work);
         return true;
     }
-    if (!PassesNewLibraryChecks(work, prompts)) return false;
+    if (!PassesNewLibraryChecks(work, prompts) || RefusedAsIRDatabaseFull(ir, prompts)) return false;
     ir.AddIRLibrary().CopyFrom(work);
     return true;
 }

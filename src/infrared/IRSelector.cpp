@@ -5,6 +5,7 @@
 #include "infrared/NewIRName2Form.h"
 #include "infrared/ShowEditIR.h"
 #include "model/ApplicationState.h"
+#include "model/IRDatabaseFull.h"
 #include "platform/ObjectName.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
@@ -212,10 +213,10 @@ void IRSelector::PasteKey()
     std::string manufacturer = names.manufacturer;
     std::string irType = names.type;
     std::string model = names.model;
-    if (ir.FindIRLibrary(manufacturer, irType, model) < 0)
-        ir.AddIRLibrary().CopyFrom(ir.IRClipboard);
-    else
+    if (ir.FindIRLibrary(manufacturer, irType, model) >= 0)
         ShowNewIRName2Form(state_, this);
+    else if (!RefusedAsIRDatabaseFull(ir, state_.Prompts()))
+        ir.AddIRLibrary().CopyFrom(ir.IRClipboard);
     FillTree();
     SelectModelNode(TrimmedNames(ir.IRClipboard));
 }

@@ -3,6 +3,7 @@
 #include "infrared/IRExchangeFile.h"
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
+#include "model/IRDatabaseFull.h"
 #include "model/RuntimeErrors.h"
 
 #include <QTreeWidget>
@@ -50,7 +51,7 @@ void IRSelector::ImportIRLibrary()
                            [&] { return ImportIRExchangeFile(state_, *chosen); });
     } catch (const ValueOverflow&) {
         // What came before stays merged; the rest of the file is not taken.
-        ShowPromptText(state_.Prompts(), {"The IR data base is full!", "Sorry!", PromptIcon::Exclamation});
+        ReportIRDatabaseFull(state_.Prompts());
     }
     FillTree();
 }

@@ -2,6 +2,7 @@
 
 #include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
+#include "model/IRDatabaseFull.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ NewIRName2Form::NewIRName2Form(ApplicationState& state, QWidget* parent) : NewNa
 
 void ShowNewIRName2Form(ApplicationState& state, QWidget* parent)
 {
+    // No names the user could type would make room.
+    if (RefusedAsIRDatabaseFull(state.IR, state.Prompts())) return;
     NewIRName2Form form(state, parent);
     form.exec();
 }

@@ -13,5 +13,6 @@ public:
 };
 
 // Shows the dialog modally; the caller reads the outcome from the IR
-// clipboard and the database.
+// clipboard and the database. A full database is told instead, and the
+// dialog is not shown.
 void ShowNewIRName2Form(ApplicationState& state, QWidget* parent);

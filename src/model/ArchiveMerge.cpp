@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/BufferedLibraryMerge.h"
+#include "model/IRDatabaseFull.h"
 #include "platform/ArchiveLog.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
@@ -28,6 +29,7 @@ bool CountsFit(const RS232LibraryRecord& record)
 void MergeIRMembers(ApplicationState& state, const fs::path& folder)
 {
     IRClassGlobals& ir = state.IR;
+    bool fullTold = false;
     for (const fs::path& member : OrdinaryFilesMatching(folder, "*.IRT")) {
         bool whole = false;
         try {
@@ -39,6 +41,14 @@ void MergeIRMembers(ApplicationState& state, const fs::path& folder)
         IRLibraryHeaderRecord& header = ir.IRHeaderRecordBuffer;
         if (!whole || header.Num_commands == 0) {
             qCDebug(archiveLog) << "skipped" << member.c_str() << ": no whole library with commands";
+            continue;
+        }
+        // The configuration holds its own commands, so it opens whole; the
+        // library stays out of the database, and the user hears it once.
+        if (ir.IRDatabaseFull() && FindBufferInDatabase(state, LibraryKind::IR) < 0) {
+            qCDebug(archiveLog) << "skipped" << member.c_str() << ": the IR database is full";
+            if (!fullTold) ReportIRDatabaseFull(state.Prompts());
+            fullTold = true;
             continue;
         }
         MergeBufferedLibrary(state, LibraryKind::IR, LibraryArrival::FromArchive);

@@ -6,7 +6,7 @@
 
 IRclass& IRClassGlobals::AddIRLibrary()
 {
-    if (IRDatabase.Count() >= MaximumLibraries)
+    if (IRDatabaseFull())
         throw ValueOverflow("the IR database holds at most " + std::to_string(MaximumLibraries) + " libraries");
     return IRDatabase.Append();
 }

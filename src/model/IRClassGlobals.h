@@ -29,8 +29,10 @@ public:
     DatabaseArray<IRclass> IRDatabase;
     // The database holds at least one library.
     bool IRDatabaseAllocated() const { return !IRDatabase.IsEmpty(); }
-    // Appends a new, empty library (the last element) and returns it; past
-    // the 16-bit index range it raises ValueOverflow.
+    // No other library can be added: the indexes are 16-bit.
+    bool IRDatabaseFull() const { return IRDatabase.Count() >= MaximumLibraries; }
+    // Appends a new, empty library (the last element) and returns it; a full
+    // database raises ValueOverflow.
     IRclass& AddIRLibrary();
     void ClearIRDatabase() { IRDatabase.Clear(); }
 

@@ -62,8 +62,8 @@ void IRClassGlobals::LoadIRDatabase()
             if (!SkipCommands(reader, count)) break;
             continue;
         }
-        // Indexes are 16-bit: a file holding more libraries is read no further.
-        if (IRDatabase.Count() >= MaximumLibraries) break;
+        // A file holding more libraries than the indexes reach is read no further.
+        if (IRDatabaseFull()) break;
         IRclass& library = AddIRLibrary();
         TakeHeader(library);
         library.AddIRCommands(static_cast<int>(count));

@@ -2,6 +2,7 @@
 
 #include "controls/BlankNameMessages.h"
 #include "model/ApplicationState.h"
+#include "model/IRDatabaseFull.h"
 #include "platform/FixedText.h"
 
 namespace {
@@ -43,6 +44,8 @@ NewNamesDescription ArrivingLibraryNames(ApplicationState& state, LibraryKind ki
 
 bool ShowNewNameForm(ApplicationState& state, LibraryKind kind, QWidget* parent)
 {
+    // No names the user could type would make room; the buffer keeps its names.
+    if (kind == LibraryKind::IR && RefusedAsIRDatabaseFull(state.IR, state.Prompts())) return false;
     NewLibraryNameForm form(state, kind, parent);
     return form.exec() == QDialog::Accepted;
 }

@@ -16,6 +16,7 @@ public:
 
 // The new-name dialogs, each shown modally; true when the library was added
 // under new names. The configuration and the import flows of RS232 share one.
+// A full IR database is told instead, and the dialog is not shown.
 bool ShowNewIRNameForm(ApplicationState& state, QWidget* parent);
 bool ShowNewRS232NameForm(ApplicationState& state, QWidget* parent);
 bool ShowNewRs232Name2Form(ApplicationState& state, QWidget* parent);

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -144,7 +145,7 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     treeview1->scrollToItem(leaf);
     treeview1->setCurrentItem(leaf);
     treeview1->setUpdatesEnabled(true);
-    ListLibraryCommands(static_cast<int16_t>(index));
+    ListLibraryCommands(index);
 
     const QString command = FromWindows1252(TrimmedUpper(work_.Command()));
     for (int i = 0; i < commandTreeView->topLevelItemCount(); ++i) {
@@ -168,7 +169,7 @@ void RS232LibraryLoader::SortLibrariesForTree()
     const RS232FileBlockClass* listed = CurrentLibraryIndex >= 0 ? &database[CurrentLibraryIndex] : nullptr;
     ::SortLibrariesForTree(database, Order());
     for (int i = 0; listed != nullptr && i < database.Count(); ++i)
-        if (&database[i] == listed) CurrentLibraryIndex = static_cast<int16_t>(i);
+        if (&database[i] == listed) CurrentLibraryIndex = i;
 }
 
 void RS232LibraryLoader::BuildEquipmentTree()
@@ -213,7 +214,7 @@ void RS232LibraryLoader::ListLibraryCommands(int index)
 {
     if (index == CurrentLibraryIndex) return;
     ClearCommandList();
-    CurrentLibraryIndex = static_cast<int16_t>(index);
+    CurrentLibraryIndex = index;
     const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database[index];
     for (int command : CommandsToList(library, TargetCanBeInput)) {
         auto* node = new QTreeWidgetItem(QStringList{FromWindows1252(TrimmedUpper(library.Command(command)))});
@@ -281,7 +282,10 @@ void RS232LibraryLoader::Pick(QTreeWidgetItem* node)
     work_.Parity(library.Parity());
     work_.InterByteDelay(library.InterByteDelay());
     work_.Command(library.Command(command));
-    work_.ConfigIndex(CurrentLibraryIndex);
+    // The message's index is 16-bit: a place beyond it is none rather than another's.
+    work_.ConfigIndex(CurrentLibraryIndex <= std::numeric_limits<int16_t>::max()
+                          ? static_cast<int16_t>(CurrentLibraryIndex)
+                          : int16_t{-1});
     work_.IsFromLibrary(true);
     work_.Manufacturer(library.Manufacturer());
     work_.Model(library.Model());

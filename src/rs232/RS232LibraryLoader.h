@@ -51,7 +51,7 @@ private:
 
     ApplicationState& state_;
     SerialClass& work_;
-    int16_t CurrentLibraryIndex = -1;
+    int CurrentLibraryIndex = -1;  // the database's own index: it holds any number of libraries
     bool TargetCanBeInput = false;
     std::map<std::string, QTreeWidgetItem*> nodes_;
 

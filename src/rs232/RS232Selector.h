@@ -67,7 +67,8 @@ private:
 
     ApplicationState& state_;
     QStringList currentPath_;
-    std::vector<int16_t> ExportList;
+    // The database's own indexes: it holds any number of libraries.
+    std::vector<int> ExportList;
     std::array<QRadioButton*, 2> SortBy{};
     QToolBar* Toolbar1;
     QTreeWidget* treeview1;

@@ -35,7 +35,7 @@ void RS232Selector::ExportKey()
             QApplication::processEvents();
         }
         const int index = LibraryIndexOf(*leaf);
-        if (index >= 0) ExportList.push_back(static_cast<int16_t>(index));
+        if (index >= 0) ExportList.push_back(index);
     }
     ExportLibraries();
 }
@@ -44,7 +44,7 @@ void RS232Selector::ExportAllKey()
 {
     ExportList.clear();
     const int count = state_.RS232Libraries.RS232Database.Count();
-    for (int i = 0; i < count; ++i) ExportList.push_back(static_cast<int16_t>(i));
+    for (int i = 0; i < count; ++i) ExportList.push_back(i);
     ExportLibraries();
 }
 
@@ -54,7 +54,7 @@ void RS232Selector::ExportLibraries()
     const ExportTexts texts{
         ExchangeFilter, {"RS232 library saved", "RS232 Saved."}, {"Failed to save RS232 library", "RS232 Saved."}};
     ExportToChosenFile(state_.Prompts(), texts, [this](const std::filesystem::path& target) {
-        WriteRS232ExchangeFile(state_.RS232Libraries, std::vector<int>(ExportList.begin(), ExportList.end()), target);
+        WriteRS232ExchangeFile(state_.RS232Libraries, ExportList, target);
     });
 }
 

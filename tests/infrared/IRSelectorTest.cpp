@@ -2,6 +2,7 @@
 #include "infrared/IRSelector.h"
 #include "model/LibraryReconciliation.h"
 #include "support/BrowserTest.h"
+#include "support/FullDatabases.h"
 #include "support/UnusableImportFiles.h"
 
 #include <QAction>
@@ -383,7 +384,7 @@ TEST_F(IRSelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
 TEST_F(IRSelectorTest, AnImportThatFillsTheDatabaseIsToldAndKeepsWhatCameBefore)
 {
     // One library short of full: the file's first new library fits, its second does not.
-    while (Entries() < IRClassGlobals::MaximumLibraries - 1) Add({"FILL", "TV", "M", 0, 0});
+    FillIRDatabase(state.IR, IRClassGlobals::MaximumLibraries - 1);
     const auto path = folder / "in.BRI";
     WriteAll(path, Join({RecordsOf({"FIRST", "TV", "F1", 1, 40}), RecordsOf({"SECOND", "TV", "S1", 1, 41})}));
     Open();
@@ -393,6 +394,52 @@ TEST_F(IRSelectorTest, AnImportThatFillsTheDatabaseIsToldAndKeepsWhatCameBefore)
     ASSERT_EQ(Entries(), IRClassGlobals::MaximumLibraries);
     EXPECT_EQ(Names().back(), "FIRST/TV/F1");
     EXPECT_NE(Node({"FIRST", "TV", "F1"}), nullptr);
+}
+
+// A paste or the editor's Done under free names, or a paste under names in
+// use, would each add a library: a full database says so at once and keeps
+// the clipboard, and the editor stays open with the user's edits.
+TEST_F(IRSelectorTest, AFullDatabaseTakesNoPastedOrEditedLibraryAndSaysSo)
+{
+    FillIRDatabase(state.IR, IRClassGlobals::MaximumLibraries);
+    Open();
+    QStringList seen;  // what became of each dialog that opened
+    const auto cancel = [&seen](QWidget* dialog) {
+        seen << dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    };
+    const auto renameAndSave = [&seen](QWidget* editor) {
+        Named<QLineEdit>(*editor, "Model")->setText("A7");
+        Named<QPushButton>(*editor, "Done")->click();
+        seen << (editor->isVisible() ? "open on " : "closed on ") + Named<QLineEdit>(*editor, "Model")->text();
+        Named<QPushButton>(*editor, "MainCancel")->click();
+    };
+    const struct {
+        const char* what;
+        Library clipboard;
+        const char* key;
+        std::function<void(QWidget*)> onDialog;
+        QStringList seen;
+    } cases[] = {
+        {"a paste under free names", {"FREE", "TV", "P1", 1, 8}, "PASTE", cancel, {}},
+        {"a paste under names in use", Libraries[0], "PASTE", cancel, {}},
+        {"the editor's Done under new names", {}, "EDIT", renameAndSave, {"open on A7"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        seen.clear();
+        Fill(state.IR.IRClipboard, c.clipboard);
+        Click(Node({"SONY", "TV", "A1"}));
+        const ModalWatch watch(c.onDialog);
+        prompts.ExpectMessage("The IR data base is full!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+        Press(c.key);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(Entries(), IRClassGlobals::MaximumLibraries);
+        EXPECT_EQ(Node({"FREE", "TV", "P1"}), nullptr);
+        EXPECT_EQ(Node({"SONY", "TV", "A7"}), nullptr);
+        EXPECT_EQ(state.IR.IRClipboard.ModelField().trimmed(), c.clipboard.model) << "the clipboard keeps its names";
+        EXPECT_EQ(Names().first(), "SONY/TV/A1");
+    }
 }
 
 TEST_F(IRSelectorTest, ExportedLibrariesImportBackByteForByte)

@@ -10,6 +10,7 @@
 #include "support/ExternalZip.h"
 #include "support/FileLock.h"
 #include "support/FileSizeLimit.h"
+#include "support/FullDatabases.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SyncLog.h"
 #include "support/TempProgramFolder.h"
@@ -699,6 +700,43 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
     ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 2);  // in name order, case ignored
     EXPECT_EQ(other->RS232Libraries.RS232Database[0].Manufacturer(), Padded("NEWCO", 16));
     EXPECT_EQ(other->RS232Libraries.RS232Database[1].Manufacturer(), Padded("ZEDCO", 16));
+}
+
+// The configuration holds its own commands, so it opens whole; of its IR
+// libraries, those the full database has no room for stay out, told once.
+TEST_F(ConfigurationArchive, WithTheIRDatabaseFullTheOpenTellsOnceAndTakesTheRest)
+{
+    AddIR(*state, "TVCO", "TV", "T1", 3, 1);
+    AddIR(*state, "DISCO", "DVD", "D1", 2, 1);
+    AddIR(*state, "NEWCO", "SAT", "S1", 1, 1);
+    AddIR(*state, "NEXTCO", "CD", "C1", 1, 1);
+    AddRS232(*state, "ACME", "PROJECTOR", "PJ-100");
+    ConfigurationRecord& record = state->Config.Record;
+    UseIR(record, 0, "TVCO", "TV", "T1");
+    UseIR(record, 1, "DISCO", "DVD", "D1");
+    UseIR(record, 2, "NEWCO", "SAT", "S1");
+    UseIR(record, 3, "NEXTCO", "CD", "C1");
+    UseRS232(record, 0, "ACME", "PROJECTOR", "PJ-100");
+    record.ConfigNotes = "too many remotes";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "full.tvl"));
+
+    // TVCO equal, DISCO differing, NEWCO and NEXTCO new; ACME new to RS232.
+    auto other = NewState();
+    std::vector<std::string> calls;
+    other->Installed.Install<LibraryReconciliation>(std::make_unique<RecordingReconciliation>(calls));
+    AddIR(*other, "TVCO", "TV", "T1", 3, 1);
+    AddIR(*other, "DISCO", "DVD", "D1", 2, 2);
+    FillIRDatabase(other->IR, IRClassGlobals::MaximumLibraries);
+    prompts.ExpectMessage("The IR data base is full!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+
+    ASSERT_TRUE(LoadConfigurationFile(*other, folder / "full.tvl"));
+
+    EXPECT_TRUE(other->Config.Record == state->Config.Record);
+    EXPECT_THAT(calls, ElementsAre("IR " + Padded("DISCO", 16) + "|DVD|D1 with too many remotes"));
+    EXPECT_EQ(other->IR.IRDatabase.Count(), IRClassGlobals::MaximumLibraries) << "nothing added";
+    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 1);
+    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Manufacturer(), Padded("ACME", 16));
+    EXPECT_FALSE(folder.Exists("temp"));
 }
 
 TEST(BaseNameFromPath, DropsFoldersAndTheExtension)

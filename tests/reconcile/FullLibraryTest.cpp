@@ -4,6 +4,7 @@
 #include "reconcile/LibraryReplaceForm.h"
 #include "reconcile/RS232ConfigurationLibrary.h"
 #include "reconcile/RS232Replace2Form.h"
+#include "support/FullDatabases.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,5 +104,46 @@ TEST_F(ReconcileTest, CommandsAFullLibraryHasNoRoomForAreNamedInOneMessageAndThe
         Named<QPushButton>(*dialog, "Command2", 4)->click();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(test.saved(folder.path()), test.expected);
+    }
+}
+
+// With the IR database full, "add under new names" asks for no names: it
+// says so, and the dialog waits for another choice, the database and the
+// arriving library's names as they were and nothing saved.
+TEST_F(ReconcileTest, AFullIRDatabaseRefusesANewNameAtOnceAndTheDialogWaitsForAnotherChoice)
+{
+    const struct {
+        const char* label;
+        Open open;
+    } cases[] = {
+        {"IR configuration",
+         [](ApplicationState& s) {
+             return std::make_unique<LibraryReplaceForm>(s, std::make_unique<IRConfigurationLibrary>(s, 0));
+         }},
+        {"IR import", [](ApplicationState& s) { return std::make_unique<IRReplace2Form>(s); }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.label);
+        state = NewState();
+        AddIRLibrary(*state, "ACME", "TV", "T1", {"ON:1"});
+        AddIRLibrary(*state, "ACME", "TV", "T1", {"ON:2"});
+        state->IR.IRLibraryToRecord(1);
+        state->IR.IRDatabase.Remove(1);
+        FillIRDatabase(state->IR, IRClassGlobals::MaximumLibraries);
+        std::unique_ptr<QDialog> dialog = test.open(*state);
+        dialog->show();
+        QStringList asked;
+        const ModalWatch watch([&asked](QWidget* names) {
+            asked << names->windowTitle();
+            static_cast<QDialog*>(names)->reject();
+        });
+        prompts.ExpectMessage("The IR data base is full!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+        Named<QRadioButton>(*dialog, "Option1", 2)->click();
+        EXPECT_EQ(asked, QStringList());
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(Named<QRadioButton>(*dialog, "Option1", 2)->isChecked());
+        EXPECT_EQ(state->IR.IRDatabase.Count(), IRClassGlobals::MaximumLibraries);
+        EXPECT_EQ(state->IR.IRHeaderRecordBuffer.Model.trimmed(), "T1");
+        EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
     }
 }

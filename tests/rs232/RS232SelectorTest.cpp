@@ -1,15 +1,18 @@
 #include "controls/ToolbarIcons.h"
 #include "model/LibraryReconciliation.h"
 #include "rs232/RS232BrowserFixture.h"
+#include "rs232/RS232LibraryLoader.h"
 #include "rs232/RS232Selector.h"
 #include "support/BrowserTest.h"
 #include "support/FileBytes.h"
+#include "support/FullDatabases.h"
 #include "support/UnusableImportFiles.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -453,4 +456,40 @@ TEST_F(RS232SelectorTest, ImportStopsAtADamagedRecordKeepingWhatCameBefore)
         EXPECT_EQ(Shape(), "ACME(PROJECTOR(PJ-1 PJ-2) SWITCHER(SW-1)) BETA(PROJECTOR(B-1)) NEW(HUB(ONE))");
     }
     EXPECT_EQ(Entries(), 5);
+}
+
+// The RS232 database holds any number of libraries: one past the 16-bit
+// indexes exports itself, and the command loader lists and gives its commands.
+TEST_F(RS232SelectorTest, ALibraryPastTheSixteenBitIndexesExportsItselfAndLoadsItsCommands)
+{
+    constexpr int PastSixteenBits = 32768;
+    FillRS232Database(state.RS232Libraries, PastSixteenBits);
+    AddToDatabase("ZETA", "PROJECTOR", "Z-1", 4);
+    Open();
+    Click({"ZETA", "PROJECTOR", "Z-1"});
+    const auto target = folder / "zeta.BRS";
+    prompts.ExpectSaveFile(Text(target));
+    prompts.ExpectMessage("RS232 library saved", "RS232 Saved.", PromptButtons::Ok, PromptIcon::None);
+    Press("EXPORT");
+    EXPECT_EQ(ReadAll(target), Records({PastSixteenBits}));
+    Close();
+
+    SerialClass work;
+    work.Manufacturer("ZETA");
+    work.MyType("PROJECTOR");
+    work.Model("Z-1");
+    state.Messages.WorkSerial = &work;
+    RS232LibraryLoader loader(state);
+    loader.show();
+    auto* timer = Named<QTimer>(loader, "Timer1");
+    ASSERT_TRUE(QTest::qWaitFor([timer] { return !timer->isActive(); }, 10000));
+    auto* commands = Named<QTreeWidget>(loader, "commandTreeView");
+    ASSERT_EQ(commands->topLevelItemCount(), 2);
+    ASSERT_EQ(commands->topLevelItem(0)->text(0), "POWER ON");
+    QTest::mouseClick(commands->viewport(), Qt::LeftButton, {},
+                      commands->visualItemRect(commands->topLevelItem(0)).center());
+    EXPECT_EQ(work.Command().substr(0, 8), "POWER ON");
+    EXPECT_EQ(work.Baudrate(), 4);
+    EXPECT_EQ(work.MyRS232StringClass().ContentBytes(1), 'A' + 4);
+    EXPECT_EQ(work.ConfigIndex(), -1) << "a place the message's 16-bit index cannot hold";
 }

@@ -22,3 +22,20 @@ inline void WhenModalOpens(std::function<void(QWidget*)> action)
     };
     QTimer::singleShot(0, *poll);
 }
+
+// While it lives, hands every modal window that is active to the action,
+// which closes it or lets it be; unlike WhenModalOpens it leaves nothing
+// waiting for a window that never came.
+class ModalWatch {
+public:
+    explicit ModalWatch(std::function<void(QWidget*)> action)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [action = std::move(action)] {
+            if (QWidget* modal = QApplication::activeModalWidget()) action(modal);
+        });
+        timer_.start(10);
+    }
+
+private:
+    QTimer timer_;
+};
