@@ -2,11 +2,10 @@
 
 #include <QScrollBar>
 
-CommandTree::CommandTree(const PointerPosition& pointer, QWidget* parent) : DropDownTree(pointer, parent)
+CommandTree::CommandTree(const PointerPosition& pointer, QWidget* owner) : DropDownTree(pointer, owner, {145, 113})
 {
     setObjectName("IRcommandTreeView");
     setRootIsDecorated(false);
-    resize(145, 113);
 }
 
 void CommandTree::Hover(QPoint at)

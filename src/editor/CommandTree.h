@@ -11,7 +11,7 @@ public:
     static constexpr int RowTestAtX = 7;
     static constexpr int TopZoneHeight = 7;
 
-    CommandTree(const PointerPosition& pointer, QWidget* parent);
+    CommandTree(const PointerPosition& pointer, QWidget* owner);
 
 protected:
     int RowTestX() const override { return RowTestAtX; }

@@ -8,6 +8,7 @@
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 
+#include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -20,13 +21,12 @@ public:
     static constexpr int RowTestAtX = 7;
     static constexpr int TopZoneHeight = 7;
 
-    DefaultsTree(const PointerPosition& pointer, DefaultFileDropDown& owner)
-        : DropDownTree(pointer, nullptr), owner_(owner)
+    explicit DefaultsTree(const PointerPosition& pointer) : DropDownTree(pointer, nullptr, {180, 160})
     {
         setObjectName("DropMenu");
         setRootIsDecorated(false);
-        resize(180, 160);
     }
+    void ShowBeside(QWidget* notes) { AddBeside(notes, {260, 160}); }
 
 protected:
     int RowTestX() const override { return RowTestAtX; }
@@ -36,39 +36,29 @@ protected:
         if (hovered != nullptr && at.y() < TopZoneHeight && indexOfTopLevelItem(hovered) > 1)
             verticalScrollBar()->setValue(verticalScrollBar()->value() - 1);
         if (hovered != nullptr) Highlight(hovered);
-        owner_.Hovered(hovered);
+        emit Hovered(hovered);
     }
-    void OpenedOrClosed(bool open) override
-    {
-        QPlainTextEdit* notes = owner_.DefaultNotes;
-        if (notes->parentWidget() != parentWidget()) notes->setParent(parentWidget());
-        notes->move(x() + width(), y());
-        notes->raise();
-        notes->setVisible(open);
-        if (!open) owner_.hoveredText_.clear();
-    }
-
-private:
-    DefaultFileDropDown& owner_;
 };
 
 DefaultFileDropDown::DefaultFileDropDown(ApplicationState& state, FileCommands& commands, QObject* parent)
     : QObject(parent), state_(state), commands_(commands)
 {
-    DropMenu = new DefaultsTree(InstalledPointerPosition(state.Installed), *this);
+    DropMenu = new DefaultsTree(InstalledPointerPosition(state.Installed));
     DefaultNotes = new QPlainTextEdit;
     DefaultNotes->setObjectName("DefaultNotes");
     DefaultNotes->setReadOnly(true);
-    DefaultNotes->resize(260, 160);
+    DefaultNotes->setFocusPolicy(Qt::NoFocus);  // the list keeps the focus while it is open
+    DropMenu->ShowBeside(DefaultNotes);
     connect(DropMenu, &DropDownTree::Clicked, this, &DefaultFileDropDown::Pick);
     connect(DropMenu, &DropDownTree::ClickedOnNothing, DropMenu, &DropDownTree::Close);
+    connect(DropMenu, &DropDownTree::Hovered, this, &DefaultFileDropDown::Hovered);
+    connect(DropMenu, &DropDownTree::Closed, this, [this] { hoveredText_.clear(); });
 }
 
-// The list and its notes stand in the window once opened, not in this object.
+// The pop-up joins the window at its first opening; until then it is this object's.
 DefaultFileDropDown::~DefaultFileDropDown()
 {
-    delete DropMenu.data();
-    delete DefaultNotes.data();
+    if (DropMenu != nullptr && DropMenu->window()->parent() == nullptr) delete DropMenu->window();
 }
 
 fs::path DefaultFileDropDown::PathOf(int index) const
@@ -102,6 +92,8 @@ void DefaultFileDropDown::ButtonPressed(QWidget* button)
     DefaultNotes->clear();
     hoveredText_.clear();
     DropMenu->ToggleUnder(button);
+    // The pop-up takes the button's release; the button must not stay down.
+    if (auto* pressed = qobject_cast<QAbstractButton*>(button)) pressed->setDown(false);
 }
 
 void DefaultFileDropDown::Hovered(const QTreeWidgetItem* node)

@@ -40,7 +40,7 @@ private:
     FileCommands& commands_;
     std::vector<QString> DefaultFileNames;
     QString hoveredText_;
-    // Shown in the window, above everything, while open.
+    // In a pop-up of their own, owned by the window once opened.
     QPointer<DefaultsTree> DropMenu;
     QPointer<QPlainTextEdit> DefaultNotes;
 };

@@ -4,17 +4,11 @@
 
 #include <QScrollBar>
 
-DeviceTree::DeviceTree(const PointerPosition& pointer, QWidget* parent)
-    : DropDownTree(pointer, parent), notes_(new NotesFrame(parent))
+DeviceTree::DeviceTree(const PointerPosition& pointer, QWidget* owner)
+    : DropDownTree(pointer, owner, {297, 409}), notes_(new NotesFrame)
 {
     setObjectName("treeview1");
-    resize(297, 409);
-}
-
-// The notes frame lives beside the tree, in the same window.
-DeviceTree::~DeviceTree()
-{
-    delete notes_.data();
+    AddBeside(notes_, NotesFrame::DesignedSize);
 }
 
 int DeviceTree::ExpandLevelAt(int x)
@@ -27,14 +21,6 @@ int DeviceTree::ExpandLevelAt(int x)
 void DeviceTree::ShowNotes(const QString& caption, const QString& text)
 {
     notes_->ShowNotes(caption, text);
-}
-
-void DeviceTree::OpenedOrClosed(bool open)
-{
-    if (notes_->parentWidget() != parentWidget()) notes_->setParent(parentWidget());
-    notes_->move(x() + width(), y());
-    notes_->raise();
-    notes_->setVisible(open);
 }
 
 void DeviceTree::ApplyExpandLevel(int level)

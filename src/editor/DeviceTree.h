@@ -2,8 +2,6 @@
 
 #include "editor/DropDownTree.h"
 
-#include <QPointer>
-
 class NotesFrame;
 
 // The drop-down tree of devices (projectors or IR libraries): the pointer's
@@ -19,8 +17,7 @@ public:
     static constexpr int RowTestAtX = 57;
     static constexpr int TopZoneHeight = 6;
 
-    DeviceTree(const PointerPosition& pointer, QWidget* parent);
-    ~DeviceTree() override;
+    DeviceTree(const PointerPosition& pointer, QWidget* owner);
 
     // 0 roots only, 1 roots and their children, 2 everything.
     static int ExpandLevelAt(int x);
@@ -28,19 +25,14 @@ public:
     void ResetExpandLevel() { TreeExpandLevel = 0; }
     void ShowNotes(const QString& caption, const QString& text);
 
-signals:
-    // The hovered entry, as still shown after a change of level.
-    void Hovered(QTreeWidgetItem* node);
-
 protected:
     int RowTestX() const override { return RowTestAtX; }
     void Hover(QPoint at) override;
-    void OpenedOrClosed(bool open) override;
 
 private:
     void ApplyExpandLevel(int level);
     static QTreeWidgetItem* ShownAncestor(QTreeWidgetItem* node, int level);
 
     int TreeExpandLevel = 0;
-    QPointer<NotesFrame> notes_;
+    NotesFrame* notes_;
 };

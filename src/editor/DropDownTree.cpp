@@ -1,14 +1,30 @@
 #include "editor/DropDownTree.h"
 
+#include "editor/DropDownTreePopup.h"
 #include "editor/PointerPosition.h"
 
-#include <QDebug>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
-DropDownTree::DropDownTree(const PointerPosition& pointer, QWidget* parent)
-    : QTreeWidget(parent), pointer_(pointer), Timer1(new QTimer(this))
+namespace {
+
+// Edges count as inside.
+bool Covers(const QWidget* widget, QPoint global)
+{
+    const QPoint at = widget->mapFromGlobal(global);
+    return at.x() >= 0 && at.y() >= 0 && at.x() <= widget->width() && at.y() <= widget->height();
+}
+
+}  // namespace
+
+DropDownTree::DropDownTree(const PointerPosition& pointer, QWidget* owner, QSize designedSize)
+    : QTreeWidget(nullptr),
+      pointer_(pointer),
+      popup_(new DropDownTreePopup(owner)),
+      wanted_(designedSize),
+      Timer1(new QTimer(this))
 {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -18,34 +34,50 @@ DropDownTree::DropDownTree(const PointerPosition& pointer, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
-    hide();
+    popup_->AddPart(this, designedSize.width());
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(CloseTimerInterval);
-    connect(Timer1, &QTimer::timeout, this, &DropDownTree::CloseIfPointerOutside);
+    connect(Timer1, &QTimer::timeout, this, &DropDownTree::CloseIfPointerLeft);
+    connect(popup_, &DropDownTreePopup::Closed, this, &DropDownTree::PopupClosed);
+}
+
+void DropDownTree::AddBeside(QWidget* part, QSize designedSize)
+{
+    popup_->AddPart(part, designedSize.width());
+    wanted_ = QSize(wanted_.width() + designedSize.width(), std::max(wanted_.height(), designedSize.height()));
 }
 
 void DropDownTree::ToggleUnder(QWidget* label)
 {
-    QWidget* window = label->window();
-    if (parentWidget() != window) setParent(window);  // drawn above the label's neighbours
-    move(label->mapTo(window, QPoint(0, label->height())));
-    raise();
-    setVisible(!isVisible());
-    if (isVisible()) setFocus(Qt::MouseFocusReason);
+    if (IsOpen()) {
+        Close();
+        return;
+    }
+    if (popup_->parentWidget() == nullptr) popup_->setParent(label->window(), popup_->windowFlags());
+    pointerWasInside_ = false;
+    setFocus(Qt::PopupFocusReason);  // the pop-up gives the focus to the tree when it shows
+    popup_->OpenUnder(label, wanted_);
     clearSelection();
     setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
-    OpenedOrClosed(isVisible());
+    Timer1->start();
 }
 
 void DropDownTree::Close()
 {
+    popup_->hide();
+}
+
+bool DropDownTree::IsOpen() const
+{
+    return popup_->isVisible();
+}
+
+void DropDownTree::PopupClosed()
+{
     Timer1->stop();
-    if (!isVisible()) return;
-    hide();
-    OpenedOrClosed(false);
+    emit Closed();
 }
 
 QTreeWidgetItem* DropDownTree::SelectedNode() const
@@ -80,14 +112,21 @@ void DropDownTree::ScrollNodeToRow(QTreeWidgetItem* node, int row)
     verticalScrollBar()->setValue(verticalScrollBar()->value() + rowsDown);
 }
 
+void DropDownTree::NotePointerAt(QPoint inRows)
+{
+    if (viewport()->rect().contains(inRows)) pointerWasInside_ = true;
+}
+
 void DropDownTree::mouseMoveEvent(QMouseEvent* event)
 {
+    NotePointerAt(event->position().toPoint());
     Hover(event->position().toPoint());
 }
 
 // The hover chooses the row; a press neither selects nor expands.
 void DropDownTree::mousePressEvent(QMouseEvent* event)
 {
+    NotePointerAt(event->position().toPoint());
     event->accept();
 }
 void DropDownTree::mouseDoubleClickEvent(QMouseEvent* event)
@@ -105,10 +144,26 @@ void DropDownTree::mouseReleaseEvent(QMouseEvent* event)
         emit Clicked(SelectedNode());
 }
 
-void DropDownTree::focusInEvent(QFocusEvent* event)
+// The keys move the highlight as the pointer does (Right opens a level);
+// Return picks the highlighted entry as a click does.
+void DropDownTree::keyPressEvent(QKeyEvent* event)
 {
-    QTreeWidget::focusInEvent(event);
-    Timer1->start();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        Close();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        if (QTreeWidgetItem* node = SelectedNode(); node != nullptr) emit Clicked(node);
+        return;
+    default: {
+        const QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(event);
+        if (currentItem() != nullptr && currentItem() != before) emit Hovered(currentItem());
+    }
+    }
 }
 
 void DropDownTree::focusOutEvent(QFocusEvent* event)
@@ -117,16 +172,21 @@ void DropDownTree::focusOutEvent(QFocusEvent* event)
     Close();
 }
 
-// Edges count as inside: the pointer must be past them to close the tree.
-void DropDownTree::CloseIfPointerOutside()
+// Nothing closes the drop-down before the pointer has been in it: a user who
+// pressed the label and waits keeps it. Once in, leaving the drop-down and the
+// label closes it at the next tick; edges count as inside.
+void DropDownTree::CloseIfPointerLeft()
 {
-    if (!isVisible()) {
+    if (!IsOpen()) {
         Timer1->stop();
         return;
     }
     const QPoint at = pointer_.GlobalPosition();
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    const bool outside =
-        at.x() < origin.x() || at.x() > origin.x() + width() || at.y() < origin.y() || at.y() > origin.y() + height();
-    if (outside) Close();
+    if (Covers(popup_, at)) {
+        pointerWasInside_ = true;
+        return;
+    }
+    const QWidget* label = popup_->Label();
+    if (!pointerWasInside_ || (label != nullptr && Covers(label, at))) return;
+    Close();
 }

@@ -71,22 +71,12 @@ IRCommandAssignment::IRCommandAssignment(ApplicationState& state, QWidget* paren
         ShiftedIRLabel[static_cast<std::size_t>(k)] = deselect;
         connect(select, &PickerLabel::Pressed, this, [this, k, select] { DropDown(k, select); });
         connect(deselect, &PickerLabel::Pressed, this, [this, k, deselect] { DropDown(DeselectSlots + k, deselect); });
-        for (PickerLabel* box : {select, deselect})
-            connect(box, &PickerLabel::Released, this, [this] {
-                if (IRcommandTreeView->IsOpen()) IRcommandTreeView->setFocus(Qt::MouseFocusReason);
-            });
     }
     // A click off the rows, or before any row was highlighted, leaves the list open.
     connect(IRcommandTreeView, &CommandTree::Clicked, this, [this](QTreeWidgetItem* node) {
         if (node != nullptr) Assign(node);
     });
     hide();
-}
-
-// The list stands in the window, not in this frame, once it was opened.
-IRCommandAssignment::~IRCommandAssignment()
-{
-    delete IRcommandTreeView.data();
 }
 
 void IRCommandAssignment::ShowInput(int t)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFrame>
-#include <QPointer>
 #include <array>
 
 class ApplicationState;
@@ -20,7 +19,6 @@ public:
     static constexpr int Boxes = 7;
 
     explicit IRCommandAssignment(ApplicationState& state, QWidget* parent = nullptr);
-    ~IRCommandAssignment() override;
 
     // Shows the command names of input t (0 to 9); marks nothing as changed.
     void ShowInput(int t);
@@ -41,5 +39,5 @@ private:
     QLabel* WhichIRLabel;
     std::array<PickerLabel*, Boxes> UnShiftedIRLabel{};
     std::array<PickerLabel*, Boxes> ShiftedIRLabel{};
-    QPointer<CommandTree> IRcommandTreeView;
+    CommandTree* IRcommandTreeView;
 };

@@ -75,19 +75,10 @@ IRDevicePicker::IRDevicePicker(ApplicationState& state, QWidget* parent)
     layout->addWidget(IRCommandFrame, 1, 0, 1, 4);
 
     connect(IRLabel, &PickerLabel::Pressed, this, &IRDevicePicker::DropDown);
-    connect(IRLabel, &PickerLabel::Released, this, [this] {
-        if (treeview1->IsOpen()) treeview1->setFocus(Qt::MouseFocusReason);
-    });
     connect(treeview1, &DeviceTree::Hovered, this, &IRDevicePicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &IRDevicePicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
     connect(ClearButton, &QPushButton::clicked, this, &IRDevicePicker::Clear);
-}
-
-// The tree stands in the window, not in this frame, once it was opened.
-IRDevicePicker::~IRDevicePicker()
-{
-    delete treeview1.data();
 }
 
 void IRDevicePicker::ShowInput(int t)

@@ -3,7 +3,6 @@
 #include "editor/DeviceTreeFill.h"
 
 #include <QGroupBox>
-#include <QPointer>
 #include <array>
 
 class ApplicationState;
@@ -21,7 +20,6 @@ class IRDevicePicker : public QGroupBox {
     Q_OBJECT
 public:
     explicit IRDevicePicker(ApplicationState& state, QWidget* parent = nullptr);
-    ~IRDevicePicker() override;
 
     // Shows the IR device and commands of input t (0 to 9), the input that
     // the pick and "Clear" then change; marks nothing as changed.
@@ -49,6 +47,6 @@ private:
     std::array<QRadioButton*, 2> SortBy{};
     QPushButton* ClearButton;
     IRCommandAssignment* IRCommandFrame;
-    // Shown in the window, above the other controls, while open.
-    QPointer<DeviceTree> treeview1;
+    // Opens in a pop-up of its own.
+    DeviceTree* treeview1;
 };

@@ -10,6 +10,8 @@ class QPlainTextEdit;
 class NotesFrame : public QFrame {
     Q_OBJECT
 public:
+    static constexpr QSize DesignedSize{265, 417};
+
     explicit NotesFrame(QWidget* parent = nullptr);
 
     void ShowNotes(const QString& caption, const QString& text);

@@ -12,9 +12,3 @@ void PickerLabel::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) emit Pressed();
     event->accept();
 }
-
-void PickerLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) emit Released();
-    event->accept();
-}

@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-// A label that opens a drop-down: it reports the press of the left button
-// (the drop-down opens or closes) and its release (the open drop-down takes
-// the focus, since the label's own press kept the pointer).
+// A label that opens a drop-down: it reports the press of the left button,
+// at which the drop-down opens (its pop-up then takes the focus and the
+// release).
 class PickerLabel : public QLabel {
     Q_OBJECT
 public:
@@ -12,9 +12,7 @@ public:
 
 signals:
     void Pressed();
-    void Released();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };

@@ -29,19 +29,10 @@ ProjectorPicker::ProjectorPicker(ApplicationState& state, QWidget* parent)
     layout->addWidget(ProjectorNotes);
 
     connect(ProjectorLabel, &PickerLabel::Pressed, this, &ProjectorPicker::DropDown);
-    connect(ProjectorLabel, &PickerLabel::Released, this, [this] {
-        if (treeview1->IsOpen()) treeview1->setFocus(Qt::MouseFocusReason);
-    });
     connect(treeview1, &DeviceTree::Hovered, this, &ProjectorPicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &ProjectorPicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
     FillProjectorTree();
-}
-
-// The tree stands in the window, not in this frame, once it was opened.
-ProjectorPicker::~ProjectorPicker()
-{
-    delete treeview1.data();
 }
 
 void ProjectorPicker::ShowConfiguration()

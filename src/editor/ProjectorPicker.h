@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <QPointer>
 
 class ApplicationState;
 class DeviceTree;
@@ -16,7 +15,6 @@ class ProjectorPicker : public QGroupBox {
     Q_OBJECT
 public:
     explicit ProjectorPicker(ApplicationState& state, QWidget* parent = nullptr);
-    ~ProjectorPicker() override;
 
     // Shows the configuration's projector; marks nothing as changed.
     void ShowConfiguration();
@@ -32,6 +30,6 @@ private:
     ApplicationState& state_;
     PickerLabel* ProjectorLabel;
     QPlainTextEdit* ProjectorNotes;
-    // Shown in the window, above the other controls, while open.
-    QPointer<DeviceTree> treeview1;
+    // Opens in a pop-up of its own.
+    DeviceTree* treeview1;
 };

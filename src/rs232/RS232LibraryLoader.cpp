@@ -43,6 +43,12 @@ QString Shown(const std::string& field)
     return FromWindows1252(std::string_view(field).substr(0, end == std::string::npos ? 0 : end + 1));
 }
 
+// A library leaf, bold when it has a named command.
+bool HasNamedCommands(const QTreeWidgetItem* node)
+{
+    return node != nullptr && Depth(node) == 2 && node->font(0).bold();
+}
+
 QTreeWidgetItem* NewNode(const std::string& text)
 {
     return new QTreeWidgetItem(QStringList{Shown(text)});
@@ -111,6 +117,7 @@ void RS232LibraryLoader::BuildControls()
     connect(Timer1, &QTimer::timeout, this, &RS232LibraryLoader::Timer1Tick);
     connect(treeview1, &RS232LoaderEquipmentTree::Hovered, this, &RS232LibraryLoader::HoverEquipment);
     connect(treeview1, &QTreeWidget::itemClicked, this, &RS232LibraryLoader::EquipmentClicked);
+    connect(treeview1, &RS232LoaderEquipmentTree::Chosen, this, &RS232LibraryLoader::EquipmentChosen);
     connect(commandTreeView, &QTreeWidget::itemClicked, this, &RS232LibraryLoader::Pick);
     connect(commandTreeView, &QTreeWidget::itemActivated, this, &RS232LibraryLoader::Pick);
     for (QRadioButton* option : SortBy)
@@ -127,6 +134,10 @@ void RS232LibraryLoader::Timer1Tick()
 {
     BuildEquipmentTree();
     TargetCanBeInput = work_.CanBeInput();
+    // The keys work at once, from the first row down (a preselected command
+    // takes the focus to its list).
+    treeview1->setCurrentItem(nullptr);
+    treeview1->setFocus();
     PreselectMessageLibrary();
 }
 
@@ -250,7 +261,16 @@ void RS232LibraryLoader::HoverEquipment(QTreeWidgetItem* node)
 
 void RS232LibraryLoader::EquipmentClicked(QTreeWidgetItem* node)
 {
-    if (node != nullptr && Depth(node) == 2 && node->font(0).bold()) commandTreeView->setFocus();
+    if (HasNamedCommands(node)) commandTreeView->setFocus();
+}
+
+// Return on a library goes on to its commands with the first one highlighted,
+// so that the keys alone can pick one.
+void RS232LibraryLoader::EquipmentChosen(QTreeWidgetItem* node)
+{
+    if (!HasNamedCommands(node)) return;
+    commandTreeView->setFocus();
+    if (commandTreeView->currentItem() == nullptr) commandTreeView->setCurrentItem(commandTreeView->topLevelItem(0));
 }
 
 bool RS232LibraryLoader::eventFilter(QObject* watched, QEvent* event)

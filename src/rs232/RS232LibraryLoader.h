@@ -43,6 +43,7 @@ private:
     void ListLibraryCommands(int index);
     void HoverEquipment(QTreeWidgetItem* node);
     void EquipmentClicked(QTreeWidgetItem* node);
+    void EquipmentChosen(QTreeWidgetItem* node);
     void HoverCommands(QPoint at);
     void Pick(QTreeWidgetItem* node);
     void CancelClicked();

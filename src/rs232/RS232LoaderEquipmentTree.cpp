@@ -1,5 +1,6 @@
 #include "rs232/RS232LoaderEquipmentTree.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -83,4 +84,16 @@ void RS232LoaderEquipmentTree::mouseMoveEvent(QMouseEvent* event)
         setCurrentItem(hovered);
     }
     if (hovered != nullptr) emit Hovered(hovered);
+}
+
+void RS232LoaderEquipmentTree::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (currentItem() != nullptr) emit Chosen(currentItem());
+        return;
+    }
+    const QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    if (currentItem() != nullptr && currentItem() != before) emit Hovered(currentItem());
 }

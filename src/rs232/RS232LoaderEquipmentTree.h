@@ -6,7 +6,8 @@
 // The loader's equipment tree: the pointer's distance from the left edge
 // chooses how many levels are open, and when that changes the hovered node is
 // scrolled back under the pointer rather than the pointer moved to it. Rows at
-// the top and bottom edges scroll the tree.
+// the top and bottom edges scroll the tree. The keys move the highlight as the
+// pointer does (Right opens a level), and Return chooses it as a click does.
 class RS232LoaderEquipmentTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -26,9 +27,12 @@ public:
 signals:
     // The node under the pointer, as still shown after a change of column.
     void Hovered(QTreeWidgetItem* node);
+    // Return on the highlighted node.
+    void Chosen(QTreeWidgetItem* node);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ApplyColumn(int column);

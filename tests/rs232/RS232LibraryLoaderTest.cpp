@@ -7,6 +7,7 @@
 #include "rs232/RS232SettingsDiferentForm.h"
 #include "support/NamedChild.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -199,6 +200,38 @@ TEST_F(RS232LibraryLoaderTest, HoverOpensLevelsAndListsTheLibraryAndCancelAndClo
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(work.Command().substr(0, 4), "KEPT") << "Cancel takes nothing either";
     EXPECT_TRUE(work.CanBeInput());
+}
+
+TEST_F(RS232LibraryLoaderTest, TheKeysAloneOpenLevelsListALibraryAndPickACommandAndEscapeCloses)
+{
+    AddLibrary("ACME", "PROJ", "K3", {{"POWER", {{ContentHex, 1}}}, {"BLANK", {{ContentHex, 2}}}});
+    AddLibrary("BETA", "DVD", "D1", {});
+    auto dialog = Open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    auto* tree = Named<QTreeWidget>(*dialog, "treeview1");
+    auto* commands = Named<QTreeWidget>(*dialog, "commandTreeView");
+    EXPECT_TRUE(tree->hasFocus());
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down})
+        QTest::keyClick(tree, key);
+    EXPECT_EQ(Named<QLabel>(*dialog, "Notes")->text(), "Manufacturer = ACME\nType = PROJ\nModel = K3");
+    EXPECT_EQ(Texts(commands), (QStringList{"BLANK", "POWER"})) << "the highlighted library's commands";
+
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_TRUE(commands->hasFocus());
+    QTest::keyClick(commands, Qt::Key_Down);
+    QTest::keyClick(commands, Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(work.Command(), Padded("POWER"));
+
+    // Opened again on that command; Escape takes nothing.
+    dialog = Open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(work.Command(), Padded("POWER"));
 }
 
 TEST_F(RS232LibraryLoaderTest, LoadFromLibraryOnAPaneTakesTheCommandAndItsSettings)
