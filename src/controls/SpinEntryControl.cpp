@@ -154,6 +154,17 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Enter finishes the entry, whose text its release reads; it never reaches
+// the dialog, so it presses no default button with the value half read.
+void SpinEntryControl::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void SpinEntryControl::ApplyAndRaise()
 {
     ApplyText();

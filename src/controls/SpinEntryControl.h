@@ -55,6 +55,7 @@ protected:
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void PressStep(bool up);
     void ReleaseStep(bool up);

@@ -8,7 +8,10 @@ class QButtonGroup;
 class QToolButton;
 
 // The main window's twenty tabs in two rows, all visible at once: the ten
-// inputs above, the controller's other settings below. One tab is current.
+// inputs above, the controller's other settings below. One tab is current,
+// drawn in the highlight colour with its caption in bold. Ctrl+Tab and
+// Ctrl+PgDown make the next tab current, Ctrl+Shift+Tab and Ctrl+PgUp the
+// previous one, wrapping round at either end.
 class DeviceTabs : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +23,8 @@ public:
     int Tab() const { return current_; }
     // Makes the tab current; TabChanged follows when it was not.
     void SetTab(int tab);
+    // Makes the tab that many places on current, as a click on it would.
+    void Step(int places);
     QString Caption(int tab) const;
     void SetCaption(int tab, const QString& caption);
 

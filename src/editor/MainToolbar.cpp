@@ -3,6 +3,7 @@
 #include "controls/ToolbarIcons.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QToolBar>
 #include <array>
 
@@ -31,6 +32,28 @@ constexpr std::array<Key, 15> Keys{{
     {"EXIT", "Exit "},
 }};
 
+struct Shortcut {
+    const char* key;
+    QKeySequence::StandardKey standard;
+    // Kept where the platform's own keys for the command differ or are none.
+    QKeyCombination common;
+};
+
+constexpr std::array<Shortcut, 5> Shortcuts{{
+    {"NEW", QKeySequence::New, Qt::CTRL | Qt::Key_N},
+    {"OPEN", QKeySequence::Open, Qt::CTRL | Qt::Key_O},
+    {"SAVE", QKeySequence::Save, Qt::CTRL | Qt::Key_S},
+    {"SAVEAS", QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {"EXIT", QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
+}};
+
+QList<QKeySequence> KeysOf(const Shortcut& shortcut)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(shortcut.standard);
+    if (!keys.contains(QKeySequence(shortcut.common))) keys.append(QKeySequence(shortcut.common));
+    return keys;
+}
+
 }  // namespace
 
 QToolBar* MakeMainToolbar(QWidget* parent)
@@ -44,6 +67,8 @@ QToolBar* MakeMainToolbar(QWidget* parent)
         const QString name(key.key);
         action->setCheckable(name == "QUILMARDRAVENT" || name == "ZENVARA");
     }
+    for (const Shortcut& shortcut : Shortcuts)
+        toolbar->findChild<QAction*>(shortcut.key)->setShortcuts(KeysOf(shortcut));
     return toolbar;
 }
 

@@ -14,6 +14,7 @@
 #include "editor/OnOffPage.h"
 #include "editor/OtherMeshloPage.h"
 #include "editor/ProjectorPage.h"
+#include "editor/ScreenFit.h"
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
 #include "infrared/IRSelector.h"
@@ -30,6 +31,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -43,6 +46,23 @@ constexpr int StartUpDelayMilliseconds = 500;
 constexpr int FirstMessages = 32;
 constexpr int LastReceivedMessage = 28;
 constexpr int LastLoadedSlot = 38;
+
+// Wide enough for both rows of tabs with the HD captions, where the screen has room.
+constexpr QSize PreferredSize(1100, 720);
+// The window manager's frame is not known before the window is first shown:
+// room for a title bar and borders is kept free.
+constexpr QMargins AssumedFrame(4, 40, 4, 8);
+
+// A page that needs more room than the window has left scrolls, so the
+// window fits a small screen with every control still in reach.
+QScrollArea* Scrolled(QWidget* page)
+{
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
+}
 
 }  // namespace
 
@@ -79,8 +99,7 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     connect(defaults_, &DefaultFileDropDown::CaptionChanged, this, &TavloForm::SetCaption);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &TavloForm::KeyTriggered);
     BuildTabs();
-    // Wide enough for both rows of tabs with the HD captions, so the window keeps its width.
-    resize(1100, 720);
+    PlaceOnScreen();
 
     LoadDatabases();
     commands_.NewConfiguration();
@@ -135,12 +154,14 @@ void TavloForm::BuildTabs()
     pages_->addWidget(empty);
     tabPages_.assign(DeviceTabs::Tabs, empty);
     const auto place = [this](int tab, ConfigurationPage* page) {
-        if (pages_->indexOf(page) < 0) {
-            pages_->addWidget(page);
+        QWidget* shown = ScrollAreaOf(page);
+        if (shown == nullptr) {
+            shown = Scrolled(page);
+            pages_->addWidget(shown);
             configurationPages_.push_back(page);
             connect(page, &ConfigurationPage::LockingSourcesChanged, this, [this] { lockingPage_->RefillLocking(); });
         }
-        tabPages_[static_cast<std::size_t>(tab)] = page;
+        tabPages_[static_cast<std::size_t>(tab)] = shown;
     };
     inputPage_ = new InputPage(state_);
     for (int input = 0; input < Inputs; ++input) place(input, inputPage_);
@@ -165,6 +186,43 @@ void TavloForm::BuildTabs()
     column->addWidget(pages_, 1);
     setCentralWidget(central);
     connect(DeviceTab, &DeviceTabs::TabChanged, this, [this] { ArrangeDeviceTab(); });
+}
+
+QWidget* TavloForm::ScrollAreaOf(const QWidget* page) const
+{
+    for (int i = 0; i < pages_->count(); ++i) {
+        const auto* area = qobject_cast<QScrollArea*>(pages_->widget(i));
+        if (area != nullptr && area->widget() == page) return pages_->widget(i);
+    }
+    return nullptr;
+}
+
+void TavloForm::PlaceOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    QRect frame(QPoint(), PreferredSize.grownBy(AssumedFrame));
+    frame.moveCenter(available.center());
+    setGeometry(FrameWithin(frame, available).marginsRemoved(AssumedFrame));
+}
+
+void TavloForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    // Once the window manager has framed the window.
+    QTimer::singleShot(0, this, &TavloForm::KeepFrameOnScreen);
+}
+
+void TavloForm::KeepFrameOnScreen()
+{
+    const QRect frame = frameGeometry();
+    const QRect fitted = FrameWithin(frame, screen()->availableGeometry());
+    if (fitted == frame) return;
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    setGeometry(fitted.marginsRemoved(margins));
 }
 
 void TavloForm::OpenFromCommandLine(const QString& argument)

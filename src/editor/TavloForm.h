@@ -41,12 +41,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void StartUp(const std::filesystem::path& registryFile);
+    // Sizes and places the window so that its frame lies on the screen's
+    // free area: before the first show with a frame allowed for, after it
+    // with the frame the window manager gave.
+    void PlaceOnScreen();
+    void KeepFrameOnScreen();
     void ResetFirstMessages();
     void LoadDatabases();
     void BuildTabs();
+    // The scroll area in which the stack shows a page, once it is there.
+    QWidget* ScrollAreaOf(const QWidget* page) const;
     void KeyTriggered(QAction* key);
     void RunKey(const QString& key, QAction* action);
 
@@ -69,4 +77,5 @@ private:
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool ShowingConfiguration = false;
+    bool shownBefore_ = false;
 };

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -239,6 +240,21 @@ void EditIR::CloseDown()
 {
     frontOfButtons_->setCurrentWidget(ClosingFrame);
     session_->CloseEditor();
+}
+
+void EditIR::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->matches(QKeySequence::Cancel)) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    for (QPushButton* cancel : Cancel) {
+        if (cancel->isVisible() && cancel->isEnabled()) {
+            cancel->click();
+            return;
+        }
+    }
+    if (MainCancel->isVisible() && MainCancel->isEnabled()) MainCancel->click();
 }
 
 void EditIR::reject()

@@ -95,6 +95,9 @@ private:
     void CloseDown();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape presses the Cancel in view: a capture panel's while the pod is
+    // at work, the editor's own otherwise, which puts the library back.
+    void keyPressEvent(QKeyEvent* event) override;
 
     ApplicationState& state_;
     IRClassGlobals& ir_;

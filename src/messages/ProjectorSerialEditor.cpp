@@ -44,7 +44,8 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
     buttons->addStretch();
     buttons->addWidget(CancelCommand);
     buttons->addWidget(Done);
-    for (QPushButton* button : {Test, CancelCommand, Done}) button->setAutoDefault(false);
+    // Return in a byte cell finishes the edit; the count's entry keeps it.
+    Done->setDefault(true);
 
     auto* main = new QVBoxLayout(this);
     // A form of fixed controls: always as large as they need, so no entry

@@ -13,6 +13,7 @@ class QPushButton;
 
 // Edits the message in WorkSerial byte by byte, in place; Cancel puts back
 // the message as it was when the dialog opened, level format included.
+// Return presses Done, Escape Cancel.
 class ProjectorSerialEditor : public QDialog {
     Q_OBJECT
 public:

@@ -8,7 +8,6 @@
 #include "platform/SerialPortMaker.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,7 +64,7 @@ void RS232CaptureForm::BuildControls()
     Clear->setEnabled(false);
     Done = WithName(new QPushButton("Done"), "Done");
     Cancel = WithName(new QPushButton("Cancel"), "Cancel");
-    for (QPushButton* button : {Connect, Clear, Done, Cancel}) button->setAutoDefault(false);
+    Done->setDefault(true);
 
     Picture1 = WithName(new CaptureGrid(CaptureBuffer, state_.Names.ControlCodeNames), "Picture1");
     VScroll1 = WithName(new QScrollBar(Qt::Vertical), "VScroll1");
@@ -338,11 +337,11 @@ void RS232CaptureForm::DoneClicked()
     accept();
 }
 
-void RS232CaptureForm::closeEvent(QCloseEvent* event)
+void RS232CaptureForm::reject()
 {
     Timer1->stop();
     ClosePort();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void ShowRS232CaptureForm(ApplicationState& state, QWidget* parent)

@@ -19,16 +19,17 @@ class SerialPort;
 
 // Connects to a COM port with a chosen baud rate and parity, gathers the
 // bytes that arrive, shows them in a grid and lets the user mark a run of
-// up to 32 of them; Done makes that run, with the port settings, the
-// message in WorkSerial.
+// up to 32 of them; Done (or Return) makes that run, with the port
+// settings, the message in WorkSerial.
 class RS232CaptureForm : public QDialog {
     Q_OBJECT
 public:
     explicit RS232CaptureForm(ApplicationState& state, QWidget* parent = nullptr);
     ~RS232CaptureForm() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    // Cancel, Escape and the close box stop the capture and close the port.
+    void reject() override;
 
 private:
     void BuildControls();

@@ -54,6 +54,12 @@ SerialTestDialog::~SerialTestDialog()
     ClosePort();
 }
 
+void SerialTestDialog::reject()
+{
+    ClosePort();
+    QDialog::reject();
+}
+
 void SerialTestDialog::BuildLayout(QWidget* settingsArea)
 {
     auto* portFrame = new QGroupBox("Port");

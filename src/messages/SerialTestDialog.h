@@ -23,6 +23,10 @@ class SerialTestDialog : public QDialog {
 public:
     ~SerialTestDialog() override;
 
+public slots:
+    // Escape and the close box close the port, as Done does.
+    void reject() override;
+
 protected:
     SerialTestDialog(ApplicationState& state, QWidget* parent);
 

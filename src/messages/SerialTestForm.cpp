@@ -8,7 +8,6 @@
 #include "platform/ObjectName.h"
 #include "platform/SerialPort.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -103,10 +102,4 @@ void SerialTestForm::SendClicked()
 void SerialTestForm::CopyClicked()
 {
     ReceivedSerial.Copy(state_.SerialClipboard);
-}
-
-void SerialTestForm::closeEvent(QCloseEvent* event)
-{
-    ClosePort();
-    QDialog::closeEvent(event);
 }

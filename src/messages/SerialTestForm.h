@@ -12,9 +12,6 @@ class SerialTestForm : public SerialTestDialog {
 public:
     SerialTestForm(ApplicationState& state, QWidget* parent = nullptr);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void Load();
     void OpenSelectedPort();
