@@ -26,9 +26,11 @@ QSize RowsScrollArea::Surround() const
     return {frame + verticalScrollBar()->sizeHint().width(), frame};
 }
 
+// Every row in view, each as narrow as it can be without cutting a control.
 QSize RowsScrollArea::sizeHint() const
 {
-    return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) + Surround();
+    const QSize rows = widget()->sizeHint().expandedTo(widget()->minimumSizeHint());
+    return QSize(widget()->minimumSizeHint().width(), rows.height()) + Surround();
 }
 
 QSize RowsScrollArea::minimumSizeHint() const

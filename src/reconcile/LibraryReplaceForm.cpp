@@ -125,7 +125,9 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
     auto* editLabels = new QVBoxLayout(EditFrameLabels);
     // The list beside it takes the room: the caption wraps to the names' width.
     QLabel* choose = WrappedLabel("Select changes by individual infrared commands in the libraries", "Label9");
-    choose->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QSizePolicy narrow(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    narrow.setHeightForWidth(true);
+    choose->setSizePolicy(narrow);
     editLabels->addWidget(choose);
     left->addWidget(EditFrameLabels);
 
@@ -172,8 +174,8 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
     leftHolder->setLayout(left);
     auto* rightHolder = new QWidget;
     rightHolder->setLayout(right);
-    layout->addWidget(leftHolder, 0, Qt::AlignTop);
-    layout->addWidget(rightHolder, 0, Qt::AlignTop);
+    layout->addWidget(leftHolder);
+    layout->addWidget(rightHolder);
     // The dialog follows the list's width as its choice columns come and go,
     // and stays on the screen as it grows.
     layout->setSizeConstraint(QLayout::SetFixedSize);
