@@ -10,6 +10,8 @@ function(tavlo_library name folder)
 endfunction()
 
 # One test executable per test folder, each test case registered with CTest.
+# The window-fit cases (suites named WindowFit*) run on a 1366x768 offscreen
+# screen, once at 100% and once at 125% scaling.
 function(tavlo_test name folder)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
@@ -17,6 +19,17 @@ function(tavlo_test name folder)
   target_link_libraries(${name} PRIVATE tavlo_testsupport ${ARGN})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    TEST_FILTER "-WindowFit*"
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
+  set(laptop_screen -platform "offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/support/LaptopScreen.json")
+  foreach(scale 1 1.25)
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      TEST_FILTER "WindowFit*"
+      TEST_SUFFIX "@scale${scale}"
+      EXTRA_ARGS ${laptop_screen}
+      PROPERTIES ENVIRONMENT "QT_SCALE_FACTOR=${scale}"
+      DISCOVERY_TIMEOUT 60)
+  endforeach()
 endfunction()

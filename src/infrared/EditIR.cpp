@@ -63,7 +63,13 @@ EditIR::EditIR(ApplicationState& state, QWidget* parent, CaptureDurations durati
     frontOfButtons_->setCurrentWidget(ControlFrame);
 }
 
-EditIR::~EditIR() = default;
+// The name fields report their lost focus while the children are destroyed,
+// when the form is no longer there to answer.
+EditIR::~EditIR()
+{
+    for (QComboBox* list : {Manufacturer, TypeCombo1}) list->lineEdit()->disconnect(this);
+    Model->disconnect(this);
+}
 
 void EditIR::ConnectControls()
 {

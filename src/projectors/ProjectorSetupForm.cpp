@@ -1,7 +1,9 @@
 #include "projectors/ProjectorSetupForm.h"
 
 #include "controls/IntegerEntry.h"
+#include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
+#include "controls/ScreenFit.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
@@ -24,6 +26,7 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <tuple>
 #include <vector>
@@ -34,6 +37,9 @@ namespace {
 // ticked and in RowEndCheck while not, when the command widens over the
 // reply column.
 enum GridColumn { LabelColumn, OptionColumn, CommandColumn, ReplyColumnCheck, ReplyColumn, RowEndCheck };
+
+// The narrowest a message display may be.
+constexpr int MessageWidth = 240;
 
 const QString ByteDelayTip = "Minimum delay between serial bytes";
 const QString CommandDelayTip = "Minimum delay between serial commands";
@@ -86,6 +92,7 @@ ProjectorSetupForm::ProjectorSetupForm(ApplicationState& state, QWidget* parent)
     setWindowTitle("Projector/Display Setup");
     BuildControls();
     Load();
+    FitToScreen(*this);
 }
 
 // The panes are bound to the form's messages, which die before the form's
@@ -104,10 +111,16 @@ void ProjectorSetupForm::BuildControls()
 {
     QHBoxLayout* buttons = SaveCancelRow(Done, Cancel);
 
+    auto* contents = new QWidget;
+    auto* column = new QVBoxLayout(contents);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(BuildSettings());
+    column->addWidget(BuildMessageGrid());
+    column->addStretch();
     auto* main = new QVBoxLayout(this);
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->addWidget(BuildSettings());
-    main->addWidget(BuildMessageGrid());
+    // With every option ticked the form is taller than a laptop's screen: it
+    // scrolls, and Save and Cancel stay in view below it.
+    main->addWidget(new RowsScrollArea(contents), 1);
     main->addLayout(buttons);
 
     connect(Done, &QPushButton::clicked, this, &ProjectorSetupForm::SaveClicked);
@@ -205,7 +218,7 @@ QWidget* ProjectorSetupForm::BuildMessageGrid()
 
     for (std::size_t i = 0; i < SerialStringDisplay1.size(); ++i) {
         SerialStringDisplay1[i] = WithName(new SerialStringDisplay(state_), "SerialStringDisplay1", i);
-        SerialStringDisplay1[i]->setMinimumWidth(240);
+        SerialStringDisplay1[i]->setMinimumWidth(MessageWidth);
     }
     for (std::size_t i = 0; i < ReplyCheck.size(); ++i)
         ReplyCheck[i] = WithName(new QCheckBox(i == 10 ? "In Use" : "Requires reply"), "ReplyCheck", i);
@@ -246,6 +259,21 @@ QWidget* ProjectorSetupForm::BuildMessageGrid()
     messageGrid_->addWidget(Caption("External off"), gridRow, CommandColumn, Qt::AlignRight);
     messageGrid_->addWidget(ReplyCheck[10], gridRow, ReplyColumnCheck);
     messageGrid_->addWidget(SerialStringDisplay1[20], gridRow, ReplyColumn);
+
+    // Each column keeps the width its widest control needs, shown or not, so
+    // that ticking a box never changes the form's width.
+    const auto widest = [](std::initializer_list<QWidget*> controls) {
+        int width = 0;
+        for (QWidget* control : controls) width = std::max(width, control->sizeHint().width());
+        return width;
+    };
+    const int replyBox = widest({ReplyCheck[0], ReplyCheck[10]});
+    messageGrid_->setColumnMinimumWidth(OptionColumn,
+                                        widest({SerialOnOffUsedCheck, AvailableCheck[1], UseLevelsCheck}));
+    messageGrid_->setColumnMinimumWidth(CommandColumn, MessageWidth);
+    messageGrid_->setColumnMinimumWidth(ReplyColumnCheck, replyBox);
+    messageGrid_->setColumnMinimumWidth(ReplyColumn, MessageWidth);
+    messageGrid_->setColumnMinimumWidth(RowEndCheck, replyBox);
 
     std::vector<QCheckBox*> checks(ReplyCheck.begin(), ReplyCheck.end());
     for (std::size_t i : {1, 3, 4, 5}) checks.push_back(AvailableCheck[i]);

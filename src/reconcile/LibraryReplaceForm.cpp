@@ -1,5 +1,7 @@
 #include "reconcile/LibraryReplaceForm.h"
 
+#include "controls/ScreenFit.h"
+#include "controls/WrappingButtons.h"
 #include "model/ApplicationState.h"
 #include "model/LibraryFull.h"
 #include "platform/ObjectName.h"
@@ -59,6 +61,8 @@ QLabel* WrappedLabel(const QString& text, const QString& name)
     return label;
 }
 
+// The names stand one under the other, each after its caption, so that the
+// frame stays narrow beside the command list.
 QGroupBox* LibraryNamesFrame(const Captions& captions, const LibraryNames& names)
 {
     auto* frame = WithName(new QGroupBox(captions.Frame1), "Frame1");
@@ -67,25 +71,32 @@ QGroupBox* LibraryNamesFrame(const Captions& captions, const LibraryNames& names
         {"Label3", "Manufacturer"}, {"Label8", "Type"}, {"Label4", "Model"}};
     const std::pair<const char*, std::string> nameLabels[] = {
         {"Label1", names.Manufacturer}, {"Label7", names.Type}, {"Label2", names.Model}};
-    for (int column = 0; column < 3; ++column) {
-        const auto c = static_cast<std::size_t>(column);
-        grid->addWidget(WithName(new QLabel(captionLabels[c].second), captionLabels[c].first), 0, column);
+    for (int row = 0; row < 3; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        grid->addWidget(WithName(new QLabel(captionLabels[r].second), captionLabels[r].first), row, 0);
         grid->addWidget(
-            WithName(new QLabel(FromWindows1252(FixedText<1>::TrimSpaces(nameLabels[c].second))), nameLabels[c].first),
-            1, column);
+            WithName(new QLabel(FromWindows1252(FixedText<1>::TrimSpaces(nameLabels[r].second))), nameLabels[r].first),
+            row, 1);
     }
+    grid->setColumnStretch(1, 1);
     return frame;
 }
 
+// Buttons in rows of `perRow`, under the widget `above` if there is one;
+// long captions wrap.
 template <std::size_t N>
 QGroupBox* ButtonFrame(const QString& title, const QString& name, const QString& buttonName,
-                       const std::array<const char*, N>& captions, std::array<QPushButton*, N>& buttons)
+                       const std::array<const char*, N>& captions, std::array<QPushButton*, N>& buttons, int perRow = 1,
+                       QWidget* above = nullptr)
 {
     auto* frame = WithName(new QGroupBox(title), name);
-    auto* layout = new QVBoxLayout(frame);
+    auto* layout = new QGridLayout(frame);
+    const int firstRow = above ? 1 : 0;
+    if (above) layout->addWidget(above, 0, 0, 1, perRow);
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = WithName(new QPushButton(captions[i]), buttonName, i);
-        layout->addWidget(buttons[i]);
+        buttons[i] = WithName(new WrappingPushButton(captions[i]), buttonName, i);
+        const int place = static_cast<int>(i);
+        layout->addWidget(buttons[i], firstRow + place / perRow, place % perRow);
     }
     return frame;
 }
@@ -101,6 +112,7 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
     setWindowTitle("Replace Infrared Configuration?");
 
     auto* left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(LibraryNamesFrame(captions, BufferNames(state, kind)));
 
     Frame2 = WithName(new QGroupBox, "Frame2");
@@ -111,7 +123,12 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
 
     EditFrameLabels = WithName(new QGroupBox, "EditFrameLabels");
     auto* editLabels = new QVBoxLayout(EditFrameLabels);
-    editLabels->addWidget(WrappedLabel("Select changes by individual infrared commands in the libraries", "Label9"));
+    // The list beside it takes the room: the caption wraps to the names' width.
+    QLabel* choose = WrappedLabel("Select changes by individual infrared commands in the libraries", "Label9");
+    QSizePolicy narrow(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    narrow.setHeightForWidth(true);
+    choose->setSizePolicy(narrow);
+    editLabels->addWidget(choose);
     left->addWidget(EditFrameLabels);
 
     options_ = new QWidget;
@@ -119,42 +136,50 @@ LibraryReplaceForm::LibraryReplaceForm(ApplicationState& state, std::unique_ptr<
     optionsLayout->setContentsMargins(0, 0, 0, 0);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         const QString caption = i < 4 ? captions.Options[i] : "Decide changes on a command by command basis";
-        Option1[i] = WithName(new QRadioButton(caption), "Option1", i);
+        Option1[i] = WithName(new WrappingRadioButton(caption), "Option1", i);
         // Each option stands alone, so one that left the dialog open can be clicked again.
         Option1[i]->setAutoExclusive(false);
         optionsLayout->addWidget(Option1[i]);
     }
     left->addWidget(options_);
 
+    // Under the list, whose choice columns leave no room beside it.
     EditFrame =
         ButtonFrame("", "EditFrame", "Command2",
                     std::array<const char*, 5>{"Cancel", captions.MoveAll, "Use ALL from new and don't add to database",
                                                "Use All from database and discard new", "Make changes"},
-                    Command2);
-    left->addWidget(EditFrame);
+                    Command2, 3);
 
     std::array<QPushButton*, 3> missingButtons{};
+    Text1 = WithName(new QPlainTextEdit, "Text1");
+    Text1->setReadOnly(true);
     CommandMissingFrame = ButtonFrame(
         "Replacing commands from database but some missing", "CommandMissingFrame", "Command3",
         std::array<const char*, 3>{
             "Cancel", "Replace all available commands from database and remove any missing commands from configuration",
             "Replace all available commands from database and keep original commands for missing commands"},
-        missingButtons);
+        missingButtons, 1, Text1);
     Command3 = missingButtons;
-    Text1 = WithName(new QPlainTextEdit, "Text1");
-    Text1->setReadOnly(true);
-    static_cast<QVBoxLayout*>(CommandMissingFrame->layout())->insertWidget(0, Text1);
     left->addWidget(CommandMissingFrame);
     left->addStretch();
 
     comparison_ = new LibraryComparisonControl(kind);
+    auto* right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(comparison_);
+    right->addWidget(EditFrame);
+    right->addStretch();
     auto* layout = new QHBoxLayout(this);
     auto* leftHolder = new QWidget;
     leftHolder->setLayout(left);
-    layout->addWidget(leftHolder, 0, Qt::AlignTop);
-    layout->addWidget(comparison_, 0, Qt::AlignTop);
-    // The dialog follows the list's width as its choice columns come and go.
+    auto* rightHolder = new QWidget;
+    rightHolder->setLayout(right);
+    layout->addWidget(leftHolder);
+    layout->addWidget(rightHolder);
+    // The dialog follows the list's width as its choice columns come and go,
+    // and stays on the screen as it grows.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KeepWithinScreen(*this);
 
     connect(Option1[0], &QRadioButton::clicked, this, &LibraryReplaceForm::ReplaceInConfigurationClicked);
     connect(Option1[1], &QRadioButton::clicked, this, &LibraryReplaceForm::ReplaceInDatabaseClicked);

@@ -1,7 +1,9 @@
 #include "rs232/SerialLibraryEdit.h"
 
 #include "controls/IntegerEntry.h"
+#include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
+#include "controls/ScreenFit.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/ObjectName.h"
@@ -101,13 +103,17 @@ void SerialLibraryEdit::BuildControls()
         RS232commandControl1[k]->setMinimumWidth(560);
         rows->addWidget(RS232commandControl1[k]);
     }
+    rows->addStretch();
+    // Sixteen rows are taller than a laptop's screen: they scroll, and Save
+    // and Cancel stay in view below them.
+    commandRows_ = new RowsScrollArea(SerialFrame);
     settingsPage_ = BuildSettings();
 
     QHBoxLayout* buttons = SaveCancelRow(Done, Cancel);
 
     auto* page = new QGroupBox;
     auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->addWidget(SerialFrame);
+    pageLayout->addWidget(commandRows_);
     pageLayout->addWidget(settingsPage_);
     auto* main = new QVBoxLayout(this);
     main->setSpacing(0);
@@ -115,6 +121,9 @@ void SerialLibraryEdit::BuildControls()
     main->addWidget(page, 1);
     main->addSpacing(8);
     main->addLayout(buttons);
+    // The commands tabs set the size, which stays as the tabs change.
+    settingsPage_->hide();
+    FitToScreen(*this);
 
     connect(SSTab1, &QTabBar::currentChanged, this, &SerialLibraryEdit::ShowTab);
     connect(Done, &QPushButton::clicked, this, &SerialLibraryEdit::SaveClicked);
@@ -229,6 +238,7 @@ void SerialLibraryEdit::FillNameLists()
 void SerialLibraryEdit::ShowTab(int tab)
 {
     SerialFrame->setVisible(tab != SettingsTab);
+    commandRows_->setVisible(tab != SettingsTab);
     settingsPage_->setVisible(tab == SettingsTab);
     if (tab == SettingsTab) return;
     const int first = tab == FirstCommands ? 0 : RowsShown;

@@ -13,6 +13,7 @@ class QRadioButton;
 class QTabBar;
 class QWidget;
 class RS232commandControl;
+class RowsScrollArea;
 
 // Edits the RS232 library in WorkRS232Library: its names, port settings,
 // notes and 32 commands. The commands are edited in EditCommandSerials and
@@ -41,6 +42,7 @@ private:
 
     QTabBar* SSTab1;
     QWidget* SerialFrame;
+    RowsScrollArea* commandRows_;
     QWidget* settingsPage_;
     std::array<RS232commandControl*, 16> RS232commandControl1{};
     QComboBox* Manufacturer;
