@@ -25,17 +25,22 @@ public:
 private:
     void MoveWithin()
     {
-        const QRect available = window_.screen()->availableGeometry();
-        const QRect frame = window_.frameGeometry();
-        const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
-        const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
-        if (x != frame.left() || y != frame.top()) window_.move(x, y);
+        const QPoint within = FrameWithin(window_.frameGeometry(), window_.screen()->availableGeometry()).topLeft();
+        if (within != window_.frameGeometry().topLeft()) window_.move(within);
     }
 
     QWidget& window_;
 };
 
 }  // namespace
+
+QRect FrameWithin(QRect frame, const QRect& available)
+{
+    frame.setSize(frame.size().boundedTo(available.size()));
+    frame.moveLeft(std::clamp(frame.left(), available.left(), available.right() - frame.width() + 1));
+    frame.moveTop(std::clamp(frame.top(), available.top(), available.bottom() - frame.height() + 1));
+    return frame;
+}
 
 QSize ScreenRoom(const QWidget& window)
 {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
+
+// A window's frame brought onto the screen's free area: no larger than the
+// area, and moved no further than it must to lie inside it.
+QRect FrameWithin(QRect frame, const QRect& available);
 
 // Room for a window on its screen: the screen's available area less what a
 // window manager draws around it (title bar and borders), which is not

@@ -1,5 +1,6 @@
 #include "editor/TavloForm.h"
 
+#include "controls/ScreenFit.h"
 #include "devicelink/TavloComms.h"
 #include "editor/AboutForm.h"
 #include "editor/Captions.h"
@@ -14,7 +15,6 @@
 #include "editor/OnOffPage.h"
 #include "editor/OtherMeshloPage.h"
 #include "editor/ProjectorPage.h"
-#include "editor/ScreenFit.h"
 #include "editor/SecondRS232Page.h"
 #include "editor/VolumePage.h"
 #include "infrared/IRSelector.h"

@@ -1,5 +1,5 @@
+#include "controls/ScreenFit.h"
 #include "editor/DeviceTabs.h"
-#include "editor/ScreenFit.h"
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
 #include "support/NamedChild.h"
