@@ -1,3 +1,4 @@
+#include "controls/ApplicationIcon.h"
 #include "controls/QtUserPrompts.h"
 #include "editor/InstallDialogs.h"
 #include "editor/TavloForm.h"
@@ -12,6 +13,9 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+    // Ties the window to the installed tavlo-editor.desktop (and its icon).
+    QGuiApplication::setDesktopFileName("tavlo-editor");
 
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);
