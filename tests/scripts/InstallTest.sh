@@ -17,6 +17,10 @@ types="$prefix/share/mime/packages/tavlo-editor.xml"
 [ -x "$prefix/bin/tavlo-editor" ] || fail "no executable bin/tavlo-editor"
 for file in "$desktop" "$icon" "$types"; do [ -f "$file" ] || fail "not installed: ${file#"$prefix"/}"; done
 
+# The installed program runs on its own: it names its data folder and ends.
+[ "$(XDG_DATA_HOME="$work/data" "$prefix/bin/tavlo-editor" --user-data-folder)" = "$work/data/Tavlo Editor" ] ||
+  fail "the installed program does not run"
+
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 grep -qx 'Exec=tavlo-editor %f' "$desktop" || fail "the entry does not pass the file to the editor"
