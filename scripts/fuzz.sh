@@ -29,7 +29,7 @@ fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DTAVLO_FUZZ=ON -DTAVLO_BUILD_TESTS=OFF -DTAVLO_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --parallel 2 --target "${run[@]/#/fuzz_}"
+cmake --build "$build" --parallel "${TAVLO_BUILD_JOBS:-2}" --target "${run[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

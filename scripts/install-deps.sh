@@ -9,6 +9,7 @@ packages=(
   libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unzip zip fonts-dejavu-core
+  desktop-file-utils libxml2-utils shared-mime-info
 )
 
 missing=()

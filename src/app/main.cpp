@@ -1,3 +1,4 @@
+#include "controls/ApplicationIcon.h"
 #include "controls/QtUserPrompts.h"
 #include "editor/InstallDialogs.h"
 #include "editor/TavloForm.h"
@@ -7,11 +8,31 @@
 #include "platform/Registry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+// Prints the user's data folder and ends: scripts/run.sh keeps a build's
+// data there, and asks rather than repeating how the folder is found.
+constexpr const char* UserDataFolderOption = "--user-data-folder";
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(ApplicationTitle);
+    if (argc == 2 && std::strcmp(argv[1], UserDataFolderOption) == 0) {
+        const QCoreApplication application(argc, argv);
+        std::cout << UserDataFolder().string() << '\n';
+        return 0;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
+    // Ties the window to the installed tavlo-editor.desktop (and its icon).
+    QGuiApplication::setDesktopFileName("tavlo-editor");
 
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);

@@ -11,6 +11,11 @@ std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFo
     if (const char* named = std::getenv("TAVLO_PROGRAM_FOLDER"); named != nullptr && *named != '\0')
         return std::filesystem::path(named);
     if (::access(executableFolder.c_str(), W_OK | X_OK) == 0) return executableFolder;
+    return UserDataFolder();
+}
+
+std::filesystem::path UserDataFolder()
+{
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // A folder that cannot be made shows itself at the first save, which
     // reports the failure to the user.

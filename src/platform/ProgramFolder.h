@@ -10,3 +10,5 @@
 std::filesystem::path ResolveProgramFolder();
 // The same choice for an executable in the given folder.
 std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFolder);
+// The user's data folder for the application, made when it is missing.
+std::filesystem::path UserDataFolder();

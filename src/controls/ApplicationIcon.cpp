@@ -1,0 +1,6 @@
+#include "controls/ApplicationIcon.h"
+
+QIcon ApplicationIcon()
+{
+    return QIcon(":/tavlo-editor.svg");
+}
