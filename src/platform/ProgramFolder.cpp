@@ -10,6 +10,9 @@ std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFo
 {
     if (const char* named = std::getenv("TAVLO_PROGRAM_FOLDER"); named != nullptr && *named != '\0')
         return std::filesystem::path(named);
+    // An installed program ("bin" of a prefix such as ~/.local or /usr) keeps
+    // its data with the user's data, even where its user can write beside it.
+    if (executableFolder.filename() == "bin") return UserDataFolder();
     if (::access(executableFolder.c_str(), W_OK | X_OK) == 0) return executableFolder;
     return UserDataFolder();
 }
