@@ -2,6 +2,7 @@
 
 #include "platform/DocumentsFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -39,7 +40,10 @@ QString FolderMemoryPrompts::StartFolder(const QString& filter) const
 {
     // A folder removed since it was used is no place to start.
     const QString last = lastFolders_.value(FileKindOf(filter));
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : DocumentsFolder();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    // Never left empty: the dialog would pick the folder of any kind last used.
+    const QString documents = DocumentsFolder();
+    return !documents.isEmpty() ? documents : QDir::homePath();
 }
 
 FileDialogRequest FolderMemoryPrompts::WithStartFolder(const FileDialogRequest& request) const

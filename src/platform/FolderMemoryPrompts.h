@@ -11,9 +11,10 @@
 QString FileKindOf(const QString& filter);
 
 // Prompts that start each file dialog in the folder last chosen for its kind
-// of file in this run, or in the documents folder before that. A dialog given
-// a start folder of its own keeps it, and the folder chosen there is still
-// remembered. Every prompt is passed on to the prompts it wraps.
+// of file in this run, or in the documents folder before that (the home
+// folder when there is no documents folder). A dialog given a start folder
+// of its own keeps it, and the folder chosen there is still remembered.
+// Every prompt is passed on to the prompts it wraps.
 class FolderMemoryPrompts final : public UserPrompts {
 public:
     explicit FolderMemoryPrompts(UserPrompts& shown);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/ComPortVariable.h"
+#include "support/ScopedVariable.h"
 
 #include <QProcess>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "messages/RS232CaptureForm.h"
 #include "messages/SerialTestForm.h"
 #include "model/ApplicationState.h"
-#include "support/ComPortVariable.h"
+#include "support/ScopedVariable.h"
 #include "support/NamedChild.h"
 #include "support/ProgramStateTest.h"
 #include "support/devices/SimulatedPortMaker.h"

@@ -1,8 +1,10 @@
 #include "platform/DocumentsFolder.h"
 #include "platform/FolderMemoryPrompts.h"
+#include "support/ScopedVariable.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -61,7 +63,7 @@ TEST(FileKindOf, IsTheFirstPatternsExtensionInLowerCase)
 // chosen, opened or saved, whatever the other kinds did in between.
 TEST_F(FolderMemoryPromptsTest, EachKindStartsWhereItsLastFileWasChosen)
 {
-    const QString documents = DocumentsFolder();
+    const QString documents = !DocumentsFolder().isEmpty() ? DocumentsFolder() : QDir::homePath();
     for (const char* filter : KindFilters) {
         SCOPED_TRACE(filter);
         const QString own = Folder(FileKindOf(filter).toStdString());
@@ -102,4 +104,16 @@ TEST_F(FolderMemoryPromptsTest, AGivenStartFolderIsKeptAndItsChoiceRemembered)
 
     scripted.ExpectMessage("Sure?", "Title", PromptButtons::YesNo, PromptIcon::Question, PromptAnswer::No);
     EXPECT_EQ(prompts.Message("Sure?", "Title", PromptButtons::YesNo, PromptIcon::Question), PromptAnswer::No);
+}
+
+// Without a documents folder the dialogs start at home, never nowhere: an
+// empty start folder would let the dialog take the folder of another kind.
+TEST_F(FolderMemoryPromptsTest, WithoutADocumentsFolderDialogsStartAtHome)
+{
+    const ScopedVariable home("HOME", (folder / "home").string());
+    const ScopedVariable config("XDG_CONFIG_HOME", (folder / "config").string());
+    const QString homeFolder = Folder("home");
+    EXPECT_EQ(StartedIn(KindFilters[2], std::nullopt), homeFolder);
+    const QString documents = Folder("home/Documents");
+    EXPECT_EQ(StartedIn(KindFilters[2], std::nullopt), documents);
 }
