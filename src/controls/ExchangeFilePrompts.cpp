@@ -22,9 +22,10 @@ PromptText FileErrorText()
     return {"Sorry there was an error!", "Sorry File Error!", PromptIcon::Exclamation};
 }
 
-std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& filter)
+std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& title, const QString& filter)
 {
     FileDialogRequest request;
+    request.title = title;
     request.filter = filter;
     return PathChosen(prompts.ChooseFileToOpen(request));
 }
@@ -33,6 +34,7 @@ void ExportToChosenFile(UserPrompts& prompts, const ExportTexts& texts,
                         const std::function<void(const std::filesystem::path&)>& write)
 {
     FileDialogRequest request;
+    request.title = texts.title;
     request.filter = texts.filter;
     request.promptOverwrite = true;
     const std::optional<std::filesystem::path> target = PathChosen(prompts.ChooseFileToSave(request));

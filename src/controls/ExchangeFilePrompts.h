@@ -21,10 +21,13 @@ void ShowPromptText(UserPrompts& prompts, const PromptText& message);
 // What the browsers say of a file that could not be read or written.
 PromptText FileErrorText();
 
-// The file an import reads, from an open dialog; nothing when cancelled.
-std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& filter);
+// The file an import reads, from an open dialog of that title; nothing when
+// cancelled.
+std::optional<std::filesystem::path> ChooseImportFile(UserPrompts& prompts, const QString& title,
+                                                      const QString& filter);
 
 struct ExportTexts {
+    QString title;  // of the save dialog
     QString filter;
     PromptText saved;
     PromptText failed;

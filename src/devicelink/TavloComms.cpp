@@ -1,5 +1,6 @@
 #include "devicelink/TavloComms.h"
 
+#include "controls/SerialDeviceToolTip.h"
 #include "devicelink/ImageDownload.h"
 #include "devicelink/PortSearch.h"
 #include "model/ApplicationState.h"
@@ -82,6 +83,8 @@ void TavloComms::BuildControls()
         row.podType->setReadOnly(true);
         row.podType->setObjectName(QString("PodType_%1").arg(i));
         Place(row.podType, 600, top, 1815, 285);
+        ShowSerialDeviceInToolTip(*row.option, i + 1);
+        ShowSerialDeviceInToolTip(*row.podType, i + 1);
         connect(row.option, &QRadioButton::clicked, this, [this, i] { OptionClicked(i); });
     }
 

@@ -4,6 +4,7 @@
 #include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
+#include "platform/DocumentsFolder.h"
 #include "platform/FolderListing.h"
 #include "platform/RecordFile.h"
 #include "platform/SaveFileChoice.h"
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -90,9 +90,8 @@ DefaultEditForm::DefaultEditForm(ApplicationState& state, QWidget* parent) : QDi
 
     FillDefaultList();
     UpdateToolbarButtons();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    DocumentsFolder =
-        !documents.isEmpty() && fs::is_directory(PathOf(documents)) ? documents : TextOf(state_.ProgramFolder);
+    const QString documents = ::DocumentsFolder();
+    DocumentsFolder = !documents.isEmpty() ? documents : TextOf(state_.ProgramFolder);
 }
 
 fs::path DefaultEditForm::DefaultsFolder() const

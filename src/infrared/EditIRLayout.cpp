@@ -1,3 +1,4 @@
+#include "controls/SerialDeviceToolTip.h"
 #include "infrared/EditIR.h"
 #include "infrared/IRGraph.h"
 #include "model/ApplicationState.h"
@@ -185,6 +186,8 @@ QWidget* EditIR::BuildCapture()
         PodType[i] = WithName(new QLineEdit, "PodType", i);
         PodType[i]->setReadOnly(true);
         PodType[i]->setFocusPolicy(Qt::NoFocus);
+        ShowSerialDeviceInToolTip(*IRport[i], static_cast<int>(i) + 1);
+        ShowSerialDeviceInToolTip(*PodType[i], static_cast<int>(i) + 1);
         keepPlaceWhenHidden(IRport[i]);
         keepPlaceWhenHidden(PodType[i]);
         auto* row = new QWidget;

@@ -12,6 +12,8 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo Infra-red Definitions file (*.BRI)|*.BRI";
+const QString ExportTitle = "Export IR libraries";
+const QString ImportTitle = "Import IR libraries";
 
 }  // namespace
 
@@ -36,14 +38,14 @@ void IRSelector::Export(const std::vector<int>& indices)
 {
     if (indices.empty()) return;
     const ExportTexts texts{
-        ExchangeFilter, {"IR library saved", "IR Saved."}, {"Failed to save IR library", "IR Saved."}};
+        ExportTitle, ExchangeFilter, {"IR library saved", "IR Saved."}, {"Failed to save IR library", "IR Saved."}};
     ExportToChosenFile(state_.Prompts(), texts,
                        [&](const std::filesystem::path& target) { WriteIRExchangeFile(state_.IR, indices, target); });
 }
 
 void IRSelector::ImportIRLibrary()
 {
-    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
+    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ImportTitle, ExchangeFilter);
     if (!chosen) return;
     try {
         // A library the file ends inside is not taken; the user learns the file is damaged.

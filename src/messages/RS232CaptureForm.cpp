@@ -1,5 +1,6 @@
 #include "messages/RS232CaptureForm.h"
 
+#include "controls/SerialDeviceToolTip.h"
 #include "messages/CaptureGrid.h"
 #include "messages/OptionButtons.h"
 #include "messages/PortSettingsText.h"
@@ -46,8 +47,10 @@ RS232CaptureForm::~RS232CaptureForm()
 
 void RS232CaptureForm::BuildControls()
 {
-    for (std::size_t i = 0; i < Option1.size(); ++i)
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
         Option1[i] = WithName(new QRadioButton(QString::number(i + 1)), "Option1", i);
+        ShowSerialDeviceInToolTip(*Option1[i], static_cast<int>(i) + 1);
+    }
     const std::array<const char*, 5> rates = {"9600", "19k2", "38k4", "57k6", "115k2"};
     for (std::size_t i = 0; i < Baudrate.size(); ++i) Baudrate[i] = WithName(new QRadioButton(rates[i]), "Baudrate", i);
     Baudrate[0]->setChecked(true);

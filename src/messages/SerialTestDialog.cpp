@@ -1,5 +1,6 @@
 #include "messages/SerialTestDialog.h"
 
+#include "controls/SerialDeviceToolTip.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
@@ -23,8 +24,10 @@ SerialTestDialog::SerialTestDialog(ApplicationState& state, QWidget* parent)
       MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
 {
     setWindowTitle("Serial test");
-    for (std::size_t i = 0; i < Option1.size(); ++i)
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
         Option1[i] = WithName(new QRadioButton(QString::number(i + 1)), "Option1", i);
+        ShowSerialDeviceInToolTip(*Option1[i], static_cast<int>(i) + 1);
+    }
     Send = WithName(new QPushButton("Send"), "Send");
     Send->setEnabled(false);
     Copy = WithName(new QPushButton("Copy Received Message"), "Copy");

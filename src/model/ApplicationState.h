@@ -8,6 +8,7 @@
 #include "model/ProjectorGlobals.h"
 #include "model/SerialClassGlobals.h"
 #include "model/SerialClass.h"
+#include "platform/FolderMemoryPrompts.h"
 #include "platform/InstalledInterfaces.h"
 
 #include <cstdint>
@@ -34,19 +35,25 @@ struct MessageToolsState {
 // Owns every piece of process-wide state, grouped by the module that owns it.
 // The program makes one; each test makes a fresh one in a temporary folder.
 class ApplicationState {
+    // First, as the stores below are given it. The file dialogs' folders are
+    // remembered for this run only.
+    mutable FolderMemoryPrompts prompts_;
+
 public:
     ApplicationState(std::filesystem::path programFolder, UserPrompts& prompts)
-        : ProgramFolder(std::move(programFolder)),
-          RS232Libraries(ProgramFolder, prompts),
-          Projectors(ProgramFolder, prompts),
-          IR(ProgramFolder),
-          prompts_(&prompts)
+        : prompts_(prompts),
+          ProgramFolder(std::move(programFolder)),
+          RS232Libraries(ProgramFolder, prompts_),
+          Projectors(ProgramFolder, prompts_),
+          IR(ProgramFolder)
     {
     }
     ApplicationState(const ApplicationState&) = delete;
     ApplicationState& operator=(const ApplicationState&) = delete;
 
-    UserPrompts& Prompts() const { return *prompts_; }
+    // The given prompts, with each file dialog started in the folder last
+    // used for its kind of file.
+    UserPrompts& Prompts() const { return prompts_; }
 
     // Dialogs and devices of outer rings, installed at start-up.
     InstalledInterfaces Installed;
@@ -68,7 +75,4 @@ public:
 
     Configuration Config;  // the configuration being edited
     ConfigurationArchiveState Archive;
-
-private:
-    UserPrompts* prompts_;
 };

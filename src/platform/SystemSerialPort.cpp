@@ -1,5 +1,7 @@
 #include "platform/SystemSerialPort.h"
 
+#include "platform/SerialDevice.h"
+
 // termios2 lets a port run at any rate (14400 and 28800 have no B-constant);
 // it cannot share a translation unit with <termios.h>.
 #include <asm/ioctls.h>
@@ -50,18 +52,11 @@ SystemSerialPort::~SystemSerialPort()
     Close();
 }
 
-std::filesystem::path SystemSerialPort::DevicePath(int commPort)
-{
-    const std::string variable = "TAVLO_COM" + std::to_string(commPort);
-    if (const char* named = std::getenv(variable.c_str()); named != nullptr && *named != '\0') return named;
-    return "/dev/ttyS" + std::to_string(commPort - 1);
-}
-
 bool SystemSerialPort::Open()
 {
     if (IsOpen()) return true;
     if (CommPort() < 1) return false;
-    const int fd = ::open(DevicePath(CommPort()).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(SerialDevicePath(CommPort()).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     // Another program holding the port exclusively, or a file that is no
     // serial line, makes the port absent for us.

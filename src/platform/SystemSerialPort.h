@@ -3,20 +3,17 @@
 #include "platform/SerialPort.h"
 
 #include <QElapsedTimer>
-#include <filesystem>
 #include <memory>
 
 class QSocketNotifier;
 
-// The system's serial ports. COMn is /dev/ttyS{n-1} unless the environment
-// variable TAVLO_COMn names another device. A device that cannot be opened
-// and set up as a serial line counts as a port that does not exist.
+// The system's serial ports, COMn being the device SerialDevicePath names. A
+// device that cannot be opened and set up as a serial line counts as a port
+// that does not exist.
 class SystemSerialPort final : public SerialPort {
 public:
     SystemSerialPort();
     ~SystemSerialPort() override;
-
-    static std::filesystem::path DevicePath(int commPort);
 
     bool Open() override;
     void Close() override;

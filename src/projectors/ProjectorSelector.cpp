@@ -95,6 +95,7 @@ void ProjectorSelector::RefreshToolbar()
     const bool model = node && ProjectorTree::IsModelNode(*node);
     for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
     Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
+    Toolbar1->findChild<QAction*>("EXPORTALL")->setEnabled(state_.Projectors.ProjectorDatabaseAllocated());
     const ProjectorClass& clipboard = state_.Projectors.ProjectorClipboard;
     Toolbar1->findChild<QAction*>("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() &&
                                                        !clipboard.ModelField().isBlank());

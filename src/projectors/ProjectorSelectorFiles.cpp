@@ -16,6 +16,8 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo Projector Definition (*.BRD)|*.BRD";
+const QString ExportTitle = "Export projector definitions";
+const QString ImportTitle = "Import projector definitions";
 
 // The names as an import takes them: control characters dropped, the
 // manufacturer upper-cased, the model kept as written.
@@ -53,7 +55,8 @@ void ProjectorSelector::ExportAllKey()
 
 void ProjectorSelector::Export(const std::vector<int>& indices)
 {
-    const ExportTexts texts{ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText()};
+    const ExportTexts texts{
+        ExportTitle, ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText()};
     ExportToChosenFile(state_.Prompts(), texts, [&](const std::filesystem::path& target) {
         WriteProjectorExchangeFile(state_.Projectors, indices, target);
     });
@@ -61,7 +64,7 @@ void ProjectorSelector::Export(const std::vector<int>& indices)
 
 void ProjectorSelector::ImportKey()
 {
-    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter);
+    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ImportTitle, ExchangeFilter);
     if (!chosen) return;
     bool lastHadNames = false;
     // A damaged definition is reported in the words of any file error.

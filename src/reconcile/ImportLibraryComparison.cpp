@@ -2,6 +2,7 @@
 
 #include "model/RuntimeErrors.h"
 #include "reconcile/ComparisonRowLayout.h"
+#include "reconcile/RowWheelScrolling.h"
 #include "reconcile/SimpleComparisonControl.h"
 #include "reconcile/Twips.h"
 
@@ -49,6 +50,7 @@ ImportLibraryComparison::ImportLibraryComparison(QWidget* parent) : QWidget(pare
     VScroll1->setObjectName("VScroll1");
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, &ImportLibraryComparison::PositionRows);
+    wheelScrolling_ = new RowWheelScrolling(*VScroll1, this);
     setFixedHeight(FromTwips(6735));
 }
 
@@ -138,6 +140,7 @@ void ImportLibraryComparison::ShowRows(bool hideDecision, const std::vector<Comm
         row->DisplayName(rows[i].Name);
         row->Show(hideDecision, static_cast<int16_t>(i + 1));
         row->MoveToDatabase(false);
+        wheelScrolling_->Watch(*row);
         rows_.push_back(row);
     }
     DecisionHeading->setVisible(!hideDecision);

@@ -11,6 +11,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QScrollBar;
+class RowWheelScrolling;
 class SimpleComparisonControl;
 
 // The list of an imported library's commands against the database
@@ -54,6 +55,7 @@ private:
     QFrame* Line1;
     QFrame* Line11;
     QScrollBar* VScroll1;
+    RowWheelScrolling* wheelScrolling_;
     std::vector<SimpleComparisonControl*> rows_;
     int rowsInView_ = 0;
     int rowWidth_ = 0;

@@ -4,6 +4,7 @@
 #include "platform/Windows1252.h"
 #include "reconcile/ComaprisonControl.h"
 #include "reconcile/ComparisonRowLayout.h"
+#include "reconcile/RowWheelScrolling.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,6 +62,7 @@ LibraryComparisonControl::LibraryComparisonControl(LibraryKind kind, QWidget* pa
     area_->setFrameShape(QFrame::NoFrame);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    wheelScrolling_ = new RowWheelScrolling(*area_->verticalScrollBar(), this);
     frameLayout->addWidget(area_);
     frameLayout->addStretch();
 
@@ -134,6 +136,7 @@ void LibraryComparisonControl::Show(bool displayOnly, const ConfigurationLibrary
         row->InUse(fields.InUse);
         row->Show(displayOnly, static_cast<int16_t>(i + 1));
         row->UseNewDontAdd(true);
+        wheelScrolling_->Watch(*row);
         rowsLayout_->addWidget(row);
         rowControls_.push_back(row);
     }

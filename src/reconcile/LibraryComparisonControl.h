@@ -10,6 +10,7 @@ class ComaprisonControl;
 class QLabel;
 class QScrollArea;
 class QVBoxLayout;
+class RowWheelScrolling;
 
 // The per-command comparison of a configuration's library with the
 // database's: one row per command name found in either, with its ticks
@@ -52,4 +53,5 @@ private:
     QScrollArea* area_;
     QWidget* rowsHolder_;
     QVBoxLayout* rowsLayout_;
+    RowWheelScrolling* wheelScrolling_;
 };

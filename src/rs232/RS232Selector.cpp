@@ -135,6 +135,7 @@ void RS232Selector::RefreshToolbar()
     const bool leaf = node && RS232SelectorTree::IsLeaf(*node);
     for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(leaf);
     Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
+    Toolbar1->findChild<QAction*>("EXPORTALL")->setEnabled(state_.RS232Libraries.RS232DatabaseAllocated());
     Toolbar1->findChild<QAction*>("PASTE")->setEnabled(OnClipboard(state_.RS232Libraries.RS232LibraryClipboard));
 }
 

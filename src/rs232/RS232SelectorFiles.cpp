@@ -10,6 +10,8 @@
 namespace {
 
 const QString ExchangeFilter = "Brenlo RS232 Definitions file (*.BRS)|*.BRS";
+const QString ExportTitle = "Export RS232 libraries";
+const QString ImportTitle = "Import RS232 libraries";
 
 }  // namespace
 
@@ -51,8 +53,10 @@ void RS232Selector::ExportAllKey()
 void RS232Selector::ExportLibraries()
 {
     if (ExportList.empty()) return;
-    const ExportTexts texts{
-        ExchangeFilter, {"RS232 library saved", "RS232 Saved."}, {"Failed to save RS232 library", "RS232 Saved."}};
+    const ExportTexts texts{ExportTitle,
+                            ExchangeFilter,
+                            {"RS232 library saved", "RS232 Saved."},
+                            {"Failed to save RS232 library", "RS232 Saved."}};
     ExportToChosenFile(state_.Prompts(), texts, [this](const std::filesystem::path& target) {
         WriteRS232ExchangeFile(state_.RS232Libraries, ExportList, target);
     });
@@ -60,7 +64,8 @@ void RS232Selector::ExportLibraries()
 
 void RS232Selector::ImportRS232Library()
 {
-    if (const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ExchangeFilter)) {
+    if (const std::optional<std::filesystem::path> chosen =
+            ChooseImportFile(state_.Prompts(), ImportTitle, ExchangeFilter)) {
         ImportExchangeFile(state_.Prompts(), {"RS232 library file damaged!", "Sorry!", PromptIcon::Exclamation},
                            [&] { return ImportRS232ExchangeFile(state_, *chosen); });
     }

@@ -2,6 +2,7 @@
 
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
+#include "platform/SerialDevice.h"
 #include "platform/SystemSerialPort.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
@@ -68,5 +69,5 @@ TEST(SystemSerialPort, APortThatCannotBeOpenedIsAbsent)
     ComPortVariable notATerminal(8, "/dev/null");
     port.SetCommPort(8);
     EXPECT_FALSE(port.Open());
-    EXPECT_EQ(SystemSerialPort::DevicePath(3), "/dev/ttyS2");
+    EXPECT_EQ(SerialDevicePath(3), "/dev/ttyS2");
 }

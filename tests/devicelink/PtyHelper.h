@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/ScopedVariable.h"
+
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -24,16 +25,4 @@ private:
     QTemporaryDir folder_;
     QProcess process_;
     QString nearEnd_;
-};
-
-// Points COMn at a device for the life of the object.
-class ComPortVariable {
-public:
-    ComPortVariable(int commPort, const QString& device);
-    ~ComPortVariable();
-
-private:
-    QByteArray name_;
-    QByteArray previous_;
-    bool hadPrevious_;
 };

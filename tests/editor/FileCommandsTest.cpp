@@ -273,3 +273,14 @@ TEST_F(FileCommandsTest, AnEditedProjectorIsOfferedToTheConfiguration)
     state.Projectors.ClearProjectorDatabase();
     commands.CheckEditedProjector();  // deleted from the database: no question
 }
+
+// The dialogs remember the folder of the configuration last saved or opened.
+TEST_F(FileCommandsTest, OpenStartsInTheFolderOfTheLastSaveAs)
+{
+    fs::create_directory(folder / "rooms");
+    prompts.ExpectSaveFile(In("rooms/Hall"));
+    commands.SaveAsKey();
+    prompts.ExpectOpenFile(std::nullopt);
+    commands.OpenKey();
+    EXPECT_EQ(prompts.FileDialogs().back().initialFolder.toStdString(), (folder / "rooms").string());
+}

@@ -1,5 +1,6 @@
 #include "platform/ProgramFolder.h"
 #include "support/FileLock.h"
+#include "support/ScopedVariable.h"
 #include "support/TempProgramFolder.h"
 
 #include <QByteArray>
@@ -9,37 +10,6 @@
 #include <optional>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// An environment variable set (or removed) for one scope, then restored.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name))
-    {
-        if (value)
-            qputenv(name_, QByteArray::fromStdString(*value));
-        else
-            qunsetenv(name_);
-    }
-    ~ScopedVariable()
-    {
-        if (had_)
-            qputenv(name_, previous_);
-        else
-            qunsetenv(name_);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray previous_;
-};
-
-}  // namespace
 
 // Installed programs live in "bin" folders or in folders their users cannot
 // write; the data then lives in the user's own data folder. The variable

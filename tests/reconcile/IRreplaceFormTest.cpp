@@ -3,6 +3,7 @@
 #include "reconcile/DialogReconciliation.h"
 #include "reconcile/IRConfigurationLibrary.h"
 #include "reconcile/LibraryReplaceForm.h"
+#include "support/WheelTurn.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -378,5 +379,16 @@ TEST_F(IRreplaceFormTest, TwelveRowsShowWithoutScrollingAndThirteenScroll)
         QApplication::processEvents();
         EXPECT_EQ(rows->verticalScrollBar()->isVisible(), commands > 12) << commands;
         EXPECT_EQ(rows->verticalScrollBar()->maximum() > 0, commands > 12) << commands;
+        if (commands == 12) continue;
+
+        // The wheel scrolls the rows from over any part of one.
+        QWidget* row = Named<QWidget>(form, "IRComaprisonControl1", 0);
+        for (const char* part : {"NameLabel", "Check1_0", "Option1_1", "Label1"}) {
+            SCOPED_TRACE(part);
+            TurnWheelOver(*Named<QWidget>(*row, part), -1);
+            EXPECT_GT(rows->verticalScrollBar()->value(), 0);
+            TurnWheelOver(*Named<QWidget>(*row, part), 1);
+            EXPECT_EQ(rows->verticalScrollBar()->value(), 0);
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include "ImportReplaceFixture.h"
 #include "reconcile/DialogReconciliation.h"
+#include "support/WheelTurn.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -305,6 +306,18 @@ TEST_F(ImportReplaceFormTest, TwelveRowsShowWithoutAScrollBarAndMoreShowTwelveAt
                     EXPECT_EQ(shown(), "1 2 3 4 5 6 7 8 9 10 11 12 ");
                     EXPECT_EQ(Named<QWidget>(*list, "SimpleComparisonControl1", 1)->y(), scroll->y());
                     EXPECT_EQ(dialog.width(), list->geometry().right() + 1 + 135 / 15);
+
+                    // The wheel scrolls the list from over any part of a row in view.
+                    for (const char* part : {"NameLabel", "Check1_2", "Label1"}) {
+                        SCOPED_TRACE(part);
+                        scroll->setValue(0);
+                        auto* row = Named<QWidget>(*list, "SimpleComparisonControl1", 0);
+                        TurnWheelOver(*Named<QWidget>(*row, part), -1);
+                        EXPECT_GT(scroll->value(), 0);
+                        EXPECT_FALSE(row->isVisible());
+                        TurnWheelOver(*Named<QWidget>(*list, "SimpleComparisonControl1", scroll->value()), 1);
+                        EXPECT_EQ(scroll->value(), 0);
+                    }
                 },
                 c.more);
         }
