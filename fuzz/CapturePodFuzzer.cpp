@@ -1,10 +1,11 @@
 #include "devicelink/CapturePod.h"
 #include "devicelink/CaptureView.h"
 #include "support/DeviceReplies.h"
+#include "support/ExchangeBounds.h"
+#include "support/PropertyCheck.h"
 #include "support/ScriptedLine.h"
 #include "support/SilentPrompts.h"
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -16,7 +17,8 @@ public:
     void ShowPanel(CapturePanel) override {}
     void SetProgress(int value) override
     {
-        if (value < last_ || value >= CapturePod::Blocks) std::abort();
+        CheckProperty(value >= last_ && value < CapturePod::Blocks,
+                      "the read-back's bar only moves forward and stays within the blocks");
         last_ = value;
     }
     std::optional<int> CheckedPortRow() const override { return 0; }
@@ -32,33 +34,12 @@ private:
     int last_ = 0;
 };
 
-// The capture window stays open while the line has more to say, each wait
-// in it bringing the next reply.
-class ScriptedWindowTimer final : public LinkTimer {
-public:
-    ScriptedWindowTimer(FuzzSerialPort& port, DeviceReplies& replies) : port_(port), replies_(replies) {}
-
-    void Start(int) override { active_ = true; }
-    void Stop() override { active_ = false; }
-    bool IsActive() const override { return active_; }
-    void WaitForEvents() override
-    {
-        const auto reply = replies_.Next();
-        port_.Arrive(reply);
-        active_ = !reply.empty();
-    }
-
-private:
-    FuzzSerialPort& port_;
-    DeviceReplies& replies_;
-    bool active_ = false;
-};
-
 }  // namespace
 
 // What the capture pod answers to a capture, the read-back of its memory and
 // a playback upload: the first byte's low bit skips the capture, the rest is
-// what the line returns.
+// what the line returns. Whatever it answers, each exchange ends within the
+// protocol's retries and the capture window's time.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
@@ -68,21 +49,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     DeviceTypeTable types;
     FillDefaultDeviceTypes(types);
     CaptureFlags flags;
-    SerialLink link(port, flags.EditorAbortWait, prompts, types, std::make_unique<ScriptedLineTimer>(port, replies));
-    ProgressCheckingView view;
+    VirtualClock clock;
+    SerialLink link(port, flags.EditorAbortWait, prompts, types,
+                    std::make_unique<ScriptedLineTimer>(port, replies, clock));
     const CaptureDurations durations;
-    ScriptedWindowTimer window(port, replies);
+    link.SetWaits(durations.Link);
+    ProgressCheckingView view;
+    ScriptedWindowTimer window(port, replies, clock);
     CapturePod pod(link, flags, view, prompts, durations, window);
 
     ConfigIRCommandRecord record;
     if ((data[0] & 1) == 0) {
         const CaptureOutcome outcome = pod.CaptureRemoteButton(record);
         // Only a missing pod is told; everything else is the session's to show.
-        if ((outcome == CaptureOutcome::PodNotFound) != (prompts.Messages() == 1)) std::abort();
+        CheckProperty((outcome == CaptureOutcome::PodNotFound) == (prompts.Messages() == 1),
+                      "a capture tells the user only of a missing pod");
+        CheckProperty(clock.Milliseconds <= CaptureBound(durations), "a capture ends within its retries and windows");
         if (outcome != CaptureOutcome::Captured) return 0;
     } else {
         port.Open();
     }
-    if (pod.ReadCaptureMemory(record)) pod.UploadCaptureBuffer(record);
+    long long started = clock.Milliseconds;
+    const bool read = pod.ReadCaptureMemory(record);
+    CheckProperty(clock.Milliseconds - started <= ReadCaptureMemoryBound(durations),
+                  "a read-back ends within its retries");
+    if (!read) return 0;
+    started = clock.Milliseconds;
+    pod.UploadCaptureBuffer(record);
+    CheckProperty(clock.Milliseconds - started <= UploadCaptureBufferBound(durations),
+                  "a playback upload ends within its retries");
     return 0;
 }

@@ -1,20 +1,26 @@
-#include "model/IRClassGlobals.h"
-#include "platform/RecordFile.h"
+#include "model/ApplicationState.h"
+#include "model/ArchiveMerge.h"
+#include "support/HeldLibraries.h"
+#include "support/KeepingReconciliation.h"
+#include "support/PropertyCheck.h"
 #include "support/ScratchFolder.h"
+#include "support/SilentPrompts.h"
 
-// An IR library member of an archive; a whole library is taken into the
-// database as the archive's merge takes it.
+#include <memory>
+
+// An IR library member of an archive, merged as an open merges it into a
+// database that already holds libraries of the seeds' names. A user who
+// keeps the database's library when asked finds every held library as it
+// was.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const ScratchFolder folder;
-    const auto path = folder.Write("IR000.IRT", data, size);
-    IRClassGlobals ir(folder.Path());
-    try {
-        if (!ir.ReadIRRecordFile(path)) return 0;
-    } catch (const FileError&) {
-        return 0;
-    }
-    ir.AddIRLibrary();
-    ir.IRRecordToLibrary(ir.IRDatabase.LastIndex());
+    folder.Write("IR000.IRT", data, size);
+    SilentPrompts prompts;
+    auto state = std::make_unique<ApplicationState>(folder.Path(), prompts);
+    state->Installed.Install<LibraryReconciliation>(std::make_unique<KeepingReconciliation>());
+    const HeldLibraries held(*state);
+    MergeIRMembers(*state, folder.Path());
+    CheckProperty(held.Unchanged(*state), "a merged member keeps the libraries the database held");
     return 0;
 }

@@ -1,15 +1,17 @@
 #include "devicelink/ImageDownload.h"
 #include "support/DeviceReplies.h"
+#include "support/ExchangeBounds.h"
+#include "support/PropertyCheck.h"
 #include "support/ScriptedLine.h"
 #include "support/SilentPrompts.h"
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 // The controller's answers to an image download: the first byte sets the
 // image's length (1 to 32 blocks, the last one possibly short), the rest is
-// what the line returns.
+// what the line returns. Whatever it answers, the download ends within the
+// protocol's retries.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
@@ -24,16 +26,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SilentPrompts prompts;
     DeviceTypeTable types;
     const bool abortWait = false;
-    SerialLink link(port, abortWait, prompts, types, std::make_unique<ScriptedLineTimer>(port, replies));
+    VirtualClock clock;
+    SerialLink link(port, abortWait, prompts, types, std::make_unique<ScriptedLineTimer>(port, replies, clock));
+    const LinkWaits waits;
+    link.SetWaits(waits);
     int lastValue = 0;
     bool finished = false;
+    bool barInRange = true;
     const bool sent = download_image(link, image, length, [&](int value, const QString&) {
-        // The bar only moves forward and stays within its range.
-        if (value < lastValue || value > ProgressBarMaximum) std::abort();
+        barInRange = barInRange && value >= lastValue && value <= ProgressBarMaximum;
         lastValue = value;
         finished = value == ProgressBarMaximum;
     });
-    // Success and a full bar go together; a failure has told the user.
-    if (sent != finished || (!sent && prompts.Messages() != 1)) std::abort();
+    CheckProperty(barInRange, "the download's bar only moves forward and stays within its range");
+    CheckProperty(sent == finished, "a download succeeds exactly when its bar is full");
+    CheckProperty(sent || prompts.Messages() == 1, "a failed download has told the user once");
+    CheckProperty(clock.Milliseconds <= DownloadBound(waits, DownloadBlockCount(length)),
+                  "a download ends within its retries");
     return 0;
 }

@@ -1,16 +1,31 @@
 #include "model/ProjectorClassGlobals.h"
+#include "support/PropertyCheck.h"
+#include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
 
-// "Projectors.DEF" copied from another computer; what loads must convert
-// back into records for saving.
+// "Projectors.DEF" copied from another computer. What loads saves, and the
+// saved file loads again, without a message, to the same definitions; a
+// second save writes the same bytes, whatever the first left in the buffer.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const ScratchFolder folder;
-    folder.Write("Projectors.DEF", data, size);
+    const auto file = folder.Write("Projectors.DEF", data, size);
     SilentPrompts prompts;
-    ProjectorClassGlobals projectors(folder.Path(), prompts);
-    projectors.LoadProjectorDatabase();
-    for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) projectors.ProjectorDefinitionToRecord(i);
+    ProjectorClassGlobals loaded(folder.Path(), prompts);
+    loaded.LoadProjectorDatabase();
+    loaded.SaveProjectorDatabase();
+    const auto saved = SavedFile(file);
+    loaded.SaveProjectorDatabase();
+    CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");
+
+    const int messages = prompts.Messages();
+    ProjectorClassGlobals reloaded(folder.Path(), prompts);
+    reloaded.LoadProjectorDatabase();
+    CheckProperty(prompts.Messages() == messages, "a saved database loads without a message");
+    bool same = reloaded.ProjectorDatabase.Count() == loaded.ProjectorDatabase.Count();
+    for (int i = 0; same && i < loaded.ProjectorDatabase.Count(); ++i)
+        same = reloaded.ProjectorDatabase[i].IsSameAs(loaded.ProjectorDatabase[i]);
+    CheckProperty(same, "a saved database loads again to the same definitions");
     return 0;
 }

@@ -44,24 +44,68 @@ private:
     Bytes received_;
 };
 
+// Time as the scripted line lets it pass.
+struct VirtualClock {
+    long long Milliseconds = 0;
+};
+
 // Virtual time for the link: every wait lasts one step, in which the device
-// on the line sends its next reply and the running timer runs out. A whole
-// probe or download then costs no real time at all.
+// on the line sends its next reply and the running timer runs out, its whole
+// time passing on the clock. A whole probe or download then costs no real
+// time at all, and the clock says how long it would have taken at most.
 class ScriptedLineTimer final : public LinkTimer {
 public:
-    ScriptedLineTimer(FuzzSerialPort& port, DeviceReplies& replies) : port_(port), replies_(replies) {}
+    ScriptedLineTimer(FuzzSerialPort& port, DeviceReplies& replies, VirtualClock& clock)
+        : port_(port), replies_(replies), clock_(clock)
+    {
+    }
 
-    void Start(int) override { active_ = true; }
+    void Start(int milliseconds) override
+    {
+        active_ = true;
+        milliseconds_ = milliseconds;
+    }
     void Stop() override { active_ = false; }
     bool IsActive() const override { return active_; }
     void WaitForEvents() override
     {
         port_.Arrive(replies_.Next());
+        if (active_) clock_.Milliseconds += milliseconds_;
         active_ = false;
     }
 
 private:
     FuzzSerialPort& port_;
     DeviceReplies& replies_;
+    VirtualClock& clock_;
     bool active_ = false;
+    int milliseconds_ = 0;
+};
+
+// A window that stays open for its time while the line has more to say:
+// each reply arrives a virtual millisecond after the last, and a silent line
+// lets the rest of the window pass.
+class ScriptedWindowTimer final : public LinkTimer {
+public:
+    ScriptedWindowTimer(FuzzSerialPort& port, DeviceReplies& replies, VirtualClock& clock)
+        : port_(port), replies_(replies), clock_(clock)
+    {
+    }
+
+    void Start(int milliseconds) override { closesAt_ = clock_.Milliseconds + milliseconds; }
+    void Stop() override { closesAt_ = clock_.Milliseconds; }
+    bool IsActive() const override { return clock_.Milliseconds < closesAt_; }
+    void WaitForEvents() override
+    {
+        if (!IsActive()) return;
+        const auto reply = replies_.Next();
+        port_.Arrive(reply);
+        clock_.Milliseconds = reply.empty() ? closesAt_ : clock_.Milliseconds + 1;
+    }
+
+private:
+    FuzzSerialPort& port_;
+    DeviceReplies& replies_;
+    VirtualClock& clock_;
+    long long closesAt_ = 0;
 };

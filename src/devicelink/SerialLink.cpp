@@ -5,14 +5,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <array>
 #include <numeric>
 
 namespace {
-
-constexpr std::array<const char*, 7> ProbeSettings{"9600,n,8,2",  "38400,n,8,2", "28800,n,8,2", "19200,n,8,2",
-                                                   "14400,n,8,2", "4800,n,8,2",  "2400,n,8,2"};
-constexpr int ProbeRounds = 3;
 
 // Off by default; QT_LOGGING_RULES="tavlo.seriallink.debug=true" shows every
 // byte sent and received when a controller misbehaves.
@@ -113,7 +108,7 @@ SerialLink::Bytes SerialLink::Read(const char* what)
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)
 {
-    for (int attemptsLeft = 3;; --attemptsLeft) {
+    for (int attemptsLeft = FrameAttempts - 1;; --attemptsLeft) {
         if (Interrupted()) return false;
         Flush();
         Output(AddressSettings, {address});
@@ -155,8 +150,7 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
             if (Interrupted()) return 0;
             Flush();
             port_.SetSettings(settings);
-            for (const uint8_t byte :
-                 {uint8_t{0xFF}, uint8_t{'S'}, uint8_t{'E'}, uint8_t{'T'}, uint8_t{'P'}, uint8_t{'O'}}) {
+            for (const uint8_t byte : ProbeBytes) {
                 Write({byte});
                 WaitTimer(waits_.ProbeByte, false);
                 if (Interrupted()) return 0;

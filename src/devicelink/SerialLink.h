@@ -6,6 +6,7 @@
 #include "platform/SerialPort.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -35,6 +36,14 @@ public:
     static constexpr char BreakSettings[] = "110,n,8,2";
     static constexpr uint8_t Acknowledgement = 0xF0;
     static constexpr uint8_t RestartAddress = 0x33;
+    // A frame is sent up to four times.
+    static constexpr int FrameAttempts = 4;
+    // The probe tries every rate in turn, in up to three rounds; each try
+    // sends these bytes and then 'D', each followed by a pause.
+    static constexpr int ProbeRounds = 3;
+    static constexpr std::array<const char*, 7> ProbeSettings{
+        "9600,n,8,2", "38400,n,8,2", "28800,n,8,2", "19200,n,8,2", "14400,n,8,2", "4800,n,8,2", "2400,n,8,2"};
+    static constexpr std::array<uint8_t, 6> ProbeBytes{0xFF, 'S', 'E', 'T', 'P', 'O'};
 
     // The waits run on the window loop unless another timer is given.
     SerialLink(SerialPort& port, const bool& abortWait, UserPrompts& prompts, const DeviceTypeTable& deviceTypes,

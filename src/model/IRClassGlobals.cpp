@@ -41,7 +41,9 @@ void IRClassGlobals::CheckBuffersHoldHeaderCommands() const
 void IRClassGlobals::IRLibraryToRecord(int i)
 {
     const IRclass& library = IRDatabase[i];
-    IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
+    // The unused bytes a header read from a file left in the buffer are
+    // not this library's.
+    IRLibraryHeaderRecord& header = IRHeaderRecordBuffer = IRLibraryHeaderRecord{};
     header.Manufacturer = library.ManufacturerField();
     header.IRtype = library.IRtypeField();
     header.Model = library.ModelField();

@@ -41,7 +41,8 @@ public:
     int16_t FindIRLibrary(std::string& manufacturer, std::string& irType, std::string& model) const;
     int16_t FindIRLibrary(FixedText<16>& manufacturer, FixedText<16>& irType, FixedText<16>& model) const;
 
-    // Conversions between library i and the record buffers.
+    // Conversions between library i and the record buffers. The buffers
+    // made from a library hold nothing of an earlier record.
     void IRLibraryToRecord(int i);
     void IRRecordToLibrary(int i);
     // True when the buffers hold the same library as library i: names,

@@ -44,7 +44,8 @@ struct IRLibraryHeaderRecord {
     uint8_t InterPeriod0 = 0;
     uint8_t InterPeriod1 = 0;
     uint8_t Num_commands = 0;
-    // Carried as read; nothing gives these bytes a meaning.
+    // Carried as read; nothing gives these bytes a meaning. Zero in a header
+    // made from a library.
     std::array<uint8_t, IRRecordLayout::UnusedLength> Unused{};
 
     void ReadFrom(const FixedRecord& record);

@@ -7,7 +7,7 @@
 
 // A message as the RS232 and projector records store it, 66 bytes: the
 // 16-bit byte count, 32 content bytes, 32 content types. Only the bytes below
-// the count are written or read; the rest keep what the record held.
+// the count are written or read; the record's writers clear the rest first.
 namespace MessageRecordField {
 
 constexpr std::size_t Length = 66;

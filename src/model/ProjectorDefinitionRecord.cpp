@@ -36,6 +36,9 @@ bool ProjectorDefinitionRecord::HasBothNames() const
 
 void ProjectorDefinitionRecord::StoreDefinition(const ProjectorClass& definition)
 {
+    // The record is a shared buffer: what another definition left there
+    // must not reach this one's file.
+    std::fill_n(data(), size(), uint8_t{0});
     Manufacturer(definition.ManufacturerField().view());
     Model(definition.ModelField().view());
     SetText(NotesOffset, NotesLength, definition.NotesField().view());

@@ -10,8 +10,8 @@ class ProjectorClass;
 
 // One projector definition as "Projectors.DEF", the ".BRD" exports and the
 // configuration's own projector store it: 2084 bytes. The reserved words
-// and the bytes beyond each message's count are never read, and the writer
-// leaves whatever the record held there.
+// and the bytes beyond each message's count are never read; the writer
+// leaves them zero.
 class ProjectorDefinitionRecord : public FixedRecord {
 public:
     static constexpr std::size_t Length = 2084;
@@ -56,7 +56,8 @@ public:
     // Both names, trimmed, are non-empty.
     bool HasBothNames() const;
 
-    // Every field of the definition into the record, names and notes as they are.
+    // Every field of the definition into the record, names and notes as they
+    // are, every other byte zero.
     void StoreDefinition(const ProjectorClass& definition);
     // Every field of the record into the definition. A message count that a
     // message cannot hold raises ValueOverflow or SubscriptOutOfRange before

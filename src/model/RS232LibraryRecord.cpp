@@ -26,6 +26,9 @@ std::string_view UpperCased(std::string_view field, Name& space)
 
 void RS232LibraryRecord::StoreLibrary(const RS232FileBlockClass& library)
 {
+    // The record is a shared buffer: what another library left there must
+    // not reach this one's file.
+    std::fill_n(data(), size(), uint8_t{0});
     SetInt16(BaudrateOffset, library.Baudrate());
     SetInt16(InterByteDelayOffset, library.InterByteDelay());
     SetInt16(ParityOffset, library.Parity());

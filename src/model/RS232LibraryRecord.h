@@ -10,9 +10,8 @@ class RS232FileBlockClass;
 
 // One RS232 library as "RS232Serials.DEF", the ".BRS" exports and the ".RST"
 // archive members store it: 2904 bytes. The reserved word and the bytes
-// beyond each command's count are never read, and the writer leaves
-// whatever the record held there. The editors' IsFromLibrary flags are not
-// stored.
+// beyond each command's count are never read; the writer leaves them zero.
+// The editors' IsFromLibrary flags are not stored.
 class RS232LibraryRecord : public FixedRecord {
 public:
     static constexpr std::size_t Length = 2904;
@@ -56,8 +55,8 @@ public:
         return MessagesOffset + MessageLength * static_cast<std::size_t>(command);
     }
 
-    // Every stored field of the library into the record; the three names
-    // upper-cased, notes and command names as they are.
+    // Every stored field of the library into the record, every other byte
+    // zero; the three names upper-cased, notes and command names as they are.
     void StoreLibrary(const RS232FileBlockClass& library);
     // Every stored field of the record into the library, the three names
     // upper-cased; the library's IsFromLibrary flags stay. A command count

@@ -102,6 +102,26 @@ TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
     EXPECT_TRUE(ir.IRCommandRecordBuffers.empty());
 }
 
+// A library's file bytes depend on the library alone: after a load left a
+// header with set unused bytes in the shared buffer, the same library saves
+// to the bytes a fresh program folder writes.
+TEST(IRDatabaseFile, ASavedLibraryCarriesNoBytesOfAnother)
+{
+    TempProgramFolder folder;
+    std::string held = HeaderBytes("OTHER", "TV", "LONG", 1, "other notes", 3, 4);
+    held.replace(211, 64, std::string(64, '\xA5'));
+    folder.WriteBytes("InfraRed.DEF", held + CommandBytes("ON", 1, 2, 1));
+    IRClassGlobals ir(folder.path());
+    ir.LoadIRDatabase();
+    ASSERT_EQ(ir.IRDatabase.Count(), 1);
+
+    ir.ClearIRDatabase();
+    AddCommand(AddLibrary(ir, "SONIQ", "DVD", "X1"), "POWER", 0x10, 0x80, 1);
+    ir.SaveIRDatabase();
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"),
+              HeaderBytes("SONIQ", "DVD", "X1", 1) + CommandBytes("POWER", 0x10, 0x80, 1));
+}
+
 TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
 {
     TempProgramFolder folder;

@@ -1,5 +1,7 @@
 #include "ModelBuilders.h"
 
+#include "model/MessageRecordField.h"
+
 #include <string>
 
 namespace ModelBuilders {
@@ -11,6 +13,17 @@ void SetMessage(RS232_String_Class& message, std::string_view bytes, uint8_t typ
         message.ContentTypes(static_cast<int>(i), type);
     }
     message.NumberOfBytes(static_cast<int>(bytes.size()));
+}
+
+int NonZeroBytesBeyondCount(const FixedRecord& record, std::size_t offset)
+{
+    int nonZero = 0;
+    for (int i = record.Int16At(offset + MessageRecordField::CountOffset); i < RS232_String_Class::Capacity; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        nonZero += record.ByteAt(offset + MessageRecordField::BytesOffset + at) != 0;
+        nonZero += record.ByteAt(offset + MessageRecordField::TypesOffset + at) != 0;
+    }
+    return nonZero;
 }
 
 void FillProjector(ProjectorClass& definition, std::string_view manufacturer, std::string_view model)

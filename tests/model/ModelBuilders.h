@@ -3,7 +3,9 @@
 #include "model/ProjectorClass.h"
 #include "model/RS232FileBlockClass.h"
 #include "model/RS232_String_Class.h"
+#include "platform/FixedRecord.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -24,6 +26,10 @@ void FillProjector(ProjectorClass& definition, std::string_view manufacturer = "
 // the names are used as given.
 void FillLibrary(RS232FileBlockClass& library, std::string_view manufacturer = "ACME",
                  std::string_view type = "PROJECTOR", std::string_view model = "PJ-100");
+
+// How many content and type bytes of the message stored at `offset` are not
+// zero beyond its count.
+int NonZeroBytesBeyondCount(const FixedRecord& record, std::size_t offset);
 
 // The bytes of a run of records, as a database or export file holds them.
 template <class Record>

@@ -246,6 +246,42 @@ TEST_F(ProjectorDatabase, BufferTransfersReachTheLastDefinitionAndTheWorkProject
     EXPECT_THROW(globals.ProjectorDefinitionToRecord(2), SubscriptOutOfRange);
 }
 
+// A definition's file bytes depend on the definition alone: after a load
+// left longer messages and set reserved words in the shared buffer, the
+// same definition saves to the same file as in a fresh program folder.
+TEST_F(ProjectorDatabase, ASavedDefinitionCarriesNoBytesOfAnother)
+{
+    ProjectorClass longer;
+    FillProjector(longer, "OTHER", "LONG");
+    for (int slot = 0; slot < ProjectorClass::MessageSlots; ++slot)
+        ModelBuilders::SetMessage(longer.My_RS232_String_Class(slot), std::string(32, '\xEE'), ContentBinary);
+    ProjectorDefinitionRecord held;
+    held.StoreDefinition(longer);
+    for (const std::size_t reserved : {2064u, 2066u, 2082u}) held.SetInt16(reserved, 0x5A5A);
+    WriteDatabase("Projectors.DEF", {&held});
+    globals.LoadProjectorDatabase();
+
+    ProjectorClass shorter;
+    FillProjector(shorter);
+    globals.ProjectorDatabase[0].CopyFromProjectorClass(shorter);
+    globals.SaveProjectorDatabase();
+    std::string saved = folder.ReadBytes("Projectors.DEF");
+
+    TempProgramFolder freshFolder;
+    ProjectorClassGlobals fresh(freshFolder.path(), prompts);
+    fresh.AddProjectorDefinition();
+    fresh.ProjectorDatabase[0].CopyFromProjectorClass(shorter);
+    fresh.SaveProjectorDatabase();
+    EXPECT_EQ(saved, freshFolder.ReadBytes("Projectors.DEF"));
+
+    ASSERT_EQ(saved.size(), ProjectorDefinitionRecord::Length);
+    const ProjectorDefinitionRecord record(reinterpret_cast<uint8_t*>(saved.data()));
+    for (int slot = 0; slot < ProjectorClass::MessageSlots; ++slot)
+        EXPECT_EQ(ModelBuilders::NonZeroBytesBeyondCount(record, 396 + 66 * static_cast<std::size_t>(slot)), 0)
+            << "slot " << slot;
+    for (const std::size_t reserved : {2064u, 2066u, 2082u}) EXPECT_EQ(record.Int16At(reserved), 0);
+}
+
 TEST(ApplicationStateDatabases, DatabasesLiveInTheProgramFolder)
 {
     TempProgramFolder folder;

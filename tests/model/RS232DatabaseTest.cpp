@@ -300,8 +300,42 @@ TEST_F(RS232Database, LoadLeavesTheLastRecordInTheBuffer)
     ASSERT_EQ(globals.RS232Database.Count(), 2);
     EXPECT_EQ(globals.RS232RecordBuffer.Int16At(212), 0x1234);
     EXPECT_EQ(globals.RS232RecordBuffer.Model(), "M" + std::string(15, ' '));
-    globals.RS232LibraryToRecord(0);  // the reserved word is never written
-    EXPECT_EQ(globals.RS232RecordBuffer.Int16At(212), 0x1234);
+}
+
+// A library's file bytes depend on the library alone: after a load left
+// longer messages and a set reserved word in the shared buffer, the same
+// library saves to the same file as in a fresh program folder.
+TEST_F(RS232Database, ASavedLibraryCarriesNoBytesOfAnother)
+{
+    RS232FileBlockClass longer;
+    FillLibrary(longer, "OTHER", "TV", "LONG");
+    for (int command = 0; command < RS232FileBlockClass::Commands; ++command)
+        ModelBuilders::SetMessage(longer.My_RS232_String_Class(command), std::string(32, '\xEE'), ContentBinary);
+    RS232LibraryRecord held;
+    held.StoreLibrary(longer);
+    held.SetInt16(212, 0x5A5A);
+    WriteDatabase("RS232Serials.DEF", {&held});
+    globals.LoadRS232Database();
+
+    RS232FileBlockClass shorter;
+    FillLibrary(shorter);
+    globals.RS232Database[0].CopyFrom(shorter);
+    globals.SaveRS232Database();
+    std::string saved = folder.ReadBytes("RS232Serials.DEF");
+
+    TempProgramFolder freshFolder;
+    SerialClassGlobals fresh(freshFolder.path(), prompts);
+    fresh.AddRS232Library();
+    fresh.RS232Database[0].CopyFrom(shorter);
+    fresh.SaveRS232Database();
+    EXPECT_EQ(saved, freshFolder.ReadBytes("RS232Serials.DEF"));
+
+    ASSERT_EQ(saved.size(), RS232LibraryRecord::Length);
+    const RS232LibraryRecord record(reinterpret_cast<uint8_t*>(saved.data()));
+    for (int command = 0; command < RS232FileBlockClass::Commands; ++command)
+        EXPECT_EQ(ModelBuilders::NonZeroBytesBeyondCount(record, RS232LibraryRecord::MessageOffset(command)), 0)
+            << "command " << command;
+    EXPECT_EQ(record.Int16At(212), 0);
 }
 
 TEST_F(RS232Database, FailedSaveLeavesTheLastGoodDatabase)
