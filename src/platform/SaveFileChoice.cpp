@@ -7,7 +7,8 @@ fs::path WithDefaultExtension(const fs::path& path, const QString& extension)
     const fs::path name = path.filename();
     if (extension.isEmpty() || name.empty() || name == "." || name == ".." || name.has_extension()) return path;
     fs::path extended = path;
-    extended += "." + extension.toStdString();
+    extended += ".";  // in two steps: GCC 12 warns on a literal plus a string in release builds
+    extended += extension.toStdString();
     return extended;
 }
 
