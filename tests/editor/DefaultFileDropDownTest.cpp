@@ -1,3 +1,4 @@
+#include "MainWindowTest.h"
 #include "PickerTestHost.h"
 #include "editor/Captions.h"
 #include "editor/TavloForm.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-class DefaultFileDropDownTest : public ::testing::Test {
+class DefaultFileDropDownTest : public MainWindowTest {
 protected:
     DefaultFileDropDownTest()
     {
@@ -18,7 +19,6 @@ protected:
         pointer = installed.get();
         state.Installed.Install<PointerPosition>(std::move(installed));
     }
-    ~DefaultFileDropDownTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected prompt never came"; }
 
     void MakeDefault(const std::string& name, const std::string& notes)
     {
@@ -26,16 +26,6 @@ protected:
         state.Config.Record.ConfigNotes = notes;
         std::filesystem::create_directories(folder / "Defaults");
         ASSERT_TRUE(SaveConfigurationFile(state, folder / "Defaults" / name));
-    }
-    TavloForm& Window()
-    {
-        if (!window) {
-            window = std::make_unique<TavloForm>(state, folder / "registry");
-            window->show();
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        return *window;
     }
     void PressDefaults()
     {
@@ -46,11 +36,7 @@ protected:
     QTreeWidget* DropMenu() { return Named<QTreeWidget>(Window(), "DropMenu"); }
     QString Notes() { return Named<QPlainTextEdit>(Window(), "DefaultNotes")->toPlainText().trimmed(); }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
     TestPointer* pointer = nullptr;
-    std::unique_ptr<TavloForm> window;
 };
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "MainWindowTest.h"
 #include "editor/DeviceTabs.h"
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
@@ -16,20 +17,8 @@
 
 namespace {
 
-class TavloFormKeysTest : public ::testing::Test {
+class TavloFormKeysTest : public MainWindowTest {
 protected:
-    ~TavloFormKeysTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected prompt never came"; }
-
-    TavloForm& Window()
-    {
-        if (!window) {
-            window = std::make_unique<TavloForm>(state, folder / "registry");
-            window->show();
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        return *window;
-    }
     DeviceTabs& Tabs() { return *Named<DeviceTabs>(Window(), "DeviceTab"); }
     QToolButton* TabButton(int tab) { return Named<QToolButton>(Tabs(), "DeviceTab", tab); }
     // The key as the user types it: to whatever has the focus.
@@ -39,11 +28,6 @@ protected:
         QTest::keyClick(focus != nullptr ? focus : &Window(), key.key(), key.keyboardModifiers());
     }
     QString InFolder(const char* name) const { return QString::fromStdString((folder / name).string()); }
-
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
-    std::unique_ptr<TavloForm> window;
 };
 
 }  // namespace
