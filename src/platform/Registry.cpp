@@ -204,7 +204,7 @@ void Registry::Load()
         if (fields.size() == 2 && fields[0] == "K" && !fields[1].empty()) {
             keys_.try_emplace(Normalised(fields[1]));
         } else if (fields.size() == 5 && fields[0] == "V" && (fields[3] == "sz" || fields[3] == "dword")) {
-            const auto data = FromHex(fields[4]);
+            auto data = FromHex(fields[4]);
             if (!data) continue;
             if (lastKey == keys_.end() || fields[1] != lastPath) {
                 lastPath = fields[1];
