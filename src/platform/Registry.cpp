@@ -1,11 +1,9 @@
 #include "platform/Registry.h"
 
 #include <QStandardPaths>
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -24,36 +22,41 @@ std::string ToHex(const std::string& bytes)
     return hex;
 }
 
-std::optional<std::string> FromHex(const std::string& hex)
+int HexDigitValue(char digit)
+{
+    if (digit >= '0' && digit <= '9') return digit - '0';
+    if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
+    if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> FromHex(std::string_view hex)
 {
     if (hex.size() % 2 != 0) return std::nullopt;
     std::string bytes;
+    bytes.reserve(hex.size() / 2);
     for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const auto high = std::string_view(HexDigits).find(static_cast<char>(std::toupper(hex[i])));
-        const auto low = std::string_view(HexDigits).find(static_cast<char>(std::toupper(hex[i + 1])));
-        if (high == std::string_view::npos || low == std::string_view::npos) return std::nullopt;
+        const int high = HexDigitValue(hex[i]);
+        const int low = HexDigitValue(hex[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
         bytes += static_cast<char>(high * 16 + low);
     }
     return bytes;
 }
 
-std::vector<std::string> SplitTabs(const std::string& line)
+// The line's fields between tabs; an empty last field does not count, so
+// that a line ending in a tab has one field fewer.
+std::vector<std::string_view> SplitTabs(std::string_view line)
 {
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream stream(line);
-    while (std::getline(stream, field, '\t')) fields.push_back(field);
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = line.find('\t', start);
+        fields.push_back(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    if (fields.back().empty()) fields.pop_back();
     return fields;
-}
-
-// Whether the path starts with the prefix, letter case ignored as the key
-// order ignores it. The keys that start with a prefix stand together in that
-// order, from the prefix's lower bound on.
-bool StartsWithIgnoringCase(const std::string& path, const std::string& prefix)
-{
-    return path.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), path.begin(),
-                      [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
 }
 
 }  // namespace
@@ -73,13 +76,6 @@ std::optional<uint32_t> RegistryValue::AsDword() const
     return value;
 }
 
-bool Registry::CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::toupper(x) < std::toupper(y);
-    });
-}
-
 Registry::Registry(std::filesystem::path file) : file_(std::move(file))
 {
     Load();
@@ -93,11 +89,10 @@ std::filesystem::path Registry::DefaultFile()
     return std::filesystem::path(folder.toStdString()) / "Tavlo Editor" / "registry";
 }
 
-std::string Registry::Normalised(const std::string& key)
+std::string Registry::Normalised(std::string_view key)
 {
-    std::string path = key;
-    while (!path.empty() && path.back() == '\\') path.pop_back();
-    return path;
+    while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
+    return std::string(key);
 }
 
 bool Registry::IsStorableName(const std::string& name)
@@ -117,10 +112,7 @@ bool Registry::CreateKey(const std::string& key)
     bool added = false;
     for (std::size_t end = path.find('\\'); ; end = path.find('\\', end + 1)) {
         const std::string part = path.substr(0, end);
-        if (!part.empty() && !keys_.contains(part)) {
-            keys_.emplace(part, Values{});
-            added = true;
-        }
+        if (!part.empty() && keys_.try_emplace(part).second) added = true;
         if (end == std::string::npos) break;
     }
     return !added || Changed();
@@ -130,8 +122,9 @@ bool Registry::DeleteKey(const std::string& key)
 {
     const std::string path = Normalised(key);
     const std::string prefix = path + '\\';
-    bool deleted = keys_.erase(path) > 0;
-    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && StartsWithIgnoringCase(it->first, prefix);) {
+    const std::string folded = CaseFolded(prefix);
+    bool deleted = keys_.erase(path);
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.starts_with(folded);) {
         it = keys_.erase(it);
         deleted = true;
     }
@@ -143,9 +136,10 @@ std::vector<std::string> Registry::SubKeyNames(const std::string& key) const
     std::vector<std::string> names;
     const auto parent = keys_.find(Normalised(key));
     if (parent == keys_.end()) return names;
-    const std::string prefix = parent->first + '\\';
-    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && StartsWithIgnoringCase(it->first, prefix); ++it) {
-        std::string rest = it->first.substr(prefix.size());
+    const std::string prefix = parent->second.spelling + '\\';
+    const std::string folded = parent->first + '\\';
+    for (auto it = keys_.lower_bound(prefix); it != keys_.end() && it->first.starts_with(folded); ++it) {
+        std::string rest = it->second.spelling.substr(prefix.size());
         if (!rest.empty() && rest.find('\\') == std::string::npos) names.push_back(std::move(rest));
     }
     return names;
@@ -155,16 +149,17 @@ std::optional<RegistryValue> Registry::QueryValue(const std::string& key, const 
 {
     const auto found = keys_.find(Normalised(key));
     if (found == keys_.end()) return std::nullopt;
-    const auto value = found->second.find(name);
-    if (value == found->second.end()) return std::nullopt;
-    return value->second;
+    const Values& values = found->second.value;
+    const auto value = values.find(name);
+    if (value == values.end()) return std::nullopt;
+    return value->second.value;
 }
 
 bool Registry::SetValue(const std::string& key, const std::string& name, const RegistryValue& value)
 {
     const auto found = keys_.find(Normalised(key));
     if (found == keys_.end() || !IsStorableName(name)) return false;
-    found->second.insert_or_assign(name, value);
+    found->second.value.insert_or_assign(name, value);
     return Changed();
 }
 
@@ -199,17 +194,25 @@ void Registry::Load()
 {
     std::ifstream in(file_, std::ios::binary);
     std::string line;
+    // A key's values follow one another, so the key of the last value line
+    // is tried before the store is searched.
+    std::string lastPath;
+    auto lastKey = keys_.end();
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto fields = SplitTabs(line);
         if (fields.size() == 2 && fields[0] == "K" && !fields[1].empty()) {
             keys_.try_emplace(Normalised(fields[1]));
         } else if (fields.size() == 5 && fields[0] == "V" && (fields[3] == "sz" || fields[3] == "dword")) {
-            const auto data = FromHex(fields[4]);
-            const auto key = keys_.find(Normalised(fields[1]));
-            if (!data || key == keys_.end()) continue;
+            auto data = FromHex(fields[4]);
+            if (!data) continue;
+            if (lastKey == keys_.end() || fields[1] != lastPath) {
+                lastPath = fields[1];
+                lastKey = keys_.find(Normalised(fields[1]));
+            }
+            if (lastKey == keys_.end()) continue;
             const auto type = fields[3] == "sz" ? RegistryValueType::String : RegistryValueType::Dword;
-            key->second.insert_or_assign(fields[2], RegistryValue{type, *data});
+            lastKey->second.value.insert_or_assign(fields[2], RegistryValue{type, std::move(*data)});
         }
     }
 }
@@ -225,11 +228,12 @@ bool Registry::Save()
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) return false;
         // Keys first, so that a value line always finds its key when loaded.
-        for (const auto& [path, values] : keys_) out << "K\t" << path << '\n';
-        for (const auto& [path, values] : keys_)
-            for (const auto& [name, value] : values)
-                out << "V\t" << path << '\t' << name << '\t'
-                    << (value.type == RegistryValueType::String ? "sz" : "dword") << '\t' << ToHex(value.data) << '\n';
+        for (const auto& [folded, key] : keys_) out << "K\t" << key.spelling << '\n';
+        for (const auto& [folded, key] : keys_)
+            for (const auto& [foldedName, named] : key.value)
+                out << "V\t" << key.spelling << '\t' << named.spelling << '\t'
+                    << (named.value.type == RegistryValueType::String ? "sz" : "dword") << '\t'
+                    << ToHex(named.value.data) << '\n';
         out.flush();
         if (!out) return false;
     }

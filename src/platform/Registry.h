@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/CaseInsensitiveMap.h"
+
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The two kinds of value the editor keeps in the registry.
@@ -70,13 +72,10 @@ public:
     int FileWrites() const { return fileWrites_; }
 
 private:
-    struct CaseInsensitiveLess {
-        bool operator()(const std::string& a, const std::string& b) const;
-    };
-    // Map keys keep the spelling they were first written with.
-    using Values = std::map<std::string, RegistryValue, CaseInsensitiveLess>;
+    // Names keep the spelling they were first written with.
+    using Values = CaseInsensitiveMap<RegistryValue>;
 
-    static std::string Normalised(const std::string& key);
+    static std::string Normalised(std::string_view key);
     static bool IsStorableName(const std::string& name);
     // Writes the file, or only notes that it must be written while a bulk
     // write is under way.
@@ -85,7 +84,7 @@ private:
     void Load();
 
     std::filesystem::path file_;
-    std::map<std::string, Values, CaseInsensitiveLess> keys_;
+    CaseInsensitiveMap<Values> keys_;
     int bulkWrites_ = 0;
     bool unsaved_ = false;
     int fileWrites_ = 0;

@@ -109,3 +109,28 @@ TEST(Registry, DeletingAKeyTakesEverythingBelowIt)
         EXPECT_TRUE(store->KeyExists("HKLM"));
     }
 }
+
+TEST(Registry, NamesMatchInAnyCaseKeepTheirFirstSpellingAndAreSavedInLetterOrder)
+{
+    TempProgramFolder folder;
+    // Value lines of two keys interleaved, spelt in another case than their
+    // keys; a value line ending in a tab has no data and is passed over.
+    folder.WriteBytes("registry",
+                      "K\tHKLM\nK\tHKLM\\Beta\r\nK\tHKLM\\alpha\nK\tHKLM\\ALPHA\\x\nK\tHKLM\\gamma\n"
+                      "V\thklm\\BETA\tName\tsz\t41\nV\tHKLM\\ALPHA\tname\tsz\t42\nV\thklm\\beta\tNAME\tsz\t43\n"
+                      "V\tHKLM\\Beta\tEmpty\tsz\t\nV\tHKLM\\Gamma\\\tN\tdword\t07000000\n");
+    Registry registry(folder / "registry");
+    EXPECT_EQ(registry.QueryValue("HKLM\\beta", "name")->data, "C");  // the later line sets it
+    EXPECT_EQ(registry.QueryValue("hklm\\Alpha", "NAME")->data, "B");
+    EXPECT_EQ(registry.QueryValue("HKLM\\Beta", "Empty"), std::nullopt);
+    EXPECT_EQ(registry.QueryValue("HKLM\\GAMMA", "n")->AsDword(), 7u);
+    EXPECT_EQ(registry.SubKeyNames("hklm"), (std::vector<std::string>{"alpha", "Beta", "gamma"}));
+    EXPECT_EQ(registry.SubKeyNames("HKLM\\Alpha"), std::vector<std::string>{"x"});
+    ASSERT_TRUE(registry.CreateKey("HKLM\\Alpha\\X"));
+    EXPECT_EQ(registry.FileWrites(), 0);  // there already, in another case
+
+    ASSERT_TRUE(registry.SetValue("HKLM\\ALPHA", "NAME", RegistryValue::FromString("D")));
+    EXPECT_EQ(folder.ReadBytes("registry"),
+              "K\tHKLM\nK\tHKLM\\alpha\nK\tHKLM\\ALPHA\\x\nK\tHKLM\\Beta\nK\tHKLM\\gamma\n"
+              "V\tHKLM\\alpha\tname\tsz\t44\nV\tHKLM\\Beta\tName\tsz\t43\nV\tHKLM\\gamma\tN\tdword\t07000000\n");
+}
