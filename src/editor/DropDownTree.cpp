@@ -55,6 +55,7 @@ void DropDownTree::ToggleUnder(QWidget* label)
         Close();
         return;
     }
+    emit Opening();
     if (popup_->parentWidget() == nullptr) popup_->setParent(label->window(), popup_->windowFlags());
     pointerWasInside_ = false;
     setFocus(Qt::PopupFocusReason);  // the pop-up gives the focus to the tree when it shows

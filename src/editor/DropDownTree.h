@@ -26,7 +26,8 @@ public:
     DropDownTree(const PointerPosition& pointer, QWidget* owner, QSize designedSize);
 
     // Opens under the label when closed, closes when open. Opens with nothing
-    // highlighted, whatever was highlighted when it closed.
+    // highlighted, whatever was highlighted when it closed. Only an opening
+    // announces itself: a close leaves the rows as they are.
     void ToggleUnder(QWidget* label);
     void Close();
     bool IsOpen() const;
@@ -40,6 +41,8 @@ signals:
     void ClickedOnNothing();
     // The entry under the pointer or moved to with the keys.
     void Hovered(QTreeWidgetItem* node);
+    // About to open: the moment to fill the rows.
+    void Opening();
     void Closed();
 
 protected:

@@ -73,6 +73,7 @@ IRCommandAssignment::IRCommandAssignment(ApplicationState& state, QWidget* paren
         connect(deselect, &PickerLabel::Pressed, this, [this, k, deselect] { DropDown(DeselectSlots + k, deselect); });
     }
     // A click off the rows, or before any row was highlighted, leaves the list open.
+    connect(IRcommandTreeView, &CommandTree::Opening, this, &IRCommandAssignment::FillCommandList);
     connect(IRcommandTreeView, &CommandTree::Clicked, this, [this](QTreeWidgetItem* node) {
         if (node != nullptr) Assign(node);
     });
@@ -106,7 +107,6 @@ void IRCommandAssignment::EmptyCommandList()
 
 void IRCommandAssignment::DropDown(int slot, PickerLabel* box)
 {
-    FillCommandList();
     IRcommandTreeView->ToggleUnder(box);
     if (IRcommandTreeView->IsOpen()) IRCommandSlot = slot;
 }

@@ -75,6 +75,7 @@ IRDevicePicker::IRDevicePicker(ApplicationState& state, QWidget* parent)
     layout->addWidget(IRCommandFrame, 1, 0, 1, 4);
 
     connect(IRLabel, &PickerLabel::Pressed, this, &IRDevicePicker::DropDown);
+    connect(treeview1, &DeviceTree::Opening, this, &IRDevicePicker::FillIRDeviceTree);
     connect(treeview1, &DeviceTree::Hovered, this, &IRDevicePicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &IRDevicePicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
@@ -118,7 +119,6 @@ IRGrouping IRDevicePicker::ChosenGrouping() const
 
 void IRDevicePicker::DropDown()
 {
-    FillIRDeviceTree();
     treeview1->ToggleUnder(IRLabel);
 }
 

@@ -29,6 +29,7 @@ ProjectorPicker::ProjectorPicker(ApplicationState& state, QWidget* parent)
     layout->addWidget(ProjectorNotes);
 
     connect(ProjectorLabel, &PickerLabel::Pressed, this, &ProjectorPicker::DropDown);
+    connect(treeview1, &DeviceTree::Opening, this, &ProjectorPicker::FillProjectorTree);
     connect(treeview1, &DeviceTree::Hovered, this, &ProjectorPicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &ProjectorPicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
@@ -63,7 +64,6 @@ int ProjectorPicker::FindProjectorForNode(const QTreeWidgetItem* node) const
 
 void ProjectorPicker::DropDown()
 {
-    FillProjectorTree();
     treeview1->ToggleUnder(ProjectorLabel);
 }
 

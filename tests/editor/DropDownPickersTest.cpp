@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -230,6 +231,49 @@ TEST(DropDownPickers, APointerSlowToMoveInKeepsTheListUntilItLeavesAgain)
             ASSERT_TRUE(p.tree->isVisible());
             ClickThroughWindow(p.window, at);
             EXPECT_FALSE(p.tree->isVisible());
+        }
+    }
+}
+
+TEST(DropDownPickers, EveryWayOfClosingLeavesTheRowsAsTheOpeningFilledThem)
+{
+    constexpr int Mark = Qt::UserRole + 99;
+    const auto allMarked = [](const QTreeWidget* tree) {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (!tree->topLevelItem(i)->data(0, Mark).toBool()) return false;
+        return true;
+    };
+    for (const auto& [name, make] : Pickers) {
+        SCOPED_TRACE(name);
+        const Picker p = make();
+        const std::pair<const char*, std::function<void()>> closes[] = {
+            {"label", [&] { PressLabel(p.label); }},
+            {"elsewhere",
+             [&] {
+                 ClickThroughWindow(p.window,
+                                    p.window->mapFromGlobal(Popup(p)->geometry().bottomRight() + QPoint(2, 2)));
+             }},
+            {"Escape", [&] { Press(p.tree, Qt::Key_Escape); }},
+            {"pick",
+             [&] {
+                 for (Qt::Key key : p.keysToEntry) Press(p.tree, key);
+                 Press(p.tree, Qt::Key_Return);
+             }},
+        };
+        for (const auto& [how, close] : closes) {
+            SCOPED_TRACE(how);
+            PressLabel(p.label);
+            ASSERT_TRUE(p.tree->isVisible());
+            ASSERT_GT(p.tree->topLevelItemCount(), 0) << "the opening fills the rows";
+            EXPECT_FALSE(allMarked(p.tree)) << "the opening fills afresh";
+            const int rows = p.tree->topLevelItemCount();
+            for (int i = 0; i < rows; ++i) p.tree->topLevelItem(i)->setData(0, Mark, true);
+            close();
+            ASSERT_FALSE(p.tree->isVisible());
+            EXPECT_TRUE(allMarked(p.tree)) << "the close filled the rows again";
+            if (std::string_view(how) != "pick") {
+                EXPECT_EQ(p.tree->topLevelItemCount(), rows);
+            }
         }
     }
 }
