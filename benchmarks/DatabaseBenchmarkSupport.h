@@ -88,21 +88,28 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
     std::fclose(file);
 }
 
-// Prints the usual table, then "operation / baseline" for every pair given:
-// the medians when repetitions are asked for, else the one run of each.
-class RatioReporter : public benchmark::ConsoleReporter {
+// Prints the usual table and keeps each benchmark's time by name: the
+// median when repetitions are asked for, else the one run.
+class TimesReporter : public benchmark::ConsoleReporter {
 public:
-    RatioReporter(std::vector<std::pair<std::string, std::string>> pairs, double aim)
-        : pairs_(std::move(pairs)), aim_(aim)
-    {
-    }
-
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
             if (run.aggregate_name.empty() || run.aggregate_name == "median")
                 times_[run.run_name.str()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
+    }
+
+protected:
+    std::map<std::string, double> times_;
+};
+
+// Then prints "operation / baseline" for every pair given.
+class RatioReporter : public TimesReporter {
+public:
+    RatioReporter(std::vector<std::pair<std::string, std::string>> pairs, double aim)
+        : pairs_(std::move(pairs)), aim_(aim)
+    {
     }
 
     void Finalize() override
@@ -120,7 +127,6 @@ public:
 private:
     std::vector<std::pair<std::string, std::string>> pairs_;
     double aim_;
-    std::map<std::string, double> times_;
 };
 
 inline int Run(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs, double aim = 3)

@@ -84,18 +84,9 @@ void BM_Read16000Subkeys(benchmark::State& state)
     ReadDeviceTypes(state, LargeKey);
 }
 
-// Keeps each run's time (the median when repetitions are asked for) and
-// prints every ratio beside its aim.
-class DeviceTypesReporter : public benchmark::ConsoleReporter {
+// Prints every ratio beside its aim.
+class DeviceTypesReporter : public DatabaseBenchmark::TimesReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                times_[run.run_name.str()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
     void Finalize() override
     {
         ConsoleReporter::Finalize();
@@ -112,9 +103,6 @@ public:
             std::printf("  %-42s %8.2f   at most %.0f (linear)\n", "growth 1,000 -> 16,000 subkeys", large / small,
                         LinearGrowth);
     }
-
-private:
-    std::map<std::string, double> times_;
 };
 
 }  // namespace

@@ -223,7 +223,7 @@ void AtEverySizeFewTimes(benchmark::internal::Benchmark* benchmark)
 
 // The usual table, then per operation its ratio to the plain baseline at
 // each size beside the aim, and how its time grew from one size to the next.
-class ScalingReporter : public benchmark::ConsoleReporter {
+class ScalingReporter : public DatabaseBenchmark::TimesReporter {
 public:
     struct Row {
         const char* title;
@@ -231,14 +231,6 @@ public:
         std::string baseline;
     };
     explicit ScalingReporter(std::vector<Row> rows) : rows_(std::move(rows)) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                times_[run.run_name.str()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
 
     void Finalize() override
     {
@@ -277,7 +269,6 @@ private:
     }
 
     std::vector<Row> rows_;
-    std::map<std::string, double> times_;
 };
 
 }  // namespace
