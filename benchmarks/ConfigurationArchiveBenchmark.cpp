@@ -197,13 +197,10 @@ int main(int argc, char** argv)
 
     auto& t = reporter.microseconds;
     std::printf("\nstep times (ms, wall clock)\n");
-    for (const auto& [label, name] : {std::pair{"write Config.tmp", "WriteConfigTmp"},
-                                      std::pair{"read Config.tmp", "ReadConfigTmp"},
-                                      std::pair{"compress", "Compress"},
-                                      std::pair{"extract", "Extract"},
-                                      std::pair{"merge", "Merge"},
-                                      std::pair{"whole save", "WholeSave"},
-                                      std::pair{"whole open", "WholeOpen"}}) {
+    for (const auto& [label, name] :
+         {std::pair{"write Config.tmp", "WriteConfigTmp"}, std::pair{"read Config.tmp", "ReadConfigTmp"},
+          std::pair{"compress", "Compress"}, std::pair{"extract", "Extract"}, std::pair{"merge", "Merge"},
+          std::pair{"whole save", "WholeSave"}, std::pair{"whole open", "WholeOpen"}}) {
         if (t.count(name) != 0) std::printf("  %-44s %8.2f\n", label, t[name] / 1000.0);
     }
     const auto ratio = [&](const char* label, double part, double whole) {

@@ -8,7 +8,7 @@
 namespace {
 // Room left for a task bar along the screen's bottom edge, in twips.
 constexpr int BottomMarginTwips = 350;
-}
+}  // namespace
 
 ByteModeForm::ByteModeForm(int ByteModeChoice, bool EditStringHasVolume, bool VariableModeAllowed,
                            bool EditStringCanBeInput, QWidget* parent)

@@ -44,7 +44,8 @@ QRect BytePopup::RowRect(int index) const
 void BytePopup::OpenAt(QPoint anchor)
 {
     const QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (screen == nullptr) screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     move(KeptOnScreen(anchor, size(), screen->geometry(), BottomMargin()));
     exec();
 }
@@ -118,9 +119,7 @@ void BytePopup::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         if (!RowRect(highlighted_).isEmpty()) Pick(highlighted_);
         return;
-    default:
-        QDialog::keyPressEvent(event);
-        return;
+    default: QDialog::keyPressEvent(event); return;
     }
     if (next >= 0) {
         highlighted_ = next;

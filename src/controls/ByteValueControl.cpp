@@ -24,8 +24,7 @@ VolumeExtensionClass* VolumeFormatOf(const MessageToolsState& tools)
 }
 }  // namespace
 
-ByteValueControl::ByteValueControl(ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state)
+ByteValueControl::ByteValueControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     Label1 = new QLabel("32", this);
     Label1->setObjectName("Label1");
@@ -128,7 +127,8 @@ void ByteValueControl::PickMode()
     VolumeExtensionClass* format = VolumeFormatOf(tools);
     if (choice == ContentVariable && format != nullptr) {
         format->VolumeInsertByteNumber(myIndex_);
-        if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>()) launcher->ShowVolumeEditorForm(this, state_);
+        if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>())
+            launcher->ShowVolumeEditorForm(this, state_);
     }
     ShowModeCaption();
 }

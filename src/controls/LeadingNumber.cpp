@@ -47,7 +47,8 @@ double LeadingDecimalNumber(const QString& text)
     const double value = text.mid(start, end - start).toDouble(&ok);
     // A number too large for a double is reported as a failure, with an
     // infinite value; it still reads as a very large number of its sign.
-    if (std::isinf(value)) return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
+    if (std::isinf(value))
+        return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
     if (!ok) return 0.0;
     return value;
 }

@@ -44,8 +44,7 @@ bool AcceptsDigit(int32_t mode, QChar c)
 }
 }  // namespace
 
-MyTextBox::MyTextBox(ApplicationState& state, QWidget* parent)
-    : QWidget(parent), state_(state)
+MyTextBox::MyTextBox(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -120,8 +119,9 @@ void MyTextBox::ValueToText()
         } else if (mode_ == ContentDecimal) {
             displayText_ = QString::number(v);
         } else {
-            displayText_ = v > 255 ? "11111111"
-                                   : QString::fromStdString(ByteToBinaryText(static_cast<uint8_t>(v))).rightJustified(8, '0');
+            displayText_ =
+                v > 255 ? "11111111"
+                        : QString::fromStdString(ByteToBinaryText(static_cast<uint8_t>(v))).rightJustified(8, '0');
         }
         return;
     case ContentControl:
@@ -136,8 +136,7 @@ void MyTextBox::ValueToText()
         displayText_ = "Ignore";
         error_ = false;
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -211,12 +210,8 @@ bool MyTextBox::EditKey(int key)
     case Qt::Key_Right:
         if (caretPosition_ < length) ++caretPosition_;
         return true;
-    case Qt::Key_Home:
-        caretPosition_ = 0;
-        return true;
-    case Qt::Key_End:
-        caretPosition_ = length;
-        return true;
+    case Qt::Key_Home: caretPosition_ = 0; return true;
+    case Qt::Key_End: caretPosition_ = length; return true;
     case Qt::Key_Backspace:
         if (caretPosition_ > 0) {
             displayText_.remove(caretPosition_ - 1, 1);
@@ -230,8 +225,7 @@ bool MyTextBox::EditKey(int key)
             ReadTypedDigits();
         }
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -282,27 +276,18 @@ void MyTextBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton) return;
     const QPoint pointer = event->position().toPoint();
     switch (mode_) {
-    case ContentAscii:
-        caretPosition_ = 0;
-        break;
+    case ContentAscii: caretPosition_ = 0; break;
     case ContentHex:
     case ContentDecimal:
-    case ContentBinary:
-        PlaceCaretAt(pointer.x());
-        break;
-    case ContentControl:
-        PickControlCode(pointer);
-        break;
+    case ContentBinary: PlaceCaretAt(pointer.x()); break;
+    case ContentControl: PickControlCode(pointer); break;
     case ContentVariable:
         displayText_ = "Variable";
         update();
         OpenVolumeEditor();
         break;
-    case ContentIgnore:
-        displayText_ = "Ignore";
-        break;
-    default:
-        break;
+    case ContentIgnore: displayText_ = "Ignore"; break;
+    default: break;
     }
     update();
 }

@@ -15,8 +15,7 @@ QMessageBox::StandardButtons StandardButtonsOf(PromptButtons buttons)
     case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case PromptButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case PromptButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    case PromptButtons::AbortRetryIgnore:
-        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case PromptButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
     }
     return QMessageBox::Ok;
 }
@@ -51,8 +50,7 @@ PromptAnswer AnswerOf(int button, PromptButtons offered)
 
 }  // namespace
 
-PromptAnswer QtUserPrompts::Message(const QString& text, const QString& title, PromptButtons buttons,
-                                    PromptIcon icon)
+PromptAnswer QtUserPrompts::Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon)
 {
     QMessageBox box(IconOf(icon), title, text, StandardButtonsOf(buttons), QApplication::activeWindow());
     return AnswerOf(box.exec(), buttons);

@@ -5,8 +5,7 @@
 // Real message boxes and file dialogs, parented to the active window.
 class QtUserPrompts final : public UserPrompts {
 public:
-    PromptAnswer Message(const QString& text, const QString& title, PromptButtons buttons,
-                         PromptIcon icon) override;
+    PromptAnswer Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon) override;
     std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) override;
 };

@@ -28,8 +28,7 @@ QString DownloadProgressText(int progressValue)
     return QString("%1.%2%").arg(progressValue / 10).arg(progressValue % 10);
 }
 
-bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length,
-                    const DownloadProgress& progress)
+bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length, const DownloadProgress& progress)
 {
     const int blocks = DownloadBlockCount(length);
     // Each attempt of each block starts on an empty input (AcknowledgedSend).

@@ -32,5 +32,4 @@ using DownloadProgress = std::function<void(int progressValue, const QString& la
 // Sends the first length bytes of the image, rounded up to whole blocks.
 // False after a block failed its fourth attempt (the user has been told) or
 // when the abort flag ended a wait (nothing is shown).
-bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length,
-                    const DownloadProgress& progress);
+bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length, const DownloadProgress& progress);

@@ -14,20 +14,80 @@ constexpr int ZeroWord = -1;
 // The Meshlo address table entries in image order; ZeroWord marks a word
 // the controller keeps for itself.
 constexpr std::array<int, 51> MeshloImageOrder{
-    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 38,       16,       40,       17,       39,
-    18, 19, 20, 21, 22, 23, 24, 25, 41, ZeroWord, ZeroWord, ZeroWord, ZeroWord, ZeroWord, 26,       27, 28,
-    29, 30, 31, 32, 33, 34, 35, 36, 42, 43,       44,       ZeroWord, ZeroWord};
+    0,        1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,       14,       15,       38,
+    16,       40, 17, 39, 18, 19, 20, 21, 22, 23, 24, 25, 41, ZeroWord, ZeroWord, ZeroWord, ZeroWord,
+    ZeroWord, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 42, 43,       44,       ZeroWord, ZeroWord};
 
 // Entries 0-11 and 22-34 are projector messages, the others configuration
 // slots; a negative number here is a projector message, -(n + 1).
-constexpr int Projector(int message) { return -(message + 1); }
-constexpr std::array<int, 64> EntrySources{
-    Projector(0),  Projector(1),  Projector(2),  Projector(3),  Projector(4),  Projector(23), Projector(5),
-    Projector(24), Projector(6),  Projector(7),  Projector(8),  Projector(9),  29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
-    Projector(10), Projector(11), Projector(12), Projector(13), Projector(14), Projector(21), Projector(15),
-    Projector(22), Projector(16), Projector(17), Projector(18), Projector(19), Projector(20),
-    19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
-    2,  3,  8,  9,  10, 11, 4,  5,  0,  1,  6,  7,  12, 13, 14, 15, 16, 17, 18};
+constexpr int Projector(int message)
+{
+    return -(message + 1);
+}
+constexpr std::array<int, 64> EntrySources{Projector(0),
+                                           Projector(1),
+                                           Projector(2),
+                                           Projector(3),
+                                           Projector(4),
+                                           Projector(23),
+                                           Projector(5),
+                                           Projector(24),
+                                           Projector(6),
+                                           Projector(7),
+                                           Projector(8),
+                                           Projector(9),
+                                           29,
+                                           30,
+                                           31,
+                                           32,
+                                           33,
+                                           34,
+                                           35,
+                                           36,
+                                           37,
+                                           38,
+                                           Projector(10),
+                                           Projector(11),
+                                           Projector(12),
+                                           Projector(13),
+                                           Projector(14),
+                                           Projector(21),
+                                           Projector(15),
+                                           Projector(22),
+                                           Projector(16),
+                                           Projector(17),
+                                           Projector(18),
+                                           Projector(19),
+                                           Projector(20),
+                                           19,
+                                           20,
+                                           21,
+                                           22,
+                                           23,
+                                           24,
+                                           25,
+                                           26,
+                                           27,
+                                           28,
+                                           2,
+                                           3,
+                                           8,
+                                           9,
+                                           10,
+                                           11,
+                                           4,
+                                           5,
+                                           0,
+                                           1,
+                                           6,
+                                           7,
+                                           12,
+                                           13,
+                                           14,
+                                           15,
+                                           16,
+                                           17,
+                                           18};
 
 constexpr int FirstReceivedEntry = 35;
 
@@ -148,9 +208,10 @@ void PromEncode::BuildControllerImage(const ConfigurationRecord& config)
     for (std::size_t i = 0; i < ConfigurationRecord::Inputs; ++i)
         inUse |= Bit(!config.InputNotInUse[i], static_cast<int>(i));
     AppendWord(inUse);
-    AppendByte(std::clamp<int>(config.AudioRerouteMode[0], 0, 3) | std::clamp<int>(config.AudioRerouteMode[1], 0, 3) << 2 |
-               Bit(config.AudioSelectableWhenOff[0], 4) | Bit(config.AudioSelectableWhenOff[1], 5) |
-               Bit(config.QuilmarDraventEnabled, 6) | Bit(config.ZenvaraEnabled, 7));
+    AppendByte(std::clamp<int>(config.AudioRerouteMode[0], 0, 3) |
+               std::clamp<int>(config.AudioRerouteMode[1], 0, 3) << 2 | Bit(config.AudioSelectableWhenOff[0], 4) |
+               Bit(config.AudioSelectableWhenOff[1], 5) | Bit(config.QuilmarDraventEnabled, 6) |
+               Bit(config.ZenvaraEnabled, 7));
     AppendByte(config.InactiveTimeoutHours);
     AppendWord(config.ScreenUpSeconds * 10);
     AppendWord(config.ScreenDownSeconds * 10);

@@ -241,10 +241,11 @@ void TavloComms::OptionClicked(int i)
     }
     // A row chosen before must not leave programming open for this one.
     programPod_->setEnabled(false);
-    state_.Prompts().Message("The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
-                             "Please obtain a nev verison of this program from\r\n" +
-                                 UpdateSite,
-                             "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
+    state_.Prompts().Message(
+        "The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
+        "Please obtain a nev verison of this program from\r\n" +
+            UpdateSite,
+        "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 void TavloComms::ShowProgress(int value, const QString& label)

@@ -1,7 +1,7 @@
 #include "editor/DefaultEditForm.h"
 
-#include "editor/DefaultNotes.h"
 #include "controls/ToolbarIcons.h"
+#include "editor/DefaultNotes.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/DocumentsFolder.h"

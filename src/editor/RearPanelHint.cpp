@@ -35,7 +35,8 @@ RearPanelHint AudioInput(int tab, int16_t rerouteMode)
 {
     const int computerOrVideo = tab - 7;
     switch (rerouteMode) {
-    case 1: return {QString("This audio input is being used with Computer %1 video input").arg(computerOrVideo), {}, {}};
+    case 1:
+        return {QString("This audio input is being used with Computer %1 video input").arg(computerOrVideo), {}, {}};
     case 2: return {QString("This audio input is being used by Video %1 video input").arg(computerOrVideo), {}, {}};
     default: return {QString("Connect audio to inputs %1 on rear panel").arg(tab + 1), {}, {}};
     }

@@ -65,12 +65,9 @@ QString Quoted(const QString& item)
 std::string MakeLevelText(int16_t level, const VolumeExtensionClass& format)
 {
     switch (format.VolumeMessageFormat()) {
-    case VolumeExtensionClass::DecimalInAscii:
-        return DecimalLevelText(level, format);
-    case VolumeExtensionClass::HexInAscii:
-        return HexLevelText(level, format);
-    default:
-        return RawLevelText(level, format);
+    case VolumeExtensionClass::DecimalInAscii: return DecimalLevelText(level, format);
+    case VolumeExtensionClass::HexInAscii: return HexLevelText(level, format);
+    default: return RawLevelText(level, format);
     }
 }
 

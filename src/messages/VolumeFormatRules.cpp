@@ -47,8 +47,7 @@ bool HasEnoughBytesForLevels(const VolumeFormatDraft& draft)
     const int64_t largest = std::max(magnitudeMax, magnitudeMin);
     const bool signedRange = draft.MinVolume < 0;
     switch (draft.VolumeMessageFormat) {
-    case VolumeExtensionClass::DecimalInAscii:
-        return DigitCount(largest, 10) + (signedRange ? 1 : 0) <= count;
+    case VolumeExtensionClass::DecimalInAscii: return DigitCount(largest, 10) + (signedRange ? 1 : 0) <= count;
     case VolumeExtensionClass::HexInAscii:
         if (!signedRange) return DigitCount(largest, 16) <= count;
         return HexFitsWithSign(magnitudeMax, magnitudeMin, count);
@@ -63,9 +62,8 @@ std::string FirstVolumeFormatFault(const VolumeFormatDraft& draft)
 {
     const std::array<bool, VolumeFormatFaultTexts.size()> fails = {
         draft.MaxVolume == draft.MinVolume,
-        draft.MaxVolume < draft.MinVolume,
-        draft.VolumeStep == 0,
-        int64_t{draft.VolumeStep} > int64_t{draft.MaxVolume} - draft.MinVolume,
+        draft.MaxVolume<draft.MinVolume, draft.VolumeStep == 0, int64_t{draft.VolumeStep}> int64_t{draft.MaxVolume} -
+            draft.MinVolume,
         !draft.UsePreviousLevel && draft.StartUpVolume > draft.MaxVolume,
         !draft.UsePreviousLevel && draft.StartUpVolume < draft.MinVolume,
         draft.VolumeNumberOfBytes < 1 || draft.VolumeNumberOfBytes > 4,

@@ -21,14 +21,10 @@ inline constexpr const char* VolumeFormatOkText = "Message Format is Ok";
 
 // What the editor reports for each rule, in the order the rules are tried.
 inline constexpr std::array<const char*, 8> VolumeFormatFaultTexts = {
-    "Error Max = Min Volume",
-    "Error Max < Min Volume",
-    "Error Volume Step = 0",
-    "Error Volume Step < Level Range",
-    "Error Start > Max level",
-    "Error Start < Min level",
-    "Number Of Byte Not Defined",
-    "Error Not Enough Bytes For Message",
+    "Error Max = Min Volume",     "Error Max < Min Volume",
+    "Error Volume Step = 0",      "Error Volume Step < Level Range",
+    "Error Start > Max level",    "Error Start < Min level",
+    "Number Of Byte Not Defined", "Error Not Enough Bytes For Message",
 };
 
 // The first rule the format breaks, as the editor reports it, or an empty

@@ -6,8 +6,8 @@
 #include "model/IRClassGlobals.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/ProjectorGlobals.h"
-#include "model/SerialClassGlobals.h"
 #include "model/SerialClass.h"
+#include "model/SerialClassGlobals.h"
 #include "platform/FolderMemoryPrompts.h"
 #include "platform/InstalledInterfaces.h"
 

@@ -143,8 +143,7 @@ private:
         long value = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
         if (error == std::errc::result_out_of_range) Fail("the number ", field, " does not fit");
-        if (error != std::errc() || end != field.data() + field.size())
-            Fail("'", field, "' where a number is due");
+        if (error != std::errc() || end != field.data() + field.size()) Fail("'", field, "' where a number is due");
         return value;
     }
 

@@ -132,8 +132,7 @@ void Configuration::LoadProjectorFromConfig()
     for (int i = 0; i < ProjectorClass::MessageSlots; ++i) {
         const ProjectorMessageRecord& stored = block.Messages[static_cast<std::size_t>(i)];
         projector.InUse(i, block.InUse[static_cast<std::size_t>(i)]);
-        LoadMessage(stored.NumberOfBytes, stored.ContentBytes, stored.ContentTypes,
-                    projector.My_RS232_String_Class(i));
+        LoadMessage(stored.NumberOfBytes, stored.ContentBytes, stored.ContentTypes, projector.My_RS232_String_Class(i));
     }
     projector.Manufacturer(block.Manufacturer.full());
     projector.Model(block.Model.full());

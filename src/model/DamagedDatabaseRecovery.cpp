@@ -71,9 +71,8 @@ void LoadRecovering(const DatabaseFiles& files, UserPrompts& prompts, const Dama
 
 }  // namespace
 
-void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
-                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<void()>& load)
+void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts, const DamagedDatabaseMessages& messages,
+                              const std::function<void()>& clear, const std::function<void()>& load)
 {
     try {
         LoadRecovering(files, prompts, messages, clear, load);

@@ -24,6 +24,5 @@ struct DamagedDatabaseMessages {
 // word. Where the files cannot be examined or moved (a folder that cannot
 // be written), the database starts empty too, with the `unavailable`
 // message and the reason, and the files stay as they are: nothing throws.
-void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts,
-                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<void()>& load);
+void LoadDatabaseWithRecovery(const DatabaseFiles& files, UserPrompts& prompts, const DamagedDatabaseMessages& messages,
+                              const std::function<void()>& clear, const std::function<void()>& load);

@@ -66,10 +66,9 @@ public:
     template <class Less>
     void StableSort(Less less)
     {
-        std::stable_sort(entries_.begin(), entries_.end(),
-                         [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) {
-                             return less(*a, *b);
-                         });
+        std::stable_sort(
+            entries_.begin(), entries_.end(),
+            [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) { return less(*a, *b); });
     }
 
 private:

@@ -24,18 +24,15 @@ struct BuiltInRow {
 // The maker's device models. Names end with a space so that the version
 // found by a search can follow directly.
 constexpr std::array<BuiltInRow, 35> BuiltInRows{{
-    {0, 17, "Wall plate "},      {1, 34, "Keypad "},          {2, 51, "Relay pod "},
-    {3, 68, "Volume pod "},      {4, 85, "Switch pod "},      {5, 102, "Sensor pod "},
-    {6, 119, "Capture pod "},    {7, 136, "IR emitter pod "}, {8, 153, "Display pod "},
-    {9, 170, "Lift pod "},       {10, 187, "Screen pod "},    {12, 204, "Audio pod "},
-    {13, 221, "Video pod "},     {14, 238, "Lighting pod "},  {15, 30, "Blind pod "},
-    {16, 29, "Timer pod "},      {17, 28, "Microphone pod "}, {18, 32, "Amplifier pod "},
-    {19, 33, "Matrix pod "},     {20, 35, "Button panel "},   {21, 36, "Touch panel "},
-    {22, 37, "Network pod "},    {23, 21, "Bridge pod "},     {24, 22, "Repeater pod "},
-    {25, 23, "Power pod "},      {26, 24, "Lock pod "},       {27, 25, "Occupancy pod "},
-    {28, 38, "Camera pod "},     {29, 39, "Projector pod "},  {30, 40, "Input pod "},
-    {31, 41, "Output pod "},     {32, 42, "Serial pod "},     {33, 43, "Scheduler pod "},
-    {34, 44, "Room pod "},       {35, 50, "Tavlo "},
+    {0, 17, "Wall plate "},      {1, 34, "Keypad "},         {2, 51, "Relay pod "},      {3, 68, "Volume pod "},
+    {4, 85, "Switch pod "},      {5, 102, "Sensor pod "},    {6, 119, "Capture pod "},   {7, 136, "IR emitter pod "},
+    {8, 153, "Display pod "},    {9, 170, "Lift pod "},      {10, 187, "Screen pod "},   {12, 204, "Audio pod "},
+    {13, 221, "Video pod "},     {14, 238, "Lighting pod "}, {15, 30, "Blind pod "},     {16, 29, "Timer pod "},
+    {17, 28, "Microphone pod "}, {18, 32, "Amplifier pod "}, {19, 33, "Matrix pod "},    {20, 35, "Button panel "},
+    {21, 36, "Touch panel "},    {22, 37, "Network pod "},   {23, 21, "Bridge pod "},    {24, 22, "Repeater pod "},
+    {25, 23, "Power pod "},      {26, 24, "Lock pod "},      {27, 25, "Occupancy pod "}, {28, 38, "Camera pod "},
+    {29, 39, "Projector pod "},  {30, 40, "Input pod "},     {31, 41, "Output pod "},    {32, 42, "Serial pod "},
+    {33, 43, "Scheduler pod "},  {34, 44, "Room pod "},      {35, 50, "Tavlo "},
 }};
 
 std::string SubKeyPath(const std::string& name)

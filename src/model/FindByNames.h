@@ -37,8 +37,8 @@ inline bool NameFieldMatches(std::string_view field, std::string_view wanted)
 // does. An empty database leaves the names as they were. `typeOf` gives an
 // entry's type field.
 template <class Entry, class TypeOf>
-int FindByNames(const DatabaseArray<Entry>& database, std::string& manufacturer, std::string& type,
-                std::string& model, TypeOf typeOf)
+int FindByNames(const DatabaseArray<Entry>& database, std::string& manufacturer, std::string& type, std::string& model,
+                TypeOf typeOf)
 {
     if (database.IsEmpty()) return -1;
     manufacturer = TrimmedUpper(manufacturer);

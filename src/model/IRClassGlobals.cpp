@@ -13,9 +13,9 @@ IRclass& IRClassGlobals::AddIRLibrary()
 
 int16_t IRClassGlobals::FindIRLibrary(std::string& manufacturer, std::string& irType, std::string& model) const
 {
-    const int found =
-        FindByNames(IRDatabase, manufacturer, irType, model,
-                    [](const IRclass& library) -> const auto& { return library.IRtypeField(); });
+    const int found = FindByNames(
+        IRDatabase, manufacturer, irType, model,
+        [](const IRclass& library) -> const auto& { return library.IRtypeField(); });
     return static_cast<int16_t>(found);
 }
 

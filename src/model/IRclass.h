@@ -61,7 +61,10 @@ public:
     void IRCommands(int i, std::shared_ptr<IRCommandClass> command);
 
     // The same without taking a share of ownership, for the conversions.
-    IRCommandClass* CommandAt(int i) const { return InList(i) ? commands_[static_cast<std::size_t>(i)].get() : nullptr; }
+    IRCommandClass* CommandAt(int i) const
+    {
+        return InList(i) ? commands_[static_cast<std::size_t>(i)].get() : nullptr;
+    }
 
     uint8_t Num_commands() const { return static_cast<uint8_t>(commands_.size()); }
 

@@ -4,18 +4,32 @@
 
 namespace {
 
-constexpr std::array<const char*, 22> CommandNames = {
-    "Serial enable",       "Power on",          "Data 1",       "Data 2",
-    "Video",               "Blank",             "Volume up",    "Volume down",
-    "Power off",           "Serial disable",    "Serial enable reply",
-    "Power on reply",      "Data 1 reply",      "Data 2 reply", "Video reply",
-    "Blank reply",         "Volume up reply",   "Volume down reply",
-    "Power off reply",     "Serial disable reply", "External on", "External off"};
+constexpr std::array<const char*, 22> CommandNames = {"Serial enable",
+                                                      "Power on",
+                                                      "Data 1",
+                                                      "Data 2",
+                                                      "Video",
+                                                      "Blank",
+                                                      "Volume up",
+                                                      "Volume down",
+                                                      "Power off",
+                                                      "Serial disable",
+                                                      "Serial enable reply",
+                                                      "Power on reply",
+                                                      "Data 1 reply",
+                                                      "Data 2 reply",
+                                                      "Video reply",
+                                                      "Blank reply",
+                                                      "Volume up reply",
+                                                      "Volume down reply",
+                                                      "Power off reply",
+                                                      "Serial disable reply",
+                                                      "External on",
+                                                      "External off"};
 
 constexpr std::array<const char*, 32> ControlNames = {
-    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT",  "LF",
-    "VT",  "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK",
-    "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT", "LF",  "VT",  "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US"};
 
 }  // namespace
 

@@ -57,8 +57,8 @@ void SerialClass::Copy(SerialClass& clipboard) const
 void SerialClass::paste(const SerialClass& clipboard, UserPrompts& prompts)
 {
     if (!canBeVariable_ && clipboard.bytes_.ContainsVariable()) {
-        prompts.Message("Sorry cannot paste here as serial string contains an 'variable'!", "Sorry!",
-                        PromptButtons::Ok, PromptIcon::Exclamation);
+        prompts.Message("Sorry cannot paste here as serial string contains an 'variable'!", "Sorry!", PromptButtons::Ok,
+                        PromptIcon::Exclamation);
         return;
     }
     if (!canBeInput_ && clipboard.bytes_.ContainsIgnore()) {

@@ -13,8 +13,9 @@ SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolde
 
 int SerialClassGlobals::FindRS232Library(std::string& manufacturer, std::string& type, std::string& model) const
 {
-    return FindByNames(RS232Database, manufacturer, type, model,
-                       [](const RS232FileBlockClass& library) -> const auto& { return library.MyTypeField(); });
+    return FindByNames(
+        RS232Database, manufacturer, type, model,
+        [](const RS232FileBlockClass& library) -> const auto& { return library.MyTypeField(); });
 }
 
 void SerialClassGlobals::AddRS232Library()

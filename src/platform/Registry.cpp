@@ -110,7 +110,7 @@ bool Registry::CreateKey(const std::string& key)
     const std::string path = Normalised(key);
     if (path.empty() || !IsStorableName(path)) return false;
     bool added = false;
-    for (std::size_t end = path.find('\\'); ; end = path.find('\\', end + 1)) {
+    for (std::size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
         const std::string part = path.substr(0, end);
         if (!part.empty() && keys_.try_emplace(part).second) added = true;
         if (end == std::string::npos) break;

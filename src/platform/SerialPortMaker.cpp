@@ -6,7 +6,8 @@
 SerialPort* MakeSerialPortOwnedBy(QObject* owner, const InstalledInterfaces& installed)
 {
     auto* maker = installed.Find<SerialPortMaker>();
-    std::unique_ptr<SerialPort> port = maker != nullptr ? maker->MakeSerialPort() : std::make_unique<SystemSerialPort>();
+    std::unique_ptr<SerialPort> port =
+        maker != nullptr ? maker->MakeSerialPort() : std::make_unique<SystemSerialPort>();
     port->setObjectName("MSComm1");
     port->setParent(owner);
     return port.release();

@@ -37,11 +37,16 @@ SerialSettings SerialSettings::Parse(std::string_view text)
     SerialSettings settings;
     settings.baud = WholeNumber(parts[0], text);
     switch (parts[1][0]) {
-    case 'n': case 'N': settings.parity = ParityKind::None; break;
-    case 'e': case 'E': settings.parity = ParityKind::Even; break;
-    case 'o': case 'O': settings.parity = ParityKind::Odd; break;
-    case 'm': case 'M': settings.parity = ParityKind::Mark; break;
-    case 's': case 'S': settings.parity = ParityKind::Space; break;
+    case 'n':
+    case 'N': settings.parity = ParityKind::None; break;
+    case 'e':
+    case 'E': settings.parity = ParityKind::Even; break;
+    case 'o':
+    case 'O': settings.parity = ParityKind::Odd; break;
+    case 'm':
+    case 'M': settings.parity = ParityKind::Mark; break;
+    case 's':
+    case 'S': settings.parity = ParityKind::Space; break;
     default: throw invalid();
     }
     settings.dataBits = WholeNumber(parts[2], text);

@@ -26,8 +26,7 @@ class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
-    virtual PromptAnswer Message(const QString& text, const QString& title,
-                                 PromptButtons buttons, PromptIcon icon) = 0;
+    virtual PromptAnswer Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) = 0;

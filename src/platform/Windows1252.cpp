@@ -7,11 +7,10 @@ namespace {
 
 // 0x80..0x9F; 0 marks the five codes that Windows-1252 leaves undefined,
 // which map to the C1 control of the same number.
-constexpr std::array<char16_t, 32> HighControlRange = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char16_t, 32> HighControlRange = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                       0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char16_t UnicodeOf(unsigned char byte)
 {
@@ -27,8 +26,7 @@ char ByteOf(char16_t unicode)
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF)) return static_cast<char>(unicode);
     for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
         const char16_t mapped = HighControlRange[i];
-        if (mapped == unicode || (mapped == 0 && unicode == 0x80 + i))
-            return static_cast<char>(0x80 + i);
+        if (mapped == unicode || (mapped == 0 && unicode == 0x80 + i)) return static_cast<char>(0x80 + i);
     }
     return '?';
 }
@@ -86,7 +84,8 @@ void MakeUpperCase1252(char* bytes, std::size_t length)
         }
         return;
     }
-    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(UpperCaseTable[static_cast<unsigned char>(bytes[i])]);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<char>(UpperCaseTable[static_cast<unsigned char>(bytes[i])]);
 }
 
 std::string WithoutControlCharacters(std::string_view bytes)

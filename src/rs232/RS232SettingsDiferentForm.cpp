@@ -1,8 +1,8 @@
 #include "rs232/RS232SettingsDiferentForm.h"
 
 #include "model/ApplicationState.h"
-#include "platform/ObjectName.h"
 #include "model/HolderSettings.h"
+#include "platform/ObjectName.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -45,7 +45,7 @@ TEST(HEXentry, ReadsTheDigitCountsWidthAndClamps)
     QTest::keyClick(host.Text1(), Qt::Key_Return);
     EXPECT_EQ(host.Shown(), "7FFF");
     const std::pair<const char*, int16_t> readings[] = {
-        {"FFFF", -1}, {"8000", -32768}, {"FFFFFFFF", -1}, {"FFFF0000", -32768},
+        {"FFFF", -1}, {"8000", -32768}, {"FFFFFFFF", -1},        {"FFFF0000", -32768},
         {"G1", 0},    {"7fz9", 127},    {"123456789ABC", 32767}, {"", 0}};
     for (const auto& [text, expected] : readings) {
         host.Text1()->setText(text);

@@ -42,8 +42,8 @@ TEST_F(SimulatedLink, ProbeSendsItsBytesAtEachRateInOrder)
     for (const auto& heard : controller.Heard())
         if (heard.byte == 'D') rates.push_back(heard.settings.Text());
     // Nothing answered in the first round: one round only.
-    EXPECT_EQ(rates, (std::vector<std::string>{"9600,n,8,2", "38400,n,8,2", "28800,n,8,2", "19200,n,8,2",
-                                               "14400,n,8,2", "4800,n,8,2", "2400,n,8,2"}));
+    EXPECT_EQ(rates, (std::vector<std::string>{"9600,n,8,2", "38400,n,8,2", "28800,n,8,2", "19200,n,8,2", "14400,n,8,2",
+                                               "4800,n,8,2", "2400,n,8,2"}));
     const auto at9600 = HeardAt("9600,n,8,2");
     EXPECT_EQ(at9600, (std::vector<uint8_t>{0xFF, 'S', 'E', 'T', 'P', 'O', 'D'}));
     EXPECT_EQ(controller.BreaksHeard(), 1);
@@ -109,9 +109,7 @@ TEST_F(SimulatedLink, InvalidRepliesInTwoRoundsBringARestartWithoutAnswerAfterEa
 
 TEST_F(SimulatedLink, AFailedRestartStillReturnsTheIdentity)
 {
-    controller.FrameAnswer = [](const SimulatedController::Frame&, int) {
-        return SimulatedController::Answer::Silent;
-    };
+    controller.FrameAnswer = [](const SimulatedController::Frame&, int) { return SimulatedController::Answer::Silent; };
     prompts.ExpectMessage("No reply to restart", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
     bool restart = true;
     EXPECT_EQ(link.Find_pod(restart), 50u + 256u);

@@ -61,13 +61,13 @@ TEST_F(SimulatedLink, AWholeImageGoesOutAs301BlocksWithItsProgress)
 {
     const auto image = Pattern(2401);
     std::vector<std::pair<int, QString>> progress;
-    EXPECT_TRUE(download_image(link, image, 2401, [&](int value, const QString& label) {
-        progress.emplace_back(value, label);
-    }));
+    EXPECT_TRUE(download_image(link, image, 2401,
+                               [&](int value, const QString& label) { progress.emplace_back(value, label); }));
     ASSERT_EQ(controller.BlocksStored().size(), 301u);
     EXPECT_EQ(controller.BlocksStored().back(), 300);
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + 2401, controller.Image().begin()));
-    EXPECT_TRUE(std::all_of(controller.Image().begin() + 2401, controller.Image().end(), [](uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(controller.Image().begin() + 2401, controller.Image().end(), [](uint8_t b) { return b == 0; }));
     ASSERT_EQ(progress.size(), 302u);
     EXPECT_EQ(progress[0], std::make_pair(0, QString("0.0%")));
     EXPECT_EQ(progress[150], std::make_pair(498, QString("49.8%")));

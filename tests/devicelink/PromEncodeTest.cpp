@@ -157,7 +157,7 @@ TEST(PromEncode, MessagesGoToTheirEntries)
     ConfigurationRecord config;
     std::vector<uint8_t> whole(32);
     for (std::size_t i = 0; i < 32; ++i) whole[i] = static_cast<uint8_t>(i + 1);
-    SetSlot(config, 2, whole);            // entry 45
+    SetSlot(config, 2, whole);                // entry 45
     SetSlot(config, 29, {0xA1, 0xA2, 0xA3});  // entry 12
     auto& projector = config.ConfigProjectorBlock;
     projector.Messages[23].NumberOfBytes = 2;  // entry 5
@@ -292,20 +292,20 @@ TEST(PromEncode, AConfigurationWithEveryFieldSetGivesItsGoldenBytes)
 
     std::vector<uint8_t> head;
     const int zero = -1;
-    for (const int entry : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 38,   16,   40,   17,   39,
-                            18, 19, 20, 21, 22, 23, 24, 25, 41, zero, zero, zero, zero, zero, 26,   27,   28,   29,   30,
-                            31, 32, 33, 34, 35, 36, 42, 43, 44, zero, zero}) {
+    for (const int entry : {0,    1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,   14,   15,   38,
+                            16,   40, 17, 39, 18, 19, 20, 21, 22, 23, 24, 25, 41, zero, zero, zero, zero,
+                            zero, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 42, 43,   44,   zero, zero}) {
         const int address = entry == zero ? 0 : entry * 40 + 1;
         head.push_back(static_cast<uint8_t>(address & 255));
         head.push_back(static_cast<uint8_t>(address >> 8));
     }
     const std::vector<uint8_t> settings{
-        70, 64, 58, 52, 46, 40, 34, 28, 22, 12,  // volume: step 5.8 rounds to 6
-        0, 1, 2, 3, 4, 5, 6, 7, 8, 12,           // input offsets + 6
-        1, 0x0A, 0x00, 2, 0xB8, 0x0B, 4, 0x06, 0x27, 7, 0xFA, 0xFF,  // computer inputs
-        29, 3, 2, 4, 5, 200, 0x5A, 4, 3, 2, 1,   // 134 to 144
-        12, 70, 2, 0, 30, 3, 1, 15, 2, 2, 9, 100,  // 145 to 156
-        0xED, 0x01, 89, 8,                       // inputs in use, audio, inactive hours
+        70,   64,   58,   52,   46,   40,   34,   28,   22,   12,                // volume: step 5.8 rounds to 6
+        0,    1,    2,    3,    4,    5,    6,    7,    8,    12,                // input offsets + 6
+        1,    0x0A, 0x00, 2,    0xB8, 0x0B, 4,    0x06, 0x27, 7,    0xFA, 0xFF,  // computer inputs
+        29,   3,    2,    4,    5,    200,  0x5A, 4,    3,    2,    1,           // 134 to 144
+        12,   70,   2,    0,    30,   3,    1,    15,   2,    2,    9,    100,   // 145 to 156
+        0xED, 0x01, 89,   8,                                                     // inputs in use, audio, inactive hours
         0xC2, 0x01, 0x2C, 0x01, 0x84, 0x03, 0xB0, 0x04, 0x98, 0x3A, 0x68, 0x10};
     head.insert(head.end(), settings.begin(), settings.end());
     ASSERT_EQ(head.size(), CountsAt);

@@ -2,9 +2,9 @@
 
 #include "devicelink/SerialLink.h"
 #include "model/DeviceTypes.h"
+#include "support/ScriptedPrompts.h"
 #include "support/devices/SimulatedController.h"
 #include "support/devices/SimulatedSerialPort.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
 #include "support/NamedChild.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
 #include "support/devices/SimulatedController.h"
 #include "support/devices/SimulatedPortMaker.h"
 #include "support/devices/SimulatedSerialPort.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -125,7 +125,8 @@ TEST_F(DownloadDialog, EachCoverHidesItsRowAndTheLastAndTheProgressPanelHideTheB
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", i), Named<QLineEdit>(dialog, "PodType", i))) << i;
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "PleaseWait"), Named<QLineEdit>(dialog, "PodType", i))) << i;
     }
-    for (const QWidget* button : {Named<QPushButton>(dialog, "Command1"), Named<QPushButton>(dialog, "ProgramPod"), Named<QPushButton>(dialog, "Command2")}) {
+    for (const QWidget* button : {Named<QPushButton>(dialog, "Command1"), Named<QPushButton>(dialog, "ProgramPod"),
+                                  Named<QPushButton>(dialog, "Command2")}) {
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", 3), button));
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "PleaseWait"), button));
     }
@@ -141,9 +142,10 @@ TEST_F(DownloadDialog, AControllerAboveVersionOneCannotBeChosenEvenAfterAVersion
 
     QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 1), Qt::LeftButton);
     EXPECT_TRUE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
-    prompts.ExpectMessage("The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
-                          "Please obtain a nev verison of this program from\r\nwww.brenlo.com",
-                          "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage(
+        "The version of the Tavlo editor can only,\r\nprogram version 1 firmware Tavlos\r\n"
+        "Please obtain a nev verison of this program from\r\nwww.brenlo.com",
+        "Sorry update editor!", PromptButtons::Ok, PromptIcon::Exclamation);
     QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 2), Qt::LeftButton);
     EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
 }
@@ -152,7 +154,8 @@ TEST_F(DownloadDialog, ASearchWithoutAControllerLeavesEveryOptionDisabled)
 {
     port.RemovePort(2);
     OpenAndSearch();
-    for (int i = 0; i < TavloComms::Ports; ++i) EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", i)->isEnabled()) << i;
+    for (int i = 0; i < TavloComms::Ports; ++i)
+        EXPECT_FALSE(Named<QRadioButton>(dialog, "Option1", i)->isEnabled()) << i;
     QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 2), Qt::LeftButton);
     EXPECT_FALSE(Named<QPushButton>(dialog, "ProgramPod")->isEnabled());
 }
@@ -161,7 +164,8 @@ TEST_F(DownloadDialog, ProgrammingSendsTheConfigurationsImageAndRestartsTheContr
 {
     OpenAndSearch();
     std::vector<int> barValues;
-    QObject::connect(Named<QProgressBar>(dialog, "ProgressBar1"), &QProgressBar::valueChanged, [&](int value) { barValues.push_back(value); });
+    QObject::connect(Named<QProgressBar>(dialog, "ProgressBar1"), &QProgressBar::valueChanged,
+                     [&](int value) { barValues.push_back(value); });
     prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
     Program(1);
 

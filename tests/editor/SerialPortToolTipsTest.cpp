@@ -5,9 +5,9 @@
 #include "messages/RS232CaptureForm.h"
 #include "messages/SerialTestForm.h"
 #include "model/ApplicationState.h"
-#include "support/ScopedVariable.h"
 #include "support/NamedChild.h"
 #include "support/ProgramStateTest.h"
+#include "support/ScopedVariable.h"
 #include "support/devices/SimulatedPortMaker.h"
 
 #include <QApplication>

@@ -31,8 +31,9 @@ protected:
     {
         state.Names.InitNameTables();
         state.Config.ClearConfiguration();
-        pages = {new MicrophonePage(state, &window), new VolumePage(state, &window), new SecondRS232Page(state, &window),
-                 new OtherMeshloPage(state, &window), new OnOffPage(state, &window), new NotesPage(state, &window)};
+        pages = {new MicrophonePage(state, &window),  new VolumePage(state, &window),
+                 new SecondRS232Page(state, &window), new OtherMeshloPage(state, &window),
+                 new OnOffPage(state, &window),       new NotesPage(state, &window)};
     }
     void FillAll()
     {

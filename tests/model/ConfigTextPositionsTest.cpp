@@ -15,8 +15,14 @@ std::string Field(const std::string& text, std::size_t width)
 {
     return '"' + text + std::string(width - text.size(), ' ') + '"';
 }
-std::string Flag(bool value) { return value ? "#TRUE#" : "#FALSE#"; }
-uint8_t ByteOf(int value) { return static_cast<uint8_t>(value & 0xFF); }
+std::string Flag(bool value)
+{
+    return value ? "#TRUE#" : "#FALSE#";
+}
+uint8_t ByteOf(int value)
+{
+    return static_cast<uint8_t>(value & 0xFF);
+}
 
 // Lines by 1-based position; every position must be given exactly once.
 class ExpectedLines {
@@ -75,10 +81,9 @@ void SetScalars(ConfigurationRecord& r, ExpectedLines& e)
     e.At(99, Flag(true));
     r.MicrophoneWhenOff = true;
     e.At(100, Flag(true));
-    int16_t* const numbered[] = {&r.ControlInputsMode, &r.ControlInput1Mode, &r.ControlInput2Mode,
-                                 &r.RoomEmptyTimeout,  &r.SensorThreshold,   &r.OutputsMode,
-                                 &r.OutputFlags,       &r.ScreenUpSeconds,   &r.ScreenDownSeconds,
-                                 &r.LockFlags,         &r.UnlockedMinutes};
+    int16_t* const numbered[] = {&r.ControlInputsMode, &r.ControlInput1Mode, &r.ControlInput2Mode, &r.RoomEmptyTimeout,
+                                 &r.SensorThreshold,   &r.OutputsMode,       &r.OutputFlags,       &r.ScreenUpSeconds,
+                                 &r.ScreenDownSeconds, &r.LockFlags,         &r.UnlockedMinutes};
     for (int i = 0; i < 11; ++i) {
         *numbered[i] = static_cast<int16_t>(201 + i);
         e.At(101 + i, 201 + i);

@@ -16,7 +16,10 @@ std::unique_ptr<ConfigurationRecord> NewRecord()
     return record;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
 
 std::string Joined(const std::vector<std::string>& lines)
 {
@@ -155,17 +158,17 @@ TEST(ConfigText, DamagedFileChangesNothing)
     std::vector<std::string> files = {
         Joined(std::vector<std::string>(lines.begin(), lines.end() - 1)),  // ends early
         std::string(),
-        damaged(5, Quoted("TEXT")),            // text where an Integer is due
-        damaged(3, "maybe"),                   // neither Boolean nor number
-        damaged(2000, "300"),                  // does not fit a Byte
-        damaged(200, "-1"),                    // nor this one
-        damaged(6, "40000"),                   // does not fit an Integer
-        damaged(41449, "\"never closed"),      // text without its closing mark
-        damaged(1808, "\"ABC\" trailing"),     // junk after a text
-        damaged(1808 + 7, "33"),               // slot 0: more bytes than a message holds
-        damaged(1808 + 73 * 39 + 7, "-1"),     // slot 39: a negative count
-        damaged(165, "40"),                    // projector message 0
-        damaged(124 + 41 + 65 * 24, "300"),    // projector message 24
+        damaged(5, Quoted("TEXT")),          // text where an Integer is due
+        damaged(3, "maybe"),                 // neither Boolean nor number
+        damaged(2000, "300"),                // does not fit a Byte
+        damaged(200, "-1"),                  // nor this one
+        damaged(6, "40000"),                 // does not fit an Integer
+        damaged(41449, "\"never closed"),    // text without its closing mark
+        damaged(1808, "\"ABC\" trailing"),   // junk after a text
+        damaged(1808 + 7, "33"),             // slot 0: more bytes than a message holds
+        damaged(1808 + 73 * 39 + 7, "-1"),   // slot 39: a negative count
+        damaged(165, "40"),                  // projector message 0
+        damaged(124 + 41 + 65 * 24, "300"),  // projector message 24
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
         auto record = NewRecord();

@@ -1,10 +1,10 @@
+#include "ModelBuilders.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigText.h"
 #include "model/ConfigTextSequence.h"
 #include "model/ConfigurationArchive.h"
 #include "model/ConfigurationArchiveLimits.h"
 #include "model/LibraryReconciliation.h"
-#include "ModelBuilders.h"
 #include "platform/WholeFile.h"
 #include "support/ConfigurationSamples.h"
 #include "support/ExternalZip.h"
@@ -105,7 +105,10 @@ void UseRS232(ConfigurationRecord& record, int slot, const std::string& manufact
     s.Model = model;
 }
 
-std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+std::string Padded(const std::string& text, std::size_t width)
+{
+    return text + std::string(width - text.size(), ' ');
+}
 
 // The names in the folder, sorted.
 std::vector<std::string> FilesIn(const fs::path& folder)
@@ -608,8 +611,7 @@ TEST_F(ConfigurationArchive, ArchivesBeyondWhatAConfigurationHoldsAreRefused)
         ExternalZip::WriteRawArchive(folder / "big.tvl", c.members);
         state->Config.Record.ConfigNotes = "in memory";
         if (c.refusal != nullptr) {
-            prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok,
-                                              PromptIcon::None);
+            prompts.ExpectMessageStartingWith("Error extracting : ", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
         }
         EXPECT_EQ(LoadConfigurationFile(*state, folder / "big.tvl"), c.refusal == nullptr);
         EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), c.refusal == nullptr ? "saved" : "in memory");
@@ -682,7 +684,7 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
                                   {"../IR000.IRT", source.at("IR000.IRT")},
                                   {"ir001.irt", source.at("IR001.IRT").substr(0, 3 * 275)},  // ends early
                                   {"IR002.IRT", blankIRNames},
-                                  {"RS000.RST", source.at("RS000.RST").substr(0, 2000)},    // short record
+                                  {"RS000.RST", source.at("RS000.RST").substr(0, 2000)},  // short record
                                   {"RS001.RST", countTooLarge},
                                   {"RS002.RST", blankNames},
                                   {"rs004.rst", source.at("RS002.RST")},

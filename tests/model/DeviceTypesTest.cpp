@@ -36,7 +36,7 @@ TEST(DeviceTypes, BuiltInTableHasItsCodesAndNames)
     FillDefaultDeviceTypes(table);
     ASSERT_EQ(table.size(), 35u);
     const uint8_t replies[] = {17, 34, 51, 68, 85, 102, 119, 136, 153, 170, 187, 204, 221, 238, 30, 29, 28, 32,
-                               33, 35, 36, 37, 21, 22, 23, 24, 25, 38, 39, 40, 41, 42, 43, 44, 50};
+                               33, 35, 36, 37, 21, 22,  23,  24,  25,  38,  39,  40,  41,  42,  43, 44, 50};
     for (std::size_t i = 0; i < 35; ++i) {
         EXPECT_EQ(table[i].Reply, replies[i]) << i;
         EXPECT_EQ(table[i].Type, i <= 10 ? i : i + 1) << i;
@@ -138,7 +138,7 @@ TEST(DeviceTypes, AValueThatFailsItsTestEndsItsRow)
     WriteRow(registry, 1, 5, 6, "Text type ");
     registry.SetValue(Sub(1), "Type", RegistryValue::FromString("5"));
     WriteRow(registry, 2, 5, 300, "Too big ");  // a reply that no byte can hold
-    WriteRow(registry, 3, 7, 8, "");           // an empty name fails the text test
+    WriteRow(registry, 3, 7, 8, "");            // an empty name fails the text test
     DeviceTypeTable table;
     LoadDeviceTypes(table, registry);
     ASSERT_EQ(table.size(), 4u);
@@ -182,9 +182,9 @@ TEST(DeviceTypes, AKeyNameIsReadAsTheDecimalNumberItStartsWith)
         registry.SetValue(key, "Reply", RegistryValue::FromDword(reply));
         registry.SetValue(key, "Name", RegistryValue::FromString(std::string(300, 'n')));
     };
-    row("1e1", 10);    // an exponent counts
-    row(" 3.5", 4);    // rounded, halves to even
-    row("0x5", 99);    // not hexadecimal: the number is the 0
+    row("1e1", 10);  // an exponent counts
+    row(" 3.5", 4);  // rounded, halves to even
+    row("0x5", 99);  // not hexadecimal: the number is the 0
     DeviceTypeTable table;
     LoadDeviceTypes(table, registry);
     ASSERT_EQ(table.size(), 11u);

@@ -46,7 +46,8 @@ std::string CommandBytes(const std::string& name, uint8_t repeatSeed, uint8_t st
     return record;
 }
 
-IRCommandClass& AddCommand(IRclass& library, const std::string& name, uint8_t repeatSeed, uint8_t startSeed, uint8_t mode)
+IRCommandClass& AddCommand(IRclass& library, const std::string& name, uint8_t repeatSeed, uint8_t startSeed,
+                           uint8_t mode)
 {
     IRCommandClass& command = library.AddIRCommand();
     command.Name(name);
@@ -58,7 +59,8 @@ IRCommandClass& AddCommand(IRclass& library, const std::string& name, uint8_t re
     return command;
 }
 
-IRclass& AddLibrary(IRClassGlobals& ir, const std::string& manufacturer, const std::string& irType, const std::string& model)
+IRclass& AddLibrary(IRClassGlobals& ir, const std::string& manufacturer, const std::string& irType,
+                    const std::string& model)
 {
     IRclass& library = ir.AddIRLibrary();
     library.Manufacturer(manufacturer);
@@ -67,7 +69,10 @@ IRclass& AddLibrary(IRClassGlobals& ir, const std::string& manufacturer, const s
     return library;
 }
 
-std::string Padded(const std::string& text) { return FixedText<16>(text).full(); }
+std::string Padded(const std::string& text)
+{
+    return FixedText<16>(text).full();
+}
 
 }  // namespace
 
@@ -209,9 +214,8 @@ TEST(IRDatabaseFile, LoadCleansNamesAndSkipsUnnamedLibrariesWhole)
     std::string fake = CommandBytes("FAKE", 'A', 'B', 0);
     fake[210] = 1;
     folder.WriteBytes("InfraRed.DEF", HeaderBytes("ac\tme", "\x01tv", " m1 ", 1) + CommandBytes("ON", 1, 2, 1) +
-                                          HeaderBytes("", "", "", 0) +
-                                          HeaderBytes("SONIQ", "TV", "   ", 2) + fake + fake +
-                                          HeaderBytes("LAST", "DVD", "Z", 1) + CommandBytes("OFF", 3, 4, 0));
+                                          HeaderBytes("", "", "", 0) + HeaderBytes("SONIQ", "TV", "   ", 2) + fake +
+                                          fake + HeaderBytes("LAST", "DVD", "Z", 1) + CommandBytes("OFF", 3, 4, 0));
     IRClassGlobals ir(folder.path());
     AddLibrary(ir, "STALE", "X", "Y");
     ir.LoadIRDatabase();
@@ -228,8 +232,8 @@ TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
 {
     TempProgramFolder folder;
     const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
-    folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) +
-                                          CommandBytes("Y", 0, 0, 0));
+    folder.WriteBytes("InfraRed.DEF",
+                      whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) + CommandBytes("Y", 0, 0, 0));
     IRClassGlobals ir(folder.path());
     ir.LoadIRDatabase();
     ASSERT_EQ(ir.IRDatabase.Count(), 1);

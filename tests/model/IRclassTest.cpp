@@ -20,9 +20,10 @@ void FillCommand(IRCommandClass& command, const std::string& name, uint8_t seed)
 
 bool SameCommand(const IRCommandClass& a, const IRCommandClass& b)
 {
-    return a.Name() == b.Name() && a.Mode() == b.Mode() && a.InterPeriod(IRPart::Repeat) == b.InterPeriod(IRPart::Repeat) &&
-           a.InterPeriod(IRPart::Start) == b.InterPeriod(IRPart::Start) && a.Part(IRPart::Repeat) == b.Part(IRPart::Repeat) &&
-           a.Part(IRPart::Start) == b.Part(IRPart::Start);
+    return a.Name() == b.Name() && a.Mode() == b.Mode() &&
+           a.InterPeriod(IRPart::Repeat) == b.InterPeriod(IRPart::Repeat) &&
+           a.InterPeriod(IRPart::Start) == b.InterPeriod(IRPart::Start) &&
+           a.Part(IRPart::Repeat) == b.Part(IRPart::Repeat) && a.Part(IRPart::Start) == b.Part(IRPart::Start);
 }
 
 void AddNamed(IRclass& library, const std::string& name, uint8_t seed)
@@ -152,7 +153,8 @@ TEST(IRclass, CommandsBeyondTheListAreNone)
 TEST(IRclass, TheTwoHundredFiftySixthCommandIsRefused)
 {
     IRclass library;
-    for (int k = 0; k < IRclass::MaximumCommands; ++k) library.AddIRCommand().Name(std::string("K").append(std::to_string(k)));
+    for (int k = 0; k < IRclass::MaximumCommands; ++k)
+        library.AddIRCommand().Name(std::string("K").append(std::to_string(k)));
     EXPECT_EQ(library.Num_commands(), 255);
     EXPECT_THROW(library.AddIRCommand(), ValueOverflow);
     EXPECT_EQ(library.Num_commands(), 255);

@@ -69,8 +69,7 @@ void FillLibrary(RS232FileBlockClass& library, std::string_view manufacturer, st
     const char* names[] = {"POWER ON", "POWER OFF", "STATUS", "INPUT 2"};
     for (int i = 0; i < 4; ++i) {
         library.Command(i, names[i]);
-        SetMessage(library.My_RS232_String_Class(i), std::string("PW") + char('0' + i) + "\r",
-                   static_cast<uint8_t>(i));
+        SetMessage(library.My_RS232_String_Class(i), std::string("PW") + char('0' + i) + "\r", static_cast<uint8_t>(i));
         library.IsInputNotOutput(i, i % 2 == 0);
     }
     SetMessage(library.My_RS232_String_Class(31), "LAST", ContentHex);

@@ -36,8 +36,7 @@ template <class Record>
 std::string FileBytes(std::initializer_list<const Record*> records)
 {
     std::string bytes;
-    for (const Record* record : records)
-        bytes.append(reinterpret_cast<const char*>(record->data()), record->size());
+    for (const Record* record : records) bytes.append(reinterpret_cast<const char*>(record->data()), record->size());
     return bytes;
 }
 

@@ -46,8 +46,7 @@ TEST(TextHelpers, ByteToBinaryText)
     EXPECT_EQ(ByteToBinaryText(1), "1");
     EXPECT_EQ(ByteToBinaryText(0), "0");
     EXPECT_EQ(ByteToBinaryText(255), "11111111");
-    for (int v = 0; v < 256; ++v)
-        EXPECT_EQ(BinaryTextToByte(ByteToBinaryText(static_cast<uint8_t>(v))), v);
+    for (int v = 0; v < 256; ++v) EXPECT_EQ(BinaryTextToByte(ByteToBinaryText(static_cast<uint8_t>(v))), v);
 }
 
 TEST(TextHelpers, HexWordAndHexByte)

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
-using ModelBuilders::FillLibrary;
 using ModelBuilders::FileBytes;
+using ModelBuilders::FillLibrary;
 
 namespace {
 

@@ -99,7 +99,8 @@ TEST(RecordFile, LargeFilesArriveWholeAcrossEveryRead)
     EXPECT_EQ(read, records);
     EXPECT_FALSE(reader.EndedOnRecordBoundary());
     ASSERT_NE(reader.LastRecord(), nullptr);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.LastRecord()), length), bytes.substr(bytes.size() - length));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.LastRecord()), length),
+              bytes.substr(bytes.size() - length));
     FixedRecord tail(length);
     EXPECT_FALSE(reader.ReadNext(tail));
     EXPECT_EQ(tail.TextAt(0, 3), "xyz");

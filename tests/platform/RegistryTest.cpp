@@ -37,8 +37,9 @@ TEST(Registry, KeysValuesAndSubkeysSurviveReopening)
 TEST(Registry, DamagedLinesArePassedOverAndAnUnwritableFileKeepsChangesInMemory)
 {
     TempProgramFolder folder;
-    folder.WriteBytes("registry", "K\tK1\nV\tK1\tGood\tdword\t05000000\nV\tK1\tBad\tdword\tZZ\ngarbage\n"
-                                  "V\tNoKey\tx\tsz\t41\n");
+    folder.WriteBytes("registry",
+                      "K\tK1\nV\tK1\tGood\tdword\t05000000\nV\tK1\tBad\tdword\tZZ\ngarbage\n"
+                      "V\tNoKey\tx\tsz\t41\n");
     Registry registry(folder / "registry");
     EXPECT_EQ(registry.QueryValue("K1", "Good")->AsDword(), 5u);
     EXPECT_EQ(registry.QueryValue("K1", "Bad"), std::nullopt);
@@ -76,7 +77,9 @@ TEST(Registry, ABulkWriteWritesTheFileOnceAtItsEnd)
     // write that changed nothing writes nothing.
     ASSERT_TRUE(registry.SetValue("HKLM\\T\\1", "Name", RegistryValue::FromString("One ")));
     EXPECT_EQ(registry.FileWrites(), 2);
-    { Registry::BulkWrite idle(registry); }
+    {
+        Registry::BulkWrite idle(registry);
+    }
     EXPECT_EQ(registry.FileWrites(), 2);
 }
 
@@ -95,8 +98,9 @@ TEST(Registry, DeletingAKeyTakesEverythingBelowIt)
 {
     TempProgramFolder folder;
     // Neither "HKLM\A" nor "HKLM\A\B" has a line of its own; keys below them do.
-    folder.WriteBytes("registry", "K\tHKLM\nK\tHKLM\\A\\B\\C\nK\tHKLM\\AB\nK\tHKLM\\A\\X\n"
-                                  "V\tHKLM\\A\\X\tv\tdword\t01000000\n");
+    folder.WriteBytes("registry",
+                      "K\tHKLM\nK\tHKLM\\A\\B\\C\nK\tHKLM\\AB\nK\tHKLM\\A\\X\n"
+                      "V\tHKLM\\A\\X\tv\tdword\t01000000\n");
     Registry registry(folder / "registry");
     ASSERT_FALSE(registry.KeyExists("HKLM\\A"));
     EXPECT_TRUE(registry.DeleteKey("hklm\\a"));

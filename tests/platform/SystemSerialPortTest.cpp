@@ -53,8 +53,10 @@ protected:
         while (bytes.size() < count && clock.elapsed() < 2000) {
             uint8_t chunk[64];
             const ssize_t n = ::read(master, chunk, sizeof chunk);
-            if (n > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-            else QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (n > 0)
+                bytes.insert(bytes.end(), chunk, chunk + n);
+            else
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
         return bytes;
     }
@@ -77,13 +79,11 @@ TEST_F(PseudoTerminalPort, EverySettingsTextOfTheLinkReachesTheLine)
         bool odd;
         bool twoStopBits;
     };
-    for (const Expected& expected : {Expected{"9600,o,8,1", 9600, true, false},
-                                     Expected{"9600,e,8,1", 9600, false, false},
-                                     Expected{"110,n,8,2", 110, false, true},
-                                     Expected{"14400,n,8,2", 14400, false, true},
-                                     Expected{"28800,n,8,2", 28800, false, true},
-                                     Expected{"38400,n,8,2", 38400, false, true},
-                                     Expected{"2400,n,8,2", 2400, false, true}}) {
+    for (const Expected& expected :
+         {Expected{"9600,o,8,1", 9600, true, false}, Expected{"9600,e,8,1", 9600, false, false},
+          Expected{"110,n,8,2", 110, false, true}, Expected{"14400,n,8,2", 14400, false, true},
+          Expected{"28800,n,8,2", 28800, false, true}, Expected{"38400,n,8,2", 38400, false, true},
+          Expected{"2400,n,8,2", 2400, false, true}}) {
         port.SetSettings(expected.text);
         const termios2 line = Line();
         EXPECT_EQ(line.c_ospeed, expected.baud) << expected.text;

@@ -83,14 +83,14 @@ TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
     TempProgramFolder folder;
     fs::create_directories(folder / "prog" / "temp");
     ExternalZip::WriteRawArchive(folder / "evil.tvl", {{"../escaped.txt", "1"},
-                                                        {"..\\escaped.txt", "2"},
-                                                        {"sub/inner.txt", "3"},
-                                                        {"/tmp/rooted.txt", "4"},
-                                                        {"C:drive.txt", "5"},
-                                                        {"..", "6"},
-                                                        {".", "7"},
-                                                        {"Good.txt", "good"},
-                                                        {"GOOD.TXT", "shadow"}});
+                                                       {"..\\escaped.txt", "2"},
+                                                       {"sub/inner.txt", "3"},
+                                                       {"/tmp/rooted.txt", "4"},
+                                                       {"C:drive.txt", "5"},
+                                                       {"..", "6"},
+                                                       {".", "7"},
+                                                       {"Good.txt", "good"},
+                                                       {"GOOD.TXT", "shadow"}});
 
     const ExtractionResult result = ExtractMatching(folder / "evil.tvl", {"*"}, folder / "prog" / "temp");
 
@@ -101,7 +101,8 @@ TEST(ZipArchive, UntrustedMemberNamesNeverLeaveTheFolder)
     EXPECT_FALSE(fs::exists("/tmp/rooted.txt"));
     EXPECT_FALSE(fs::exists(folder / "prog" / "temp" / "sub"));
     std::vector<std::string> written;
-    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp"))
+        written.push_back(entry.path().filename());
     EXPECT_THAT(written, ElementsAre("GOOD.TXT"));
     EXPECT_EQ(folder.ReadBytes("prog/temp/GOOD.TXT"), "shadow");
 }
@@ -126,7 +127,8 @@ TEST(ZipArchive, ZipCommandMembersOutsideTheFolderAreSkipped)
     EXPECT_THAT(result.skipped, ElementsAre("../x", "sub/", "sub/inner.txt"));
     EXPECT_EQ(folder.ReadBytes("prog/x"), "mine");
     std::vector<std::string> written;
-    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp")) written.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder / "prog" / "temp"))
+        written.push_back(entry.path().filename());
     EXPECT_THAT(written, ElementsAre("Config.tmp"));
 }
 
@@ -235,7 +237,8 @@ TEST(ZipArchive, ArchivesBeyondTheLimitsAreRefusedBeforeAnythingIsWritten)
     folder.WriteBytes("data.txt", std::string(100, 'a'));
     ExternalZip::ZipFiles(folder.path(), "-0", folder / "lying.tvl", {"data.txt"});
     std::string bytes = folder.ReadBytes("lying.tvl");
-    for (const auto& [signature, sizeOffset] : {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}}) {
+    for (const auto& [signature, sizeOffset] :
+         {std::pair{std::string("PK\x03\x04"), 22}, {std::string("PK\x01\x02"), 24}}) {
         const auto at = bytes.find(signature);
         ASSERT_NE(at, std::string::npos);
         bytes[at + static_cast<std::size_t>(sizeOffset)] = 10;  // 100 stated as 10

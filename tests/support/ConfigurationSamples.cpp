@@ -61,11 +61,11 @@ void FillEveryVariable(ConfigurationRecord& r, unsigned seed)
     FillArray(r.InputAutoTimeOut, integer);
     FillArray(r.AudioRerouteMode, integer);
     FillArray(r.AudioSelectableWhenOff, boolean);
-    for (int16_t* value : {&r.ControlInputsMode, &r.ControlInput1Mode, &r.ControlInput2Mode, &r.RoomEmptyTimeout,
-                           &r.SensorThreshold, &r.OutputsMode, &r.OutputFlags, &r.ScreenUpSeconds,
-                           &r.ScreenDownSeconds, &r.LockFlags, &r.UnlockedMinutes, &r.VolumeMaximum,
-                           &r.VolumeMinimum, &r.VolumeStepDb, &r.StartUpLevel, &r.ControlPortBaudrate,
-                           &r.ControlPortParity, &r.ControlPortInterByteDelay}) {
+    for (int16_t* value :
+         {&r.ControlInputsMode, &r.ControlInput1Mode, &r.ControlInput2Mode, &r.RoomEmptyTimeout, &r.SensorThreshold,
+          &r.OutputsMode, &r.OutputFlags, &r.ScreenUpSeconds, &r.ScreenDownSeconds, &r.LockFlags, &r.UnlockedMinutes,
+          &r.VolumeMaximum, &r.VolumeMinimum, &r.VolumeStepDb, &r.StartUpLevel, &r.ControlPortBaudrate,
+          &r.ControlPortParity, &r.ControlPortInterByteDelay}) {
         *value = v.Integer();
     }
     r.MicrophoneWhenOff = v.Boolean();
@@ -83,10 +83,10 @@ void FillEveryVariable(ConfigurationRecord& r, unsigned seed)
         FillArray(message.ContentBytes, byte);
         FillArray(message.ContentTypes, byte);
     }
-    for (int16_t* value : {&p.MaxVolume, &p.MinVolume, &p.VolumeMessageFormat, &p.VolumeNumberOfBytes,
-                           &p.VolumeStep, &p.StartUpVolume, &p.Reserved[0], &p.Reserved[1], &p.Baudrate,
-                           &p.InterCommandDelay, &p.InterByteDelay, &p.CoolDownTime, &p.WarmUpTime,
-                           &p.VolumeInsertByteNumber, &p.Parity, &p.LastReserved}) {
+    for (int16_t* value :
+         {&p.MaxVolume, &p.MinVolume, &p.VolumeMessageFormat, &p.VolumeNumberOfBytes, &p.VolumeStep, &p.StartUpVolume,
+          &p.Reserved[0], &p.Reserved[1], &p.Baudrate, &p.InterCommandDelay, &p.InterByteDelay, &p.CoolDownTime,
+          &p.WarmUpTime, &p.VolumeInsertByteNumber, &p.Parity, &p.LastReserved}) {
         *value = v.Integer();
     }
     p.VolumeFirstByteIsLow = v.Boolean();

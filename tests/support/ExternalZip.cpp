@@ -21,7 +21,10 @@ QByteArray Run(const QString& program, const QStringList& arguments, const QByte
     return process.readAllStandardOutput();
 }
 
-QString Path(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+QString Path(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
 
 // Members travel between python and the tests as hex, one "name\thex" a line.
 const char* const readScript = R"(

@@ -16,8 +16,8 @@ std::vector<std::string> ListMembers(const std::filesystem::path& archive);
 std::map<std::string, std::string> ReadMembers(const std::filesystem::path& archive);
 // Runs `zip` in the folder with the given options (e.g. "-0" stored, "-9"
 // deflated) to pack the named files into the archive.
-void ZipFiles(const std::filesystem::path& folder, const std::string& option,
-              const std::filesystem::path& archive, const std::vector<std::string>& names);
+void ZipFiles(const std::filesystem::path& folder, const std::string& option, const std::filesystem::path& archive,
+              const std::vector<std::string>& names);
 // Writes an archive with python3's zipfile, members named exactly as given
 // (names a careful writer would refuse included), deflated.
 void WriteRawArchive(const std::filesystem::path& archive, const std::map<std::string, std::string>& members);

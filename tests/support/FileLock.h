@@ -10,7 +10,10 @@ bool SetImmutable(const std::filesystem::path& path, bool immutable);
 // Clears the flag again when it goes out of scope.
 class ImmutableWhileInScope {
 public:
-    explicit ImmutableWhileInScope(std::filesystem::path path) : path_(std::move(path)), locked_(SetImmutable(path_, true)) {}
+    explicit ImmutableWhileInScope(std::filesystem::path path)
+        : path_(std::move(path)), locked_(SetImmutable(path_, true))
+    {
+    }
     ~ImmutableWhileInScope()
     {
         if (locked_) SetImmutable(path_, false);

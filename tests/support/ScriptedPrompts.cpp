@@ -9,8 +9,8 @@ ScriptedPrompts::~ScriptedPrompts()
     if (!fileAnswers_.empty()) ADD_FAILURE() << fileAnswers_.size() << " expected file dialog(s) never shown";
 }
 
-void ScriptedPrompts::ExpectMessage(const QString& text, const QString& title, PromptButtons buttons,
-                                    PromptIcon icon, PromptAnswer answer)
+void ScriptedPrompts::ExpectMessage(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon,
+                                    PromptAnswer answer)
 {
     expected_.push_back({{text, title, buttons, icon}, answer});
 }
@@ -31,8 +31,7 @@ void ScriptedPrompts::ExpectSaveFile(std::optional<QString> path)
     fileAnswers_.push_back({true, std::move(path)});
 }
 
-PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title, PromptButtons buttons,
-                                      PromptIcon icon)
+PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon)
 {
     shown_.push_back({text, title, buttons, icon});
     if (expected_.empty()) {

@@ -25,8 +25,8 @@ public:
                        PromptAnswer answer = PromptAnswer::Ok);
     // The same for a message whose text ends in a system's description,
     // which only has to start with the given text.
-    void ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons,
-                                   PromptIcon icon, PromptAnswer answer = PromptAnswer::Ok);
+    void ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons, PromptIcon icon,
+                                   PromptAnswer answer = PromptAnswer::Ok);
     // The next open or save dialog returns this path; nullopt means Cancel.
     void ExpectOpenFile(std::optional<QString> path);
     void ExpectSaveFile(std::optional<QString> path);
@@ -35,8 +35,7 @@ public:
     const std::vector<FileDialogRequest>& FileDialogs() const { return dialogs_; }
     bool AllAnswered() const { return expected_.empty() && fileAnswers_.empty(); }
 
-    PromptAnswer Message(const QString& text, const QString& title, PromptButtons buttons,
-                         PromptIcon icon) override;
+    PromptAnswer Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon) override;
     std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) override;
 

@@ -51,9 +51,8 @@ void SimulatedController::Received(uint8_t byte, const SerialSettings& settings)
         probeMatched_ = 0;
         return;
     }
-    const bool payloadByte = FramingByContent ? inFrame_
-                                              : settings.baud == 9600 &&
-                                                    settings.parity == SerialSettings::ParityKind::Even;
+    const bool payloadByte =
+        FramingByContent ? inFrame_ : settings.baud == 9600 && settings.parity == SerialSettings::ParityKind::Even;
     if (payloadByte) {
         if (!inFrame_) return;
         current_.payload.push_back(byte);
@@ -111,7 +110,8 @@ void SimulatedController::FrameComplete()
         const int block = current_.payload[0] * 256 + current_.payload[1];
         const std::size_t start = static_cast<std::size_t>(block) * 8;
         if (start + 8 <= ImageCapacity) {
-            std::copy(current_.payload.begin() + 2, current_.payload.begin() + 10, image_.begin() + static_cast<long>(start));
+            std::copy(current_.payload.begin() + 2, current_.payload.begin() + 10,
+                      image_.begin() + static_cast<long>(start));
             blocksStored_.push_back(block);
         }
     } else {

@@ -41,8 +41,8 @@ public:
     bool ProbeChecksumWrong = false;
     std::vector<uint8_t> ProbeReplyPrefix;  // extra bytes before the identity reply
     std::vector<uint8_t> ProbeReplySuffix;  // and after it
-    int ProbeAnswersFrom = 1;                // the n-th complete probe at its baud is the first answered
-    int ProbeCorrectFrom = 1;                // answers before the n-th carry a wrong checksum
+    int ProbeAnswersFrom = 1;               // the n-th complete probe at its baud is the first answered
+    int ProbeCorrectFrom = 1;               // answers before the n-th carry a wrong checksum
     bool Silent = false;
     std::chrono::milliseconds ReplyDelay{0};
     FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right

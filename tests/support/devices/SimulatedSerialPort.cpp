@@ -83,8 +83,8 @@ void SimulatedSerialPort::Close()
 
 SimulatedSerialPort::Clock::duration SimulatedSerialPort::CharacterTime(const SerialSettings& settings) const
 {
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
-        static_cast<double>(settings.BitsPerCharacter()) / settings.baud));
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(settings.BitsPerCharacter()) / settings.baud));
 }
 
 void SimulatedSerialPort::Output(const Bytes& bytes)
