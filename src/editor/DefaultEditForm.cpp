@@ -2,6 +2,7 @@
 
 #include "controls/ToolbarIcons.h"
 #include "editor/DefaultNotes.h"
+#include "editor/FileCommands.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/DocumentsFolder.h"
@@ -23,7 +24,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const QString DefaultFileFilter = "BRENLO Tavlo Default file (*.tvd)| *.tvd";
-const QString ConfigurationFilter = "BRENLO Tavlo file (*.tvl)| *.tvl";
 
 fs::path PathOf(const QString& text)
 {
@@ -181,7 +181,7 @@ void DefaultEditForm::SaveAsKey()
     if (!selectedFile_) return;
     FileDialogRequest request;
     request.title = "Save As";
-    request.filter = ConfigurationFilter;
+    request.filter = FileCommands::FileFilter;
     request.initialFolder = DocumentsFolder;
     request.initialFileName = selectedFile_->left(selectedFile_->size() - 3) + "tvl";
     request.promptOverwrite = true;
