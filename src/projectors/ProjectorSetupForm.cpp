@@ -93,6 +93,7 @@ ProjectorSetupForm::ProjectorSetupForm(ApplicationState& state, QWidget* parent)
     BuildControls();
     Load();
     FitToScreen(*this);
+    Manufacturer->setFocus();  // the names come first, from the keyboard too
 }
 
 // The panes are bound to the form's messages, which die before the form's

@@ -144,8 +144,11 @@ TEST_F(ProjectorSetupFormTest, LoadShowsTheDefinitionInItsControls)
     EXPECT_FALSE(Named<QCheckBox>(*form, "AvailableCheck", 4)->isChecked());
     EXPECT_TRUE(Named<QCheckBox>(*form, "ReplyCheck", 10)->isChecked());
 
-    // Closed while the name box has the focus: its lost focus finds no form.
+    // Opens with the names to type; closed while the name box has the focus,
+    // its lost focus finds no form.
     form->show();
+    const QWidget* first = form->focusWidget();
+    EXPECT_TRUE(first == manufacturer || first == manufacturer->lineEdit());
     manufacturer->lineEdit()->setFocus();
     QApplication::processEvents();
     form.reset();
