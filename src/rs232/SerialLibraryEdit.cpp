@@ -194,6 +194,7 @@ void SerialLibraryEdit::Load()
 {
     SSTab1->setCurrentIndex(SettingsTab);
     ShowTab(SettingsTab);
+    Manufacturer->setFocus();  // the names come first, from the keyboard too
     const QScopedValueRollback<bool> loading(Loading, true);
     SerialClassGlobals& libraries = state_.RS232Libraries;
     const RS232FileBlockClass& work = libraries.WorkRS232Library;

@@ -198,6 +198,8 @@ TEST_F(SerialLibraryEditTest, SettingsAreNormalisedAndKeepTheEditedCommands)
     auto form = Open();
     auto* manufacturers = Named<QComboBox>(*form, "Manufacturer");
     auto* types = Named<QComboBox>(*form, "TypeCombo1");
+    const QWidget* first = form->focusWidget();  // opens with the names to type
+    EXPECT_TRUE(first == manufacturers || first == manufacturers->lineEdit());
     ASSERT_EQ(manufacturers->count(), 2);
     EXPECT_EQ(manufacturers->itemText(0), "ACME");
     EXPECT_EQ(manufacturers->itemText(1), "DVD");
