@@ -7,10 +7,10 @@
 // quadratic cost.
 #include "DatabaseBenchmarkSupport.h"
 #include "controls/LibraryTree.h"
-#include "editor/DropDownTree.h"
-#include "editor/IRDevicePicker.h"
-#include "editor/PickerLabel.h"
-#include "editor/ProjectorPicker.h"
+#include "editor/pickers/DropDownTree.h"
+#include "editor/pickers/IRDevicePicker.h"
+#include "editor/pickers/PickerLabel.h"
+#include "editor/pickers/ProjectorPicker.h"
 #include "model/ApplicationState.h"
 
 #include <QApplication>

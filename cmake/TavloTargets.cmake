@@ -1,7 +1,8 @@
 # One static library per source folder; the sources of a folder are picked up
 # by globbing so that adding a file needs no edit here.
 function(tavlo_library name folder)
-  file(GLOB sources CONFIGURE_DEPENDS
+  # A ring may group its files in sub-folders (the editor's pages, panels...).
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
   add_library(${name} STATIC ${sources})

@@ -1,6 +1,6 @@
-#include "editor/AudioReroute.h"
+#include "editor/panels/AudioReroute.h"
 #include "editor/PanelTestHost.h"
-#include "editor/VGACompControl.h"
+#include "editor/panels/VGACompControl.h"
 #include "support/NamedChild.h"
 
 #include <QGroupBox>

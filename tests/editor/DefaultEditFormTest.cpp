@@ -1,4 +1,4 @@
-#include "editor/DefaultEditForm.h"
+#include "editor/defaults/DefaultEditForm.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/ZipArchive.h"

@@ -1,6 +1,6 @@
 #include "controls/ByteValueControl.h"
 #include "editor/AboutForm.h"
-#include "editor/DefaultEditForm.h"
+#include "editor/defaults/DefaultEditForm.h"
 #include "infrared/EditIR.h"
 #include "infrared/IRSelector.h"
 #include "messages/ProjectorSerialEditor.h"

@@ -2,10 +2,10 @@
 // keys alone, by a pointer that is slow to move in, and near the screen's
 // edges.
 #include "PickerTestHost.h"
-#include "editor/DropDownTree.h"
-#include "editor/DropDownTreePopup.h"
-#include "editor/IRDevicePicker.h"
-#include "editor/ProjectorPicker.h"
+#include "editor/pickers/DropDownTree.h"
+#include "editor/pickers/DropDownTreePopup.h"
+#include "editor/pickers/IRDevicePicker.h"
+#include "editor/pickers/ProjectorPicker.h"
 #include "editor/TavloForm.h"
 #include "model/ConfigurationArchive.h"
 

@@ -1,8 +1,8 @@
 // The drop-down mechanics, driven through the IR device picker's tree, the
 // one with three levels.
 #include "PickerTestHost.h"
-#include "editor/DropDownTree.h"
-#include "editor/IRDevicePicker.h"
+#include "editor/pickers/DropDownTree.h"
+#include "editor/pickers/IRDevicePicker.h"
 
 #include <QLabel>
 #include <QRadioButton>

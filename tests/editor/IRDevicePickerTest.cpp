@@ -1,5 +1,5 @@
 #include "PickerTestHost.h"
-#include "editor/IRDevicePicker.h"
+#include "editor/pickers/IRDevicePicker.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

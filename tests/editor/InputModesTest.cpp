@@ -1,6 +1,6 @@
 #include "controls/IntegerEntry.h"
 #include "controls/MeshloAddressControl.h"
-#include "editor/InputModes.h"
+#include "editor/panels/InputModes.h"
 #include "editor/PanelTestHost.h"
 #include "support/NamedChild.h"
 

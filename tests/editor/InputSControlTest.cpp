@@ -1,6 +1,6 @@
 #include "controls/IntegerEntry.h"
 #include "controls/integer5v.h"
-#include "editor/InputSControl.h"
+#include "editor/panels/InputSControl.h"
 #include "editor/PanelTestHost.h"
 #include "support/NamedChild.h"
 

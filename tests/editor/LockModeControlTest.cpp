@@ -1,5 +1,5 @@
 #include "controls/IntegerEntry.h"
-#include "editor/LockModeControl.h"
+#include "editor/panels/LockModeControl.h"
 #include "editor/PanelTestHost.h"
 #include "support/NamedChild.h"
 

@@ -1,5 +1,5 @@
 #include "controls/IntegerEntry.h"
-#include "editor/OutputsControl.h"
+#include "editor/panels/OutputsControl.h"
 #include "editor/PanelTestHost.h"
 #include "support/NamedChild.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/PointerPosition.h"
+#include "editor/pickers/PointerPosition.h"
 #include "model/ApplicationState.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"

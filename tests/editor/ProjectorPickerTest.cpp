@@ -1,5 +1,5 @@
 #include "PickerTestHost.h"
-#include "editor/ProjectorPicker.h"
+#include "editor/pickers/ProjectorPicker.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

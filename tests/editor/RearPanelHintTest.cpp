@@ -1,4 +1,4 @@
-#include "editor/RearPanelHint.h"
+#include "editor/pages/RearPanelHint.h"
 #include "model/ConfigurationRecord.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "devicelink/TavloComms.h"
 #include "editor/AboutForm.h"
-#include "editor/DefaultEditForm.h"
+#include "editor/defaults/DefaultEditForm.h"
 #include "editor/DeviceTabs.h"
 #include "editor/TavloForm.h"
 #include "infrared/EditIR.h"

@@ -1,0 +1,35 @@
+#include "editor/pages/MicrophonePage.h"
+
+#include "editor/panels/GlobalMessagePanes.h"
+#include "editor/panels/MeshloEntries.h"
+#include "model/ApplicationState.h"
+
+#include <QCheckBox>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+{
+    MicrophoneCheck = new QCheckBox("Microphone may be selected while the display is off");
+    MicrophoneCheck->setObjectName("MicrophoneCheck");
+    panes_ = new GlobalMessagePanes(state, "RS232 In", {{4, "Microphone On"}, {5, "Microphone Off"}});
+    meshlo_ = new MeshloEntries(state, "Meshlo", {{16, "Microphone On"}, {2, "Microphone Off"}});
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(MicrophoneCheck);
+    column->addWidget(panes_);
+    column->addWidget(meshlo_);
+    column->addStretch();
+
+    connect(MicrophoneCheck, &QCheckBox::clicked, this,
+            [this](bool checked) { StoreEdit([&] { state_.Config.Record.MicrophoneWhenOff = checked; }); });
+    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
+}
+
+void MicrophonePage::Fill()
+{
+    const QScopedValueRollback<bool> filling(filling_, true);
+    MicrophoneCheck->setChecked(state_.Config.Record.MicrophoneWhenOff);
+    meshlo_->Fill();
+    panes_->Fill();
+}

@@ -1,0 +1,59 @@
+#include "editor/pages/NotesPage.h"
+
+#include "model/ApplicationState.h"
+#include "platform/Windows1252.h"
+
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// What the field can hold: Windows-1252 characters ('?' for the others), no
+// double quotation mark (the configuration text ends a value at one), at most
+// the field's length.
+QString StorableNotes(const QString& text)
+{
+    QString storable = FromWindows1252(ToWindows1252(text));
+    storable.remove('"');
+    return storable.left(NotesPage::NotesLength);
+}
+
+}  // namespace
+
+NotesPage::NotesPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+{
+    GeneralNotes = new QPlainTextEdit;
+    GeneralNotes->setObjectName("GeneralNotes");
+    GeneralNotes->setToolTip(QString("Notes kept with the configuration, up to %1 characters").arg(NotesLength));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(GeneralNotes);
+    connect(GeneralNotes, &QPlainTextEdit::textChanged, this, &NotesPage::NotesEdited);
+}
+
+void NotesPage::Fill()
+{
+    const QScopedValueRollback<bool> filling(filling_, true);
+    GeneralNotes->setPlainText(FromWindows1252(state_.Config.Record.ConfigNotes.full()).trimmed());
+}
+
+void NotesPage::NotesEdited()
+{
+    if (filling_) return;
+    const QString text = GeneralNotes->toPlainText();
+    const QString storable = StorableNotes(text);
+    if (storable != text) {
+        // Show what is kept, the caret where the typing was.
+        const int typed = GeneralNotes->textCursor().position();
+        const int caret =
+            std::min(typed - static_cast<int>(text.left(typed).count('"')), static_cast<int>(storable.size()));
+        const QScopedValueRollback<bool> filling(filling_, true);
+        GeneralNotes->setPlainText(storable);
+        QTextCursor cursor = GeneralNotes->textCursor();
+        cursor.setPosition(caret);
+        GeneralNotes->setTextCursor(cursor);
+    }
+    state_.Config.Record.ConfigNotes = ToWindows1252(storable);
+    MarkChanged();
+}

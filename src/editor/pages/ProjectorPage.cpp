@@ -1,0 +1,26 @@
+#include "editor/pages/ProjectorPage.h"
+
+#include "editor/pickers/ProjectorPicker.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+ProjectorPage::ProjectorPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+{
+    ProjectorFrame = new ProjectorPicker(state);
+    auto* row = new QHBoxLayout;
+    row->addWidget(ProjectorFrame, 1, Qt::AlignTop);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(row);
+    column->addStretch();
+}
+
+void ProjectorPage::Fill()
+{
+    ProjectorFrame->ShowConfiguration();
+}
+
+void ProjectorPage::FillProjectorTree()
+{
+    ProjectorFrame->FillProjectorTree();
+}

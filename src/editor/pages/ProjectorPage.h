@@ -1,0 +1,19 @@
+#pragma once
+
+#include "editor/pages/ConfigurationPage.h"
+
+class ProjectorPicker;
+
+// Tab "Projector/Display": the configuration's projector, picked from the
+// projector database.
+class ProjectorPage : public ConfigurationPage {
+    Q_OBJECT
+public:
+    explicit ProjectorPage(ApplicationState& state, QWidget* parent = nullptr);
+    void Fill() override;
+    // The database's definitions into the drop-down, after it was loaded or edited.
+    void FillProjectorTree();
+
+private:
+    ProjectorPicker* ProjectorFrame;
+};

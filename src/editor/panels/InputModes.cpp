@@ -1,0 +1,189 @@
+#include "editor/panels/InputModes.h"
+
+#include "controls/IntegerEntry.h"
+#include "controls/MeshloAddressControl.h"
+#include "model/ApplicationState.h"
+#include "platform/ObjectName.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <cmath>
+
+namespace {
+constexpr int16_t InputCount = ConfigurationRecord::Inputs;
+constexpr int16_t ComputerInputs = ConfigurationRecord::ComputerInputs;
+constexpr int16_t FirstAudioInput = 8;
+// The out address of input i is this many elements after its in address.
+constexpr int OutAddressOffset = 26;
+
+int16_t RoundedAddress(float value)
+{
+    return static_cast<int16_t>(std::lround(value));
+}
+}  // namespace
+
+InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+{
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName("Frame1");
+    InUse = WithName(new QCheckBox("Use", frame), "InUse");
+    InUse->setToolTip("This input is/not in use");
+    MeshloInLabel = WithName(new QLabel("Meshlo In", frame), "MeshloInLabel");
+    MeshloInAddress = new MeshloAddressControl(frame);
+    MeshloInAddress->setObjectName("MeshloInAddress");
+    MeshloOutLabel = WithName(new QLabel("Meshlo Out", frame), "MeshloOutLabel");
+    MeshloOutAddress = new MeshloAddressControl(frame);
+    MeshloOutAddress->setObjectName("MeshloOutAddress");
+    Label4 = WithName(new QLabel("Volume", frame), "Label4");
+    ChannelVolume = new IntegerEntry(frame);
+    ChannelVolume->setObjectName("ChannelVolume");
+    Label1 = WithName(new QLabel("dB", frame), "Label1");
+    AutoSelect = WithName(new QCheckBox("Auto Select", frame), "AutoSelect");
+    AutoPowerOn = WithName(new QCheckBox("Auto Power On", frame), "AutoPowerOn");
+    AutoPowerOff = WithName(new QCheckBox("Auto Power Off", frame), "AutoPowerOff");
+    AutoTimOutLabel[1] = WithName(new QLabel("Time Out", frame), "AutoTimOutLabel_1");
+    AutoTimeOut = new IntegerEntry(frame);
+    AutoTimeOut->setObjectName("AutoTimeOut");
+    AutoTimOutLabel[0] = WithName(new QLabel("Secs", frame), "AutoTimOutLabel_0");
+    AudioCheck = WithName(new QCheckBox("Can be selected when projector/display is off", frame), "AudioCheck");
+
+    // Each entry keeps its own width with its unit right beside it.
+    const auto entryWithUnit = [](QWidget* entry, QLabel* unit) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(entry);
+        if (unit != nullptr) row->addWidget(unit);
+        row->addStretch();
+        return row;
+    };
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(InUse, 0, 0, 1, 2);
+    grid->addWidget(MeshloInLabel, 1, 0);
+    grid->addLayout(entryWithUnit(MeshloInAddress, nullptr), 1, 1);
+    grid->addWidget(MeshloOutLabel, 2, 0);
+    grid->addLayout(entryWithUnit(MeshloOutAddress, nullptr), 2, 1);
+    grid->addWidget(Label4, 3, 0);
+    grid->addLayout(entryWithUnit(ChannelVolume, Label1), 3, 1);
+    grid->addWidget(AutoSelect, 4, 0, 1, 2);
+    grid->addWidget(AutoPowerOn, 5, 0, 1, 2);
+    grid->addWidget(AutoPowerOff, 6, 0, 1, 2);
+    grid->addWidget(AutoTimOutLabel[1], 7, 0);
+    grid->addLayout(entryWithUnit(AutoTimeOut, AutoTimOutLabel[0]), 7, 1);
+    grid->addWidget(AudioCheck, 8, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(9, 1);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+
+    connect(InUse, &QCheckBox::clicked, this, &InputModes::InUseClicked);
+    connect(MeshloInAddress, &MeshloAddressControl::ValueChanged, this, [this] {
+        if (!Editable()) return;
+        state_.Config.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
+        MarkChanged();
+    });
+    connect(MeshloOutAddress, &MeshloAddressControl::ValueChanged, this, [this] {
+        if (!Editable()) return;
+        state_.Config.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
+            RoundedAddress(MeshloOutAddress->return_value());
+        MarkChanged();
+    });
+    connect(ChannelVolume, &IntegerEntry::ValueChanged, this, [this] {
+        if (!Editable()) return;
+        state_.Config.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value();
+        MarkChanged();
+    });
+    connect(AutoTimeOut, &IntegerEntry::ValueChanged, this, [this] {
+        if (!Editable() || DisplayedInput >= ComputerInputs) return;
+        state_.Config.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value();
+        MarkChanged();
+    });
+    connect(AutoSelect, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!Editable() || DisplayedInput >= ComputerInputs) return;
+        state_.Config.Record.InputAutoSelect[DisplayedInput] = checked;
+        MarkChanged();
+    });
+    connect(AutoPowerOn, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!Editable() || DisplayedInput >= ComputerInputs) return;
+        state_.Config.Record.InputAutoPowerOn[DisplayedInput] = checked;
+        MarkChanged();
+    });
+    connect(AutoPowerOff, &QCheckBox::clicked, this, &InputModes::AutoPowerOffClicked);
+    connect(AudioCheck, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!Editable() || DisplayedInput < FirstAudioInput) return;
+        state_.Config.Record.AudioSelectableWhenOff[DisplayedInput - FirstAudioInput] = checked;
+        MarkChanged();
+    });
+}
+
+void InputModes::SetToDisplay(int16_t input)
+{
+    DisplayedInput = input;
+    if (input < 0 || input >= InputCount) return;
+    const ConfigurationRecord& record = state_.Config.Record;
+    const bool computer = input < ComputerInputs;
+    Updating = true;
+    MeshloInAddress->set_values(record.MeshloAddressTable[input], "Meshlo Address In To Select This Input");
+    MeshloOutAddress->set_values(record.MeshloAddressTable[input + OutAddressOffset],
+                                 "Meshlo Address Out When This Input Is Selected");
+    ChannelVolume->set_values(record.InputVolumeOffset[input], -6, 6, "Define volume offset for this input");
+    if (computer) {
+        AutoTimeOut->set_values(record.InputAutoTimeOut[input], 0, 100, "Define power off time after VGA disconected");
+    }
+
+    const bool inUse = !record.InputNotInUse[input];
+    InUse->setChecked(inUse);
+    for (QWidget* always : std::initializer_list<QWidget*>{MeshloInLabel, MeshloInAddress, MeshloOutLabel,
+                                                           MeshloOutAddress, Label4, ChannelVolume, Label1}) {
+        always->setVisible(inUse);
+    }
+    const bool audio = input >= FirstAudioInput;
+    AudioCheck->setVisible(inUse && audio);
+    if (audio) AudioCheck->setChecked(record.AudioSelectableWhenOff[input - FirstAudioInput]);
+
+    const bool automatic = inUse && computer && !record.ComputerIsComponent[input];
+    for (QCheckBox* check : {AutoSelect, AutoPowerOn, AutoPowerOff}) check->setVisible(automatic);
+    if (automatic) {
+        AutoSelect->setChecked(record.InputAutoSelect[input]);
+        AutoPowerOn->setChecked(record.InputAutoPowerOn[input]);
+        AutoPowerOff->setChecked(record.InputAutoPowerOff[input]);
+    }
+    ShowAutoTimeOut(automatic && record.InputAutoPowerOff[input]);
+    Updating = false;
+}
+
+// The page is hidden on tabs that are not inputs; edits then go nowhere.
+bool InputModes::Editable() const
+{
+    return !Updating && DisplayedInput >= 0 && DisplayedInput < InputCount;
+}
+
+void InputModes::MarkChanged()
+{
+    state_.Config.ConfigChanged = true;
+}
+
+void InputModes::ShowAutoTimeOut(bool visible)
+{
+    AutoTimeOut->setVisible(visible);
+    for (QLabel* label : AutoTimOutLabel) label->setVisible(visible);
+}
+
+void InputModes::InUseClicked(bool checked)
+{
+    if (!Editable()) return;
+    state_.Config.Record.InputNotInUse[DisplayedInput] = !checked;
+    MarkChanged();
+    SetToDisplay(DisplayedInput);
+    emit SettingsChanged();
+}
+
+void InputModes::AutoPowerOffClicked(bool checked)
+{
+    if (!Editable() || DisplayedInput >= ComputerInputs) return;
+    state_.Config.Record.InputAutoPowerOff[DisplayedInput] = checked;
+    ShowAutoTimeOut(checked);
+    MarkChanged();
+}
