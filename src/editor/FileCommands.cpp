@@ -127,9 +127,10 @@ void FileCommands::CheckEditedProjector()
     if (state_.Prompts().Message(question, "Projector Changed!", PromptButtons::YesNo, PromptIcon::None) !=
         PromptAnswer::Yes)
         return;
-    state_.Config.ConfigProjector().CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
-    state_.Config.StoreProjectorToConfig();
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Projector, [&] {
+        state_.Config.ConfigProjector().CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
+        state_.Config.StoreProjectorToConfig();
+    });
 }
 
 void FileCommands::NewKey()

@@ -159,7 +159,6 @@ void TavloForm::BuildTabs()
             shown = Scrolled(page);
             pages_->addWidget(shown);
             configurationPages_.push_back(page);
-            connect(page, &ConfigurationPage::LockingSourcesChanged, this, [this] { lockingPage_->RefillLocking(); });
         }
         tabPages_[static_cast<std::size_t>(tab)] = shown;
     };
@@ -271,8 +270,9 @@ void TavloForm::RunKey(const QString& key, QAction* action)
     if (key == "DEFAULTEDIT") {
         ShowDefaultEditForm(state_, this);
     } else if (key == "QUILMARDRAVENT" || key == "ZENVARA") {
-        (key == "ZENVARA" ? record.ZenvaraEnabled : record.QuilmarDraventEnabled) = action->isChecked();
-        state_.Config.ConfigChanged = true;
+        state_.Config.Edit(ConfigGroup::AddOns, [&] {
+            (key == "ZENVARA" ? record.ZenvaraEnabled : record.QuilmarDraventEnabled) = action->isChecked();
+        });
         ArrangeDeviceTab();
     } else if (key == "NEW") {
         commands_.NewKey();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ConfigurationEdit.h"
 #include "model/ConfigurationRecord.h"
 #include "model/ProjectorClass.h"
 #include "model/SerialClass.h"
@@ -7,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 // The configuration being edited: the record that is stored and downloaded,
 // whether it changed since it was opened or saved, its file, and the objects
@@ -19,6 +21,22 @@ public:
     ConfigurationRecord Record;
     bool ConfigChanged = false;
     std::string ConfigFileName;  // empty while untitled
+
+    // Every user edit goes through here: the change is stored, the
+    // configuration marked changed and the group's listeners told.
+    template <class Change>
+    void Edit(ConfigGroup group, Change&& change)
+    {
+        std::forward<Change>(change)();
+        ConfigChanged = true;
+        Edits.Tell(group);
+    }
+    // The same for a change a dialog or a message object has already stored.
+    void Edit(ConfigGroup group)
+    {
+        Edit(group, [] {});
+    }
+    ConfigurationEdits Edits;
 
     // Gives every variable its default and clears ConfigChanged.
     void ClearConfiguration();

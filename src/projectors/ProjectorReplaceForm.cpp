@@ -44,7 +44,7 @@ ProjectorClass& ProjectorReplaceForm::ConfigProjector()
 void ProjectorReplaceForm::ReplaceInConfigurationClicked()
 {
     ConfigProjector().CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[entryIndex_]);
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Projector);
     accept();
 }
 
@@ -68,7 +68,7 @@ void ProjectorReplaceForm::NewInDataClicked()
     }
     // The configuration now names another projector, so it has to be saved again.
     ConfigProjector().CopyFromProjectorClass(clipboard);
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Projector);
     SaveProjectorDatabaseReporting(state_);
     accept();
 }

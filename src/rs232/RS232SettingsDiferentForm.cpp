@@ -146,7 +146,7 @@ void RS232SettingsDiferentForm::KeepLibraryClicked()
 {
     const SerialClass& message = *state_.Messages.WorkSerial;
     const HolderSettings settings{message.Baudrate(), message.Parity(), message.InterByteDelay()};
-    if (WriteHolderSettings(state_, message.SerialType(), settings)) state_.Config.ConfigChanged = true;
+    if (WriteHolderSettings(state_, message.SerialType(), settings)) state_.Config.Edit(ConfigGroup::ControlPort);
     Cancelled = false;
     accept();
 }

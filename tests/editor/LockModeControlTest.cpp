@@ -195,3 +195,15 @@ TEST(LockModeControl, EveryConditionAndTheWarningLieWithinThePage)
                          Named<QWidget>(page, "LockSequenceFrame")->size());
     EXPECT_FALSE(warning.intersects(sequence));
 }
+
+TEST(LockModeControl, FollowsTheControlInputModesWhenTheyAreEdited)
+{
+    Host host([](ConfigurationRecord& r) { r.LockFlags = 2; });
+    const LockModeControl& page = *host.panel;
+    ExpectVisible(page, {false, false, false});
+
+    host.state.Config.Edit(ConfigGroup::ControlInputs, [&] { host.Record().ControlInput1Mode = 3; });
+    EXPECT_TRUE(Check(page, "LockONExternalCheck")->isEnabled());
+    ExpectVisible(page, {true, false, true});
+    EXPECT_EQ(host.ChangeEvents(), 0) << "showing the configuration again is no edit of the page";
+}

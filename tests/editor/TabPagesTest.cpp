@@ -166,8 +166,7 @@ TEST_F(TabPagesTest, AnEditedGlobalMessageGoesToItsSlotAtOnce)
 {
     FillAll();
     int messagesChanged = 0;
-    for (ConfigurationPage* page : pages)
-        QObject::connect(page, &ConfigurationPage::LockingSourcesChanged, [&] { ++messagesChanged; });
+    const EditListener listener(state.Config.Edits, ConfigGroup::GlobalMessages, [&] { ++messagesChanged; });
     const int messageSlots[] = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 18};
     for (const int slot : messageSlots) {
         state.Config.ConfigChanged = false;

@@ -4,7 +4,7 @@
 
 ConfigurationPage::ConfigurationPage(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state) {}
 
-void ConfigurationPage::MarkChanged()
+void ConfigurationPage::Edit(ConfigGroup group, const std::function<void()>& store)
 {
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(group, store);
 }

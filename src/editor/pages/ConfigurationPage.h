@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ConfigurationEdit.h"
+
 #include <QWidget>
 
 class ApplicationState;
@@ -15,23 +17,18 @@ public:
     // arrange keep this.
     virtual void Arrange() {}
 
-signals:
-    // Something the locking page depends on was edited: a global message, a
-    // control input.
-    void LockingSourcesChanged();
-
 protected:
     ConfigurationPage(ApplicationState& state, QWidget* parent);
 
-    // Runs the store of a user edit, unless the page is being filled.
+    // Runs the store of a user edit as an edit of the group, unless the
+    // page is being filled.
     template <class Store>
-    void StoreEdit(Store store)
+    void StoreEdit(ConfigGroup group, Store store)
     {
         if (filling_) return;
-        store();
-        MarkChanged();
+        Edit(group, store);
     }
-    void MarkChanged();
+    void Edit(ConfigGroup group, const std::function<void()>& store);
 
     ApplicationState& state_;
     // Set while Fill runs: controls that signal programmatic changes store nothing.

@@ -29,8 +29,6 @@ ControlInputsPage::ControlInputsPage(ApplicationState& state, QWidget* parent) :
     InputSControl1 = new InputSControl(state);
     InputSControl1->setObjectName("InputSControl1");
     HostAtTopLeft(this, InputSControl1);
-    // The panel marks the configuration changed itself.
-    connect(InputSControl1, &InputSControl::SettingsChanged, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void ControlInputsPage::Fill()
@@ -64,7 +62,6 @@ LockingPage::LockingPage(ApplicationState& state, QWidget* parent) : Configurati
     column->addWidget(LockModeControl1, 0, Qt::AlignLeft);
     column->addLayout(events);
     column->addStretch();
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void LockingPage::Fill()
@@ -77,9 +74,4 @@ void LockingPage::Fill()
 void LockingPage::Arrange()
 {
     LockModeControl1->RefreshDisplay();
-}
-
-void LockingPage::RefillLocking()
-{
-    LockModeControl1->FillSettings();
 }

@@ -38,8 +38,6 @@ public:
     explicit LockingPage(ApplicationState& state, QWidget* parent = nullptr);
     void Fill() override;
     void Arrange() override;
-    // The locking page reads the control inputs and messages: shown again when they change.
-    void RefillLocking();
 
 private:
     LockModeControl* LockModeControl1;

@@ -69,8 +69,7 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
         const int firstSlot = j == 0 ? ReceivedSlot : TransmittedSlot;
         connect(pane, &SerialStringDisplay::Changed, this, [this, firstSlot] {
             if (input_ < 0) return;
-            state_.Config.StoreSerialSlotToConfig(input_ + firstSlot);
-            MarkChanged();
+            Edit(ConfigGroup::Inputs, [&] { state_.Config.StoreSerialSlotToConfig(input_ + firstSlot); });
         });
     }
     paneGrid->setColumnStretch(1, 1);
@@ -91,7 +90,7 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     column->addWidget(RS232Frame);
     column->addStretch();
 
-    // The panels mark the configuration changed themselves.
+    // The panels store their edits themselves.
     connect(InputModes1, &InputModes::SettingsChanged, this, &InputPage::ShapeChanged);
     connect(AudioReroute1, &AudioReroute::SettingsChanged, this, &InputPage::ShapeChanged);
     connect(VGACompControl1, &VGACompControl::SettingsChanged, this, &InputPage::ShapeChanged);

@@ -21,9 +21,9 @@ MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : Confi
     column->addWidget(meshlo_);
     column->addStretch();
 
-    connect(MicrophoneCheck, &QCheckBox::clicked, this,
-            [this](bool checked) { StoreEdit([&] { state_.Config.Record.MicrophoneWhenOff = checked; }); });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
+    connect(MicrophoneCheck, &QCheckBox::clicked, this, [this](bool checked) {
+        StoreEdit(ConfigGroup::Microphone, [&] { state_.Config.Record.MicrophoneWhenOff = checked; });
+    });
 }
 
 void MicrophonePage::Fill()

@@ -54,6 +54,5 @@ void NotesPage::NotesEdited()
         cursor.setPosition(caret);
         GeneralNotes->setTextCursor(cursor);
     }
-    state_.Config.Record.ConfigNotes = ToWindows1252(storable);
-    MarkChanged();
+    Edit(ConfigGroup::Notes, [&] { state_.Config.Record.ConfigNotes = ToWindows1252(storable); });
 }

@@ -32,10 +32,10 @@ OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     column->addStretch();
 
     connect(InactiveTime, &IntegerEntry::ValueChanged, this, [this] {
-        StoreEdit(
-            [&] { state_.Config.Record.InactiveTimeoutHours = static_cast<uint8_t>(InactiveTime->return_value()); });
+        StoreEdit(ConfigGroup::OnOff, [&] {
+            state_.Config.Record.InactiveTimeoutHours = static_cast<uint8_t>(InactiveTime->return_value());
+        });
     });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void OnOffPage::Fill()

@@ -80,16 +80,19 @@ SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : Con
     column->addStretch();
 
     for (std::size_t i = 0; i < Baudrate.size(); ++i)
-        connect(Baudrate[i], &QRadioButton::clicked, this,
-                [this, i] { StoreEdit([&] { state_.Config.Record.ControlPortBaudrate = static_cast<int16_t>(i); }); });
+        connect(Baudrate[i], &QRadioButton::clicked, this, [this, i] {
+            StoreEdit(ConfigGroup::ControlPort,
+                      [&] { state_.Config.Record.ControlPortBaudrate = static_cast<int16_t>(i); });
+        });
     for (std::size_t i = 0; i < ParityOption.size(); ++i)
-        connect(ParityOption[i], &QRadioButton::clicked, this,
-                [this, i] { StoreEdit([&] { state_.Config.Record.ControlPortParity = static_cast<int16_t>(i); }); });
+        connect(ParityOption[i], &QRadioButton::clicked, this, [this, i] {
+            StoreEdit(ConfigGroup::ControlPort,
+                      [&] { state_.Config.Record.ControlPortParity = static_cast<int16_t>(i); });
+        });
     connect(InterByteDelay, &IntegerEntry::ValueChanged, this, [this] {
-        StoreEdit([&] { state_.Config.Record.ControlPortInterByteDelay = InterByteDelay->return_value(); });
+        StoreEdit(ConfigGroup::ControlPort,
+                  [&] { state_.Config.Record.ControlPortInterByteDelay = InterByteDelay->return_value(); });
     });
-    for (GlobalMessagePanes* panes : {inputPanes_, IRRS232Frame})
-        connect(panes, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 void SecondRS232Page::Fill()

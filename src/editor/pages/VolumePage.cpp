@@ -59,7 +59,7 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
 
     const auto storeOnEdit = [this](IntegerEntry* entry, int16_t ConfigurationRecord::*variable) {
         connect(entry, &IntegerEntry::ValueChanged, this, [this, entry, variable] {
-            StoreEdit([&] { state_.Config.Record.*variable = entry->return_value(); });
+            StoreEdit(ConfigGroup::Volume, [&] { state_.Config.Record.*variable = entry->return_value(); });
         });
     };
     storeOnEdit(MaximumLevel, &ConfigurationRecord::VolumeMaximum);
@@ -67,12 +67,11 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
     storeOnEdit(VolumeStep, &ConfigurationRecord::VolumeStepDb);
     storeOnEdit(FixedStartLevel, &ConfigurationRecord::StartUpLevel);
     connect(UsePowerDownCheck, &QCheckBox::clicked, this, [this](bool checked) {
-        StoreEdit([&] {
+        StoreEdit(ConfigGroup::Volume, [&] {
             state_.Config.Record.UsePowerDownLevel = checked;
             ShowStartLevel(checked);
         });
     });
-    connect(panes_, &GlobalMessagePanes::Changed, this, &ConfigurationPage::LockingSourcesChanged);
 }
 
 // The fixed start level means nothing while the last power-down level is used.

@@ -53,7 +53,7 @@ void AudioReroute::SetToDisplay(int16_t input)
 void AudioReroute::OptionClicked(int k)
 {
     if (Updating || !IsAudioInput(DisplayedInput)) return;
-    state_.Config.Record.AudioRerouteMode[DisplayedInput] = static_cast<int16_t>(k);
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Inputs,
+                       [&] { state_.Config.Record.AudioRerouteMode[DisplayedInput] = static_cast<int16_t>(k); });
     emit SettingsChanged();
 }

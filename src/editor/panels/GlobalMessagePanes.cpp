@@ -30,9 +30,7 @@ GlobalMessagePanes::GlobalMessagePanes(ApplicationState& state, const QString& t
         ++row;
         const int slot = pane.slot;
         connect(display, &SerialStringDisplay::Changed, this, [this, slot] {
-            state_.Config.StoreSerialSlotToConfig(slot);
-            state_.Config.ConfigChanged = true;
-            emit Changed();
+            state_.Config.Edit(ConfigGroup::GlobalMessages, [&] { state_.Config.StoreSerialSlotToConfig(slot); });
         });
         panes_.emplace_back(slot, display);
     }

@@ -9,7 +9,7 @@ class SerialStringDisplay;
 
 // A frame of the window's global message panes `SerialStringDisplay6(i)`,
 // each showing configuration slot i under its label. An edit is stored into
-// its slot at once.
+// its slot at once, as an edit of the global messages.
 class GlobalMessagePanes : public QGroupBox {
     Q_OBJECT
 public:
@@ -25,9 +25,6 @@ public:
 
     // Binds every pane to its slot's message again, redrawing it.
     void Fill();
-
-signals:
-    void Changed();
 
 private:
     ApplicationState& state_;

@@ -133,16 +133,11 @@ void IRCommandAssignment::Assign(const QTreeWidgetItem* node)
     IRcommandTreeView->Close();
     InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
     const QString name = node->text(0);
-    if (IRCommandSlot < DeselectSlots) {
-        const auto k = static_cast<std::size_t>(IRCommandSlot);
-        UnShiftedIRLabel[k]->setText(name);
-        record.SelectCommandNames[k] = ToWindows1252(name);
-        record.SelectAssigned[k] = true;
-    } else {
-        const auto k = static_cast<std::size_t>(IRCommandSlot - DeselectSlots);
-        ShiftedIRLabel[k]->setText(name);
-        record.DeselectCommandNames[k] = ToWindows1252(name);
-        record.DeselectAssigned[k] = true;
-    }
-    state_.Config.ConfigChanged = true;
+    const bool select = IRCommandSlot < DeselectSlots;
+    const auto k = static_cast<std::size_t>(select ? IRCommandSlot : IRCommandSlot - DeselectSlots);
+    (select ? UnShiftedIRLabel : ShiftedIRLabel)[k]->setText(name);
+    state_.Config.Edit(ConfigGroup::InputIR, [&] {
+        (select ? record.SelectCommandNames : record.DeselectCommandNames)[k] = ToWindows1252(name);
+        (select ? record.SelectAssigned : record.DeselectAssigned)[k] = true;
+    });
 }

@@ -81,40 +81,37 @@ InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(paren
     connect(InUse, &QCheckBox::clicked, this, &InputModes::InUseClicked);
     connect(MeshloInAddress, &MeshloAddressControl::ValueChanged, this, [this] {
         if (!Editable()) return;
-        state_.Config.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
-        MarkChanged();
+        Edit([this] {
+            state_.Config.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
+        });
     });
     connect(MeshloOutAddress, &MeshloAddressControl::ValueChanged, this, [this] {
         if (!Editable()) return;
-        state_.Config.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
-            RoundedAddress(MeshloOutAddress->return_value());
-        MarkChanged();
+        Edit([this] {
+            state_.Config.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
+                RoundedAddress(MeshloOutAddress->return_value());
+        });
     });
     connect(ChannelVolume, &IntegerEntry::ValueChanged, this, [this] {
         if (!Editable()) return;
-        state_.Config.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value();
-        MarkChanged();
+        Edit([this] { state_.Config.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value(); });
     });
     connect(AutoTimeOut, &IntegerEntry::ValueChanged, this, [this] {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        state_.Config.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value();
-        MarkChanged();
+        Edit([this] { state_.Config.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value(); });
     });
     connect(AutoSelect, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        state_.Config.Record.InputAutoSelect[DisplayedInput] = checked;
-        MarkChanged();
+        Edit([&] { state_.Config.Record.InputAutoSelect[DisplayedInput] = checked; });
     });
     connect(AutoPowerOn, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        state_.Config.Record.InputAutoPowerOn[DisplayedInput] = checked;
-        MarkChanged();
+        Edit([&] { state_.Config.Record.InputAutoPowerOn[DisplayedInput] = checked; });
     });
     connect(AutoPowerOff, &QCheckBox::clicked, this, &InputModes::AutoPowerOffClicked);
     connect(AudioCheck, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput < FirstAudioInput) return;
-        state_.Config.Record.AudioSelectableWhenOff[DisplayedInput - FirstAudioInput] = checked;
-        MarkChanged();
+        Edit([&] { state_.Config.Record.AudioSelectableWhenOff[DisplayedInput - FirstAudioInput] = checked; });
     });
 }
 
@@ -160,9 +157,9 @@ bool InputModes::Editable() const
     return !Updating && DisplayedInput >= 0 && DisplayedInput < InputCount;
 }
 
-void InputModes::MarkChanged()
+void InputModes::Edit(const std::function<void()>& store)
 {
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Inputs, store);
 }
 
 void InputModes::ShowAutoTimeOut(bool visible)
@@ -174,8 +171,7 @@ void InputModes::ShowAutoTimeOut(bool visible)
 void InputModes::InUseClicked(bool checked)
 {
     if (!Editable()) return;
-    state_.Config.Record.InputNotInUse[DisplayedInput] = !checked;
-    MarkChanged();
+    Edit([&] { state_.Config.Record.InputNotInUse[DisplayedInput] = !checked; });
     SetToDisplay(DisplayedInput);
     emit SettingsChanged();
 }
@@ -183,7 +179,6 @@ void InputModes::InUseClicked(bool checked)
 void InputModes::AutoPowerOffClicked(bool checked)
 {
     if (!Editable() || DisplayedInput >= ComputerInputs) return;
-    state_.Config.Record.InputAutoPowerOff[DisplayedInput] = checked;
+    Edit([&] { state_.Config.Record.InputAutoPowerOff[DisplayedInput] = checked; });
     ShowAutoTimeOut(checked);
-    MarkChanged();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class ApplicationState;
 class IntegerEntry;
@@ -28,7 +29,7 @@ signals:
 
 private:
     bool Editable() const;
-    void MarkChanged();
+    void Edit(const std::function<void()>& store);
     void ShowAutoTimeOut(bool visible);
     void InUseClicked(bool checked);
     void AutoPowerOffClicked(bool checked);

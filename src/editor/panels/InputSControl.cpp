@@ -94,13 +94,14 @@ InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget
     connect(ControlInputOptionLowHighOption, &OptionGroup::Clicked, this, &InputSControl::RoomSensorClicked);
     connect(InputVoltageThreshold, &integer5v::ValueChanged, this, [this] {
         if (Updating) return;
-        state_.Config.Record.SensorThreshold = static_cast<int16_t>(std::lround(InputVoltageThreshold->return_value()));
-        EditDone();
+        EditDone([this] {
+            state_.Config.Record.SensorThreshold =
+                static_cast<int16_t>(std::lround(InputVoltageThreshold->return_value()));
+        });
     });
     connect(RoomTimeout, &IntegerEntry::ValueChanged, this, [this] {
         if (Updating) return;
-        state_.Config.Record.RoomEmptyTimeout = RoomTimeout->return_value();
-        EditDone();
+        EditDone([this] { state_.Config.Record.RoomEmptyTimeout = RoomTimeout->return_value(); });
     });
 
     FillSettings();
@@ -182,34 +183,35 @@ void InputSControl::EnableRoomSensor(bool enabled)
 void InputSControl::MainOptionClicked(int k)
 {
     if (Updating) return;
-    state_.Config.Record.ControlInputsMode = static_cast<int16_t>(k == 0   ? InputsDisabled
-                                                                  : k == 1 ? VolumeUpDown
-                                                                           : SeparateFunctions);
-    EditDone();
+    EditDone([&] {
+        state_.Config.Record.ControlInputsMode = static_cast<int16_t>(k == 0   ? InputsDisabled
+                                                                      : k == 1 ? VolumeUpDown
+                                                                               : SeparateFunctions);
+    });
 }
 
 void InputSControl::ControlInput1Clicked(int k)
 {
     if (Updating) return;
-    state_.Config.Record.ControlInput1Mode = static_cast<int16_t>(k <= 2 ? k : 3);
-    EditDone();
+    EditDone([&] { state_.Config.Record.ControlInput1Mode = static_cast<int16_t>(k <= 2 ? k : 3); });
 }
 
 void InputSControl::RoomSensorClicked()
 {
     if (Updating) return;
     const int sensor = ControlInput2Option->Selected();
-    if (sensor == 0) {
-        state_.Config.Record.ControlInput2Mode = SensorUnused;
-    } else if (sensor == 1) {
-        state_.Config.Record.ControlInput2Mode =
-            ControlInputOptionLowHighOption->Selected() == 0 ? SensorLowWhenOccupied : SensorHighWhenOccupied;
-    }
-    EditDone();
+    EditDone([&] {
+        if (sensor == 0) {
+            state_.Config.Record.ControlInput2Mode = SensorUnused;
+        } else if (sensor == 1) {
+            state_.Config.Record.ControlInput2Mode =
+                ControlInputOptionLowHighOption->Selected() == 0 ? SensorLowWhenOccupied : SensorHighWhenOccupied;
+        }
+    });
 }
 
-void InputSControl::EditDone()
+void InputSControl::EditDone(const std::function<void()>& store)
 {
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::ControlInputs, store);
     UpdateDisplay();
 }

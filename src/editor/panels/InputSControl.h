@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class ApplicationState;
 class IntegerEntry;
@@ -31,7 +32,8 @@ private:
     void MainOptionClicked(int k);
     void ControlInput1Clicked(int k);
     void RoomSensorClicked();
-    void EditDone();
+    // Stores a user edit and applies the rules to it.
+    void EditDone(const std::function<void()>& store);
 
     ApplicationState& state_;
     bool Updating = false;

@@ -76,7 +76,7 @@ void LockControl::FillSettings(int16_t step)
 void LockControl::ButtonClicked(int k)
 {
     if (Updating || !IsStep(MyStep)) return;
-    state_.Config.Record.LockSequence[MyStep] = static_cast<int16_t>(k);
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Locking,
+                       [&] { state_.Config.Record.LockSequence[MyStep] = static_cast<int16_t>(k); });
     emit SettingsChanged();
 }

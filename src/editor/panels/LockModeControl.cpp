@@ -4,6 +4,7 @@
 #include "editor/panels/EntryEnabling.h"
 #include "editor/panels/LockControl.h"
 #include "model/ApplicationState.h"
+#include "model/Configuration.h"
 #include "platform/ObjectName.h"
 
 #include <QCheckBox>
@@ -104,15 +105,20 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
     ConnectLockBit(LockUsingButtonsCheck, ButtonSequenceLockBit);
     ConnectLockBit(UnlockCheck, ButtonSequenceUnlockBit);
     connect(LockOnFrontPanelAfterTimePeriod, &IntegerEntry::ValueChanged, this, [this] {
-        state_.Config.Record.UnlockedMinutes = LockOnFrontPanelAfterTimePeriod->return_value();
-        state_.Config.ConfigChanged = true;
+        state_.Config.Edit(ConfigGroup::Locking, [this] {
+            state_.Config.Record.UnlockedMinutes = LockOnFrontPanelAfterTimePeriod->return_value();
+        });
         UpdateDisplay();
     });
     // No configuration variable holds this period; an edit only marks the change.
     connect(LockOnRoomEmptyPeriod, &IntegerEntry::ValueChanged, this, [this] {
-        state_.Config.ConfigChanged = true;
+        state_.Config.Edit(ConfigGroup::Locking);
         UpdateDisplay();
     });
+
+    // The rules read the control-input modes; the messages are shown again as the window does.
+    for (ConfigGroup group : {ConfigGroup::ControlInputs, ConfigGroup::GlobalMessages})
+        listeners_.push_back(std::make_unique<EditListener>(state_.Config.Edits, group, [this] { FillSettings(); }));
 
     FillSettings();
 }
@@ -120,9 +126,10 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
 void LockModeControl::ConnectLockBit(QCheckBox* check, int bit)
 {
     connect(check, &QCheckBox::clicked, this, [this, bit](bool checked) {
-        int16_t& flags = state_.Config.Record.LockFlags;
-        flags = static_cast<int16_t>(checked ? (flags | bit) : (flags & ~bit));
-        state_.Config.ConfigChanged = true;
+        state_.Config.Edit(ConfigGroup::Locking, [&] {
+            int16_t& flags = state_.Config.Record.LockFlags;
+            flags = static_cast<int16_t>(checked ? (flags | bit) : (flags & ~bit));
+        });
         UpdateDisplay();
     });
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/ConfigurationEdit.h"
+
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <vector>
 
 class ApplicationState;
 class IntegerEntry;
@@ -50,4 +54,5 @@ private:
     QGroupBox* LockSequenceFrame;
     std::array<LockControl*, Steps> LockControl1{};
     QFrame* WarningFrame;
+    std::vector<std::unique_ptr<EditListener>> listeners_;
 };

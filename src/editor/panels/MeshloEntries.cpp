@@ -58,9 +58,10 @@ MeshloEntries::MeshloEntries(ApplicationState& state, const QString& title, cons
         const int element = MeshloTableElement(entry.control);
         // set_values raises no event: only a user edit arrives here.
         connect(control, &MeshloAddressControl::ValueChanged, this, [this, control, element] {
-            state_.Config.Record.MeshloAddressTable[static_cast<std::size_t>(element)] =
-                static_cast<int16_t>(std::lround(control->return_value()));
-            state_.Config.ConfigChanged = true;
+            state_.Config.Edit(ConfigGroup::MeshloAddresses, [&] {
+                state_.Config.Record.MeshloAddressTable[static_cast<std::size_t>(element)] =
+                    static_cast<int16_t>(std::lround(control->return_value()));
+            });
         });
         entries_.emplace_back(entry.control, control);
     }

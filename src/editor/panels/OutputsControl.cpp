@@ -86,33 +86,32 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
 
     connect(OutputsOption, &OptionGroup::Clicked, this, [this](int k) {
         if (Updating) return;
-        state_.Config.Record.OutputsMode = static_cast<int16_t>(k);
-        EditDone();
+        EditDone([&] { state_.Config.Record.OutputsMode = static_cast<int16_t>(k); });
     });
     connect(ScreenUseVolumeCheck, &QCheckBox::clicked, this, [this](bool checked) {
         if (Updating) return;
-        SetOutputFlag(ScreenByVolumeBit, checked);
-        EditDone();
+        EditDone([&] { SetOutputFlag(ScreenByVolumeBit, checked); });
     });
     connect(LiftOption, &OptionGroup::Clicked, this, [this](int k) {
         if (Updating) return;
-        SetOutputFlag(LiftAfterCoolingBit, k == LiftAfterCooling);
-        EditDone();
+        EditDone([&] { SetOutputFlag(LiftAfterCoolingBit, k == LiftAfterCooling); });
     });
     for (int g = 0; g < TimeGroups; ++g) {
         connect(ScreenUpTime[g], &IntegerEntry::ValueChanged, this, [this, g] {
             if (Updating) return;
             Updating = true;
-            state_.Config.Record.ScreenUpSeconds = ScreenUpTime[g]->return_value();
-            ShowTimes();
-            EditDone();
+            EditDone([&] {
+                state_.Config.Record.ScreenUpSeconds = ScreenUpTime[g]->return_value();
+                ShowTimes();
+            });
         });
         connect(ScreenDownTime[g], &IntegerEntry::ValueChanged, this, [this, g] {
             if (Updating) return;
             Updating = true;
-            state_.Config.Record.ScreenDownSeconds = ScreenDownTime[g]->return_value();
-            ShowTimes();
-            EditDone();
+            EditDone([&] {
+                state_.Config.Record.ScreenDownSeconds = ScreenDownTime[g]->return_value();
+                ShowTimes();
+            });
         });
     }
 
@@ -169,8 +168,8 @@ void OutputsControl::SetOutputFlag(int bit, bool set)
     flags = static_cast<int16_t>(set ? (flags | bit) : (flags & ~bit));
 }
 
-void OutputsControl::EditDone()
+void OutputsControl::EditDone(const std::function<void()>& store)
 {
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::ControlOutputs, store);
     UpdateDisplay();
 }

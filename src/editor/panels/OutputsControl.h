@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class ApplicationState;
 class IntegerEntry;
@@ -30,7 +31,8 @@ private:
     void UpdateDisplay();
     void ShowTimes();
     void SetOutputFlag(int bit, bool set);
-    void EditDone();
+    // Stores a user edit and applies the rules to it.
+    void EditDone(const std::function<void()>& store);
 
     ApplicationState& state_;
     bool Updating = false;

@@ -52,7 +52,7 @@ void VGACompControl::SetToDisplay(int16_t input)
 void VGACompControl::OptionClicked(int k)
 {
     if (Updating || !IsComputerInput(DisplayedInput)) return;
-    state_.Config.Record.ComputerIsComponent[DisplayedInput] = k == ComponentOption;
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Inputs,
+                       [&] { state_.Config.Record.ComputerIsComponent[DisplayedInput] = k == ComponentOption; });
     emit SettingsChanged();
 }

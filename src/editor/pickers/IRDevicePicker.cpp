@@ -169,15 +169,16 @@ void IRDevicePicker::Pick(const QTreeWidgetItem* node)
     InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
     if (HoldsCommandNames(record) && !ConfirmDeviceChange()) return;
     const IRclass& library = state_.IR.IRDatabase[index];
-    record.Manufacturer = library.ManufacturerField();
-    record.IRtype = library.IRtypeField();
-    record.Model = library.ModelField();
-    record.DeviceSelected = true;
+    state_.Config.Edit(ConfigGroup::InputIR, [&] {
+        record.Manufacturer = library.ManufacturerField();
+        record.IRtype = library.IRtypeField();
+        record.Model = library.ModelField();
+        record.DeviceSelected = true;
+        ClearCommandNames(record);
+    });
     ShowDeviceCaption();
-    ClearCommandNames(record);
     IRCommandFrame->EmptyCaptions();
     IRCommandFrame->show();
-    state_.Config.ConfigChanged = true;
 }
 
 void IRDevicePicker::Clear()
@@ -187,11 +188,10 @@ void IRDevicePicker::Clear()
     if (state_.Prompts().Message("Do you really wish to clear the\r\n infrared settings for this input!",
                                  "Clear Infrared", PromptButtons::YesNo, PromptIcon::None) != PromptAnswer::Yes)
         return;
-    ClearDevice(record);
+    state_.Config.Edit(ConfigGroup::InputIR, [&] { ClearDevice(record); });
     IRLabel->clear();
     IRCommandFrame->EmptyCaptions();
     IRCommandFrame->hide();
-    state_.Config.ConfigChanged = true;
 }
 
 void IRDevicePicker::ShowDeviceCaption()

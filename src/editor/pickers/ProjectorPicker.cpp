@@ -83,8 +83,9 @@ void ProjectorPicker::Pick(const QTreeWidgetItem* node)
     if (index < 0) return;  // a manufacturer, or an entry no longer in the database
     const ProjectorClass& definition = state_.Projectors.ProjectorDatabase[index];
     ProjectorLabel->setText(node->parent()->text(0) + '\n' + node->text(0));
-    state_.Config.ConfigProjector().CopyFromProjectorClass(definition);
     ProjectorNotes->setPlainText(TagOf(node));
-    state_.Config.StoreProjectorToConfig();
-    state_.Config.ConfigChanged = true;
+    state_.Config.Edit(ConfigGroup::Projector, [&] {
+        state_.Config.ConfigProjector().CopyFromProjectorClass(definition);
+        state_.Config.StoreProjectorToConfig();
+    });
 }
