@@ -30,7 +30,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -232,7 +231,6 @@ void TavloForm::OpenFromCommandLine(const QString& argument)
 
 void TavloForm::ShowConfiguration()
 {
-    const QScopedValueRollback<bool> showing(ShowingConfiguration, true);
     for (int slot = 0; slot <= LastLoadedSlot; ++slot) state_.Config.LoadSerialSlotFromConfig(slot);
     for (ConfigurationPage* page : configurationPages_) page->Fill();
     const ConfigurationRecord& record = state_.Config.Record;

@@ -76,6 +76,5 @@ private:
     DefaultFileDropDown* defaults_;
     QTimer* StartUpTimer;
     QString CommandLinePath;
-    bool ShowingConfiguration = false;
     bool shownBefore_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FillGuard.h"
 #include "model/ConfigurationEdit.h"
 
 #include <QWidget>
@@ -25,12 +26,12 @@ protected:
     template <class Store>
     void StoreEdit(ConfigGroup group, Store store)
     {
-        if (filling_) return;
+        if (ShowingConfiguration) return;
         Edit(group, store);
     }
     void Edit(ConfigGroup group, const std::function<void()>& store);
 
     ApplicationState& state_;
     // Set while Fill runs: controls that signal programmatic changes store nothing.
-    bool filling_ = false;
+    FillFlag ShowingConfiguration;
 };

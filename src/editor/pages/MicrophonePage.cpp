@@ -5,7 +5,6 @@
 #include "model/ApplicationState.h"
 
 #include <QCheckBox>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
@@ -28,7 +27,7 @@ MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : Confi
 
 void MicrophonePage::Fill()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard showing(ShowingConfiguration);
     MicrophoneCheck->setChecked(state_.Config.Record.MicrophoneWhenOff);
     meshlo_->Fill();
     panes_->Fill();

@@ -4,7 +4,6 @@
 #include "platform/Windows1252.h"
 
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -34,13 +33,13 @@ NotesPage::NotesPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
 
 void NotesPage::Fill()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard showing(ShowingConfiguration);
     GeneralNotes->setPlainText(FromWindows1252(state_.Config.Record.ConfigNotes.full()).trimmed());
 }
 
 void NotesPage::NotesEdited()
 {
-    if (filling_) return;
+    if (ShowingConfiguration) return;
     const QString text = GeneralNotes->toPlainText();
     const QString storable = StorableNotes(text);
     if (storable != text) {
@@ -48,7 +47,7 @@ void NotesPage::NotesEdited()
         const int typed = GeneralNotes->textCursor().position();
         const int caret =
             std::min(typed - static_cast<int>(text.left(typed).count('"')), static_cast<int>(storable.size()));
-        const QScopedValueRollback<bool> filling(filling_, true);
+        const FillGuard showing(ShowingConfiguration);
         GeneralNotes->setPlainText(storable);
         QTextCursor cursor = GeneralNotes->textCursor();
         cursor.setPosition(caret);

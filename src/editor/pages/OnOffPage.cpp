@@ -7,7 +7,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
@@ -40,7 +39,7 @@ OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
 
 void OnOffPage::Fill()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard showing(ShowingConfiguration);
     meshlo_->Fill();
     InactiveTime->set_values(state_.Config.Record.InactiveTimeoutHours, 0, 12,
                              "Inactive timeout period in hours (0 = Off)");

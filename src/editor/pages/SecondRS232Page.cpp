@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,7 +96,7 @@ SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : Con
 
 void SecondRS232Page::Fill()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard showing(ShowingConfiguration);
     const ConfigurationRecord& record = state_.Config.Record;
     CheckOption(Baudrate, record.ControlPortBaudrate);
     CheckOption(ParityOption, record.ControlPortParity);

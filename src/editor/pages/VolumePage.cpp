@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
@@ -84,7 +83,7 @@ void VolumePage::ShowStartLevel(bool usePowerDownLevel)
 
 void VolumePage::Fill()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard showing(ShowingConfiguration);
     const ConfigurationRecord& record = state_.Config.Record;
     meshlo_->Fill();
     UsePowerDownCheck->setChecked(record.UsePowerDownLevel);

@@ -38,7 +38,7 @@ AudioReroute::AudioReroute(ApplicationState& state, QWidget* parent) : QWidget(p
 
 void AudioReroute::SetToDisplay(int16_t input)
 {
-    Updating = true;
+    const FillGuard updating(Updating);
     DisplayedInput = input;
     const QString number = input == 0 ? "1" : "2";
     Frame2->setTitle("Use Audio " + number + " As");
@@ -47,7 +47,6 @@ void AudioReroute::SetToDisplay(int16_t input)
     Option1->Option(2)->setText("Video " + number);
     // A mode no option stands for is shown as none and kept.
     Option1->Select(IsAudioInput(input) ? state_.Config.Record.AudioRerouteMode[input] : -1);
-    Updating = false;
 }
 
 void AudioReroute::OptionClicked(int k)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FillGuard.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -26,7 +28,7 @@ private:
 
     ApplicationState& state_;
     int16_t DisplayedInput = 0;
-    bool Updating = false;
+    FillFlag Updating;
 
     QGroupBox* Frame2;
     OptionGroup* Option1;

@@ -121,7 +121,7 @@ void InputModes::SetToDisplay(int16_t input)
     if (input < 0 || input >= InputCount) return;
     const ConfigurationRecord& record = state_.Config.Record;
     const bool computer = input < ComputerInputs;
-    Updating = true;
+    const FillGuard updating(Updating);
     MeshloInAddress->set_values(record.MeshloAddressTable[input], "Meshlo Address In To Select This Input");
     MeshloOutAddress->set_values(record.MeshloAddressTable[input + OutAddressOffset],
                                  "Meshlo Address Out When This Input Is Selected");
@@ -148,7 +148,6 @@ void InputModes::SetToDisplay(int16_t input)
         AutoPowerOff->setChecked(record.InputAutoPowerOff[input]);
     }
     ShowAutoTimeOut(automatic && record.InputAutoPowerOff[input]);
-    Updating = false;
 }
 
 // The page is hidden on tabs that are not inputs; edits then go nowhere.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FillGuard.h"
+
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -36,7 +38,7 @@ private:
 
     ApplicationState& state_;
     int16_t DisplayedInput = 0;
-    bool Updating = false;
+    FillFlag Updating;
 
     QCheckBox* InUse;
     QLabel* MeshloInLabel;

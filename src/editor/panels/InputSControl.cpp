@@ -110,8 +110,8 @@ InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget
 void InputSControl::FillSettings()
 {
     const ConfigurationRecord& record = state_.Config.Record;
-    Updating = true;
-    Filling = true;
+    const FillGuard updating(Updating);
+    const FillGuard filling(Filling);
     MainOption->Select(record.ControlInputsMode);
     switch (record.ControlInput2Mode) {
     case SensorUnused:
@@ -131,13 +131,12 @@ void InputSControl::FillSettings()
     }
     ControlInput1Option->Select(record.ControlInput1Mode);
     UpdateDisplay();
-    Filling = false;
 }
 
 void InputSControl::UpdateDisplay()
 {
     const ConfigurationRecord& record = state_.Config.Record;
-    Updating = true;
+    const FillGuard updating(Updating);
     InputVoltageThreshold->set_values(record.SensorThreshold, "Set switching voltage for the PIR sensor output");
     RoomTimeout->set_values(record.RoomEmptyTimeout, 1, 60, "Set duration of room empty before powe down.");
     switch (record.ControlInputsMode) {
@@ -158,7 +157,6 @@ void InputSControl::UpdateDisplay()
     default: break;
     }
     if (!Filling) emit SettingsChanged();
-    Updating = false;
 }
 
 void InputSControl::EnableInputGroups(bool enabled)

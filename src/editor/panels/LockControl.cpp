@@ -65,12 +65,11 @@ LockControl::LockControl(ApplicationState& state, QWidget* parent) : QWidget(par
 
 void LockControl::FillSettings(int16_t step)
 {
-    Updating = true;
+    const FillGuard updating(Updating);
     MyStep = step;
     Frame1->setTitle(StepCaption(step));
     // A button number no option stands for is shown as none and kept.
     FirstLock->Select(IsStep(step) ? state_.Config.Record.LockSequence[step] : -1);
-    Updating = false;
 }
 
 void LockControl::ButtonClicked(int k)

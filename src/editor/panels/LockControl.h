@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FillGuard.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -28,7 +30,7 @@ private:
 
     ApplicationState& state_;
     int16_t MyStep = 0;
-    bool Updating = false;
+    FillFlag Updating;
 
     QGroupBox* Frame1;
     OptionGroup* FirstLock;

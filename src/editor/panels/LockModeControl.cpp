@@ -137,7 +137,7 @@ void LockModeControl::ConnectLockBit(QCheckBox* check, int bit)
 void LockModeControl::FillSettings()
 {
     const ConfigurationRecord& record = state_.Config.Record;
-    Filling = true;
+    const FillGuard filling(Filling);
     LockOnFrontPanelAfterTimePeriod->set_values(record.UnlockedMinutes, 1, ConfigurationRecord::MaximumUnlockedMinutes,
                                                 "Set duration that Tavlo remains unlocked after a front panel off");
     for (int16_t k = 0; k < Steps; ++k) LockControl1[k]->FillSettings(k);
@@ -149,7 +149,6 @@ void LockModeControl::FillSettings()
     LockUsingButtonsCheck->setChecked(isSet(ButtonSequenceLockBit));
     UnlockCheck->setChecked(isSet(ButtonSequenceUnlockBit));
     UpdateDisplay();
-    Filling = false;
 }
 
 void LockModeControl::RefreshDisplay()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FillGuard.h"
 #include "model/ConfigurationEdit.h"
 
 #include <QWidget>
@@ -40,7 +41,7 @@ private:
     void EnableFrontPanelMinutes(bool enabled);
 
     ApplicationState& state_;
-    bool Filling = false;
+    FillFlag Filling;
 
     QCheckBox* LockOnFrontPanelCheck;
     IntegerEntry* LockOnFrontPanelAfterTimePeriod;

@@ -99,16 +99,16 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
     for (int g = 0; g < TimeGroups; ++g) {
         connect(ScreenUpTime[g], &IntegerEntry::ValueChanged, this, [this, g] {
             if (Updating) return;
-            Updating = true;
             EditDone([&] {
+                const FillGuard updating(Updating);
                 state_.Config.Record.ScreenUpSeconds = ScreenUpTime[g]->return_value();
                 ShowTimes();
             });
         });
         connect(ScreenDownTime[g], &IntegerEntry::ValueChanged, this, [this, g] {
             if (Updating) return;
-            Updating = true;
             EditDone([&] {
+                const FillGuard updating(Updating);
                 state_.Config.Record.ScreenDownSeconds = ScreenDownTime[g]->return_value();
                 ShowTimes();
             });
@@ -121,14 +121,13 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
 void OutputsControl::FillSettings()
 {
     const ConfigurationRecord& record = state_.Config.Record;
-    Updating = true;
-    Filling = true;
+    const FillGuard updating(Updating);
+    const FillGuard filling(Filling);
     OutputsOption->Select(record.OutputsMode);
     ShowTimes();
     ScreenUseVolumeCheck->setChecked((record.OutputFlags & ScreenByVolumeBit) != 0);
     LiftOption->Select((record.OutputFlags & LiftAfterCoolingBit) != 0 ? LiftAfterCooling : LiftAtProjectorOff);
     UpdateDisplay();
-    Filling = false;
 }
 
 // Every copy of a time shows the one variable it stands for.
@@ -145,7 +144,7 @@ void OutputsControl::ShowTimes()
 
 void OutputsControl::UpdateDisplay()
 {
-    Updating = true;
+    const FillGuard updating(Updating);
     const int16_t mode = state_.Config.Record.OutputsMode;
     if (mode >= OutputsDisabled && mode <= PowerMode) {
         for (int g = 0; g < TimeGroups; ++g) {
@@ -159,7 +158,6 @@ void OutputsControl::UpdateDisplay()
         for (QLabel* label : PowerLabel) label->setEnabled(mode == PowerMode);
     }
     if (!Filling) emit SettingsChanged();
-    Updating = false;
 }
 
 void OutputsControl::SetOutputFlag(int bit, bool set)

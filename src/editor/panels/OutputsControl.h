@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FillGuard.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -35,8 +37,8 @@ private:
     void EditDone(const std::function<void()>& store);
 
     ApplicationState& state_;
-    bool Updating = false;
-    bool Filling = false;
+    FillFlag Updating;
+    FillFlag Filling;
 
     OptionGroup* OutputsOption;
     QCheckBox* ScreenUseVolumeCheck;

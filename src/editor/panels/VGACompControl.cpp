@@ -39,14 +39,13 @@ VGACompControl::VGACompControl(ApplicationState& state, QWidget* parent) : QWidg
 
 void VGACompControl::SetToDisplay(int16_t input)
 {
-    Updating = true;
+    const FillGuard updating(Updating);
     DisplayedInput = input;
     if (IsComputerInput(input)) {
         Option1->Select(state_.Config.Record.ComputerIsComponent[input] ? ComponentOption : ComputerOption);
     } else {
         Option1->Select(-1);
     }
-    Updating = false;
 }
 
 void VGACompControl::OptionClicked(int k)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FillGuard.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -24,7 +26,7 @@ private:
 
     ApplicationState& state_;
     int16_t DisplayedInput = 0;
-    bool Updating = false;
+    FillFlag Updating;
 
     OptionGroup* Option1;
 };
