@@ -6,15 +6,8 @@
 #include <QGridLayout>
 #include <QKeySequence>
 #include <QShortcut>
-#include <array>
 
 namespace {
-
-constexpr std::array<const char*, DeviceTabs::Tabs> DesignCaptions{
-    "Computer 1",     "Computer 2",        "Computer 3",     "Computer 4",      "Video 1",
-    "Video 2",        "Video 3",           "Video 4",        "Audio 1",         "Audio 2",
-    "Microphone",     "Projector/Display", "Control Inputs", "Control Outputs", "Control Locking",
-    "Volume Control", "2nd RS232",         "Other Meshlo",   "On/Off",          "Notes"};
 
 // The current tab stands out from the rest in every style: the selection's
 // colours rather than a shade of the button's own.
@@ -35,7 +28,7 @@ DeviceTabs::DeviceTabs(QWidget* parent) : QWidget(parent), group_(new QButtonGro
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     for (int tab = 0; tab < Tabs; ++tab) {
-        auto* button = new DeviceTabButton(DesignCaptions[static_cast<std::size_t>(tab)]);
+        auto* button = new DeviceTabButton(DesignCaption(static_cast<ConfigTab>(tab)));
         button->setObjectName(QString("DeviceTab_%1").arg(tab));
         group_->addButton(button, tab);
         grid->addWidget(button, tab / TabsPerRow, tab % TabsPerRow);
@@ -43,7 +36,7 @@ DeviceTabs::DeviceTabs(QWidget* parent) : QWidget(parent), group_(new QButtonGro
     }
     // No stretch factors: they would share the row out by the tabs' shortest
     // widths, cutting long captions short while short ones had room to spare.
-    connect(group_, &QButtonGroup::idClicked, this, &DeviceTabs::SetTab);
+    connect(group_, &QButtonGroup::idClicked, this, qOverload<int>(&DeviceTabs::SetTab));
 
     auto* next = new QShortcut(this);
     next->setObjectName("NextTab");

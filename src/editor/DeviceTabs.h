@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ConfigTab.h"
+
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -15,18 +17,21 @@ class QToolButton;
 class DeviceTabs : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Tabs = 20;
+    static constexpr int Tabs = ConfigTabs;
     static constexpr int TabsPerRow = 10;
 
     explicit DeviceTabs(QWidget* parent = nullptr);
 
     int Tab() const { return current_; }
-    // Makes the tab current; TabChanged follows when it was not.
+    // Makes the tab current; TabChanged follows when it was not. A number
+    // that is no tab changes nothing.
     void SetTab(int tab);
+    void SetTab(ConfigTab tab) { SetTab(TabNumber(tab)); }
     // Makes the tab that many places on current, as a click on it would.
     void Step(int places);
     QString Caption(int tab) const;
     void SetCaption(int tab, const QString& caption);
+    void SetCaption(ConfigTab tab, const QString& caption) { SetCaption(TabNumber(tab), caption); }
 
 signals:
     void TabChanged(int tab);

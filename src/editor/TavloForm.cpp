@@ -4,12 +4,13 @@
 #include "devicelink/TavloComms.h"
 #include "editor/AboutForm.h"
 #include "editor/Captions.h"
-#include "editor/pages/ControlPages.h"
+#include "editor/ConfigTab.h"
+#include "editor/DeviceTabs.h"
+#include "editor/MainToolbar.h"
 #include "editor/defaults/DefaultEditForm.h"
 #include "editor/defaults/DefaultFileDropDown.h"
-#include "editor/DeviceTabs.h"
+#include "editor/pages/ControlPages.h"
 #include "editor/pages/InputPage.h"
-#include "editor/MainToolbar.h"
 #include "editor/pages/MicrophonePage.h"
 #include "editor/pages/NotesPage.h"
 #include "editor/pages/OnOffPage.h"
@@ -102,7 +103,7 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
 
     LoadDatabases();
     commands_.NewConfiguration();
-    DeviceTab->SetTab(ProjectorTab);
+    DeviceTab->SetTab(ConfigTab::Projector);
     ArrangeDeviceTab();
     ShowConfiguration();
 }
@@ -152,30 +153,30 @@ void TavloForm::BuildTabs()
     auto* empty = new QWidget;
     pages_->addWidget(empty);
     tabPages_.assign(DeviceTabs::Tabs, empty);
-    const auto place = [this](int tab, ConfigurationPage* page) {
+    const auto place = [this](ConfigTab tab, ConfigurationPage* page) {
         QWidget* shown = ScrollAreaOf(page);
         if (shown == nullptr) {
             shown = Scrolled(page);
             pages_->addWidget(shown);
             configurationPages_.push_back(page);
         }
-        tabPages_[static_cast<std::size_t>(tab)] = shown;
+        tabPages_[static_cast<std::size_t>(TabNumber(tab))] = shown;
     };
     inputPage_ = new InputPage(state_);
-    for (int input = 0; input < Inputs; ++input) place(input, inputPage_);
+    for (int input = 0; input < ConfigurationRecord::Inputs; ++input) place(InputTab(input), inputPage_);
     connect(inputPage_, &InputPage::ShapeChanged, this, &TavloForm::ArrangeDeviceTab);
     lockingPage_ = new LockingPage(state_);
     projectorPage_ = new ProjectorPage(state_);
-    place(ProjectorTab, projectorPage_);
-    place(12, new ControlInputsPage(state_));
-    place(13, new ControlOutputsPage(state_));
-    place(14, lockingPage_);
-    place(10, new MicrophonePage(state_));
-    place(15, new VolumePage(state_));
-    place(16, new SecondRS232Page(state_));
-    place(17, new OtherMeshloPage(state_));
-    place(18, new OnOffPage(state_));
-    place(19, new NotesPage(state_));
+    place(ConfigTab::Projector, projectorPage_);
+    place(ConfigTab::ControlInputs, new ControlInputsPage(state_));
+    place(ConfigTab::ControlOutputs, new ControlOutputsPage(state_));
+    place(ConfigTab::ControlLocking, lockingPage_);
+    place(ConfigTab::Microphone, new MicrophonePage(state_));
+    place(ConfigTab::Volume, new VolumePage(state_));
+    place(ConfigTab::SecondRS232, new SecondRS232Page(state_));
+    place(ConfigTab::OtherMeshlo, new OtherMeshloPage(state_));
+    place(ConfigTab::OnOff, new OnOffPage(state_));
+    place(ConfigTab::Notes, new NotesPage(state_));
 
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);
@@ -243,13 +244,13 @@ void TavloForm::ArrangeDeviceTab()
 {
     const int tab = DeviceTab->Tab();
     const bool zenvara = state_.Config.Record.ZenvaraEnabled;
-    DeviceTab->SetCaption(6, zenvara ? "Video 3 (Hi Def 1)" : "Video 3");
-    DeviceTab->SetCaption(7, zenvara ? "Video 4 (Hi Def 2)" : "Video 4");
+    DeviceTab->SetCaption(ConfigTab::Video3, zenvara ? "Video 3 (Hi Def 1)" : DesignCaption(ConfigTab::Video3));
+    DeviceTab->SetCaption(ConfigTab::Video4, zenvara ? "Video 4 (Hi Def 2)" : DesignCaption(ConfigTab::Video4));
     for (ConfigurationPage* page : configurationPages_) page->Arrange();
     if (tab < 0) return;
-    if (tab < Inputs) inputPage_->ArrangeFor(tab);
+    if (IsInputTab(tab)) inputPage_->ArrangeFor(tab);
     // A computer tab's caption follows its kind while it is current.
-    if (tab < ComputerInputs)
+    if (IsComputerTab(tab))
         DeviceTab->SetCaption(tab, InputPage::ComputerTabCaption(
                                        tab, state_.Config.Record.ComputerIsComponent[static_cast<std::size_t>(tab)]));
     pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);

@@ -24,10 +24,6 @@ class QToolBar;
 class TavloForm : public QMainWindow, private ConfigurationView {
     Q_OBJECT
 public:
-    static constexpr int Inputs = 10;
-    static constexpr int ComputerInputs = 4;
-    static constexpr int ProjectorTab = 11;
-
     // The device types are read from (or first written to) the registry file.
     TavloForm(ApplicationState& state, const std::filesystem::path& registryFile, QWidget* parent = nullptr);
     ~TavloForm() override;

@@ -22,7 +22,7 @@ TEST(TavloFormSmoke, StartsUpOnTheProjectorTabAndClosesCleanly)
     EXPECT_EQ(state.Names.ControlCodeNames[13], "CR");
     EXPECT_TRUE(folder.Exists("Defaults"));
     EXPECT_TRUE(folder.Exists("registry")) << "the built-in device types are written";
-    EXPECT_EQ(window->findChild<DeviceTabs*>("DeviceTab")->Tab(), TavloForm::ProjectorTab);
+    EXPECT_EQ(window->findChild<DeviceTabs*>("DeviceTab")->Tab(), TabNumber(ConfigTab::Projector));
     EXPECT_FALSE(state.Config.ConfigChanged);
     EXPECT_TRUE(state.Config.ConfigSerialStrings(28).CanBeInput());
     EXPECT_FALSE(state.Config.ConfigSerialStrings(29).CanBeInput());
