@@ -97,7 +97,7 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     connect(defaultsButton, &QToolButton::pressed, this,
             [this, defaultsButton] { defaults_->ButtonPressed(defaultsButton); });
     connect(defaults_, &DefaultFileDropDown::CaptionChanged, this, &TavloForm::SetCaption);
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &TavloForm::KeyTriggered);
+    BindKeys();
     BuildTabs();
     PlaceOnScreen();
 
@@ -256,48 +256,57 @@ void TavloForm::ArrangeDeviceTab()
     pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);
 }
 
-void TavloForm::KeyTriggered(QAction* key)
+void TavloForm::BindKeys()
 {
-    const QString name = key->objectName();
-    RunKey(name, key);
-    if (name != "EXIT") ShowConfiguration();
+    BindKey("NEW", [this] { commands_.NewKey(); });
+    BindKey("OPEN", [this] { commands_.OpenKey(); });
+    BindKey("SAVE", [this] { commands_.SaveKey(); });
+    BindKey("SAVEAS", [this] { commands_.SaveAsKey(); });
+    // The defaults drop down at the press of their button; help has nothing to show.
+    BindKey("DEFAULTS", [] {});
+    BindKey("HELP", [] {});
+    BindKey("QUILMARDRAVENT", [this] { SwitchAddOn("QUILMARDRAVENT", state_.Config.Record.QuilmarDraventEnabled); });
+    BindKey("ZENVARA", [this] { SwitchAddOn("ZENVARA", state_.Config.Record.ZenvaraEnabled); });
+    BindKey("EDITPROJECTOR", [this] { EditProjectorKey(); });
+    BindKey("EDITRS232", [this] { ShowRS232Selector(state_, this); });
+    BindKey("EDITIR", [this] { ShowIRSelector(state_, this); });
+    BindKey("DEFAULTEDIT", [this] { ShowDefaultEditForm(state_, this); });
+    BindKey("DOWNLOAD", [this] {
+        if (commands_.QuerySave()) ShowTavloComms(state_, this);
+    });
+    BindKey("ABOUT", [this] { ShowAboutForm(state_, this); });
+    // The ordinary close, with its save prompt: nothing unsaved is lost.
+    connect(ToolbarKey("EXIT"), &QAction::triggered, this, &QWidget::close);
 }
 
-void TavloForm::RunKey(const QString& key, QAction* action)
+QAction* TavloForm::ToolbarKey(const char* key) const
 {
-    ConfigurationRecord& record = state_.Config.Record;
-    if (key == "DEFAULTEDIT") {
-        ShowDefaultEditForm(state_, this);
-    } else if (key == "QUILMARDRAVENT" || key == "ZENVARA") {
-        state_.Config.Edit(ConfigGroup::AddOns, [&] {
-            (key == "ZENVARA" ? record.ZenvaraEnabled : record.QuilmarDraventEnabled) = action->isChecked();
-        });
-        ArrangeDeviceTab();
-    } else if (key == "NEW") {
-        commands_.NewKey();
-    } else if (key == "OPEN") {
-        commands_.OpenKey();
-    } else if (key == "SAVE") {
-        commands_.SaveKey();
-    } else if (key == "SAVEAS") {
-        commands_.SaveAsKey();
-    } else if (key == "DOWNLOAD") {
-        if (commands_.QuerySave()) ShowTavloComms(state_, this);
-    } else if (key == "EDITPROJECTOR") {
-        ShowProjectorSelector(state_, this);
-        // The browser may have changed the configuration's projector in the database.
-        commands_.CheckEditedProjector();
-        projectorPage_->FillProjectorTree();
-    } else if (key == "EDITRS232") {
-        ShowRS232Selector(state_, this);
-    } else if (key == "EDITIR") {
-        ShowIRSelector(state_, this);
-    } else if (key == "ABOUT") {
-        ShowAboutForm(state_, this);
-    } else if (key == "EXIT") {
-        // The ordinary close, with its save prompt: nothing unsaved is lost.
-        close();
-    }
+    auto* action = Toolbar1->findChild<QAction*>(key);
+    Q_ASSERT_X(action != nullptr, "ToolbarKey", key);
+    return action;
+}
+
+void TavloForm::BindKey(const char* key, const std::function<void()>& command)
+{
+    // Whatever the key did, the window shows the configuration as it now stands.
+    connect(ToolbarKey(key), &QAction::triggered, this, [this, command] {
+        command();
+        ShowConfiguration();
+    });
+}
+
+void TavloForm::SwitchAddOn(const char* key, bool& enabled)
+{
+    state_.Config.Edit(ConfigGroup::AddOns, [&] { enabled = ToolbarKey(key)->isChecked(); });
+    ArrangeDeviceTab();
+}
+
+void TavloForm::EditProjectorKey()
+{
+    ShowProjectorSelector(state_, this);
+    // The browser may have changed the configuration's projector in the database.
+    commands_.CheckEditedProjector();
+    projectorPage_->FillProjectorTree();
 }
 
 void TavloForm::closeEvent(QCloseEvent* event)

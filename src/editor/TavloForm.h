@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 class ApplicationState;
@@ -51,8 +52,12 @@ private:
     void BuildTabs();
     // The scroll area in which the stack shows a page, once it is there.
     QWidget* ScrollAreaOf(const QWidget* page) const;
-    void KeyTriggered(QAction* key);
-    void RunKey(const QString& key, QAction* action);
+    // Each toolbar key runs its own command.
+    void BindKeys();
+    void BindKey(const char* key, const std::function<void()>& command);
+    QAction* ToolbarKey(const char* key) const;
+    void SwitchAddOn(const char* key, bool& enabled);
+    void EditProjectorKey();
 
     void ClearIRDisplay() override;
     void SetCaption(const QString& caption) override;
