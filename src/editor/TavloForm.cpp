@@ -168,15 +168,15 @@ void TavloForm::BuildTabs()
     lockingPage_ = new LockingPage(state_);
     projectorPage_ = new ProjectorPage(state_);
     place(ConfigTab::Projector, projectorPage_);
-    place(ConfigTab::ControlInputs, new ControlInputsPage(state_));
-    place(ConfigTab::ControlOutputs, new ControlOutputsPage(state_));
+    place(ConfigTab::ControlInputs, new ControlInputsPage(state_.Config));
+    place(ConfigTab::ControlOutputs, new ControlOutputsPage(state_.Config));
     place(ConfigTab::ControlLocking, lockingPage_);
     place(ConfigTab::Microphone, new MicrophonePage(state_));
     place(ConfigTab::Volume, new VolumePage(state_));
     place(ConfigTab::SecondRS232, new SecondRS232Page(state_));
-    place(ConfigTab::OtherMeshlo, new OtherMeshloPage(state_));
+    place(ConfigTab::OtherMeshlo, new OtherMeshloPage(state_.Config));
     place(ConfigTab::OnOff, new OnOffPage(state_));
-    place(ConfigTab::Notes, new NotesPage(state_));
+    place(ConfigTab::Notes, new NotesPage(state_.Config));
 
     auto* central = new QWidget;
     auto* column = new QVBoxLayout(central);

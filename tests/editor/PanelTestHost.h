@@ -25,7 +25,7 @@ public:
     {
         state.Config.ClearConfiguration();
         if (prepare) prepare(state.Config.Record);
-        panel = new Panel(state, window.get());
+        panel = new Panel(state.Config, window.get());
         auto* layout = new QVBoxLayout(window.get());
         layout->addWidget(panel);
         window->show();

@@ -32,8 +32,8 @@ protected:
         state.Names.InitNameTables();
         state.Config.ClearConfiguration();
         pages = {new MicrophonePage(state, &window),  new VolumePage(state, &window),
-                 new SecondRS232Page(state, &window), new OtherMeshloPage(state, &window),
-                 new OnOffPage(state, &window),       new NotesPage(state, &window)};
+                 new SecondRS232Page(state, &window), new OtherMeshloPage(state.Config, &window),
+                 new OnOffPage(state, &window),       new NotesPage(state.Config, &window)};
     }
     void FillAll()
     {

@@ -1,10 +1,10 @@
 #include "editor/pages/ConfigurationPage.h"
 
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
-ConfigurationPage::ConfigurationPage(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state) {}
+ConfigurationPage::ConfigurationPage(Configuration& config, QWidget* parent) : QWidget(parent), config_(config) {}
 
 void ConfigurationPage::Edit(ConfigGroup group, const std::function<void()>& store)
 {
-    state_.Config.Edit(group, store);
+    config_.Edit(group, store);
 }

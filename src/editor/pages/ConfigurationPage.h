@@ -5,11 +5,13 @@
 
 #include <QWidget>
 
-class ApplicationState;
+class Configuration;
 
 // One page of the main window's tabs: it fills its controls from the
 // configuration and writes each user edit back, marking the configuration
-// as changed. A fill never marks it.
+// as changed. A fill never marks it. A page works on the configuration
+// alone; one that hosts message panes or a database picker is also given the
+// application state, which those belong to, and hands it on to them.
 class ConfigurationPage : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +21,7 @@ public:
     virtual void Arrange() {}
 
 protected:
-    ConfigurationPage(ApplicationState& state, QWidget* parent);
+    ConfigurationPage(Configuration& config, QWidget* parent);
 
     // Runs the store of a user edit as an edit of the group, unless the
     // page is being filled.
@@ -31,7 +33,7 @@ protected:
     }
     void Edit(ConfigGroup group, const std::function<void()>& store);
 
-    ApplicationState& state_;
+    Configuration& config_;
     // Set while Fill runs: controls that signal programmatic changes store nothing.
     FillFlag ShowingConfiguration;
 };

@@ -5,6 +5,7 @@
 #include "editor/panels/LockModeControl.h"
 #include "editor/panels/MeshloEntries.h"
 #include "editor/panels/OutputsControl.h"
+#include "model/ApplicationState.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -24,9 +25,9 @@ void HostAtTopLeft(QWidget* page, QWidget* panel)
 
 }  // namespace
 
-ControlInputsPage::ControlInputsPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+ControlInputsPage::ControlInputsPage(Configuration& config, QWidget* parent) : ConfigurationPage(config, parent)
 {
-    InputSControl1 = new InputSControl(state);
+    InputSControl1 = new InputSControl(config);
     InputSControl1->setObjectName("InputSControl1");
     HostAtTopLeft(this, InputSControl1);
 }
@@ -36,9 +37,9 @@ void ControlInputsPage::Fill()
     InputSControl1->FillSettings();
 }
 
-ControlOutputsPage::ControlOutputsPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+ControlOutputsPage::ControlOutputsPage(Configuration& config, QWidget* parent) : ConfigurationPage(config, parent)
 {
-    OutputsControl1 = new OutputsControl(state);
+    OutputsControl1 = new OutputsControl(config);
     OutputsControl1->setObjectName("OutputsControl1");
     HostAtTopLeft(this, OutputsControl1);
 }
@@ -48,12 +49,12 @@ void ControlOutputsPage::Fill()
     OutputsControl1->FillSettings();
 }
 
-LockingPage::LockingPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+LockingPage::LockingPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
-    LockModeControl1 = new LockModeControl(state);
+    LockModeControl1 = new LockModeControl(config_);
     LockModeControl1->setObjectName("LockModeControl1");
     panes_ = new GlobalMessagePanes(state, "RS232 Control In", {{6, "Lock"}, {7, "Unlock"}});
-    meshlo_ = new MeshloEntries(state, "Meshlo", {{18, "Lock"}, {19, "Unlock"}});
+    meshlo_ = new MeshloEntries(config_, "Meshlo", {{18, "Lock"}, {19, "Unlock"}});
 
     auto* events = new QHBoxLayout;
     events->addWidget(panes_, 1);

@@ -2,6 +2,7 @@
 
 #include "editor/pages/ConfigurationPage.h"
 
+class ApplicationState;
 class GlobalMessagePanes;
 class InputSControl;
 class LockModeControl;
@@ -12,7 +13,7 @@ class OutputsControl;
 class ControlInputsPage : public ConfigurationPage {
     Q_OBJECT
 public:
-    explicit ControlInputsPage(ApplicationState& state, QWidget* parent = nullptr);
+    explicit ControlInputsPage(Configuration& config, QWidget* parent = nullptr);
     void Fill() override;
 
 private:
@@ -23,7 +24,7 @@ private:
 class ControlOutputsPage : public ConfigurationPage {
     Q_OBJECT
 public:
-    explicit ControlOutputsPage(ApplicationState& state, QWidget* parent = nullptr);
+    explicit ControlOutputsPage(Configuration& config, QWidget* parent = nullptr);
     void Fill() override;
 
 private:

@@ -40,17 +40,17 @@ QString InputPage::ComputerTabCaption(int input, bool component)
     return QString(component ? "Component %1" : "Computer %1").arg(input + 1);
 }
 
-InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     UseInputFrame = LabelFrame("UseInputFrame", "UseThisRearPanelConnectionLabel", UseThisRearPanelConnectionLabel);
     AudioFromFrame = LabelFrame("AudioFromFrame", "AudioFromLabel", AudioFromLabel);
     HDFrame = LabelFrame("HDFrame", "HDLabel", HDLabel);
 
-    InputModes1 = new InputModes(state);
+    InputModes1 = new InputModes(config_);
     InputModes1->setObjectName("InputModes1");
-    AudioReroute1 = new AudioReroute(state);
+    AudioReroute1 = new AudioReroute(config_);
     AudioReroute1->setObjectName("AudioReroute1");
-    VGACompControl1 = new VGACompControl(state);
+    VGACompControl1 = new VGACompControl(config_);
     VGACompControl1->setObjectName("VGACompControl1");
 
     IRFrame = new IRDevicePicker(state);
@@ -69,7 +69,7 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
         const int firstSlot = j == 0 ? ReceivedSlot : TransmittedSlot;
         connect(pane, &SerialStringDisplay::Changed, this, [this, firstSlot] {
             if (input_ < 0) return;
-            Edit(ConfigGroup::Inputs, [&] { state_.Config.StoreSerialSlotToConfig(input_ + firstSlot); });
+            Edit(ConfigGroup::Inputs, [&] { config_.StoreSerialSlotToConfig(input_ + firstSlot); });
         });
     }
     paneGrid->setColumnStretch(1, 1);
@@ -100,7 +100,7 @@ void InputPage::ArrangeFor(int input)
 {
     if (input < 0 || input >= FirstAudioInput + 2) return;
     input_ = input;
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const RearPanelHint hint = RearPanelHintFor(input, record);
     QString hintText = hint.hint;
     AudioFromFrame->setVisible(hint.audioFrom.has_value());
@@ -116,8 +116,8 @@ void InputPage::ArrangeFor(int input)
     bool irShown = addOns && (input >= ComputerInputs || record.ComputerIsComponent[static_cast<std::size_t>(input)]);
     IRFrame->ShowInput(input);
     InputModes1->SetToDisplay(static_cast<int16_t>(input));
-    SerialStringDisplay1[0]->SetupSerial(state_.Config.ConfigSerialStrings(input + ReceivedSlot));
-    SerialStringDisplay1[1]->SetupSerial(state_.Config.ConfigSerialStrings(input + TransmittedSlot));
+    SerialStringDisplay1[0]->SetupSerial(config_.ConfigSerialStrings(input + ReceivedSlot));
+    SerialStringDisplay1[1]->SetupSerial(config_.ConfigSerialStrings(input + TransmittedSlot));
 
     const bool audioInput = input >= FirstAudioInput;
     AudioReroute1->setVisible(audioInput);

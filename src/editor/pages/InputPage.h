@@ -4,6 +4,7 @@
 
 #include <array>
 
+class ApplicationState;
 class AudioReroute;
 class IRDevicePicker;
 class InputModes;

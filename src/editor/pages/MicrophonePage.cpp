@@ -7,12 +7,12 @@
 #include <QCheckBox>
 #include <QVBoxLayout>
 
-MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     MicrophoneCheck = new QCheckBox("Microphone may be selected while the display is off");
     MicrophoneCheck->setObjectName("MicrophoneCheck");
     panes_ = new GlobalMessagePanes(state, "RS232 In", {{4, "Microphone On"}, {5, "Microphone Off"}});
-    meshlo_ = new MeshloEntries(state, "Meshlo", {{16, "Microphone On"}, {2, "Microphone Off"}});
+    meshlo_ = new MeshloEntries(config_, "Meshlo", {{16, "Microphone On"}, {2, "Microphone Off"}});
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(MicrophoneCheck);
@@ -21,14 +21,14 @@ MicrophonePage::MicrophonePage(ApplicationState& state, QWidget* parent) : Confi
     column->addStretch();
 
     connect(MicrophoneCheck, &QCheckBox::clicked, this, [this](bool checked) {
-        StoreEdit(ConfigGroup::Microphone, [&] { state_.Config.Record.MicrophoneWhenOff = checked; });
+        StoreEdit(ConfigGroup::Microphone, [&] { config_.Record.MicrophoneWhenOff = checked; });
     });
 }
 
 void MicrophonePage::Fill()
 {
     const FillGuard showing(ShowingConfiguration);
-    MicrophoneCheck->setChecked(state_.Config.Record.MicrophoneWhenOff);
+    MicrophoneCheck->setChecked(config_.Record.MicrophoneWhenOff);
     meshlo_->Fill();
     panes_->Fill();
 }

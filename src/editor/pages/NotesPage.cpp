@@ -1,6 +1,6 @@
 #include "editor/pages/NotesPage.h"
 
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 #include "platform/Windows1252.h"
 
 #include <QPlainTextEdit>
@@ -21,7 +21,7 @@ QString StorableNotes(const QString& text)
 
 }  // namespace
 
-NotesPage::NotesPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+NotesPage::NotesPage(Configuration& config, QWidget* parent) : ConfigurationPage(config, parent)
 {
     GeneralNotes = new QPlainTextEdit;
     GeneralNotes->setObjectName("GeneralNotes");
@@ -34,7 +34,7 @@ NotesPage::NotesPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
 void NotesPage::Fill()
 {
     const FillGuard showing(ShowingConfiguration);
-    GeneralNotes->setPlainText(FromWindows1252(state_.Config.Record.ConfigNotes.full()).trimmed());
+    GeneralNotes->setPlainText(FromWindows1252(config_.Record.ConfigNotes.full()).trimmed());
 }
 
 void NotesPage::NotesEdited()
@@ -53,5 +53,5 @@ void NotesPage::NotesEdited()
         cursor.setPosition(caret);
         GeneralNotes->setTextCursor(cursor);
     }
-    Edit(ConfigGroup::Notes, [&] { state_.Config.Record.ConfigNotes = ToWindows1252(storable); });
+    Edit(ConfigGroup::Notes, [&] { config_.Record.ConfigNotes = ToWindows1252(storable); });
 }

@@ -10,7 +10,7 @@ class NotesPage : public ConfigurationPage {
 public:
     static constexpr int NotesLength = 200;
 
-    explicit NotesPage(ApplicationState& state, QWidget* parent = nullptr);
+    explicit NotesPage(Configuration& config, QWidget* parent = nullptr);
     void Fill() override;
 
 private:

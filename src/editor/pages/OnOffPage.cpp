@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     panes_ = new GlobalMessagePanes(state, "RS232 In", {{0, "On"}, {1, "Off"}});
     meshlo_ = new MeshloEntries(
-        state, "Meshlo",
+        config_, "Meshlo",
         {{17, "Power On"}, {1, "Power Off"}, {4, "Power Is On"}, {5, "Display Is Warming"}, {6, "Display Is Cooling"}});
     InactiveTime = new IntegerEntry;
     InactiveTime->setObjectName("InactiveTime");
@@ -31,9 +31,8 @@ OnOffPage::OnOffPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     column->addStretch();
 
     connect(InactiveTime, &IntegerEntry::ValueChanged, this, [this] {
-        StoreEdit(ConfigGroup::OnOff, [&] {
-            state_.Config.Record.InactiveTimeoutHours = static_cast<uint8_t>(InactiveTime->return_value());
-        });
+        StoreEdit(ConfigGroup::OnOff,
+                  [&] { config_.Record.InactiveTimeoutHours = static_cast<uint8_t>(InactiveTime->return_value()); });
     });
 }
 
@@ -41,7 +40,6 @@ void OnOffPage::Fill()
 {
     const FillGuard showing(ShowingConfiguration);
     meshlo_->Fill();
-    InactiveTime->set_values(state_.Config.Record.InactiveTimeoutHours, 0, 12,
-                             "Inactive timeout period in hours (0 = Off)");
+    InactiveTime->set_values(config_.Record.InactiveTimeoutHours, 0, 12, "Inactive timeout period in hours (0 = Off)");
     panes_->Fill();
 }

@@ -1,15 +1,15 @@
 #include "editor/pages/OtherMeshloPage.h"
 
 #include "editor/panels/MeshloEntries.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-OtherMeshloPage::OtherMeshloPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+OtherMeshloPage::OtherMeshloPage(Configuration& config, QWidget* parent) : ConfigurationPage(config, parent)
 {
-    inputs_ = new MeshloEntries(state, "Inputs", {{10, "Next Input"}, {11, "Previous Input"}});
-    IRMeshloFrameFrame = new MeshloEntries(state, "IR Meshlo Commands",
+    inputs_ = new MeshloEntries(config_, "Inputs", {{10, "Next Input"}, {11, "Previous Input"}});
+    IRMeshloFrameFrame = new MeshloEntries(config_, "IR Meshlo Commands",
                                            {{3, "Select Back"},
                                             {20, "Play/Up"},
                                             {21, "Down/Stop"},
@@ -36,5 +36,5 @@ void OtherMeshloPage::Fill()
 
 void OtherMeshloPage::Arrange()
 {
-    IRMeshloFrameFrame->setVisible(state_.Config.Record.QuilmarDraventEnabled);
+    IRMeshloFrameFrame->setVisible(config_.Record.QuilmarDraventEnabled);
 }

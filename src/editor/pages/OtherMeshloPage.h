@@ -9,7 +9,7 @@ class MeshloEntries;
 class OtherMeshloPage : public ConfigurationPage {
     Q_OBJECT
 public:
-    explicit OtherMeshloPage(ApplicationState& state, QWidget* parent = nullptr);
+    explicit OtherMeshloPage(Configuration& config, QWidget* parent = nullptr);
     void Fill() override;
     void Arrange() override;
 

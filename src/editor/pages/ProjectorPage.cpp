@@ -1,11 +1,12 @@
 #include "editor/pages/ProjectorPage.h"
 
 #include "editor/pickers/ProjectorPicker.h"
+#include "model/ApplicationState.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-ProjectorPage::ProjectorPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+ProjectorPage::ProjectorPage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     ProjectorFrame = new ProjectorPicker(state);
     auto* row = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "editor/pages/ConfigurationPage.h"
 
+class ApplicationState;
 class ProjectorPicker;
 
 // Tab "Projector/Display": the configuration's projector, picked from the

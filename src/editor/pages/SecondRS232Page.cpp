@@ -43,7 +43,7 @@ void CheckOption(std::array<QRadioButton*, N>& buttons, int16_t index)
 
 }  // namespace
 
-SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     QGroupBox* baudFrame = OptionRow<5>("Baud rate", "Baudrate", {"9600", "19k2", "38k4", "57k6", "115k2"}, Baudrate);
     QGroupBox* parityFrame = OptionRow<3>("Parity", "ParityOption", {"None", "Even", "Odd"}, ParityOption);
@@ -80,24 +80,22 @@ SecondRS232Page::SecondRS232Page(ApplicationState& state, QWidget* parent) : Con
 
     for (std::size_t i = 0; i < Baudrate.size(); ++i)
         connect(Baudrate[i], &QRadioButton::clicked, this, [this, i] {
-            StoreEdit(ConfigGroup::ControlPort,
-                      [&] { state_.Config.Record.ControlPortBaudrate = static_cast<int16_t>(i); });
+            StoreEdit(ConfigGroup::ControlPort, [&] { config_.Record.ControlPortBaudrate = static_cast<int16_t>(i); });
         });
     for (std::size_t i = 0; i < ParityOption.size(); ++i)
         connect(ParityOption[i], &QRadioButton::clicked, this, [this, i] {
-            StoreEdit(ConfigGroup::ControlPort,
-                      [&] { state_.Config.Record.ControlPortParity = static_cast<int16_t>(i); });
+            StoreEdit(ConfigGroup::ControlPort, [&] { config_.Record.ControlPortParity = static_cast<int16_t>(i); });
         });
     connect(InterByteDelay, &IntegerEntry::ValueChanged, this, [this] {
         StoreEdit(ConfigGroup::ControlPort,
-                  [&] { state_.Config.Record.ControlPortInterByteDelay = InterByteDelay->return_value(); });
+                  [&] { config_.Record.ControlPortInterByteDelay = InterByteDelay->return_value(); });
     });
 }
 
 void SecondRS232Page::Fill()
 {
     const FillGuard showing(ShowingConfiguration);
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     CheckOption(Baudrate, record.ControlPortBaudrate);
     CheckOption(ParityOption, record.ControlPortParity);
     InterByteDelay->set_values(record.ControlPortInterByteDelay, 0, 20, "Set interbyte dely period");
@@ -107,5 +105,5 @@ void SecondRS232Page::Fill()
 
 void SecondRS232Page::Arrange()
 {
-    IRRS232Frame->setVisible(state_.Config.Record.QuilmarDraventEnabled);
+    IRRS232Frame->setVisible(config_.Record.QuilmarDraventEnabled);
 }

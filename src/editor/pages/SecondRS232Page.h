@@ -4,6 +4,7 @@
 
 #include <array>
 
+class ApplicationState;
 class GlobalMessagePanes;
 class IntegerEntry;
 class QRadioButton;

@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state, parent)
+VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : ConfigurationPage(state.Config, parent)
 {
     MaximumLevel = WithName(new IntegerEntry, "MaximumLevel");
     MinimumLevel = WithName(new IntegerEntry, "MinimumLevel");
@@ -44,7 +44,7 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
     panes_ = new GlobalMessagePanes(state, "RS232 In",
                                     {{8, "Step Up"}, {9, "Step Down"}, {10, "Mute On"}, {11, "Mute Off"}});
     meshlo_ = new MeshloEntries(
-        state, "Meshlo",
+        config_, "Meshlo",
         {{12, "Step Up"}, {13, "Step Down"}, {14, "Analogue Level"}, {15, "Mute On"}, {0, "Mute Off"}});
 
     auto* row = new QHBoxLayout;
@@ -58,7 +58,7 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
 
     const auto storeOnEdit = [this](IntegerEntry* entry, int16_t ConfigurationRecord::*variable) {
         connect(entry, &IntegerEntry::ValueChanged, this, [this, entry, variable] {
-            StoreEdit(ConfigGroup::Volume, [&] { state_.Config.Record.*variable = entry->return_value(); });
+            StoreEdit(ConfigGroup::Volume, [&] { config_.Record.*variable = entry->return_value(); });
         });
     };
     storeOnEdit(MaximumLevel, &ConfigurationRecord::VolumeMaximum);
@@ -67,7 +67,7 @@ VolumePage::VolumePage(ApplicationState& state, QWidget* parent) : Configuration
     storeOnEdit(FixedStartLevel, &ConfigurationRecord::StartUpLevel);
     connect(UsePowerDownCheck, &QCheckBox::clicked, this, [this](bool checked) {
         StoreEdit(ConfigGroup::Volume, [&] {
-            state_.Config.Record.UsePowerDownLevel = checked;
+            config_.Record.UsePowerDownLevel = checked;
             ShowStartLevel(checked);
         });
     });
@@ -84,7 +84,7 @@ void VolumePage::ShowStartLevel(bool usePowerDownLevel)
 void VolumePage::Fill()
 {
     const FillGuard showing(ShowingConfiguration);
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     meshlo_->Fill();
     UsePowerDownCheck->setChecked(record.UsePowerDownLevel);
     ShowStartLevel(record.UsePowerDownLevel);

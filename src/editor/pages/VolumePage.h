@@ -2,6 +2,7 @@
 
 #include "editor/pages/ConfigurationPage.h"
 
+class ApplicationState;
 class GlobalMessagePanes;
 class IntegerEntry;
 class MeshloEntries;

@@ -1,7 +1,7 @@
 #include "editor/panels/AudioReroute.h"
 
 #include "editor/panels/OptionGroup.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@ bool IsAudioInput(int16_t input)
 }
 }  // namespace
 
-AudioReroute::AudioReroute(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+AudioReroute::AudioReroute(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     Frame2 = new QGroupBox("Use Audio 1 As", this);
     Frame2->setObjectName("Frame2");
@@ -46,13 +46,13 @@ void AudioReroute::SetToDisplay(int16_t input)
     Option1->Option(1)->setText("Computer " + number);
     Option1->Option(2)->setText("Video " + number);
     // A mode no option stands for is shown as none and kept.
-    Option1->Select(IsAudioInput(input) ? state_.Config.Record.AudioRerouteMode[input] : -1);
+    Option1->Select(IsAudioInput(input) ? config_.Record.AudioRerouteMode[input] : -1);
 }
 
 void AudioReroute::OptionClicked(int k)
 {
     if (Updating || !IsAudioInput(DisplayedInput)) return;
-    state_.Config.Edit(ConfigGroup::Inputs,
-                       [&] { state_.Config.Record.AudioRerouteMode[DisplayedInput] = static_cast<int16_t>(k); });
+    config_.Edit(ConfigGroup::Inputs,
+                 [&] { config_.Record.AudioRerouteMode[DisplayedInput] = static_cast<int16_t>(k); });
     emit SettingsChanged();
 }

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 
-class ApplicationState;
+class Configuration;
 class OptionGroup;
 class QGroupBox;
 
@@ -14,7 +14,7 @@ class QGroupBox;
 class AudioReroute : public QWidget {
     Q_OBJECT
 public:
-    explicit AudioReroute(ApplicationState& state, QWidget* parent = nullptr);
+    explicit AudioReroute(Configuration& config, QWidget* parent = nullptr);
 
     // Shows audio input 0 or 1; any other number shows no choice and takes no edit.
     void SetToDisplay(int16_t input);
@@ -26,7 +26,7 @@ signals:
 private:
     void OptionClicked(int k);
 
-    ApplicationState& state_;
+    Configuration& config_;
     int16_t DisplayedInput = 0;
     FillFlag Updating;
 

@@ -2,7 +2,7 @@
 
 #include "controls/IntegerEntry.h"
 #include "controls/MeshloAddressControl.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 #include "platform/ObjectName.h"
 
 #include <QCheckBox>
@@ -25,7 +25,7 @@ int16_t RoundedAddress(float value)
 }
 }  // namespace
 
-InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+InputModes::InputModes(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     auto* frame = new QGroupBox(this);
     frame->setObjectName("Frame1");
@@ -82,36 +82,36 @@ InputModes::InputModes(ApplicationState& state, QWidget* parent) : QWidget(paren
     connect(MeshloInAddress, &MeshloAddressControl::ValueChanged, this, [this] {
         if (!Editable()) return;
         Edit([this] {
-            state_.Config.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
+            config_.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
         });
     });
     connect(MeshloOutAddress, &MeshloAddressControl::ValueChanged, this, [this] {
         if (!Editable()) return;
         Edit([this] {
-            state_.Config.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
+            config_.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
                 RoundedAddress(MeshloOutAddress->return_value());
         });
     });
     connect(ChannelVolume, &IntegerEntry::ValueChanged, this, [this] {
         if (!Editable()) return;
-        Edit([this] { state_.Config.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value(); });
+        Edit([this] { config_.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value(); });
     });
     connect(AutoTimeOut, &IntegerEntry::ValueChanged, this, [this] {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        Edit([this] { state_.Config.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value(); });
+        Edit([this] { config_.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value(); });
     });
     connect(AutoSelect, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        Edit([&] { state_.Config.Record.InputAutoSelect[DisplayedInput] = checked; });
+        Edit([&] { config_.Record.InputAutoSelect[DisplayedInput] = checked; });
     });
     connect(AutoPowerOn, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        Edit([&] { state_.Config.Record.InputAutoPowerOn[DisplayedInput] = checked; });
+        Edit([&] { config_.Record.InputAutoPowerOn[DisplayedInput] = checked; });
     });
     connect(AutoPowerOff, &QCheckBox::clicked, this, &InputModes::AutoPowerOffClicked);
     connect(AudioCheck, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput < FirstAudioInput) return;
-        Edit([&] { state_.Config.Record.AudioSelectableWhenOff[DisplayedInput - FirstAudioInput] = checked; });
+        Edit([&] { config_.Record.AudioSelectableWhenOff[DisplayedInput - FirstAudioInput] = checked; });
     });
 }
 
@@ -119,7 +119,7 @@ void InputModes::SetToDisplay(int16_t input)
 {
     DisplayedInput = input;
     if (input < 0 || input >= InputCount) return;
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const bool computer = input < ComputerInputs;
     const FillGuard updating(Updating);
     MeshloInAddress->set_values(record.MeshloAddressTable[input], "Meshlo Address In To Select This Input");
@@ -158,7 +158,7 @@ bool InputModes::Editable() const
 
 void InputModes::Edit(const std::function<void()>& store)
 {
-    state_.Config.Edit(ConfigGroup::Inputs, store);
+    config_.Edit(ConfigGroup::Inputs, store);
 }
 
 void InputModes::ShowAutoTimeOut(bool visible)
@@ -170,7 +170,7 @@ void InputModes::ShowAutoTimeOut(bool visible)
 void InputModes::InUseClicked(bool checked)
 {
     if (!Editable()) return;
-    Edit([&] { state_.Config.Record.InputNotInUse[DisplayedInput] = !checked; });
+    Edit([&] { config_.Record.InputNotInUse[DisplayedInput] = !checked; });
     SetToDisplay(DisplayedInput);
     emit SettingsChanged();
 }
@@ -178,6 +178,6 @@ void InputModes::InUseClicked(bool checked)
 void InputModes::AutoPowerOffClicked(bool checked)
 {
     if (!Editable() || DisplayedInput >= ComputerInputs) return;
-    Edit([&] { state_.Config.Record.InputAutoPowerOff[DisplayedInput] = checked; });
+    Edit([&] { config_.Record.InputAutoPowerOff[DisplayedInput] = checked; });
     ShowAutoTimeOut(checked);
 }

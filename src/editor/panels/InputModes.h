@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-class ApplicationState;
+class Configuration;
 class IntegerEntry;
 class MeshloAddressControl;
 class QCheckBox;
@@ -20,7 +20,7 @@ class QLabel;
 class InputModes : public QWidget {
     Q_OBJECT
 public:
-    explicit InputModes(ApplicationState& state, QWidget* parent = nullptr);
+    explicit InputModes(Configuration& config, QWidget* parent = nullptr);
 
     // Shows input 0..9; any other number leaves the page as it stands.
     void SetToDisplay(int16_t input);
@@ -36,7 +36,7 @@ private:
     void InUseClicked(bool checked);
     void AutoPowerOffClicked(bool checked);
 
-    ApplicationState& state_;
+    Configuration& config_;
     int16_t DisplayedInput = 0;
     FillFlag Updating;
 

@@ -4,7 +4,7 @@
 #include "controls/integer5v.h"
 #include "editor/panels/EntryEnabling.h"
 #include "editor/panels/OptionGroup.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 #include "platform/ObjectName.h"
 
 #include <QGridLayout>
@@ -27,7 +27,7 @@ QVBoxLayout* OptionColumn(const OptionGroup& options)
 }
 }  // namespace
 
-InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+InputSControl::InputSControl(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     MainOption = new OptionGroup("MainOption", {"Disabled", "Volume Up/Down", "Seperate Functions"}, this);
 
@@ -95,13 +95,12 @@ InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget
     connect(InputVoltageThreshold, &integer5v::ValueChanged, this, [this] {
         if (Updating) return;
         EditDone([this] {
-            state_.Config.Record.SensorThreshold =
-                static_cast<int16_t>(std::lround(InputVoltageThreshold->return_value()));
+            config_.Record.SensorThreshold = static_cast<int16_t>(std::lround(InputVoltageThreshold->return_value()));
         });
     });
     connect(RoomTimeout, &IntegerEntry::ValueChanged, this, [this] {
         if (Updating) return;
-        EditDone([this] { state_.Config.Record.RoomEmptyTimeout = RoomTimeout->return_value(); });
+        EditDone([this] { config_.Record.RoomEmptyTimeout = RoomTimeout->return_value(); });
     });
 
     FillSettings();
@@ -109,7 +108,7 @@ InputSControl::InputSControl(ApplicationState& state, QWidget* parent) : QWidget
 
 void InputSControl::FillSettings()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const FillGuard updating(Updating);
     const FillGuard filling(Filling);
     MainOption->Select(record.ControlInputsMode);
@@ -135,7 +134,7 @@ void InputSControl::FillSettings()
 
 void InputSControl::UpdateDisplay()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const FillGuard updating(Updating);
     InputVoltageThreshold->set_values(record.SensorThreshold, "Set switching voltage for the PIR sensor output");
     RoomTimeout->set_values(record.RoomEmptyTimeout, 1, 60, "Set duration of room empty before powe down.");
@@ -182,16 +181,16 @@ void InputSControl::MainOptionClicked(int k)
 {
     if (Updating) return;
     EditDone([&] {
-        state_.Config.Record.ControlInputsMode = static_cast<int16_t>(k == 0   ? InputsDisabled
-                                                                      : k == 1 ? VolumeUpDown
-                                                                               : SeparateFunctions);
+        config_.Record.ControlInputsMode = static_cast<int16_t>(k == 0   ? InputsDisabled
+                                                                : k == 1 ? VolumeUpDown
+                                                                         : SeparateFunctions);
     });
 }
 
 void InputSControl::ControlInput1Clicked(int k)
 {
     if (Updating) return;
-    EditDone([&] { state_.Config.Record.ControlInput1Mode = static_cast<int16_t>(k <= 2 ? k : 3); });
+    EditDone([&] { config_.Record.ControlInput1Mode = static_cast<int16_t>(k <= 2 ? k : 3); });
 }
 
 void InputSControl::RoomSensorClicked()
@@ -200,9 +199,9 @@ void InputSControl::RoomSensorClicked()
     const int sensor = ControlInput2Option->Selected();
     EditDone([&] {
         if (sensor == 0) {
-            state_.Config.Record.ControlInput2Mode = SensorUnused;
+            config_.Record.ControlInput2Mode = SensorUnused;
         } else if (sensor == 1) {
-            state_.Config.Record.ControlInput2Mode =
+            config_.Record.ControlInput2Mode =
                 ControlInputOptionLowHighOption->Selected() == 0 ? SensorLowWhenOccupied : SensorHighWhenOccupied;
         }
     });
@@ -210,6 +209,6 @@ void InputSControl::RoomSensorClicked()
 
 void InputSControl::EditDone(const std::function<void()>& store)
 {
-    state_.Config.Edit(ConfigGroup::ControlInputs, store);
+    config_.Edit(ConfigGroup::ControlInputs, store);
     UpdateDisplay();
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-class ApplicationState;
+class Configuration;
 class IntegerEntry;
 class OptionGroup;
 class QLabel;
@@ -18,7 +18,7 @@ class integer5v;
 class InputSControl : public QWidget {
     Q_OBJECT
 public:
-    explicit InputSControl(ApplicationState& state, QWidget* parent = nullptr);
+    explicit InputSControl(Configuration& config, QWidget* parent = nullptr);
 
     // Shows the configuration; raises nothing.
     void FillSettings();
@@ -37,7 +37,7 @@ private:
     // Stores a user edit and applies the rules to it.
     void EditDone(const std::function<void()>& store);
 
-    ApplicationState& state_;
+    Configuration& config_;
     FillFlag Updating;
     FillFlag Filling;
 

@@ -1,7 +1,7 @@
 #include "editor/panels/LockControl.h"
 
 #include "editor/panels/OptionGroup.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,7 +40,7 @@ bool IsStep(int16_t step)
 }
 }  // namespace
 
-LockControl::LockControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+LockControl::LockControl(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     Frame1 = new QGroupBox(StepCaption(0), this);
     Frame1->setObjectName("Frame1");
@@ -69,13 +69,12 @@ void LockControl::FillSettings(int16_t step)
     MyStep = step;
     Frame1->setTitle(StepCaption(step));
     // A button number no option stands for is shown as none and kept.
-    FirstLock->Select(IsStep(step) ? state_.Config.Record.LockSequence[step] : -1);
+    FirstLock->Select(IsStep(step) ? config_.Record.LockSequence[step] : -1);
 }
 
 void LockControl::ButtonClicked(int k)
 {
     if (Updating || !IsStep(MyStep)) return;
-    state_.Config.Edit(ConfigGroup::Locking,
-                       [&] { state_.Config.Record.LockSequence[MyStep] = static_cast<int16_t>(k); });
+    config_.Edit(ConfigGroup::Locking, [&] { config_.Record.LockSequence[MyStep] = static_cast<int16_t>(k); });
     emit SettingsChanged();
 }

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 
-class ApplicationState;
+class Configuration;
 class OptionGroup;
 class QGroupBox;
 
@@ -16,7 +16,7 @@ class LockControl : public QWidget {
 public:
     static constexpr int16_t Buttons = 10;
 
-    explicit LockControl(ApplicationState& state, QWidget* parent = nullptr);
+    explicit LockControl(Configuration& config, QWidget* parent = nullptr);
 
     // Shows step 0..3 of the sequence; raises nothing.
     void FillSettings(int16_t step);
@@ -28,7 +28,7 @@ signals:
 private:
     void ButtonClicked(int k);
 
-    ApplicationState& state_;
+    Configuration& config_;
     int16_t MyStep = 0;
     FillFlag Updating;
 

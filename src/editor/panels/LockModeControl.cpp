@@ -3,7 +3,6 @@
 #include "controls/IntegerEntry.h"
 #include "editor/panels/EntryEnabling.h"
 #include "editor/panels/LockControl.h"
-#include "model/ApplicationState.h"
 #include "model/Configuration.h"
 #include "platform/ObjectName.h"
 
@@ -37,7 +36,7 @@ QVBoxLayout* AlsoByColumn(const QString& heading, QWidget* parent)
 }
 }  // namespace
 
-LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+LockModeControl::LockModeControl(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     auto* conditions = new QGroupBox(this);
     LockOnFrontPanelCheck = WithName(new QCheckBox("Lock on front panel off", conditions), "LockOnFrontPanelCheck");
@@ -86,7 +85,7 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
     LockSequenceFrame->setObjectName("LockSequenceFrame");
     auto* steps = new QGridLayout(LockSequenceFrame);
     for (int k = 0; k < Steps; ++k) {
-        LockControl1[k] = new LockControl(state_, LockSequenceFrame);
+        LockControl1[k] = new LockControl(config_, LockSequenceFrame);
         LockControl1[k]->setObjectName("LockControl1_" + QString::number(k));
         steps->addWidget(LockControl1[k], k / 2, k % 2);
     }
@@ -105,20 +104,19 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
     ConnectLockBit(LockUsingButtonsCheck, ButtonSequenceLockBit);
     ConnectLockBit(UnlockCheck, ButtonSequenceUnlockBit);
     connect(LockOnFrontPanelAfterTimePeriod, &IntegerEntry::ValueChanged, this, [this] {
-        state_.Config.Edit(ConfigGroup::Locking, [this] {
-            state_.Config.Record.UnlockedMinutes = LockOnFrontPanelAfterTimePeriod->return_value();
-        });
+        config_.Edit(ConfigGroup::Locking,
+                     [this] { config_.Record.UnlockedMinutes = LockOnFrontPanelAfterTimePeriod->return_value(); });
         UpdateDisplay();
     });
     // No configuration variable holds this period; an edit only marks the change.
     connect(LockOnRoomEmptyPeriod, &IntegerEntry::ValueChanged, this, [this] {
-        state_.Config.Edit(ConfigGroup::Locking);
+        config_.Edit(ConfigGroup::Locking);
         UpdateDisplay();
     });
 
     // The rules read the control-input modes; the messages are shown again as the window does.
     for (ConfigGroup group : {ConfigGroup::ControlInputs, ConfigGroup::GlobalMessages})
-        listeners_.push_back(std::make_unique<EditListener>(state_.Config.Edits, group, [this] { FillSettings(); }));
+        listeners_.push_back(std::make_unique<EditListener>(config_.Edits, group, [this] { FillSettings(); }));
 
     FillSettings();
 }
@@ -126,8 +124,8 @@ LockModeControl::LockModeControl(ApplicationState& state, QWidget* parent) : QWi
 void LockModeControl::ConnectLockBit(QCheckBox* check, int bit)
 {
     connect(check, &QCheckBox::clicked, this, [this, bit](bool checked) {
-        state_.Config.Edit(ConfigGroup::Locking, [&] {
-            int16_t& flags = state_.Config.Record.LockFlags;
+        config_.Edit(ConfigGroup::Locking, [&] {
+            int16_t& flags = config_.Record.LockFlags;
             flags = static_cast<int16_t>(checked ? (flags | bit) : (flags & ~bit));
         });
         UpdateDisplay();
@@ -136,7 +134,7 @@ void LockModeControl::ConnectLockBit(QCheckBox* check, int bit)
 
 void LockModeControl::FillSettings()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const FillGuard filling(Filling);
     LockOnFrontPanelAfterTimePeriod->set_values(record.UnlockedMinutes, 1, ConfigurationRecord::MaximumUnlockedMinutes,
                                                 "Set duration that Tavlo remains unlocked after a front panel off");
@@ -158,7 +156,7 @@ void LockModeControl::RefreshDisplay()
 
 void LockModeControl::UpdateDisplay()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const bool externalInput = record.ControlInput1Mode == ExternalPowerDownInput;
     LockONExternalCheck->setEnabled(externalInput);
     const bool roomSensor = record.ControlInput2Mode == RoomSensorLow || record.ControlInput2Mode == RoomSensorHigh;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class ApplicationState;
+class Configuration;
 class IntegerEntry;
 class LockControl;
 class QCheckBox;
@@ -25,7 +25,7 @@ class LockModeControl : public QWidget {
 public:
     static constexpr int Steps = 4;
 
-    explicit LockModeControl(ApplicationState& state, QWidget* parent = nullptr);
+    explicit LockModeControl(Configuration& config, QWidget* parent = nullptr);
 
     // Shows the configuration; raises nothing.
     void FillSettings();
@@ -40,7 +40,7 @@ private:
     void ConnectLockBit(QCheckBox* check, int bit);
     void EnableFrontPanelMinutes(bool enabled);
 
-    ApplicationState& state_;
+    Configuration& config_;
     FillFlag Filling;
 
     QCheckBox* LockOnFrontPanelCheck;

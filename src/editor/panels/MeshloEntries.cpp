@@ -1,7 +1,7 @@
 #include "editor/panels/MeshloEntries.h"
 
 #include "controls/MeshloAddressControl.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QFormLayout>
 #include <array>
@@ -46,9 +46,9 @@ QString MeshloEntryTooltip(int control)
     return {};
 }
 
-MeshloEntries::MeshloEntries(ApplicationState& state, const QString& title, const std::vector<Entry>& entries,
+MeshloEntries::MeshloEntries(Configuration& config, const QString& title, const std::vector<Entry>& entries,
                              QWidget* parent)
-    : QGroupBox(title, parent), state_(state)
+    : QGroupBox(title, parent), config_(config)
 {
     auto* form = new QFormLayout(this);
     for (const Entry& entry : entries) {
@@ -58,8 +58,8 @@ MeshloEntries::MeshloEntries(ApplicationState& state, const QString& title, cons
         const int element = MeshloTableElement(entry.control);
         // set_values raises no event: only a user edit arrives here.
         connect(control, &MeshloAddressControl::ValueChanged, this, [this, control, element] {
-            state_.Config.Edit(ConfigGroup::MeshloAddresses, [&] {
-                state_.Config.Record.MeshloAddressTable[static_cast<std::size_t>(element)] =
+            config_.Edit(ConfigGroup::MeshloAddresses, [&] {
+                config_.Record.MeshloAddressTable[static_cast<std::size_t>(element)] =
                     static_cast<int16_t>(std::lround(control->return_value()));
             });
         });
@@ -70,6 +70,6 @@ MeshloEntries::MeshloEntries(ApplicationState& state, const QString& title, cons
 void MeshloEntries::Fill()
 {
     for (const auto& [k, control] : entries_)
-        control->set_values(state_.Config.Record.MeshloAddressTable[static_cast<std::size_t>(MeshloTableElement(k))],
+        control->set_values(config_.Record.MeshloAddressTable[static_cast<std::size_t>(MeshloTableElement(k))],
                             MeshloEntryTooltip(k));
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-class ApplicationState;
+class Configuration;
 class MeshloAddressControl;
 
 // Which element of the Meshlo address table the window's entry
@@ -22,12 +22,12 @@ public:
         QString caption;
     };
 
-    MeshloEntries(ApplicationState& state, const QString& title, const std::vector<Entry>& entries,
+    MeshloEntries(Configuration& config, const QString& title, const std::vector<Entry>& entries,
                   QWidget* parent = nullptr);
 
     void Fill();
 
 private:
-    ApplicationState& state_;
+    Configuration& config_;
     std::vector<std::pair<int, MeshloAddressControl*>> entries_;
 };

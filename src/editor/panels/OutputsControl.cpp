@@ -3,7 +3,7 @@
 #include "controls/IntegerEntry.h"
 #include "editor/panels/EntryEnabling.h"
 #include "editor/panels/OptionGroup.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,7 +32,7 @@ constexpr std::array<const char*, OutputsControl::TimeGroups> DownTimeTooltips =
 using GroupCaptions = std::array<QString, 4>;
 }  // namespace
 
-OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+OutputsControl::OutputsControl(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     OutputsOption =
         new OptionGroup("OutputsOption",
@@ -86,7 +86,7 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
 
     connect(OutputsOption, &OptionGroup::Clicked, this, [this](int k) {
         if (Updating) return;
-        EditDone([&] { state_.Config.Record.OutputsMode = static_cast<int16_t>(k); });
+        EditDone([&] { config_.Record.OutputsMode = static_cast<int16_t>(k); });
     });
     connect(ScreenUseVolumeCheck, &QCheckBox::clicked, this, [this](bool checked) {
         if (Updating) return;
@@ -101,7 +101,7 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
             if (Updating) return;
             EditDone([&] {
                 const FillGuard updating(Updating);
-                state_.Config.Record.ScreenUpSeconds = ScreenUpTime[g]->return_value();
+                config_.Record.ScreenUpSeconds = ScreenUpTime[g]->return_value();
                 ShowTimes();
             });
         });
@@ -109,7 +109,7 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
             if (Updating) return;
             EditDone([&] {
                 const FillGuard updating(Updating);
-                state_.Config.Record.ScreenDownSeconds = ScreenDownTime[g]->return_value();
+                config_.Record.ScreenDownSeconds = ScreenDownTime[g]->return_value();
                 ShowTimes();
             });
         });
@@ -120,7 +120,7 @@ OutputsControl::OutputsControl(ApplicationState& state, QWidget* parent) : QWidg
 
 void OutputsControl::FillSettings()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     const FillGuard updating(Updating);
     const FillGuard filling(Filling);
     OutputsOption->Select(record.OutputsMode);
@@ -133,7 +133,7 @@ void OutputsControl::FillSettings()
 // Every copy of a time shows the one variable it stands for.
 void OutputsControl::ShowTimes()
 {
-    const ConfigurationRecord& record = state_.Config.Record;
+    const ConfigurationRecord& record = config_.Record;
     for (int g = 0; g < TimeGroups; ++g) {
         ScreenUpTime[g]->set_values(record.ScreenUpSeconds, ShortestTime, LongestTime,
                                     QString(UpTimeTooltips[static_cast<std::size_t>(g)]));
@@ -145,7 +145,7 @@ void OutputsControl::ShowTimes()
 void OutputsControl::UpdateDisplay()
 {
     const FillGuard updating(Updating);
-    const int16_t mode = state_.Config.Record.OutputsMode;
+    const int16_t mode = config_.Record.OutputsMode;
     if (mode >= OutputsDisabled && mode <= PowerMode) {
         for (int g = 0; g < TimeGroups; ++g) {
             const bool current = mode == g + 1;
@@ -162,12 +162,12 @@ void OutputsControl::UpdateDisplay()
 
 void OutputsControl::SetOutputFlag(int bit, bool set)
 {
-    int16_t& flags = state_.Config.Record.OutputFlags;
+    int16_t& flags = config_.Record.OutputFlags;
     flags = static_cast<int16_t>(set ? (flags | bit) : (flags & ~bit));
 }
 
 void OutputsControl::EditDone(const std::function<void()>& store)
 {
-    state_.Config.Edit(ConfigGroup::ControlOutputs, store);
+    config_.Edit(ConfigGroup::ControlOutputs, store);
     UpdateDisplay();
 }

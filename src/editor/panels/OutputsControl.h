@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-class ApplicationState;
+class Configuration;
 class IntegerEntry;
 class OptionGroup;
 class QCheckBox;
@@ -21,7 +21,7 @@ class OutputsControl : public QWidget {
 public:
     static constexpr int TimeGroups = 3;
 
-    explicit OutputsControl(ApplicationState& state, QWidget* parent = nullptr);
+    explicit OutputsControl(Configuration& config, QWidget* parent = nullptr);
 
     // Shows the configuration; raises nothing.
     void FillSettings();
@@ -36,7 +36,7 @@ private:
     // Stores a user edit and applies the rules to it.
     void EditDone(const std::function<void()>& store);
 
-    ApplicationState& state_;
+    Configuration& config_;
     FillFlag Updating;
     FillFlag Filling;
 

@@ -1,7 +1,7 @@
 #include "editor/panels/VGACompControl.h"
 
 #include "editor/panels/OptionGroup.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@ bool IsComputerInput(int16_t input)
 }
 }  // namespace
 
-VGACompControl::VGACompControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+VGACompControl::VGACompControl(Configuration& config, QWidget* parent) : QWidget(parent), config_(config)
 {
     auto* frame = new QGroupBox(this);
     frame->setObjectName("Frame1");
@@ -42,7 +42,7 @@ void VGACompControl::SetToDisplay(int16_t input)
     const FillGuard updating(Updating);
     DisplayedInput = input;
     if (IsComputerInput(input)) {
-        Option1->Select(state_.Config.Record.ComputerIsComponent[input] ? ComponentOption : ComputerOption);
+        Option1->Select(config_.Record.ComputerIsComponent[input] ? ComponentOption : ComputerOption);
     } else {
         Option1->Select(-1);
     }
@@ -51,7 +51,7 @@ void VGACompControl::SetToDisplay(int16_t input)
 void VGACompControl::OptionClicked(int k)
 {
     if (Updating || !IsComputerInput(DisplayedInput)) return;
-    state_.Config.Edit(ConfigGroup::Inputs,
-                       [&] { state_.Config.Record.ComputerIsComponent[DisplayedInput] = k == ComponentOption; });
+    config_.Edit(ConfigGroup::Inputs,
+                 [&] { config_.Record.ComputerIsComponent[DisplayedInput] = k == ComponentOption; });
     emit SettingsChanged();
 }

@@ -5,14 +5,14 @@
 #include <QWidget>
 #include <cstdint>
 
-class ApplicationState;
+class Configuration;
 class OptionGroup;
 
 // Whether computer input 1..4 carries computer (VGA) or component video.
 class VGACompControl : public QWidget {
     Q_OBJECT
 public:
-    explicit VGACompControl(ApplicationState& state, QWidget* parent = nullptr);
+    explicit VGACompControl(Configuration& config, QWidget* parent = nullptr);
 
     // Shows computer input 0..3; any other number shows no choice and takes no edit.
     void SetToDisplay(int16_t input);
@@ -24,7 +24,7 @@ signals:
 private:
     void OptionClicked(int k);
 
-    ApplicationState& state_;
+    Configuration& config_;
     int16_t DisplayedInput = 0;
     FillFlag Updating;
 
