@@ -2,8 +2,8 @@
 
 #include "editor/pickers/CommandTree.h"
 #include "editor/pickers/PickerLabel.h"
-#include "editor/pickers/PointerPosition.h"
-#include "model/ApplicationState.h"
+#include "model/Configuration.h"
+#include "model/IRClassGlobals.h"
 #include "model/RuntimeErrors.h"
 #include "platform/Windows1252.h"
 
@@ -47,11 +47,13 @@ PickerLabel* NewBox(QWidget* parent, const QString& name, int k, BoxPlace place)
 
 }  // namespace
 
-IRCommandAssignment::IRCommandAssignment(ApplicationState& state, QWidget* parent)
+IRCommandAssignment::IRCommandAssignment(Configuration& config, const IRClassGlobals& ir,
+                                         const PointerPosition& pointer, QWidget* parent)
     : QFrame(parent),
-      state_(state),
+      config_(config),
+      ir_(ir),
       WhichIRLabel(new QLabel("IR Out 1", this)),
-      IRcommandTreeView(new CommandTree(InstalledPointerPosition(state.Installed), this))
+      IRcommandTreeView(new CommandTree(pointer, this))
 {
     setObjectName("IRCommandFrame");
     setFrameShape(QFrame::Box);
@@ -84,7 +86,7 @@ void IRCommandAssignment::ShowInput(int t)
 {
     if (t < 0 || t >= ConfigurationRecord::Inputs) throw SubscriptOutOfRange("input " + std::to_string(t));
     input_ = t;
-    const InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(t)];
+    const InputIRRecord& record = config_.Record.InputIRRecords[static_cast<std::size_t>(t)];
     for (std::size_t k = 0; k < Boxes; ++k) {
         UnShiftedIRLabel[k]->setText(BoxCaption(record.SelectCommandNames[k], record.SelectAssigned[k]));
         ShiftedIRLabel[k]->setText(BoxCaption(record.DeselectCommandNames[k], record.DeselectAssigned[k]));
@@ -114,14 +116,14 @@ void IRCommandAssignment::DropDown(int slot, PickerLabel* box)
 void IRCommandAssignment::FillCommandList()
 {
     IRcommandTreeView->clear();
-    const InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
+    const InputIRRecord& record = config_.Record.InputIRRecords[static_cast<std::size_t>(input_)];
     // The find normalises the names it is given; the record keeps its own.
     FixedText<16> manufacturer = record.Manufacturer;
     FixedText<16> irType = record.IRtype;
     FixedText<16> model = record.Model;
-    const int found = state_.IR.FindIRLibrary(manufacturer, irType, model);
+    const int found = ir_.FindIRLibrary(manufacturer, irType, model);
     if (!record.DeviceSelected || found < 0) return;
-    const IRclass& library = state_.IR.IRDatabase[found];
+    const IRclass& library = ir_.IRDatabase[found];
     QList<QTreeWidgetItem*> commands;
     for (int c = 0; c < library.Num_commands(); ++c)
         commands.append(new QTreeWidgetItem({FromWindows1252(library.CommandAt(c)->NameField().view())}));
@@ -131,12 +133,12 @@ void IRCommandAssignment::FillCommandList()
 void IRCommandAssignment::Assign(const QTreeWidgetItem* node)
 {
     IRcommandTreeView->Close();
-    InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
+    InputIRRecord& record = config_.Record.InputIRRecords[static_cast<std::size_t>(input_)];
     const QString name = node->text(0);
     const bool select = IRCommandSlot < DeselectSlots;
     const auto k = static_cast<std::size_t>(select ? IRCommandSlot : IRCommandSlot - DeselectSlots);
     (select ? UnShiftedIRLabel : ShiftedIRLabel)[k]->setText(name);
-    state_.Config.Edit(ConfigGroup::InputIR, [&] {
+    config_.Edit(ConfigGroup::InputIR, [&] {
         (select ? record.SelectCommandNames : record.DeselectCommandNames)[k] = ToWindows1252(name);
         (select ? record.SelectAssigned : record.DeselectAssigned)[k] = true;
     });

@@ -3,9 +3,11 @@
 #include <QFrame>
 #include <array>
 
-class ApplicationState;
 class CommandTree;
+class Configuration;
+class IRClassGlobals;
 class PickerLabel;
+class PointerPosition;
 class QLabel;
 class QTreeWidgetItem;
 
@@ -18,7 +20,9 @@ class IRCommandAssignment : public QFrame {
 public:
     static constexpr int Boxes = 7;
 
-    explicit IRCommandAssignment(ApplicationState& state, QWidget* parent = nullptr);
+    // The lists drop down from the IR database and close as the pointer leaves them.
+    IRCommandAssignment(Configuration& config, const IRClassGlobals& ir, const PointerPosition& pointer,
+                        QWidget* parent = nullptr);
 
     // Shows the command names of input t (0 to 9); marks nothing as changed.
     void ShowInput(int t);
@@ -32,7 +36,8 @@ private:
     void FillCommandList();
     void Assign(const QTreeWidgetItem* node);
 
-    ApplicationState& state_;
+    Configuration& config_;
+    const IRClassGlobals& ir_;
     int input_ = 0;
     // The box that opened the list: k for a select box, 100 + k for a deselect box.
     int IRCommandSlot = 0;

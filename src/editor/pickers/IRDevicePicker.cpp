@@ -50,7 +50,7 @@ IRDevicePicker::IRDevicePicker(ApplicationState& state, QWidget* parent)
       state_(state),
       IRLabel(new PickerLabel(this)),
       ClearButton(new QPushButton("Clear", this)),
-      IRCommandFrame(new IRCommandAssignment(state, this)),
+      IRCommandFrame(new IRCommandAssignment(state.Config, state.IR, InstalledPointerPosition(state.Installed), this)),
       treeview1(new DeviceTree(InstalledPointerPosition(state.Installed), this))
 {
     setObjectName("IRFrame");
