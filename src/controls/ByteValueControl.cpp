@@ -128,7 +128,7 @@ void ByteValueControl::PickMode()
     if (choice == ContentVariable && format != nullptr) {
         format->VolumeInsertByteNumber(myIndex_);
         if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>())
-            launcher->ShowVolumeEditorForm(this, state_);
+            launcher->ShowVolumeEditorForm(this, state_, *tools.WorkSerial);
     }
     ShowModeCaption();
 }

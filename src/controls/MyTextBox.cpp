@@ -328,8 +328,8 @@ void MyTextBox::PickControlCode(QPoint pointer)
 // Only a message with a volume format has one to edit.
 void MyTextBox::OpenVolumeEditor()
 {
-    MessageToolsState& tools = state_.Messages;
-    if (tools.WorkSerial == nullptr || tools.WorkSerial->VolumeExtension() == nullptr) return;
-    if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>()) launcher->ShowVolumeEditorForm(this, state_);
-    if (tools.VolumeParametersChanged) emit VariableChanged();
+    SerialClass* message = state_.Messages.WorkSerial;
+    if (message == nullptr || message->VolumeExtension() == nullptr) return;
+    auto* launcher = state_.Installed.Find<VolumeEditorLauncher>();
+    if (launcher != nullptr && launcher->ShowVolumeEditorForm(this, state_, *message)) emit VariableChanged();
 }

@@ -4,6 +4,7 @@
 #include "controls/IntegerEntry.h"
 #include "messages/MessageDialogs.h"
 #include "model/ApplicationState.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 
 #include <QGridLayout>
@@ -127,12 +128,12 @@ void ProjectorSerialEditor::reject()
 void ProjectorSerialEditor::TestClicked()
 {
     Apply();
-    ShowProjectorSerialTestForm(state_, this);
+    ShowProjectorSerialTestForm(state_, *state_.Messages.WorkSerial, this);
 }
 
-void ShowSerialStringEditor(ApplicationState& state, QWidget* parent)
+bool ShowSerialStringEditor(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
-    if (!state.Messages.WorkSerial) return;
+    const WorkSerialHandOff handOff(state.Messages, message);
     ProjectorSerialEditor editor(state, parent);
-    editor.exec();
+    return editor.exec() == QDialog::Accepted;
 }

@@ -77,5 +77,5 @@ private:
 // Opens the volume editor for the byte cells of the serial string editor.
 class VolumeEditorFormLauncher final : public VolumeEditorLauncher {
 public:
-    void ShowVolumeEditorForm(QWidget* owner, ApplicationState& state) override;
+    bool ShowVolumeEditorForm(QWidget* owner, ApplicationState& state, SerialClass& message) override;
 };

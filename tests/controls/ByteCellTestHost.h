@@ -26,12 +26,11 @@
 // told to.
 class RecordingVolumeEditor final : public VolumeEditorLauncher {
 public:
-    void ShowVolumeEditorForm(QWidget*, ApplicationState& state) override
+    bool ShowVolumeEditorForm(QWidget*, ApplicationState&, SerialClass& message) override
     {
-        MessageToolsState& tools = state.Messages;
         ++opened;
-        insertPositionSeen = tools.WorkSerial->VolumeExtension()->VolumeInsertByteNumber();
-        tools.VolumeParametersChanged = reportChange;
+        insertPositionSeen = message.VolumeExtension()->VolumeInsertByteNumber();
+        return reportChange;
     }
     int opened = 0;
     int16_t insertPositionSeen = -1;
