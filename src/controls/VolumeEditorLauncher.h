@@ -1,6 +1,5 @@
 #pragma once
 
-class ApplicationState;
 class QWidget;
 class SerialClass;
 
@@ -11,5 +10,5 @@ class VolumeEditorLauncher {
 public:
     virtual ~VolumeEditorLauncher() = default;
     // True when Done changed the volume format.
-    virtual bool ShowVolumeEditorForm(QWidget* owner, ApplicationState& state, SerialClass& message) = 0;
+    virtual bool ShowVolumeEditorForm(QWidget* owner, SerialClass& message) = 0;
 };

@@ -15,7 +15,7 @@
 void InstallInterfaces(ApplicationState& state)
 {
     InstalledInterfaces& installed = state.Installed;
-    installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>());
+    installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>(state));
     installed.Install<SettingsDifferentDialog>(std::make_unique<RS232SettingsDiferentFormLauncher>());
     installed.Install<RS232CaptureDialog>(std::make_unique<RS232CaptureFormLauncher>());
     installed.Install<RS232LibraryLoaderDialog>(std::make_unique<RS232LibraryLoaderLauncher>());

@@ -358,7 +358,7 @@ bool ShowVolumeEditor(ApplicationState& state, SerialClass& message, QWidget* pa
     return handOff.VolumeParametersChanged();
 }
 
-bool VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, ApplicationState& state, SerialClass& message)
+bool VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, SerialClass& message)
 {
-    return ShowVolumeEditor(state, message, owner);
+    return ShowVolumeEditor(state_, message, owner);
 }
