@@ -1,6 +1,6 @@
 #include "controls/ApplicationIcon.h"
 #include "controls/QtUserPrompts.h"
-#include "editor/InstallDialogs.h"
+#include "editor/InstallInterfaces.h"
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
 #include "model/ApplicationTitle.h"
@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
 
     QtUserPrompts prompts;
     ApplicationState state(ResolveProgramFolder(), prompts);
-    InstallDialogs(state);
+    InstallInterfaces(state);
     TavloForm window(state, Registry::DefaultFile());
     window.show();
     // The one argument is a configuration archive to open.

@@ -1,5 +1,6 @@
 #include "controls/ByteModeForm.h"
 
+#include "controls/Twips.h"
 #include "model/RS232_String_Class.h"
 
 #include <QScreen>
@@ -36,5 +37,5 @@ int ByteModeForm::BottomMargin() const
 {
     const QScreen* shown = screen();
     const double dotsPerInch = shown != nullptr ? shown->logicalDotsPerInchY() : 96.0;
-    return static_cast<int>(BottomMarginTwips * dotsPerInch / 1440.0 + 0.5);
+    return TwipsToPixels(BottomMarginTwips, dotsPerInch);
 }

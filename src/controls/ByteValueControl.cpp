@@ -1,10 +1,11 @@
 #include "controls/ByteValueControl.h"
 
+#include "controls/ByteCellContext.h"
 #include "controls/ByteModeForm.h"
 #include "controls/MyTextBox.h"
 #include "controls/VolumeEditorLauncher.h"
-#include "model/ApplicationState.h"
 #include "model/RS232_String_Class.h"
+#include "model/SerialClass.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -18,19 +19,19 @@ namespace {
 const std::array<const char*, 7> ModeCaptions = {"ASC", "HEX", "DEC", "BIN", "CNT", "VAR", "IGN"};
 
 // The volume format of the message being edited, or null when it has none.
-VolumeExtensionClass* VolumeFormatOf(const MessageToolsState& tools)
+VolumeExtensionClass* VolumeFormatOf(const ByteCellContext& context)
 {
-    return tools.WorkSerial != nullptr ? tools.WorkSerial->VolumeExtension().get() : nullptr;
+    return context.Message != nullptr ? context.Message->VolumeExtension().get() : nullptr;
 }
 }  // namespace
 
-ByteValueControl::ByteValueControl(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+ByteValueControl::ByteValueControl(const ByteCellContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     Label1 = new QLabel("32", this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label1->setMinimumWidth(fontMetrics().horizontalAdvance("32") + 4);
-    MyTextBox1 = new MyTextBox(state, this);
+    MyTextBox1 = new MyTextBox(context, this);
     MyTextBox1->setObjectName("MyTextBox1");
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
@@ -107,13 +108,12 @@ bool ByteValueControl::eventFilter(QObject* watched, QEvent* event)
 
 void ByteValueControl::PickMode()
 {
-    MessageToolsState& tools = state_.Messages;
     const int32_t mode = MyTextBox1->Mode();
-    const VolumeExtensionClass* volume = VolumeFormatOf(tools);
+    const VolumeExtensionClass* volume = VolumeFormatOf(context_);
     const bool variableAllowed =
         volume != nullptr && (mode == ContentVariable || volume->VolumeInsertByteNumber() <= 0);
 
-    ByteModeForm popup(mode, volume != nullptr, variableAllowed, tools.EditStringCanBeInput, this);
+    ByteModeForm popup(mode, volume != nullptr, variableAllowed, context_.CanBeInput, this);
     // IGNORE is shown in the row of VARIABLE; the current type opens under the pointer.
     const int row = mode == ContentIgnore ? ContentVariable : mode;
     const int rowTop = std::clamp<int>(row, 0, ContentVariable) * popup.RowPitch();
@@ -124,11 +124,10 @@ void ByteValueControl::PickMode()
     emit ModeChanged();
     // The host re-read the message on ModeChanged, so its volume format is
     // looked up again; without one there is no insert position to record.
-    VolumeExtensionClass* format = VolumeFormatOf(tools);
+    VolumeExtensionClass* format = VolumeFormatOf(context_);
     if (choice == ContentVariable && format != nullptr) {
         format->VolumeInsertByteNumber(myIndex_);
-        if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>())
-            launcher->ShowVolumeEditorForm(this, state_);
+        if (context_.VolumeEditor != nullptr) context_.VolumeEditor->ShowVolumeEditorForm(this, *context_.Message);
     }
     ShowModeCaption();
 }

@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <cstdint>
 
-class ApplicationState;
 class MyTextBox;
 class QFrame;
 class QLabel;
+struct ByteCellContext;
 
 // One byte of a message being edited: its position, the byte in the notation
 // of its content type, and a caption naming the type that opens the pop-up in
@@ -14,7 +14,8 @@ class QLabel;
 class ByteValueControl : public QWidget {
     Q_OBJECT
 public:
-    ByteValueControl(ApplicationState& state, QWidget* parent = nullptr);
+    // The context belongs to the host and outlives the cell.
+    ByteValueControl(const ByteCellContext& context, QWidget* parent = nullptr);
 
     // Leaves the caption as it is; writing value updates it.
     void Mode(int32_t mode);
@@ -35,7 +36,7 @@ private:
     void ShowModeCaption();
     void PickMode();
 
-    ApplicationState& state_;
+    const ByteCellContext& context_;
     uint8_t myIndex_ = 0;
     QLabel* Label1;
     MyTextBox* MyTextBox1;

@@ -4,8 +4,13 @@
 
 #include <QDesktopServices>
 
+bool SystemDesktopLinks::OpenLink(const QUrl& link)
+{
+    return QDesktopServices::openUrl(link);
+}
+
 bool OpenDesktopLink(const InstalledInterfaces& installed, const QUrl& link)
 {
     if (auto* links = installed.Find<DesktopLinks>()) return links->OpenLink(link);
-    return QDesktopServices::openUrl(link);
+    return SystemDesktopLinks().OpenLink(link);
 }

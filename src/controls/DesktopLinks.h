@@ -14,5 +14,11 @@ public:
     virtual bool OpenLink(const QUrl& link) = 0;
 };
 
+// The desktop's own handlers, as the program installs them.
+class SystemDesktopLinks final : public DesktopLinks {
+public:
+    bool OpenLink(const QUrl& link) override;
+};
+
 // Through the installed handler, or the desktop's own.
 bool OpenDesktopLink(const InstalledInterfaces& installed, const QUrl& link);

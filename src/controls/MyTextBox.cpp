@@ -1,10 +1,11 @@
 #include "controls/MyTextBox.h"
 
+#include "controls/ByteCellContext.h"
 #include "controls/FormControlcodeForm.h"
 #include "controls/VolumeEditorLauncher.h"
-#include "model/ApplicationState.h"
 #include "model/ProjectorGlobals.h"
 #include "model/RS232_String_Class.h"
+#include "model/SerialClass.h"
 #include "platform/Windows1252.h"
 
 #include <QKeyEvent>
@@ -44,7 +45,7 @@ bool AcceptsDigit(int32_t mode, QChar c)
 }
 }  // namespace
 
-MyTextBox::MyTextBox(ApplicationState& state, QWidget* parent) : QWidget(parent), state_(state)
+MyTextBox::MyTextBox(const ByteCellContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -126,7 +127,7 @@ void MyTextBox::ValueToText()
         return;
     case ContentControl:
         error_ = v < 0 || v > 31;
-        displayText_ = error_ ? "Error" : QString::fromStdString(state_.Names.ControlCodeNames[v]);
+        displayText_ = error_ ? "Error" : QString::fromStdString(context_.ControlCodeNames[v]);
         return;
     case ContentVariable:
         displayText_ = "Variable";
@@ -316,7 +317,7 @@ void MyTextBox::PlaceCaretAt(int x)
 void MyTextBox::PickControlCode(QPoint pointer)
 {
     const int current = ControlCodeFromName(displayText_.toStdString());
-    FormControlcodeForm popup(current, state_.Names.ControlCodeNames, this);
+    FormControlcodeForm popup(current, context_.ControlCodeNames, this);
     const QRect currentCell = popup.RowRect(current);
     const QPoint anchor(pointer.x() - currentCell.center().x(), -currentCell.top() - 3);
     popup.OpenAt(mapToGlobal(anchor));
@@ -328,8 +329,7 @@ void MyTextBox::PickControlCode(QPoint pointer)
 // Only a message with a volume format has one to edit.
 void MyTextBox::OpenVolumeEditor()
 {
-    MessageToolsState& tools = state_.Messages;
-    if (tools.WorkSerial == nullptr || tools.WorkSerial->VolumeExtension() == nullptr) return;
-    if (auto* launcher = state_.Installed.Find<VolumeEditorLauncher>()) launcher->ShowVolumeEditorForm(this, state_);
-    if (tools.VolumeParametersChanged) emit VariableChanged();
+    SerialClass* message = context_.Message;
+    if (message == nullptr || message->VolumeExtension() == nullptr || context_.VolumeEditor == nullptr) return;
+    if (context_.VolumeEditor->ShowVolumeEditorForm(this, *message)) emit VariableChanged();
 }

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <cstdint>
 
-class ApplicationState;
 class QTimer;
+struct ByteCellContext;
 
 // The byte field of a byte cell: the byte drawn in the notation of its
 // content type, edited in place with its own caret. A byte that does not fit
@@ -13,7 +13,7 @@ class QTimer;
 class MyTextBox : public QWidget {
     Q_OBJECT
 public:
-    MyTextBox(ApplicationState& state, QWidget* parent = nullptr);
+    MyTextBox(const ByteCellContext& context, QWidget* parent = nullptr);
 
     void Mode(int32_t mode);
     int32_t Mode() const { return mode_; }
@@ -49,7 +49,7 @@ private:
     void OpenVolumeEditor();
     int CharacterX(int count) const;
 
-    ApplicationState& state_;
+    const ByteCellContext& context_;
     QString displayText_;
     int16_t value_ = 0;
     int32_t mode_ = 0;

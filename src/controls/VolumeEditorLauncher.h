@@ -1,14 +1,14 @@
 #pragma once
 
-class ApplicationState;
 class QWidget;
+class SerialClass;
 
-// How a byte cell opens the volume-format editor: modally, for the message in
-// state.Messages.WorkSerial, which it edits in place; it reports through
-// state.Messages.VolumeParametersChanged. While none is installed a VARIABLE
-// byte opens no editor.
+// How a byte cell opens the volume-format editor: modally, for the message it
+// is given, which it edits in place. While none is installed a VARIABLE byte
+// opens no editor.
 class VolumeEditorLauncher {
 public:
     virtual ~VolumeEditorLauncher() = default;
-    virtual void ShowVolumeEditorForm(QWidget* owner, ApplicationState& state) = 0;
+    // True when Done changed the volume format.
+    virtual bool ShowVolumeEditorForm(QWidget* owner, SerialClass& message) = 0;
 };

@@ -1,6 +1,7 @@
 #include "devicelink/TavloComms.h"
 
 #include "controls/SerialDeviceToolTip.h"
+#include "controls/Twips.h"
 #include "devicelink/ImageDownload.h"
 #include "devicelink/PortSearch.h"
 #include "model/ApplicationState.h"
@@ -17,11 +18,11 @@
 
 namespace {
 
-// The dialog is laid out in twips, 1440 to the inch, as its rows and covers
-// must lie exactly over one another.
+// The dialog is laid out in twips, as its rows and covers must lie exactly
+// over one another.
 int Twips(const QWidget* widget, int twips)
 {
-    return twips * widget->logicalDpiX() / 1440;
+    return TwipsToPixels(twips, widget->logicalDpiX());
 }
 
 void Place(QWidget* widget, int left, int top, int width, int height)

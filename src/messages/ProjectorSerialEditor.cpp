@@ -2,8 +2,10 @@
 
 #include "controls/ByteValueControl.h"
 #include "controls/IntegerEntry.h"
+#include "controls/VolumeEditorLauncher.h"
 #include "messages/MessageDialogs.h"
 #include "model/ApplicationState.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 
 #include <QGridLayout>
@@ -18,7 +20,12 @@ const QString CountTip = "Number of bytes in this message";
 
 }  // namespace
 
-ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
+ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      cells_{.Message = state.Messages.WorkSerial,
+             .ControlCodeNames = state.Names.ControlCodeNames,
+             .VolumeEditor = state.Installed.Find<VolumeEditorLauncher>()}
 {
     setWindowTitle("Serial String Editor");
     auto* countFrame = new QGroupBox("Number of bytes in message");
@@ -31,7 +38,7 @@ ProjectorSerialEditor::ProjectorSerialEditor(ApplicationState& state, QWidget* p
     auto* contents = new QGroupBox("Contents");
     auto* grid = new QGridLayout(contents);
     for (std::size_t i = 0; i < ByteValueControl1.size(); ++i) {
-        ByteValueControl1[i] = WithName(new ByteValueControl(state), "ByteValueControl1", i);
+        ByteValueControl1[i] = WithName(new ByteValueControl(cells_), "ByteValueControl1", i);
         grid->addWidget(ByteValueControl1[i], static_cast<int>(i % 8), static_cast<int>(i / 8));
         connect(ByteValueControl1[i], &ByteValueControl::ModeChanged, this, &ProjectorSerialEditor::Apply);
     }
@@ -79,7 +86,7 @@ void ProjectorSerialEditor::Load()
         cell->value(inMessage ? bytes.ContentBytes(index) : 0);
         cell->MyIndex(static_cast<uint8_t>(index + 1));
     }
-    state_.Messages.EditStringCanBeInput = message.CanBeInput();
+    cells_.CanBeInput = state_.Messages.EditStringCanBeInput = message.CanBeInput();
 }
 
 void ProjectorSerialEditor::EnableCellsBelowCount()
@@ -127,12 +134,12 @@ void ProjectorSerialEditor::reject()
 void ProjectorSerialEditor::TestClicked()
 {
     Apply();
-    ShowProjectorSerialTestForm(state_, this);
+    ShowProjectorSerialTestForm(state_, *state_.Messages.WorkSerial, this);
 }
 
-void ShowSerialStringEditor(ApplicationState& state, QWidget* parent)
+bool ShowSerialStringEditor(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
-    if (!state.Messages.WorkSerial) return;
+    const WorkSerialHandOff handOff(state.Messages, message);
     ProjectorSerialEditor editor(state, parent);
-    editor.exec();
+    return editor.exec() == QDialog::Accepted;
 }

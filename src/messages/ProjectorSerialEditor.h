@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ByteCellContext.h"
 #include "model/SerialClass.h"
 
 #include <QDialog>
@@ -33,6 +34,7 @@ private:
 
     ApplicationState& state_;
     SerialClass backup_;
+    ByteCellContext cells_;
     IntegerEntry* NumberOfBytes1;
     std::array<ByteValueControl*, 32> ByteValueControl1{};
     QPushButton* Test;

@@ -7,6 +7,7 @@
 #include "messages/PortSettingsText.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 #include "platform/SerialPort.h"
 
@@ -114,9 +115,9 @@ void ProjectorSerialTestForm::CopyClicked()
     ReceivedSerial.CopyFrom(*SerialStringDisplay2->MySerialClass());
 }
 
-void ShowProjectorSerialTestForm(ApplicationState& state, QWidget* parent)
+void ShowProjectorSerialTestForm(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
-    if (!state.Messages.WorkSerial) return;
+    const WorkSerialHandOff handOff(state.Messages, message);
     ProjectorSerialTestForm form(state, parent);
     form.exec();
 }

@@ -5,6 +5,7 @@
 #include "messages/OptionButtons.h"
 #include "messages/PortSettingsText.h"
 #include "model/ApplicationState.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 #include "platform/SerialPortMaker.h"
 
@@ -347,13 +348,14 @@ void RS232CaptureForm::reject()
     QDialog::reject();
 }
 
-void ShowRS232CaptureForm(ApplicationState& state, QWidget* parent)
+bool ShowRS232CaptureForm(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
+    const WorkSerialHandOff handOff(state.Messages, message);
     RS232CaptureForm form(state, parent);
-    form.exec();
+    return form.exec() == QDialog::Accepted;
 }
 
-void RS232CaptureFormLauncher::ShowRS232CaptureForm(QWidget* owner, ApplicationState& state)
+bool RS232CaptureFormLauncher::ShowRS232CaptureForm(QWidget* owner, ApplicationState& state, SerialClass& message)
 {
-    ::ShowRS232CaptureForm(state, owner);
+    return ::ShowRS232CaptureForm(state, message, owner);
 }

@@ -76,10 +76,11 @@ private:
     bool Dragging = false;
 };
 
-// Shows the capture dialog modally on WorkSerial.
-void ShowRS232CaptureForm(ApplicationState& state, QWidget* parent);
+// Shows the capture dialog modally on the message; true when Done took the
+// capture.
+bool ShowRS232CaptureForm(ApplicationState& state, SerialClass& message, QWidget* parent);
 
 class RS232CaptureFormLauncher final : public RS232CaptureDialog {
 public:
-    void ShowRS232CaptureForm(QWidget* owner, ApplicationState& state) override;
+    bool ShowRS232CaptureForm(QWidget* owner, ApplicationState& state, SerialClass& message) override;
 };

@@ -298,8 +298,7 @@ void SerialStringDisplay::EditMessage()
     if (!mySerial_) return;
     if (!backup_) backup_ = std::make_unique<SerialClass>();
     backup_->CopyFrom(*mySerial_);
-    state_.Messages.WorkSerial = mySerial_;
-    ShowSerialStringEditor(state_, this);
+    ShowSerialStringEditor(state_, *mySerial_, this);
     if (!mySerial_->MyRS232StringClass().IsSameAs(backup_->MyRS232StringClass())) mySerial_->IsFromLibrary(false);
     display(-1);
     emit Changed();
@@ -346,8 +345,7 @@ void SerialStringDisplay::KeepHolderCanBeInput()
 void SerialStringDisplay::TestMessage()
 {
     if (!mySerial_) return;
-    state_.Messages.WorkSerial = mySerial_;
-    ShowProjectorSerialTestForm(state_, this);
+    ShowProjectorSerialTestForm(state_, *mySerial_, this);
     display(-1);
 }
 
@@ -362,13 +360,11 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
     if (!mySerial_ || settingsDialog == nullptr || (fromCapture ? capture == nullptr : loader == nullptr)) return;
     SerialClass work;
     work.CopyFrom(*mySerial_);
-    state_.Messages.WorkSerial = &work;
     if (fromCapture) {
-        capture->ShowRS232CaptureForm(this, state_);
+        capture->ShowRS232CaptureForm(this, state_, work);
     } else {
-        loader->ShowRS232LibraryLoader(this, state_);
+        loader->ShowRS232LibraryLoader(this, state_, work);
     }
-    state_.Messages.WorkSerial = nullptr;
     if (!mySerial_->IsSameAs(work)) {
         // The holder bound at SetupSerial is the reference, whatever type the
         // message carries now; an emptied message has no settings to compare.
@@ -383,10 +379,7 @@ void SerialStringDisplay::TakeFromWorkCopy(WorkCopySource source)
             // names and may change the holder, so it sees the pane's.
             const int16_t typeBefore = work.SerialType();
             work.SerialType(holderType_);
-            state_.Messages.SettingsFromCapture = fromCapture;
-            state_.Messages.WorkSerial = &work;
-            const bool cancelled = settingsDialog->ShowSettingsDifferentForm(this, state_);
-            state_.Messages.WorkSerial = nullptr;
+            const bool cancelled = settingsDialog->ShowSettingsDifferentForm(this, state_, work, fromCapture);
             work.SerialType(typeBefore);
             if (cancelled) return;
         }

@@ -7,6 +7,7 @@
 #include "messages/MessageDialogs.h"
 #include "messages/OptionButtons.h"
 #include "model/ApplicationState.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 #include "platform/UserPrompts.h"
 
@@ -348,18 +349,16 @@ void VolumeEditorForm::reject()
     QDialog::reject();
 }
 
-void ShowVolumeEditor(ApplicationState& state, QWidget* parent)
+bool ShowVolumeEditor(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
-    SerialClass* message = state.Messages.WorkSerial;
-    if (!message || !message->VolumeExtension()) {
-        state.Messages.VolumeParametersChanged = false;
-        return;
-    }
+    if (!message.VolumeExtension()) return false;
+    const WorkSerialHandOff handOff(state.Messages, message);
     VolumeEditorForm form(state, parent);
     form.exec();
+    return handOff.VolumeParametersChanged();
 }
 
-void VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, ApplicationState& state)
+bool VolumeEditorFormLauncher::ShowVolumeEditorForm(QWidget* owner, SerialClass& message)
 {
-    ShowVolumeEditor(state, owner);
+    return ShowVolumeEditor(state_, message, owner);
 }

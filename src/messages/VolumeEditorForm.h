@@ -77,5 +77,9 @@ private:
 // Opens the volume editor for the byte cells of the serial string editor.
 class VolumeEditorFormLauncher final : public VolumeEditorLauncher {
 public:
-    void ShowVolumeEditorForm(QWidget* owner, ApplicationState& state) override;
+    explicit VolumeEditorFormLauncher(ApplicationState& state) : state_(state) {}
+    bool ShowVolumeEditorForm(QWidget* owner, SerialClass& message) override;
+
+private:
+    ApplicationState& state_;
 };

@@ -17,7 +17,9 @@
 class UserPrompts;
 
 // State of the serial message tools: the message handed to their modal
-// dialogs, the reply of the last serial test and the dialogs' results.
+// dialogs, the reply of the last serial test and the dialogs' results. A
+// WorkSerialHandOff sets the hand-off fields for as long as a dialog is open
+// and puts them back when it closes.
 struct MessageToolsState {
     // The message a modal message dialog works on; the caller owns it.
     SerialClass* WorkSerial = nullptr;

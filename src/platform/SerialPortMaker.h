@@ -14,6 +14,12 @@ public:
     virtual std::unique_ptr<SerialPort> MakeSerialPort() = 0;
 };
 
+// The system's ports, as the program installs them.
+class SystemSerialPortMaker final : public SerialPortMaker {
+public:
+    std::unique_ptr<SerialPort> MakeSerialPort() override;
+};
+
 // The port from the installed maker, or a system port, made a child of the
 // dialog that uses it under the serial control's name "MSComm1".
 SerialPort* MakeSerialPortOwnedBy(QObject* owner, const InstalledInterfaces& installed);

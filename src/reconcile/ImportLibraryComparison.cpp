@@ -1,10 +1,10 @@
 #include "reconcile/ImportLibraryComparison.h"
 
+#include "controls/Twips.h"
 #include "model/RuntimeErrors.h"
 #include "reconcile/ComparisonRowLayout.h"
 #include "reconcile/RowWheelScrolling.h"
 #include "reconcile/SimpleComparisonControl.h"
-#include "reconcile/Twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -51,7 +51,7 @@ ImportLibraryComparison::ImportLibraryComparison(QWidget* parent) : QWidget(pare
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, &ImportLibraryComparison::PositionRows);
     wheelScrolling_ = new RowWheelScrolling(*VScroll1, this);
-    setFixedHeight(FromTwips(6735));
+    setFixedHeight(TwipsToPixels(6735));
 }
 
 QLabel* ImportLibraryComparison::AddHeading(const QString& name, const QString& caption, int leftTwips, int widthTwips)
@@ -67,8 +67,8 @@ QLabel* ImportLibraryComparison::AddHeading(const QString& name, const QString& 
     else
         small.setPixelSize(std::max(1, small.pixelSize() * 4 / 5));
     heading->setFont(small);
-    heading->setGeometry(FromTwips(RowsLeftTwips + leftTwips) + 1, FromTwips(HeadingsTopTwips),
-                         FromTwips(widthTwips) - 1, FromTwips(RowsTopTwips - HeadingsTopTwips));
+    heading->setGeometry(TwipsToPixels(RowsLeftTwips + leftTwips) + 1, TwipsToPixels(HeadingsTopTwips),
+                         TwipsToPixels(widthTwips) - 1, TwipsToPixels(RowsTopTwips - HeadingsTopTwips));
     return heading;
 }
 
@@ -154,8 +154,8 @@ void ImportLibraryComparison::PlaceDividers(bool hideDecision)
 {
     for (const Divider& divider : Dividers) {
         auto* line = DifferencesFrame->findChild<QFrame*>(divider.name);
-        line->setGeometry(FromTwips(RowsLeftTwips + divider.leftTwips), FromTwips(HeadingsTopTwips), 1,
-                          FromTwips(RowsTopTwips - HeadingsTopTwips));
+        line->setGeometry(TwipsToPixels(RowsLeftTwips + divider.leftTwips), TwipsToPixels(HeadingsTopTwips), 1,
+                          TwipsToPixels(RowsTopTwips - HeadingsTopTwips));
         line->setVisible(!hideDecision || divider.leftTwips <= 4320);
     }
 }
@@ -164,11 +164,11 @@ void ImportLibraryComparison::LayOutRows()
 {
     const int rowHeight = SimpleComparisonControl::RowHeight();
     // The frame takes the list's height, which is set before the list is first shown.
-    const int available = height() - FromTwips(HeadingsHeightTwips) - FromTwips(LowerMarginTwips);
+    const int available = height() - TwipsToPixels(HeadingsHeightTwips) - TwipsToPixels(LowerMarginTwips);
     const ComparisonRowLayout layout = LayOutComparisonRows(available, rowHeight, static_cast<int>(rows_.size()));
     rowsInView_ = layout.RowsInView;
-    const int left = FromTwips(RowsLeftTwips);
-    const int top = FromTwips(RowsTopTwips);
+    const int left = TwipsToPixels(RowsLeftTwips);
+    const int top = TwipsToPixels(RowsTopTwips);
     const int rowsRight = left + rowWidth_;
     int right = rowsRight;
     VScroll1->blockSignals(true);
@@ -182,9 +182,9 @@ void ImportLibraryComparison::LayOutRows()
         right = VScroll1->geometry().right() + 1;
     }
     VScroll1->blockSignals(false);
-    DifferencesFrame->setGeometry(0, 0, right + FromTwips(FrameMarginTwips), height());
+    DifferencesFrame->setGeometry(0, 0, right + TwipsToPixels(FrameMarginTwips), height());
     setFixedWidth(DifferencesFrame->geometry().right() + 1);
-    Line11->setGeometry(left, FromTwips(HeadingsTopTwips), rowWidth_, 1);
+    Line11->setGeometry(left, TwipsToPixels(HeadingsTopTwips), rowWidth_, 1);
     Line1->setGeometry(left, top + rowHeight * rowsInView_, rowWidth_, 1);
     PositionRows();
 }
@@ -192,14 +192,14 @@ void ImportLibraryComparison::LayOutRows()
 void ImportLibraryComparison::PositionRows()
 {
     const int first = VScroll1->value();
-    int runningTop = FromTwips(RowsTopTwips);
+    int runningTop = TwipsToPixels(RowsTopTwips);
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
         SimpleComparisonControl* row = rows_[static_cast<std::size_t>(i)];
         if (i < first || i >= first + rowsInView_) {
             row->hide();
             continue;
         }
-        row->move(FromTwips(RowsLeftTwips), runningTop);
+        row->move(TwipsToPixels(RowsLeftTwips), runningTop);
         row->show();
         runningTop += row->height();
     }

@@ -1,8 +1,8 @@
 #include "reconcile/ImportReplaceForm.h"
 
+#include "controls/Twips.h"
 #include "platform/Windows1252.h"
 #include "reconcile/ImportLibraryComparison.h"
-#include "reconcile/Twips.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -57,7 +57,7 @@ ImportReplaceForm::ImportReplaceForm(std::unique_ptr<ImportReplaceTwin> twin, QW
     for (QRadioButton* option : {Replace, NewName, CommandByCommand}) option->setEnabled(library_ >= 0);
     comparison_ = twin_->MakeComparison(this);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(FromTwips(120), 0, FromTwips(135), FromTwips(120));
+    layout->setContentsMargins(TwipsToPixels(120), 0, TwipsToPixels(135), TwipsToPixels(120));
     layout->addLayout(left);
     layout->addWidget(comparison_, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,8 +1,8 @@
 #include "reconcile/SimpleComparisonControl.h"
 
+#include "controls/Twips.h"
 #include "model/FindByNames.h"
 #include "platform/Windows1252.h"
-#include "reconcile/Twips.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -34,17 +34,18 @@ SimpleComparisonControl::SimpleComparisonControl(QWidget* parent) : QWidget(pare
 {
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(0, FromTwips(TickTopTwips), FromTwips(375), FromTwips(TickSizeTwips));
+    Label1->setGeometry(0, TwipsToPixels(TickTopTwips), TwipsToPixels(375), TwipsToPixels(TickSizeTwips));
     NameLabel = new QLabel(this);
     NameLabel->setObjectName("NameLabel");
-    NameLabel->setGeometry(FromTwips(480), FromTwips(TickTopTwips), FromTwips(2775 - 480), FromTwips(TickSizeTwips));
+    NameLabel->setGeometry(TwipsToPixels(480), TwipsToPixels(TickTopTwips), TwipsToPixels(2775 - 480),
+                           TwipsToPixels(TickSizeTwips));
     InNewTick = AddTick(1, 3000);
     InDataBaseTick = AddTick(2, 3480);
     SameTick = AddTick(3, 3960);
     Check2 = new QCheckBox("-", this);
     Check2->setObjectName("Check2");
-    Check2->setGeometry(FromTwips(4440), FromTwips(TickTopTwips) - 2, FromTwips(5295 - 4440),
-                        FromTwips(TickSizeTwips) + 4);
+    Check2->setGeometry(TwipsToPixels(4440), TwipsToPixels(TickTopTwips) - 2, TwipsToPixels(5295 - 4440),
+                        TwipsToPixels(TickSizeTwips) + 4);
     connect(Check2, &QCheckBox::toggled, this, &SimpleComparisonControl::ShowDecisionCaption);
     AddRowLine(*this, "Line2", 0);
     AddRowLine(*this, "Line2", 1);
@@ -56,8 +57,8 @@ QCheckBox* SimpleComparisonControl::AddTick(int index, int leftTwips)
     // The frame is disabled so that the tick shows state and takes no click.
     auto* frame = new QFrame(this);
     frame->setObjectName("Frame1_" + QString::number(index));
-    frame->setGeometry(FromTwips(leftTwips), FromTwips(TickTopTwips), FromTwips(TickSizeTwips),
-                       FromTwips(TickSizeTwips));
+    frame->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(TickTopTwips), TwipsToPixels(TickSizeTwips),
+                       TwipsToPixels(TickSizeTwips));
     frame->setEnabled(false);
     auto* tick = new QCheckBox(frame);
     tick->setObjectName("Check1_" + QString::number(index));
@@ -124,12 +125,12 @@ void SimpleComparisonControl::ShowDecisionCaption()
 
 int SimpleComparisonControl::RowWidth(bool hideDecision)
 {
-    return FromTwips((hideDecision ? SameColumnEndTwips : DecisionColumnEndTwips) + 15);
+    return TwipsToPixels((hideDecision ? SameColumnEndTwips : DecisionColumnEndTwips) + 15);
 }
 
 int SimpleComparisonControl::RowHeight()
 {
-    return FromTwips(RowHeightTwips);
+    return TwipsToPixels(RowHeightTwips);
 }
 
 void SimpleComparisonControl::Show(bool hideDecision, int16_t rowNumber)

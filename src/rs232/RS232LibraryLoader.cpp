@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 #include "rs232/RS232LoaderEquipmentTree.h"
@@ -321,14 +322,14 @@ void RS232LibraryLoader::CancelClicked()
     reject();
 }
 
-void ShowRS232LibraryLoader(ApplicationState& state, QWidget* parent)
+bool ShowRS232LibraryLoader(ApplicationState& state, SerialClass& message, QWidget* parent)
 {
-    if (state.Messages.WorkSerial == nullptr) return;
+    const WorkSerialHandOff handOff(state.Messages, message);
     RS232LibraryLoader dialog(state, parent);
-    dialog.exec();
+    return dialog.exec() == QDialog::Accepted;
 }
 
-void RS232LibraryLoaderLauncher::ShowRS232LibraryLoader(QWidget* owner, ApplicationState& state)
+bool RS232LibraryLoaderLauncher::ShowRS232LibraryLoader(QWidget* owner, ApplicationState& state, SerialClass& message)
 {
-    ::ShowRS232LibraryLoader(state, owner);
+    return ::ShowRS232LibraryLoader(state, message, owner);
 }

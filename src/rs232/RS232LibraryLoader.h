@@ -65,10 +65,10 @@ private:
     QTimer* Timer1;
 };
 
-// Shows the loader modally on state.Messages.WorkSerial.
-void ShowRS232LibraryLoader(ApplicationState& state, QWidget* parent);
+// Shows the loader modally on the message; true when a command was taken.
+bool ShowRS232LibraryLoader(ApplicationState& state, SerialClass& message, QWidget* parent);
 
 class RS232LibraryLoaderLauncher final : public RS232LibraryLoaderDialog {
 public:
-    void ShowRS232LibraryLoader(QWidget* owner, ApplicationState& state) override;
+    bool ShowRS232LibraryLoader(QWidget* owner, ApplicationState& state, SerialClass& message) override;
 };

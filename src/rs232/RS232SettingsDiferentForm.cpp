@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/HolderSettings.h"
+#include "model/WorkSerialHandOff.h"
 #include "platform/ObjectName.h"
 
 #include <QGridLayout>
@@ -169,14 +170,16 @@ void RS232SettingsDiferentForm::reject()
     QDialog::reject();
 }
 
-bool ShowRS232SettingsDiferentForm(ApplicationState& state, QWidget* parent)
+bool ShowRS232SettingsDiferentForm(ApplicationState& state, SerialClass& message, bool fromCapture, QWidget* parent)
 {
+    const WorkSerialHandOff handOff(state.Messages, message, fromCapture);
     RS232SettingsDiferentForm form(state, parent);
     form.exec();
     return form.Cancelled;
 }
 
-bool RS232SettingsDiferentFormLauncher::ShowSettingsDifferentForm(QWidget* owner, ApplicationState& state)
+bool RS232SettingsDiferentFormLauncher::ShowSettingsDifferentForm(QWidget* owner, ApplicationState& state,
+                                                                  SerialClass& message, bool fromCapture)
 {
-    return ShowRS232SettingsDiferentForm(state, owner);
+    return ShowRS232SettingsDiferentForm(state, message, fromCapture, owner);
 }

@@ -47,10 +47,11 @@ private:
     QPushButton* Cancel;
 };
 
-// Shows the dialog modally on WorkSerial; true when the user cancelled.
-bool ShowRS232SettingsDiferentForm(ApplicationState& state, QWidget* parent);
+// Shows the dialog modally on the message; true when the user cancelled.
+bool ShowRS232SettingsDiferentForm(ApplicationState& state, SerialClass& message, bool fromCapture, QWidget* parent);
 
 class RS232SettingsDiferentFormLauncher final : public SettingsDifferentDialog {
 public:
-    bool ShowSettingsDifferentForm(QWidget* owner, ApplicationState& state) override;
+    bool ShowSettingsDifferentForm(QWidget* owner, ApplicationState& state, SerialClass& message,
+                                   bool fromCapture) override;
 };

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "controls/ByteCellContext.h"
 #include "controls/BytePopup.h"
 #include "controls/ByteValueControl.h"
 #include "controls/MyTextBox.h"
 #include "controls/VolumeEditorLauncher.h"
-#include "model/ApplicationState.h"
+#include "model/ProjectorGlobals.h"
+#include "model/SerialClass.h"
 #include "support/NamedChild.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempProgramFolder.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -26,29 +26,24 @@
 // told to.
 class RecordingVolumeEditor final : public VolumeEditorLauncher {
 public:
-    void ShowVolumeEditorForm(QWidget*, ApplicationState& state) override
+    bool ShowVolumeEditorForm(QWidget*, SerialClass& message) override
     {
-        MessageToolsState& tools = state.Messages;
         ++opened;
-        insertPositionSeen = tools.WorkSerial->VolumeExtension()->VolumeInsertByteNumber();
-        tools.VolumeParametersChanged = reportChange;
+        insertPositionSeen = message.VolumeExtension()->VolumeInsertByteNumber();
+        return reportChange;
     }
     int opened = 0;
     int16_t insertPositionSeen = -1;
     bool reportChange = false;
 };
 
-// One byte cell on a shown window, bound to a message in WorkSerial.
+// One byte cell on a shown window, a byte of the message in its context.
 class ByteCellTestHost {
 public:
-    ByteCellTestHost() : state(folder.path(), prompts), window(std::make_unique<QWidget>())
+    ByteCellTestHost() : window(std::make_unique<QWidget>())
     {
-        state.Names.InitNameTables();
-        state.Messages.WorkSerial = &message;
-        auto editor = std::make_unique<RecordingVolumeEditor>();
-        volumeEditor = editor.get();
-        state.Installed.Install<VolumeEditorLauncher>(std::move(editor));
-        cell = new ByteValueControl(state, window.get());
+        names.InitNameTables();
+        cell = new ByteValueControl(context, window.get());
         cell->MyIndex(3);
         auto* layout = new QVBoxLayout(window.get());
         layout->addWidget(cell);
@@ -115,11 +110,12 @@ public:
     static void PointerAway() { QCursor::setPos(5, 5); }
     void ClickCaption() { QTest::mouseClick(Caption(), Qt::LeftButton); }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ApplicationState state;
+    ProjectorGlobals names;
     SerialClass message;
-    RecordingVolumeEditor* volumeEditor = nullptr;  // installed in the state
+    RecordingVolumeEditor recordingEditor;
+    RecordingVolumeEditor* volumeEditor = &recordingEditor;
+    ByteCellContext context{
+        .Message = &message, .ControlCodeNames = names.ControlCodeNames, .VolumeEditor = &recordingEditor};
     std::unique_ptr<QWidget> window;
     ByteValueControl* cell = nullptr;
     std::unique_ptr<QSignalSpy> modeChanges;

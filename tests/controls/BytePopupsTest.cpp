@@ -131,7 +131,7 @@ TEST(ByteModeForm, OffersTheLastRowOnlyWhereItMayBeUsed)
     for (const Case& c : cases) {
         ByteCellTestHost host;
         if (c.hasVolume) host.GiveVolumeFormat(c.insertPosition);
-        host.state.Messages.EditStringCanBeInput = c.canBeInput;
+        host.context.CanBeInput = c.canBeInput;
         host.Show(c.cellMode, 0);
         QList<int> offered;
         ByteCellTestHost::WhenPopupOpens([&offered](BytePopup* popup) {
@@ -192,7 +192,7 @@ TEST(BytePopups, ModePopupNearTheBottomKeepsItsMarginAndClosesByItself)
     EXPECT_EQ(popup.Choice(), ContentHex);
     EXPECT_EQ(popup.result(), QDialog::Rejected);
 
-    FormControlcodeForm codes(9, host.state.Names.ControlCodeNames);
+    FormControlcodeForm codes(9, host.names.ControlCodeNames);
     EXPECT_EQ(codes.RowRect(9).topLeft(), QPoint(codes.ColumnPitch(), codes.RowPitch()));
     QCursor::setPos(screen.center());
     codes.OpenAt(QPoint(-40, -40));

@@ -215,7 +215,7 @@ TEST(ByteValueControl, VariableByteWithoutAVolumeFormatOpensNoEditor)
     ByteCellTestHost host;
     host.Show(ContentVariable, 0);
     QTest::mouseClick(host.Box(), Qt::LeftButton);
-    host.state.Messages.WorkSerial = nullptr;
+    host.context.Message = nullptr;
     QTest::mouseClick(host.Box(), Qt::LeftButton);
     EXPECT_EQ(host.volumeEditor->opened, 0);
     EXPECT_EQ(host.variableChanges->count(), 0);

@@ -23,7 +23,7 @@ protected:
     MessageToolsTest()
     {
         state.Names.InitNameTables();
-        state.Installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>());
+        state.Installed.Install<VolumeEditorLauncher>(std::make_unique<VolumeEditorFormLauncher>(state));
     }
     ~MessageToolsTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
 

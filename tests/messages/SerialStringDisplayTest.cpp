@@ -284,6 +284,19 @@ namespace {
 
 // A pane in a host whose RS232 tools are there: the loader and the capture
 // dialog write what the test says into the work message.
+// A dialog has the pane's message only while it is open, however it closes:
+// none is left pointing at a message the pane may since have dropped.
+TEST_F(SerialStringDisplayTest, NoDialogKeepsTheMessageOnceClosed)
+{
+    pane.SetupSerial(message);
+    for (const char* item : {"menuTest", "menuEdit", "menuTest"}) {
+        SCOPED_TRACE(item);
+        WhenModalOpens([](QWidget* modal) { modal->close(); });
+        Item(item)->trigger();
+        EXPECT_EQ(state.Messages.WorkSerial, nullptr);
+    }
+}
+
 class LoadAndCaptureTest : public SerialStringDisplayTest {
 protected:
     LoadAndCaptureTest()
@@ -308,19 +321,21 @@ private:
                                    public SettingsDifferentDialog {
     public:
         explicit RecordingDialogs(LoadAndCaptureTest& test) : test_(test) {}
-        void ShowRS232LibraryLoader(QWidget*, ApplicationState& state) override
+        bool ShowRS232LibraryLoader(QWidget*, ApplicationState&, SerialClass& message) override
         {
             test_.dialogs.push_back("loader");
-            test_.fill(*state.Messages.WorkSerial);
+            test_.fill(message);
+            return true;
         }
-        void ShowRS232CaptureForm(QWidget*, ApplicationState& state) override
+        bool ShowRS232CaptureForm(QWidget*, ApplicationState&, SerialClass& message) override
         {
             test_.dialogs.push_back("capture");
-            test_.fill(*state.Messages.WorkSerial);
+            test_.fill(message);
+            return true;
         }
-        bool ShowSettingsDifferentForm(QWidget*, ApplicationState& state) override
+        bool ShowSettingsDifferentForm(QWidget*, ApplicationState&, SerialClass&, bool fromCapture) override
         {
-            test_.dialogs.push_back(state.Messages.SettingsFromCapture ? "settings of capture" : "settings of library");
+            test_.dialogs.push_back(fromCapture ? "settings of capture" : "settings of library");
             return test_.cancelSettings;
         }
 

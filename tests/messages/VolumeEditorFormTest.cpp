@@ -290,12 +290,10 @@ TEST_F(VolumeEditorFormTest, OpenedModallyOnlyForAMessageWithAFormat)
         Controls(*form).MessageFormat(2)->click();
         Controls(*form).Done()->click();
     });
-    ShowVolumeEditor(state, nullptr);
-    EXPECT_TRUE(state.Messages.VolumeParametersChanged);
+    EXPECT_TRUE(ShowVolumeEditor(state, message, nullptr));
     EXPECT_EQ(format->VolumeMessageFormat(), VolumeExtensionClass::RawBytes);
 
     message.VolumeExtension(nullptr);
-    ShowVolumeEditor(state, nullptr);
-    EXPECT_FALSE(state.Messages.VolumeParametersChanged);
+    EXPECT_FALSE(ShowVolumeEditor(state, message, nullptr));
     EXPECT_FALSE(message.VolumeExtension());
 }

@@ -45,7 +45,7 @@ protected:
                 Named<QPushButton>(*modal, button)->click();
         });
         RS232SettingsDiferentFormLauncher launcher;
-        return launcher.ShowSettingsDifferentForm(nullptr, state);
+        return launcher.ShowSettingsDifferentForm(nullptr, state, message, state.Messages.SettingsFromCapture);
     }
 
     TempProgramFolder folder;

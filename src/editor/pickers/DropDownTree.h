@@ -16,8 +16,6 @@ class PointerPosition;
 class DropDownTree : public QTreeWidget {
     Q_OBJECT
 public:
-    // Pixels at 15 twips a pixel, the scale the trees' sizes are drawn in.
-    static constexpr int TwipsPerPixel = 15;
     static constexpr int CloseTimerInterval = 1000;
 
     // The pop-up belongs to the owner; without one, to the label's window

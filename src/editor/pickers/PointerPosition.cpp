@@ -5,14 +5,10 @@
 #include <QCursor>
 #include <memory>
 
-namespace {
-
-class CursorPointerPosition final : public PointerPosition {
-public:
-    QPoint GlobalPosition() const override { return QCursor::pos(); }
-};
-
-}  // namespace
+QPoint CursorPointerPosition::GlobalPosition() const
+{
+    return QCursor::pos();
+}
 
 const PointerPosition& InstalledPointerPosition(InstalledInterfaces& installed)
 {

@@ -12,5 +12,11 @@ public:
     virtual QPoint GlobalPosition() const = 0;
 };
 
+// The system cursor's, as the program installs it.
+class CursorPointerPosition final : public PointerPosition {
+public:
+    QPoint GlobalPosition() const override;
+};
+
 // The installed reader; the system cursor's when none is installed yet.
 const PointerPosition& InstalledPointerPosition(InstalledInterfaces& installed);
