@@ -88,15 +88,18 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
     std::fclose(file);
 }
 
-// Prints the usual table and keeps each benchmark's time by name: the
-// median when repetitions are asked for, else the one run.
+// Prints the usual table and keeps each benchmark's time by its function's
+// name and arguments ("BM_Load/1000"), whatever iterations or repetitions it
+// runs: the median when repetitions are asked for, else the one run.
 class TimesReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            if (run.aggregate_name.empty() || run.aggregate_name == "median")
-                times_[run.run_name.str()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
+            const std::string& args = run.run_name.args;
+            times_[run.run_name.function_name + (args.empty() ? "" : "/" + args)] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 

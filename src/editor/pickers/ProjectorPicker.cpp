@@ -33,7 +33,6 @@ ProjectorPicker::ProjectorPicker(ApplicationState& state, QWidget* parent)
     connect(treeview1, &DeviceTree::Hovered, this, &ProjectorPicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &ProjectorPicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
-    FillProjectorTree();
 }
 
 void ProjectorPicker::ShowConfiguration()
