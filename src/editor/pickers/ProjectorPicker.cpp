@@ -72,7 +72,11 @@ void ProjectorPicker::ShowHoveredNotes(const QTreeWidgetItem* node)
         treeview1->ShowNotes("Manufacturer = " + node->text(0), QString());
         return;
     }
-    treeview1->ShowNotes("Manufacturer = " + node->parent()->text(0) + "\nModel = " + node->text(0), TagOf(node));
+    // The notes are read from the entry when shown, not kept in every node.
+    const int index = FindProjectorForNode(node);
+    treeview1->ShowNotes(
+        "Manufacturer = " + node->parent()->text(0) + "\nModel = " + node->text(0),
+        index < 0 ? QString() : NotesShown(state_.Projectors.ProjectorDatabase[index].NotesField().view()));
 }
 
 void ProjectorPicker::Pick(const QTreeWidgetItem* node)
@@ -83,7 +87,7 @@ void ProjectorPicker::Pick(const QTreeWidgetItem* node)
     const ProjectorClass& definition = state_.Projectors.ProjectorDatabase[index];
     ProjectorLabel->setText(node->parent()->text(0) + '\n' + node->text(0));
     state_.Config.ConfigProjector().CopyFromProjectorClass(definition);
-    ProjectorNotes->setPlainText(TagOf(node));
+    ProjectorNotes->setPlainText(NotesShown(definition.NotesField().view()));
     state_.Config.StoreProjectorToConfig();
     state_.Config.ConfigChanged = true;
 }
