@@ -12,7 +12,7 @@ results="$build/results"
 "$root/scripts/install-deps.sh"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAVLO_BUILD_TESTS=OFF -DTAVLO_BUILD_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --parallel "${TAVLO_BUILD_JOBS:-$(nproc)}"
+cmake --build "$build" --parallel "${TAVLO_BUILD_JOBS:-$(nproc)}" >&2
 
 # Widgets need no screen.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
@@ -22,7 +22,8 @@ for source in "$root"/benchmarks/*.cpp; do
   name="$(basename "$source" .cpp)"
   names+=("$name")
   echo "Running $name" >&2
-  "$build/benchmarks/$name" --benchmark_color=false "$@" >"$results/$name.txt" 2>"$results/$name.log"
+  # The reporters colour their tables whatever they are told: the colours are taken out.
+  "$build/benchmarks/$name" "$@" 2>"$results/$name.log" | sed 's/\x1b\[[0-9;]*m//g' >"$results/$name.txt"
 done
 
 # Each benchmark prints its table, then, after an empty line, its ratios
