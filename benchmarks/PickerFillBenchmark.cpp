@@ -1,26 +1,34 @@
-// Opens the projector and IR device pickers, as a press on their label does,
-// and closes them by a second press, with 1,000, 10,000 and 30,000 entries, beside opening a plain QTreeWidget
-// whose items are built apart from prepared texts and added at once, the
-// fastest plain way; the library browsers' tree is filled beside the same
-// plain tree unshown. Prints each ratio with its aim and the growth from one
-// size to the next, where a step far above the growth in entries is a
-// quadratic cost.
+// Opens the projector, IR device and IR command pickers, as a press on their
+// label does, and closes them by a second press, with 1,000, 10,000 and
+// 30,000 entries, beside opening a plain QTreeWidget whose items are built
+// apart from prepared texts and added at once, the fastest plain way; the
+// RS232 loader's equipment tree is rebuilt, as its order buttons do, beside
+// the same plain tree refilled while shown; the library browsers' tree is
+// filled beside the same plain tree unshown. Prints each ratio with its aim
+// and the growth from one size to the next, where a step far above the
+// growth in entries is a quadratic cost.
 #include "DatabaseBenchmarkSupport.h"
 #include "controls/LibraryTree.h"
+#include "editor/pickers/CommandTree.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/IRDevicePicker.h"
 #include "editor/pickers/PickerLabel.h"
 #include "editor/pickers/ProjectorPicker.h"
 #include "model/ApplicationState.h"
+#include "model/SerialClass.h"
+#include "rs232/RS232LibraryLoader.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 using namespace DatabaseBenchmark;
@@ -73,13 +81,17 @@ struct ProjectorFixture {
 };
 
 // The plain tree: groups looked up by their text, every item built before
-// the tree gets the roots at once.
+// the tree gets the roots at once; one level is a flat list.
 void FillPlain(QTreeWidget& tree, const Texts& texts, int levels)
 {
     tree.clear();
     QHash<QString, QTreeWidgetItem*> groups;
     QList<QTreeWidgetItem*> roots;
     for (const auto& entry : texts) {
+        if (levels == 1) {
+            roots.append(new QTreeWidgetItem({entry[0]}));
+            continue;
+        }
         QTreeWidgetItem* root = groups.value(entry[0]);
         if (root == nullptr) {
             groups.insert(entry[0], root = new QTreeWidgetItem({entry[0]}));
@@ -119,15 +131,18 @@ void OpenPlain(benchmark::State& state, const Texts& texts, int levels)
 enum class Timed { Opening, Closing };
 
 template <class Picker>
-void PressPicker(benchmark::State& state, ApplicationState& application, const char* labelName, Timed timed)
+void PressPicker(benchmark::State& state, ApplicationState& application, const char* labelName, Timed timed,
+                 const char* treeName = "treeview1")
 {
     QWidget window;
     window.resize(960, 580);
-    (new QVBoxLayout(&window))->addWidget(new Picker(application, &window));
+    auto* picker = new Picker(application, &window);
+    (new QVBoxLayout(&window))->addWidget(picker);
+    if constexpr (std::is_same_v<Picker, IRDevicePicker>) picker->ShowInput(0);
     window.show();
     QApplication::processEvents();
     auto* label = window.findChild<PickerLabel*>(labelName);
-    auto* tree = window.findChild<DropDownTree*>("treeview1");
+    auto* tree = window.findChild<DropDownTree*>(treeName);
     if (label == nullptr || tree == nullptr) {
         state.SkipWithError("the picker has no label or tree");
         return;
@@ -187,6 +202,102 @@ void BM_IRPlainOpen(benchmark::State& state)
     OpenPlain(state, fixture.texts, 3);
 }
 
+// The IR device picker with the last library chosen for the first input,
+// holding as many commands as a library can.
+struct IRCommandFixture : IRFixture {
+    Texts commands;
+    explicit IRCommandFixture(int libraries) : IRFixture(libraries)
+    {
+        IRclass& chosen = state.IR.IRDatabase[state.IR.IRDatabase.LastIndex()];
+        for (int c = 0; c < IRclass::MaximumCommands; ++c) {
+            chosen.AddIRCommand().Name("KEY " + std::to_string(c));
+            commands.push_back({QString::fromLatin1(chosen.CommandAt(c)->NameField().view()), {}, {}});
+        }
+        InputIRRecord& record = state.Config.Record.InputIRRecords[0];
+        record.Manufacturer = chosen.ManufacturerField();
+        record.IRtype = chosen.IRtypeField();
+        record.Model = chosen.ModelField();
+        record.DeviceSelected = true;
+    }
+};
+
+// The command list finds its library among all of them at each opening.
+void BM_IRCommandPickerOpen(benchmark::State& state)
+{
+    IRCommandFixture fixture(static_cast<int>(state.range(0)));
+    PressPicker<IRDevicePicker>(state, fixture.state, "UnShiftedIRLabel_0", Timed::Opening, "IRcommandTreeView");
+}
+
+void BM_IRCommandPlainOpen(benchmark::State& state)
+{
+    IRCommandFixture fixture(static_cast<int>(state.range(0)));
+    OpenPlain(state, fixture.commands, 1);
+}
+
+// The RS232 libraries on three levels, as the loader's tree shows them.
+struct RS232Fixture {
+    ScratchFolder folder;
+    SilentPrompts prompts;
+    ApplicationState state{folder.path(), prompts};
+    SerialClass message;
+    Texts texts;
+    explicit RS232Fixture(int libraries)
+    {
+        state.Messages.WorkSerial = &message;
+        for (int l = 0; l < libraries; ++l) {
+            state.RS232Libraries.AddRS232Library();
+            RS232FileBlockClass& library = state.RS232Libraries.RS232Database[l];
+            library.Manufacturer("MAKER" + std::to_string(l % (libraries / 50)));
+            library.MyType("TYPE" + std::to_string(l % 7));
+            library.Model("MODEL" + std::to_string(l));
+            library.Notes("a library of the benchmark");
+            texts.push_back({QString::fromStdString(library.Manufacturer()).trimmed(),
+                             QString::fromStdString(library.MyType()).trimmed(),
+                             QString::fromStdString(library.Model()).trimmed()});
+        }
+    }
+};
+
+// The loader's equipment tree rebuilt by a click of "Sort By Manufacturer",
+// the libraries sorted first as every build does.
+void BM_RS232LoaderTreeFill(benchmark::State& state)
+{
+    RS232Fixture fixture(static_cast<int>(state.range(0)));
+    RS232LibraryLoader loader(fixture.state);
+    loader.show();
+    auto* tree = loader.findChild<QTreeWidget*>("treeview1");
+    auto* byManufacturer = loader.findChild<QRadioButton*>("SortBy_0");
+    // The first build comes from the loader's own timer, not timed.
+    QElapsedTimer waited;
+    waited.start();
+    while (tree->topLevelItemCount() == 0 && waited.elapsed() < 10000) QApplication::processEvents();
+    if (tree->topLevelItemCount() == 0) {
+        state.SkipWithError("the loader never built its tree");
+        return;
+    }
+    for (auto _ : state) {
+        byManufacturer->click();
+        QApplication::processEvents();
+    }
+    if (tree->topLevelItemCount() != state.range(0) / 50) state.SkipWithError("the tree is not whole");
+}
+
+// The plain tree refilled while shown, as the loader's is.
+void BM_RS232PlainRefill(benchmark::State& state)
+{
+    RS232Fixture fixture(static_cast<int>(state.range(0)));
+    QTreeWidget tree;
+    tree.setHeaderHidden(true);
+    tree.setUniformRowHeights(true);
+    tree.resize(220, 300);
+    tree.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        FillPlain(tree, fixture.texts, 3);
+        QApplication::processEvents();
+    }
+}
+
 void BM_BrowserTreeFill(benchmark::State& state)
 {
     IRFixture fixture(static_cast<int>(state.range(0)));
@@ -221,56 +332,6 @@ void AtEverySizeFewTimes(benchmark::internal::Benchmark* benchmark)
     benchmark->Iterations(20);
 }
 
-// The usual table, then per operation its ratio to the plain baseline at
-// each size beside the aim, and how its time grew from one size to the next.
-class ScalingReporter : public DatabaseBenchmark::TimesReporter {
-public:
-    struct Row {
-        const char* title;
-        std::string operation;
-        std::string baseline;
-    };
-    explicit ScalingReporter(std::vector<Row> rows) : rows_(std::move(rows)) {}
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf("\nOperation / plain tree built apart and added at once (aim: at most %.1f)\n", Aim);
-        std::printf("  %-24s %8s %8s %8s   %s\n", "", "1,000", "10,000", "30,000", "growth x10, x3 entries");
-        for (const Row& row : rows_) {
-            std::printf("  %-24s", row.title);
-            for (int size : Sizes) {
-                const double op = Time(row.operation, size);
-                const double base = Time(row.baseline, size);
-                if (op > 0 && base > 0)
-                    std::printf(" %7.2f%s", op / base, op / base <= Aim ? " " : "!");
-                else
-                    std::printf(" %8s", "-");
-            }
-            std::printf("  ");
-            for (std::size_t s = 1; s < Sizes.size(); ++s) {
-                const double before = Time(row.operation, Sizes[s - 1]);
-                const double after = Time(row.operation, Sizes[s]);
-                if (before > 0 && after > 0)
-                    std::printf(" %6.1f", after / before);
-                else
-                    std::printf(" %6s", "-");
-            }
-            std::printf("\n");
-        }
-        std::printf("  (! marks a ratio above the aim)\n");
-    }
-
-private:
-    double Time(const std::string& name, int size) const
-    {
-        const auto found = times_.find(name + "/" + std::to_string(size));
-        return found == times_.end() ? 0 : found->second;
-    }
-
-    std::vector<Row> rows_;
-};
-
 }  // namespace
 
 BENCHMARK(BM_ProjectorPickerOpen)->Apply(AtEverySize);
@@ -279,6 +340,10 @@ BENCHMARK(BM_ProjectorPlainOpen)->Apply(AtEverySize);
 BENCHMARK(BM_IRPickerOpen)->Apply(AtEverySize);
 BENCHMARK(BM_IRPickerClose)->Apply(AtEverySizeFewTimes);
 BENCHMARK(BM_IRPlainOpen)->Apply(AtEverySize);
+BENCHMARK(BM_IRCommandPickerOpen)->Apply(AtEverySize);
+BENCHMARK(BM_IRCommandPlainOpen)->Apply(AtEverySize);
+BENCHMARK(BM_RS232LoaderTreeFill)->Apply(AtEverySize);
+BENCHMARK(BM_RS232PlainRefill)->Apply(AtEverySize);
 BENCHMARK(BM_BrowserTreeFill)->Apply(AtEverySize);
 BENCHMARK(BM_IRPlainFill)->Apply(AtEverySize);
 
@@ -288,8 +353,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    ScalingReporter reporter({{"Projector picker open", "BM_ProjectorPickerOpen", "BM_ProjectorPlainOpen"},
-                              {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen"},
+    ScalingReporter reporter("plain tree built apart and added at once", {Sizes.begin(), Sizes.end()},
+                             {{"Projector picker open", "BM_ProjectorPickerOpen", "BM_ProjectorPlainOpen", Aim},
+                              {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen", Aim},
+                              {"IR command picker open (255 rows)", "BM_IRCommandPickerOpen", "BM_IRCommandPlainOpen"},
+                              {"RS232 loader tree rebuilt", "BM_RS232LoaderTreeFill", "BM_RS232PlainRefill"},
                               {"Library browser tree", "BM_BrowserTreeFill", "BM_IRPlainFill"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

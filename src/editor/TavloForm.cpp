@@ -132,7 +132,6 @@ void TavloForm::LoadDatabases()
 {
     state_.Projectors.LoadProjectorDatabase();
     state_.RS232Libraries.LoadRS232Database();
-    projectorPage_->FillProjectorTree();
     try {
         state_.IR.LoadIRDatabase();
     } catch (const FileError& error) {

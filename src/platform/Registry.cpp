@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include <QStandardPaths>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <string_view>
@@ -44,18 +45,30 @@ std::optional<std::string> FromHex(std::string_view hex)
     return bytes;
 }
 
-// The line's fields between tabs; an empty last field does not count, so
-// that a line ending in a tab has one field fewer.
-std::vector<std::string_view> SplitTabs(std::string_view line)
+// The fields of a line between tabs; an empty last field does not count, so
+// that a line ending in a tab has one field fewer. Only the first few are
+// kept, enough for every line the store writes; `count` counts them all.
+struct LineFields {
+    static constexpr std::size_t Kept = 5;
+    std::array<std::string_view, Kept> field;
+    std::size_t count = 0;
+};
+
+LineFields SplitTabs(std::string_view line)
 {
-    std::vector<std::string_view> fields;
+    LineFields fields;
+    bool lastEmpty = false;
     for (std::size_t start = 0;;) {
         const std::size_t end = line.find('\t', start);
-        fields.push_back(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        const std::string_view field =
+            line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (fields.count < LineFields::Kept) fields.field[fields.count] = field;
+        ++fields.count;
+        lastEmpty = field.empty();
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
-    if (fields.back().empty()) fields.pop_back();
+    if (lastEmpty) --fields.count;
     return fields;
 }
 
@@ -89,10 +102,10 @@ std::filesystem::path Registry::DefaultFile()
     return std::filesystem::path(folder.toStdString()) / "Tavlo Editor" / "registry";
 }
 
-std::string Registry::Normalised(std::string_view key)
+std::string_view Registry::Normalised(std::string_view key)
 {
     while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
-    return std::string(key);
+    return key;
 }
 
 bool Registry::IsStorableName(const std::string& name)
@@ -107,7 +120,7 @@ bool Registry::KeyExists(const std::string& key) const
 
 bool Registry::CreateKey(const std::string& key)
 {
-    const std::string path = Normalised(key);
+    const std::string path(Normalised(key));
     if (path.empty() || !IsStorableName(path)) return false;
     bool added = false;
     for (std::size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
@@ -120,7 +133,7 @@ bool Registry::CreateKey(const std::string& key)
 
 bool Registry::DeleteKey(const std::string& key)
 {
-    const std::string path = Normalised(key);
+    const std::string path(Normalised(key));
     const std::string prefix = path + '\\';
     const std::string folded = CaseFolded(prefix);
     bool deleted = keys_.erase(path);
@@ -194,21 +207,23 @@ void Registry::Load()
 {
     std::ifstream in(file_, std::ios::binary);
     std::string line;
-    // A key's values follow one another, so the key of the last value line
-    // is tried before the store is searched.
+    // A key's values follow one another, and the keys come in order, so the
+    // key of the last value line, then the one after it, are tried before
+    // the store is searched.
     std::string lastPath;
     auto lastKey = keys_.end();
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto fields = SplitTabs(line);
-        if (fields.size() == 2 && fields[0] == "K" && !fields[1].empty()) {
+        const LineFields split = SplitTabs(line);
+        const auto& fields = split.field;
+        if (split.count == 2 && fields[0] == "K" && !fields[1].empty()) {
             keys_.try_emplace(Normalised(fields[1]));
-        } else if (fields.size() == 5 && fields[0] == "V" && (fields[3] == "sz" || fields[3] == "dword")) {
+        } else if (split.count == 5 && fields[0] == "V" && (fields[3] == "sz" || fields[3] == "dword")) {
             auto data = FromHex(fields[4]);
             if (!data) continue;
             if (lastKey == keys_.end() || fields[1] != lastPath) {
                 lastPath = fields[1];
-                lastKey = keys_.find(Normalised(fields[1]));
+                lastKey = keys_.find_after(lastKey, Normalised(fields[1]));
             }
             if (lastKey == keys_.end()) continue;
             const auto type = fields[3] == "sz" ? RegistryValueType::String : RegistryValueType::Dword;

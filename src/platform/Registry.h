@@ -75,7 +75,8 @@ private:
     // Names keep the spelling they were first written with.
     using Values = CaseInsensitiveMap<RegistryValue>;
 
-    static std::string Normalised(std::string_view key);
+    // The key without trailing separators, a view of the one given.
+    static std::string_view Normalised(std::string_view key);
     static bool IsStorableName(const std::string& name);
     // Writes the file, or only notes that it must be written while a bulk
     // write is under way.

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int NotesRole = Qt::UserRole;
 constexpr int LibraryIndexRole = Qt::UserRole + 1;
 constexpr int CommandRole = Qt::UserRole;
 constexpr int MostNotesCharacters = 256;
@@ -192,12 +191,17 @@ void RS232LibraryLoader::BuildEquipmentTree()
     treeview1->ResetColumn();
     const auto& database = state_.RS232Libraries.RS232Database;
     const bool byType = Order() == LoaderSortOrder::ByType;
+    QFont bold = treeview1->font();
+    bold.setBold(true);
+    // The nodes are built apart and handed to the tree at once: a tree on
+    // screen lays out its rows again for every root added to it.
+    QList<QTreeWidgetItem*> roots;
     for (int i = 0; i < database.Count(); ++i) {
         const RS232FileBlockClass& library = database[i];
         const LoaderTreeKeys keys = TreeKeysOf(library, Order());
         if (!NodeExists(keys.level1)) {
             QTreeWidgetItem* node = NewNode(byType ? library.MyType() : library.Manufacturer());
-            treeview1->addTopLevelItem(node);
+            roots.append(node);
             nodes_[keys.level1] = node;
         }
         if (!NodeExists(keys.level2)) {
@@ -206,14 +210,12 @@ void RS232LibraryLoader::BuildEquipmentTree()
             nodes_[keys.level2] = node;
         }
         QTreeWidgetItem* leaf = NewNode(library.Model());
-        leaf->setData(0, NotesRole, Shown(library.Notes()).left(MostNotesCharacters));
         leaf->setData(0, LibraryIndexRole, i);
-        QFont font = leaf->font(0);
-        font.setBold(CountNamedCommands(library) > 0);
-        leaf->setFont(0, font);
+        if (CountNamedCommands(library) > 0) leaf->setFont(0, bold);
         nodes_.at(keys.level2)->addChild(leaf);
         nodes_.try_emplace(keys.leaf, leaf);
     }
+    treeview1->addTopLevelItems(roots);
 }
 
 void RS232LibraryLoader::ClearCommandList()
@@ -255,8 +257,10 @@ void RS232LibraryLoader::HoverEquipment(QTreeWidgetItem* node)
         return;
     }
     Notes->setText(names + "\nModel = " + node->text(0));
-    NotesText->setPlainText(node->data(0, NotesRole).toString());
-    ListLibraryCommands(node->data(0, LibraryIndexRole).toInt());
+    // The notes are read from the library when shown, not kept in every leaf.
+    const int index = node->data(0, LibraryIndexRole).toInt();
+    NotesText->setPlainText(Shown(state_.RS232Libraries.RS232Database[index].Notes()).left(MostNotesCharacters));
+    ListLibraryCommands(index);
     if (!byType) treeview1->setFocus();
 }
 

@@ -132,6 +132,27 @@ TEST_F(TavloFormTest, AnIRDatabaseThatCannotBeReadLeavesAnEmptyOneAndTheEditorRu
     EXPECT_EQ(state.IR.IRDatabase.Count(), 0);
 }
 
+TEST_F(TavloFormTest, StartUpLoadsTheProjectorsAndLeavesTheirTreeToTheFirstOpening)
+{
+    ScriptedPrompts quiet;
+    ProjectorClassGlobals written(folder.path(), quiet);
+    for (const char* model : {"BEAMER 1", "BEAMER 2"}) {
+        written.AddProjectorDefinition();
+        written.ProjectorDatabase[written.ProjectorDatabase.LastIndex()].Manufacturer("ACME");
+        written.ProjectorDatabase[written.ProjectorDatabase.LastIndex()].Model(model);
+    }
+    written.SaveProjectorDatabase();
+
+    auto* frame = Named<QWidget>(Window(), "ProjectorFrame");
+    auto* tree = frame->findChild<QTreeWidget*>("treeview1");
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(state.Projectors.ProjectorDatabase.Count(), 2);
+    EXPECT_EQ(tree->topLevelItemCount(), 0) << "no rows are built before the picker opens";
+    QTest::mouseClick(Named<QWidget>(*frame, "ProjectorLabel"), Qt::LeftButton);
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
+}
+
 TEST_F(TavloFormTest, EachInputTabArrangesTheSharedPage)
 {
     ConfigurationRecord& record = state.Config.Record;

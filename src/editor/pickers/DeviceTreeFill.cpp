@@ -4,18 +4,39 @@
 #include "model/ProjectorClassGlobals.h"
 #include "platform/Windows1252.h"
 
+#include <QFont>
 #include <QTreeWidget>
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
 
-constexpr int DatabaseIndexRole = Qt::UserRole;
-constexpr int TagRole = Qt::UserRole + 1;
+// Marks the entry nodes among a tree's nodes.
+constexpr int EntryNodeType = QTreeWidgetItem::UserType + 1;
 
-// Group nodes found by their key: the trimmed names that make them.
-using GroupsByKey = std::unordered_map<std::string, QTreeWidgetItem*>;
+// A node that stands for one database entry. Its index and bold font are
+// held as members rather than as item data: thousands of entries are built
+// at each opening, and every value of item data is memory of its own.
+class EntryNode final : public QTreeWidgetItem {
+public:
+    EntryNode(QTreeWidgetItem* parent, const QString& text, int databaseIndex, const QFont& bold)
+        : QTreeWidgetItem(parent, EntryNodeType), databaseIndex_(databaseIndex), bold_(bold)
+    {
+        setText(0, text);
+    }
+    int DatabaseIndex() const { return databaseIndex_; }
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && role == Qt::FontRole) return bold_;
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    int databaseIndex_;
+    QFont bold_;
+};
 
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; names without
 // those bytes take Qt's bulk conversion, thousands of them in one fill.
@@ -28,68 +49,74 @@ QString TextOf(std::string_view bytes)
     return latin1 ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())) : FromWindows1252(bytes);
 }
 
-QTreeWidgetItem* NewNode(QTreeWidgetItem* parent, std::string_view text, int databaseIndex)
+// The name without the spaces around it, as names are compared.
+std::string_view Trimmed(std::string_view name)
 {
-    auto* node = parent == nullptr ? new QTreeWidgetItem : new QTreeWidgetItem(parent);
-    node->setText(0, TextOf(text));
-    node->setData(0, DatabaseIndexRole, databaseIndex);
-    return node;
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-QTreeWidgetItem* NewEntry(QTreeWidgetItem* parent, std::string_view text, int databaseIndex, std::string_view tag,
-                          const QVariant& bold)
-{
-    QTreeWidgetItem* entry = NewNode(parent, text, databaseIndex);
-    // Notes are long fields mostly of padding, which the notes box would
-    // show as nothing; only the text before it is converted.
-    const auto end = tag.find_last_not_of(' ');
-    entry->setData(0, TagRole, TextOf(tag.substr(0, end == std::string_view::npos ? 0 : end + 1)));
-    entry->setData(0, Qt::FontRole, bold);  // one shared font for every entry
-    return entry;
-}
-
-QTreeWidgetItem* Group(GroupsByKey& groups, const std::string& key, QTreeWidgetItem* parent, std::string_view text,
-                       QList<QTreeWidgetItem*>& roots)
-{
-    auto [found, added] = groups.try_emplace(key, nullptr);
-    if (added) {
-        found->second = NewNode(parent, text, -1);
-        if (parent == nullptr) roots.append(found->second);
+// Group nodes found by their key: the trimmed names that make them. Entries
+// of one group mostly follow one another, so the last group found is tried
+// first.
+class Groups {
+public:
+    QTreeWidgetItem* Find(std::string_view key, QTreeWidgetItem* parent, std::string_view text,
+                          QList<QTreeWidgetItem*>& roots)
+    {
+        if (last_ != nullptr && lastKey_ == key) return last_;
+        auto [found, added] = groups_.try_emplace(std::string(key), nullptr);
+        if (added) {
+            found->second = parent == nullptr ? new QTreeWidgetItem : new QTreeWidgetItem(parent);
+            found->second->setText(0, TextOf(text));
+            if (parent == nullptr) roots.append(found->second);
+        }
+        lastKey_ = found->first;
+        last_ = found->second;
+        return last_;
     }
-    return found->second;
-}
 
-QVariant BoldFontOf(const QTreeWidget& tree)
+private:
+    std::unordered_map<std::string, QTreeWidgetItem*> groups_;
+    std::string_view lastKey_;  // the key as the map holds it, valid while the map lives
+    QTreeWidgetItem* last_ = nullptr;
+};
+
+QFont BoldFontOf(const QTreeWidget& tree)
 {
     QFont bold = tree.font();
     bold.setBold(true);
-    return QVariant(bold);
+    return bold;
 }
 
 }  // namespace
 
 int DatabaseIndexOf(const QTreeWidgetItem* node)
 {
-    return node == nullptr ? -1 : node->data(0, DatabaseIndexRole).toInt();
+    return node != nullptr && node->type() == EntryNodeType ? static_cast<const EntryNode*>(node)->DatabaseIndex() : -1;
 }
 
-QString TagOf(const QTreeWidgetItem* node)
+QString NotesShown(std::string_view notes)
 {
-    return node == nullptr ? QString() : node->data(0, TagRole).toString();
+    // Notes are long fields mostly of padding, which the notes box would
+    // show as nothing; only the text before it is converted.
+    const auto end = notes.find_last_not_of(' ');
+    return TextOf(notes.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
 void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projectors)
 {
     tree.clear();
-    const QVariant bold = BoldFontOf(tree);
-    GroupsByKey manufacturers;
+    const QFont bold = BoldFontOf(tree);
+    Groups manufacturers;
     QList<QTreeWidgetItem*> roots;
     // Nodes are built unattached and handed to the tree at once.
     for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) {
         const ProjectorClass& definition = projectors.ProjectorDatabase[i];
-        const auto& manufacturer = definition.ManufacturerField();
-        QTreeWidgetItem* root = Group(manufacturers, manufacturer.trimmed(), nullptr, manufacturer.view(), roots);
-        NewEntry(root, definition.ModelField().view(), i, definition.NotesField().view(), bold);
+        const std::string_view manufacturer = definition.ManufacturerField().view();
+        QTreeWidgetItem* root = manufacturers.Find(Trimmed(manufacturer), nullptr, manufacturer, roots);
+        new EntryNode(root, TextOf(definition.ModelField().view()), i, bold);
     }
     tree.addTopLevelItems(roots);
 }
@@ -97,21 +124,22 @@ void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projector
 void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping grouping)
 {
     tree.clear();
-    const QVariant bold = BoldFontOf(tree);
-    GroupsByKey rootGroups;
-    GroupsByKey middleGroups;
+    const QFont bold = BoldFontOf(tree);
+    Groups rootGroups;
+    Groups middleGroups;
     QList<QTreeWidgetItem*> roots;
+    std::string middleKey;
     for (int i = 0; i < ir.IRDatabase.Count(); ++i) {
         const IRclass& library = ir.IRDatabase[i];
         const bool byManufacturer = grouping == IRGrouping::ByManufacturer;
-        const FixedText<16>& first = byManufacturer ? library.ManufacturerField() : library.IRtypeField();
-        const FixedText<16>& second = byManufacturer ? library.IRtypeField() : library.ManufacturerField();
-        const std::string firstKey = first.trimmed();
-        QTreeWidgetItem* root = Group(rootGroups, firstKey, nullptr, first.view(), roots);
+        const std::string_view first = (byManufacturer ? library.ManufacturerField() : library.IRtypeField()).view();
+        const std::string_view second = (byManufacturer ? library.IRtypeField() : library.ManufacturerField()).view();
+        const std::string_view firstKey = Trimmed(first);
+        QTreeWidgetItem* root = rootGroups.Find(firstKey, nullptr, first, roots);
         // The length keeps "A#" + "B" apart from "A" + "#B", whatever the names hold.
-        const std::string middleKey = std::to_string(firstKey.size()) + '#' + firstKey + second.trimmed();
-        QTreeWidgetItem* middle = Group(middleGroups, middleKey, root, second.view(), roots);
-        NewEntry(middle, library.ModelField().view(), i, library.CommentField().view(), bold);
+        middleKey.assign(std::to_string(firstKey.size())).append(1, '#').append(firstKey).append(Trimmed(second));
+        QTreeWidgetItem* middle = middleGroups.Find(middleKey, root, second, roots);
+        new EntryNode(middle, TextOf(library.ModelField().view()), i, bold);
     }
     tree.addTopLevelItems(roots);
 }

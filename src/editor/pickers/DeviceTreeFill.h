@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 class IRClassGlobals;
 class ProjectorClassGlobals;
@@ -10,11 +11,12 @@ class QTreeWidgetItem;
 // How the IR device tree groups the libraries.
 enum class IRGrouping { ByManufacturer, ByType };
 
-// Every node of a device tree knows the database entry it was made for, so a
-// pick never depends on names being unique; group nodes carry -1.
+// Every entry node of a device tree knows the database entry it was made
+// for, so a pick never depends on names being unique; group nodes give -1.
 int DatabaseIndexOf(const QTreeWidgetItem* node);
-// The entry's notes or comment, as the tree shows them beside it.
-QString TagOf(const QTreeWidgetItem* node);
+// An entry's notes or comment as shown beside the tree: the padding after
+// the text left out.
+QString NotesShown(std::string_view notes);
 
 // Empties the tree and fills it with one plain root per manufacturer and a
 // bold node per definition under it, in database order.

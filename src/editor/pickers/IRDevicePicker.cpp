@@ -1,7 +1,7 @@
 #include "editor/pickers/IRDevicePicker.h"
 
-#include "editor/pickers/DeviceTree.h"
 #include "editor/panels/IRCommandAssignment.h"
+#include "editor/pickers/DeviceTree.h"
 #include "editor/pickers/PickerLabel.h"
 #include "editor/pickers/PointerPosition.h"
 #include "model/ApplicationState.h"
@@ -139,8 +139,10 @@ void IRDevicePicker::ShowHoveredNotes(const QTreeWidgetItem* node)
     }
     const QString& manufacturer = byManufacturer ? root->text(0) : parent->text(0);
     const QString& type = byManufacturer ? parent->text(0) : root->text(0);
+    // The comment is read from the library when shown, not kept in every node.
+    const int index = FindLibraryForNode(node);
     treeview1->ShowNotes("Manufacturer = " + manufacturer + "\nType = " + type + "\nModel = " + node->text(0),
-                         TagOf(node));
+                         index < 0 ? QString() : NotesShown(state_.IR.IRDatabase[index].CommentField().view()));
 }
 
 int IRDevicePicker::FindLibraryForNode(const QTreeWidgetItem* node) const

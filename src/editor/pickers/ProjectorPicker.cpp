@@ -33,7 +33,6 @@ ProjectorPicker::ProjectorPicker(ApplicationState& state, QWidget* parent)
     connect(treeview1, &DeviceTree::Hovered, this, &ProjectorPicker::ShowHoveredNotes);
     connect(treeview1, &DeviceTree::Clicked, this, &ProjectorPicker::Pick);
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
-    FillProjectorTree();
 }
 
 void ProjectorPicker::ShowConfiguration()
@@ -73,7 +72,11 @@ void ProjectorPicker::ShowHoveredNotes(const QTreeWidgetItem* node)
         treeview1->ShowNotes("Manufacturer = " + node->text(0), QString());
         return;
     }
-    treeview1->ShowNotes("Manufacturer = " + node->parent()->text(0) + "\nModel = " + node->text(0), TagOf(node));
+    // The notes are read from the entry when shown, not kept in every node.
+    const int index = FindProjectorForNode(node);
+    treeview1->ShowNotes(
+        "Manufacturer = " + node->parent()->text(0) + "\nModel = " + node->text(0),
+        index < 0 ? QString() : NotesShown(state_.Projectors.ProjectorDatabase[index].NotesField().view()));
 }
 
 void ProjectorPicker::Pick(const QTreeWidgetItem* node)
@@ -83,7 +86,7 @@ void ProjectorPicker::Pick(const QTreeWidgetItem* node)
     if (index < 0) return;  // a manufacturer, or an entry no longer in the database
     const ProjectorClass& definition = state_.Projectors.ProjectorDatabase[index];
     ProjectorLabel->setText(node->parent()->text(0) + '\n' + node->text(0));
-    ProjectorNotes->setPlainText(TagOf(node));
+    ProjectorNotes->setPlainText(NotesShown(definition.NotesField().view()));
     state_.Config.Edit(ConfigGroup::Projector, [&] {
         state_.Config.ConfigProjector().CopyFromProjectorClass(definition);
         state_.Config.StoreProjectorToConfig();

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the benchmarks in Release and runs each in
+# turn, then prints what every one measured against its aim, side by side.
+# Arguments are passed to every benchmark (--benchmark_repetitions=5, say);
+# each one's whole output is kept in build/bench/results.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${TAVLO_BENCH_BUILD_DIR:-$root/build/bench}"
+results="$build/results"
+
+"$root/scripts/install-deps.sh"
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAVLO_BUILD_TESTS=OFF -DTAVLO_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build" --parallel "${TAVLO_BUILD_JOBS:-$(nproc)}" >&2
+
+# Widgets need no screen.
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+mkdir -p "$results"
+names=()
+for source in "$root"/benchmarks/*.cpp; do
+  name="$(basename "$source" .cpp)"
+  names+=("$name")
+  echo "Running $name" >&2
+  # The reporters colour their tables whatever they are told: the colours are taken out.
+  "$build/benchmarks/$name" "$@" 2>"$results/$name.log" | sed 's/\x1b\[[0-9;]*m//g' >"$results/$name.txt"
+done
+
+# Each benchmark prints its table, then, after an empty line, its ratios
+# beside their aims.
+for name in "${names[@]}"; do
+  echo
+  echo "== $name"
+  awk 'table && /^$/ { summary = 1 } /^-+$/ { table = 1 } summary' "$results/$name.txt"
+done
