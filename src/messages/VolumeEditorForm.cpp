@@ -179,18 +179,20 @@ void VolumeEditorForm::ConnectMirror(IntegerEntry* entry, HEXentry* mirror, int1
 {
     connect(entry, &IntegerEntry::ValueChanged, this, [=, this] {
         if (busy_) return;
-        busy_ = true;
-        mirror->set_values(entry->return_value(), mirrorTip);
-        busy_ = false;
+        {
+            const FillGuard mirroring(busy_);
+            mirror->set_values(entry->return_value(), mirrorTip);
+        }
         Check();
     });
     connect(mirror, &HEXentry::ValueChanged, this, [=, this] {
         if (busy_) return;
-        busy_ = true;
-        entry->set_values(mirror->return_value(), minimum, maximum, entryTip);
-        // A mirror value outside the entry's range shows the kept value.
-        mirror->set_values(entry->return_value(), mirrorTip);
-        busy_ = false;
+        {
+            const FillGuard mirroring(busy_);
+            entry->set_values(mirror->return_value(), minimum, maximum, entryTip);
+            // A mirror value outside the entry's range shows the kept value.
+            mirror->set_values(entry->return_value(), mirrorTip);
+        }
         Check();
     });
 }
@@ -200,16 +202,17 @@ void VolumeEditorForm::Load()
     SerialClass* message = state_.Messages.WorkSerial;
     backup_.CopyFrom(*message);
     const VolumeExtensionClass& format = *message->VolumeExtension();
-    busy_ = true;
-    MaximumLevelInHex->set_values(format.MaxVolume(), "Maximum volume level in HEX");
-    MinimumLevelInHex->set_values(format.MinVolume(), "Minimum volume level in HEX");
-    FixedStartLevelInHex->set_values(format.StartUpVolume(), "Power up Volume in HEX");
-    VolumeStepInHex->set_values(format.VolumeStep(), "Volume Step in HEX");
-    MaximumLevel->set_values(format.MaxVolume(), -32767, 32767, "Maximum volume level");
-    MinimumLevel->set_values(format.MinVolume(), -32767, 32767, "Minimum volume level");
-    FixedStartLevel->set_values(format.StartUpVolume(), -32767, 32767, "Power up Volume");
-    VolumeStep->set_values(format.VolumeStep(), 0, 32767, "Volume Step");
-    busy_ = false;
+    {
+        const FillGuard loading(busy_);
+        MaximumLevelInHex->set_values(format.MaxVolume(), "Maximum volume level in HEX");
+        MinimumLevelInHex->set_values(format.MinVolume(), "Minimum volume level in HEX");
+        FixedStartLevelInHex->set_values(format.StartUpVolume(), "Power up Volume in HEX");
+        VolumeStepInHex->set_values(format.VolumeStep(), "Volume Step in HEX");
+        MaximumLevel->set_values(format.MaxVolume(), -32767, 32767, "Maximum volume level");
+        MinimumLevel->set_values(format.MinVolume(), -32767, 32767, "Minimum volume level");
+        FixedStartLevel->set_values(format.StartUpVolume(), -32767, 32767, "Power up Volume");
+        VolumeStep->set_values(format.VolumeStep(), 0, 32767, "Volume Step");
+    }
     UsePowerDownCheck->setChecked(format.UsePreviousLevel());
     const int16_t storedFormat = format.VolumeMessageFormat();
     MessageFormat[storedFormat >= 0 && storedFormat <= 2 ? static_cast<std::size_t>(storedFormat) : 0]->setChecked(

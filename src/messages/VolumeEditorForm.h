@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/FillGuard.h"
 #include "controls/VolumeEditorLauncher.h"
 #include "messages/VolumeFormatRules.h"
 #include "model/SerialClass.h"
@@ -70,7 +71,7 @@ private:
     LevelControls* levelControls_;
     SerialClass backup_;
     bool errorFlag_ = false;
-    bool busy_ = false;
+    FillFlag busy_;
     int16_t testLevel_ = 0;
 };
 

@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <initializer_list>
@@ -302,44 +301,46 @@ void ProjectorSetupForm::PlaceRow(const CommandRow& row, bool replyTicked)
 
 void ProjectorSetupForm::Load()
 {
-    const QScopedValueRollback<bool> loading(loading_, true);
-    ProjectorClassGlobals& projectors = state_.Projectors;
-    const ProjectorClass& work = projectors.WorkProjector;
-    if (projectors.ProjectorDatabaseAllocated()) {
-        for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) {
-            const QString name =
-                FromWindows1252(UpperCase1252(projectors.ProjectorDatabase[i].ManufacturerField().trimmed()));
-            if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-                Manufacturer->addItem(name);
+    {
+        const FillGuard loading(loading_);
+        ProjectorClassGlobals& projectors = state_.Projectors;
+        const ProjectorClass& work = projectors.WorkProjector;
+        if (projectors.ProjectorDatabaseAllocated()) {
+            for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) {
+                const QString name =
+                    FromWindows1252(UpperCase1252(projectors.ProjectorDatabase[i].ManufacturerField().trimmed()));
+                if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+                    Manufacturer->addItem(name);
+            }
         }
+        Notes->setPlainText(FromWindows1252(work.NotesField().trimmed()));
+        const int16_t parity = work.Parity();
+        ParityOption[parity < 0 || parity > 2 ? 0 : static_cast<std::size_t>(parity)]->setChecked(true);
+        LoadMessages();
+
+        SerialOnOffUsedCheck->setChecked(work.InUse(0));
+        AvailableCheck[1]->setChecked(work.InUse(3));
+        AvailableCheck[3]->setChecked(work.InUse(5));
+        AvailableCheck[5]->setChecked(work.InUse(23));
+        AvailableCheck[4]->setChecked(work.InUse(24));
+        VolumeAvailableCheck->setChecked(work.InUse(6));
+        UseLevelsCheck->setChecked(work.My_VolumeExtensionClass().UseLevelForVolume());
+        for (std::size_t k = 0; k < ReplyCheck.size(); ++k)
+            ReplyCheck[k]->setChecked(work.ReplyRequired(static_cast<int>(k)));
+
+        Manufacturer->setEditText(FromWindows1252(work.ManufacturerField().trimmed()));
+        Model->setText(FromWindows1252(work.ModelField().trimmed()));
+        const int16_t baudrate = work.Baudrate();
+        Baudrate[baudrate >= 1 && baudrate <= 4 ? static_cast<std::size_t>(baudrate) : 0]->setChecked(true);
+
+        InterCommandDelay->set_values(WithinRange(work.InterCommandDelay(), 255), 0, 255, CommandDelayTip);
+        InterByteDelay->set_values(WithinRange(work.InterByteDelay(), 10), 0, 10, ByteDelayTip);
+        WarmUpTime->set_values(WithinRange(work.WarmUpTime(), 255), 0, 255, WarmUpTip);
+        const int16_t coolDown = work.CoolDownTime();
+        CoolDownTime->set_values(WithinRange(coolDown, 255), 0, 255,
+                                 coolDown == WithinRange(coolDown, 255) ? CoolDownTip : CoolDownOutOfRangeTip);
     }
-    Notes->setPlainText(FromWindows1252(work.NotesField().trimmed()));
-    const int16_t parity = work.Parity();
-    ParityOption[parity < 0 || parity > 2 ? 0 : static_cast<std::size_t>(parity)]->setChecked(true);
-    LoadMessages();
-
-    SerialOnOffUsedCheck->setChecked(work.InUse(0));
-    AvailableCheck[1]->setChecked(work.InUse(3));
-    AvailableCheck[3]->setChecked(work.InUse(5));
-    AvailableCheck[5]->setChecked(work.InUse(23));
-    AvailableCheck[4]->setChecked(work.InUse(24));
-    VolumeAvailableCheck->setChecked(work.InUse(6));
-    UseLevelsCheck->setChecked(work.My_VolumeExtensionClass().UseLevelForVolume());
-    for (std::size_t k = 0; k < ReplyCheck.size(); ++k)
-        ReplyCheck[k]->setChecked(work.ReplyRequired(static_cast<int>(k)));
-
-    Manufacturer->setEditText(FromWindows1252(work.ManufacturerField().trimmed()));
-    Model->setText(FromWindows1252(work.ModelField().trimmed()));
-    const int16_t baudrate = work.Baudrate();
-    Baudrate[baudrate >= 1 && baudrate <= 4 ? static_cast<std::size_t>(baudrate) : 0]->setChecked(true);
-
-    InterCommandDelay->set_values(WithinRange(work.InterCommandDelay(), 255), 0, 255, CommandDelayTip);
-    InterByteDelay->set_values(WithinRange(work.InterByteDelay(), 10), 0, 10, ByteDelayTip);
-    WarmUpTime->set_values(WithinRange(work.WarmUpTime(), 255), 0, 255, WarmUpTip);
-    const int16_t coolDown = work.CoolDownTime();
-    CoolDownTime->set_values(WithinRange(coolDown, 255), 0, 255,
-                             coolDown == WithinRange(coolDown, 255) ? CoolDownTip : CoolDownOutOfRangeTip);
-    loading_ = false;
+    // The visibility follows the loaded values once the guard is down.
     RefreshVisibility();
 }
 
@@ -414,7 +415,7 @@ void ProjectorSetupForm::KeepNotesWithinField()
     const QString storable = FromWindows1252(ToWindows1252(text)).left(NotesLength);
     if (storable == text) return;
     const int caret = std::min(Notes->textCursor().position(), static_cast<int>(storable.size()));
-    const QScopedValueRollback<bool> loading(loading_, true);
+    const FillGuard loading(loading_);
     Notes->setPlainText(storable);
     QTextCursor cursor = Notes->textCursor();
     cursor.setPosition(caret);

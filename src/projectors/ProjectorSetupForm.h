@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/FillGuard.h"
 #include "model/SerialClass.h"
 #include "projectors/ProjectorSetupVisibility.h"
 
@@ -54,7 +55,7 @@ private:
     void SaveClicked();
 
     ApplicationState& state_;
-    bool loading_ = false;
+    FillFlag loading_;
     std::array<SerialClass, 25> messages_{};
     std::array<CommandRow, 12> commandRows_{};
 

@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -195,7 +194,7 @@ void SerialLibraryEdit::Load()
     SSTab1->setCurrentIndex(SettingsTab);
     ShowTab(SettingsTab);
     Manufacturer->setFocus();  // the names come first, from the keyboard too
-    const QScopedValueRollback<bool> loading(Loading, true);
+    const FillGuard loading(Loading);
     SerialClassGlobals& libraries = state_.RS232Libraries;
     const RS232FileBlockClass& work = libraries.WorkRS232Library;
     Manufacturer->setEditText(Shown(work.Manufacturer()));
@@ -281,7 +280,7 @@ void SerialLibraryEdit::StoreNotes()
     const QString storable = FromWindows1252(ToWindows1252(text)).left(NotesLength);
     if (storable != text) {
         const int caret = std::min(Notes->textCursor().position(), static_cast<int>(storable.size()));
-        const QScopedValueRollback<bool> loading(Loading, true);
+        const FillGuard loading(Loading);
         Notes->setPlainText(storable);
         QTextCursor cursor = Notes->textCursor();
         cursor.setPosition(caret);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/FillGuard.h"
+
 #include <QDialog>
 #include <array>
 
@@ -38,7 +40,7 @@ private:
     void SaveClicked();
 
     ApplicationState& state_;
-    bool Loading = false;
+    FillFlag Loading;
 
     QTabBar* SSTab1;
     QWidget* SerialFrame;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/FillGuard.h"
+#include "controls/FillGuard.h"
 
 #include <QWidget>
 #include <cstdint>

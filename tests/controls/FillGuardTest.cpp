@@ -1,4 +1,4 @@
-#include "editor/FillGuard.h"
+#include "controls/FillGuard.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
