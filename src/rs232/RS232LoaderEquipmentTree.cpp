@@ -2,18 +2,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 
-RS232LoaderEquipmentTree::RS232LoaderEquipmentTree(QWidget* parent) : QTreeWidget(parent)
+RS232LoaderEquipmentTree::RS232LoaderEquipmentTree(QWidget* parent) : RowTree(parent)
 {
     setObjectName("treeview1");
-    setHeaderHidden(true);
-    setUniformRowHeights(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
 }
 
 int RS232LoaderEquipmentTree::ColumnAt(int x)
@@ -28,22 +20,6 @@ void RS232LoaderEquipmentTree::ApplyColumn(int column)
     collapseAll();
     if (column == 1) expandToDepth(0);
     if (column == 2) expandAll();
-}
-
-int RS232LoaderEquipmentTree::RowHeight() const
-{
-    if (topLevelItemCount() > 0) {
-        const int height = rowHeight(indexFromItem(topLevelItem(0)));
-        if (height > 0) return height;
-    }
-    return fontMetrics().height();
-}
-
-void RS232LoaderEquipmentTree::ScrollNodeToRow(QTreeWidgetItem* node, int row)
-{
-    executeDelayedItemsLayout();  // the scroll range must count rows just opened
-    const int rowsDown = visualItemRect(node).top() / RowHeight() - row;
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + rowsDown);
 }
 
 QTreeWidgetItem* RS232LoaderEquipmentTree::ShownAncestor(QTreeWidgetItem* node, int level)
@@ -93,7 +69,5 @@ void RS232LoaderEquipmentTree::keyPressEvent(QKeyEvent* event)
         if (currentItem() != nullptr) emit Chosen(currentItem());
         return;
     }
-    const QTreeWidgetItem* before = currentItem();
-    QTreeWidget::keyPressEvent(event);
-    if (currentItem() != nullptr && currentItem() != before) emit Hovered(currentItem());
+    MoveWithKey(event);
 }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "controls/RowTree.h"
+
 #include <QPoint>
-#include <QTreeWidget>
 
 // The loader's equipment tree: the pointer's distance from the left edge
 // chooses how many levels are open, and when that changes the hovered node is
 // scrolled back under the pointer rather than the pointer moved to it. Rows at
 // the top and bottom edges scroll the tree. The keys move the highlight as the
 // pointer does (Right opens a level), and Return chooses it as a click does.
-class RS232LoaderEquipmentTree : public QTreeWidget {
+class RS232LoaderEquipmentTree : public RowTree {
     Q_OBJECT
 public:
     // Pixel equivalents of the 600, 1200, 860 and 90 twip marks.
@@ -25,8 +26,6 @@ public:
     void ResetColumn() { LastColumn = 0; }
 
 signals:
-    // The node under the pointer, as still shown after a change of column.
-    void Hovered(QTreeWidgetItem* node);
     // Return on the highlighted node.
     void Chosen(QTreeWidgetItem* node);
 
@@ -36,8 +35,6 @@ protected:
 
 private:
     void ApplyColumn(int column);
-    int RowHeight() const;
-    void ScrollNodeToRow(QTreeWidgetItem* node, int row);
     static QTreeWidgetItem* ShownAncestor(QTreeWidgetItem* node, int level);
 
     int LastColumn = 0;

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <algorithm>
 
 namespace {
@@ -20,22 +19,15 @@ bool Covers(const QWidget* widget, QPoint global)
 }  // namespace
 
 DropDownTree::DropDownTree(const PointerPosition& pointer, QWidget* owner, QSize designedSize)
-    : QTreeWidget(nullptr),
+    : RowTree(nullptr),
       pointer_(pointer),
       popup_(new DropDownTreePopup(owner)),
       wanted_(designedSize),
       Timer1(new QTimer(this))
 {
-    setHeaderHidden(true);
     setColumnCount(1);
-    setUniformRowHeights(true);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::Box);
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
     popup_->AddPart(this, designedSize.width());
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(CloseTimerInterval);
@@ -97,22 +89,6 @@ void DropDownTree::Highlight(QTreeWidgetItem* node)
     setCurrentItem(node, 0, QItemSelectionModel::ClearAndSelect);
 }
 
-int DropDownTree::RowHeight() const
-{
-    if (topLevelItemCount() > 0) {
-        const int height = rowHeight(indexFromItem(topLevelItem(0)));
-        if (height > 0) return height;
-    }
-    return fontMetrics().height();
-}
-
-void DropDownTree::ScrollNodeToRow(QTreeWidgetItem* node, int row)
-{
-    executeDelayedItemsLayout();  // the scroll range must count rows just expanded
-    const int rowsDown = visualItemRect(node).top() / RowHeight() - row;
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + rowsDown);
-}
-
 void DropDownTree::NotePointerAt(QPoint inRows)
 {
     if (viewport()->rect().contains(inRows)) pointerWasInside_ = true;
@@ -159,11 +135,7 @@ void DropDownTree::keyPressEvent(QKeyEvent* event)
         event->accept();
         if (QTreeWidgetItem* node = SelectedNode(); node != nullptr) emit Clicked(node);
         return;
-    default: {
-        const QTreeWidgetItem* before = currentItem();
-        QTreeWidget::keyPressEvent(event);
-        if (currentItem() != nullptr && currentItem() != before) emit Hovered(currentItem());
-    }
+    default: MoveWithKey(event);
     }
 }
 

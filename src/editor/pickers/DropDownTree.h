@@ -1,8 +1,9 @@
 #pragma once
 
+#include "controls/RowTree.h"
+
 #include <QSize>
 #include <QTimer>
-#include <QTreeWidget>
 
 class DropDownTreePopup;
 class PointerPosition;
@@ -13,7 +14,7 @@ class PointerPosition;
 // closes on a pick, on Escape, on a press outside it (a second press of the
 // label included), on the loss of the focus, or when its close timer finds
 // that the pointer, once inside, has left both the drop-down and the label.
-class DropDownTree : public QTreeWidget {
+class DropDownTree : public RowTree {
     Q_OBJECT
 public:
     static constexpr int CloseTimerInterval = 1000;
@@ -37,8 +38,6 @@ signals:
     // (none when a click finds nothing highlighted).
     void Clicked(QTreeWidgetItem* node);
     void ClickedOnNothing();
-    // The entry under the pointer or moved to with the keys.
-    void Hovered(QTreeWidgetItem* node);
     // About to open: the moment to fill the rows.
     void Opening();
     void Closed();
@@ -53,10 +52,6 @@ protected:
 
     QTreeWidgetItem* NodeOnRow(int y) const;
     void Highlight(QTreeWidgetItem* node);
-    int RowHeight() const;
-    // Scrolls by whole rows so that the node stands on the given row of the
-    // view, as far as the list allows.
-    void ScrollNodeToRow(QTreeWidgetItem* node, int row);
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
