@@ -51,7 +51,7 @@ DefaultFileDropDown::DefaultFileDropDown(ApplicationState& state, FileCommands& 
     DropMenu->ShowBeside(DefaultNotes);
     connect(DropMenu, &DropDownTree::Clicked, this, &DefaultFileDropDown::Pick);
     connect(DropMenu, &DropDownTree::ClickedOnNothing, DropMenu, &DropDownTree::Close);
-    connect(DropMenu, &DropDownTree::Hovered, this, &DefaultFileDropDown::Hovered);
+    connect(DropMenu, &DropDownTree::Hovered, this, &DefaultFileDropDown::ShowHoveredNotes);
     connect(DropMenu, &DropDownTree::Closed, this, [this] { hoveredText_.clear(); });
 }
 
@@ -96,7 +96,7 @@ void DefaultFileDropDown::ButtonPressed(QWidget* button)
     if (auto* pressed = qobject_cast<QAbstractButton*>(button)) pressed->setDown(false);
 }
 
-void DefaultFileDropDown::Hovered(const QTreeWidgetItem* node)
+void DefaultFileDropDown::ShowHoveredNotes(const QTreeWidgetItem* node)
 {
     if (node == nullptr) {
         hoveredText_.clear();

@@ -33,7 +33,7 @@ private:
     class DefaultsTree;
 
     std::filesystem::path PathOf(int index) const;
-    void Hovered(const QTreeWidgetItem* node);
+    void ShowHoveredNotes(const QTreeWidgetItem* node);
     void Pick(QTreeWidgetItem* node);
 
     ApplicationState& state_;
