@@ -61,7 +61,7 @@ IRSelector::IRSelector(ApplicationState& state, QWidget* parent) : QDialog(paren
         UpdateToolbar();
     });
     connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
-        if (!LibraryTree::IsModelNode(*node)) return;
+        if (!LibraryTree::IsModelNode(*node, Arrangement())) return;
         MakeSelected(node);
         RunCommand(&IRSelector::EditKey);
     });
@@ -105,7 +105,7 @@ void IRSelector::done(int result)
 {
     // However the browser closes, the database reaches the disk; a failure has been told.
     SaveIRDatabaseReporting(state_);
-    selectedKey_.clear();
+    selectedPath_.clear();
     QDialog::done(result);
 }
 
@@ -123,7 +123,7 @@ void IRSelector::UpdateToolbar()
     const QTreeWidgetItem* node = SelectedNode();
     Key("EXPORTALL")->setEnabled(state_.IR.IRDatabaseAllocated());
     Key("EXPORT")->setEnabled(node != nullptr);
-    const bool model = node && LibraryTree::IsModelNode(*node);
+    const bool model = node && LibraryTree::IsModelNode(*node, Arrangement());
     for (const char* key : {"DELETE", "EDIT", "COPY", "CUT"}) Key(key)->setEnabled(model);
     const IRclass& clipboard = state_.IR.IRClipboard;
     Key("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() || !clipboard.IRtypeField().isBlank() ||
@@ -147,17 +147,17 @@ void IRSelector::FillTree()
 
 QTreeWidgetItem* IRSelector::SelectedNode() const
 {
-    return selectedKey_.isEmpty() ? nullptr : LibraryTree::Find(*treeview1, selectedKey_);
+    return LibraryTree::Find(*treeview1, Arrangement(), selectedPath_);
 }
 
 void IRSelector::MakeSelected(QTreeWidgetItem* node)
 {
-    selectedKey_ = node ? LibraryTree::KeyOf(*node) : QString();
+    selectedPath_ = node ? LibraryTree::PathOf(*node) : QStringList();
 }
 
 void IRSelector::SelectModelNode(const LibraryTree::Names& names)
 {
-    QTreeWidgetItem* node = LibraryTree::Find(*treeview1, LibraryTree::ModelKey(Arrangement(), names));
+    QTreeWidgetItem* node = LibraryTree::Find(*treeview1, Arrangement(), LibraryTree::ModelPath(Arrangement(), names));
     MakeSelected(node);
     if (!node) return;
     treeview1->setCurrentItem(node);
@@ -166,7 +166,7 @@ void IRSelector::SelectModelNode(const LibraryTree::Names& names)
 
 int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!LibraryTree::IsModelNode(node)) return -1;
+    if (!LibraryTree::IsModelNode(node, Arrangement())) return -1;
     const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
     for (int i = 0; i < database.Count(); ++i)
@@ -179,7 +179,7 @@ void IRSelector::NewKey()
     state_.IR.WorkIRLibrary.Clear();
     ShowEditIR(state_, this);
     FillTree();
-    selectedKey_.clear();
+    selectedPath_.clear();
 }
 
 void IRSelector::EditKey()
@@ -224,7 +224,7 @@ void IRSelector::PasteKey()
 void IRSelector::DeleteKey()
 {
     QTreeWidgetItem* node = SelectedNode();
-    if (!node || !LibraryTree::IsModelNode(*node)) return;
+    if (!node || !LibraryTree::IsModelNode(*node, Arrangement())) return;
     const LibraryTree::Names names = LibraryTree::NamesOf(*node, Arrangement());
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
     int chosen = -1;
@@ -240,13 +240,13 @@ void IRSelector::DeleteKey()
 
     QTreeWidgetItem* parent = node->parent();
     const int position = parent->indexOfChild(node);
-    const QString previousKey = position > 0 ? LibraryTree::KeyOf(*parent->child(position - 1)) : QString();
+    const QStringList previousPath = position > 0 ? LibraryTree::PathOf(*parent->child(position - 1)) : QStringList();
     RemoveNode(node);
     RemoveLibrary(chosen);
     QTreeWidgetItem* current = treeview1->currentItem();
     MakeSelected(current && current->parent() ? current : nullptr);
-    if (!previousKey.isEmpty()) {
-        QTreeWidgetItem* previous = LibraryTree::Find(*treeview1, previousKey);
+    if (!previousPath.isEmpty()) {
+        QTreeWidgetItem* previous = LibraryTree::Find(*treeview1, Arrangement(), previousPath);
         treeview1->setCurrentItem(previous);
         MakeSelected(previous);
     }

@@ -3,7 +3,7 @@
 #include "controls/LibraryTree.h"
 
 #include <QDialog>
-#include <QString>
+#include <QStringList>
 #include <vector>
 
 class ApplicationState;
@@ -36,7 +36,7 @@ private:
     void FillTree();
     LibraryTree::Arrangement Arrangement() const;
 
-    // The selected node is kept by its key, so a refilled tree finds it again.
+    // The selected node is kept by its path, so a refilled tree finds it again.
     QTreeWidgetItem* SelectedNode() const;
     void MakeSelected(QTreeWidgetItem* node);
     void SelectModelNode(const LibraryTree::Names& names);
@@ -57,7 +57,7 @@ private:
     void Export(const std::vector<int>& indices);
 
     ApplicationState& state_;
-    QString selectedKey_;
+    QStringList selectedPath_;
     QToolBar* Toolbar1;
     QRadioButton* SortBy_0;
     QRadioButton* SortBy_1;

@@ -22,7 +22,7 @@ void IRSelector::ExportKey()
     QTreeWidgetItem* node = SelectedNode();
     if (!node) return;
     std::vector<int> indices;
-    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*node)) indices.push_back(LibraryIndexOf(*model));
+    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*node, Arrangement())) indices.push_back(LibraryIndexOf(*model));
     std::erase(indices, -1);
     Export(indices);
 }

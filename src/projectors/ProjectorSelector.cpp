@@ -1,13 +1,14 @@
 #include "projectors/ProjectorSelector.h"
 
+#include "controls/LibraryTree.h"
 #include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
+#include "platform/FixedText.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
 #include "projectors/NewNameForm.h"
 #include "projectors/ProjectorDatabaseSaving.h"
 #include "projectors/ProjectorSetupForm.h"
-#include "projectors/ProjectorTree.h"
 
 #include <QAction>
 #include <QIcon>
@@ -15,6 +16,21 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr LibraryTree::Arrangement Arrangement = LibraryTree::Arrangement::ManufacturerAndModel;
+
+std::vector<LibraryTree::Entry> EntriesOf(const DatabaseArray<ProjectorClass>& database)
+{
+    std::vector<LibraryTree::Entry> entries;
+    entries.reserve(static_cast<std::size_t>(database.Count()));
+    for (int i = 0; i < database.Count(); ++i)
+        entries.push_back({{database[i].ManufacturerField().trimmed(), {}, database[i].ModelField().trimmed()}, {}});
+    return entries;
+}
+
+}  // namespace
 
 ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
 {
@@ -43,7 +59,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
         RefreshToolbar();
     });
     connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
-        if (ProjectorTree::IsModelNode(*node)) RunCommand(&ProjectorSelector::EditKey);
+        if (LibraryTree::IsModelNode(*node, Arrangement)) RunCommand(&ProjectorSelector::EditKey);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -55,7 +71,7 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) :
     // A paste is offered only after a copy or cut in this browser.
     state_.Projectors.ProjectorClipboard.Manufacturer("");
     state_.Projectors.ProjectorClipboard.Model("");
-    ProjectorTree::Build(*treeview1, state_.Projectors.ProjectorDatabase);
+    BuildTree();
     RefreshToolbar();
 }
 
@@ -76,7 +92,7 @@ void ProjectorSelector::done(int result)
 {
     // However the browser closes, the database reaches the disk; a failure has been told.
     SaveProjectorDatabaseReporting(state_);
-    currentKey_.clear();
+    currentPath_.clear();
     QDialog::done(result);
 }
 
@@ -92,7 +108,7 @@ bool ProjectorSelector::eventFilter(QObject* watched, QEvent* event)
 void ProjectorSelector::RefreshToolbar()
 {
     const QTreeWidgetItem* node = CurrentNode();
-    const bool model = node && ProjectorTree::IsModelNode(*node);
+    const bool model = node && LibraryTree::IsModelNode(*node, Arrangement);
     for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
     Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
     Toolbar1->findChild<QAction*>("EXPORTALL")->setEnabled(state_.Projectors.ProjectorDatabaseAllocated());
@@ -103,12 +119,12 @@ void ProjectorSelector::RefreshToolbar()
 
 QTreeWidgetItem* ProjectorSelector::CurrentNode() const
 {
-    return currentKey_.isEmpty() ? nullptr : ProjectorTree::Find(*treeview1, currentKey_);
+    return LibraryTree::Find(*treeview1, Arrangement, currentPath_);
 }
 
 void ProjectorSelector::MakeCurrent(QTreeWidgetItem* node)
 {
-    currentKey_ = node ? ProjectorTree::KeyOf(*node) : QString();
+    currentPath_ = node ? LibraryTree::PathOf(*node) : QStringList();
 }
 
 int ProjectorSelector::CurrentProjectorIndex() const
@@ -119,7 +135,7 @@ int ProjectorSelector::CurrentProjectorIndex() const
 
 int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!ProjectorTree::IsModelNode(node)) return -1;
+    if (!LibraryTree::IsModelNode(node, Arrangement)) return -1;
     const std::string manufacturer = ToWindows1252(node.parent()->text(0));
     const std::string model = ToWindows1252(node.text(0));
     const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
@@ -129,9 +145,26 @@ int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
     return -1;
 }
 
+void ProjectorSelector::BuildTree()
+{
+    LibraryTree::Build(*treeview1, Arrangement, EntriesOf(state_.Projectors.ProjectorDatabase));
+}
+
+void ProjectorSelector::RefreshTree()
+{
+    LibraryTree::Add(*treeview1, Arrangement, EntriesOf(state_.Projectors.ProjectorDatabase));
+}
+
+QTreeWidgetItem* ProjectorSelector::FindModel(const std::string& manufacturer, const std::string& model) const
+{
+    return LibraryTree::Find(*treeview1, Arrangement,
+                             LibraryTree::ModelPath(Arrangement, {FixedText<1>::TrimSpaces(manufacturer), {},
+                                                                  FixedText<1>::TrimSpaces(model)}));
+}
+
 void ProjectorSelector::SelectProjectorNode(const std::string& manufacturer, const std::string& model)
 {
-    QTreeWidgetItem* node = ProjectorTree::Find(*treeview1, ProjectorTree::ModelKey(manufacturer, model));
+    QTreeWidgetItem* node = FindModel(manufacturer, model);
     if (!node) return;
     treeview1->setCurrentItem(node);
     treeview1->scrollToItem(node);
@@ -142,7 +175,7 @@ void ProjectorSelector::NewKey()
 {
     state_.Projectors.WorkProjector.Clear();
     ShowProjectorSetupForm(state_, this);
-    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+    RefreshTree();
 }
 
 void ProjectorSelector::EditKey()
@@ -152,7 +185,7 @@ void ProjectorSelector::EditKey()
     ProjectorClassGlobals& projectors = state_.Projectors;
     projectors.WorkProjector.CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
     ShowProjectorSetupForm(state_, this);
-    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    RefreshTree();
     SelectProjectorNode(projectors.WorkProjector.Manufacturer(), projectors.WorkProjector.Model());
 }
 
@@ -178,10 +211,10 @@ void ProjectorSelector::DeleteKey()
     QTreeWidgetItem* node = CurrentNode();
     const QTreeWidgetItem* parent = node->parent();
     const int position = parent->indexOfChild(node);
-    const QString previousKey = position > 0 ? ProjectorTree::KeyOf(*parent->child(position - 1)) : QString();
+    const QStringList previousPath = position > 0 ? LibraryTree::PathOf(*parent->child(position - 1)) : QStringList();
     RemoveProjector(index);
-    if (!previousKey.isEmpty()) {
-        QTreeWidgetItem* previous = ProjectorTree::Find(*treeview1, previousKey);
+    if (!previousPath.isEmpty()) {
+        QTreeWidgetItem* previous = LibraryTree::Find(*treeview1, Arrangement, previousPath);
         treeview1->setCurrentItem(previous);
         treeview1->scrollToItem(previous);
         MakeCurrent(previous);
@@ -204,9 +237,9 @@ void ProjectorSelector::RemoveProjector(int index)
         projectors.ClearProjectorDatabase();
     else
         projectors.ProjectorDatabase.Remove(index);
-    ProjectorTree::Build(*treeview1, projectors.ProjectorDatabase);
+    BuildTree();
     // The rebuilt tree has no selection, so no node is current.
-    currentKey_.clear();
+    currentPath_.clear();
 }
 
 void ProjectorSelector::PasteKey()
@@ -214,14 +247,13 @@ void ProjectorSelector::PasteKey()
     ProjectorClassGlobals& projectors = state_.Projectors;
     ProjectorClass& clipboard = projectors.ProjectorClipboard;
     if (clipboard.ManufacturerField().isBlank() || clipboard.ModelField().isBlank()) return;
-    if (ProjectorTree::Find(
-            *treeview1, ProjectorTree::ModelKey(clipboard.ManufacturerField().view(), clipboard.ModelField().view()))) {
+    if (FindModel(clipboard.ManufacturerField().trimmed(), clipboard.ModelField().trimmed())) {
         ShowNewNameForm(state_, this);
     } else {
         projectors.AddProjectorDefinition();
         projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(clipboard);
     }
-    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    RefreshTree();
     SelectProjectorNode(clipboard.Manufacturer(), clipboard.Model());
 }
 

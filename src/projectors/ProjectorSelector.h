@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,7 +34,12 @@ private:
     void RunCommand(void (ProjectorSelector::*command)());
     void RefreshToolbar();
 
-    // The current node is kept by its key, so a rebuilt tree finds it again.
+    void BuildTree();
+    // Adds the nodes of definitions not yet in the tree.
+    void RefreshTree();
+    // The node of the definition of these names, trimmed; nullptr when there is none.
+    QTreeWidgetItem* FindModel(const std::string& manufacturer, const std::string& model) const;
+    // The current node is kept by its path, so a rebuilt tree finds it again.
     QTreeWidgetItem* CurrentNode() const;
     void MakeCurrent(QTreeWidgetItem* node);
     int CurrentProjectorIndex() const;
@@ -60,7 +66,7 @@ private:
     bool ImportRecord();
 
     ApplicationState& state_;
-    QString currentKey_;
+    QStringList currentPath_;
     QToolBar* Toolbar1;
     QTreeWidget* treeview1;
 };

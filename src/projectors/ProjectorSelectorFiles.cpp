@@ -8,7 +8,7 @@
 #include "projectors/ProjectorExchangeFile.h"
 #include "projectors/ProjectorReplaceForm2.h"
 #include "projectors/ProjectorSelector.h"
-#include "projectors/ProjectorTree.h"
+#include "controls/LibraryTree.h"
 
 #include <QTreeWidget>
 #include <algorithm>
@@ -34,7 +34,7 @@ void ProjectorSelector::ExportKey()
     QTreeWidgetItem* node = CurrentNode();
     if (!node) return;
     std::vector<int> indices;
-    if (ProjectorTree::IsModelNode(*node)) {
+    if (LibraryTree::IsModelNode(*node, LibraryTree::Arrangement::ManufacturerAndModel)) {
         indices.push_back(ProjectorIndexOf(*node));
     } else {
         for (int i = 0; i < node->childCount(); ++i) indices.push_back(ProjectorIndexOf(*node->child(i)));
@@ -71,7 +71,7 @@ void ProjectorSelector::ImportKey()
     const bool complete =
         ImportExchangeFile(state_.Prompts(), FileErrorText(), [&] { return ImportFile(*chosen, lastHadNames); });
     // What was imported before any failure stays in the database.
-    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+    RefreshTree();
     const ProjectorDefinitionRecord& last = state_.Projectors.ProjectorRecordBuffer;
     if (complete && lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
 }

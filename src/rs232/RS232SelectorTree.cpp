@@ -12,20 +12,6 @@ namespace RS232SelectorTree {
 
 namespace {
 
-QTreeWidgetItem* ChildNamed(QTreeWidgetItem& parent, const QString& text)
-{
-    for (int i = 0; i < parent.childCount(); ++i)
-        if (parent.child(i)->text(0) == text) return parent.child(i);
-    return nullptr;
-}
-
-QTreeWidgetItem* TopNamed(const QTreeWidget& tree, const QString& text)
-{
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        if (tree.topLevelItem(i)->text(0) == text) return tree.topLevelItem(i);
-    return nullptr;
-}
-
 LibraryTree::Arrangement ArrangementOf(LoaderSortOrder order)
 {
     return order == LoaderSortOrder::ByType ? LibraryTree::Arrangement::ByType
@@ -48,31 +34,24 @@ void Build(QTreeWidget& tree, const DatabaseArray<RS232FileBlockClass>& database
 
 QStringList PathOf(const QTreeWidgetItem& node)
 {
-    QStringList path;
-    for (const QTreeWidgetItem* up = &node; up != nullptr; up = up->parent()) path.prepend(up->text(0));
-    return path;
+    return LibraryTree::PathOf(node);
 }
 
 QTreeWidgetItem* Find(const QTreeWidget& tree, const QStringList& path)
 {
-    if (path.isEmpty()) return nullptr;
-    QTreeWidgetItem* node = TopNamed(tree, path[0]);
-    for (qsizetype level = 1; node != nullptr && level < path.size(); ++level) node = ChildNamed(*node, path[level]);
-    return node;
+    return LibraryTree::Find(tree, LibraryTree::Arrangement::ByManufacturer, path);
 }
 
 QStringList LibraryPath(const LibraryNames& names, LoaderSortOrder order)
 {
-    const QString manufacturer = FromWindows1252(TrimmedUpper(names.manufacturer));
-    const QString type = FromWindows1252(TrimmedUpper(names.type));
-    const QString model = FromWindows1252(TrimmedUpper(names.model));
-    if (order == LoaderSortOrder::ByType) return {type, manufacturer, model};
-    return {manufacturer, type, model};
+    return LibraryTree::ModelPath(
+        ArrangementOf(order),
+        {TrimmedUpper(names.manufacturer), TrimmedUpper(names.type), TrimmedUpper(names.model)});
 }
 
 bool IsLeaf(const QTreeWidgetItem& node)
 {
-    return LibraryTree::IsModelNode(node);
+    return LibraryTree::IsModelNode(node, LibraryTree::Arrangement::ByManufacturer);
 }
 
 LibraryNames NamesOf(const QTreeWidgetItem& leaf, LoaderSortOrder order)
