@@ -30,12 +30,9 @@ std::array<QString, 3> Path(Arrangement arrangement, const Names& names)
     const QString manufacturer = FromWindows1252(names.manufacturer);
     const QString model = FromWindows1252(names.model);
     switch (arrangement) {
-        case Arrangement::ByManufacturer:
-            return {manufacturer, FromWindows1252(names.type), model};
-        case Arrangement::ByType:
-            return {FromWindows1252(names.type), manufacturer, model};
-        case Arrangement::ManufacturerAndModel:
-            break;
+    case Arrangement::ByManufacturer: return {manufacturer, FromWindows1252(names.type), model};
+    case Arrangement::ByType: return {FromWindows1252(names.type), manufacturer, model};
+    case Arrangement::ManufacturerAndModel: break;
     }
     return {manufacturer, model, {}};
 }
@@ -193,12 +190,9 @@ Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement)
     const std::string first = ToWindows1252(path.value(0));
     const std::string second = ToWindows1252(path.value(1));
     switch (arrangement) {
-        case Arrangement::ByManufacturer:
-            return {first, second, ToWindows1252(path.value(2))};
-        case Arrangement::ByType:
-            return {second, first, ToWindows1252(path.value(2))};
-        case Arrangement::ManufacturerAndModel:
-            break;
+    case Arrangement::ByManufacturer: return {first, second, ToWindows1252(path.value(2))};
+    case Arrangement::ByType: return {second, first, ToWindows1252(path.value(2))};
+    case Arrangement::ManufacturerAndModel: break;
     }
     return {first, {}, second};
 }

@@ -72,7 +72,8 @@ TEST(LibraryTree, BuildsEitherArrangementInDatabaseOrderAndReadsNamesBack)
     // Names that a joined key would make alike are other nodes.
     LibraryTree::Build(tree, Arrangement::ByManufacturer, {{{"A#B", "C", "1"}, ""}, {{"A", "B#C", "1"}, ""}});
     EXPECT_EQ(Shape(tree), "A#B{C{1*}} A{B#C{1*}}");
-    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByManufacturer, {"A", "B#C", "1"}), tree.topLevelItem(1)->child(0)->child(0));
+    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByManufacturer, {"A", "B#C", "1"}),
+              tree.topLevelItem(1)->child(0)->child(0));
 
     LibraryTree::Build(tree, Arrangement::ByType, {});
     EXPECT_EQ(tree.topLevelItemCount(), 0);
