@@ -39,6 +39,9 @@ class LibraryBrowser : public QDialog {
     Q_OBJECT
 public:
     void done(int result) override;
+    // Fills the tree from the database as it stands; the current node is
+    // found again by its path.
+    virtual void FillTree() = 0;
 
 protected:
     enum class Sorting {
@@ -50,8 +53,6 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The tree as the database holds it now.
-    virtual void FillTree() = 0;
     // Enables the keys for the current node, which is none once it has left the tree.
     virtual void RefreshToolbar();
     virtual int EntryCount() const = 0;

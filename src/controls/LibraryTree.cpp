@@ -3,10 +3,13 @@
 #include "platform/Windows1252.h"
 
 #include <QFont>
-#include <QHash>
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace LibraryTree {
 
@@ -25,13 +28,12 @@ Qt::CaseSensitivity Matching(Arrangement arrangement)
 }
 
 // The names from the top down; the unused third level is empty.
-std::array<QString, 3> Path(Arrangement arrangement, const Names& names)
+template <class Text>
+std::array<Text, 3> Path(Arrangement arrangement, const Text& manufacturer, const Text& type, const Text& model)
 {
-    const QString manufacturer = FromWindows1252(names.manufacturer);
-    const QString model = FromWindows1252(names.model);
     switch (arrangement) {
-    case Arrangement::ByManufacturer: return {manufacturer, FromWindows1252(names.type), model};
-    case Arrangement::ByType: return {FromWindows1252(names.type), manufacturer, model};
+    case Arrangement::ByManufacturer: return {manufacturer, type, model};
+    case Arrangement::ByType: return {type, manufacturer, model};
     case Arrangement::ManufacturerAndModel: break;
     }
     return {manufacturer, model, {}};
@@ -55,20 +57,33 @@ QTreeWidgetItem* ChildNamed(const QTreeWidget& tree, QTreeWidgetItem* parent, co
     return nullptr;
 }
 
-bool TextBefore(const QTreeWidgetItem* left, const QTreeWidgetItem* right)
+// A model of the two-level tree waiting for its place among its
+// manufacturer's models.
+struct SortedModel {
+    QString text;
+    QString tag;
+};
+
+// The models waiting under one manufacturer, in the order of their entries.
+struct WaitingModels {
+    QTreeWidgetItem* parent;
+    std::vector<SortedModel> models;
+};
+
+bool TextBefore(const QString& left, const QString& right)
 {
-    return left->text(0).compare(right->text(0), Qt::CaseInsensitive) < 0;
+    return left.compare(right, Qt::CaseInsensitive) < 0;
 }
 
-// The position after every child whose text sorts before or with the
-// node's, among children in that order.
-int PlaceAfterAlike(const QTreeWidgetItem& parent, const QTreeWidgetItem& node)
+// The position after every child whose text sorts before or with `text`,
+// among children in that order.
+int PlaceAfterAlike(const QTreeWidgetItem& parent, const QString& text)
 {
     int low = 0;
     int high = parent.childCount();
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (TextBefore(&node, parent.child(middle)))
+        if (TextBefore(text, parent.child(middle)->text(0)))
             high = middle;
         else
             low = middle + 1;
@@ -76,57 +91,121 @@ int PlaceAfterAlike(const QTreeWidgetItem& parent, const QTreeWidgetItem& node)
     return low;
 }
 
-// One pass of Add: every node the tree holds, found by its parent and its
-// name as the arrangement compares names, so each entry costs one look-up
-// a level however large the tree.
+// A node's parent and name, as the tree keeps its nodes apart.
+using NodeKey = std::pair<const QTreeWidgetItem*, std::string>;
+
+struct NodeKeyHash {
+    using is_transparent = void;
+    std::size_t operator()(const std::pair<const QTreeWidgetItem*, std::string_view>& key) const
+    {
+        return std::hash<std::string_view>()(key.second) ^ std::hash<const void*>()(key.first);
+    }
+    std::size_t operator()(const NodeKey& key) const { return (*this)({key.first, std::string_view(key.second)}); }
+};
+
+struct NodeKeyEqual {
+    using is_transparent = void;
+    template <class Left, class Right>
+    bool operator()(const Left& left, const Right& right) const
+    {
+        return left.first == right.first && std::string_view(left.second) == std::string_view(right.second);
+    }
+};
+
+// One pass of Add: every group the tree holds, found by its parent and the
+// bytes of its name (upper-cased where case does not count), so each entry
+// costs one look-up a level however large the tree, and a name becomes
+// text only for a node that is new. The models of the two-level tree are
+// sorted once at the end, where names alike stand side by side.
 class Filler {
 public:
     Filler(QTreeWidget& tree, Arrangement arrangement) : tree_(tree), arrangement_(arrangement)
     {
         bold_.setBold(true);
-        for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i));
+        for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i), 0);
     }
 
     void Add(const Entry& entry)
     {
-        const std::array<QString, 3> path = Path(arrangement_, entry.names);
-        const int groups = TwoLevels(arrangement_) ? 1 : 2;
+        const Names& names = entry.names;
+        const std::array<std::string_view, 3> path =
+            Path<std::string_view>(arrangement_, names.manufacturer, names.type, names.model);
         QTreeWidgetItem* parent = nullptr;
-        for (int level = 0; level < groups; ++level) {
-            QTreeWidgetItem*& group = nodes_[{parent, Folded(path[level])}];
-            if (!group) group = Attach(parent, new QTreeWidgetItem(QStringList{path[level]}));
+        for (std::size_t level = 0; level < Groups(); ++level) {
+            QTreeWidgetItem*& group = Known(level, parent, path[level]);
+            if (!group) group = Attach(parent, new QTreeWidgetItem(QStringList{FromWindows1252(path[level])}));
             parent = group;
         }
-        const QString& name = path[groups];
-        if (TwoLevels(arrangement_)) {
-            QTreeWidgetItem*& model = nodes_[{parent, Folded(name)}];
-            if (model) return;
-            model = NewModel(name, entry.tag);
-            unsorted_[parent].append(model);
-        } else {
-            parent->addChild(NewModel(name, entry.tag));
-        }
+        if (TwoLevels(arrangement_))
+            WaitingUnder(*parent).push_back({FromWindows1252(path[Groups()]), entry.tag});
+        else
+            parent->addChild(NewModel(FromWindows1252(path[Groups()]), entry.tag));
     }
 
     // Puts the sorted models in place and joins the new groups to the tree
     // at once. Models already there stay where they are, selected or not.
     void Finish()
     {
-        for (auto it = unsorted_.begin(); it != unsorted_.end(); ++it) {
-            QList<QTreeWidgetItem*>& models = it.value();
-            std::stable_sort(models.begin(), models.end(), TextBefore);
-            for (QTreeWidgetItem* model : models) it.key()->insertChild(PlaceAfterAlike(*it.key(), *model), model);
+        for (WaitingModels& waiting : waiting_) {
+            std::stable_sort(
+                waiting.models.begin(), waiting.models.end(),
+                [](const SortedModel& left, const SortedModel& right) { return TextBefore(left.text, right.text); });
+            PlaceModels(*waiting.parent, waiting.models);
         }
         tree_.addTopLevelItems(newTops_);
     }
 
 private:
-    QString Folded(const QString& name) const { return TwoLevels(arrangement_) ? name.toUpper() : name; }
+    std::size_t Groups() const { return TwoLevels(arrangement_) ? 1 : 2; }
 
-    void Remember(QTreeWidgetItem* parent, QTreeWidgetItem* node)
+    std::vector<SortedModel>& WaitingUnder(QTreeWidgetItem& parent)
     {
-        nodes_.insert({parent, Folded(node->text(0))}, node);
-        for (int i = 0; i < node->childCount(); ++i) Remember(node, node->child(i));
+        if (waiting_.empty() || waiting_.back().parent != &parent) {
+            const auto [found, added] = waitingIndex_.try_emplace(&parent, waiting_.size());
+            if (added) waiting_.push_back({&parent, {}});
+            return waiting_[found->second].models;
+        }
+        return waiting_.back().models;
+    }
+
+    // A name alike but for case to one already there, or to the one before
+    // it among the sorted models, is the node of the first.
+    void PlaceModels(QTreeWidgetItem& parent, const std::vector<SortedModel>& models)
+    {
+        const bool empty = parent.childCount() == 0;
+        QList<QTreeWidgetItem*> nodes;
+        for (auto model = models.begin(); model != models.end(); ++model) {
+            if (model != models.begin() && model->text.compare((model - 1)->text, Qt::CaseInsensitive) == 0) continue;
+            if (empty) {
+                nodes.append(NewModel(model->text, model->tag));
+                continue;
+            }
+            const int place = PlaceAfterAlike(parent, model->text);
+            if (place > 0 && parent.child(place - 1)->text(0).compare(model->text, Qt::CaseInsensitive) == 0) continue;
+            parent.insertChild(place, NewModel(model->text, model->tag));
+        }
+        parent.addChildren(nodes);
+    }
+
+    // The group of that parent and name, null until one is made. Entries
+    // come sorted as a rule, so the last group of the level is tried first.
+    QTreeWidgetItem*& Known(std::size_t level, const QTreeWidgetItem* parent, std::string_view name)
+    {
+        LastGroup& last = last_.at(level);
+        if (last.node != nullptr && last.parent == parent && last.name == name) return *last.node;
+        std::string folded;
+        const std::string_view key = TwoLevels(arrangement_) ? std::string_view(folded = UpperCase1252(name)) : name;
+        const auto found = groups_.find(std::pair{parent, key});
+        QTreeWidgetItem*& group = found != groups_.end() ? found->second : groups_[{parent, std::string(key)}];
+        last = {parent, std::string(name), &group};
+        return group;
+    }
+
+    void Remember(QTreeWidgetItem* parent, QTreeWidgetItem* node, std::size_t level)
+    {
+        if (level >= Groups()) return;
+        Known(level, parent, ToWindows1252(node->text(0))) = node;
+        for (int i = 0; i < node->childCount(); ++i) Remember(node, node->child(i), level + 1);
     }
 
     QTreeWidgetItem* Attach(QTreeWidgetItem* parent, QTreeWidgetItem* node)
@@ -146,12 +225,20 @@ private:
         return model;
     }
 
+    struct LastGroup {
+        const QTreeWidgetItem* parent = nullptr;
+        std::string name;
+        QTreeWidgetItem** node = nullptr;
+    };
+
     QTreeWidget& tree_;
     Arrangement arrangement_;
     QFont bold_;
-    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> nodes_;
+    std::unordered_map<NodeKey, QTreeWidgetItem*, NodeKeyHash, NodeKeyEqual> groups_;
+    std::array<LastGroup, 2> last_;
     QList<QTreeWidgetItem*> newTops_;
-    QHash<QTreeWidgetItem*, QList<QTreeWidgetItem*>> unsorted_;
+    std::vector<WaitingModels> waiting_;
+    std::unordered_map<const QTreeWidgetItem*, std::size_t> waitingIndex_;
 };
 
 }  // namespace
@@ -165,7 +252,8 @@ QStringList PathOf(const QTreeWidgetItem& node)
 
 QStringList ModelPath(Arrangement arrangement, const Names& names)
 {
-    const std::array<QString, 3> path = Path(arrangement, names);
+    const std::array<QString, 3> path = Path(arrangement, FromWindows1252(names.manufacturer),
+                                             FromWindows1252(names.type), FromWindows1252(names.model));
     return TwoLevels(arrangement) ? QStringList{path[0], path[1]} : QStringList{path[0], path[1], path[2]};
 }
 
@@ -197,16 +285,22 @@ Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement)
     return {first, {}, second};
 }
 
-void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries)
+void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt)
 {
     tree.clear();
-    Add(tree, arrangement, entries);
+    Add(tree, arrangement, count, entryAt);
 }
 
-void Add(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries)
+void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries)
+{
+    Build(tree, arrangement, static_cast<int>(entries.size()),
+          [&](int i) { return entries[static_cast<std::size_t>(i)]; });
+}
+
+void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt)
 {
     Filler filler(tree, arrangement);
-    for (const Entry& entry : entries) filler.Add(entry);
+    for (int i = 0; i < count; ++i) filler.Add(entryAt(i));
     filler.Finish();
 }
 

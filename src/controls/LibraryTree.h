@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,11 +48,17 @@ bool IsModelNode(const QTreeWidgetItem& node, Arrangement arrangement);
 // The names of a model node, read from it and its ancestors.
 Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement);
 
-// Every node replaced by the entries'. A group is added once, by the first
-// entry that needs it; models are bold, except in the two-level tree.
+// Entry i of a database, made as the fill reaches it, so a large database
+// is never copied whole.
+using EntryAt = std::function<Entry(int)>;
+
+// Every node replaced by those of the entries 0 to count - 1. A group is
+// added once, by the first entry that needs it; models are bold, except in
+// the two-level tree.
+void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
 void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries);
 // Adds the nodes the entries need and the tree lacks, leaving the others.
-void Add(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries);
+void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
 // The model nodes at or below the node, in tree order.
 std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node, Arrangement arrangement);
 

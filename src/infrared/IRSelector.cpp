@@ -64,11 +64,9 @@ void IRSelector::SaveDatabase()
 void IRSelector::FillTree()
 {
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
-    std::vector<LibraryTree::Entry> entries;
-    entries.reserve(static_cast<std::size_t>(database.Count()));
-    for (int i = 0; i < database.Count(); ++i)
-        entries.push_back({TrimmedNames(database[i]), FromWindows1252(database[i].CommentField().trimmed())});
-    LibraryTree::Build(Tree(), Arrangement(), entries);
+    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
+        return {TrimmedNames(database[i]), FromWindows1252(database[i].CommentField().trimmed())};
+    });
 }
 
 int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const

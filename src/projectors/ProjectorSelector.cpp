@@ -17,13 +17,9 @@ LibraryTree::Names TrimmedNames(const std::string& manufacturer, const std::stri
     return {FixedText<1>::TrimSpaces(manufacturer), {}, FixedText<1>::TrimSpaces(model)};
 }
 
-std::vector<LibraryTree::Entry> EntriesOf(const DatabaseArray<ProjectorClass>& database)
+LibraryTree::Entry EntryOf(const ProjectorClass& definition)
 {
-    std::vector<LibraryTree::Entry> entries;
-    entries.reserve(static_cast<std::size_t>(database.Count()));
-    for (int i = 0; i < database.Count(); ++i)
-        entries.push_back({{database[i].ManufacturerField().trimmed(), {}, database[i].ModelField().trimmed()}, {}});
-    return entries;
+    return {{definition.ManufacturerField().trimmed(), {}, definition.ModelField().trimmed()}, {}};
 }
 
 }  // namespace
@@ -54,12 +50,14 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
 
 void ProjectorSelector::FillTree()
 {
-    LibraryTree::Build(Tree(), Arrangement(), EntriesOf(state_.Projectors.ProjectorDatabase));
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
 void ProjectorSelector::RefreshTree()
 {
-    LibraryTree::Add(Tree(), Arrangement(), EntriesOf(state_.Projectors.ProjectorDatabase));
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
 int ProjectorSelector::EntryCount() const

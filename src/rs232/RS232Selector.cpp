@@ -45,10 +45,9 @@ RS232Selector::RS232Selector(ApplicationState& state, QWidget* parent)
 void RS232Selector::FillTree()
 {
     const DatabaseArray<RS232FileBlockClass>& database = state_.RS232Libraries.RS232Database;
-    std::vector<LibraryTree::Entry> entries;
-    entries.reserve(static_cast<std::size_t>(database.Count()));
-    for (int i = 0; i < database.Count(); ++i) entries.push_back({NamesOfLibrary(database[i]), {}});
-    LibraryTree::Build(Tree(), Arrangement(), entries);
+    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
+        return {NamesOfLibrary(database[i]), {}};
+    });
 }
 
 void RS232Selector::RefreshToolbar()

@@ -103,7 +103,8 @@ TEST(LibraryTree, KeepsTwoLevelModelsSortedAndAddsOnlyWhatIsMissing)
     entries.push_back({{"SONY", "", "a"}, ""});
     entries.push_back({{"NEW", "", "N"}, ""});
     entries.push_back({{"SONY", "", "0"}, ""});
-    LibraryTree::Add(tree, TwoLevels, entries);
+    LibraryTree::Add(tree, TwoLevels, static_cast<int>(entries.size()),
+                     [&](int i) { return entries[static_cast<std::size_t>(i)]; });
     EXPECT_EQ(Shape(tree), "SONY{0,A,Ab,b,C} ACME{Z} NEW{N}");
     EXPECT_EQ(tree.currentItem(), c);
 }
