@@ -1,12 +1,10 @@
 // Opens the projector and IR device pickers, as a press on their label does,
 // and closes them by a second press, with 1,000, 10,000 and 30,000 entries, beside opening a plain QTreeWidget
 // whose items are built apart from prepared texts and added at once, the
-// fastest plain way; the library browsers' tree is filled beside the same
-// plain tree unshown. Prints each ratio with its aim and the growth from one
+// fastest plain way. Prints each ratio with its aim and the growth from one
 // size to the next, where a step far above the growth in entries is a
 // quadratic cost.
 #include "DatabaseBenchmarkSupport.h"
-#include "controls/LibraryTree.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/IRDevicePicker.h"
 #include "editor/pickers/PickerLabel.h"
@@ -187,26 +185,6 @@ void BM_IRPlainOpen(benchmark::State& state)
     OpenPlain(state, fixture.texts, 3);
 }
 
-void BM_BrowserTreeFill(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    std::vector<LibraryTree::Entry> entries;
-    for (const auto& texts : fixture.texts)
-        entries.push_back(
-            {{texts[0].trimmed().toStdString(), texts[1].trimmed().toStdString(), texts[2].trimmed().toStdString()},
-             QStringLiteral("a library of the benchmark")});
-    QTreeWidget tree;
-    for (auto _ : state) LibraryTree::Build(tree, LibraryTree::Arrangement::ByManufacturer, entries);
-    if (tree.topLevelItemCount() != state.range(0) / 50) state.SkipWithError("the tree is not whole");
-}
-
-void BM_IRPlainFill(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    QTreeWidget tree;
-    for (auto _ : state) FillPlain(tree, fixture.texts, 3);
-}
-
 void AtEverySize(benchmark::internal::Benchmark* benchmark)
 {
     for (int size : Sizes) benchmark->Arg(size);
@@ -279,8 +257,6 @@ BENCHMARK(BM_ProjectorPlainOpen)->Apply(AtEverySize);
 BENCHMARK(BM_IRPickerOpen)->Apply(AtEverySize);
 BENCHMARK(BM_IRPickerClose)->Apply(AtEverySizeFewTimes);
 BENCHMARK(BM_IRPlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_BrowserTreeFill)->Apply(AtEverySize);
-BENCHMARK(BM_IRPlainFill)->Apply(AtEverySize);
 
 int main(int argc, char** argv)
 {
@@ -289,8 +265,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     ScalingReporter reporter({{"Projector picker open", "BM_ProjectorPickerOpen", "BM_ProjectorPlainOpen"},
-                              {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen"},
-                              {"Library browser tree", "BM_BrowserTreeFill", "BM_IRPlainFill"}});
+                              {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
