@@ -70,6 +70,14 @@ struct WaitingModels {
     std::vector<SortedModel> models;
 };
 
+// A node of one column; no list of texts is made for it.
+QTreeWidgetItem* NewNode(const QString& text)
+{
+    auto* node = new QTreeWidgetItem;
+    node->setText(0, text);
+    return node;
+}
+
 bool TextBefore(const QString& left, const QString& right)
 {
     return left.compare(right, Qt::CaseInsensitive) < 0;
@@ -133,7 +141,7 @@ public:
         QTreeWidgetItem* parent = nullptr;
         for (std::size_t level = 0; level < Groups(); ++level) {
             QTreeWidgetItem*& group = Known(level, parent, path[level]);
-            if (!group) group = Attach(parent, new QTreeWidgetItem(QStringList{FromWindows1252(path[level])}));
+            if (!group) group = Attach(parent, NewNode(FromWindows1252(path[level])));
             parent = group;
         }
         if (TwoLevels(arrangement_))
@@ -219,7 +227,7 @@ private:
 
     QTreeWidgetItem* NewModel(const QString& name, const QString& tag)
     {
-        auto* model = new QTreeWidgetItem(QStringList{name});
+        QTreeWidgetItem* model = NewNode(name);
         if (!tag.isEmpty()) model->setData(0, TagRole, tag);
         if (!TwoLevels(arrangement_)) model->setFont(0, bold_);
         return model;

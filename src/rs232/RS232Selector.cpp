@@ -15,7 +15,8 @@ namespace {
 // The names as the tree shows them: trimmed and upper-cased.
 LibraryTree::Names NamesOfLibrary(const RS232FileBlockClass& library)
 {
-    return {TrimmedUpper(library.Manufacturer()), TrimmedUpper(library.MyType()), TrimmedUpper(library.Model())};
+    return {TrimmedUpper(library.ManufacturerField().view()), TrimmedUpper(library.MyTypeField().view()),
+            TrimmedUpper(library.ModelField().view())};
 }
 
 }  // namespace
