@@ -154,10 +154,13 @@ public:
     // at once. Models already there stay where they are, selected or not.
     void Finish()
     {
+        const auto before = [](const SortedModel& left, const SortedModel& right) {
+            return TextBefore(left.text, right.text);
+        };
         for (WaitingModels& waiting : waiting_) {
-            std::stable_sort(
-                waiting.models.begin(), waiting.models.end(),
-                [](const SortedModel& left, const SortedModel& right) { return TextBefore(left.text, right.text); });
+            // A database is sorted when it loads, so its models come in order as a rule.
+            if (!std::is_sorted(waiting.models.begin(), waiting.models.end(), before))
+                std::stable_sort(waiting.models.begin(), waiting.models.end(), before);
             PlaceModels(*waiting.parent, waiting.models);
         }
         tree_.addTopLevelItems(newTops_);
