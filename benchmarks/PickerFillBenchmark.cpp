@@ -3,12 +3,10 @@
 // 30,000 entries, beside opening a plain QTreeWidget whose items are built
 // apart from prepared texts and added at once, the fastest plain way; the
 // RS232 loader's equipment tree is rebuilt, as its order buttons do, beside
-// the same plain tree refilled while shown; the library browsers' tree is
-// filled beside the same plain tree unshown. Prints each ratio with its aim
+// the same plain tree refilled while shown. Prints each ratio with its aim
 // and the growth from one size to the next, where a step far above the
 // growth in entries is a quadratic cost.
 #include "DatabaseBenchmarkSupport.h"
-#include "controls/LibraryTree.h"
 #include "editor/pickers/CommandTree.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/IRDevicePicker.h"
@@ -298,26 +296,6 @@ void BM_RS232PlainRefill(benchmark::State& state)
     }
 }
 
-void BM_BrowserTreeFill(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    std::vector<LibraryTree::Entry> entries;
-    for (const auto& texts : fixture.texts)
-        entries.push_back(
-            {{texts[0].trimmed().toStdString(), texts[1].trimmed().toStdString(), texts[2].trimmed().toStdString()},
-             QStringLiteral("a library of the benchmark")});
-    QTreeWidget tree;
-    for (auto _ : state) LibraryTree::Build(tree, LibraryTree::Arrangement::ByManufacturer, entries);
-    if (tree.topLevelItemCount() != state.range(0) / 50) state.SkipWithError("the tree is not whole");
-}
-
-void BM_IRPlainFill(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    QTreeWidget tree;
-    for (auto _ : state) FillPlain(tree, fixture.texts, 3);
-}
-
 void AtEverySize(benchmark::internal::Benchmark* benchmark)
 {
     for (int size : Sizes) benchmark->Arg(size);
@@ -344,8 +322,6 @@ BENCHMARK(BM_IRCommandPickerOpen)->Apply(AtEverySize);
 BENCHMARK(BM_IRCommandPlainOpen)->Apply(AtEverySize);
 BENCHMARK(BM_RS232LoaderTreeFill)->Apply(AtEverySize);
 BENCHMARK(BM_RS232PlainRefill)->Apply(AtEverySize);
-BENCHMARK(BM_BrowserTreeFill)->Apply(AtEverySize);
-BENCHMARK(BM_IRPlainFill)->Apply(AtEverySize);
 
 int main(int argc, char** argv)
 {
@@ -357,8 +333,7 @@ int main(int argc, char** argv)
                              {{"Projector picker open", "BM_ProjectorPickerOpen", "BM_ProjectorPlainOpen", Aim},
                               {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen", Aim},
                               {"IR command picker open (255 rows)", "BM_IRCommandPickerOpen", "BM_IRCommandPlainOpen"},
-                              {"RS232 loader tree rebuilt", "BM_RS232LoaderTreeFill", "BM_RS232PlainRefill"},
-                              {"Library browser tree", "BM_BrowserTreeFill", "BM_IRPlainFill"}});
+                              {"RS232 loader tree rebuilt", "BM_RS232LoaderTreeFill", "BM_RS232PlainRefill"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

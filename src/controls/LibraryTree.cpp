@@ -3,108 +3,324 @@
 #include "platform/Windows1252.h"
 
 #include <QFont>
-#include <QHash>
 #include <QTreeWidget>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace LibraryTree {
 
 namespace {
 
-constexpr int KeyRole = Qt::UserRole;
 constexpr int TagRole = Qt::UserRole + 1;
 
-QString Text(const std::string& name)
+bool TwoLevels(Arrangement arrangement)
 {
-    return FromWindows1252(name);
+    return arrangement == Arrangement::ManufacturerAndModel;
 }
 
-const std::string& First(Arrangement arrangement, const Names& names)
+Qt::CaseSensitivity Matching(Arrangement arrangement)
 {
-    return arrangement == Arrangement::ByManufacturer ? names.manufacturer : names.type;
+    return TwoLevels(arrangement) ? Qt::CaseInsensitive : Qt::CaseSensitive;
 }
 
-const std::string& Second(Arrangement arrangement, const Names& names)
+// The names from the top down; the unused third level is empty.
+template <class Text>
+std::array<Text, 3> Path(Arrangement arrangement, const Text& manufacturer, const Text& type, const Text& model)
 {
-    return arrangement == Arrangement::ByManufacturer ? names.type : names.manufacturer;
+    switch (arrangement) {
+    case Arrangement::ByManufacturer: return {manufacturer, type, model};
+    case Arrangement::ByType: return {type, manufacturer, model};
+    case Arrangement::ManufacturerAndModel: break;
+    }
+    return {manufacturer, model, {}};
 }
 
-QTreeWidgetItem* NewNode(const QString& key, const std::string& text)
+int Depth(const QTreeWidgetItem& node)
 {
-    auto* node = new QTreeWidgetItem(QStringList{Text(text)});
-    node->setData(0, KeyRole, key);
+    int depth = 1;
+    for (const QTreeWidgetItem* up = node.parent(); up != nullptr; up = up->parent()) ++depth;
+    return depth;
+}
+
+QTreeWidgetItem* ChildNamed(const QTreeWidget& tree, QTreeWidgetItem* parent, const QString& text,
+                            Qt::CaseSensitivity matching)
+{
+    const int count = parent ? parent->childCount() : tree.topLevelItemCount();
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* child = parent ? parent->child(i) : tree.topLevelItem(i);
+        if (child->text(0).compare(text, matching) == 0) return child;
+    }
+    return nullptr;
+}
+
+// A model of the two-level tree waiting for its place among its
+// manufacturer's models.
+struct SortedModel {
+    QString text;
+    QString tag;
+};
+
+// The models waiting under one manufacturer, in the order of their entries.
+struct WaitingModels {
+    QTreeWidgetItem* parent;
+    std::vector<SortedModel> models;
+};
+
+// A node of one column; no list of texts is made for it.
+QTreeWidgetItem* NewNode(const QString& text)
+{
+    auto* node = new QTreeWidgetItem;
+    node->setText(0, text);
     return node;
 }
 
+bool TextBefore(const QString& left, const QString& right)
+{
+    return left.compare(right, Qt::CaseInsensitive) < 0;
+}
+
+// The position after every child whose text sorts before or with `text`,
+// among children in that order.
+int PlaceAfterAlike(const QTreeWidgetItem& parent, const QString& text)
+{
+    int low = 0;
+    int high = parent.childCount();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (TextBefore(text, parent.child(middle)->text(0)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// A node's parent and name, as the tree keeps its nodes apart.
+using NodeKey = std::pair<const QTreeWidgetItem*, std::string>;
+
+struct NodeKeyHash {
+    using is_transparent = void;
+    std::size_t operator()(const std::pair<const QTreeWidgetItem*, std::string_view>& key) const
+    {
+        return std::hash<std::string_view>()(key.second) ^ std::hash<const void*>()(key.first);
+    }
+    std::size_t operator()(const NodeKey& key) const { return (*this)({key.first, std::string_view(key.second)}); }
+};
+
+struct NodeKeyEqual {
+    using is_transparent = void;
+    template <class Left, class Right>
+    bool operator()(const Left& left, const Right& right) const
+    {
+        return left.first == right.first && std::string_view(left.second) == std::string_view(right.second);
+    }
+};
+
+// One pass of Add: every group the tree holds, found by its parent and the
+// bytes of its name (upper-cased where case does not count), so each entry
+// costs one look-up a level however large the tree, and a name becomes
+// text only for a node that is new. The models of the two-level tree are
+// sorted once at the end, where names alike stand side by side.
+class Filler {
+public:
+    Filler(QTreeWidget& tree, Arrangement arrangement) : tree_(tree), arrangement_(arrangement)
+    {
+        bold_.setBold(true);
+        for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i), 0);
+    }
+
+    void Add(const Entry& entry)
+    {
+        const Names& names = entry.names;
+        const std::array<std::string_view, 3> path =
+            Path<std::string_view>(arrangement_, names.manufacturer, names.type, names.model);
+        QTreeWidgetItem* parent = nullptr;
+        for (std::size_t level = 0; level < Groups(); ++level) {
+            QTreeWidgetItem*& group = Known(level, parent, path[level]);
+            if (!group) group = Attach(parent, NewNode(FromWindows1252(path[level])));
+            parent = group;
+        }
+        if (TwoLevels(arrangement_))
+            WaitingUnder(*parent).push_back({FromWindows1252(path[Groups()]), entry.tag});
+        else
+            parent->addChild(NewModel(FromWindows1252(path[Groups()]), entry.tag));
+    }
+
+    // Puts the sorted models in place and joins the new groups to the tree
+    // at once. Models already there stay where they are, selected or not.
+    void Finish()
+    {
+        const auto before = [](const SortedModel& left, const SortedModel& right) {
+            return TextBefore(left.text, right.text);
+        };
+        for (WaitingModels& waiting : waiting_) {
+            // A database is sorted when it loads, so its models come in order as a rule.
+            if (!std::is_sorted(waiting.models.begin(), waiting.models.end(), before))
+                std::stable_sort(waiting.models.begin(), waiting.models.end(), before);
+            PlaceModels(*waiting.parent, waiting.models);
+        }
+        tree_.addTopLevelItems(newTops_);
+    }
+
+private:
+    std::size_t Groups() const { return TwoLevels(arrangement_) ? 1 : 2; }
+
+    std::vector<SortedModel>& WaitingUnder(QTreeWidgetItem& parent)
+    {
+        if (waiting_.empty() || waiting_.back().parent != &parent) {
+            const auto [found, added] = waitingIndex_.try_emplace(&parent, waiting_.size());
+            if (added) waiting_.push_back({&parent, {}});
+            return waiting_[found->second].models;
+        }
+        return waiting_.back().models;
+    }
+
+    // A name alike but for case to one already there, or to the one before
+    // it among the sorted models, is the node of the first.
+    void PlaceModels(QTreeWidgetItem& parent, const std::vector<SortedModel>& models)
+    {
+        const bool empty = parent.childCount() == 0;
+        QList<QTreeWidgetItem*> nodes;
+        for (auto model = models.begin(); model != models.end(); ++model) {
+            if (model != models.begin() && model->text.compare((model - 1)->text, Qt::CaseInsensitive) == 0) continue;
+            if (empty) {
+                nodes.append(NewModel(model->text, model->tag));
+                continue;
+            }
+            const int place = PlaceAfterAlike(parent, model->text);
+            if (place > 0 && parent.child(place - 1)->text(0).compare(model->text, Qt::CaseInsensitive) == 0) continue;
+            parent.insertChild(place, NewModel(model->text, model->tag));
+        }
+        parent.addChildren(nodes);
+    }
+
+    // The group of that parent and name, null until one is made. Entries
+    // come sorted as a rule, so the last group of the level is tried first.
+    QTreeWidgetItem*& Known(std::size_t level, const QTreeWidgetItem* parent, std::string_view name)
+    {
+        LastGroup& last = last_.at(level);
+        if (last.node != nullptr && last.parent == parent && last.name == name) return *last.node;
+        std::string folded;
+        const std::string_view key = TwoLevels(arrangement_) ? std::string_view(folded = UpperCase1252(name)) : name;
+        const auto found = groups_.find(std::pair{parent, key});
+        QTreeWidgetItem*& group = found != groups_.end() ? found->second : groups_[{parent, std::string(key)}];
+        last = {parent, std::string(name), &group};
+        return group;
+    }
+
+    void Remember(QTreeWidgetItem* parent, QTreeWidgetItem* node, std::size_t level)
+    {
+        if (level >= Groups()) return;
+        Known(level, parent, ToWindows1252(node->text(0))) = node;
+        for (int i = 0; i < node->childCount(); ++i) Remember(node, node->child(i), level + 1);
+    }
+
+    QTreeWidgetItem* Attach(QTreeWidgetItem* parent, QTreeWidgetItem* node)
+    {
+        if (parent)
+            parent->addChild(node);
+        else
+            newTops_.append(node);
+        return node;
+    }
+
+    QTreeWidgetItem* NewModel(const QString& name, const QString& tag)
+    {
+        QTreeWidgetItem* model = NewNode(name);
+        if (!tag.isEmpty()) model->setData(0, TagRole, tag);
+        if (!TwoLevels(arrangement_)) model->setFont(0, bold_);
+        return model;
+    }
+
+    struct LastGroup {
+        const QTreeWidgetItem* parent = nullptr;
+        std::string name;
+        QTreeWidgetItem** node = nullptr;
+    };
+
+    QTreeWidget& tree_;
+    Arrangement arrangement_;
+    QFont bold_;
+    std::unordered_map<NodeKey, QTreeWidgetItem*, NodeKeyHash, NodeKeyEqual> groups_;
+    std::array<LastGroup, 2> last_;
+    QList<QTreeWidgetItem*> newTops_;
+    std::vector<WaitingModels> waiting_;
+    std::unordered_map<const QTreeWidgetItem*, std::size_t> waitingIndex_;
+};
+
 }  // namespace
 
-QString ModelKey(Arrangement arrangement, const Names& names)
+QStringList PathOf(const QTreeWidgetItem& node)
 {
-    return "I" + Text(First(arrangement, names)) + "#" + Text(Second(arrangement, names)) + "#" + Text(names.model);
+    QStringList path;
+    for (const QTreeWidgetItem* up = &node; up != nullptr; up = up->parent()) path.prepend(up->text(0));
+    return path;
 }
 
-QString KeyOf(const QTreeWidgetItem& node)
+QStringList ModelPath(Arrangement arrangement, const Names& names)
 {
-    return node.data(0, KeyRole).toString();
+    const std::array<QString, 3> path = Path(arrangement, FromWindows1252(names.manufacturer),
+                                             FromWindows1252(names.type), FromWindows1252(names.model));
+    return TwoLevels(arrangement) ? QStringList{path[0], path[1]} : QStringList{path[0], path[1], path[2]};
 }
 
-bool IsModelNode(const QTreeWidgetItem& node)
+QTreeWidgetItem* Find(const QTreeWidget& tree, Arrangement arrangement, const QStringList& path)
 {
-    return node.parent() != nullptr && node.parent()->parent() != nullptr;
+    QTreeWidgetItem* node = nullptr;
+    for (const QString& name : path) {
+        node = ChildNamed(tree, node, name, Matching(arrangement));
+        if (!node) return nullptr;
+    }
+    return node;
+}
+
+bool IsModelNode(const QTreeWidgetItem& node, Arrangement arrangement)
+{
+    return Depth(node) == (TwoLevels(arrangement) ? 2 : 3);
 }
 
 Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement)
 {
-    const std::string second = ToWindows1252(model.parent()->text(0));
-    const std::string first = ToWindows1252(model.parent()->parent()->text(0));
-    const std::string name = ToWindows1252(model.text(0));
-    return arrangement == Arrangement::ByManufacturer ? Names{first, second, name} : Names{second, first, name};
+    const QStringList path = PathOf(model);
+    const std::string first = ToWindows1252(path.value(0));
+    const std::string second = ToWindows1252(path.value(1));
+    switch (arrangement) {
+    case Arrangement::ByManufacturer: return {first, second, ToWindows1252(path.value(2))};
+    case Arrangement::ByType: return {second, first, ToWindows1252(path.value(2))};
+    case Arrangement::ManufacturerAndModel: break;
+    }
+    return {first, {}, second};
+}
+
+void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt)
+{
+    tree.clear();
+    Add(tree, arrangement, count, entryAt);
 }
 
 void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries)
 {
-    tree.clear();
-    // Groups are found by their parent and text, not by key: a "#" inside a
-    // name can make two keys alike, never two groups one. The nodes are
-    // joined to the tree once whole, so a large database fills in one pass.
-    QHash<QString, QTreeWidgetItem*> tops;
-    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> middles;
-    QList<QTreeWidgetItem*> topsInOrder;
-    QFont bold;
-    bold.setBold(true);
-    for (const Entry& entry : entries) {
-        const std::string& first = First(arrangement, entry.names);
-        const std::string& second = Second(arrangement, entry.names);
-        QTreeWidgetItem*& top = tops[Text(first)];
-        if (!top) {
-            top = NewNode("M" + Text(first), first);
-            topsInOrder.append(top);
-        }
-        QTreeWidgetItem*& middle = middles[{top, Text(second)}];
-        if (!middle) {
-            middle = NewNode("S" + Text(first) + "#" + Text(second), second);
-            top->addChild(middle);
-        }
-        QTreeWidgetItem* model = NewNode(ModelKey(arrangement, entry.names), entry.names.model);
-        model->setData(0, TagRole, entry.tag);
-        model->setFont(0, bold);
-        middle->addChild(model);
-    }
-    tree.addTopLevelItems(topsInOrder);
+    Build(tree, arrangement, static_cast<int>(entries.size()),
+          [&](int i) { return entries[static_cast<std::size_t>(i)]; });
 }
 
-QTreeWidgetItem* Find(QTreeWidget& tree, const QString& key)
+void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt)
 {
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-        if (KeyOf(**it) == key) return *it;
-    return nullptr;
+    Filler filler(tree, arrangement);
+    for (int i = 0; i < count; ++i) filler.Add(entryAt(i));
+    filler.Finish();
 }
 
-std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node)
+std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node, Arrangement arrangement)
 {
-    if (IsModelNode(node)) return {&node};
+    if (IsModelNode(node, arrangement)) return {&node};
     std::vector<QTreeWidgetItem*> models;
     for (int i = 0; i < node.childCount(); ++i) {
-        const std::vector<QTreeWidgetItem*> below = ModelsUnder(*node.child(i));
+        const std::vector<QTreeWidgetItem*> below = ModelsUnder(*node.child(i), arrangement);
         models.insert(models.end(), below.begin(), below.end());
     }
     return models;

@@ -1,22 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The three-level tree of a library database (RS232 or IR): manufacturer,
-// type and model, or type, manufacturer and model. Nodes come in database
-// order, all collapsed, models in bold. Each node carries a key made of its
-// names: "M" + first, "S" + first + "#" + second, "I" + first + "#" +
-// second + "#" + model.
+// The tree of a database browser or picker: manufacturer, type and model;
+// type, manufacturer and model; or manufacturer and model. A node is known
+// by the names on its path from the top, so a rebuilt tree finds it again
+// and a "#" inside a name cannot make it another node.
 namespace LibraryTree {
 
-enum class Arrangement { ByManufacturer, ByType };
+enum class Arrangement {
+    ByManufacturer,
+    ByType,
+    // Two levels, as the projector database has no types: the models of a
+    // manufacturer in alphabetical order, one node for each pair of names,
+    // names alike but for case being one name.
+    ManufacturerAndModel,
+};
 
-// One library's names as its nodes show them.
+// One entry's names as its nodes show them.
 struct Names {
     std::string manufacturer;
     std::string type;
@@ -29,19 +37,29 @@ struct Entry {
     QString tag;  // kept on the model node
 };
 
-QString ModelKey(Arrangement arrangement, const Names& names);
-QString KeyOf(const QTreeWidgetItem& node);
-// A model node has a parent and a grandparent.
-bool IsModelNode(const QTreeWidgetItem& node);
-// The names of a model node, read from it and its two ancestors.
+// The names on the path from the top down to the node.
+QStringList PathOf(const QTreeWidgetItem& node);
+// The path of the model node of these names.
+QStringList ModelPath(Arrangement arrangement, const Names& names);
+// The node at that path; nullptr when there is none (or the path is empty).
+QTreeWidgetItem* Find(const QTreeWidget& tree, Arrangement arrangement, const QStringList& path);
+
+bool IsModelNode(const QTreeWidgetItem& node, Arrangement arrangement);
+// The names of a model node, read from it and its ancestors.
 Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement);
 
-// Every node replaced by the entries'. A first or second level is added
-// once, by the first entry that needs it.
+// Entry i of a database, made as the fill reaches it, so a large database
+// is never copied whole.
+using EntryAt = std::function<Entry(int)>;
+
+// Every node replaced by those of the entries 0 to count - 1. A group is
+// added once, by the first entry that needs it; models are bold, except in
+// the two-level tree.
+void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
 void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries);
-// The first node with that key; nullptr when there is none.
-QTreeWidgetItem* Find(QTreeWidget& tree, const QString& key);
+// Adds the nodes the entries need and the tree lacks, leaving the others.
+void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
 // The model nodes at or below the node, in tree order.
-std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node);
+std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node, Arrangement arrangement);
 
 }  // namespace LibraryTree

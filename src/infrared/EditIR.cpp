@@ -2,65 +2,67 @@
 
 #include "devicelink/CaptureSession.h"
 #include "infrared/EditIRStore.h"
+#include "infrared/EditIRText.h"
+#include "infrared/IRCapturePanel.h"
 #include "infrared/IRGraph.h"
 #include "infrared/ShowEditIR.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
 #include "model/SaveDatabaseReporting.h"
-#include "platform/SerialPortMaker.h"
-#include "platform/UserPrompts.h"
+#include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScopedValueRollback>
-#include <QStackedLayout>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
+
+using namespace EditIRText;
 
 namespace {
 
-constexpr int NameLength = 16;
 constexpr int NotesLength = 160;
-constexpr int CommandIndexRole = Qt::UserRole;
 
-QString Shown(const std::string& field)
+QGroupBox* Framed(const QString& title, QWidget* content)
 {
-    return FromWindows1252(FixedText<1>::TrimSpaces(field));
+    auto* frame = new QGroupBox(title);
+    auto* column = new QVBoxLayout(frame);
+    column->addWidget(content);
+    return frame;
 }
 
-// A name as the editor stores it: its first 16 characters, trimmed, upper case.
-std::string StoredName(const QString& text)
+QComboBox* NameList(const QString& name)
 {
-    return TrimmedUpper(ToWindows1252(text).substr(0, NameLength));
+    auto* list = WithName(new QComboBox, name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMinimumContentsLength(NameLength);
+    return list;
 }
 
 }  // namespace
 
 EditIR::EditIR(ApplicationState& state, QWidget* parent, CaptureDurations durations)
-    : QDialog(parent), state_(state), ir_(state.IR), MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
+    : QDialog(parent), state_(state), ir_(state.IR)
 {
     setWindowTitle("IR Editor");
-    BuildControls();
-    session_ = std::make_unique<CaptureSession>(*MSComm1, state.Prompts(), state.DeviceTypes,
-                                                static_cast<CaptureView&>(*this), durations);
+    BuildControls(durations);
     ConnectControls();
 
     IRGraph1->reset();
-    for (QLineEdit* pod : PodType) pod->clear();
-    UpdateCommandButtons();
+    capture_->UpdateCommandButtons();
     FillCommandTree();
     BackupLibrary.CopyFrom(ir_.WorkIRLibrary);
     ir_.CurrentIRCommand = nullptr;
     IRGraph1->display(true);
     FillHeaderFields();
-    frontOfButtons_->setCurrentWidget(ControlFrame);
+    capture_->ShowPanel(CapturePanel::None);
 }
 
 // The name fields report their lost focus while the children are destroyed,
@@ -69,6 +71,43 @@ EditIR::~EditIR()
 {
     for (QComboBox* list : {Manufacturer, TypeCombo1}) list->lineEdit()->disconnect(this);
     Model->disconnect(this);
+}
+
+void EditIR::BuildControls(CaptureDurations durations)
+{
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildHeader());
+    left->addWidget(Framed("Commands", BuildCommands()), 1);
+
+    IRGraph1 = WithName(new IRGraph(ir_.CurrentIRCommand), "IRGraph1");
+    auto* right = new QVBoxLayout;
+    right->addWidget(Framed("Button Detail", IRGraph1), 1);
+    capture_ = new IRCapturePanel(state_, *treeview1, *IRGraph1, durations);
+    right->addWidget(capture_);
+
+    auto* main = new QHBoxLayout(this);
+    main->addLayout(left, 2);
+    main->addLayout(right, 3);
+}
+
+QWidget* EditIR::BuildHeader()
+{
+    Manufacturer = NameList("Manufacturer");
+    TypeCombo1 = NameList("TypeCombo1");
+    Model = WithName(new QLineEdit, "Model");
+    Model->setMaxLength(NameLength);
+    Notes = WithName(new QPlainTextEdit, "Notes");
+    Notes->setToolTip("Up to 160 characters");
+    Notes->setMaximumHeight(Notes->fontMetrics().lineSpacing() * 5);
+
+    auto* names = new QWidget;
+    auto* grid = new QGridLayout(names);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(Framed("Manufacturer", Manufacturer), 0, 0);
+    grid->addWidget(Framed("Type", TypeCombo1), 0, 1);
+    grid->addWidget(Framed("Model", Model), 1, 0);
+    grid->addWidget(Framed("Notes", Notes), 2, 0, 1, 2);
+    return names;
 }
 
 void EditIR::ConnectControls()
@@ -82,18 +121,13 @@ void EditIR::ConnectControls()
     connect(treeview1, &QTreeWidget::itemSelectionChanged, this, &EditIR::SelectionChanged);
     connect(treeview1, &QTreeWidget::itemChanged, this, &EditIR::NodeRenamed);
     treeview1->viewport()->installEventFilter(this);
-    connect(Delete, &QPushButton::clicked, this, &EditIR::DeleteClicked);
-    connect(AddCommand, &QPushButton::clicked, this, &EditIR::AddCommandClicked);
-    connect(ReCapture, &QPushButton::clicked, this, &EditIR::ReCaptureClicked);
-    connect(PlayBack, &QPushButton::clicked, this, &EditIR::PlayBackClicked);
-    connect(search, &QPushButton::clicked, this, &EditIR::SearchClicked);
-    connect(Done, &QPushButton::clicked, this, &EditIR::DoneClicked);
-    connect(MainCancel, &QPushButton::clicked, this, &EditIR::MainCancelClicked);
-    for (QRadioButton* option : IRport)
-        connect(option, &QRadioButton::clicked, this, [this] { session_->PortClicked(); });
-    for (QPushButton* button : Cancel)
-        connect(button, &QPushButton::clicked, this, [this] { session_->CancelClicked(); });
-    connect(Retry, &QPushButton::clicked, this, [this] { session_->RetryClicked(); });
+    connect(capture_, &IRCapturePanel::DeletePressed, this, &EditIR::DeleteClicked);
+    connect(capture_, &IRCapturePanel::AddCommandPressed, this, &EditIR::AddCommandClicked);
+    connect(capture_, &IRCapturePanel::ReCapturePressed, this, &EditIR::ReCaptureClicked);
+    connect(capture_, &IRCapturePanel::PlayBackPressed, this, &EditIR::PlayBackClicked);
+    connect(capture_, &IRCapturePanel::SearchPressed, this, &EditIR::SearchClicked);
+    connect(capture_, &IRCapturePanel::DonePressed, this, &EditIR::DoneClicked);
+    connect(capture_, &IRCapturePanel::MainCancelPressed, this, &EditIR::MainCancelClicked);
 }
 
 void EditIR::FillHeaderFields()
@@ -116,73 +150,6 @@ void EditIR::FillHeaderFields()
     Notes->setPlainText(Shown(work.Comment()));
 }
 
-void EditIR::FillCommandTree()
-{
-    const QScopedValueRollback<bool> filling(filling_, true);
-    treeview1->clear();
-    for (int i = 0; i < ir_.WorkIRLibrary.Num_commands(); ++i) AddCommandNode(i);
-}
-
-// Each node carries the index of its command, so commands of one name
-// remain apart.
-QTreeWidgetItem* EditIR::AddCommandNode(int index)
-{
-    const QScopedValueRollback<bool> filling(filling_, true);
-    auto* node = new QTreeWidgetItem;
-    node->setText(0, Shown(ir_.WorkIRLibrary.CommandAt(index)->Name()));
-    node->setData(0, CommandIndexRole, index);
-    node->setFlags(node->flags() | Qt::ItemIsEditable);
-    treeview1->addTopLevelItem(node);
-    return node;
-}
-
-int EditIR::SelectedCommandIndex() const
-{
-    const QList<QTreeWidgetItem*> selected = treeview1->selectedItems();
-    if (selected.isEmpty()) return -1;
-    const int index = selected.front()->data(0, CommandIndexRole).toInt();
-    return index < ir_.WorkIRLibrary.Num_commands() ? index : -1;
-}
-
-void EditIR::SelectionChanged()
-{
-    if (filling_) return;
-    ir_.CurrentIRCommand = ir_.WorkIRLibrary.IRCommands(SelectedCommandIndex());
-    IRGraph1->display(true);
-    UpdateCommandButtons();
-}
-
-void EditIR::ClearSelection()
-{
-    treeview1->clearSelection();
-    treeview1->setCurrentItem(nullptr);
-    SelectionChanged();
-}
-
-bool EditIR::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == treeview1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (treeview1->itemAt(press->position().toPoint()) == nullptr) {
-            ClearSelection();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void EditIR::NodeRenamed(QTreeWidgetItem* node)
-{
-    if (filling_) return;
-    const int index = node->data(0, CommandIndexRole).toInt();
-    IRCommandClass* command = ir_.WorkIRLibrary.CommandAt(index);
-    if (command == nullptr) return;
-    command->Name(StoredName(node->text(0)));
-    const QScopedValueRollback<bool> filling(filling_, true);
-    node->setText(0, Shown(command->Name()));
-    IRGraph1->display(false);
-}
-
 void EditIR::NameFieldLeft(QLineEdit* field)
 {
     const QString stored = FromWindows1252(StoredName(field->text()));
@@ -201,23 +168,6 @@ void EditIR::KeepNotesStorable()
     QTextCursor cursor = Notes->textCursor();
     cursor.setPosition(caret);
     Notes->setTextCursor(cursor);
-}
-
-void EditIR::DeleteClicked()
-{
-    const QList<QTreeWidgetItem*> selected = treeview1->selectedItems();
-    if (selected.isEmpty()) return;
-    const QString question = "Delete button '" + selected.front()->text(0).trimmed() + "'";
-    if (state_.Prompts().Message(question, "Delete!", PromptButtons::YesNo, PromptIcon::None) != PromptAnswer::Yes)
-        return;
-    const int index = SelectedCommandIndex();
-    if (index < 0) return;
-    // Later commands move down through the objects of the list, so no
-    // reference to one may outlive the delete: the view is cleared with the selection.
-    ir_.CurrentIRCommand = nullptr;
-    ir_.WorkIRLibrary.RemoveIRCommand(index);
-    FillCommandTree();
-    ClearSelection();
 }
 
 void EditIR::DoneClicked()
@@ -244,8 +194,7 @@ void EditIR::MainCancelClicked()
 
 void EditIR::CloseDown()
 {
-    frontOfButtons_->setCurrentWidget(ClosingFrame);
-    session_->CloseEditor();
+    capture_->CloseDown();
 }
 
 void EditIR::keyPressEvent(QKeyEvent* event)
@@ -254,23 +203,17 @@ void EditIR::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
         return;
     }
-    for (QPushButton* cancel : Cancel) {
-        if (cancel->isVisible() && cancel->isEnabled()) {
-            cancel->click();
-            return;
-        }
-    }
-    if (MainCancel->isVisible() && MainCancel->isEnabled()) MainCancel->click();
+    capture_->ClickCancelInView();
 }
 
 void EditIR::reject()
 {
-    if (busy_) {
-        session_->Flags().EditorAbortWait = true;
+    if (capture_->Busy()) {
+        capture_->Session().Flags().EditorAbortWait = true;
         closeRequested_ = true;
         return;
     }
-    session_->EditorWindowClosing();
+    capture_->Session().EditorWindowClosing();
     QDialog::reject();
 }
 

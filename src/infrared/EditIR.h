@@ -1,36 +1,26 @@
 #pragma once
 
 #include "devicelink/CaptureDurations.h"
-#include "devicelink/CaptureView.h"
 #include "model/IRclass.h"
 
 #include <QDialog>
-#include <array>
-#include <memory>
 #include <string>
 
 class ApplicationState;
-class CaptureSession;
+class IRCapturePanel;
 class IRClassGlobals;
-class QButtonGroup;
 class IRGraph;
 class QComboBox;
-class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
-class QStackedLayout;
 class QTreeWidget;
 class QTreeWidgetItem;
-class SerialPort;
 
 // The IR library editor: edits WorkIRLibrary in place (its names, notes and
-// named commands), captures commands from a remote control through a
-// capture pod and plays them back, and on Done stores the library into the
-// IR database and saves it. Cancel puts back the library it was given.
-class EditIR : public QDialog, private CaptureView {
+// named commands), captures commands from a remote control through the
+// capture panel and plays them back, and on Done stores the library into
+// the IR database and saves it. Cancel puts back the library it was given.
+class EditIR : public QDialog {
     Q_OBJECT
 public:
     // The pod's waits last as long as the durations say.
@@ -43,26 +33,24 @@ public:
 
 private:
     // Building the form.
-    void BuildControls();
+    void BuildControls(CaptureDurations durations);
     QWidget* BuildHeader();
     QWidget* BuildCommands();
-    QWidget* BuildButtons();
-    QWidget* BuildCapture();
     void ConnectControls();
 
-    // Opening.
+    // The names and notes.
     void FillHeaderFields();
+    void NameFieldLeft(QLineEdit* field);
+    void KeepNotesStorable();
+
+    // The command list.
     void FillCommandTree();
     QTreeWidgetItem* AddCommandNode(int index);
-
-    // The commands.
     int SelectedCommandIndex() const;
     void SelectionChanged();
     void ClearSelection();
     void NodeRenamed(QTreeWidgetItem* node);
     void DeleteClicked();
-    void NameFieldLeft(QLineEdit* field);
-    void KeepNotesStorable();
 
     // Capture and playback.
     void AddCommandClicked();
@@ -77,18 +65,6 @@ private:
     // A close asked for during a pod operation, done once it has returned.
     void FinishPendingClose();
 
-    // What the capture session sees of the window.
-    void ShowPanel(CapturePanel panel) override;
-    void SetProgress(int value) override;
-    std::optional<int> CheckedPortRow() const override;
-    void SetPodType(int row, const QString& text) override;
-    void SetPodTypeVisible(int row, bool visible) override;
-    void SetPortOption(int row, bool enabled, bool visible) override;
-    void SetBlanking(int index, bool visible) override;
-    void UpdateCommandButtons() override;
-    void EnableEditorControls(bool enabled) override;
-    void RedrawCodeView() override;
-
     // Leaving.
     void DoneClicked();
     void MainCancelClicked();
@@ -102,8 +78,6 @@ private:
     ApplicationState& state_;
     IRClassGlobals& ir_;
     IRclass BackupLibrary;
-    // A pod operation is running; the close box only asks it to end.
-    bool busy_ = false;
     bool closeRequested_ = false;
     bool filling_ = false;
 
@@ -113,29 +87,5 @@ private:
     QPlainTextEdit* Notes;
     QTreeWidget* treeview1;
     IRGraph* IRGraph1;
-    QStackedLayout* frontOfButtons_;
-    QFrame* ControlFrame;
-    QPushButton* AddCommand;
-    QPushButton* Delete;
-    QPushButton* ReCapture;
-    QPushButton* PlayBack;
-    QPushButton* MainCancel;
-    QPushButton* Done;
-    std::array<QRadioButton*, 4> IRport{};
-    QButtonGroup* portGroup_;
-    std::array<QLineEdit*, 4> PodType{};
-    std::array<QStackedLayout*, 4> portRows_{};
-    std::array<QFrame*, 5> Blanking{};
-    QPushButton* search;
-    QFrame* Press;
-    QFrame* Release;
-    QFrame* Downloading;
-    QFrame* DoneOk;
-    QFrame* DoneFailed;
-    QFrame* ClosingFrame;
-    QProgressBar* ProgressBar1;
-    std::array<QPushButton*, 5> Cancel{};
-    QPushButton* Retry;
-    SerialPort* MSComm1;
-    std::unique_ptr<CaptureSession> session_;
+    IRCapturePanel* capture_;
 };

@@ -37,7 +37,7 @@ public:
     std::string full() const { return std::string(chars_.begin(), chars_.end()); }
     // The full field without a copy; valid while the field lives unchanged.
     std::string_view view() const { return std::string_view(chars_.data(), N); }
-    std::string trimmed() const { return TrimSpaces(full()); }
+    std::string trimmed() const { return TrimSpaces(view()); }
     bool isBlank() const { return view().find_first_not_of(' ') == std::string_view::npos; }
     const char* data() const { return chars_.data(); }
 

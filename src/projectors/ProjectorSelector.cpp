@@ -1,114 +1,79 @@
 #include "projectors/ProjectorSelector.h"
 
-#include "controls/ToolbarIcons.h"
 #include "model/ApplicationState.h"
+#include "platform/FixedText.h"
 #include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
 #include "projectors/NewNameForm.h"
 #include "projectors/ProjectorDatabaseSaving.h"
 #include "projectors/ProjectorSetupForm.h"
-#include "projectors/ProjectorTree.h"
 
-#include <QAction>
-#include <QIcon>
-#include <QMouseEvent>
-#include <QToolBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
-ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent) : QDialog(parent), state_(state)
+namespace {
+
+LibraryTree::Names TrimmedNames(const std::string& manufacturer, const std::string& model)
 {
-    setWindowTitle("Projector/Display  Selector");
-    Toolbar1 = new QToolBar;
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setIconSize(QSize(16, 16));
-    AddKey("NEW", "Create new projector", &ProjectorSelector::NewKey);
-    AddKey("COPY", "Copy current projector", &ProjectorSelector::CopyKey);
-    AddKey("CUT", "Cut current projector", &ProjectorSelector::CutKey);
-    AddKey("PASTE", "Paste copied projector", &ProjectorSelector::PasteKey);
-    AddKey("DELETE", "Delete current projector", &ProjectorSelector::DeleteKey);
-    AddKey("EDIT", "Edit current projector", &ProjectorSelector::EditKey, "EDITPROJECTOR");
-    AddKey("EXPORT", "Export current projector", &ProjectorSelector::ExportKey);
-    AddKey("EXPORTALL", "Export all projectors", &ProjectorSelector::ExportAllKey);
-    AddKey("IMPORT", "Import projector", &ProjectorSelector::ImportKey);
-    AddKey("EXIT", "Exit", &ProjectorSelector::accept);
+    return {FixedText<1>::TrimSpaces(manufacturer), {}, FixedText<1>::TrimSpaces(model)};
+}
 
-    treeview1 = new QTreeWidget;
-    treeview1->setObjectName("treeview1");
-    treeview1->setHeaderHidden(true);
-    treeview1->setToolTip("Select Projector");
-    treeview1->viewport()->installEventFilter(this);
-    connect(treeview1, &QTreeWidget::itemClicked, this, [this] {
-        MakeCurrent(treeview1->currentItem());
-        RefreshToolbar();
-    });
-    connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
-        if (ProjectorTree::IsModelNode(*node)) RunCommand(&ProjectorSelector::EditKey);
-    });
+LibraryTree::Entry EntryOf(const ProjectorClass& definition)
+{
+    return {{definition.ManufacturerField().trimmed(), {}, definition.ModelField().trimmed()}, {}};
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(Toolbar1);
-    layout->addWidget(treeview1);
-    // Wide enough for every key, pictured or not.
-    resize(640, 480);
+}  // namespace
 
+ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
+    : LibraryBrowser(state.Prompts(),
+                     {"Projector/Display  Selector",
+                      {"Create new projector", "Copy current projector", "Cut current projector",
+                       "Paste copied projector", "Delete current projector", "Edit current projector",
+                       "Export current projector", "Export all projectors", "Import projector"},
+                      "Brenlo Projector Definition (*.BRD)|*.BRD",
+                      "Export projector definitions",
+                      "Import projector definitions",
+                      {"Projector definition saved", "File Saved."},
+                      FileErrorText(),
+                      // A damaged definition is reported in the words of any file error.
+                      FileErrorText()},
+                     Sorting::Fixed, parent),
+      state_(state)
+{
+    Tree().setToolTip("Select Projector");
     // A paste is offered only after a copy or cut in this browser.
     state_.Projectors.ProjectorClipboard.Manufacturer("");
     state_.Projectors.ProjectorClipboard.Model("");
-    ProjectorTree::Build(*treeview1, state_.Projectors.ProjectorDatabase);
+    FillTree();
     RefreshToolbar();
 }
 
-void ProjectorSelector::AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
-                               const char* picture)
+void ProjectorSelector::FillTree()
 {
-    QAction* button = AddToolbarKey(*Toolbar1, key, tooltip, picture);
-    connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
-void ProjectorSelector::RunCommand(void (ProjectorSelector::*command)())
+void ProjectorSelector::RefreshTree()
 {
-    (this->*command)();
-    RefreshToolbar();
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
-void ProjectorSelector::done(int result)
+int ProjectorSelector::EntryCount() const
 {
-    // However the browser closes, the database reaches the disk; a failure has been told.
-    SaveProjectorDatabaseReporting(state_);
-    currentKey_.clear();
-    QDialog::done(result);
+    return state_.Projectors.ProjectorDatabase.Count();
 }
 
-bool ProjectorSelector::eventFilter(QObject* watched, QEvent* event)
+bool ProjectorSelector::ClipboardHolds() const
 {
-    if (watched == treeview1->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        MakeCurrent(treeview1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
-        RefreshToolbar();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void ProjectorSelector::RefreshToolbar()
-{
-    const QTreeWidgetItem* node = CurrentNode();
-    const bool model = node && ProjectorTree::IsModelNode(*node);
-    for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Toolbar1->findChild<QAction*>(key)->setEnabled(model);
-    Toolbar1->findChild<QAction*>("EXPORT")->setEnabled(node != nullptr);
-    Toolbar1->findChild<QAction*>("EXPORTALL")->setEnabled(state_.Projectors.ProjectorDatabaseAllocated());
     const ProjectorClass& clipboard = state_.Projectors.ProjectorClipboard;
-    Toolbar1->findChild<QAction*>("PASTE")->setEnabled(!clipboard.ManufacturerField().isBlank() &&
-                                                       !clipboard.ModelField().isBlank());
+    return !clipboard.ManufacturerField().isBlank() && !clipboard.ModelField().isBlank();
 }
 
-QTreeWidgetItem* ProjectorSelector::CurrentNode() const
+void ProjectorSelector::SaveDatabase()
 {
-    return currentKey_.isEmpty() ? nullptr : ProjectorTree::Find(*treeview1, currentKey_);
-}
-
-void ProjectorSelector::MakeCurrent(QTreeWidgetItem* node)
-{
-    currentKey_ = node ? ProjectorTree::KeyOf(*node) : QString();
+    SaveProjectorDatabaseReporting(state_);
 }
 
 int ProjectorSelector::CurrentProjectorIndex() const
@@ -119,30 +84,32 @@ int ProjectorSelector::CurrentProjectorIndex() const
 
 int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!ProjectorTree::IsModelNode(node)) return -1;
-    const std::string manufacturer = ToWindows1252(node.parent()->text(0));
-    const std::string model = ToWindows1252(node.text(0));
+    if (!IsModel(node)) return -1;
+    const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
     const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
     for (int i = 0; i < database.Count(); ++i)
-        if (database[i].ManufacturerField().trimmed() == manufacturer && database[i].ModelField().trimmed() == model)
+        if (database[i].ManufacturerField().trimmed() == names.manufacturer &&
+            database[i].ModelField().trimmed() == names.model)
             return i;
     return -1;
 }
 
 void ProjectorSelector::SelectProjectorNode(const std::string& manufacturer, const std::string& model)
 {
-    QTreeWidgetItem* node = ProjectorTree::Find(*treeview1, ProjectorTree::ModelKey(manufacturer, model));
-    if (!node) return;
-    treeview1->setCurrentItem(node);
-    treeview1->scrollToItem(node);
-    MakeCurrent(node);
+    SelectModel(TrimmedNames(manufacturer, model));
+}
+
+bool ProjectorSelector::ModelNodeExists(const std::string& manufacturer, const std::string& model) const
+{
+    return LibraryTree::Find(Tree(), Arrangement(),
+                             LibraryTree::ModelPath(Arrangement(), TrimmedNames(manufacturer, model))) != nullptr;
 }
 
 void ProjectorSelector::NewKey()
 {
     state_.Projectors.WorkProjector.Clear();
     ShowProjectorSetupForm(state_, this);
-    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+    RefreshTree();
 }
 
 void ProjectorSelector::EditKey()
@@ -152,7 +119,7 @@ void ProjectorSelector::EditKey()
     ProjectorClassGlobals& projectors = state_.Projectors;
     projectors.WorkProjector.CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
     ShowProjectorSetupForm(state_, this);
-    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    RefreshTree();
     SelectProjectorNode(projectors.WorkProjector.Manufacturer(), projectors.WorkProjector.Model());
 }
 
@@ -175,17 +142,7 @@ void ProjectorSelector::DeleteKey()
 {
     const int index = CurrentProjectorIndex();
     if (index < 0 || !AskSure("delete")) return;
-    QTreeWidgetItem* node = CurrentNode();
-    const QTreeWidgetItem* parent = node->parent();
-    const int position = parent->indexOfChild(node);
-    const QString previousKey = position > 0 ? ProjectorTree::KeyOf(*parent->child(position - 1)) : QString();
-    RemoveProjector(index);
-    if (!previousKey.isEmpty()) {
-        QTreeWidgetItem* previous = ProjectorTree::Find(*treeview1, previousKey);
-        treeview1->setCurrentItem(previous);
-        treeview1->scrollToItem(previous);
-        MakeCurrent(previous);
-    }
+    RemoveCurrentModel([&] { RemoveProjector(index); });
 }
 
 bool ProjectorSelector::AskSure(const QString& verb)
@@ -193,8 +150,7 @@ bool ProjectorSelector::AskSure(const QString& verb)
     const QTreeWidgetItem* node = CurrentNode();
     const QString question =
         "Are you sure you want to " + verb + " " + node->parent()->text(0) + " / " + node->text(0) + " projector?";
-    return state_.Prompts().Message(question, "Are you sure?", PromptButtons::YesNo, PromptIcon::None) ==
-           PromptAnswer::Yes;
+    return Prompts().Message(question, "Are you sure?", PromptButtons::YesNo, PromptIcon::None) == PromptAnswer::Yes;
 }
 
 void ProjectorSelector::RemoveProjector(int index)
@@ -204,24 +160,23 @@ void ProjectorSelector::RemoveProjector(int index)
         projectors.ClearProjectorDatabase();
     else
         projectors.ProjectorDatabase.Remove(index);
-    ProjectorTree::Build(*treeview1, projectors.ProjectorDatabase);
+    FillTree();
     // The rebuilt tree has no selection, so no node is current.
-    currentKey_.clear();
+    MakeCurrent(nullptr);
 }
 
 void ProjectorSelector::PasteKey()
 {
     ProjectorClassGlobals& projectors = state_.Projectors;
     ProjectorClass& clipboard = projectors.ProjectorClipboard;
-    if (clipboard.ManufacturerField().isBlank() || clipboard.ModelField().isBlank()) return;
-    if (ProjectorTree::Find(
-            *treeview1, ProjectorTree::ModelKey(clipboard.ManufacturerField().view(), clipboard.ModelField().view()))) {
+    if (!ClipboardHolds()) return;
+    if (ModelNodeExists(clipboard.Manufacturer(), clipboard.Model())) {
         ShowNewNameForm(state_, this);
     } else {
         projectors.AddProjectorDefinition();
         projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(clipboard);
     }
-    ProjectorTree::Refresh(*treeview1, projectors.ProjectorDatabase);
+    RefreshTree();
     SelectProjectorNode(clipboard.Manufacturer(), clipboard.Model());
 }
 

@@ -1,68 +1,51 @@
 #pragma once
 
-#include <QDialog>
-#include <QString>
-#include <filesystem>
+#include "controls/LibraryBrowser.h"
+
 #include <string>
-#include <vector>
 
 class ApplicationState;
-enum class ImportEnd;
-class QToolBar;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 // The browser of the projector database: a tree of manufacturers and their
 // models, and the commands that create, edit, copy, cut, paste, delete,
-// export and import definitions. The database is written to disk when the
-// browser closes, however it is closed.
-class ProjectorSelector : public QDialog {
+// export and import definitions.
+class ProjectorSelector : public LibraryBrowser {
     Q_OBJECT
 public:
     explicit ProjectorSelector(ApplicationState& state, QWidget* parent = nullptr);
 
-    void done(int result) override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // The button shows the picture of its key, or of `picture` when one is given.
-    void AddKey(const char* key, const char* tooltip, void (ProjectorSelector::*command)(),
-                const char* picture = nullptr);
-    void RunCommand(void (ProjectorSelector::*command)());
-    void RefreshToolbar();
+    void FillTree() override;
+    // Adds the nodes of definitions not yet in the tree.
+    void RefreshTree();
+    int EntryCount() const override;
+    bool ClipboardHolds() const override;
+    void SaveDatabase() override;
 
-    // The current node is kept by its key, so a rebuilt tree finds it again.
-    QTreeWidgetItem* CurrentNode() const;
-    void MakeCurrent(QTreeWidgetItem* node);
     int CurrentProjectorIndex() const;
     int ProjectorIndexOf(const QTreeWidgetItem& node) const;
     void SelectProjectorNode(const std::string& manufacturer, const std::string& model);
-    void RemoveProjector(int index);
+
+    void NewKey() override;
+    void EditKey() override;
+    void CopyKey() override;
+    void CutKey() override;
     bool AskSure(const QString& verb);
+    void DeleteKey() override;
+    void RemoveProjector(int index);
+    void PasteKey() override;
+    bool ModelNodeExists(const std::string& manufacturer, const std::string& model) const;
 
-    void NewKey();
-    void CopyKey();
-    void CutKey();
-    void PasteKey();
-    void DeleteKey();
-    void EditKey();
-    void ExportKey();
-    void ExportAllKey();
-    void ImportKey();
-
-    void Export(const std::vector<int>& indices);
-    // Reads the file's definitions into the database; lastHadNames tells
-    // whether the last record read had both names. Throws FileError.
-    ImportEnd ImportFile(const std::filesystem::path& path, bool& lastHadNames);
+    void ExportKey() override;
+    void WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target) override;
+    ImportEnd ReadImportFile(const std::filesystem::path& source) override;
     // Settles the record in the buffer; false when it had a blank name.
     bool ImportRecord();
+    void Imported(bool chosen, bool complete) override;
 
     ApplicationState& state_;
-    QString currentKey_;
-    QToolBar* Toolbar1;
-    QTreeWidget* treeview1;
+    // Whether the last record an import read had both names.
+    bool lastHadNames_ = false;
 };
 
 // Shows the browser modally; the database has been saved when it returns.

@@ -1,23 +1,16 @@
 // The browser's ".BRD" export and import.
-#include "controls/ExchangeFilePrompts.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/RecordFile.h"
-#include "platform/UserPrompts.h"
 #include "platform/Windows1252.h"
 #include "projectors/ProjectorExchangeFile.h"
 #include "projectors/ProjectorReplaceForm2.h"
 #include "projectors/ProjectorSelector.h"
-#include "projectors/ProjectorTree.h"
 
 #include <QTreeWidget>
 #include <algorithm>
 
 namespace {
-
-const QString ExchangeFilter = "Brenlo Projector Definition (*.BRD)|*.BRD";
-const QString ExportTitle = "Export projector definitions";
-const QString ImportTitle = "Import projector definitions";
 
 // The names as an import takes them: control characters dropped, the
 // manufacturer upper-cased, the model kept as written.
@@ -34,7 +27,7 @@ void ProjectorSelector::ExportKey()
     QTreeWidgetItem* node = CurrentNode();
     if (!node) return;
     std::vector<int> indices;
-    if (ProjectorTree::IsModelNode(*node)) {
+    if (IsModel(*node)) {
         indices.push_back(ProjectorIndexOf(*node));
     } else {
         for (int i = 0; i < node->childCount(); ++i) indices.push_back(ProjectorIndexOf(*node->child(i)));
@@ -45,48 +38,31 @@ void ProjectorSelector::ExportKey()
     Export(indices);
 }
 
-void ProjectorSelector::ExportAllKey()
+void ProjectorSelector::WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target)
 {
-    if (!state_.Projectors.ProjectorDatabaseAllocated()) return;
-    std::vector<int> indices(static_cast<std::size_t>(state_.Projectors.ProjectorDatabase.Count()));
-    for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = static_cast<int>(i);
-    Export(indices);
+    WriteProjectorExchangeFile(state_.Projectors, indices, target);
 }
 
-void ProjectorSelector::Export(const std::vector<int>& indices)
+void ProjectorSelector::Imported(bool chosen, bool complete)
 {
-    const ExportTexts texts{
-        ExportTitle, ExchangeFilter, {"Projector definition saved", "File Saved."}, FileErrorText()};
-    ExportToChosenFile(state_.Prompts(), texts, [&](const std::filesystem::path& target) {
-        WriteProjectorExchangeFile(state_.Projectors, indices, target);
-    });
-}
-
-void ProjectorSelector::ImportKey()
-{
-    const std::optional<std::filesystem::path> chosen = ChooseImportFile(state_.Prompts(), ImportTitle, ExchangeFilter);
     if (!chosen) return;
-    bool lastHadNames = false;
-    // A damaged definition is reported in the words of any file error.
-    const bool complete =
-        ImportExchangeFile(state_.Prompts(), FileErrorText(), [&] { return ImportFile(*chosen, lastHadNames); });
-    // What was imported before any failure stays in the database.
-    ProjectorTree::Refresh(*treeview1, state_.Projectors.ProjectorDatabase);
+    RefreshTree();
     const ProjectorDefinitionRecord& last = state_.Projectors.ProjectorRecordBuffer;
-    if (complete && lastHadNames) SelectProjectorNode(last.Manufacturer(), last.Model());
+    if (complete && lastHadNames_) SelectProjectorNode(last.Manufacturer(), last.Model());
 }
 
-ImportEnd ProjectorSelector::ImportFile(const std::filesystem::path& path, bool& lastHadNames)
+ImportEnd ProjectorSelector::ReadImportFile(const std::filesystem::path& source)
 {
+    lastHadNames_ = false;
     ProjectorDefinitionRecord& buffer = state_.Projectors.ProjectorRecordBuffer;
-    RecordFileReader reader(path, ProjectorDefinitionRecord::Length);
+    RecordFileReader reader(source, ProjectorDefinitionRecord::Length);
     const uint8_t* bytes = reader.Next();
     if (bytes == nullptr) return ImportEnd::Empty;
     for (; bytes != nullptr; bytes = reader.Next()) {
         std::copy_n(bytes, ProjectorDefinitionRecord::Length, buffer.data());
         // Nothing after a damaged record can be trusted to be a definition.
         if (!ProjectorRecordIsSound(buffer)) return ImportEnd::Damaged;
-        lastHadNames = ImportRecord();
+        lastHadNames_ = ImportRecord();
     }
     return ImportEnd::Complete;
 }

@@ -1,5 +1,4 @@
 // The browser's ".BRS" export and import.
-#include "controls/ExchangeFilePrompts.h"
 #include "model/ApplicationState.h"
 #include "rs232/RS232ExchangeFile.h"
 #include "rs232/RS232Selector.h"
@@ -7,67 +6,36 @@
 #include <QApplication>
 #include <QTreeWidget>
 
-namespace {
-
-const QString ExchangeFilter = "Brenlo RS232 Definitions file (*.BRS)|*.BRS";
-const QString ExportTitle = "Export RS232 libraries";
-const QString ImportTitle = "Import RS232 libraries";
-
-}  // namespace
-
 void RS232Selector::ExportKey()
 {
-    const QList<QTreeWidgetItem*> selected = treeview1->selectedItems();
+    const QList<QTreeWidgetItem*> selected = Tree().selectedItems();
     if (selected.isEmpty()) return;
     QTreeWidgetItem* from = selected.first();
-    ExportList.clear();
-    std::vector<QTreeWidgetItem*> leaves;
-    if (RS232SelectorTree::IsLeaf(*from)) {
-        leaves.push_back(from);
-    } else if (from->parent() != nullptr) {
-        for (int i = 0; i < from->childCount(); ++i) leaves.push_back(from->child(i));
-    } else {
-        for (int i = 0; i < from->childCount(); ++i)
-            for (int j = 0; j < from->child(i)->childCount(); ++j) leaves.push_back(from->child(i)->child(j));
-    }
-    for (QTreeWidgetItem* leaf : leaves) {
+    std::vector<int> ExportList;
+    for (QTreeWidgetItem* leaf : LibraryTree::ModelsUnder(*from, Arrangement())) {
         if (leaf != from) {
             // The walk shows each model as it is taken.
-            treeview1->setCurrentItem(leaf);
+            Tree().setCurrentItem(leaf);
             QApplication::processEvents();
         }
         const int index = LibraryIndexOf(*leaf);
         if (index >= 0) ExportList.push_back(index);
     }
-    ExportLibraries();
+    Export(ExportList);
 }
 
-void RS232Selector::ExportAllKey()
+void RS232Selector::WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target)
 {
-    ExportList.clear();
-    const int count = state_.RS232Libraries.RS232Database.Count();
-    for (int i = 0; i < count; ++i) ExportList.push_back(i);
-    ExportLibraries();
+    WriteRS232ExchangeFile(state_.RS232Libraries, indices, target);
 }
 
-void RS232Selector::ExportLibraries()
+ImportEnd RS232Selector::ReadImportFile(const std::filesystem::path& source)
 {
-    if (ExportList.empty()) return;
-    const ExportTexts texts{ExportTitle,
-                            ExchangeFilter,
-                            {"RS232 library saved", "RS232 Saved."},
-                            {"Failed to save RS232 library", "RS232 Saved."}};
-    ExportToChosenFile(state_.Prompts(), texts, [this](const std::filesystem::path& target) {
-        WriteRS232ExchangeFile(state_.RS232Libraries, ExportList, target);
-    });
+    return ImportRS232ExchangeFile(state_, source);
 }
 
-void RS232Selector::ImportRS232Library()
+// The tree is filled again even after a cancelled choice.
+void RS232Selector::Imported(bool /*chosen*/, bool /*complete*/)
 {
-    if (const std::optional<std::filesystem::path> chosen =
-            ChooseImportFile(state_.Prompts(), ImportTitle, ExchangeFilter)) {
-        ImportExchangeFile(state_.Prompts(), {"RS232 library file damaged!", "Sorry!", PromptIcon::Exclamation},
-                           [&] { return ImportRS232ExchangeFile(state_, *chosen); });
-    }
-    BuildTree();
+    FillTree();
 }

@@ -46,29 +46,65 @@ TEST(LibraryTree, BuildsEitherArrangementInDatabaseOrderAndReadsNamesBack)
         LibraryTree::Build(tree, c.arrangement, Libraries);
         EXPECT_EQ(Shape(tree), c.shape);
         for (const LibraryTree::Entry& entry : Libraries) {
-            QTreeWidgetItem* model = LibraryTree::Find(tree, LibraryTree::ModelKey(c.arrangement, entry.names));
+            const QStringList path = LibraryTree::ModelPath(c.arrangement, entry.names);
+            QTreeWidgetItem* model = LibraryTree::Find(tree, c.arrangement, path);
             ASSERT_NE(model, nullptr);
-            EXPECT_TRUE(LibraryTree::IsModelNode(*model));
-            EXPECT_FALSE(LibraryTree::IsModelNode(*model->parent()));
+            EXPECT_EQ(LibraryTree::PathOf(*model), path);
+            EXPECT_TRUE(LibraryTree::IsModelNode(*model, c.arrangement));
+            EXPECT_FALSE(LibraryTree::IsModelNode(*model->parent(), c.arrangement));
             EXPECT_FALSE(model->isExpanded() || model->parent()->isExpanded());
             EXPECT_EQ(LibraryTree::NamesOf(*model, c.arrangement), entry.names);
             EXPECT_EQ(model->data(0, Qt::UserRole + 1).toString(), entry.tag);
         }
     }
-    EXPECT_EQ(LibraryTree::ModelKey(Arrangement::ByType, {"SONY", "TV", "A1"}), "ITV#SONY#A1");
-    EXPECT_EQ(LibraryTree::Find(tree, "IDVD#SONY#A1"), nullptr);
+    EXPECT_EQ(LibraryTree::ModelPath(Arrangement::ByType, {"SONY", "TV", "A1"}), QStringList({"TV", "SONY", "A1"}));
+    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByType, {"DVD", "SONY", "A1"}), nullptr);
+    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByType, {"dvd"}), nullptr);
+    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByType, {}), nullptr);
 
-    QTreeWidgetItem* dvd = LibraryTree::Find(tree, "MDVD");
+    QTreeWidgetItem* dvd = LibraryTree::Find(tree, Arrangement::ByType, {"DVD"});
     ASSERT_NE(dvd, nullptr);
     QStringList below;
-    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*dvd)) below << model->text(0);
+    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*dvd, Arrangement::ByType)) below << model->text(0);
     EXPECT_EQ(below, QStringList({"X", "B2"}));
-    EXPECT_EQ(LibraryTree::ModelsUnder(*dvd->child(1)).size(), 1U);
+    EXPECT_EQ(LibraryTree::ModelsUnder(*dvd->child(1), Arrangement::ByType).size(), 1U);
 
-    // Names whose joined keys coincide still get their own groups.
-    LibraryTree::Build(tree, Arrangement::ByManufacturer, {{{"A#B", "C", "1"}, ""}, {{"A", "B#C", "2"}, ""}});
-    EXPECT_EQ(Shape(tree), "A#B{C{1*}} A{B#C{2*}}");
+    // Names that a joined key would make alike are other nodes.
+    LibraryTree::Build(tree, Arrangement::ByManufacturer, {{{"A#B", "C", "1"}, ""}, {{"A", "B#C", "1"}, ""}});
+    EXPECT_EQ(Shape(tree), "A#B{C{1*}} A{B#C{1*}}");
+    EXPECT_EQ(LibraryTree::Find(tree, Arrangement::ByManufacturer, {"A", "B#C", "1"}),
+              tree.topLevelItem(1)->child(0)->child(0));
 
     LibraryTree::Build(tree, Arrangement::ByType, {});
     EXPECT_EQ(tree.topLevelItemCount(), 0);
+}
+
+// Manufacturers in the order of their first entry, models in alphabetical
+// order whatever their case, one node for names alike but for case; a
+// second pass adds only what is missing and leaves the selection alone.
+TEST(LibraryTree, KeepsTwoLevelModelsSortedAndAddsOnlyWhatIsMissing)
+{
+    constexpr Arrangement TwoLevels = Arrangement::ManufacturerAndModel;
+    QTreeWidget tree;
+    std::vector<LibraryTree::Entry> entries{
+        {{"SONY", "", "b"}, ""}, {{"ACME", "", "Z"}, ""}, {{"SONY", "", "A"}, ""},
+        {{"sony", "", "B"}, ""}, {{"SONY", "", "a"}, ""}, {{"SONY", "", "C"}, ""},
+    };
+    LibraryTree::Build(tree, TwoLevels, entries);
+    EXPECT_EQ(Shape(tree), "SONY{A,b,C} ACME{Z}");
+    QTreeWidgetItem* c = LibraryTree::Find(tree, TwoLevels, {"sony", "c"});
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(LibraryTree::IsModelNode(*c, TwoLevels));
+    EXPECT_EQ(LibraryTree::NamesOf(*c, TwoLevels), (Names{"SONY", "", "C"}));
+    EXPECT_EQ(LibraryTree::ModelPath(TwoLevels, {"SONY", "TV", "C"}), QStringList({"SONY", "C"}));
+    tree.setCurrentItem(c);
+
+    entries.push_back({{"SONY", "", "Ab"}, ""});
+    entries.push_back({{"SONY", "", "a"}, ""});
+    entries.push_back({{"NEW", "", "N"}, ""});
+    entries.push_back({{"SONY", "", "0"}, ""});
+    LibraryTree::Add(tree, TwoLevels, static_cast<int>(entries.size()),
+                     [&](int i) { return entries[static_cast<std::size_t>(i)]; });
+    EXPECT_EQ(Shape(tree), "SONY{0,A,Ab,b,C} ACME{Z} NEW{N}");
+    EXPECT_EQ(tree.currentItem(), c);
 }

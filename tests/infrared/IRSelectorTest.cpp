@@ -136,6 +136,24 @@ TEST_F(IRSelectorTest, TheTreeAndToolbarFollowTheArrangementAndTheSelectedNode)
     EXPECT_EQ(EnabledKeys(), "NEW IMPORT EXIT");
 }
 
+// "A#B" / "C" and "A" / "B#C" once joined into one key, so a command on one
+// group or model reached the other's library.
+TEST_F(IRSelectorTest, NamesHoldingAHashStayTheirOwnNodes)
+{
+    state.IR.ClearIRDatabase();
+    Add({"A#B", "C", "1", 1, 1});
+    Add({"A", "B#C", "1", 1, 2});
+    Open();
+    Click(Node({"A", "B#C", "1"}));
+    Press("COPY");
+    EXPECT_EQ(state.IR.IRClipboard.InterPeriod0(), 2);
+    Click(Node({"A", "B#C"}));
+    const std::filesystem::path target = folder / "group.BRI";
+    ExpectExport(target);
+    Press("EXPORT");
+    EXPECT_EQ(ReadAll(target), RecordsOf({"A", "B#C", "1", 1, 2}));
+}
+
 TEST_F(IRSelectorTest, CopyPastesUnderFreeNamesAndCutTakesNothing)
 {
     Open();

@@ -1,19 +1,19 @@
+#include "infrared/IRCapturePanel.h"
+
 #include "controls/SerialDeviceToolTip.h"
-#include "infrared/EditIR.h"
+#include "devicelink/CaptureSession.h"
 #include "infrared/IRGraph.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
+#include "platform/SerialPortMaker.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,25 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int NameLength = 16;
-
-QGroupBox* Framed(const QString& title, QWidget* content)
-{
-    auto* frame = new QGroupBox(title);
-    auto* column = new QVBoxLayout(frame);
-    column->addWidget(content);
-    return frame;
-}
-
-QComboBox* NameList(const QString& name)
-{
-    auto* list = WithName(new QComboBox, name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setMinimumContentsLength(NameLength);
-    return list;
-}
 
 QFrame* Frame(const QString& name)
 {
@@ -51,58 +32,59 @@ QFrame* Frame(const QString& name)
 
 }  // namespace
 
-void EditIR::BuildControls()
+IRCapturePanel::IRCapturePanel(ApplicationState& state, QTreeWidget& commands, IRGraph& codeView,
+                               CaptureDurations durations, QWidget* parent)
+    : QWidget(parent), commands_(commands), codeView_(codeView), MSComm1(MakeSerialPortOwnedBy(this, state.Installed))
 {
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildHeader());
-    left->addWidget(Framed("Commands", BuildCommands()), 1);
-
-    IRGraph1 = WithName(new IRGraph(ir_.CurrentIRCommand), "IRGraph1");
-    auto* right = new QVBoxLayout;
-    right->addWidget(Framed("Button Detail", IRGraph1), 1);
-    right->addWidget(BuildButtons());
-    right->addWidget(BuildCapture());
-
-    auto* main = new QHBoxLayout(this);
-    main->addLayout(left, 2);
-    main->addLayout(right, 3);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(BuildButtons());
+    column->addWidget(BuildCapture());
+    session_ = std::make_unique<CaptureSession>(*MSComm1, state.Prompts(), state.DeviceTypes,
+                                                static_cast<CaptureView&>(*this), durations);
+    ConnectControls();
+    for (QLineEdit* pod : PodType) pod->clear();
 }
 
-QWidget* EditIR::BuildHeader()
-{
-    Manufacturer = NameList("Manufacturer");
-    TypeCombo1 = NameList("TypeCombo1");
-    Model = WithName(new QLineEdit, "Model");
-    Model->setMaxLength(NameLength);
-    Notes = WithName(new QPlainTextEdit, "Notes");
-    Notes->setToolTip("Up to 160 characters");
-    Notes->setMaximumHeight(Notes->fontMetrics().lineSpacing() * 5);
+IRCapturePanel::~IRCapturePanel() = default;
 
-    auto* names = new QWidget;
-    auto* grid = new QGridLayout(names);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Framed("Manufacturer", Manufacturer), 0, 0);
-    grid->addWidget(Framed("Type", TypeCombo1), 0, 1);
-    grid->addWidget(Framed("Model", Model), 1, 0);
-    grid->addWidget(Framed("Notes", Notes), 2, 0, 1, 2);
-    return names;
+void IRCapturePanel::ConnectControls()
+{
+    connect(AddCommand, &QPushButton::clicked, this, &IRCapturePanel::AddCommandPressed);
+    connect(Delete, &QPushButton::clicked, this, &IRCapturePanel::DeletePressed);
+    connect(ReCapture, &QPushButton::clicked, this, &IRCapturePanel::ReCapturePressed);
+    connect(PlayBack, &QPushButton::clicked, this, &IRCapturePanel::PlayBackPressed);
+    connect(search, &QPushButton::clicked, this, &IRCapturePanel::SearchPressed);
+    connect(MainCancel, &QPushButton::clicked, this, &IRCapturePanel::MainCancelPressed);
+    connect(Done, &QPushButton::clicked, this, &IRCapturePanel::DonePressed);
+    for (QRadioButton* option : IRport)
+        connect(option, &QRadioButton::clicked, this, [this] { session_->PortClicked(); });
+    for (QPushButton* button : Cancel)
+        connect(button, &QPushButton::clicked, this, [this] { session_->CancelClicked(); });
+    connect(Retry, &QPushButton::clicked, this, [this] { session_->RetryClicked(); });
 }
 
-QWidget* EditIR::BuildCommands()
+void IRCapturePanel::CloseDown()
 {
-    treeview1 = WithName(new QTreeWidget, "treeview1");
-    treeview1->setHeaderHidden(true);
-    treeview1->setRootIsDecorated(false);
-    treeview1->setSortingEnabled(true);
-    treeview1->sortByColumn(0, Qt::AscendingOrder);
-    treeview1->setSelectionMode(QAbstractItemView::SingleSelection);
-    treeview1->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    treeview1->setMinimumHeight(160);
-    return treeview1;
+    frontOfButtons_->setCurrentWidget(ClosingFrame);
+    session_->CloseEditor();
+}
+
+bool IRCapturePanel::ClickCancelInView()
+{
+    for (QPushButton* cancel : Cancel) {
+        if (cancel->isVisible() && cancel->isEnabled()) {
+            cancel->click();
+            return true;
+        }
+    }
+    if (!MainCancel->isVisible() || !MainCancel->isEnabled()) return false;
+    MainCancel->click();
+    return true;
 }
 
 // The capture panels and the closing notice stand in front of the buttons.
-QWidget* EditIR::BuildButtons()
+QWidget* IRCapturePanel::BuildButtons()
 {
     ControlFrame = Frame("ControlFrame");
     AddCommand = WithName(new QPushButton("Add Command"), "AddCommand");
@@ -168,7 +150,7 @@ QWidget* EditIR::BuildButtons()
     return area;
 }
 
-QWidget* EditIR::BuildCapture()
+QWidget* IRCapturePanel::BuildCapture()
 {
     auto* capture = new QGroupBox("Capture");
     auto* grid = new QGridLayout(capture);
@@ -212,4 +194,87 @@ QWidget* EditIR::BuildCapture()
     grid->addWidget(Blanking[4], 2, 0, 1, 2);
     grid->addWidget(search, 3, 0, 1, 2);
     return capture;
+}
+
+void IRCapturePanel::ShowPanel(CapturePanel panel)
+{
+    QWidget* front = ControlFrame;
+    switch (panel) {
+    case CapturePanel::None: break;
+    case CapturePanel::Press: front = Press; break;
+    case CapturePanel::Release: front = Release; break;
+    case CapturePanel::Downloading: front = Downloading; break;
+    case CapturePanel::DoneOk: front = DoneOk; break;
+    case CapturePanel::DoneFailed: front = DoneFailed; break;
+    }
+    frontOfButtons_->setCurrentWidget(front);
+}
+
+void IRCapturePanel::SetProgress(int value)
+{
+    ProgressBar1->setValue(value);
+}
+
+std::optional<int> IRCapturePanel::CheckedPortRow() const
+{
+    for (std::size_t i = 0; i < IRport.size(); ++i)
+        if (IRport[i]->isChecked()) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+void IRCapturePanel::SetPodType(int row, const QString& text)
+{
+    PodType.at(static_cast<std::size_t>(row))->setText(text);
+}
+
+void IRCapturePanel::SetPodTypeVisible(int row, bool visible)
+{
+    PodType.at(static_cast<std::size_t>(row))->setVisible(visible);
+}
+
+void IRCapturePanel::SetPortOption(int row, bool enabled, bool visible)
+{
+    QRadioButton* option = IRport.at(static_cast<std::size_t>(row));
+    // An exclusive group keeps its one checked option: it lets go only while not exclusive.
+    portGroup_->setExclusive(false);
+    option->setChecked(false);
+    portGroup_->setExclusive(true);
+    option->setEnabled(enabled);
+    option->setVisible(visible);
+}
+
+void IRCapturePanel::SetBlanking(int index, bool visible)
+{
+    if (index == SearchingBlanking) {
+        Blanking[SearchingBlanking]->setVisible(visible);
+        return;
+    }
+    const auto row = static_cast<std::size_t>(index);
+    portRows_.at(row)->setCurrentIndex(visible ? 1 : 0);
+}
+
+void IRCapturePanel::UpdateCommandButtons()
+{
+    const bool portChosen = session_->Flags().PortChosen;
+    const bool selected = !commands_.selectedItems().isEmpty();
+    AddCommand->setEnabled(portChosen);
+    ReCapture->setEnabled(selected && portChosen);
+    PlayBack->setEnabled(selected && portChosen);
+    Delete->setEnabled(selected);
+}
+
+void IRCapturePanel::EnableEditorControls(bool enabled)
+{
+    busy_ = !enabled;
+    for (QWidget* control : {static_cast<QWidget*>(Done), static_cast<QWidget*>(search),
+                             static_cast<QWidget*>(MainCancel), static_cast<QWidget*>(&commands_)})
+        control->setEnabled(enabled);
+    for (QRadioButton* option : IRport) option->setEnabled(enabled);
+    if (!enabled)
+        for (QPushButton* button : {AddCommand, ReCapture, PlayBack, Delete}) button->setEnabled(false);
+}
+
+void IRCapturePanel::RedrawCodeView()
+{
+    codeView_.display(true);
 }
