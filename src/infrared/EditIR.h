@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/FillGuard.h"
 #include "devicelink/CaptureDurations.h"
 #include "model/IRclass.h"
 
@@ -79,7 +80,7 @@ private:
     IRClassGlobals& ir_;
     IRclass BackupLibrary;
     bool closeRequested_ = false;
-    bool filling_ = false;
+    FillFlag filling_;
 
     QComboBox* Manufacturer;
     QComboBox* TypeCombo1;

@@ -16,7 +16,6 @@
 #include "platform/Windows1252.h"
 
 #include <QMouseEvent>
-#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 using namespace EditIRText;
@@ -42,7 +41,7 @@ QWidget* EditIR::BuildCommands()
 
 void EditIR::FillCommandTree()
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard filling(filling_);
     treeview1->clear();
     for (int i = 0; i < ir_.WorkIRLibrary.Num_commands(); ++i) AddCommandNode(i);
 }
@@ -51,7 +50,7 @@ void EditIR::FillCommandTree()
 // remain apart.
 QTreeWidgetItem* EditIR::AddCommandNode(int index)
 {
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard filling(filling_);
     auto* node = new QTreeWidgetItem;
     node->setText(0, Shown(ir_.WorkIRLibrary.CommandAt(index)->Name()));
     node->setData(0, CommandIndexRole, index);
@@ -102,7 +101,7 @@ void EditIR::NodeRenamed(QTreeWidgetItem* node)
     IRCommandClass* command = ir_.WorkIRLibrary.CommandAt(index);
     if (command == nullptr) return;
     command->Name(StoredName(node->text(0)));
-    const QScopedValueRollback<bool> filling(filling_, true);
+    const FillGuard filling(filling_);
     node->setText(0, Shown(command->Name()));
     IRGraph1->display(false);
 }
