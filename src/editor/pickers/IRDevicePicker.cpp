@@ -1,7 +1,7 @@
 #include "editor/pickers/IRDevicePicker.h"
 
-#include "editor/pickers/DeviceTree.h"
 #include "editor/panels/IRCommandAssignment.h"
+#include "editor/pickers/DeviceTree.h"
 #include "editor/pickers/PickerLabel.h"
 #include "editor/pickers/PointerPosition.h"
 #include "model/ApplicationState.h"
