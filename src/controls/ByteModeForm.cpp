@@ -4,6 +4,7 @@
 
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Room left for a task bar along the screen's bottom edge, in twips.
@@ -36,5 +37,5 @@ int ByteModeForm::BottomMargin() const
 {
     const QScreen* shown = screen();
     const double dotsPerInch = shown != nullptr ? shown->logicalDotsPerInchY() : 96.0;
-    return static_cast<int>(BottomMarginTwips * dotsPerInch / 1440.0 + 0.5);
+    return static_cast<int>(std::lround(BottomMarginTwips * dotsPerInch / 1440.0));
 }
