@@ -180,6 +180,7 @@ public:
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-exception-escape): a setup that throws ends the run with its message
 int main(int argc, char** argv)
 {
     Setup setup;

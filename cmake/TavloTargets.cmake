@@ -6,7 +6,13 @@ function(tavlo_library name folder)
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  # The ring's include root in the build tree holds only a link named after the
+  # folder, so "model/X.h" is found exactly where the ring is linked: an include
+  # that runs outward does not compile, whatever the header.
+  set(root ${CMAKE_BINARY_DIR}/include/${folder})
+  file(MAKE_DIRECTORY ${root})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  target_include_directories(${name} PUBLIC ${root})
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 

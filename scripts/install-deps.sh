@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing the editor
-# need; does nothing when all of them are there.
+# Installs the Debian packages that building, running, testing and checking
+# the editor need; does nothing when all of them are there.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
   libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unzip zip fonts-dejavu-core
+  clang-format clang-tidy python3
   desktop-file-utils libxml2-utils shared-mime-info
 )
 

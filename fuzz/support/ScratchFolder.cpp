@@ -15,7 +15,7 @@ ScratchFolder::ScratchFolder() : path_(dir_.path().toStdString())
 
 std::filesystem::path ScratchFolder::Write(const std::string& name, const uint8_t* data, std::size_t size) const
 {
-    const std::filesystem::path path = path_ / name;
+    std::filesystem::path path = path_ / name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     out.close();

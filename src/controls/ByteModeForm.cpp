@@ -5,6 +5,7 @@
 
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Room left for a task bar along the screen's bottom edge, in twips.

@@ -16,7 +16,7 @@ QLineEdit* NewNameBox(const QString& name, const std::string& text, std::size_t 
 std::string TakeName(QLineEdit& box, std::size_t length)
 {
     const std::string whole = TrimmedUpper(ToWindows1252(box.text()));
-    const std::string name = TrimmedUpper(std::string_view(whole).substr(0, length));
+    std::string name = TrimmedUpper(std::string_view(whole).substr(0, length));
     box.setText(FromWindows1252(name));
     return name;
 }

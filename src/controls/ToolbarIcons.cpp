@@ -26,7 +26,7 @@ constexpr std::array<std::pair<const char*, const char*>, 11> ThemeNames{{
 
 QIcon ToolbarIcon(const QString& key)
 {
-    const QIcon own(":/toolbar/" + key + ".svg");
+    QIcon own(":/toolbar/" + key + ".svg");
     for (const auto& [themedKey, themeName] : ThemeNames)
         if (key == themedKey) return QIcon::fromTheme(themeName, own);
     return own;

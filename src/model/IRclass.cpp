@@ -19,7 +19,7 @@ void IRclass::AddIRCommands(int count)
     // outlive the library or the others.
     const std::shared_ptr<IRCommandClass[]> block(new IRCommandClass[static_cast<std::size_t>(count)]);
     commands_.reserve(commands_.size() + static_cast<std::size_t>(count));
-    for (int c = 0; c < count; ++c) commands_.emplace_back(block, &block[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < count; ++c) commands_.emplace_back(block, &block[c]);
 }
 
 void IRclass::RemoveIRCommand(int i)

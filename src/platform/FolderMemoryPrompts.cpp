@@ -24,14 +24,14 @@ PromptAnswer FolderMemoryPrompts::Message(const QString& text, const QString& ti
 
 std::optional<QString> FolderMemoryPrompts::ChooseFileToOpen(const FileDialogRequest& request)
 {
-    const std::optional<QString> chosen = shown_.ChooseFileToOpen(WithStartFolder(request));
+    std::optional<QString> chosen = shown_.ChooseFileToOpen(WithStartFolder(request));
     Remember(request, chosen);
     return chosen;
 }
 
 std::optional<QString> FolderMemoryPrompts::ChooseFileToSave(const FileDialogRequest& request)
 {
-    const std::optional<QString> chosen = shown_.ChooseFileToSave(WithStartFolder(request));
+    std::optional<QString> chosen = shown_.ChooseFileToSave(WithStartFolder(request));
     Remember(request, chosen);
     return chosen;
 }
@@ -39,7 +39,7 @@ std::optional<QString> FolderMemoryPrompts::ChooseFileToSave(const FileDialogReq
 QString FolderMemoryPrompts::StartFolder(const QString& filter) const
 {
     // A folder removed since it was used is no place to start.
-    const QString last = lastFolders_.value(FileKindOf(filter));
+    QString last = lastFolders_.value(FileKindOf(filter));
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
     // Never left empty: the dialog would pick the folder of any kind last used.
     const QString documents = DocumentsFolder();

@@ -231,7 +231,7 @@ void CompressFolder(const fs::path& folder, const fs::path& archivePath)
     }
     // The sources are read here; on failure the handle's deleter discards.
     if (zip_close(archive.get()) != 0) throw ZipErrorAt(archivePath, zip_strerror(archive.get()));
-    archive.release();
+    static_cast<void>(archive.release());  // zip_close freed it
 }
 
 ExtractionResult ExtractMatching(const fs::path& archivePath, const std::vector<std::string>& masks,

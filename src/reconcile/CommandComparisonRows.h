@@ -24,6 +24,7 @@ std::vector<CommandComparisonRow> BuildComparisonRows(int newCount, NewName newN
                                                       DatabaseName databaseName, Same same)
 {
     std::vector<std::optional<std::string>> databaseNames;
+    databaseNames.reserve(static_cast<std::size_t>(databaseCount));
     for (int k = 0; k < databaseCount; ++k) databaseNames.push_back(databaseName(k));
 
     std::vector<CommandComparisonRow> rows;

@@ -85,7 +85,7 @@ public:
     void Key(Qt::Key key) { QTest::keyClick(Box(), key); }
 
     // Runs act on the pop-up once it is open (it opens inside a click).
-    static void WhenPopupOpens(std::function<void(BytePopup*)> act, int attemptsLeft = 200)
+    static void WhenPopupOpens(const std::function<void(BytePopup*)>& act, int attemptsLeft = 200)
     {
         QTimer::singleShot(10, [act, attemptsLeft] {
             auto* popup = qobject_cast<BytePopup*>(QApplication::activePopupWidget());

@@ -35,7 +35,7 @@ protected:
     }
 
     // Replaces the delayed reply to the occurrence-th frame carrying command.
-    void ReplaceReply(uint8_t command, int occurrence, std::vector<uint8_t> reply)
+    void ReplaceReply(uint8_t command, int occurrence, const std::vector<uint8_t>& reply)
     {
         pod.Tampering = [=, seen = 0](const SimulatedCapturePod::Frame& frame, int,
                                       SimulatedCapturePod::Answer& answer) mutable {

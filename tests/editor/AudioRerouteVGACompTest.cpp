@@ -1,5 +1,5 @@
-#include "editor/panels/AudioReroute.h"
 #include "editor/PanelTestHost.h"
+#include "editor/panels/AudioReroute.h"
 #include "editor/panels/VGACompControl.h"
 #include "support/NamedChild.h"
 

@@ -52,7 +52,7 @@ void AddRS232Library(ApplicationState& state, const char* manufacturer, const ch
 
 // Answers the next import dialogs with the options in turn, noting whose
 // library each one showed.
-void AnswerInTurn(std::vector<std::string>& shown, std::vector<const char*> options)
+void AnswerInTurn(std::vector<std::string>& shown, const std::vector<const char*>& options)
 {
     if (options.empty()) return;
     WhenModalOpens([&shown, options](QWidget* dialog) {

@@ -2,11 +2,11 @@
 // keys alone, by a pointer that is slow to move in, and near the screen's
 // edges.
 #include "PickerTestHost.h"
+#include "editor/TavloForm.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/DropDownTreePopup.h"
 #include "editor/pickers/IRDevicePicker.h"
 #include "editor/pickers/ProjectorPicker.h"
-#include "editor/TavloForm.h"
 #include "model/ConfigurationArchive.h"
 
 #include <QLabel>

@@ -159,7 +159,7 @@ TEST(DropDownTree, OnceThePointerWasInTheCloseTimerClosesOnlyWhenItIsPastTheEdge
     AddManufacturers(host, 2);
     auto [_, label, tree] = Open(host);
     auto* notes = Named<QFrame>(host.window, "NotesFrame");
-    const auto closed = [tree] { return !tree->isVisible(); };
+    const auto closed = [tree = tree] { return !tree->isVisible(); };
     const auto aTick = [] { QTest::qWait(DropDownTree::CloseTimerInterval + 300); };
     QWidget* dropDown = tree->window();
     const QPoint corner = dropDown->mapToGlobal(QPoint(dropDown->width(), dropDown->height()));

@@ -1,7 +1,7 @@
 #include "controls/IntegerEntry.h"
 #include "controls/MeshloAddressControl.h"
-#include "editor/panels/InputModes.h"
 #include "editor/PanelTestHost.h"
+#include "editor/panels/InputModes.h"
 #include "support/NamedChild.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "controls/IntegerEntry.h"
 #include "controls/integer5v.h"
-#include "editor/panels/InputSControl.h"
 #include "editor/PanelTestHost.h"
+#include "editor/panels/InputSControl.h"
 #include "support/NamedChild.h"
 
 #include <QLabel>

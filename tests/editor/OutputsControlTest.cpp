@@ -1,6 +1,6 @@
 #include "controls/IntegerEntry.h"
-#include "editor/panels/OutputsControl.h"
 #include "editor/PanelTestHost.h"
+#include "editor/panels/OutputsControl.h"
 #include "support/NamedChild.h"
 
 #include <QCheckBox>

@@ -16,7 +16,7 @@ namespace {
 
 // Runs the action once the control shows, from the window loop that a pod
 // wait runs; gives up when the control goes.
-void WhenShown(QWidget* control, std::function<void()> action)
+void WhenShown(QWidget* control, const std::function<void()>& action)
 {
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [watched = QPointer<QWidget>(control), action, poll] {

@@ -90,7 +90,7 @@ TEST_F(SerialStringDisplayTest, LibraryFormShowsTheTrimmedNames)
     message.Command("A RATHER LONG COMMAND NAME HERE");
     message.Model("AND A LONG MODEL NAME AS WELL");
     pane.display(-1);
-    const int textWidth = pane.LineText().size() * 8;
+    const int textWidth = static_cast<int>(pane.LineText().size()) * 8;
     ASSERT_FALSE(OffsetBarOf(pane)->isHidden());
     EXPECT_EQ(OffsetBarOf(pane)->maximum(), textWidth - 400) << "one scroll unit is one pixel here";
 }

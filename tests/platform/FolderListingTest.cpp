@@ -16,6 +16,7 @@ namespace {
 std::vector<std::string> Names(const std::vector<fs::path>& files)
 {
     std::vector<std::string> names;
+    names.reserve(files.size());
     for (const fs::path& file : files) names.push_back(file.filename().string());
     return names;
 }

@@ -61,6 +61,7 @@ public:
     std::vector<std::string> Database(const ApplicationState& state) const override
     {
         std::vector<std::string> libraries;
+        libraries.reserve(static_cast<std::size_t>(state.IR.IRDatabase.Count()));
         for (int i = 0; i < state.IR.IRDatabase.Count(); ++i) libraries.push_back(Described(state.IR.IRDatabase[i]));
         return libraries;
     }
@@ -132,6 +133,7 @@ public:
     std::vector<std::string> Database(const ApplicationState& state) const override
     {
         std::vector<std::string> libraries;
+        libraries.reserve(static_cast<std::size_t>(state.RS232Libraries.RS232Database.Count()));
         for (int i = 0; i < state.RS232Libraries.RS232Database.Count(); ++i)
             libraries.push_back(Described(state.RS232Libraries.RS232Database[i]));
         return libraries;

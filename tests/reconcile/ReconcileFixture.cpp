@@ -100,7 +100,7 @@ std::string Described(const RS232FileBlockClass& library)
     return text.str();
 }
 
-void DriveDialogs(std::vector<std::function<void(QWidget*)>> actions, std::size_t first)
+void DriveDialogs(const std::vector<std::function<void(QWidget*)>>& actions, std::size_t first)
 {
     if (first >= actions.size()) return;
     WhenModalOpens([actions, first](QWidget* dialog) {
@@ -118,6 +118,7 @@ std::vector<std::string> SavedIRLibraries(const std::filesystem::path& folder)
     IRClassGlobals saved(folder);
     if (std::filesystem::exists(folder / "InfraRed.DEF")) saved.LoadIRDatabase();
     std::vector<std::string> libraries;
+    libraries.reserve(static_cast<std::size_t>(saved.IRDatabase.Count()));
     for (int i = 0; i < saved.IRDatabase.Count(); ++i) libraries.push_back(Described(saved.IRDatabase[i]));
     return libraries;
 }
@@ -128,6 +129,7 @@ std::vector<std::string> SavedRS232Libraries(const std::filesystem::path& folder
     SerialClassGlobals saved(folder, quiet);
     if (std::filesystem::exists(folder / "RS232Serials.DEF")) saved.LoadRS232Database();
     std::vector<std::string> libraries;
+    libraries.reserve(static_cast<std::size_t>(saved.RS232Database.Count()));
     for (int i = 0; i < saved.RS232Database.Count(); ++i) libraries.push_back(Described(saved.RS232Database[i]));
     return libraries;
 }
@@ -138,6 +140,7 @@ std::vector<std::string> DescribedIRLibraries(const std::function<void(Applicati
     ApplicationState reference("/nonexistent", quiet);
     fill(reference);
     std::vector<std::string> libraries;
+    libraries.reserve(static_cast<std::size_t>(reference.IR.IRDatabase.Count()));
     for (int i = 0; i < reference.IR.IRDatabase.Count(); ++i)
         libraries.push_back(Described(reference.IR.IRDatabase[i]));
     return libraries;
@@ -149,6 +152,7 @@ std::vector<std::string> DescribedRS232Libraries(const std::function<void(Applic
     ApplicationState reference("/nonexistent", quiet);
     fill(reference);
     std::vector<std::string> libraries;
+    libraries.reserve(static_cast<std::size_t>(reference.RS232Libraries.RS232Database.Count()));
     for (int i = 0; i < reference.RS232Libraries.RS232Database.Count(); ++i)
         libraries.push_back(Described(reference.RS232Libraries.RS232Database[i]));
     return libraries;

@@ -48,7 +48,7 @@ protected:
 
 // Drives modal dialogs that open one after another, one action each; a
 // dialog an action leaves open is closed, so that a failing test ends.
-void DriveDialogs(std::vector<std::function<void(QWidget*)>> actions, std::size_t first = 0);
+void DriveDialogs(const std::vector<std::function<void(QWidget*)>>& actions, std::size_t first = 0);
 // The libraries of "InfraRed.DEF" and "RS232Serials.DEF" in the folder, described.
 std::vector<std::string> SavedIRLibraries(const std::filesystem::path& folder);
 std::vector<std::string> SavedRS232Libraries(const std::filesystem::path& folder);

@@ -58,6 +58,7 @@ protected:
     {
         std::vector<std::string> models;
         const auto& database = state.RS232Libraries.RS232Database;
+        models.reserve(static_cast<std::size_t>(database.Count()));
         for (int i = 0; i < database.Count(); ++i) models.push_back(database[i].ModelField().trimmed());
         return models;
     }

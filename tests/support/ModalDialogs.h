@@ -8,7 +8,7 @@
 
 // Runs the action on the next modal window that opens, from inside its own
 // event loop, then lets the caller's modal call return.
-inline void WhenModalOpens(std::function<void(QWidget*)> action)
+inline void WhenModalOpens(const std::function<void(QWidget*)>& action)
 {
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [action, poll] {

@@ -1,8 +1,8 @@
 #include "editor/defaults/DefaultEditForm.h"
 
 #include "controls/ToolbarIcons.h"
-#include "editor/defaults/DefaultNotes.h"
 #include "editor/FileCommands.h"
+#include "editor/defaults/DefaultNotes.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/DocumentsFolder.h"

@@ -1,7 +1,7 @@
 #include "editor/defaults/DefaultFileDropDown.h"
 
-#include "editor/defaults/DefaultNotes.h"
 #include "editor/FileCommands.h"
+#include "editor/defaults/DefaultNotes.h"
 #include "editor/pickers/PointerPosition.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"

@@ -1,10 +1,10 @@
 #include "editor/pages/InputPage.h"
 
-#include "editor/panels/AudioReroute.h"
-#include "editor/pickers/IRDevicePicker.h"
-#include "editor/panels/InputModes.h"
 #include "editor/pages/RearPanelHint.h"
+#include "editor/panels/AudioReroute.h"
+#include "editor/panels/InputModes.h"
 #include "editor/panels/VGACompControl.h"
+#include "editor/pickers/IRDevicePicker.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 

@@ -92,7 +92,7 @@ void SimulatedController::AnswerProbe()
     const uint8_t checksum = static_cast<uint8_t>(255 - Identity - Major - Minor + (wrong ? 1 : 0));
     reply.insert(reply.end(), {Identity, Major, Minor, checksum});
     reply.insert(reply.end(), ProbeReplySuffix.begin(), ProbeReplySuffix.end());
-    Reply(std::move(reply));
+    Reply(reply);
 }
 
 void SimulatedController::FrameComplete()
@@ -120,7 +120,7 @@ void SimulatedController::FrameComplete()
     Reply({0xF0, 0x00});
 }
 
-void SimulatedController::Reply(std::vector<uint8_t> bytes)
+void SimulatedController::Reply(const std::vector<uint8_t>& bytes)
 {
     Send(bytes, ReplyDelay);
 }

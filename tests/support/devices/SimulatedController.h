@@ -70,7 +70,7 @@ private:
     void ReceivedProbeByte(uint8_t byte, const SerialSettings& settings);
     void FrameComplete();
     void AnswerProbe();
-    void Reply(std::vector<uint8_t> bytes);
+    void Reply(const std::vector<uint8_t>& bytes);
 
     std::array<uint8_t, ImageCapacity> image_{};
     std::vector<Frame> frames_;
