@@ -69,13 +69,17 @@ public:
     // Later entries move down one place.
     void Remove(int index) { entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
 
-    // Stable: entries that compare equal keep their order.
+    // Stable: entries that compare equal keep their order. A database
+    // saved sorted loads sorted: one pass finds that, where a sort would
+    // move every entry to leave it as it was.
     template <class Less>
     void StableSort(Less less)
     {
-        std::stable_sort(
-            entries_.begin(), entries_.end(),
-            [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) { return less(*a, *b); });
+        const auto byEntry = [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) {
+            return less(*a, *b);
+        };
+        if (std::is_sorted(entries_.begin(), entries_.end(), byEntry)) return;
+        std::stable_sort(entries_.begin(), entries_.end(), byEntry);
     }
 
 private:
