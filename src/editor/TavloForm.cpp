@@ -102,10 +102,9 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     PlaceOnScreen();
 
     LoadDatabases();
-    commands_.NewConfiguration();
+    // Choosing the tab arranges it; the new configuration is then shown once.
     DeviceTab->SetTab(ConfigTab::Projector);
-    ArrangeDeviceTab();
-    ShowConfiguration();
+    commands_.NewConfiguration();
 }
 
 void TavloForm::ResetFirstMessages()

@@ -20,7 +20,8 @@
 template <class Entry>
 class DatabaseArray {
 public:
-    // A loader never takes more than this at once, whatever its file claims.
+    // The most entries one block of reserved room holds, so that a loader
+    // never takes more memory at once, whatever its file claims.
     static constexpr std::size_t MostReservedAtOnce = 4096;
 
     Entry& operator[](int index) { return *entries_[Checked(index)]; }
@@ -30,20 +31,25 @@ public:
     bool IsEmpty() const { return entries_.empty(); }
     int LastIndex() const { return Count() - 1; }
 
-    // Makes room for `count` new entries in one allocation, for a loader
-    // that knows how many records its file holds: a thousand libraries are
-    // then one allocation rather than a thousand. Each entry is still made
-    // only when it is appended, so its memory is written while it is warm.
+    // Makes room for `count` new entries, for a loader that knows how many
+    // records its file holds: ten thousand libraries are then a few
+    // allocations rather than ten thousand. The room comes in blocks made
+    // as the entries arrive, and each entry is made only when it is
+    // appended, so its memory is written while it is warm.
     void Reserve(std::size_t count)
     {
-        count = std::min(count, MostReservedAtOnce);
-        if (count == 0) return;
         entries_.reserve(entries_.size() + count);
-        reserved_ = std::make_shared<Block>(count);
+        unreserved_ = count;
+        reserved_.reset();
     }
 
     Entry& Append()
     {
+        if ((!reserved_ || !reserved_->HasRoom()) && unreserved_ > 0) {
+            const std::size_t room = std::min(unreserved_, MostReservedAtOnce);
+            reserved_ = std::make_shared<Block>(room);
+            unreserved_ -= room;
+        }
         if (reserved_ && reserved_->HasRoom()) {
             // The entry shares the block's ownership, so the block lives as
             // long as any of its entries is in the array.
@@ -58,17 +64,22 @@ public:
     {
         entries_.clear();
         reserved_.reset();
+        unreserved_ = 0;
     }
     // Later entries move down one place.
     void Remove(int index) { entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(Checked(index))); }
 
-    // Stable: entries that compare equal keep their order.
+    // Stable: entries that compare equal keep their order. A database
+    // saved sorted loads sorted: one pass finds that, where a sort would
+    // move every entry to leave it as it was.
     template <class Less>
     void StableSort(Less less)
     {
-        std::stable_sort(
-            entries_.begin(), entries_.end(),
-            [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) { return less(*a, *b); });
+        const auto byEntry = [&less](const std::shared_ptr<Entry>& a, const std::shared_ptr<Entry>& b) {
+            return less(*a, *b);
+        };
+        if (std::is_sorted(entries_.begin(), entries_.end(), byEntry)) return;
+        std::stable_sort(entries_.begin(), entries_.end(), byEntry);
     }
 
 private:
@@ -104,5 +115,6 @@ private:
     };
 
     std::vector<std::shared_ptr<Entry>> entries_;
-    std::shared_ptr<Block> reserved_;  // room made by Reserve
+    std::shared_ptr<Block> reserved_;  // the block entries are made in
+    std::size_t unreserved_ = 0;       // reserved entries not yet in a block
 };

@@ -85,10 +85,10 @@ void IRClassGlobals::IRRecordToLibrary(int i)
 void IRClassGlobals::TakeHeader(IRclass& library) const
 {
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
-    library.Manufacturer(header.Manufacturer.full());
-    library.IRtype(header.IRtype.full());
-    library.Model(header.Model.full());
-    library.Comment(header.Comment.full());
+    library.Manufacturer(header.Manufacturer.view());
+    library.IRtype(header.IRtype.view());
+    library.Model(header.Model.view());
+    library.Comment(header.Comment.view());
     library.InterPeriod0(header.InterPeriod0);
     library.InterPeriod1(header.InterPeriod1);
 }

@@ -27,15 +27,26 @@ FixedText<16> NameOf(const uint8_t* bytes)
     return std::string_view(reinterpret_cast<const char*>(bytes + NameOffset), 16);
 }
 
+// The name without control characters and the spaces around them. Names
+// seldom hold a control character, so the common case takes no copy.
+FixedText<16> CleanName(const FixedText<16>& name)
+{
+    const std::string_view text = name.view();
+    const bool plain =
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; });
+    if (plain) return FixedText<16>::TrimmedView(text);
+    return FixedText<16>::TrimmedView(WithoutControlCharacters(text));
+}
+
 }  // namespace
 
 void IRLibraryHeaderRecord::ReadFrom(const FixedRecord& record)
 {
     CheckLength(record);
-    Manufacturer = record.TextAt(ManufacturerOffset, 16);
-    IRtype = record.TextAt(IRtypeOffset, 16);
-    Model = record.TextAt(ModelOffset, 16);
-    Comment = record.TextAt(CommentOffset, 160);
+    Manufacturer = record.TextViewAt(ManufacturerOffset, 16);
+    IRtype = record.TextViewAt(IRtypeOffset, 16);
+    Model = record.TextViewAt(ModelOffset, 16);
+    Comment = record.TextViewAt(CommentOffset, 160);
     InterPeriod0 = record.ByteAt(InterPeriod0Offset);
     InterPeriod1 = record.ByteAt(InterPeriod1Offset);
     Num_commands = record.ByteAt(NumCommandsOffset);
@@ -95,7 +106,7 @@ bool IRLibraryHeaderRecord::CleanNames()
 {
     bool named = true;
     for (FixedText<16>* name : {&Manufacturer, &IRtype, &Model}) {
-        *name = FixedText<16>::TrimSpaces(WithoutControlCharacters(name->full()));
+        *name = CleanName(*name);
         named = named && !name->isBlank();
     }
     return named;

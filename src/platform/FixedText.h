@@ -44,12 +44,14 @@ public:
     bool operator==(const FixedText& other) const = default;
 
     // Both ends trimmed of spaces: how names are compared, since stored fields are padded.
-    static std::string TrimSpaces(std::string_view text)
+    static std::string TrimSpaces(std::string_view text) { return std::string(TrimmedView(text)); }
+    // The same without a copy; valid while `text` lives.
+    static std::string_view TrimmedView(std::string_view text)
     {
         const auto first = text.find_first_not_of(' ');
         if (first == std::string_view::npos) return {};
         const auto last = text.find_last_not_of(' ');
-        return std::string(text.substr(first, last - first + 1));
+        return text.substr(first, last - first + 1);
     }
 
 private:

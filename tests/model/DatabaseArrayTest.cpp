@@ -50,3 +50,16 @@ TEST(DatabaseArray, ReservedEntriesAreEntriesOfTheirOwn)
     array.Append().text = "after";
     EXPECT_EQ(array[0].text, "after");
 }
+
+// A load of more entries than one block holds takes them from further
+// blocks, not from one allocation each.
+TEST(DatabaseArray, ReserveBeyondOneBlockContinuesInBlocks)
+{
+    constexpr int block = static_cast<int>(DatabaseArray<Entry>::MostReservedAtOnce);
+    DatabaseArray<Entry> array;
+    array.Reserve(static_cast<std::size_t>(block) + 3);
+    for (int i = 0; i < block + 4; ++i) array.Append();  // one beyond the reserve
+    EXPECT_EQ(&array[1], &array[0] + 1);
+    EXPECT_EQ(&array[block + 2], &array[block] + 2);
+    EXPECT_EQ(array[block + 3].text, std::string(64, '.'));
+}
