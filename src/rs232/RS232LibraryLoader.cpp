@@ -148,7 +148,7 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     std::string model = work_.Model();
     const int index = state_.RS232Libraries.FindRS232Library(manufacturer, type, model);
     if (index < 0) return;
-    const std::string leafKey = TreeKeysOf(state_.RS232Libraries.RS232Database[index], Order()).leaf;
+    const LoaderTreePath leafKey = TreeKeysOf(state_.RS232Libraries.RS232Database[index], Order()).leaf;
     if (!NodeExists(leafKey)) return;
     treeview1->setUpdatesEnabled(false);
     treeview1->expandAll();
@@ -168,7 +168,7 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     }
 }
 
-bool RS232LibraryLoader::NodeExists(const std::string& key) const
+bool RS232LibraryLoader::NodeExists(const LoaderTreePath& key) const
 {
     return nodes_.contains(key);
 }

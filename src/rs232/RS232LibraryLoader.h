@@ -36,7 +36,7 @@ private:
     void BuildControls();
     void Timer1Tick();
     void PreselectMessageLibrary();
-    bool NodeExists(const std::string& key) const;
+    bool NodeExists(const LoaderTreePath& key) const;
     void SortLibrariesForTree();
     void BuildEquipmentTree();
     void ClearCommandList();
@@ -54,7 +54,7 @@ private:
     SerialClass& work_;
     int CurrentLibraryIndex = -1;  // the database's own index: it holds any number of libraries
     bool TargetCanBeInput = false;
-    std::map<std::string, QTreeWidgetItem*> nodes_;
+    std::map<LoaderTreePath, QTreeWidgetItem*> nodes_;
 
     RS232LoaderEquipmentTree* treeview1;
     QTreeWidget* commandTreeView;

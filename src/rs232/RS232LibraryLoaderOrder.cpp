@@ -23,11 +23,6 @@ bool Before(const RS232FileBlockClass& a, const RS232FileBlockClass& b, LoaderSo
 
 void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order)
 {
-    // Every build sorts, and the libraries mostly stand sorted from the last
-    // one: one pass finds that, and a stable sort would leave them as they are.
-    bool sorted = true;
-    for (int i = 1; sorted && i < database.Count(); ++i) sorted = !Before(database[i], database[i - 1], order);
-    if (sorted) return;
     database.StableSort(
         [order](const RS232FileBlockClass& a, const RS232FileBlockClass& b) { return Before(a, b, order); });
 }
@@ -35,11 +30,11 @@ void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSo
 LoaderTreeKeys TreeKeysOf(const RS232FileBlockClass& library, LoaderSortOrder order)
 {
     const bool byType = order == LoaderSortOrder::ByType;
-    const std::string manufacturer = library.ManufacturerField().trimmed();
-    const std::string type = library.MyTypeField().trimmed();
-    const std::string& first = byType ? type : manufacturer;
-    const std::string& second = byType ? manufacturer : type;
-    return {"M" + first, "S" + first + "#" + second, "I" + first + "#" + second + "#" + library.ModelField().trimmed()};
+    std::string manufacturer = library.ManufacturerField().trimmed();
+    std::string type = library.MyTypeField().trimmed();
+    std::string first = byType ? type : manufacturer;
+    std::string second = byType ? manufacturer : type;
+    return {{first}, {first, second}, {first, second, library.ModelField().trimmed()}};
 }
 
 int CountNamedCommands(const RS232FileBlockClass& library)

@@ -15,11 +15,14 @@ enum class LoaderSortOrder { ByManufacturer, ByType };
 // their order.
 void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order);
 
-// The keys of a library's three tree levels ("M", "S", "I" prefixed).
+// A node of the equipment tree is known by the names on its path, so that
+// names holding any character ("A#B" / "C" and "A" / "B#C") stay apart.
+using LoaderTreePath = std::vector<std::string>;
+// The paths of a library's three tree levels, first name of the order first.
 struct LoaderTreeKeys {
-    std::string level1;
-    std::string level2;
-    std::string leaf;
+    LoaderTreePath level1;
+    LoaderTreePath level2;
+    LoaderTreePath leaf;
 };
 LoaderTreeKeys TreeKeysOf(const RS232FileBlockClass& library, LoaderSortOrder order);
 

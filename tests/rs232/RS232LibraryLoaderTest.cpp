@@ -99,8 +99,8 @@ TEST_F(RS232LibraryLoaderTest, SortsTheDatabaseInPlaceAndListsNamedAllowedComman
     EXPECT_EQ(Models(), (std::vector<std::string>{"K3", "Z9", "C5", "A1", "B2"}));
     SortLibrariesForTree(database, LoaderSortOrder::ByType);
     EXPECT_EQ(Models(), (std::vector<std::string>{"C5", "A1", "K3", "Z9", "B2"}));
-    EXPECT_EQ(TreeKeysOf(database[0], LoaderSortOrder::ByType).leaf, "IDVD#BETA#C5");
-    EXPECT_EQ(TreeKeysOf(database[0], LoaderSortOrder::ByManufacturer).level2, "SBETA#DVD");
+    EXPECT_EQ(TreeKeysOf(database[0], LoaderSortOrder::ByType).leaf, (LoaderTreePath{"DVD", "BETA", "C5"}));
+    EXPECT_EQ(TreeKeysOf(database[0], LoaderSortOrder::ByManufacturer).level2, (LoaderTreePath{"BETA", "DVD"}));
 
     RS232FileBlockClass& library = AddLibrary("ACME", "PROJ", "P1",
                                               {{"power", {{ContentHex, 1}}},
@@ -112,6 +112,22 @@ TEST_F(RS232LibraryLoaderTest, SortsTheDatabaseInPlaceAndListsNamedAllowedComman
     // Stored names compare by byte: the leading spaces and lower case count.
     EXPECT_EQ(CommandsToList(library, false), (std::vector<int>{3, 4, 0}));
     EXPECT_EQ(CommandsToList(library, true), (std::vector<int>{3, 4, 2, 0}));
+}
+
+TEST_F(RS232LibraryLoaderTest, NamesHoldingAHashStayOnTheirOwnPath)
+{
+    AddLibrary("A#B", "C", "M1", {});
+    AddLibrary("A", "B#C", "M2", {});
+    auto dialog = Open();
+    auto* tree = Named<QTreeWidget>(*dialog, "treeview1");
+    ASSERT_EQ(Texts(tree), (QStringList{"A", "A#B"}));
+    for (const auto& [root, type, model] : {std::tuple{0, "B#C", "M2"}, std::tuple{1, "C", "M1"}}) {
+        ASSERT_EQ(tree->topLevelItem(root)->childCount(), 1) << root;
+        const QTreeWidgetItem* typeNode = tree->topLevelItem(root)->child(0);
+        EXPECT_EQ(typeNode->text(0), type);
+        ASSERT_EQ(typeNode->childCount(), 1) << type;
+        EXPECT_EQ(typeNode->child(0)->text(0), model);
+    }
 }
 
 TEST_F(RS232LibraryLoaderTest, BuildsTheTreePreselectsAndPicksIntoWorkSerial)
