@@ -40,7 +40,7 @@ public:
     {
         entries_.reserve(entries_.size() + count);
         unreserved_ = count;
-        reserved_.reset();
+        reserved_ = nullptr;
     }
 
     Entry& Append()
@@ -63,7 +63,7 @@ public:
     void Clear()
     {
         entries_.clear();
-        reserved_.reset();
+        reserved_ = nullptr;
         unreserved_ = 0;
     }
     // Later entries move down one place.
