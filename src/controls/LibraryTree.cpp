@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -61,7 +62,7 @@ QTreeWidgetItem* ChildNamed(const QTreeWidget& tree, QTreeWidgetItem* parent, co
 // manufacturer's models.
 struct SortedModel {
     QString text;
-    QString tag;
+    std::string tag;
 };
 
 // The models waiting under one manufacturer, in the order of their entries.
@@ -77,6 +78,28 @@ QTreeWidgetItem* NewNode(const QString& text)
     node->setText(0, text);
     return node;
 }
+
+// A model node. Its bold font and its tag are members, given out when the
+// view or a caller asks: item data would cost a value of its own per node,
+// and most tags are never read.
+class ModelNode final : public QTreeWidgetItem {
+public:
+    ModelNode(const QString& name, std::string tag, std::optional<QFont> bold)
+        : tag_(std::move(tag)), bold_(std::move(bold))
+    {
+        setText(0, name);
+    }
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && role == Qt::FontRole && bold_) return *bold_;
+        if (column == 0 && role == TagRole && !tag_.empty()) return FromWindows1252(tag_);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    std::string tag_;
+    std::optional<QFont> bold_;  // none in the two-level tree
+};
 
 bool TextBefore(const QString& left, const QString& right)
 {
@@ -133,7 +156,7 @@ public:
         for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i), 0);
     }
 
-    void Add(const Entry& entry)
+    void Add(Entry entry)
     {
         const Names& names = entry.names;
         const std::array<std::string_view, 3> path =
@@ -145,9 +168,9 @@ public:
             parent = group;
         }
         if (TwoLevels(arrangement_))
-            WaitingUnder(*parent).push_back({FromWindows1252(path[Groups()]), entry.tag});
+            WaitingUnder(*parent).push_back({FromWindows1252(path[Groups()]), std::move(entry.tag)});
         else
-            parent->addChild(NewModel(FromWindows1252(path[Groups()]), entry.tag));
+            parent->addChild(NewModel(FromWindows1252(path[Groups()]), std::move(entry.tag)));
     }
 
     // Puts the sorted models in place and joins the new groups to the tree
@@ -228,12 +251,9 @@ private:
         return node;
     }
 
-    QTreeWidgetItem* NewModel(const QString& name, const QString& tag)
+    QTreeWidgetItem* NewModel(const QString& name, std::string tag) const
     {
-        QTreeWidgetItem* model = NewNode(name);
-        if (!tag.isEmpty()) model->setData(0, TagRole, tag);
-        if (!TwoLevels(arrangement_)) model->setFont(0, bold_);
-        return model;
+        return new ModelNode(name, std::move(tag), TwoLevels(arrangement_) ? std::nullopt : std::optional(bold_));
     }
 
     struct LastGroup {

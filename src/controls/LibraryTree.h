@@ -34,7 +34,7 @@ struct Names {
 
 struct Entry {
     Names names;
-    QString tag;  // kept on the model node
+    std::string tag;  // kept on the model node, in Windows-1252
 };
 
 // The names on the path from the top down to the node.

@@ -65,7 +65,7 @@ void IRSelector::FillTree()
 {
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
-        return {TrimmedNames(database[i]), FromWindows1252(database[i].CommentField().trimmed())};
+        return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};
     });
 }
 

@@ -54,7 +54,7 @@ TEST(LibraryTree, BuildsEitherArrangementInDatabaseOrderAndReadsNamesBack)
             EXPECT_FALSE(LibraryTree::IsModelNode(*model->parent(), c.arrangement));
             EXPECT_FALSE(model->isExpanded() || model->parent()->isExpanded());
             EXPECT_EQ(LibraryTree::NamesOf(*model, c.arrangement), entry.names);
-            EXPECT_EQ(model->data(0, Qt::UserRole + 1).toString(), entry.tag);
+            EXPECT_EQ(model->data(0, Qt::UserRole + 1).toString(), QString::fromStdString(entry.tag));
         }
     }
     EXPECT_EQ(LibraryTree::ModelPath(Arrangement::ByType, {"SONY", "TV", "A1"}), QStringList({"TV", "SONY", "A1"}));
