@@ -88,23 +88,33 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
     std::fclose(file);
 }
 
+// Which time a reporter keeps: the clock's, or the processor time of a run
+// that never waits, which other programs on a busy machine move far less.
+enum class Clock { Real, Processor };
+
 // Prints the usual table and keeps each benchmark's time by its function's
 // name and arguments ("BM_Load/1000"), whatever iterations or repetitions it
 // runs: the median when repetitions are asked for, else the one run.
 class TimesReporter : public benchmark::ConsoleReporter {
 public:
+    explicit TimesReporter(Clock clock = Clock::Real) : clock_(clock) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
             if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
             const std::string& args = run.run_name.args;
-            times_[run.run_name.function_name + (args.empty() ? "" : "/" + args)] = run.GetAdjustedRealTime();
+            times_[run.run_name.function_name + (args.empty() ? "" : "/" + args)] =
+                clock_ == Clock::Real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
 protected:
     std::map<std::string, double> times_;
+
+private:
+    Clock clock_;
 };
 
 // Then, per operation measured at several sizes, its ratio to its baseline
@@ -118,8 +128,8 @@ public:
         std::string baseline;
         double aim = 0;  // none when 0
     };
-    ScalingReporter(std::string baselineName, std::vector<int> sizes, std::vector<Row> rows)
-        : baselineName_(std::move(baselineName)), sizes_(std::move(sizes)), rows_(std::move(rows))
+    ScalingReporter(std::string baselineName, std::vector<int> sizes, std::vector<Row> rows, Clock clock = Clock::Real)
+        : TimesReporter(clock), baselineName_(std::move(baselineName)), sizes_(std::move(sizes)), rows_(std::move(rows))
     {
     }
 
