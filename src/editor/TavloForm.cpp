@@ -304,7 +304,6 @@ void TavloForm::EditProjectorKey()
     ShowProjectorSelector(state_, this);
     // The browser may have changed the configuration's projector in the database.
     commands_.CheckEditedProjector();
-    projectorPage_->FillProjectorTree();
 }
 
 void TavloForm::closeEvent(QCloseEvent* event)
@@ -329,7 +328,6 @@ void TavloForm::SetCaption(const QString& caption)
 
 void TavloForm::ReplaceDifferingProjector()
 {
+    // A definition the dialog adds shows at the picker's next opening.
     ShowProjectorReplaceForm(state_, this);
-    // The dialog may have added a definition under a new name.
-    projectorPage_->FillProjectorTree();
 }

@@ -20,8 +20,3 @@ void ProjectorPage::Fill()
 {
     ProjectorFrame->ShowConfiguration();
 }
-
-void ProjectorPage::FillProjectorTree()
-{
-    ProjectorFrame->FillProjectorTree();
-}

@@ -12,8 +12,6 @@ class ProjectorPage : public ConfigurationPage {
 public:
     explicit ProjectorPage(ApplicationState& state, QWidget* parent = nullptr);
     void Fill() override;
-    // The database's definitions into the drop-down, after it was loaded or edited.
-    void FillProjectorTree();
 
 private:
     ProjectorPicker* ProjectorFrame;
