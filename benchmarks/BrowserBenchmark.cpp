@@ -60,7 +60,7 @@ struct Databases {
             const std::string model = "MODEL" + std::to_string(e);
 
             state.Projectors.AddProjectorDefinition();
-            ProjectorClass& definition = state.Projectors.ProjectorDatabase[e];
+            ProjectorClass& definition = state.Projectors.ProjectorDatabase()[e];
             definition.Manufacturer("MAKER" + std::to_string(e / 20));
             definition.Model(model);
             definition.Notes("a definition of the benchmark");
@@ -68,7 +68,7 @@ struct Databases {
                 {Text(definition.ManufacturerField().view()), Text(definition.ModelField().view()), QString()});
 
             state.RS232Libraries.AddRS232Library();
-            RS232FileBlockClass& library = state.RS232Libraries.RS232Database[e];
+            RS232FileBlockClass& library = state.RS232Libraries.RS232Database()[e];
             library.Manufacturer(manufacturer);
             library.MyType(type);
             library.Model(model);

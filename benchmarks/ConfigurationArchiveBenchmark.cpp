@@ -40,7 +40,7 @@ void FillDatabases(ApplicationState& state)
             }
         }
         state.RS232Libraries.AddRS232Library();
-        RS232FileBlockClass& rs232 = state.RS232Libraries.RS232Database[l];
+        RS232FileBlockClass& rs232 = state.RS232Libraries.RS232Database()[l];
         rs232.Manufacturer("RSMAKER" + std::to_string(l));
         rs232.MyType("PROJECTOR");
         rs232.Model("MODEL" + std::to_string(l));
@@ -149,7 +149,7 @@ void Merge(benchmark::State& run, Setup& setup)
         MergeIRMembers(setup.state, setup.folder / "extracted");
         MergeRS232Members(setup.state, setup.folder / "extracted");
     }
-    if (setup.state.IR.IRDatabase.Count() != Libraries) run.SkipWithError("a library was added");
+    if (setup.state.IR.IRDatabase().Count() != Libraries) run.SkipWithError("a library was added");
 }
 
 void WholeSave(benchmark::State& run, Setup& setup)

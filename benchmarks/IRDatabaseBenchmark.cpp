@@ -34,7 +34,8 @@ void Fill(IRClassGlobals& ir)
 
 struct IRFixture {
     ScratchFolder folder;
-    IRClassGlobals database{folder.path()};
+    SilentPrompts prompts;
+    IRClassGlobals database{folder.path(), prompts};
     IRFixture()
     {
         Fill(database);
@@ -46,12 +47,12 @@ struct IRFixture {
 void BM_IRLoad(benchmark::State& state)
 {
     IRFixture fixture;
-    IRClassGlobals ir(fixture.folder.path());
+    IRClassGlobals ir(fixture.folder.path(), fixture.prompts);
     for (auto _ : state) {
         ir.LoadIRDatabase();
-        benchmark::DoNotOptimize(ir.IRDatabase.Count());
+        benchmark::DoNotOptimize(ir.IRDatabase().Count());
     }
-    if (ir.IRDatabase.Count() != Libraries) state.SkipWithError("the database did not load whole");
+    if (ir.IRDatabase().Count() != Libraries) state.SkipWithError("the database did not load whole");
 }
 
 void BM_IRRawRead(benchmark::State& state)

@@ -68,7 +68,7 @@ struct ProjectorFixture {
     {
         for (int d = 0; d < definitions; ++d) {
             state.Projectors.AddProjectorDefinition();
-            ProjectorClass& definition = state.Projectors.ProjectorDatabase[d];
+            ProjectorClass& definition = state.Projectors.ProjectorDatabase()[d];
             definition.Manufacturer("MAKER" + std::to_string(d / 20));
             definition.Model("MODEL" + std::to_string(d));
             definition.Notes("a definition of the benchmark");
@@ -206,7 +206,7 @@ struct IRCommandFixture : IRFixture {
     Texts commands;
     explicit IRCommandFixture(int libraries) : IRFixture(libraries)
     {
-        IRclass& chosen = state.IR.IRDatabase[state.IR.IRDatabase.LastIndex()];
+        IRclass& chosen = state.IR.IRDatabase()[state.IR.IRDatabase().LastIndex()];
         for (int c = 0; c < IRclass::MaximumCommands; ++c) {
             chosen.AddIRCommand().Name("KEY " + std::to_string(c));
             commands.push_back({QString::fromLatin1(chosen.CommandAt(c)->NameField().view()), {}, {}});
@@ -244,7 +244,7 @@ struct RS232Fixture {
         state.Messages.WorkSerial = &message;
         for (int l = 0; l < libraries; ++l) {
             state.RS232Libraries.AddRS232Library();
-            RS232FileBlockClass& library = state.RS232Libraries.RS232Database[l];
+            RS232FileBlockClass& library = state.RS232Libraries.RS232Database()[l];
             library.Manufacturer("MAKER" + std::to_string(l % (libraries / 50)));
             library.MyType("TYPE" + std::to_string(l % 7));
             library.Model("MODEL" + std::to_string(l));

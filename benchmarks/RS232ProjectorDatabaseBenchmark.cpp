@@ -27,7 +27,7 @@ void FillRS232Database(SerialClassGlobals& globals)
 {
     for (int n = 0; n < Entries; ++n) {
         globals.AddRS232Library();
-        RS232FileBlockClass& library = globals.RS232Database[n];
+        RS232FileBlockClass& library = globals.RS232Database()[n];
         library.Manufacturer("MAKER " + std::to_string(n % 37));
         library.MyType("PROJECTOR");
         library.Model("MODEL " + std::to_string(n));
@@ -45,7 +45,7 @@ void FillProjectorDatabase(ProjectorClassGlobals& globals)
 {
     for (int n = 0; n < Entries; ++n) {
         globals.AddProjectorDefinition();
-        ProjectorClass& definition = globals.ProjectorDatabase[n];
+        ProjectorClass& definition = globals.ProjectorDatabase()[n];
         // Stored out of order, so that the load has sorting to do.
         definition.Manufacturer("MAKER " + std::to_string((n * 7919) % 53));
         definition.Model("MODEL " + std::to_string((n * 104729) % Entries));
@@ -72,7 +72,7 @@ struct RS232Fixture {
     std::filesystem::path Def() const { return folder.path() / "RS232Serials.DEF"; }
     void Load() { globals.LoadRS232Database(); }
     void Save() { globals.SaveRS232Database(); }
-    int Count() const { return globals.RS232Database.Count(); }
+    int Count() const { return globals.RS232Database().Count(); }
 };
 
 struct ProjectorFixture {
@@ -87,7 +87,7 @@ struct ProjectorFixture {
     std::filesystem::path Def() const { return folder.path() / "Projectors.DEF"; }
     void Load() { globals.LoadProjectorDatabase(); }
     void Save() { globals.SaveProjectorDatabase(); }
-    int Count() const { return globals.ProjectorDatabase.Count(); }
+    int Count() const { return globals.ProjectorDatabase().Count(); }
 };
 
 template <class Fixture>

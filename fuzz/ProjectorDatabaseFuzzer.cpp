@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ProjectorClassGlobals reloaded(folder.Path(), prompts);
     reloaded.LoadProjectorDatabase();
     CheckProperty(prompts.Messages() == messages, "a saved database loads without a message");
-    bool same = reloaded.ProjectorDatabase.Count() == loaded.ProjectorDatabase.Count();
-    for (int i = 0; same && i < loaded.ProjectorDatabase.Count(); ++i)
-        same = reloaded.ProjectorDatabase[i].IsSameAs(loaded.ProjectorDatabase[i]);
+    bool same = reloaded.ProjectorDatabase().Count() == loaded.ProjectorDatabase().Count();
+    for (int i = 0; same && i < loaded.ProjectorDatabase().Count(); ++i)
+        same = reloaded.ProjectorDatabase()[i].IsSameAs(loaded.ProjectorDatabase()[i]);
     CheckProperty(same, "a saved database loads again to the same definitions");
     return 0;
 }

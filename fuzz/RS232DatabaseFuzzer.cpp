@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SerialClassGlobals reloaded(folder.Path(), prompts);
     reloaded.LoadRS232Database();
     CheckProperty(prompts.Messages() == messages, "a saved database loads without a message");
-    bool same = reloaded.RS232Database.Count() == loaded.RS232Database.Count();
-    for (int i = 0; same && i < loaded.RS232Database.Count(); ++i)
-        same = reloaded.RS232Database[i].IsSameAs(loaded.RS232Database[i]);
+    bool same = reloaded.RS232Database().Count() == loaded.RS232Database().Count();
+    for (int i = 0; same && i < loaded.RS232Database().Count(); ++i)
+        same = reloaded.RS232Database()[i].IsSameAs(loaded.RS232Database()[i]);
     CheckProperty(same, "a saved database loads again to the same libraries");
     return 0;
 }

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckProperty(held.Unchanged(*state), "an import keeps the libraries the database held");
 
     SerialClassGlobals& libraries = state->RS232Libraries;
-    std::vector<int> all(static_cast<std::size_t>(libraries.RS232Database.Count()));
+    std::vector<int> all(static_cast<std::size_t>(libraries.RS232Database().Count()));
     std::iota(all.begin(), all.end(), 0);
     WriteRS232ExchangeFile(libraries, all, folder.Path() / "out.BRS");
     return 0;

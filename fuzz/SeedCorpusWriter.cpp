@@ -68,10 +68,10 @@ struct FilledState {
         ApplicationState& s = *state;
         for (const char* model : {"PJ-100", "PJ-200"}) {
             s.Projectors.AddProjectorDefinition();
-            ModelBuilders::FillProjector(s.Projectors.ProjectorDatabase[s.Projectors.ProjectorDatabase.LastIndex()],
+            ModelBuilders::FillProjector(s.Projectors.ProjectorDatabase()[s.Projectors.ProjectorDatabase().LastIndex()],
                                          "ACME", model);
             s.RS232Libraries.AddRS232Library();
-            ModelBuilders::FillLibrary(s.RS232Libraries.RS232Database[s.RS232Libraries.RS232Database.LastIndex()],
+            ModelBuilders::FillLibrary(s.RS232Libraries.RS232Database()[s.RS232Libraries.RS232Database().LastIndex()],
                                        "ACME", "PROJECTOR", model);
             IRclass& library = s.IR.AddIRLibrary();
             library.Manufacturer("SONIQ");

@@ -34,12 +34,12 @@ void FillIR(IRclass& library, const char* model)
 }  // namespace
 
 HeldLibraries::HeldLibraries(ApplicationState& state)
-    : rs232Start_(state.RS232Libraries.RS232Database.Count()), irStart_(state.IR.IRDatabase.Count())
+    : rs232Start_(state.RS232Libraries.RS232Database().Count()), irStart_(state.IR.IRDatabase().Count())
 {
     for (const char* model : Models) {
         state.RS232Libraries.AddRS232Library();
         RS232FileBlockClass& library =
-            state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+            state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
         FillRS232(library, model);
         rs232_.push_back(std::make_unique<RS232FileBlockClass>());
         rs232_.back()->CopyFrom(library);
@@ -53,12 +53,12 @@ HeldLibraries::HeldLibraries(ApplicationState& state)
 
 bool HeldLibraries::Unchanged(const ApplicationState& state) const
 {
-    const auto& rs232 = state.RS232Libraries.RS232Database;
+    const auto& rs232 = state.RS232Libraries.RS232Database();
     for (std::size_t i = 0; i < rs232_.size(); ++i) {
         const int index = rs232Start_ + static_cast<int>(i);
         if (index >= rs232.Count() || !rs232[index].IsSameAs(*rs232_[i])) return false;
     }
-    const auto& ir = state.IR.IRDatabase;
+    const auto& ir = state.IR.IRDatabase();
     for (std::size_t i = 0; i < ir_.size(); ++i) {
         const int index = irStart_ + static_cast<int>(i);
         if (index >= ir.Count() || !SameIRLibrary(ir[index], *ir_[i])) return false;

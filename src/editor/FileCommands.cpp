@@ -106,12 +106,12 @@ void FileCommands::CheckOpenedProjector()
     if (index < 0) {
         // Joins the database in memory; the file is written when a projector dialog saves it.
         projectors.AddProjectorDefinition();
-        projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(
+        projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()].CopyFromProjectorClass(
             state_.Config.ConfigProjector());
         state_.Config.StoreProjectorToConfig();
         return;
     }
-    if (state_.Config.ConfigProjector().IsSameAs(projectors.ProjectorDatabase[index])) return;
+    if (state_.Config.ConfigProjector().IsSameAs(projectors.ProjectorDatabase()[index])) return;
     view_.ReplaceDifferingProjector();
     state_.Config.StoreProjectorToConfig();
 }
@@ -121,14 +121,14 @@ void FileCommands::CheckEditedProjector()
     ProjectorClassGlobals& projectors = state_.Projectors;
     projectors.WorkProjector.CopyFromProjectorClass(state_.Config.ConfigProjector());
     const int index = projectors.FindWorkProjector();
-    if (index < 0 || projectors.WorkProjector.IsSameAs(projectors.ProjectorDatabase[index])) return;
+    if (index < 0 || projectors.WorkProjector.IsSameAs(projectors.ProjectorDatabase()[index])) return;
     const QString question =
         "The projector included in this configuration has been edited!\r\nDo you wish to change it to the new version?";
     if (state_.Prompts().Message(question, "Projector Changed!", PromptButtons::YesNo, PromptIcon::None) !=
         PromptAnswer::Yes)
         return;
     state_.Config.Edit(ConfigGroup::Projector, [&] {
-        state_.Config.ConfigProjector().CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
+        state_.Config.ConfigProjector().CopyFromProjectorClass(projectors.ProjectorDatabase()[index]);
         state_.Config.StoreProjectorToConfig();
     });
 }

@@ -20,11 +20,8 @@
 #include "editor/pages/VolumePage.h"
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
-#include "model/ApplicationTitle.h"
 #include "model/DeviceTypes.h"
-#include "platform/RecordFile.h"
 #include "platform/Registry.h"
-#include "platform/UserPrompts.h"
 #include "projectors/ProjectorReplaceForm.h"
 #include "projectors/ProjectorSelector.h"
 #include "rs232/RS232Selector.h"
@@ -101,7 +98,9 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     BuildTabs();
     PlaceOnScreen();
 
-    LoadDatabases();
+    // The databases are read when first used, so start-up costs the same at
+    // any database size.
+    state_.Names.InitNameTables();
     // Choosing the tab arranges it; the new configuration is then shown once.
     DeviceTab->SetTab(ConfigTab::Projector);
     commands_.NewConfiguration();
@@ -125,22 +124,6 @@ void TavloForm::ResetFirstMessages()
         message.MyType("");
         message.VolumeExtension(nullptr);
     }
-}
-
-void TavloForm::LoadDatabases()
-{
-    state_.Projectors.LoadProjectorDatabase();
-    state_.RS232Libraries.LoadRS232Database();
-    try {
-        state_.IR.LoadIRDatabase();
-    } catch (const FileError& error) {
-        // The editor goes on without the IR libraries rather than not at all.
-        state_.IR.ClearIRDatabase();
-        state_.Prompts().Message(
-            "Infra-red configuration file could not be loaded!\r\n" + QString::fromStdString(error.what()),
-            ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
-    }
-    state_.Names.InitNameTables();
 }
 
 void TavloForm::BuildTabs()

@@ -48,7 +48,6 @@ private:
     void PlaceOnScreen();
     void KeepFrameOnScreen();
     void ResetFirstMessages();
-    void LoadDatabases();
     void BuildTabs();
     // The scroll area in which the stack shows a page, once it is there.
     QWidget* ScrollAreaOf(const QWidget* page) const;

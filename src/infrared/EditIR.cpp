@@ -133,13 +133,13 @@ void EditIR::ConnectControls()
 void EditIR::FillHeaderFields()
 {
     if (ir_.IRDatabaseAllocated()) {
-        for (int i = 0; i < ir_.IRDatabase.Count(); ++i) {
-            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase[i].Manufacturer()));
+        for (int i = 0; i < ir_.IRDatabase().Count(); ++i) {
+            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase()[i].Manufacturer()));
             if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
                 Manufacturer->addItem(name);
         }
-        for (int i = 0; i < ir_.IRDatabase.Count(); ++i) {
-            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase[i].IRtype()));
+        for (int i = 0; i < ir_.IRDatabase().Count(); ++i) {
+            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase()[i].IRtype()));
             if (TypeCombo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) TypeCombo1->addItem(name);
         }
     }

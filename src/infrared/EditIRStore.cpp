@@ -57,7 +57,7 @@ bool StoreWorkIRLibrary(IRClassGlobals& ir, const IRclass& backup, UserPrompts& 
     const int existing = ir.FindIRLibrary(manufacturer, type, model);
     if (existing >= 0) {
         if (!SameNames(work, backup) && !ReplaceAgreed(work, prompts)) return false;
-        ir.IRDatabase[existing].CopyFrom(work);
+        ir.IRDatabase()[existing].CopyFrom(work);
         return true;
     }
     if (!PassesNewLibraryChecks(work, prompts) || RefusedAsIRDatabaseFull(ir, prompts)) return false;

@@ -46,7 +46,7 @@ IRSelector::IRSelector(ApplicationState& state, QWidget* parent)
 
 int IRSelector::EntryCount() const
 {
-    return state_.IR.IRDatabase.Count();
+    return state_.IR.IRDatabase().Count();
 }
 
 bool IRSelector::ClipboardHolds() const
@@ -63,7 +63,7 @@ void IRSelector::SaveDatabase()
 
 void IRSelector::FillTree()
 {
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
+    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};
     });
@@ -73,7 +73,7 @@ int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
     if (!IsModel(node)) return -1;
     const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
+    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     for (int i = 0; i < database.Count(); ++i)
         if (TrimmedNames(database[i]) == names) return i;
     return -1;
@@ -93,7 +93,7 @@ void IRSelector::EditKey()
     const int index = node ? LibraryIndexOf(*node) : -1;
     if (index < 0) return;
     IRClassGlobals& ir = state_.IR;
-    ir.WorkIRLibrary.CopyFrom(ir.IRDatabase[index]);
+    ir.WorkIRLibrary.CopyFrom(ir.IRDatabase()[index]);
     ShowEditIR(state_, this);
     // The editor may have renamed the library: the tree follows it.
     FillTree();
@@ -105,7 +105,7 @@ void IRSelector::CopyKey()
 {
     const QTreeWidgetItem* node = CurrentNode();
     const int index = node ? LibraryIndexOf(*node) : -1;
-    if (index >= 0) state_.IR.IRClipboard.CopyFrom(state_.IR.IRDatabase[index]);
+    if (index >= 0) state_.IR.IRClipboard.CopyFrom(state_.IR.IRDatabase()[index]);
 }
 
 // The key is offered beside COPY, yet an IR library is never cut: it stays.
@@ -133,7 +133,7 @@ void IRSelector::DeleteKey()
     QTreeWidgetItem* node = CurrentNode();
     if (!node || !IsModel(*node)) return;
     const LibraryTree::Names names = LibraryTree::NamesOf(*node, Arrangement());
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase;
+    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     int chosen = -1;
     for (int i = 0; i < database.Count() && chosen < 0; ++i) {
         if (TrimmedNames(database[i]) != names) continue;
@@ -165,10 +165,10 @@ void IRSelector::RemoveNode(QTreeWidgetItem* node)
 void IRSelector::RemoveLibrary(int index)
 {
     IRClassGlobals& ir = state_.IR;
-    if (ir.IRDatabase.Count() == 1)
+    if (ir.IRDatabase().Count() == 1)
         ir.ClearIRDatabase();
     else
-        ir.IRDatabase.Remove(index);
+        ir.IRDatabase().Remove(index);
 }
 
 void ShowIRSelector(ApplicationState& state, QWidget* parent)

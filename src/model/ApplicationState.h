@@ -47,7 +47,7 @@ public:
           ProgramFolder(std::move(programFolder)),
           RS232Libraries(ProgramFolder, prompts_),
           Projectors(ProgramFolder, prompts_),
-          IR(ProgramFolder)
+          IR(ProgramFolder, prompts_)
     {
     }
     ApplicationState(const ApplicationState&) = delete;

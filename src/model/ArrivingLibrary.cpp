@@ -55,10 +55,10 @@ void AppendBufferToDatabase(ApplicationState& state, LibraryKind kind)
 {
     if (kind == LibraryKind::IR) {
         state.IR.AddIRLibrary();
-        state.IR.IRRecordToLibrary(state.IR.IRDatabase.LastIndex());
+        state.IR.IRRecordToLibrary(state.IR.IRDatabase().LastIndex());
         return;
     }
     SerialClassGlobals& rs232 = state.RS232Libraries;
     rs232.AddRS232Library();
-    rs232.RS232RecordToLibrary(rs232.RS232Database.LastIndex());
+    rs232.RS232RecordToLibrary(rs232.RS232Database().LastIndex());
 }

@@ -8,13 +8,13 @@ IRclass& IRClassGlobals::AddIRLibrary()
 {
     if (IRDatabaseFull())
         throw ValueOverflow("the IR database holds at most " + std::to_string(MaximumLibraries) + " libraries");
-    return IRDatabase.Append();
+    return IRDatabase().Append();
 }
 
 int16_t IRClassGlobals::FindIRLibrary(std::string& manufacturer, std::string& irType, std::string& model) const
 {
     const int found = FindByNames(
-        IRDatabase, manufacturer, irType, model,
+        IRDatabase(), manufacturer, irType, model,
         [](const IRclass& library) -> const auto& { return library.IRtypeField(); });
     return static_cast<int16_t>(found);
 }
@@ -40,7 +40,7 @@ void IRClassGlobals::CheckBuffersHoldHeaderCommands() const
 
 void IRClassGlobals::IRLibraryToRecord(int i)
 {
-    const IRclass& library = IRDatabase[i];
+    const IRclass& library = IRDatabase()[i];
     // The unused bytes a header read from a file left in the buffer are
     // not this library's.
     IRLibraryHeaderRecord& header = IRHeaderRecordBuffer = IRLibraryHeaderRecord{};
@@ -66,7 +66,7 @@ void IRClassGlobals::IRLibraryToRecord(int i)
 
 void IRClassGlobals::IRRecordToLibrary(int i)
 {
-    IRclass& library = IRDatabase[i];
+    IRclass& library = IRDatabase()[i];
     CheckBuffersHoldHeaderCommands();
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     library.Clear();
@@ -97,7 +97,7 @@ void IRClassGlobals::TakeHeader(IRclass& library) const
 // paired by name, so their order does not matter.
 bool IRClassGlobals::IRRecordMatchesLibrary(int i) const
 {
-    const IRclass& library = IRDatabase[i];
+    const IRclass& library = IRDatabase()[i];
     CheckBuffersHoldHeaderCommands();
     const IRLibraryHeaderRecord& header = IRHeaderRecordBuffer;
     if (library.ManufacturerField() != header.Manufacturer || library.IRtypeField() != header.IRtype ||

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class UserPrompts;
+
 // The IR module: the IR database in memory, the one pair of record buffers
 // through which every IR file passes, and the objects the IR dialogs share.
 // Every converter works through the shared buffers, so no two may interleave.
@@ -21,20 +23,39 @@ public:
     // Library indexes are 16-bit.
     static constexpr int MaximumLibraries = 32767;
 
-    // The folder is the application's and outlives this object.
-    explicit IRClassGlobals(const std::filesystem::path& programFolder) : programFolder_(programFolder) {}
+    // The folder and the prompts are the application's and outlive this object.
+    IRClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts)
+        : programFolder_(programFolder), prompts_(prompts)
+    {
+    }
     IRClassGlobals(const IRClassGlobals&) = delete;
     IRClassGlobals& operator=(const IRClassGlobals&) = delete;
 
-    DatabaseArray<IRclass> IRDatabase;
+    // The libraries, read from "InfraRed.DEF" when first asked for. A file
+    // that cannot be read leaves the database empty, with a message.
+    DatabaseArray<IRclass>& IRDatabase()
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
+    const DatabaseArray<IRclass>& IRDatabase() const
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
     // The database holds at least one library.
-    bool IRDatabaseAllocated() const { return !IRDatabase.IsEmpty(); }
+    bool IRDatabaseAllocated() const { return !IRDatabase().IsEmpty(); }
     // No other library can be added: the indexes are 16-bit.
-    bool IRDatabaseFull() const { return IRDatabase.Count() >= MaximumLibraries; }
+    bool IRDatabaseFull() const { return IRDatabase().Count() >= MaximumLibraries; }
     // Appends a new, empty library (the last element) and returns it; a full
     // database raises ValueOverflow.
     IRclass& AddIRLibrary();
-    void ClearIRDatabase() { IRDatabase.Clear(); }
+    // An emptied database is not read again from its file.
+    void ClearIRDatabase()
+    {
+        read_ = true;
+        database_.Clear();
+    }
 
     // Trims and upper-cases the three names in place (only when the database
     // holds libraries) and returns the first library with those names, or -1.
@@ -54,7 +75,7 @@ public:
     // the previous file as "InfraRed.BAK"; an empty database deletes the
     // ".DEF". Throws FileError, leaving the last good file in place.
     void SaveIRDatabase();
-    // Rebuilds the database from "InfraRed.DEF". Libraries without names
+    // Rebuilds the database from "InfraRed.DEF" now. Libraries without names
     // are skipped with their commands; a library the file ends inside is not
     // taken. Throws FileError when the file cannot be opened.
     void LoadIRDatabase();
@@ -78,9 +99,16 @@ public:
     ConfigIRCommandRecord IRCaptureRecord;
 
 private:
+    // The first use of the database may come between a read into the header
+    // buffer and the use of what was read, so the buffer is kept.
+    void ReadOnFirstUse() const;
     void CheckBuffersHoldHeaderCommands() const;
     // Names, comment and inter-periods of the header buffer into a library.
     void TakeHeader(IRclass& library) const;
 
     const std::filesystem::path& programFolder_;
+    UserPrompts& prompts_;
+    // Reading on first use is not a change the callers can see.
+    mutable DatabaseArray<IRclass> database_;
+    mutable bool read_ = false;
 };

@@ -1,8 +1,10 @@
 // Reading and writing the IR files: "InfraRed.DEF" and the archive members.
 #include "model/IRClassGlobals.h"
 
+#include "model/ApplicationTitle.h"
 #include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
+#include "platform/UserPrompts.h"
 
 using IRRecordLayout::RecordLength;
 
@@ -29,7 +31,7 @@ void IRClassGlobals::SaveIRDatabase()
     SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RecordLength, !IRDatabaseAllocated(),
                      [this](RecordFileWriter& writer) {
                          FixedRecord record(RecordLength);
-                         for (int i = 0; i < IRDatabase.Count(); ++i) {
+                         for (int i = 0; i < IRDatabase().Count(); ++i) {
                              IRLibraryToRecord(i);
                              // A library without commands is never written.
                              if (IRHeaderRecordBuffer.Num_commands == 0) continue;
@@ -41,6 +43,23 @@ void IRClassGlobals::SaveIRDatabase()
                              }
                          }
                      });
+}
+
+void IRClassGlobals::ReadOnFirstUse() const
+{
+    if (read_) return;
+    // The globals are never defined const; only the callers' view is.
+    auto& globals = const_cast<IRClassGlobals&>(*this);
+    const IRLibraryHeaderRecord kept = IRHeaderRecordBuffer;
+    try {
+        globals.LoadIRDatabase();
+    } catch (const FileError& error) {
+        // The editor goes on without the IR libraries rather than not at all.
+        globals.ClearIRDatabase();
+        prompts_.Message("Infra-red configuration file could not be loaded!\r\n" + QString::fromStdString(error.what()),
+                         ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+    }
+    globals.IRHeaderRecordBuffer = kept;
 }
 
 // The commands go from the file straight into the new library: the same
@@ -72,7 +91,7 @@ void IRClassGlobals::LoadIRDatabase()
             ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));
         // A library the file ends inside is not taken.
         if (read < count) {
-            IRDatabase.Remove(IRDatabase.LastIndex());
+            IRDatabase().Remove(IRDatabase().LastIndex());
             break;
         }
     }

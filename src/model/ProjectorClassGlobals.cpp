@@ -69,8 +69,8 @@ int ProjectorClassGlobals::FindProjector(std::string_view manufacturer, std::str
 {
     const Name wantedManufacturer = UpperField(manufacturer);
     const Name wantedModel = UpperField(model);
-    for (int i = 0; i < ProjectorDatabase.Count(); ++i) {
-        const ProjectorClass& definition = ProjectorDatabase[i];
+    for (int i = 0; i < ProjectorDatabase().Count(); ++i) {
+        const ProjectorClass& definition = ProjectorDatabase()[i];
         if (SameUpperCased(definition.ManufacturerField(), wantedManufacturer) &&
             SameUpperCased(definition.ModelField(), wantedModel))
             return i;
@@ -90,7 +90,7 @@ int ProjectorClassGlobals::FindConfigProjector(const ConfigProjectorBlockRecord&
 
 void ProjectorClassGlobals::SortProjectorDatabase()
 {
-    ProjectorDatabase.StableSort([](const ProjectorClass& a, const ProjectorClass& b) {
+    ProjectorDatabase().StableSort([](const ProjectorClass& a, const ProjectorClass& b) {
         const int byManufacturer = CompareBytes(a.ManufacturerField(), b.ManufacturerField());
         if (byManufacturer != 0) return byManufacturer < 0;
         return CompareBytes(a.ModelField(), b.ModelField()) < 0;
@@ -99,17 +99,19 @@ void ProjectorClassGlobals::SortProjectorDatabase()
 
 void ProjectorClassGlobals::AddProjectorDefinition()
 {
-    ProjectorDatabase.Append();
+    ProjectorDatabase().Append();
 }
 
 void ProjectorClassGlobals::ClearProjectorDatabase()
 {
-    ProjectorDatabase.Clear();
+    // An emptied database is not read again from its file.
+    read_ = true;
+    database_.Clear();
 }
 
 void ProjectorClassGlobals::ProjectorRecordToLastDefinition()
 {
-    ProjectorRecordBuffer.FillDefinition(ProjectorDatabase[ProjectorDatabase.LastIndex()]);
+    ProjectorRecordBuffer.FillDefinition(ProjectorDatabase()[ProjectorDatabase().LastIndex()]);
 }
 
 void ProjectorClassGlobals::ProjectorRecordToWorkProjector()
@@ -119,7 +121,7 @@ void ProjectorClassGlobals::ProjectorRecordToWorkProjector()
 
 void ProjectorClassGlobals::ProjectorDefinitionToRecord(int index)
 {
-    ProjectorRecordBuffer.StoreDefinition(ProjectorDatabase[index]);
+    ProjectorRecordBuffer.StoreDefinition(ProjectorDatabase()[index]);
 }
 
 void ProjectorClassGlobals::ReadDatabaseFile()
@@ -127,7 +129,7 @@ void ProjectorClassGlobals::ReadDatabaseFile()
     // A short last record is simply not read: only a record that cannot be
     // represented makes the file damaged.
     ReadDatabaseRecords<ProjectorDefinitionRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, ProjectorDatabase, ProjectorRecordBuffer,
+        DatabaseFiles(programFolder_, DatabaseName).def, database_, ProjectorRecordBuffer,
         [](ProjectorDefinitionRecord& record) {
             record.CleanNamesForDatabase();
             return record.HasBothNames();
@@ -136,8 +138,19 @@ void ProjectorClassGlobals::ReadDatabaseFile()
     SortProjectorDatabase();
 }
 
+void ProjectorClassGlobals::ReadOnFirstUse() const
+{
+    if (read_) return;
+    // The globals are never defined const; only the callers' view is.
+    auto& globals = const_cast<ProjectorClassGlobals&>(*this);
+    const ProjectorDefinitionRecord kept = ProjectorRecordBuffer;
+    globals.LoadProjectorDatabase();
+    globals.ProjectorRecordBuffer = kept;
+}
+
 void ProjectorClassGlobals::LoadProjectorDatabase()
 {
+    read_ = true;
     const DamagedDatabaseMessages messages{
         "Projector configuration file damaged!\r\nRestoring projector configuration backup!",
         "Projector configuration file damaged!\r\n all projector configurations have been lost!",
@@ -149,6 +162,6 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), ProjectorRecordBuffer, ProjectorDatabase.Count(),
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), ProjectorRecordBuffer, ProjectorDatabase().Count(),
                         [this](int i) { ProjectorDefinitionToRecord(i); });
 }

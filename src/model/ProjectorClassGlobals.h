@@ -23,9 +23,19 @@ public:
     ProjectorClassGlobals(const ProjectorClassGlobals&) = delete;
     ProjectorClassGlobals& operator=(const ProjectorClassGlobals&) = delete;
 
-    DatabaseArray<ProjectorClass> ProjectorDatabase;
+    // The definitions, read from "Projectors.DEF" when first asked for.
+    DatabaseArray<ProjectorClass>& ProjectorDatabase()
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
+    const DatabaseArray<ProjectorClass>& ProjectorDatabase() const
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
     // The database holds at least one definition.
-    bool ProjectorDatabaseAllocated() const { return !ProjectorDatabase.IsEmpty(); }
+    bool ProjectorDatabaseAllocated() const { return !ProjectorDatabase().IsEmpty(); }
     ProjectorDefinitionRecord ProjectorRecordBuffer;
     ProjectorClass ProjectorClipboard;
     ProjectorClass WorkProjector;
@@ -48,7 +58,7 @@ public:
     void ProjectorRecordToWorkProjector();
     void ProjectorDefinitionToRecord(int index);
 
-    // Rebuilds the database from "Projectors.DEF" and sorts it; a file that
+    // Rebuilds the database from "Projectors.DEF" now and sorts it; a file that
     // ends inside a record keeps its whole records. A damaged file is kept
     // aside as "Projectors.DAMAGED" (or the next free number) and replaced by
     // its backup once, with a message; failing that the database starts
@@ -61,6 +71,13 @@ public:
 
 private:
     void ReadDatabaseFile();
+    // The first use of the database may come between a read into the record
+    // buffer and the use of what was read, so the buffer is kept.
+    void ReadOnFirstUse() const;
+
+    // Reading on first use is not a change the callers can see.
+    mutable DatabaseArray<ProjectorClass> database_;
+    mutable bool read_ = false;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -14,33 +14,35 @@ SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolde
 int SerialClassGlobals::FindRS232Library(std::string& manufacturer, std::string& type, std::string& model) const
 {
     return FindByNames(
-        RS232Database, manufacturer, type, model,
+        RS232Database(), manufacturer, type, model,
         [](const RS232FileBlockClass& library) -> const auto& { return library.MyTypeField(); });
 }
 
 void SerialClassGlobals::AddRS232Library()
 {
-    RS232Database.Append();
+    RS232Database().Append();
 }
 
 void SerialClassGlobals::ClearRS232Database()
 {
-    RS232Database.Clear();
+    // An emptied database is not read again from its file.
+    read_ = true;
+    database_.Clear();
 }
 
 void SerialClassGlobals::RS232LibraryToRecord(int index)
 {
-    RS232RecordBuffer.StoreLibrary(RS232Database[index]);
+    RS232RecordBuffer.StoreLibrary(RS232Database()[index]);
 }
 
 void SerialClassGlobals::RS232RecordToLibrary(int index)
 {
-    RS232RecordBuffer.FillLibrary(RS232Database[index]);
+    RS232RecordBuffer.FillLibrary(RS232Database()[index]);
 }
 
 bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
 {
-    const RS232FileBlockClass& library = RS232Database[index];
+    const RS232FileBlockClass& library = RS232Database()[index];
     RS232RecordBuffer.UpperCaseNames();
     return RS232RecordBuffer.Matches(library);
 }
@@ -50,7 +52,7 @@ void SerialClassGlobals::ReadDatabaseFile()
     // A short last record is simply not read: only a record that cannot be
     // represented makes the file damaged.
     ReadDatabaseRecords<RS232LibraryRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, RS232Database, RS232RecordBuffer,
+        DatabaseFiles(programFolder_, DatabaseName).def, database_, RS232RecordBuffer,
         [](RS232LibraryRecord& record) {
             record.RemoveControlCharactersFromNames();
             return record.HasAllNames();
@@ -58,8 +60,19 @@ void SerialClassGlobals::ReadDatabaseFile()
         [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
 }
 
+void SerialClassGlobals::ReadOnFirstUse() const
+{
+    if (read_) return;
+    // The globals are never defined const; only the callers' view is.
+    auto& globals = const_cast<SerialClassGlobals&>(*this);
+    const RS232LibraryRecord kept = RS232RecordBuffer;
+    globals.LoadRS232Database();
+    globals.RS232RecordBuffer = kept;
+}
+
 void SerialClassGlobals::LoadRS232Database()
 {
+    read_ = true;
     const DamagedDatabaseMessages messages{
         "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!",
         "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!",
@@ -71,7 +84,7 @@ void SerialClassGlobals::LoadRS232Database()
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), RS232RecordBuffer, RS232Database.Count(),
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), RS232RecordBuffer, RS232Database().Count(),
                         [this](int i) { RS232LibraryToRecord(i); });
 }
 

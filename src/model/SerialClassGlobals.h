@@ -23,9 +23,19 @@ public:
     SerialClassGlobals(const SerialClassGlobals&) = delete;
     SerialClassGlobals& operator=(const SerialClassGlobals&) = delete;
 
-    DatabaseArray<RS232FileBlockClass> RS232Database;
+    // The libraries, read from "RS232Serials.DEF" when first asked for.
+    DatabaseArray<RS232FileBlockClass>& RS232Database()
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
+    const DatabaseArray<RS232FileBlockClass>& RS232Database() const
+    {
+        ReadOnFirstUse();
+        return database_;
+    }
     // The database holds at least one library.
-    bool RS232DatabaseAllocated() const { return !RS232Database.IsEmpty(); }
+    bool RS232DatabaseAllocated() const { return !RS232Database().IsEmpty(); }
     RS232LibraryRecord RS232RecordBuffer;
     RS232FileBlockClass RS232LibraryClipboard;
     RS232FileBlockClass WorkRS232Library;
@@ -46,7 +56,7 @@ public:
     // of that name). Leaves the buffer's three names upper-cased.
     bool RS232RecordMatchesLibrary(int index);
 
-    // Rebuilds the database from "RS232Serials.DEF"; a file that ends inside
+    // Rebuilds the database from "RS232Serials.DEF" now; a file that ends inside
     // a record keeps its whole records. A damaged file is kept aside as
     // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
     // backup once, with a message; failing that the database starts empty,
@@ -63,6 +73,13 @@ public:
 
 private:
     void ReadDatabaseFile();
+    // The first use of the database may come between a read into the record
+    // buffer and the use of what was read, so the buffer is kept.
+    void ReadOnFirstUse() const;
+
+    // Reading on first use is not a change the callers can see.
+    mutable DatabaseArray<RS232FileBlockClass> database_;
+    mutable bool read_ = false;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -27,7 +27,7 @@ NewNamesDescription ProjectorNames(ApplicationState& state)
         projectors.ProjectorClipboard.Manufacturer(name[0]);
         projectors.ProjectorClipboard.Model(name[1]);
         projectors.AddProjectorDefinition();
-        projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(
+        projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()].CopyFromProjectorClass(
             projectors.ProjectorClipboard);
     };
     return names;

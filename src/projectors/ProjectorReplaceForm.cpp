@@ -43,14 +43,14 @@ ProjectorClass& ProjectorReplaceForm::ConfigProjector()
 
 void ProjectorReplaceForm::ReplaceInConfigurationClicked()
 {
-    ConfigProjector().CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[entryIndex_]);
+    ConfigProjector().CopyFromProjectorClass(state_.Projectors.ProjectorDatabase()[entryIndex_]);
     state_.Config.Edit(ConfigGroup::Projector);
     accept();
 }
 
 void ProjectorReplaceForm::ReplaceInDataBaseClicked()
 {
-    state_.Projectors.ProjectorDatabase[entryIndex_].CopyFromProjectorClass(ConfigProjector());
+    state_.Projectors.ProjectorDatabase()[entryIndex_].CopyFromProjectorClass(ConfigProjector());
     SaveProjectorDatabaseReporting(state_);
     accept();
 }

@@ -30,7 +30,7 @@ ProjectorReplaceForm2::ProjectorReplaceForm2(ApplicationState& state, QWidget* p
 
 void ProjectorReplaceForm2::ReplaceInDataBaseClicked()
 {
-    state_.Projectors.ProjectorDatabase[entryIndex_].CopyFromProjectorClass(state_.Projectors.WorkProjector);
+    state_.Projectors.ProjectorDatabase()[entryIndex_].CopyFromProjectorClass(state_.Projectors.WorkProjector);
     accept();
 }
 

@@ -50,19 +50,19 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
 
 void ProjectorSelector::FillTree()
 {
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
 void ProjectorSelector::RefreshTree()
 {
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
     LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
 }
 
 int ProjectorSelector::EntryCount() const
 {
-    return state_.Projectors.ProjectorDatabase.Count();
+    return state_.Projectors.ProjectorDatabase().Count();
 }
 
 bool ProjectorSelector::ClipboardHolds() const
@@ -86,7 +86,7 @@ int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
 {
     if (!IsModel(node)) return -1;
     const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase;
+    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
     for (int i = 0; i < database.Count(); ++i)
         if (database[i].ManufacturerField().trimmed() == names.manufacturer &&
             database[i].ModelField().trimmed() == names.model)
@@ -117,7 +117,7 @@ void ProjectorSelector::EditKey()
     const int index = CurrentProjectorIndex();
     if (index < 0) return;
     ProjectorClassGlobals& projectors = state_.Projectors;
-    projectors.WorkProjector.CopyFromProjectorClass(projectors.ProjectorDatabase[index]);
+    projectors.WorkProjector.CopyFromProjectorClass(projectors.ProjectorDatabase()[index]);
     ShowProjectorSetupForm(state_, this);
     RefreshTree();
     SelectProjectorNode(projectors.WorkProjector.Manufacturer(), projectors.WorkProjector.Model());
@@ -127,14 +127,14 @@ void ProjectorSelector::CopyKey()
 {
     const int index = CurrentProjectorIndex();
     if (index < 0) return;
-    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[index]);
+    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase()[index]);
 }
 
 void ProjectorSelector::CutKey()
 {
     const int index = CurrentProjectorIndex();
     if (index < 0) return;
-    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase[index]);
+    state_.Projectors.ProjectorClipboard.CopyFromProjectorClass(state_.Projectors.ProjectorDatabase()[index]);
     if (AskSure("cut(delete)")) RemoveProjector(index);
 }
 
@@ -156,10 +156,10 @@ bool ProjectorSelector::AskSure(const QString& verb)
 void ProjectorSelector::RemoveProjector(int index)
 {
     ProjectorClassGlobals& projectors = state_.Projectors;
-    if (projectors.ProjectorDatabase.Count() == 1)
+    if (projectors.ProjectorDatabase().Count() == 1)
         projectors.ClearProjectorDatabase();
     else
-        projectors.ProjectorDatabase.Remove(index);
+        projectors.ProjectorDatabase().Remove(index);
     FillTree();
     // The rebuilt tree has no selection, so no node is current.
     MakeCurrent(nullptr);
@@ -174,7 +174,7 @@ void ProjectorSelector::PasteKey()
         ShowNewNameForm(state_, this);
     } else {
         projectors.AddProjectorDefinition();
-        projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(clipboard);
+        projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()].CopyFromProjectorClass(clipboard);
     }
     RefreshTree();
     SelectProjectorNode(clipboard.Manufacturer(), clipboard.Model());

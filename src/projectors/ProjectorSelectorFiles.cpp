@@ -82,7 +82,7 @@ bool ProjectorSelector::ImportRecord()
     if (index < 0) {
         projectors.AddProjectorDefinition();
         projectors.ProjectorRecordToLastDefinition();
-    } else if (!projectors.ProjectorDatabase[index].IsSameAs(projectors.WorkProjector)) {
+    } else if (!projectors.ProjectorDatabase()[index].IsSameAs(projectors.WorkProjector)) {
         ShowProjectorReplaceForm2(state_, this);
     }
     return true;

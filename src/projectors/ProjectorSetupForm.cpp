@@ -306,9 +306,9 @@ void ProjectorSetupForm::Load()
         ProjectorClassGlobals& projectors = state_.Projectors;
         const ProjectorClass& work = projectors.WorkProjector;
         if (projectors.ProjectorDatabaseAllocated()) {
-            for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) {
+            for (int i = 0; i < projectors.ProjectorDatabase().Count(); ++i) {
                 const QString name =
-                    FromWindows1252(UpperCase1252(projectors.ProjectorDatabase[i].ManufacturerField().trimmed()));
+                    FromWindows1252(UpperCase1252(projectors.ProjectorDatabase()[i].ManufacturerField().trimmed()));
                 if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
                     Manufacturer->addItem(name);
             }

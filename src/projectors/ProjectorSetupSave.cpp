@@ -40,7 +40,7 @@ bool SaveWorkProjector(ProjectorClassGlobals& projectors, UserPrompts& prompts)
 
     const int existing = projectors.ProjectorDatabaseAllocated() ? projectors.FindWorkProjector() : -1;
     if (existing >= 0) {
-        ProjectorClass& entry = projectors.ProjectorDatabase[existing];
+        ProjectorClass& entry = projectors.ProjectorDatabase()[existing];
         if (entry.IsSameAs(work)) return true;
         const QString question = "Projector " + FromWindows1252(manufacturer) + " / " + FromWindows1252(model) +
                                  " already exists do you wish to over-write it?";
@@ -50,6 +50,6 @@ bool SaveWorkProjector(ProjectorClassGlobals& projectors, UserPrompts& prompts)
         return true;
     }
     projectors.AddProjectorDefinition();
-    projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()].CopyFromProjectorClass(work);
+    projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()].CopyFromProjectorClass(work);
     return true;
 }

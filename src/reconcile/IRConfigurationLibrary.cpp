@@ -28,7 +28,7 @@ ConfigIRCommandRecord& Record(InputIRRecord& input, const ConfigEntry& entry)
 
 IRclass& IRConfigurationLibrary::Library() const
 {
-    return state_.IR.IRDatabase[index_];
+    return state_.IR.IRDatabase()[index_];
 }
 
 InputIRRecord& IRConfigurationLibrary::Input(const ConfigEntry& entry) const

@@ -33,13 +33,13 @@ public:
     }
     void ShowComparison(bool hideDecision, int library) override
     {
-        comparison_->Show(hideDecision, ir_.IRDatabase[library]);
+        comparison_->Show(hideDecision, ir_.IRDatabase()[library]);
     }
     void ReplaceLibrary(int library) override { ir_.IRRecordToLibrary(library); }
     void AddUnderNewName(QWidget* parent) override { ShowNewIRNameForm(state_, parent); }
     bool BufferNamesDiffer(int library) const override
     {
-        const IRclass& stored = ir_.IRDatabase[library];
+        const IRclass& stored = ir_.IRDatabase()[library];
         const IRLibraryHeaderRecord& header = ir_.IRHeaderRecordBuffer;
         return stored.ManufacturerField() != header.Manufacturer || stored.IRtypeField() != header.IRtype ||
                stored.ModelField() != header.Model;
@@ -48,7 +48,7 @@ public:
     {
         std::vector<std::string> refused;
         for (const CommandComparisonRow& row : rows)
-            if (!MoveIRRowToLibrary(ir_, ir_.IRDatabase[library], row)) refused.push_back(row.Name);
+            if (!MoveIRRowToLibrary(ir_, ir_.IRDatabase()[library], row)) refused.push_back(row.Name);
         ReportLibraryFull(state_.Prompts(), IRclass::MaximumCommands, refused);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::IR); }

@@ -24,7 +24,7 @@ RS232ConfigurationLibrary::RS232ConfigurationLibrary(ApplicationState& state, in
 
 RS232FileBlockClass& RS232ConfigurationLibrary::Library() const
 {
-    return state_.RS232Libraries.RS232Database[index_];
+    return state_.RS232Libraries.RS232Database()[index_];
 }
 
 ConfigSerialSlotRecord& RS232ConfigurationLibrary::Slot(const ConfigEntry& entry) const

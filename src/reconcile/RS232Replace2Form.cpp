@@ -39,13 +39,13 @@ public:
     }
     void ShowComparison(bool hideDecision, int library) override
     {
-        comparison_->Show(hideDecision, rs232_.RS232Database[library]);
+        comparison_->Show(hideDecision, rs232_.RS232Database()[library]);
     }
     void ReplaceLibrary(int library) override { rs232_.RS232RecordToLibrary(library); }
     void AddUnderNewName(QWidget* parent) override { ShowNewRs232Name2Form(state_, parent); }
     bool BufferNamesDiffer(int library) const override
     {
-        const RS232FileBlockClass& stored = rs232_.RS232Database[library];
+        const RS232FileBlockClass& stored = rs232_.RS232Database()[library];
         return stored.Manufacturer() != Record().Manufacturer() || stored.MyType() != Record().Type() ||
                stored.Model() != Record().Model();
     }
@@ -55,7 +55,7 @@ public:
     {
         std::vector<std::string> refused;
         for (const CommandComparisonRow& row : rows)
-            if (!MoveRS232RowToLibrary(Record(), rs232_.RS232Database[library], row)) refused.push_back(row.Name);
+            if (!MoveRS232RowToLibrary(Record(), rs232_.RS232Database()[library], row)) refused.push_back(row.Name);
         ReportLibraryFull(state_.Prompts(), RS232FileBlockClass::Commands, refused);
     }
     void SaveDatabase() override { SaveLibraryDatabaseReporting(state_, LibraryKind::RS232); }

@@ -148,7 +148,7 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     std::string model = work_.Model();
     const int index = state_.RS232Libraries.FindRS232Library(manufacturer, type, model);
     if (index < 0) return;
-    const LoaderTreePath leafKey = TreeKeysOf(state_.RS232Libraries.RS232Database[index], Order()).leaf;
+    const LoaderTreePath leafKey = TreeKeysOf(state_.RS232Libraries.RS232Database()[index], Order()).leaf;
     if (!NodeExists(leafKey)) return;
     treeview1->setUpdatesEnabled(false);
     treeview1->expandAll();
@@ -175,7 +175,7 @@ bool RS232LibraryLoader::NodeExists(const LoaderTreePath& key) const
 
 void RS232LibraryLoader::SortLibrariesForTree()
 {
-    auto& database = state_.RS232Libraries.RS232Database;
+    auto& database = state_.RS232Libraries.RS232Database();
     // The listed commands stay, so their library is followed to its new place.
     const RS232FileBlockClass* listed = CurrentLibraryIndex >= 0 ? &database[CurrentLibraryIndex] : nullptr;
     ::SortLibrariesForTree(database, Order());
@@ -189,7 +189,7 @@ void RS232LibraryLoader::BuildEquipmentTree()
     treeview1->clear();
     nodes_.clear();
     treeview1->ResetColumn();
-    const auto& database = state_.RS232Libraries.RS232Database;
+    const auto& database = state_.RS232Libraries.RS232Database();
     const bool byType = Order() == LoaderSortOrder::ByType;
     QFont bold = treeview1->font();
     bold.setBold(true);
@@ -229,7 +229,7 @@ void RS232LibraryLoader::ListLibraryCommands(int index)
     if (index == CurrentLibraryIndex) return;
     ClearCommandList();
     CurrentLibraryIndex = index;
-    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database[index];
+    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database()[index];
     for (int command : CommandsToList(library, TargetCanBeInput)) {
         auto* node = new QTreeWidgetItem(QStringList{FromWindows1252(TrimmedUpper(library.Command(command)))});
         node->setData(0, CommandRole, command);
@@ -259,7 +259,7 @@ void RS232LibraryLoader::HoverEquipment(QTreeWidgetItem* node)
     Notes->setText(names + "\nModel = " + node->text(0));
     // The notes are read from the library when shown, not kept in every leaf.
     const int index = node->data(0, LibraryIndexRole).toInt();
-    NotesText->setPlainText(Shown(state_.RS232Libraries.RS232Database[index].Notes()).left(MostNotesCharacters));
+    NotesText->setPlainText(Shown(state_.RS232Libraries.RS232Database()[index].Notes()).left(MostNotesCharacters));
     ListLibraryCommands(index);
     if (!byType) treeview1->setFocus();
 }
@@ -301,7 +301,7 @@ void RS232LibraryLoader::HoverCommands(QPoint at)
 void RS232LibraryLoader::Pick(QTreeWidgetItem* node)
 {
     if (node == nullptr || CurrentLibraryIndex < 0) return;
-    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database[CurrentLibraryIndex];
+    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database()[CurrentLibraryIndex];
     const int command = node->data(0, CommandRole).toInt();
     work_.Baudrate(library.Baudrate());
     work_.Parity(library.Parity());

@@ -35,7 +35,7 @@ NewNamesDescription RS232Names(ApplicationState& state)
         clipboard.Model(name[2]);
         clipboard.MyType(name[1]);
         libraries.AddRS232Library();
-        libraries.RS232Database[libraries.RS232Database.LastIndex()].CopyFrom(clipboard);
+        libraries.RS232Database()[libraries.RS232Database().LastIndex()].CopyFrom(clipboard);
     };
     return names;
 }

@@ -45,7 +45,7 @@ RS232Selector::RS232Selector(ApplicationState& state, QWidget* parent)
 
 void RS232Selector::FillTree()
 {
-    const DatabaseArray<RS232FileBlockClass>& database = state_.RS232Libraries.RS232Database;
+    const DatabaseArray<RS232FileBlockClass>& database = state_.RS232Libraries.RS232Database();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         return {NamesOfLibrary(database[i]), {}};
     });
@@ -59,7 +59,7 @@ void RS232Selector::RefreshToolbar()
 
 int RS232Selector::EntryCount() const
 {
-    return state_.RS232Libraries.RS232Database.Count();
+    return state_.RS232Libraries.RS232Database().Count();
 }
 
 bool RS232Selector::ClipboardHolds() const
@@ -87,7 +87,7 @@ std::vector<int> RS232Selector::CurrentLibraryIndexes() const
     const QTreeWidgetItem* node = CurrentNode();
     if (!node || !IsModel(*node)) return indexes;
     const QStringList path = LibraryTree::PathOf(*node);
-    const auto& database = state_.RS232Libraries.RS232Database;
+    const auto& database = state_.RS232Libraries.RS232Database();
     for (int i = 0; i < database.Count(); ++i)
         if (LibraryTree::ModelPath(Arrangement(), NamesOfLibrary(database[i])) == path) indexes.push_back(i);
     return indexes;
@@ -107,7 +107,7 @@ void RS232Selector::EditKey()
     const int index = node ? LibraryIndexOf(*node) : -1;
     if (index < 0) return;
     SerialClassGlobals& libraries = state_.RS232Libraries;
-    libraries.WorkRS232Library.CopyFrom(libraries.RS232Database[index]);
+    libraries.WorkRS232Library.CopyFrom(libraries.RS232Database()[index]);
     ShowSerialLibraryEdit(state_, this);
     FillTree();
     // The editor may have renamed the library; the browser follows it.
@@ -118,7 +118,7 @@ void RS232Selector::CopyKey()
 {
     SerialClassGlobals& libraries = state_.RS232Libraries;
     for (const int index : CurrentLibraryIndexes())
-        libraries.RS232LibraryClipboard.CopyFrom(libraries.RS232Database[index]);
+        libraries.RS232LibraryClipboard.CopyFrom(libraries.RS232Database()[index]);
 }
 
 void RS232Selector::CutKey()
@@ -126,7 +126,7 @@ void RS232Selector::CutKey()
     SerialClassGlobals& libraries = state_.RS232Libraries;
     for (const int index : CurrentLibraryIndexes()) {
         // On the clipboard even when the answer is No.
-        libraries.RS232LibraryClipboard.CopyFrom(libraries.RS232Database[index]);
+        libraries.RS232LibraryClipboard.CopyFrom(libraries.RS232Database()[index]);
         if (AskSure("cut(delete)", index)) {
             RemoveCurrentLibrary(index);
             return;
@@ -146,7 +146,7 @@ void RS232Selector::DeleteKey()
 
 bool RS232Selector::AskSure(const QString& verb, int index)
 {
-    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database[index];
+    const RS232FileBlockClass& library = state_.RS232Libraries.RS232Database()[index];
     const QString question = "Are you sure you want to " + verb + " " +
                              FromWindows1252(library.ManufacturerField().trimmed()) + " / " +
                              FromWindows1252(library.ModelField().trimmed()) + " / " +
@@ -162,10 +162,10 @@ void RS232Selector::RemoveCurrentLibrary(int index)
 void RS232Selector::RemoveLibrary(int index)
 {
     SerialClassGlobals& libraries = state_.RS232Libraries;
-    if (libraries.RS232Database.Count() == 1)
+    if (libraries.RS232Database().Count() == 1)
         libraries.ClearRS232Database();
     else
-        libraries.RS232Database.Remove(index);
+        libraries.RS232Database().Remove(index);
     MakeCurrent(nullptr);
     FillTree();
     RefreshToolbar();
@@ -180,7 +180,7 @@ void RS232Selector::PasteKey()
                                           LibraryTree::ModelPath(Arrangement(), NamesOfLibrary(clipboard))) != nullptr;
     if (!exists) {
         libraries.AddRS232Library();
-        libraries.RS232Database[libraries.RS232Database.LastIndex()].CopyFrom(clipboard);
+        libraries.RS232Database()[libraries.RS232Database().LastIndex()].CopyFrom(clipboard);
     } else {
         ShowRS232NewNameForm(state_, this);
     }

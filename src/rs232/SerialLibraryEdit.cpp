@@ -221,8 +221,8 @@ void SerialLibraryEdit::FillNameLists()
     if (!libraries.RS232DatabaseAllocated()) return;
     const QString manufacturer = Manufacturer->currentText();
     const QString type = TypeCombo1->currentText();
-    for (int i = 0; i < libraries.RS232Database.Count(); ++i) {
-        const RS232FileBlockClass& library = libraries.RS232Database[i];
+    for (int i = 0; i < libraries.RS232Database().Count(); ++i) {
+        const RS232FileBlockClass& library = libraries.RS232Database()[i];
         const std::pair<QComboBox*, std::string> entries[] = {{Manufacturer, library.ManufacturerField().trimmed()},
                                                               {TypeCombo1, library.MyTypeField().trimmed()}};
         for (const auto& [list, name] : entries) {

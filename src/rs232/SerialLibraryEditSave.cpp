@@ -103,7 +103,7 @@ bool SaveWorkRS232Library(SerialClassGlobals& libraries, UserPrompts& prompts)
     std::string model = work.Model();
     const int existing = libraries.FindRS232Library(manufacturer, type, model);
     if (existing >= 0) {
-        RS232FileBlockClass& entry = libraries.RS232Database[existing];
+        RS232FileBlockClass& entry = libraries.RS232Database()[existing];
         if (entry.IsSameAs(work)) return true;
         const QString question = "RS2332 equipment " + Text(work.ManufacturerField().trimmed()) + " / " +
                                  Text(work.MyTypeField().trimmed()) + " / " + Text(work.ModelField().trimmed()) +
@@ -114,6 +114,6 @@ bool SaveWorkRS232Library(SerialClassGlobals& libraries, UserPrompts& prompts)
         return true;
     }
     libraries.AddRS232Library();
-    libraries.RS232Database[libraries.RS232Database.LastIndex()].CopyFrom(work);
+    libraries.RS232Database()[libraries.RS232Database().LastIndex()].CopyFrom(work);
     return true;
 }

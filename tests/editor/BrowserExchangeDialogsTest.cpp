@@ -37,7 +37,8 @@ const BrowserCase Browsers[] = {
     {"projectors", Open<ProjectorSelector>,
      [](ApplicationState& state) {
          state.Projectors.AddProjectorDefinition();
-         ProjectorClass& projector = state.Projectors.ProjectorDatabase[state.Projectors.ProjectorDatabase.LastIndex()];
+         ProjectorClass& projector =
+             state.Projectors.ProjectorDatabase()[state.Projectors.ProjectorDatabase().LastIndex()];
          projector.Manufacturer("ACME");
          projector.Model("P1");
      },
@@ -47,7 +48,7 @@ const BrowserCase Browsers[] = {
      [](ApplicationState& state) {
          state.RS232Libraries.AddRS232Library();
          RS232FileBlockClass& library =
-             state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+             state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
          library.Manufacturer("ACME");
          library.MyType("PROJECTOR");
          library.Model("P1");

@@ -39,7 +39,8 @@ void AddIRLibrary(ApplicationState& state, const IRLibrarySketch& sketch)
 void AddRS232Library(ApplicationState& state, const char* manufacturer, const char* firstCommand)
 {
     state.RS232Libraries.AddRS232Library();
-    RS232FileBlockClass& library = state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+    RS232FileBlockClass& library =
+        state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
     library.Manufacturer(manufacturer);
     library.MyType("PROJECTOR");
     library.Model("P1");
@@ -97,15 +98,15 @@ TEST_F(BrowserImportReconciliation, TwoDifferingIRLibrariesOpenTwoDialogsInTheFi
     const auto firstByte = [this](const char* manufacturer, const char* model) {
         std::string wanted[] = {manufacturer, "TV", model};
         const int index = state.IR.FindIRLibrary(wanted[0], wanted[1], wanted[2]);
-        return index < 0 ? -1 : state.IR.IRDatabase[index].CommandAt(0)->Data(IRPart::Start, 0);
+        return index < 0 ? -1 : state.IR.IRDatabase()[index].CommandAt(0)->Data(IRPart::Start, 0);
     };
     EXPECT_EQ(firstByte("NEW", "N1"), 30) << "a library of new names joins without a question";
-    EXPECT_EQ(state.IR.IRDatabase.Count(), 3);
+    EXPECT_EQ(state.IR.IRDatabase().Count(), 3);
     // The replace saved the database; the rest waits for the browser's save.
     state.IR.LoadIRDatabase();
     EXPECT_EQ(firstByte("ACME", "T1"), 10) << "kept";
     EXPECT_EQ(firstByte("BETA", "B1"), 21) << "replaced and saved";
-    EXPECT_EQ(state.IR.IRDatabase.Count(), 2);
+    EXPECT_EQ(state.IR.IRDatabase().Count(), 2);
 }
 
 TEST_F(BrowserImportReconciliation, ADifferingRS232LibraryIsReplacedOnlyWhenTheUserSaysSo)
@@ -120,12 +121,12 @@ TEST_F(BrowserImportReconciliation, ADifferingRS232LibraryIsReplacedOnlyWhenTheU
     AnswerInTurn(shown, {"Option1_0"});
     EXPECT_EQ(ImportRS232ExchangeFile(state, file), ImportEnd::Complete);
     state.RS232Libraries.LoadRS232Database();
-    EXPECT_EQ(state.RS232Libraries.RS232Database[0].My_RS232_String_Class(0).ContentBytes(0), 'A') << "kept";
+    EXPECT_EQ(state.RS232Libraries.RS232Database()[0].My_RS232_String_Class(0).ContentBytes(0), 'A') << "kept";
     AnswerInTurn(shown, {"Option1_1"});
     ImportRS232ExchangeFile(state, file);
     EXPECT_EQ(shown, (std::vector<std::string>{"ACME", "ACME"}));
 
     state.RS232Libraries.LoadRS232Database();
-    ASSERT_EQ(state.RS232Libraries.RS232Database.Count(), 1);
-    EXPECT_EQ(state.RS232Libraries.RS232Database[0].My_RS232_String_Class(0).ContentBytes(0), 'B');
+    ASSERT_EQ(state.RS232Libraries.RS232Database().Count(), 1);
+    EXPECT_EQ(state.RS232Libraries.RS232Database()[0].My_RS232_String_Class(0).ContentBytes(0), 'B');
 }

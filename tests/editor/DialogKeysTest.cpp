@@ -169,12 +169,12 @@ TEST_F(DialogKeysTest, EscapeCancelsAndReturnPressesDone)
          [](QDialog& d) { EXPECT_TRUE(static_cast<RS232SettingsDiferentForm&>(d).Cancelled); }},
         {"RS232 library editor, Escape", [&] { return std::make_unique<SerialLibraryEdit>(state); }, noEdit,
          Qt::Key_Escape, QDialog::Rejected,
-         [&](QDialog&) { EXPECT_EQ(state.RS232Libraries.RS232Database.Count(), 0); }},
+         [&](QDialog&) { EXPECT_EQ(state.RS232Libraries.RS232Database().Count(), 0); }},
         {"projector editor, Escape", [&] { return std::make_unique<ProjectorSetupForm>(state); }, noEdit,
          Qt::Key_Escape, QDialog::Rejected,
-         [&](QDialog&) { EXPECT_EQ(state.Projectors.ProjectorDatabase.Count(), 0); }},
+         [&](QDialog&) { EXPECT_EQ(state.Projectors.ProjectorDatabase().Count(), 0); }},
         {"projector new name, Escape", [&] { return std::make_unique<NewNameForm>(state); }, noEdit, Qt::Key_Escape,
-         QDialog::Rejected, [&](QDialog&) { EXPECT_EQ(state.Projectors.ProjectorDatabase.Count(), 0); }},
+         QDialog::Rejected, [&](QDialog&) { EXPECT_EQ(state.Projectors.ProjectorDatabase().Count(), 0); }},
         {"IR browser, Escape saves the database as any close does",
          [&] {
              IRclass& library = state.IR.AddIRLibrary();

@@ -234,15 +234,15 @@ TEST_F(FileCommandsTest, AnOpenedProjectorJoinsTheDatabaseOrIsSettledWhenItDiffe
     ASSERT_TRUE(SaveConfigurationFile(state, folder / "Room.tvl"));
 
     commands.OpenConfiguration(In("Room.tvl"));
-    ASSERT_EQ(state.Projectors.ProjectorDatabase.Count(), 1) << "an unknown projector is added in memory";
-    EXPECT_EQ(state.Projectors.ProjectorDatabase[0].WarmUpTime(), 30);
+    ASSERT_EQ(state.Projectors.ProjectorDatabase().Count(), 1) << "an unknown projector is added in memory";
+    EXPECT_EQ(state.Projectors.ProjectorDatabase()[0].WarmUpTime(), 30);
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
 
     view.calls.clear();
     commands.OpenConfiguration(In("Room.tvl"));
     EXPECT_EQ(view.calls, std::vector<std::string>{"show"}) << "the same definition: nothing to settle";
 
-    state.Projectors.ProjectorDatabase[0].WarmUpTime(45);
+    state.Projectors.ProjectorDatabase()[0].WarmUpTime(45);
     view.calls.clear();
     commands.OpenConfiguration(In("Room.tvl"));
     EXPECT_EQ(view.calls, (std::vector<std::string>{"show", "replace projector"}));
@@ -252,13 +252,13 @@ TEST_F(FileCommandsTest, AnEditedProjectorIsOfferedToTheConfiguration)
 {
     SetProjector("ACME", "BEAMER 1", 30);
     state.Projectors.AddProjectorDefinition();
-    state.Projectors.ProjectorDatabase[0].CopyFromProjectorClass(state.Config.ConfigProjector());
+    state.Projectors.ProjectorDatabase()[0].CopyFromProjectorClass(state.Config.ConfigProjector());
 
     commands.CheckEditedProjector();  // unchanged: no question
 
     const QString question =
         "The projector included in this configuration has been edited!\r\nDo you wish to change it to the new version?";
-    state.Projectors.ProjectorDatabase[0].WarmUpTime(60);
+    state.Projectors.ProjectorDatabase()[0].WarmUpTime(60);
     prompts.ExpectMessage(question, "Projector Changed!", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::No);
     commands.CheckEditedProjector();
     EXPECT_EQ(state.Config.ConfigProjector().WarmUpTime(), 30);

@@ -55,7 +55,8 @@ struct PickerTestHost {
     void AddProjector(const std::string& manufacturer, const std::string& model, const std::string& notes = "")
     {
         state.Projectors.AddProjectorDefinition();
-        ProjectorClass& definition = state.Projectors.ProjectorDatabase[state.Projectors.ProjectorDatabase.LastIndex()];
+        ProjectorClass& definition =
+            state.Projectors.ProjectorDatabase()[state.Projectors.ProjectorDatabase().LastIndex()];
         definition.Manufacturer(manufacturer);
         definition.Model(model);
         definition.Notes(notes);

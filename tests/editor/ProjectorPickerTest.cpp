@@ -68,8 +68,8 @@ TEST(ProjectorPicker, PickingAModelCopiesTheDefinitionIntoTheConfiguration)
     PickerTestHost host;
     host.AddProjector("ACME", "P100", "first");
     host.AddProjector("ACME", "P200", "second");
-    host.state.Projectors.ProjectorDatabase[1].WarmUpTime(42);
-    host.state.Projectors.ProjectorDatabase[1].InUse(3, true);
+    host.state.Projectors.ProjectorDatabase()[1].WarmUpTime(42);
+    host.state.Projectors.ProjectorDatabase()[1].InUse(3, true);
     auto p = Place(host);
 
     PickRow(p, 2);
@@ -79,7 +79,7 @@ TEST(ProjectorPicker, PickingAModelCopiesTheDefinitionIntoTheConfiguration)
     EXPECT_EQ(block.Model.trimmed(), "P200");
     EXPECT_EQ(block.WarmUpTime, 42);
     EXPECT_TRUE(block.InUse[3]);
-    EXPECT_TRUE(host.state.Config.ConfigProjector().IsSameAs(host.state.Projectors.ProjectorDatabase[1]));
+    EXPECT_TRUE(host.state.Config.ConfigProjector().IsSameAs(host.state.Projectors.ProjectorDatabase()[1]));
     EXPECT_EQ(p.label->text(), "ACME" + QString(28, ' ') + "\nP200" + QString(28, ' '));
     EXPECT_EQ(Named<QPlainTextEdit>(host.window, "ProjectorNotes")->toPlainText().trimmed(), "second");
     EXPECT_TRUE(host.state.Config.ConfigChanged);

@@ -123,30 +123,35 @@ TEST_F(TavloFormTest, TheCommandLineFileOpensAfterTheWindowShows)
     EXPECT_FALSE(timer->isActive()) << "nothing left to open";
 }
 
-TEST_F(TavloFormTest, AnIRDatabaseThatCannotBeReadLeavesAnEmptyOneAndTheEditorRuns)
+// Start-up reads no database, so it takes as long at any database size; an
+// IR database that cannot be read says so at its first use, once.
+TEST_F(TavloFormTest, DatabasesAreReadAtTheirFirstUseAndAnUnreadableOneLeavesAnEmptyOne)
 {
     std::filesystem::create_directory(folder / "InfraRed.DEF");
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_TRUE(prompts.Shown().empty()) << "start-up read a database";
     prompts.ExpectMessageStartingWith("Infra-red configuration file could not be loaded!\r\n", "Tavlo Editor",
                                       PromptButtons::Ok, PromptIcon::Exclamation);
-    EXPECT_TRUE(Window().isVisible());
-    EXPECT_EQ(state.IR.IRDatabase.Count(), 0);
+    EXPECT_EQ(state.IR.IRDatabase().Count(), 0);
+    EXPECT_EQ(state.IR.IRDatabase().Count(), 0);
+    EXPECT_EQ(prompts.Shown().size(), 1U);
 }
 
-TEST_F(TavloFormTest, StartUpLoadsTheProjectorsAndLeavesTheirTreeToTheFirstOpening)
+TEST_F(TavloFormTest, TheProjectorTreeIsLeftToThePickersFirstOpening)
 {
     ScriptedPrompts quiet;
     ProjectorClassGlobals written(folder.path(), quiet);
     for (const char* model : {"BEAMER 1", "BEAMER 2"}) {
         written.AddProjectorDefinition();
-        written.ProjectorDatabase[written.ProjectorDatabase.LastIndex()].Manufacturer("ACME");
-        written.ProjectorDatabase[written.ProjectorDatabase.LastIndex()].Model(model);
+        written.ProjectorDatabase()[written.ProjectorDatabase().LastIndex()].Manufacturer("ACME");
+        written.ProjectorDatabase()[written.ProjectorDatabase().LastIndex()].Model(model);
     }
     written.SaveProjectorDatabase();
 
     auto* frame = Named<QWidget>(Window(), "ProjectorFrame");
     auto* tree = frame->findChild<QTreeWidget*>("treeview1");
     ASSERT_NE(tree, nullptr);
-    EXPECT_EQ(state.Projectors.ProjectorDatabase.Count(), 2);
+    EXPECT_EQ(state.Projectors.ProjectorDatabase().Count(), 2);
     EXPECT_EQ(tree->topLevelItemCount(), 0) << "no rows are built before the picker opens";
     QTest::mouseClick(Named<QWidget>(*frame, "ProjectorLabel"), Qt::LeftButton);
     ASSERT_EQ(tree->topLevelItemCount(), 1);
@@ -260,7 +265,7 @@ TEST_F(TavloFormTest, OpeningADifferingProjectorIsSettledInTheReplaceDialog)
     Window();
     ProjectorClassGlobals& projectors = state.Projectors;
     projectors.AddProjectorDefinition();
-    ProjectorClass& stored = projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()];
+    ProjectorClass& stored = projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()];
     stored.Manufacturer("ACME");
     stored.Model("BEAMER 1");
     stored.WarmUpTime(45);
@@ -284,7 +289,7 @@ TEST_F(TavloFormTest, OpeningADifferingProjectorIsSettledInTheReplaceDialog)
     ScriptedPrompts quiet;
     ProjectorClassGlobals saved(folder.path(), quiet);
     saved.LoadProjectorDatabase();
-    EXPECT_EQ(saved.ProjectorDatabase.Count(), 2);
+    EXPECT_EQ(saved.ProjectorDatabase().Count(), 2);
     EXPECT_GE(saved.FindProjector("ACME", "BEAMER 1B"), 0);
 
     // Opened again, the configuration takes the database's definition.
@@ -372,9 +377,9 @@ TEST_F(TavloFormTest, TheRS232BrowserOpensFromItsKeyAndSavesTheDatabaseOnClosing
     Window();
     SerialClassGlobals& libraries = state.RS232Libraries;
     libraries.AddRS232Library();
-    libraries.RS232Database[0].Manufacturer("ACME");
-    libraries.RS232Database[0].MyType("PROJECTOR");
-    libraries.RS232Database[0].Model("PJ-1");
+    libraries.RS232Database()[0].Manufacturer("ACME");
+    libraries.RS232Database()[0].MyType("PROJECTOR");
+    libraries.RS232Database()[0].Model("PJ-1");
 
     ASSERT_TRUE(Named<QAction>(Window(), "EDITRS232")->isEnabled());
     QString title;
@@ -391,8 +396,8 @@ TEST_F(TavloFormTest, TheRS232BrowserOpensFromItsKeyAndSavesTheDatabaseOnClosing
     ScriptedPrompts quiet;
     SerialClassGlobals saved(folder.path(), quiet);
     saved.LoadRS232Database();
-    ASSERT_EQ(saved.RS232Database.Count(), 1);
-    EXPECT_EQ(saved.RS232Database[0].ModelField().trimmed(), "PJ-1");
+    ASSERT_EQ(saved.RS232Database().Count(), 1);
+    EXPECT_EQ(saved.RS232Database()[0].ModelField().trimmed(), "PJ-1");
     EXPECT_FALSE(state.Config.ConfigChanged);
 }
 
@@ -405,7 +410,7 @@ TEST_F(TavloFormTest, TheProjectorBrowserOpensFromItsKeyAndTheEditedProjectorIsO
     state.Config.StoreProjectorToConfig();
     ProjectorClassGlobals& projectors = state.Projectors;
     projectors.AddProjectorDefinition();
-    ProjectorClass& stored = projectors.ProjectorDatabase[0];
+    ProjectorClass& stored = projectors.ProjectorDatabase()[0];
     stored.CopyFromProjectorClass(state.Config.ConfigProjector());
     stored.WarmUpTime(45);
 
@@ -425,7 +430,7 @@ TEST_F(TavloFormTest, TheProjectorBrowserOpensFromItsKeyAndTheEditedProjectorIsO
     ScriptedPrompts quiet;
     ProjectorClassGlobals saved(folder.path(), quiet);
     saved.LoadProjectorDatabase();
-    EXPECT_EQ(saved.ProjectorDatabase.Count(), 1);
+    EXPECT_EQ(saved.ProjectorDatabase().Count(), 1);
     state.Config.ConfigChanged = false;  // leave without a question
 }
 
@@ -450,7 +455,8 @@ TEST_F(TavloFormTest, TheIRBrowserOpensModallyFromItsKeyAndSavesTheDatabase)
     EXPECT_EQ(title, "Infrared Selector");
     EXPECT_EQ(models, 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    IRClassGlobals saved(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals saved(folder.path(), prompts);
     saved.LoadIRDatabase();
-    EXPECT_EQ(saved.IRDatabase.Count(), 1);
+    EXPECT_EQ(saved.IRDatabase().Count(), 1);
 }

@@ -59,12 +59,12 @@ protected:
         for (int i = 0; i < LongList; ++i) {
             const std::string model = "MODEL " + std::to_string(i);
             state.Projectors.AddProjectorDefinition();
-            ProjectorClass& projector = state.Projectors.ProjectorDatabase[i];
+            ProjectorClass& projector = state.Projectors.ProjectorDatabase()[i];
             projector.Clear();
             projector.Manufacturer("MAKER " + std::to_string(i % 7));
             projector.Model(model);
             state.RS232Libraries.AddRS232Library();
-            RS232FileBlockClass& library = state.RS232Libraries.RS232Database[i];
+            RS232FileBlockClass& library = state.RS232Libraries.RS232Database()[i];
             library.Clear();
             library.Manufacturer("MAKER " + std::to_string(i % 7));
             library.MyType("TYPE " + std::to_string(i % 3));
@@ -77,12 +77,12 @@ protected:
             remote.Model(model);
         }
         IRclass& work = state.IR.WorkIRLibrary;
-        work.CopyFrom(state.IR.IRDatabase[0]);
+        work.CopyFrom(state.IR.IRDatabase()[0]);
         for (int c = 0; c < LongList; ++c) work.AddIRCommand().Name("BUTTON " + std::to_string(c));
-        state.Projectors.WorkProjector.CopyFromProjectorClass(state.Projectors.ProjectorDatabase[0]);
-        state.Config.ConfigProjector().CopyFromProjectorClass(state.Projectors.ProjectorDatabase[1]);
+        state.Projectors.WorkProjector.CopyFromProjectorClass(state.Projectors.ProjectorDatabase()[0]);
+        state.Config.ConfigProjector().CopyFromProjectorClass(state.Projectors.ProjectorDatabase()[1]);
         state.Config.ConfigProjector().WarmUpTime(99);
-        state.RS232Libraries.WorkRS232Library.CopyFrom(state.RS232Libraries.RS232Database[0]);
+        state.RS232Libraries.WorkRS232Library.CopyFrom(state.RS232Libraries.RS232Database()[0]);
         message.VolumeExtension(std::make_shared<VolumeExtensionClass>());
         message.VolumeExtension()->Clear();
         state.Messages.WorkSerial = &message;

@@ -149,7 +149,7 @@ TEST_F(EditIRTest, DoneChecksANewLibraryInOrder)
         prompts.ExpectMessage(step.message, step.title, PromptButtons::Ok, PromptIcon::Exclamation);
         Button(*form, "Done")->click();
         EXPECT_TRUE(form->isVisible());
-        EXPECT_EQ(state.IR.IRDatabase.Count(), 1);
+        EXPECT_EQ(state.IR.IRDatabase().Count(), 1);
     }
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
 
@@ -158,8 +158,8 @@ TEST_F(EditIRTest, DoneChecksANewLibraryInOrder)
     Button(*form, "Done")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    ASSERT_EQ(state.IR.IRDatabase.Count(), 2);
-    const IRclass& added = state.IR.IRDatabase[1];
+    ASSERT_EQ(state.IR.IRDatabase().Count(), 2);
+    const IRclass& added = state.IR.IRDatabase()[1];
     EXPECT_EQ(added.ManufacturerField().trimmed(), "PHILIPS");
     EXPECT_EQ(added.IRtypeField().trimmed(), "VCR");
     EXPECT_EQ(added.ModelField().trimmed(), "V1");
@@ -182,8 +182,8 @@ TEST_F(EditIRTest, DoneOverTheDatabaseLibrary)
     Named<QPlainTextEdit>(*form, "Notes")->setPlainText("Edited");
     Button(*form, "Done")->click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(state.IR.IRDatabase[0].Num_commands(), 2);
-    EXPECT_EQ(state.IR.IRDatabase[0].CommentField().trimmed(), "Edited");
+    EXPECT_EQ(state.IR.IRDatabase()[0].Num_commands(), 2);
+    EXPECT_EQ(state.IR.IRDatabase()[0].CommentField().trimmed(), "Edited");
 
     // The names of another library: No keeps the editor open, Yes
     // overwrites that library and leaves the former one as it was.
@@ -193,28 +193,28 @@ TEST_F(EditIRTest, DoneOverTheDatabaseLibrary)
     prompts.ExpectMessage(exists, "Library Exists?", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::No);
     Button(*form, "Done")->click();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(state.IR.IRDatabase[1].Num_commands(), 1);
+    EXPECT_EQ(state.IR.IRDatabase()[1].Num_commands(), 1);
     prompts.ExpectMessage(exists, "Library Exists?", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::Yes);
     Button(*form, "Done")->click();
     EXPECT_FALSE(form->isVisible());
-    ASSERT_EQ(state.IR.IRDatabase.Count(), 2);
-    EXPECT_EQ(state.IR.IRDatabase[1].Num_commands(), 3);
-    EXPECT_EQ(state.IR.IRDatabase[0].Num_commands(), 2);
-    EXPECT_EQ(state.IR.IRDatabase[0].ModelField().trimmed(), "KV1");
+    ASSERT_EQ(state.IR.IRDatabase().Count(), 2);
+    EXPECT_EQ(state.IR.IRDatabase()[1].Num_commands(), 3);
+    EXPECT_EQ(state.IR.IRDatabase()[0].Num_commands(), 2);
+    EXPECT_EQ(state.IR.IRDatabase()[0].ModelField().trimmed(), "KV1");
 
     // Names that no library has, unchanged since opening: appended.
     FillIRLibrary(Work(), "JVC", "TV", "J1", {"POWER"});
     form = Open();
     Button(*form, "Done")->click();
     EXPECT_FALSE(form->isVisible());
-    ASSERT_EQ(state.IR.IRDatabase.Count(), 3);
-    EXPECT_EQ(state.IR.IRDatabase[2].ManufacturerField().trimmed(), "JVC");
+    ASSERT_EQ(state.IR.IRDatabase().Count(), 3);
+    EXPECT_EQ(state.IR.IRDatabase()[2].ManufacturerField().trimmed(), "JVC");
 }
 
 TEST_F(EditIRTest, DeletingTheShownCommandAndCancelRestoring)
 {
     AddToDatabase("SONY", "TV", "KV1", {"POWER", "MUTE", "STOP"});
-    Work().CopyFrom(state.IR.IRDatabase[0]);
+    Work().CopyFrom(state.IR.IRDatabase()[0]);
     auto form = Open();
     ClickNode(*form, "MUTE");
     prompts.ExpectMessage("Delete button 'MUTE'", "Delete!", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::No);
@@ -244,7 +244,7 @@ TEST_F(EditIRTest, DeletingTheShownCommandAndCancelRestoring)
     EXPECT_EQ(Work().CommandAt(0)->Name(), "POWER           ");
     EXPECT_EQ(Work().CommandAt(1)->Name(), "MUTE            ");
     EXPECT_EQ(Work().ManufacturerField().trimmed(), "SONY");
-    EXPECT_EQ(state.IR.IRDatabase[0].Num_commands(), 3);
+    EXPECT_EQ(state.IR.IRDatabase()[0].Num_commands(), 3);
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
 }
 

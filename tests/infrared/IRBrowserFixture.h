@@ -92,14 +92,14 @@ protected:
         return all;
     }
 
-    int Entries() const { return state.IR.IRDatabase.Count(); }
-    IRclass& Entry(int index) { return state.IR.IRDatabase[index]; }
+    int Entries() const { return state.IR.IRDatabase().Count(); }
+    IRclass& Entry(int index) { return state.IR.IRDatabase()[index]; }
     // The names of every library, "MANUFACTURER/TYPE/MODEL" trimmed, in database order.
     QStringList Names() const
     {
         QStringList names;
         for (int i = 0; i < Entries(); ++i) {
-            const IRclass& library = state.IR.IRDatabase[i];
+            const IRclass& library = state.IR.IRDatabase()[i];
             names << QString::fromStdString(library.ManufacturerField().trimmed() + "/" +
                                             library.IRtypeField().trimmed() + "/" + library.ModelField().trimmed());
         }

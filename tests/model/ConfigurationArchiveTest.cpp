@@ -80,7 +80,8 @@ RS232FileBlockClass& AddRS232(ApplicationState& state, const std::string& manufa
                               const std::string& model)
 {
     state.RS232Libraries.AddRS232Library();
-    RS232FileBlockClass& library = state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+    RS232FileBlockClass& library =
+        state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
     ModelBuilders::FillLibrary(library, manufacturer, type, model);
     return library;
 }
@@ -490,15 +491,15 @@ TEST_F(ConfigurationArchive, OpeningMergesEachLibraryOnce)
     EXPECT_THAT(calls, ElementsAre("IR " + Padded("DISCO", 16) + "|DVD|D1 with from the archive",
                                    "IR " + Padded("PLAYCO", 16) + "|CD|C1 with from the archive",
                                    "RS " + Padded("ACME", 16) + "|PROJECTOR|PJ-100 with from the archive"));
-    ASSERT_EQ(other->IR.IRDatabase.Count(), 4);
-    const IRclass& added = other->IR.IRDatabase[3];
+    ASSERT_EQ(other->IR.IRDatabase().Count(), 4);
+    const IRclass& added = other->IR.IRDatabase()[3];
     EXPECT_EQ(added.Manufacturer(), Padded("LASTCO", 16));
     EXPECT_EQ(added.Num_commands(), 1);
     EXPECT_EQ(added.InterPeriod1(), 2);
     EXPECT_EQ(added.CommandAt(0)->Data(1, 5), 3);
-    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 2);
-    EXPECT_TRUE(other->RS232Libraries.RS232Database[1].IsSameAs(state->RS232Libraries.RS232Database[1]));
-    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Notes(), Padded("changed here", 160));
+    ASSERT_EQ(other->RS232Libraries.RS232Database().Count(), 2);
+    EXPECT_TRUE(other->RS232Libraries.RS232Database()[1].IsSameAs(state->RS232Libraries.RS232Database()[1]));
+    EXPECT_EQ(other->RS232Libraries.RS232Database()[0].Notes(), Padded("changed here", 160));
     // Added in memory only.
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
@@ -507,8 +508,8 @@ TEST_F(ConfigurationArchive, OpeningMergesEachLibraryOnce)
     calls.clear();
     ASSERT_TRUE(LoadConfigurationFile(*other, folder / "merge.tvl"));
     EXPECT_EQ(calls.size(), 3u);
-    EXPECT_EQ(other->IR.IRDatabase.Count(), 4);
-    EXPECT_EQ(other->RS232Libraries.RS232Database.Count(), 2);
+    EXPECT_EQ(other->IR.IRDatabase().Count(), 4);
+    EXPECT_EQ(other->RS232Libraries.RS232Database().Count(), 2);
 }
 
 TEST_F(ConfigurationArchive, MissingOrUnreadableArchiveChangesNothing)
@@ -579,8 +580,8 @@ TEST_F(ConfigurationArchive, TheLargestConfigurationOpensExtractingOnlyWhatIsRea
     other->Installed.Install<LibraryReconciliation>(std::make_unique<TempFolderListing>(extracted));
     AddIR(*other, "IRMAKER 0", "TV", "T", 1);  // differs, so the merge shows the temp folder
     ASSERT_TRUE(LoadConfigurationFile(*other, folder / "largest.tvl"));
-    EXPECT_EQ(other->IR.IRDatabase.Count(), ConfigurationRecord::Inputs);
-    EXPECT_EQ(other->RS232Libraries.RS232Database.Count(), ConfigurationRecord::SerialSlots);
+    EXPECT_EQ(other->IR.IRDatabase().Count(), ConfigurationRecord::Inputs);
+    EXPECT_EQ(other->RS232Libraries.RS232Database().Count(), ConfigurationRecord::SerialSlots);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(extracted, expected);  // no "Notes.txt"
     EXPECT_FALSE(folder.Exists("temp"));
@@ -699,9 +700,9 @@ TEST_F(ConfigurationArchive, UntrustedMembersAreSkippedAndTheMergeGoesOn)
     EXPECT_FALSE(folder.Exists("IR000.IRT"));
     EXPECT_FALSE(folder.Exists("prog/IR000.IRT"));
     EXPECT_FALSE(other->IR.IRDatabaseAllocated());
-    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 2);  // in name order, case ignored
-    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Manufacturer(), Padded("NEWCO", 16));
-    EXPECT_EQ(other->RS232Libraries.RS232Database[1].Manufacturer(), Padded("ZEDCO", 16));
+    ASSERT_EQ(other->RS232Libraries.RS232Database().Count(), 2);  // in name order, case ignored
+    EXPECT_EQ(other->RS232Libraries.RS232Database()[0].Manufacturer(), Padded("NEWCO", 16));
+    EXPECT_EQ(other->RS232Libraries.RS232Database()[1].Manufacturer(), Padded("ZEDCO", 16));
 }
 
 // The configuration holds its own commands, so it opens whole; of its IR
@@ -735,9 +736,9 @@ TEST_F(ConfigurationArchive, WithTheIRDatabaseFullTheOpenTellsOnceAndTakesTheRes
 
     EXPECT_TRUE(other->Config.Record == state->Config.Record);
     EXPECT_THAT(calls, ElementsAre("IR " + Padded("DISCO", 16) + "|DVD|D1 with too many remotes"));
-    EXPECT_EQ(other->IR.IRDatabase.Count(), IRClassGlobals::MaximumLibraries) << "nothing added";
-    ASSERT_EQ(other->RS232Libraries.RS232Database.Count(), 1);
-    EXPECT_EQ(other->RS232Libraries.RS232Database[0].Manufacturer(), Padded("ACME", 16));
+    EXPECT_EQ(other->IR.IRDatabase().Count(), IRClassGlobals::MaximumLibraries) << "nothing added";
+    ASSERT_EQ(other->RS232Libraries.RS232Database().Count(), 1);
+    EXPECT_EQ(other->RS232Libraries.RS232Database()[0].Manufacturer(), Padded("ACME", 16));
     EXPECT_FALSE(folder.Exists("temp"));
 }
 

@@ -79,7 +79,8 @@ std::string Padded(const std::string& text)
 TEST(IRDatabaseFile, SavedRecordsHoldEveryFieldAtItsOffset)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     IRclass& library = AddLibrary(ir, "SONIQ", "DVD", "X1");
     library.Comment("under the screen");
     library.InterPeriod0(7);
@@ -116,9 +117,10 @@ TEST(IRDatabaseFile, ASavedLibraryCarriesNoBytesOfAnother)
     std::string held = HeaderBytes("OTHER", "TV", "LONG", 1, "other notes", 3, 4);
     held.replace(211, 64, std::string(64, '\xA5'));
     folder.WriteBytes("InfraRed.DEF", held + CommandBytes("ON", 1, 2, 1));
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase.Count(), 1);
+    ASSERT_EQ(ir.IRDatabase().Count(), 1);
 
     ir.ClearIRDatabase();
     AddCommand(AddLibrary(ir, "SONIQ", "DVD", "X1"), "POWER", 0x10, 0x80, 1);
@@ -130,7 +132,8 @@ TEST(IRDatabaseFile, ASavedLibraryCarriesNoBytesOfAnother)
 TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
 {
     TempProgramFolder folder;
-    IRClassGlobals saved(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals saved(folder.path(), prompts);
     IRclass& first = AddLibrary(saved, "soniq", "dvd", "x1");  // the loader keeps the case
     first.Comment(std::string(160, 'c'));
     first.InterPeriod0(1);
@@ -141,12 +144,12 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
     AddCommand(second, "ON", 5, 6, 1);
     saved.SaveIRDatabase();
 
-    IRClassGlobals loaded(folder.path());
+    IRClassGlobals loaded(folder.path(), prompts);
     loaded.LoadIRDatabase();
-    ASSERT_EQ(loaded.IRDatabase.Count(), 2);
+    ASSERT_EQ(loaded.IRDatabase().Count(), 2);
     for (int i = 0; i < 2; ++i) {
-        const IRclass& a = saved.IRDatabase[i];
-        const IRclass& b = loaded.IRDatabase[i];
+        const IRclass& a = saved.IRDatabase()[i];
+        const IRclass& b = loaded.IRDatabase()[i];
         EXPECT_EQ(a.Manufacturer(), b.Manufacturer());
         EXPECT_EQ(a.IRtype(), b.IRtype());
         EXPECT_EQ(a.Model(), b.Model());
@@ -165,11 +168,11 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
             EXPECT_EQ(y.InterPeriod(IRPart::Start), 0);
         }
     }
-    EXPECT_EQ(loaded.IRDatabase[0].Manufacturer(), Padded("soniq"));
+    EXPECT_EQ(loaded.IRDatabase()[0].Manufacturer(), Padded("soniq"));
 
     // A second save keeps the first file as the backup.
     const std::string firstFile = folder.ReadBytes("InfraRed.DEF");
-    loaded.IRDatabase.Remove(0);
+    loaded.IRDatabase().Remove(0);
     loaded.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), firstFile);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 2 * Record);
@@ -178,7 +181,8 @@ TEST(IRDatabaseFile, EveryFieldSurvivesSaveAndLoad)
 TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     IRclass& full = AddLibrary(ir, "A", "B", "C");
     for (uint8_t k = 0; k < 3; ++k) AddCommand(full, std::string("K").append(std::to_string(k)), k, k, 0);
     AddLibrary(ir, "EMPTY", "B", "C");
@@ -186,8 +190,8 @@ TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF").size(), 4 * Record);
 
     ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase.Count(), 1);
-    EXPECT_EQ(ir.IRDatabase[0].Num_commands(), 3);
+    ASSERT_EQ(ir.IRDatabase().Count(), 1);
+    EXPECT_EQ(ir.IRDatabase()[0].Num_commands(), 3);
 }
 
 TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
@@ -196,7 +200,9 @@ TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
     folder.WriteBytes("InfraRed.DEF", HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0));
     folder.WriteBytes("InfraRed.BAK", "previous");
     folder.WriteBytes("InfraRed.TMP", "left over");
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
+    ir.ClearIRDatabase();
     ir.SaveIRDatabase();
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
     EXPECT_FALSE(folder.Exists("InfraRed.TMP"));
@@ -216,16 +222,17 @@ TEST(IRDatabaseFile, LoadCleansNamesAndSkipsUnnamedLibrariesWhole)
     folder.WriteBytes("InfraRed.DEF", HeaderBytes("ac\tme", "\x01tv", " m1 ", 1) + CommandBytes("ON", 1, 2, 1) +
                                           HeaderBytes("", "", "", 0) + HeaderBytes("SONIQ", "TV", "   ", 2) + fake +
                                           fake + HeaderBytes("LAST", "DVD", "Z", 1) + CommandBytes("OFF", 3, 4, 0));
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     AddLibrary(ir, "STALE", "X", "Y");
     ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase.Count(), 2);
-    EXPECT_EQ(ir.IRDatabase[0].Manufacturer(), Padded("acme"));
-    EXPECT_EQ(ir.IRDatabase[0].IRtype(), Padded("tv"));
-    EXPECT_EQ(ir.IRDatabase[0].Model(), Padded("m1"));
-    EXPECT_EQ(ir.IRDatabase[1].Manufacturer(), Padded("LAST"));
-    EXPECT_EQ(ir.IRDatabase[1].IRCommands(0)->Name(), Padded("OFF"));
-    EXPECT_EQ(ir.IRDatabase[1].IRCommands(0)->Data(IRPart::Start, 1), 5);
+    ASSERT_EQ(ir.IRDatabase().Count(), 2);
+    EXPECT_EQ(ir.IRDatabase()[0].Manufacturer(), Padded("acme"));
+    EXPECT_EQ(ir.IRDatabase()[0].IRtype(), Padded("tv"));
+    EXPECT_EQ(ir.IRDatabase()[0].Model(), Padded("m1"));
+    EXPECT_EQ(ir.IRDatabase()[1].Manufacturer(), Padded("LAST"));
+    EXPECT_EQ(ir.IRDatabase()[1].IRCommands(0)->Name(), Padded("OFF"));
+    EXPECT_EQ(ir.IRDatabase()[1].IRCommands(0)->Data(IRPart::Start, 1), 5);
 }
 
 TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
@@ -234,18 +241,19 @@ TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
     const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
     folder.WriteBytes("InfraRed.DEF",
                       whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) + CommandBytes("Y", 0, 0, 0));
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase.Count(), 1);
-    EXPECT_EQ(ir.IRDatabase[0].Manufacturer(), Padded("A"));
+    ASSERT_EQ(ir.IRDatabase().Count(), 1);
+    EXPECT_EQ(ir.IRDatabase()[0].Manufacturer(), Padded("A"));
 
     // Torn inside a command record and inside a header.
     folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 1) + std::string(100, 'x'));
     ir.LoadIRDatabase();
-    EXPECT_EQ(ir.IRDatabase.Count(), 1);
+    EXPECT_EQ(ir.IRDatabase().Count(), 1);
     folder.WriteBytes("InfraRed.DEF", whole + std::string(200, 'y'));
     ir.LoadIRDatabase();
-    EXPECT_EQ(ir.IRDatabase.Count(), 1);
+    EXPECT_EQ(ir.IRDatabase().Count(), 1);
     folder.WriteBytes("InfraRed.DEF", std::string(274, 'z'));
     ir.LoadIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
@@ -255,7 +263,8 @@ TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
 {
     TempProgramFolder folder;
     const std::string good = HeaderBytes("GOOD", "TV", "M1", 1) + CommandBytes("ON", 1, 2, 0);
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     IRclass& library = AddLibrary(ir, "NEW", "TV", "M2");
     AddCommand(library, "OFF", 3, 4, 0);
 
@@ -264,10 +273,10 @@ TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
     std::filesystem::create_directories(folder / "InfraRed.BAK" / "blocker");
     EXPECT_THROW(ir.SaveIRDatabase(), FileError);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);
-    IRClassGlobals reloaded(folder.path());
+    IRClassGlobals reloaded(folder.path(), prompts);
     reloaded.LoadIRDatabase();
-    ASSERT_EQ(reloaded.IRDatabase.Count(), 1);
-    EXPECT_EQ(reloaded.IRDatabase[0].Manufacturer(), Padded("GOOD"));
+    ASSERT_EQ(reloaded.IRDatabase().Count(), 1);
+    EXPECT_EQ(reloaded.IRDatabase()[0].Manufacturer(), Padded("GOOD"));
     std::filesystem::remove_all(folder / "InfraRed.BAK");
 
     // The temporary file cannot be cleared away.
@@ -279,7 +288,7 @@ TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
 
     // The program folder is gone.
     const std::filesystem::path missing = folder / "missing";
-    IRClassGlobals elsewhere(missing);
+    IRClassGlobals elsewhere(missing, prompts);
     AddLibrary(elsewhere, "NEW", "TV", "M2").AddIRCommand().Name("OFF");
     EXPECT_THROW(elsewhere.SaveIRDatabase(), FileError);
 
@@ -287,14 +296,15 @@ TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
     ir.SaveIRDatabase();
     EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), good);
     reloaded.LoadIRDatabase();
-    ASSERT_EQ(reloaded.IRDatabase.Count(), 1);
-    EXPECT_EQ(reloaded.IRDatabase[0].Manufacturer(), Padded("NEW"));
+    ASSERT_EQ(reloaded.IRDatabase().Count(), 1);
+    EXPECT_EQ(reloaded.IRDatabase()[0].Manufacturer(), Padded("NEW"));
 }
 
 TEST(IRDatabaseFile, ArchiveMemberReadsOneLibraryOrNothing)
 {
     TempProgramFolder folder;
-    IRClassGlobals ir(folder.path());
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
     folder.WriteBytes("IR000.IRT", HeaderBytes(" soniq\t", "tv", "m1", 2, "note", 4, 5) + CommandBytes("ON", 1, 2, 1) +
                                        CommandBytes("OFF", 3, 4, 0));
     ASSERT_TRUE(ir.ReadIRRecordFile(folder / "IR000.IRT"));
@@ -330,7 +340,7 @@ TEST(IRDatabaseFile, TheApplicationsDatabaseLivesInItsProgramFolder)
     ASSERT_TRUE(folder.Exists("InfraRed.DEF"));
     ApplicationState next(folder.path(), prompts);
     next.IR.LoadIRDatabase();
-    EXPECT_EQ(next.IR.IRDatabase.Count(), 1);
+    EXPECT_EQ(next.IR.IRDatabase().Count(), 1);
     EXPECT_EQ(next.IR.WorkIRLibrary.Num_commands(), 0);
     EXPECT_EQ(next.IR.CurrentIRCommand, nullptr);
 }

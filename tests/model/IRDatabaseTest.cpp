@@ -1,5 +1,6 @@
 #include "model/IRClassGlobals.h"
 #include "model/RuntimeErrors.h"
+#include "support/ScriptedPrompts.h"
 
 #include <filesystem>
 #include <functional>
@@ -35,28 +36,30 @@ const std::filesystem::path Unused = "/nonexistent";
 
 TEST(IRDatabase, AddRemoveClearAndIndexes)
 {
-    IRClassGlobals ir(Unused);
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(Unused, prompts);
     EXPECT_FALSE(ir.IRDatabaseAllocated());
-    EXPECT_THROW(ir.IRDatabase[0], SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase()[0], SubscriptOutOfRange);
     AddLibrary(ir, "A", "T", "1", 0);
     AddLibrary(ir, "B", "T", "2", 0);
     AddLibrary(ir, "C", "T", "3", 0);
     EXPECT_TRUE(ir.IRDatabaseAllocated());
-    EXPECT_THROW(ir.IRDatabase[3], SubscriptOutOfRange);
-    EXPECT_THROW(ir.IRDatabase[-1], SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase()[3], SubscriptOutOfRange);
+    EXPECT_THROW(ir.IRDatabase()[-1], SubscriptOutOfRange);
     EXPECT_THROW(ir.IRLibraryToRecord(3), SubscriptOutOfRange);
 
-    ir.IRDatabase.Remove(1);
-    EXPECT_THROW(ir.IRDatabase.Remove(7), SubscriptOutOfRange);
-    ASSERT_EQ(ir.IRDatabase.Count(), 2);
-    EXPECT_EQ(ir.IRDatabase[1].Manufacturer(), FixedText<16>("C").full());
+    ir.IRDatabase().Remove(1);
+    EXPECT_THROW(ir.IRDatabase().Remove(7), SubscriptOutOfRange);
+    ASSERT_EQ(ir.IRDatabase().Count(), 2);
+    EXPECT_EQ(ir.IRDatabase()[1].Manufacturer(), FixedText<16>("C").full());
     ir.ClearIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
 }
 
 TEST(IRDatabase, FindNormalisesTheNamesItIsGiven)
 {
-    IRClassGlobals ir(Unused);
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(Unused, prompts);
     std::string manufacturer = " abc ";
     std::string irType = "tv";
     std::string model = "m1";
@@ -90,7 +93,8 @@ TEST(IRDatabase, FindNormalisesTheNamesItIsGiven)
 
 TEST(IRDatabase, RecordTransfersCarryEverythingButCommandInterPeriods)
 {
-    IRClassGlobals ir(Unused);
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(Unused, prompts);
     IRclass& source = AddLibrary(ir, "SONIQ", "DVD", "X1", 3);
     source.InterPeriod1(6);
     source.IRCommands(2)->InterPeriod(IRPart::Start, 9);
@@ -122,7 +126,8 @@ TEST(IRDatabase, RecordTransfersCarryEverythingButCommandInterPeriods)
 
 TEST(IRDatabase, MatchesIgnoreCommandOrderButNotCase)
 {
-    IRClassGlobals ir(Unused);
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(Unused, prompts);
     IRclass& library = AddLibrary(ir, "SONIQ", "DVD", "X1", 3);
     const auto matchesAfter = [&](const std::function<void()>& change) {
         ir.IRLibraryToRecord(0);
@@ -152,8 +157,9 @@ TEST(IRDatabase, MatchesIgnoreCommandOrderButNotCase)
 
 TEST(IRDatabase, TheDatabaseRefusesAFullIndexRange)
 {
-    IRClassGlobals ir(Unused);
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(Unused, prompts);
     for (int i = 0; i < IRClassGlobals::MaximumLibraries; ++i) ir.AddIRLibrary();
     EXPECT_THROW(ir.AddIRLibrary(), ValueOverflow);
-    EXPECT_EQ(ir.IRDatabase.Count(), IRClassGlobals::MaximumLibraries);
+    EXPECT_EQ(ir.IRDatabase().Count(), IRClassGlobals::MaximumLibraries);
 }

@@ -65,17 +65,17 @@ TEST(LibraryMatch, CommandsOfOneNamePairInTurn)
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
 
-        IRClassGlobals ir(folder.path());
+        IRClassGlobals ir(folder.path(), prompts);
         FillIRLibrary(ir.AddIRLibrary(), c.archive);
         ir.IRLibraryToRecord(0);
-        FillIRLibrary(ir.IRDatabase[0], c.database);
+        FillIRLibrary(ir.IRDatabase()[0], c.database);
         EXPECT_EQ(ir.IRRecordMatchesLibrary(0), c.matches) << "IR case " << i;
 
         SerialClassGlobals rs232(folder.path(), prompts);
         rs232.AddRS232Library();
-        FillRS232Library(rs232.RS232Database[0], c.archive);
+        FillRS232Library(rs232.RS232Database()[0], c.archive);
         rs232.RS232LibraryToRecord(0);
-        FillRS232Library(rs232.RS232Database[0], c.database);
+        FillRS232Library(rs232.RS232Database()[0], c.database);
         EXPECT_EQ(rs232.RS232RecordMatchesLibrary(0), c.matches) << "RS232 case " << i;
     }
 }

@@ -48,8 +48,8 @@ protected:
     std::vector<std::string> Order() const
     {
         std::vector<std::string> names;
-        for (int i = 0; i < globals.ProjectorDatabase.Count(); ++i) {
-            const ProjectorClass& definition = globals.ProjectorDatabase[i];
+        for (int i = 0; i < globals.ProjectorDatabase().Count(); ++i) {
+            const ProjectorClass& definition = globals.ProjectorDatabase()[i];
             names.push_back(FixedText<32>::TrimSpaces(definition.Manufacturer()) + "/" +
                             FixedText<32>::TrimSpaces(definition.Model()) +
                             FixedText<256>::TrimSpaces(definition.Notes()));
@@ -108,9 +108,9 @@ TEST_F(ProjectorDatabase, LoadUpperCasesNamesAndFindComparesWholeFields)
     auto record = RecordOf("acme", std::string("pj\0-1", 5));
     WriteDatabase("Projectors.DEF", {&record});
     globals.LoadProjectorDatabase();
-    ASSERT_EQ(globals.ProjectorDatabase.Count(), 1);
-    EXPECT_EQ(globals.ProjectorDatabase[0].Manufacturer(), Padded("ACME"));
-    EXPECT_EQ(globals.ProjectorDatabase[0].Model(), Padded("PJ-1"));
+    ASSERT_EQ(globals.ProjectorDatabase().Count(), 1);
+    EXPECT_EQ(globals.ProjectorDatabase()[0].Manufacturer(), Padded("ACME"));
+    EXPECT_EQ(globals.ProjectorDatabase()[0].Model(), Padded("PJ-1"));
 
     EXPECT_EQ(globals.FindProjector("ACME", "PJ-1"), 0);
     EXPECT_EQ(globals.FindProjector(Padded("acme"), "pj-1"), 0);
@@ -130,7 +130,7 @@ TEST_F(ProjectorDatabase, LoadUpperCasesNamesAndFindComparesWholeFields)
 TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
 {
     globals.AddProjectorDefinition();
-    ProjectorClass& definition = globals.ProjectorDatabase[0];
+    ProjectorClass& definition = globals.ProjectorDatabase()[0];
     FillProjector(definition, "ACME", "Pj-100");  // a model may keep its case until the next load
     ModelBuilders::SetMessage(definition.My_RS232_String_Class(21), std::string(32, '\x7F'), ContentHex);
     globals.SaveProjectorDatabase();
@@ -138,10 +138,10 @@ TEST_F(ProjectorDatabase, EveryFieldSurvivesSaveAndLoad)
 
     ProjectorClassGlobals loaded(folder.path(), prompts);
     loaded.LoadProjectorDatabase();
-    ASSERT_EQ(loaded.ProjectorDatabase.Count(), 1);
+    ASSERT_EQ(loaded.ProjectorDatabase().Count(), 1);
     definition.Model("PJ-100");
-    EXPECT_TRUE(loaded.ProjectorDatabase[0].IsSameAs(definition));
-    EXPECT_EQ(loaded.ProjectorDatabase[0].My_RS232_String_Class(21).NumberOfBytes(), 32);
+    EXPECT_TRUE(loaded.ProjectorDatabase()[0].IsSameAs(definition));
+    EXPECT_EQ(loaded.ProjectorDatabase()[0].My_RS232_String_Class(21).NumberOfBytes(), 32);
 }
 
 TEST_F(ProjectorDatabase, DamagedFileIsReplacedByItsBackupAndKeptAside)
@@ -199,7 +199,7 @@ TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
 TEST_F(ProjectorDatabase, SavingAnEmptyDatabaseDeletesTheFileAndKeepsTheBackup)
 {
     globals.AddProjectorDefinition();
-    FillProjector(globals.ProjectorDatabase[0]);
+    FillProjector(globals.ProjectorDatabase()[0]);
     globals.SaveProjectorDatabase();
     const std::string first = folder.ReadBytes("Projectors.DEF");
     globals.SaveProjectorDatabase();
@@ -214,11 +214,11 @@ TEST_F(ProjectorDatabase, SavingAnEmptyDatabaseDeletesTheFileAndKeepsTheBackup)
 TEST_F(ProjectorDatabase, FailedRenameLeavesTheLastGoodDatabase)
 {
     globals.AddProjectorDefinition();
-    FillProjector(globals.ProjectorDatabase[0], "FIRST", "ONE");
+    FillProjector(globals.ProjectorDatabase()[0], "FIRST", "ONE");
     globals.SaveProjectorDatabase();
     const std::string saved = folder.ReadBytes("Projectors.DEF");
     globals.AddProjectorDefinition();
-    FillProjector(globals.ProjectorDatabase[1], "SECOND", "ONE");
+    FillProjector(globals.ProjectorDatabase()[1], "SECOND", "ONE");
 
     std::filesystem::create_directories(folder / "Projectors.BAK" / "in the way");
     EXPECT_THROW(globals.SaveProjectorDatabase(), FileError);
@@ -226,7 +226,7 @@ TEST_F(ProjectorDatabase, FailedRenameLeavesTheLastGoodDatabase)
 
     ProjectorClassGlobals loaded(folder.path(), prompts);
     loaded.LoadProjectorDatabase();
-    EXPECT_EQ(loaded.ProjectorDatabase.Count(), 1);
+    EXPECT_EQ(loaded.ProjectorDatabase().Count(), 1);
 }
 
 TEST_F(ProjectorDatabase, BufferTransfersReachTheLastDefinitionAndTheWorkProjector)
@@ -238,10 +238,10 @@ TEST_F(ProjectorDatabase, BufferTransfersReachTheLastDefinitionAndTheWorkProject
 
     globals.AddProjectorDefinition();
     globals.AddProjectorDefinition();
-    ProjectorClass& first = globals.ProjectorDatabase[0];  // stays valid while the array grows
+    ProjectorClass& first = globals.ProjectorDatabase()[0];  // stays valid while the array grows
     globals.ProjectorRecordToLastDefinition();
-    EXPECT_TRUE(globals.ProjectorDatabase[1].IsSameAs(globals.WorkProjector));
-    EXPECT_EQ(&first, &globals.ProjectorDatabase[0]);
+    EXPECT_TRUE(globals.ProjectorDatabase()[1].IsSameAs(globals.WorkProjector));
+    EXPECT_EQ(&first, &globals.ProjectorDatabase()[0]);
     EXPECT_EQ(first.Manufacturer(), Padded(""));
     EXPECT_THROW(globals.ProjectorDefinitionToRecord(2), SubscriptOutOfRange);
 }
@@ -263,14 +263,14 @@ TEST_F(ProjectorDatabase, ASavedDefinitionCarriesNoBytesOfAnother)
 
     ProjectorClass shorter;
     FillProjector(shorter);
-    globals.ProjectorDatabase[0].CopyFromProjectorClass(shorter);
+    globals.ProjectorDatabase()[0].CopyFromProjectorClass(shorter);
     globals.SaveProjectorDatabase();
     std::string saved = folder.ReadBytes("Projectors.DEF");
 
     TempProgramFolder freshFolder;
     ProjectorClassGlobals fresh(freshFolder.path(), prompts);
     fresh.AddProjectorDefinition();
-    fresh.ProjectorDatabase[0].CopyFromProjectorClass(shorter);
+    fresh.ProjectorDatabase()[0].CopyFromProjectorClass(shorter);
     fresh.SaveProjectorDatabase();
     EXPECT_EQ(saved, freshFolder.ReadBytes("Projectors.DEF"));
 
@@ -288,10 +288,10 @@ TEST(ApplicationStateDatabases, DatabasesLiveInTheProgramFolder)
     ScriptedPrompts prompts;
     ApplicationState state(folder.path(), prompts);
     state.Projectors.AddProjectorDefinition();
-    FillProjector(state.Projectors.ProjectorDatabase[0]);
+    FillProjector(state.Projectors.ProjectorDatabase()[0]);
     state.Projectors.SaveProjectorDatabase();
     state.RS232Libraries.AddRS232Library();
-    ModelBuilders::FillLibrary(state.RS232Libraries.RS232Database[0]);
+    ModelBuilders::FillLibrary(state.RS232Libraries.RS232Database()[0]);
     state.RS232Libraries.SaveRS232Database();
     EXPECT_TRUE(folder.Exists("Projectors.DEF"));
     EXPECT_TRUE(folder.Exists("RS232Serials.DEF"));

@@ -36,7 +36,7 @@ protected:
     void AddLibrary(std::string_view manufacturer, std::string_view type = "TV", std::string_view model = "M1")
     {
         globals.AddRS232Library();
-        FillLibrary(globals.RS232Database[globals.RS232Database.LastIndex()], manufacturer, type, model);
+        FillLibrary(globals.RS232Database()[globals.RS232Database().LastIndex()], manufacturer, type, model);
     }
 
     TempProgramFolder folder;
@@ -59,11 +59,11 @@ TEST_F(RS232Database, SaveAndLoadKeepEveryLibraryInOrder)
 
     SerialClassGlobals loaded(folder.path(), prompts);
     loaded.LoadRS232Database();
-    ASSERT_EQ(loaded.RS232Database.Count(), 2);
-    EXPECT_EQ(loaded.RS232Database[0].Manufacturer(), "ZETA" + std::string(12, ' '));
+    ASSERT_EQ(loaded.RS232Database().Count(), 2);
+    EXPECT_EQ(loaded.RS232Database()[0].Manufacturer(), "ZETA" + std::string(12, ' '));
     RS232FileBlockClass expected;
     FillLibrary(expected, "ACME", "PROJECTOR", "PJ-100");
-    EXPECT_TRUE(loaded.RS232Database[1].IsSameAs(expected));
+    EXPECT_TRUE(loaded.RS232Database()[1].IsSameAs(expected));
 }
 
 TEST_F(RS232Database, RecordsWithABlankNameAreDroppedForGood)
@@ -74,8 +74,8 @@ TEST_F(RS232Database, RecordsWithABlankNameAreDroppedForGood)
     WriteDatabase("RS232Serials.DEF", {&first, &blankType, &third});
 
     globals.LoadRS232Database();
-    ASSERT_EQ(globals.RS232Database.Count(), 2);
-    EXPECT_EQ(globals.RS232Database[1].Model(), "M3" + std::string(14, ' '));
+    ASSERT_EQ(globals.RS232Database().Count(), 2);
+    EXPECT_EQ(globals.RS232Database()[1].Model(), "M3" + std::string(14, ' '));
     globals.SaveRS232Database();
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF").size(), 2 * 2904u);
 }
@@ -88,9 +88,9 @@ TEST_F(RS232Database, LoadRemovesControlCharactersButDoesNotTrim)
     WriteDatabase("RS232Serials.DEF", {&record});
 
     globals.LoadRS232Database();
-    ASSERT_EQ(globals.RS232Database.Count(), 1);
-    EXPECT_EQ(globals.RS232Database[0].Manufacturer(), "  ACME" + std::string(10, ' '));
-    EXPECT_EQ(globals.RS232Database[0].Model(), "PJX" + std::string(13, ' '));
+    ASSERT_EQ(globals.RS232Database().Count(), 1);
+    EXPECT_EQ(globals.RS232Database()[0].Manufacturer(), "  ACME" + std::string(10, ' '));
+    EXPECT_EQ(globals.RS232Database()[0].Model(), "PJX" + std::string(13, ' '));
 
     std::string manufacturer = "acme  ";
     std::string type = " tv";
@@ -147,7 +147,7 @@ TEST_F(RS232Database, SavingTwiceKeepsTheFirstSaveAsTheBackup)
 TEST_F(RS232Database, RecordMatchesLibraryWithCommandsInAnotherOrder)
 {
     AddLibrary("ACME", "TV", "M1");
-    RS232FileBlockClass& library = globals.RS232Database[0];
+    RS232FileBlockClass& library = globals.RS232Database()[0];
     RS232FileBlockClass reordered;
     reordered.CopyFrom(library);
     // Swap commands 0 and 3, names and all.
@@ -213,8 +213,8 @@ TEST_F(RS232Database, DamagedFileIsReplacedByItsBackupAndKeptAside)
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
     globals.LoadRS232Database();
-    ASSERT_EQ(globals.RS232Database.Count(), 1);
-    EXPECT_EQ(globals.RS232Database[0].Manufacturer(), "GOOD" + std::string(12, ' '));
+    ASSERT_EQ(globals.RS232Database().Count(), 1);
+    EXPECT_EQ(globals.RS232Database()[0].Manufacturer(), "GOOD" + std::string(12, ' '));
     EXPECT_FALSE(folder.Exists("RS232Serials.BAK"));
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF").size(), 2904u);
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), damaged);
@@ -231,8 +231,8 @@ TEST_F(RS232Database, StrayBytesAfterTheLastRecordAreNotDamage)
     folder.WriteBytes("RS232Serials.DEF", bytes);
 
     globals.LoadRS232Database();
-    ASSERT_EQ(globals.RS232Database.Count(), 2);
-    EXPECT_EQ(globals.RS232Database[1].Manufacturer(), "SECOND" + std::string(10, ' '));
+    ASSERT_EQ(globals.RS232Database().Count(), 2);
+    EXPECT_EQ(globals.RS232Database()[1].Manufacturer(), "SECOND" + std::string(10, ' '));
     EXPECT_TRUE(prompts.Shown().empty());
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF"), bytes);
 }
@@ -297,7 +297,7 @@ TEST_F(RS232Database, LoadLeavesTheLastRecordInTheBuffer)
     last.Model("M\x01\x02");
     WriteDatabase("RS232Serials.DEF", {&first, &last});
     globals.LoadRS232Database();
-    ASSERT_EQ(globals.RS232Database.Count(), 2);
+    ASSERT_EQ(globals.RS232Database().Count(), 2);
     EXPECT_EQ(globals.RS232RecordBuffer.Int16At(212), 0x1234);
     EXPECT_EQ(globals.RS232RecordBuffer.Model(), "M" + std::string(15, ' '));
 }
@@ -319,14 +319,14 @@ TEST_F(RS232Database, ASavedLibraryCarriesNoBytesOfAnother)
 
     RS232FileBlockClass shorter;
     FillLibrary(shorter);
-    globals.RS232Database[0].CopyFrom(shorter);
+    globals.RS232Database()[0].CopyFrom(shorter);
     globals.SaveRS232Database();
     std::string saved = folder.ReadBytes("RS232Serials.DEF");
 
     TempProgramFolder freshFolder;
     SerialClassGlobals fresh(freshFolder.path(), prompts);
     fresh.AddRS232Library();
-    fresh.RS232Database[0].CopyFrom(shorter);
+    fresh.RS232Database()[0].CopyFrom(shorter);
     fresh.SaveRS232Database();
     EXPECT_EQ(saved, freshFolder.ReadBytes("RS232Serials.DEF"));
 
@@ -363,7 +363,7 @@ TEST_F(RS232Database, FailedSaveLeavesTheLastGoodDatabase)
     EXPECT_EQ(folder.ReadBytes("RS232Serials.BAK"), saved);
     SerialClassGlobals loaded(folder.path(), prompts);
     loaded.LoadRS232Database();
-    EXPECT_EQ(loaded.RS232Database.Count(), 2);
+    EXPECT_EQ(loaded.RS232Database().Count(), 2);
 }
 
 TEST_F(RS232Database, TransfersCheckTheirIndex)
@@ -375,5 +375,5 @@ TEST_F(RS232Database, TransfersCheckTheirIndex)
     globals.RS232LibraryToRecord(0);
     globals.AddRS232Library();
     globals.RS232RecordToLibrary(1);
-    EXPECT_TRUE(globals.RS232Database[1].IsSameAs(globals.RS232Database[0]));
+    EXPECT_TRUE(globals.RS232Database()[1].IsSameAs(globals.RS232Database()[0]));
 }

@@ -28,14 +28,14 @@ TEST(SaveDatabaseFile, ASaveThatFillsTheDiskKeepsTheOldFileAndLeavesNoTemporary)
          [](ApplicationState& state, const std::string& maker) {
              SerialClassGlobals& rs232 = state.RS232Libraries;
              rs232.AddRS232Library();
-             ModelBuilders::FillLibrary(rs232.RS232Database[rs232.RS232Database.LastIndex()], maker);
+             ModelBuilders::FillLibrary(rs232.RS232Database()[rs232.RS232Database().LastIndex()], maker);
          },
          [](ApplicationState& state) { state.RS232Libraries.SaveRS232Database(); }},
         {"Projectors",
          [](ApplicationState& state, const std::string& maker) {
              ProjectorClassGlobals& projectors = state.Projectors;
              projectors.AddProjectorDefinition();
-             ModelBuilders::FillProjector(projectors.ProjectorDatabase[projectors.ProjectorDatabase.LastIndex()],
+             ModelBuilders::FillProjector(projectors.ProjectorDatabase()[projectors.ProjectorDatabase().LastIndex()],
                                           maker);
          },
          [](ApplicationState& state) { state.Projectors.SaveProjectorDatabase(); }},

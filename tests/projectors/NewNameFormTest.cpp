@@ -79,7 +79,7 @@ TEST_F(NewNameFormTest, ANewNameNamesTheClipboardAndAddsItsDefinitionInMemory)
     EXPECT_EQ(clipboard.ManufacturerField().trimmed(), "ACME");
     EXPECT_EQ(clipboard.ModelField().trimmed(), "BEAMER 2");
     ASSERT_EQ(Entries(), 2);
-    EXPECT_TRUE(state.Projectors.ProjectorDatabase[1].IsSameAs(clipboard));
-    EXPECT_EQ(state.Projectors.ProjectorDatabase[1].WarmUpTime(), 55);
+    EXPECT_TRUE(state.Projectors.ProjectorDatabase()[1].IsSameAs(clipboard));
+    EXPECT_EQ(state.Projectors.ProjectorDatabase()[1].WarmUpTime(), 55);
     EXPECT_FALSE(folder.Exists("Projectors.DEF")) << "the caller saves";
 }

@@ -30,7 +30,7 @@ protected:
     ProjectorClass& AddToDatabase(const char* manufacturer, const char* model, int16_t warmUp)
     {
         state.Projectors.AddProjectorDefinition();
-        ProjectorClass& added = state.Projectors.ProjectorDatabase[state.Projectors.ProjectorDatabase.LastIndex()];
+        ProjectorClass& added = state.Projectors.ProjectorDatabase()[state.Projectors.ProjectorDatabase().LastIndex()];
         Fill(added, manufacturer, model, warmUp);
         return added;
     }
@@ -41,9 +41,9 @@ protected:
         ProjectorClassGlobals saved(folder.path(), quiet);
         saved.LoadProjectorDatabase();
         const int index = saved.FindProjector(manufacturer, model);
-        return index < 0 ? -1 : saved.ProjectorDatabase[index].WarmUpTime();
+        return index < 0 ? -1 : saved.ProjectorDatabase()[index].WarmUpTime();
     }
-    int Entries() const { return state.Projectors.ProjectorDatabase.Count(); }
+    int Entries() const { return state.Projectors.ProjectorDatabase().Count(); }
 
     // The next new-name dialog is given these names and Done, then closed
     // with Cancel if it is still open.

@@ -21,7 +21,7 @@ protected:
         Named<QRadioButton>(*form, choice)->click();
         return form;
     }
-    const ProjectorClass& Entry(int index) const { return state.Projectors.ProjectorDatabase[index]; }
+    const ProjectorClass& Entry(int index) const { return state.Projectors.ProjectorDatabase()[index]; }
     const ProjectorClass& Work() const { return state.Projectors.WorkProjector; }
 };
 

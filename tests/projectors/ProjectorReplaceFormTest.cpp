@@ -27,7 +27,7 @@ protected:
         Named<QRadioButton>(*form, choice)->click();
         return form;
     }
-    const ProjectorClass& Entry(int index) const { return state.Projectors.ProjectorDatabase[index]; }
+    const ProjectorClass& Entry(int index) const { return state.Projectors.ProjectorDatabase()[index]; }
     const ProjectorClass& Configured() { return state.Config.ConfigProjector(); }
 };
 

@@ -46,7 +46,7 @@ protected:
         prompts.ExpectMessage("Are you sure you want to " + verb + " " + names + " projector?", "Are you sure?",
                               PromptButtons::YesNo, PromptIcon::None, answer);
     }
-    ProjectorClass& Entry(int index) { return state.Projectors.ProjectorDatabase[index]; }
+    ProjectorClass& Entry(int index) { return state.Projectors.ProjectorDatabase()[index]; }
 
     static Bytes RecordOf(const ProjectorClass& definition)
     {

@@ -95,7 +95,7 @@ TEST_F(ProjectorSetupFormTest, LoadShowsTheDefinitionInItsControls)
 {
     for (const char* name : {"acme ", "Beta", "ACME"}) {
         Projectors().AddProjectorDefinition();
-        Projectors().ProjectorDatabase[Projectors().ProjectorDatabase.LastIndex()].Manufacturer(name);
+        Projectors().ProjectorDatabase()[Projectors().ProjectorDatabase().LastIndex()].Manufacturer(name);
     }
     FillDefinition(Work());
     auto form = Open();
@@ -233,8 +233,8 @@ TEST_F(ProjectorSetupFormTest, SaveChecksRunInOrderWithTheirMessages)
     Save(*form);
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_FALSE(form->isVisible());
-    ASSERT_EQ(Projectors().ProjectorDatabase.Count(), 1);
-    const ProjectorClass& saved = Projectors().ProjectorDatabase[0];
+    ASSERT_EQ(Projectors().ProjectorDatabase().Count(), 1);
+    const ProjectorClass& saved = Projectors().ProjectorDatabase()[0];
     EXPECT_TRUE(saved.IsSameAs(Work()));
     EXPECT_EQ(saved.ManufacturerField().trimmed(), "ACME");
     EXPECT_EQ(saved.ModelField().trimmed(), "Beamer x1");
@@ -244,7 +244,7 @@ TEST_F(ProjectorSetupFormTest, SaveChecksRunInOrderWithTheirMessages)
 TEST_F(ProjectorSetupFormTest, AnExistingDefinitionIsOverwrittenOnlyWhenTheUserAgrees)
 {
     Projectors().AddProjectorDefinition();
-    FillDefinition(Projectors().ProjectorDatabase[0]);
+    FillDefinition(Projectors().ProjectorDatabase()[0]);
     FillDefinition(Work());
     Work().Manufacturer("Acme");
     Work().WarmUpTime(45);
@@ -255,15 +255,15 @@ TEST_F(ProjectorSetupFormTest, AnExistingDefinitionIsOverwrittenOnlyWhenTheUserA
     prompts.ExpectMessage(question, "Overwrite", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::No);
     Save(*form);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(Projectors().ProjectorDatabase[0].WarmUpTime(), 30);
+    EXPECT_EQ(Projectors().ProjectorDatabase()[0].WarmUpTime(), 30);
     EXPECT_EQ(Work().ManufacturerField().trimmed(), "ACME");
     EXPECT_EQ(Work().WarmUpTime(), 45);
 
     prompts.ExpectMessage(question, "Overwrite", PromptButtons::YesNo, PromptIcon::None, PromptAnswer::Yes);
     Save(*form);
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    ASSERT_EQ(Projectors().ProjectorDatabase.Count(), 1);
-    EXPECT_TRUE(Projectors().ProjectorDatabase[0].IsSameAs(Work()));
+    ASSERT_EQ(Projectors().ProjectorDatabase().Count(), 1);
+    EXPECT_TRUE(Projectors().ProjectorDatabase()[0].IsSameAs(Work()));
 }
 
 // A definition passes through the editor unchanged: saved as a new entry,
@@ -274,15 +274,15 @@ TEST_F(ProjectorSetupFormTest, ADefinitionRoundTripsThroughTheEditor)
     FillDefinition(original);
     Work().CopyFromProjectorClass(original);
     Save(*Open());
-    ASSERT_EQ(Projectors().ProjectorDatabase.Count(), 1);
-    EXPECT_TRUE(Projectors().ProjectorDatabase[0].IsSameAs(original));
+    ASSERT_EQ(Projectors().ProjectorDatabase().Count(), 1);
+    EXPECT_TRUE(Projectors().ProjectorDatabase()[0].IsSameAs(original));
 
-    Work().CopyFromProjectorClass(Projectors().ProjectorDatabase[0]);
+    Work().CopyFromProjectorClass(Projectors().ProjectorDatabase()[0]);
     auto again = Open();
     Save(*again);
     EXPECT_EQ(again->result(), QDialog::Accepted);
-    EXPECT_EQ(Projectors().ProjectorDatabase.Count(), 1);
-    EXPECT_TRUE(Projectors().ProjectorDatabase[0].IsSameAs(original));
+    EXPECT_EQ(Projectors().ProjectorDatabase().Count(), 1);
+    EXPECT_TRUE(Projectors().ProjectorDatabase()[0].IsSameAs(original));
 }
 
 TEST_F(ProjectorSetupFormTest, UsesLevelsHidesVolumeDownAndIsStored)
@@ -307,7 +307,7 @@ TEST_F(ProjectorSetupFormTest, UsesLevelsHidesVolumeDownAndIsStored)
     EXPECT_FALSE(Shown(*form, "SerialStringDisplay1", 10));
     Save(*form);
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    const ProjectorClass& saved = Projectors().ProjectorDatabase[0];
+    const ProjectorClass& saved = Projectors().ProjectorDatabase()[0];
     EXPECT_TRUE(saved.My_VolumeExtensionClass().UseLevelForVolume());
     EXPECT_EQ(saved.My_VolumeExtensionClass().MaxVolume(), 40);
     for (int slot : {0, 7, 9, 10}) EXPECT_FALSE(saved.InUse(slot)) << slot;

@@ -26,7 +26,7 @@ void PrepareIR(ApplicationState& state)
     FullIRLibrary(state);
     AddIRLibrary(state, "ACME", "TV", "T1", {"K0:300", "NEWA:1", "NEWB:2"});
     state.IR.IRLibraryToRecord(1);
-    state.IR.IRDatabase.Remove(1);
+    state.IR.IRDatabase().Remove(1);
 }
 
 // The same for RS232: every slot of the database's ACME / PROJECTOR / PJ1 is
@@ -47,7 +47,7 @@ void PrepareRS232(ApplicationState& state)
     FullRS232Library(state);
     AddRS232Library(state, "ACME", "PROJECTOR", "PJ1", {"C0:zz", "NEWA:b", "NEWB:c"});
     state.RS232Libraries.RS232LibraryToRecord(1);
-    state.RS232Libraries.RS232Database.Remove(1);
+    state.RS232Libraries.RS232Database().Remove(1);
 }
 
 using Open = std::function<std::unique_ptr<QDialog>(ApplicationState&)>;
@@ -128,7 +128,7 @@ TEST_F(ReconcileTest, AFullIRDatabaseRefusesANewNameAtOnceAndTheDialogWaitsForAn
         AddIRLibrary(*state, "ACME", "TV", "T1", {"ON:1"});
         AddIRLibrary(*state, "ACME", "TV", "T1", {"ON:2"});
         state->IR.IRLibraryToRecord(1);
-        state->IR.IRDatabase.Remove(1);
+        state->IR.IRDatabase().Remove(1);
         FillIRDatabase(state->IR, IRClassGlobals::MaximumLibraries);
         std::unique_ptr<QDialog> dialog = test.open(*state);
         dialog->show();
@@ -142,7 +142,7 @@ TEST_F(ReconcileTest, AFullIRDatabaseRefusesANewNameAtOnceAndTheDialogWaitsForAn
         EXPECT_EQ(asked, QStringList());
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_FALSE(Named<QRadioButton>(*dialog, "Option1", 2)->isChecked());
-        EXPECT_EQ(state->IR.IRDatabase.Count(), IRClassGlobals::MaximumLibraries);
+        EXPECT_EQ(state->IR.IRDatabase().Count(), IRClassGlobals::MaximumLibraries);
         EXPECT_EQ(state->IR.IRHeaderRecordBuffer.Model.trimmed(), "T1");
         EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
     }

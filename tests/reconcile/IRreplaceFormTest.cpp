@@ -339,7 +339,7 @@ TEST_F(IRreplaceFormTest, AFailedSaveIsToldAndTheDialogClosesAndInterPeriodsAlon
     AddIRLibrary(*state, "ACME", "TV", "T1", DatabaseCommands);
     AddIRLibrary(*state, "ACME", "TV", "T1", ArchiveCommands);
     state->IR.IRLibraryToRecord(1);
-    state->IR.IRDatabase.Remove(1);
+    state->IR.IRDatabase().Remove(1);
     // OFF's code equals the database's but for an inter-period byte.
     state->IR.IRCommandRecordBuffers[1].InterPeriod[0] = 1;
     {
@@ -358,7 +358,7 @@ TEST_F(IRreplaceFormTest, AFailedSaveIsToldAndTheDialogClosesAndInterPeriodsAlon
     Named<QRadioButton>(form, "Option1", 1)->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
-    EXPECT_EQ(state->IR.IRDatabase[0].Num_commands(), 5) << "kept in memory for the next save";
+    EXPECT_EQ(state->IR.IRDatabase()[0].Num_commands(), 5) << "kept in memory for the next save";
 }
 
 TEST_F(IRreplaceFormTest, TwelveRowsShowWithoutScrollingAndThirteenScroll)
@@ -372,7 +372,7 @@ TEST_F(IRreplaceFormTest, TwelveRowsShowWithoutScrollingAndThirteenScroll)
             FillIRCommand(archived.AddIRCommand(), "K" + std::to_string(c), c + 1);
         }
         state->IR.IRLibraryToRecord(1);
-        state->IR.IRDatabase.Remove(1);
+        state->IR.IRDatabase().Remove(1);
         LibraryReplaceForm form(*state, std::make_unique<IRConfigurationLibrary>(*state, 0));
         form.show();
         auto* rows = Named<QScrollArea>(form, "VScroll1");

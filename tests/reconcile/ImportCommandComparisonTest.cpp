@@ -23,12 +23,12 @@ protected:
     void BufferIRLibrary(int index)
     {
         state->IR.IRLibraryToRecord(index);
-        state->IR.IRDatabase.Remove(index);
+        state->IR.IRDatabase().Remove(index);
     }
     void BufferRS232Library(int index)
     {
         state->RS232Libraries.RS232LibraryToRecord(index);
-        state->RS232Libraries.RS232Database.Remove(index);
+        state->RS232Libraries.RS232Database().Remove(index);
     }
 };
 
@@ -48,7 +48,7 @@ TEST_F(ImportCommandComparisonTest, IRRowsPairByNameAndMovingKeepsTheDatabaseInt
         EXPECT_TRUE(MoveIRRowToLibrary(state->IR, stored, row));
     auto expected = NewState();
     AddIRLibrary(*expected, "ACME", "TV", "T1", {"ON:1", "OFF:5", "DOWN:7", " off :5", "vol:8", "UP:6"});
-    EXPECT_EQ(Described(stored), Described(expected->IR.IRDatabase[0]));
+    EXPECT_EQ(Described(stored), Described(expected->IR.IRDatabase()[0]));
     EXPECT_EQ(stored.CommandAt(4)->InterPeriod(IRPart::Start), 9);
 
     // A library as full as a file can count gains nothing.
@@ -71,7 +71,7 @@ TEST_F(ImportCommandComparisonTest, RS232RowsSkipUnnamedSlotsAndMovingSetsTheDir
     // NEW takes the first unnamed slot; OFF becomes an input, IN an output.
     auto expected = NewState();
     AddRS232Library(*expected, "ACME", "TV", "T1", {"ON:a", "NEW:n", "OFF:c?", "IN:y"});
-    EXPECT_EQ(Described(stored), Described(expected->RS232Libraries.RS232Database[0]));
+    EXPECT_EQ(Described(stored), Described(expected->RS232Libraries.RS232Database()[0]));
 
     // Every slot named: nothing is added. A stored count no message holds
     // moves nothing either.

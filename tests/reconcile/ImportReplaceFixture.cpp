@@ -38,7 +38,7 @@ public:
         imported.Comment("imported");
         for (int i = 0; i < more; ++i) FillIRCommand(imported.AddIRCommand(), More("S", i), 20 + i);
         state.IR.IRLibraryToRecord(2);
-        state.IR.IRDatabase.Remove(2);
+        state.IR.IRDatabase().Remove(2);
     }
     void Show(ApplicationState& state) const override { ShowIRReplace2Form(state, nullptr); }
     void Reconcile(ApplicationState& state) const override
@@ -55,14 +55,15 @@ public:
         scratch.IR.IRHeaderRecordBuffer = state.IR.IRHeaderRecordBuffer;
         scratch.IR.IRCommandRecordBuffers = state.IR.IRCommandRecordBuffers;
         scratch.IR.AddIRLibrary();
-        scratch.IR.IRRecordToLibrary(scratch.IR.IRDatabase.LastIndex());
-        return Described(scratch.IR.IRDatabase[scratch.IR.IRDatabase.LastIndex()]);
+        scratch.IR.IRRecordToLibrary(scratch.IR.IRDatabase().LastIndex());
+        return Described(scratch.IR.IRDatabase()[scratch.IR.IRDatabase().LastIndex()]);
     }
     std::vector<std::string> Database(const ApplicationState& state) const override
     {
         std::vector<std::string> libraries;
-        libraries.reserve(static_cast<std::size_t>(state.IR.IRDatabase.Count()));
-        for (int i = 0; i < state.IR.IRDatabase.Count(); ++i) libraries.push_back(Described(state.IR.IRDatabase[i]));
+        libraries.reserve(static_cast<std::size_t>(state.IR.IRDatabase().Count()));
+        for (int i = 0; i < state.IR.IRDatabase().Count(); ++i)
+            libraries.push_back(Described(state.IR.IRDatabase()[i]));
         return libraries;
     }
     void Load(ApplicationState& state) const override { state.IR.LoadIRDatabase(); }
@@ -110,7 +111,7 @@ public:
         AddSlots(imported, more);
         rs232.RS232LibraryToRecord(2);
         rs232.RS232RecordBuffer.Manufacturer("acme");
-        rs232.RS232Database.Remove(2);
+        rs232.RS232Database().Remove(2);
     }
     void Show(ApplicationState& state) const override { ShowRS232Replace2Form(state, nullptr); }
     void Reconcile(ApplicationState& state) const override
@@ -126,16 +127,16 @@ public:
     {
         scratch.RS232Libraries.AddRS232Library();
         RS232FileBlockClass& library =
-            scratch.RS232Libraries.RS232Database[scratch.RS232Libraries.RS232Database.LastIndex()];
+            scratch.RS232Libraries.RS232Database()[scratch.RS232Libraries.RS232Database().LastIndex()];
         state.RS232Libraries.RS232RecordBuffer.FillLibrary(library);
         return Described(library);
     }
     std::vector<std::string> Database(const ApplicationState& state) const override
     {
         std::vector<std::string> libraries;
-        libraries.reserve(static_cast<std::size_t>(state.RS232Libraries.RS232Database.Count()));
-        for (int i = 0; i < state.RS232Libraries.RS232Database.Count(); ++i)
-            libraries.push_back(Described(state.RS232Libraries.RS232Database[i]));
+        libraries.reserve(static_cast<std::size_t>(state.RS232Libraries.RS232Database().Count()));
+        for (int i = 0; i < state.RS232Libraries.RS232Database().Count(); ++i)
+            libraries.push_back(Described(state.RS232Libraries.RS232Database()[i]));
         return libraries;
     }
     void Load(ApplicationState& state) const override { state.RS232Libraries.LoadRS232Database(); }

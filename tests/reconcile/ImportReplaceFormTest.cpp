@@ -381,9 +381,9 @@ TEST_F(ImportReplaceFormTest, WithoutADatabaseLibraryOfTheNamesOnlyKeepingIsOffe
             [&] {
                 // The buffer's library has gone from the database.
                 if (twin->Name()[0] == 'I')
-                    state->IR.IRDatabase.Remove(1);
+                    state->IR.IRDatabase().Remove(1);
                 else
-                    state->RS232Libraries.RS232Database.Remove(1);
+                    state->RS232Libraries.RS232Database().Remove(1);
                 twin->Show(*state);
             });
         EXPECT_TRUE(FileUnchanged(*twin));

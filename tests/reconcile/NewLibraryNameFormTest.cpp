@@ -29,24 +29,24 @@ protected:
             AddIRLibrary(*state, "LONGMANUFACTURER", "TV", "T1", {"ON:1"});
             AddIRLibrary(*state, "ACME", "TV", "T1", {"ON:2", "OFF:3"});
             state->IR.IRLibraryToRecord(2);
-            state->IR.IRDatabase.Remove(2);
+            state->IR.IRDatabase().Remove(2);
         } else {
             AddRS232Library(*state, "ACME", "TV", "T1", {"ON:a"});
             AddRS232Library(*state, "LONGMANUFACTURER", "TV", "T1", {"ON:a"});
             AddRS232Library(*state, "ACME", "TV", "T1", {"ON:b", "OFF:c?"});
             state->RS232Libraries.RS232LibraryToRecord(2);
-            state->RS232Libraries.RS232Database.Remove(2);
+            state->RS232Libraries.RS232Database().Remove(2);
         }
     }
     int Count(LibraryKind kind) const
     {
-        return kind == LibraryKind::IR ? state->IR.IRDatabase.Count() : state->RS232Libraries.RS232Database.Count();
+        return kind == LibraryKind::IR ? state->IR.IRDatabase().Count() : state->RS232Libraries.RS232Database().Count();
     }
     // The library at index i, or the buffer, described with the given names.
     std::string LastLibrary(LibraryKind kind) const
     {
-        if (kind == LibraryKind::IR) return Described(state->IR.IRDatabase[2]);
-        return Described(state->RS232Libraries.RS232Database[2]);
+        if (kind == LibraryKind::IR) return Described(state->IR.IRDatabase()[2]);
+        return Described(state->RS232Libraries.RS232Database()[2]);
     }
     std::string BufferAsLibrary(LibraryKind kind)
     {
@@ -56,11 +56,11 @@ protected:
             other->IR.IRCommandRecordBuffers = state->IR.IRCommandRecordBuffers;
             other->IR.AddIRLibrary();
             other->IR.IRRecordToLibrary(0);
-            return Described(other->IR.IRDatabase[0]);
+            return Described(other->IR.IRDatabase()[0]);
         }
         other->RS232Libraries.AddRS232Library();
-        state->RS232Libraries.RS232RecordBuffer.FillLibrary(other->RS232Libraries.RS232Database[0]);
-        return Described(other->RS232Libraries.RS232Database[0]);
+        state->RS232Libraries.RS232RecordBuffer.FillLibrary(other->RS232Libraries.RS232Database()[0]);
+        return Described(other->RS232Libraries.RS232Database()[0]);
     }
     static void Type(NewLibraryNameForm& form, const char* manufacturer, const char* type, const char* model)
     {

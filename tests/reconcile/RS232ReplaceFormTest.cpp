@@ -237,7 +237,7 @@ TEST_F(RS232ReplaceFormTest, MovingIntoAFullLibraryAddsNothingAndAnInputMovedOve
     }
     AddRS232Library(*state, "ACME", "PROJECTOR", "PJ1", {"C3:?a", "EXTRA:b"});
     state->RS232Libraries.RS232LibraryToRecord(1);
-    state->RS232Libraries.RS232Database.Remove(1);
+    state->RS232Libraries.RS232Database().Remove(1);
     const std::string before = Described(full);
 
     RS232ConfigurationLibrary library(*state, 0);

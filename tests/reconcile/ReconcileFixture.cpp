@@ -44,7 +44,7 @@ RS232FileBlockClass& AddRS232Library(ApplicationState& state, std::string_view m
 {
     SerialClassGlobals& rs232 = state.RS232Libraries;
     rs232.AddRS232Library();
-    RS232FileBlockClass& library = rs232.RS232Database[rs232.RS232Database.LastIndex()];
+    RS232FileBlockClass& library = rs232.RS232Database()[rs232.RS232Database().LastIndex()];
     library.Clear();
     library.Manufacturer(manufacturer);
     library.MyType(type);
@@ -115,11 +115,12 @@ void DriveDialogs(const std::vector<std::function<void(QWidget*)>>& actions, std
 
 std::vector<std::string> SavedIRLibraries(const std::filesystem::path& folder)
 {
-    IRClassGlobals saved(folder);
+    ScriptedPrompts prompts;
+    IRClassGlobals saved(folder, prompts);
     if (std::filesystem::exists(folder / "InfraRed.DEF")) saved.LoadIRDatabase();
     std::vector<std::string> libraries;
-    libraries.reserve(static_cast<std::size_t>(saved.IRDatabase.Count()));
-    for (int i = 0; i < saved.IRDatabase.Count(); ++i) libraries.push_back(Described(saved.IRDatabase[i]));
+    libraries.reserve(static_cast<std::size_t>(saved.IRDatabase().Count()));
+    for (int i = 0; i < saved.IRDatabase().Count(); ++i) libraries.push_back(Described(saved.IRDatabase()[i]));
     return libraries;
 }
 
@@ -129,8 +130,8 @@ std::vector<std::string> SavedRS232Libraries(const std::filesystem::path& folder
     SerialClassGlobals saved(folder, quiet);
     if (std::filesystem::exists(folder / "RS232Serials.DEF")) saved.LoadRS232Database();
     std::vector<std::string> libraries;
-    libraries.reserve(static_cast<std::size_t>(saved.RS232Database.Count()));
-    for (int i = 0; i < saved.RS232Database.Count(); ++i) libraries.push_back(Described(saved.RS232Database[i]));
+    libraries.reserve(static_cast<std::size_t>(saved.RS232Database().Count()));
+    for (int i = 0; i < saved.RS232Database().Count(); ++i) libraries.push_back(Described(saved.RS232Database()[i]));
     return libraries;
 }
 
@@ -140,9 +141,9 @@ std::vector<std::string> DescribedIRLibraries(const std::function<void(Applicati
     ApplicationState reference("/nonexistent", quiet);
     fill(reference);
     std::vector<std::string> libraries;
-    libraries.reserve(static_cast<std::size_t>(reference.IR.IRDatabase.Count()));
-    for (int i = 0; i < reference.IR.IRDatabase.Count(); ++i)
-        libraries.push_back(Described(reference.IR.IRDatabase[i]));
+    libraries.reserve(static_cast<std::size_t>(reference.IR.IRDatabase().Count()));
+    for (int i = 0; i < reference.IR.IRDatabase().Count(); ++i)
+        libraries.push_back(Described(reference.IR.IRDatabase()[i]));
     return libraries;
 }
 
@@ -152,9 +153,9 @@ std::vector<std::string> DescribedRS232Libraries(const std::function<void(Applic
     ApplicationState reference("/nonexistent", quiet);
     fill(reference);
     std::vector<std::string> libraries;
-    libraries.reserve(static_cast<std::size_t>(reference.RS232Libraries.RS232Database.Count()));
-    for (int i = 0; i < reference.RS232Libraries.RS232Database.Count(); ++i)
-        libraries.push_back(Described(reference.RS232Libraries.RS232Database[i]));
+    libraries.reserve(static_cast<std::size_t>(reference.RS232Libraries.RS232Database().Count()));
+    for (int i = 0; i < reference.RS232Libraries.RS232Database().Count(); ++i)
+        libraries.push_back(Described(reference.RS232Libraries.RS232Database()[i]));
     return libraries;
 }
 

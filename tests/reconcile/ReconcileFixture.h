@@ -34,10 +34,15 @@ class ReconcileTest : public ::testing::Test {
 protected:
     ~ReconcileTest() override { EXPECT_TRUE(prompts.AllAnswered()) << "an expected message never came"; }
 
+    // Its databases start empty whatever the folder holds, as on another
+    // computer, rather than being read from the folder on first use.
     std::unique_ptr<ApplicationState> NewState()
     {
         auto fresh = std::make_unique<ApplicationState>(folder.path(), prompts);
         fresh->Config.ClearConfiguration();
+        fresh->Projectors.ClearProjectorDatabase();
+        fresh->RS232Libraries.ClearRS232Database();
+        fresh->IR.ClearIRDatabase();
         return fresh;
     }
 

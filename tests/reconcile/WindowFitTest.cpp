@@ -32,7 +32,7 @@ void PrepareIR(ApplicationState& state)
         FillIRCommand(arriving.AddIRCommand(), (c < 100 ? "K" : "NEW") + std::to_string(c), c + 1);
     }
     state.IR.IRLibraryToRecord(1);
-    state.IR.IRDatabase.Remove(1);
+    state.IR.IRDatabase().Remove(1);
 }
 
 // The same for RS232, in every one of its 32 slots.
@@ -49,7 +49,7 @@ void PrepareRS232(ApplicationState& state)
         }
     }
     state.RS232Libraries.RS232LibraryToRecord(1);
-    state.RS232Libraries.RS232Database.Remove(1);
+    state.RS232Libraries.RS232Database().Remove(1);
 }
 
 WindowView Click(const char* what, const QString& button)

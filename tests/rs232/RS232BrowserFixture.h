@@ -44,12 +44,12 @@ protected:
     {
         SerialClassGlobals& libraries = state.RS232Libraries;
         libraries.AddRS232Library();
-        RS232FileBlockClass& added = libraries.RS232Database[libraries.RS232Database.LastIndex()];
+        RS232FileBlockClass& added = libraries.RS232Database()[libraries.RS232Database().LastIndex()];
         Fill(added, manufacturer, type, model, baudrate);
         return added;
     }
-    RS232FileBlockClass& Entry(int index) { return state.RS232Libraries.RS232Database[index]; }
-    int Entries() const { return state.RS232Libraries.RS232Database.Count(); }
+    RS232FileBlockClass& Entry(int index) { return state.RS232Libraries.RS232Database()[index]; }
+    int Entries() const { return state.RS232Libraries.RS232Database().Count(); }
 
     // The next new-name dialog is given these names and Done, then closed
     // with Cancel if it is still open.

@@ -32,7 +32,7 @@ protected:
     {
         state.RS232Libraries.AddRS232Library();
         RS232FileBlockClass& library =
-            state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+            state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
         library.Clear();
         library.Manufacturer(manufacturer);
         library.MyType(type);
@@ -57,7 +57,7 @@ protected:
     std::vector<std::string> Models() const
     {
         std::vector<std::string> models;
-        const auto& database = state.RS232Libraries.RS232Database;
+        const auto& database = state.RS232Libraries.RS232Database();
         models.reserve(static_cast<std::size_t>(database.Count()));
         for (int i = 0; i < database.Count(); ++i) models.push_back(database[i].ModelField().trimmed());
         return models;
@@ -94,7 +94,7 @@ TEST_F(RS232LibraryLoaderTest, SortsTheDatabaseInPlaceAndListsNamedAllowedComman
     AddLibrary("SONY", "DVD", "A1", {});
     AddLibrary("ACME", "PROJ", "K3", {});
     AddLibrary("BETA", "DVD", "C5", {});
-    auto& database = state.RS232Libraries.RS232Database;
+    auto& database = state.RS232Libraries.RS232Database();
     SortLibrariesForTree(database, LoaderSortOrder::ByManufacturer);
     EXPECT_EQ(Models(), (std::vector<std::string>{"K3", "Z9", "C5", "A1", "B2"}));
     SortLibrariesForTree(database, LoaderSortOrder::ByType);

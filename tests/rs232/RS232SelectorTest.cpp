@@ -119,7 +119,7 @@ protected:
         ScriptedPrompts quiet;
         SerialClassGlobals saved(folder.path(), quiet);
         saved.LoadRS232Database();
-        return saved.RS232Database.Count();
+        return saved.RS232Database().Count();
     }
 };
 

@@ -65,11 +65,12 @@ protected:
     RS232FileBlockClass& AddToDatabase(const char* manufacturer, const char* type, const char* model)
     {
         state.RS232Libraries.AddRS232Library();
-        RS232FileBlockClass& added = state.RS232Libraries.RS232Database[state.RS232Libraries.RS232Database.LastIndex()];
+        RS232FileBlockClass& added =
+            state.RS232Libraries.RS232Database()[state.RS232Libraries.RS232Database().LastIndex()];
         FillLibrary(added, manufacturer, type, model);
         return added;
     }
-    int Entries() const { return state.RS232Libraries.RS232Database.Count(); }
+    int Entries() const { return state.RS232Libraries.RS232Database().Count(); }
     // The editor, open without a modal loop, on WorkRS232Library as it stands.
     std::unique_ptr<SerialLibraryEdit> Open()
     {
@@ -266,16 +267,16 @@ TEST_F(SerialLibraryEditTest, SaveAddsOverwritesOnlyWhenAskedAndKeepsTheOpenedLi
     Save(*refused);
     EXPECT_FALSE(refused->isVisible());
     EXPECT_EQ(Entries(), 1);
-    EXPECT_EQ(state.RS232Libraries.RS232Database[0].Baudrate(), 0);
+    EXPECT_EQ(state.RS232Libraries.RS232Database()[0].Baudrate(), 0);
 
     // Renamed: added at the end, the opened library unchanged.
-    Work().CopyFrom(state.RS232Libraries.RS232Database[0]);
+    Work().CopyFrom(state.RS232Libraries.RS232Database()[0]);
     auto renamed = Open();
     Named<QLineEdit>(*renamed, "Model")->setText("x2");
     Save(*renamed);
     ASSERT_EQ(Entries(), 2);
-    EXPECT_EQ(state.RS232Libraries.RS232Database[0].ModelField().trimmed(), "X1");
-    EXPECT_TRUE(state.RS232Libraries.RS232Database[1].IsSameAs(Work()));
+    EXPECT_EQ(state.RS232Libraries.RS232Database()[0].ModelField().trimmed(), "X1");
+    EXPECT_TRUE(state.RS232Libraries.RS232Database()[1].IsSameAs(Work()));
 }
 
 TEST_F(SerialLibraryEditTest, ALibraryMakesTheRoundTripThroughTheEditorAndTheDatabaseFile)
@@ -293,7 +294,7 @@ TEST_F(SerialLibraryEditTest, ALibraryMakesTheRoundTripThroughTheEditorAndTheDat
     EXPECT_EQ(Named<QPlainTextEdit>(*form, "Notes")->toPlainText(), "Front panel port");
     Save(*form);
     ASSERT_EQ(Entries(), 1);
-    EXPECT_TRUE(state.RS232Libraries.RS232Database[0].IsSameAs(original));
+    EXPECT_TRUE(state.RS232Libraries.RS232Database()[0].IsSameAs(original));
 
     // The file keeps no per-command library flags.
     original.IsFromLibrary(0, false);
@@ -301,8 +302,8 @@ TEST_F(SerialLibraryEditTest, ALibraryMakesTheRoundTripThroughTheEditorAndTheDat
     ScriptedPrompts quiet;
     SerialClassGlobals reloaded(folder.path(), quiet);
     reloaded.LoadRS232Database();
-    ASSERT_EQ(reloaded.RS232Database.Count(), 1);
-    EXPECT_TRUE(reloaded.RS232Database[0].IsSameAs(original));
+    ASSERT_EQ(reloaded.RS232Database().Count(), 1);
+    EXPECT_TRUE(reloaded.RS232Database()[0].IsSameAs(original));
 }
 
 }  // namespace

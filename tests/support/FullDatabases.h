@@ -9,7 +9,7 @@
 
 inline void FillIRDatabase(IRClassGlobals& ir, int count)
 {
-    while (ir.IRDatabase.Count() < count) {
+    while (ir.IRDatabase().Count() < count) {
         IRclass& library = ir.AddIRLibrary();
         library.Manufacturer("FILL");
         library.IRtype("TV");
@@ -19,9 +19,9 @@ inline void FillIRDatabase(IRClassGlobals& ir, int count)
 
 inline void FillRS232Database(SerialClassGlobals& rs232, int count)
 {
-    while (rs232.RS232Database.Count() < count) {
+    while (rs232.RS232Database().Count() < count) {
         rs232.AddRS232Library();
-        RS232FileBlockClass& library = rs232.RS232Database[rs232.RS232Database.LastIndex()];
+        RS232FileBlockClass& library = rs232.RS232Database()[rs232.RS232Database().LastIndex()];
         library.Manufacturer("FILL");
         library.MyType("TV");
         library.Model("M");

@@ -123,7 +123,7 @@ void IRCommandAssignment::FillCommandList()
     FixedText<16> model = record.Model;
     const int found = ir_.FindIRLibrary(manufacturer, irType, model);
     if (!record.DeviceSelected || found < 0) return;
-    const IRclass& library = ir_.IRDatabase[found];
+    const IRclass& library = ir_.IRDatabase()[found];
     QList<QTreeWidgetItem*> commands;
     for (int c = 0; c < library.Num_commands(); ++c)
         commands.append(new QTreeWidgetItem({FromWindows1252(library.CommandAt(c)->NameField().view())}));

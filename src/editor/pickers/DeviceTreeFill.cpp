@@ -112,8 +112,8 @@ void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projector
     Groups manufacturers;
     QList<QTreeWidgetItem*> roots;
     // Nodes are built unattached and handed to the tree at once.
-    for (int i = 0; i < projectors.ProjectorDatabase.Count(); ++i) {
-        const ProjectorClass& definition = projectors.ProjectorDatabase[i];
+    for (int i = 0; i < projectors.ProjectorDatabase().Count(); ++i) {
+        const ProjectorClass& definition = projectors.ProjectorDatabase()[i];
         const std::string_view manufacturer = definition.ManufacturerField().view();
         QTreeWidgetItem* root = manufacturers.Find(Trimmed(manufacturer), nullptr, manufacturer, roots);
         new EntryNode(root, TextOf(definition.ModelField().view()), i, bold);
@@ -129,8 +129,8 @@ void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping gr
     Groups middleGroups;
     QList<QTreeWidgetItem*> roots;
     std::string middleKey;
-    for (int i = 0; i < ir.IRDatabase.Count(); ++i) {
-        const IRclass& library = ir.IRDatabase[i];
+    for (int i = 0; i < ir.IRDatabase().Count(); ++i) {
+        const IRclass& library = ir.IRDatabase()[i];
         const bool byManufacturer = grouping == IRGrouping::ByManufacturer;
         const std::string_view first = (byManufacturer ? library.ManufacturerField() : library.IRtypeField()).view();
         const std::string_view second = (byManufacturer ? library.IRtypeField() : library.ManufacturerField()).view();

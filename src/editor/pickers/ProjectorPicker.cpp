@@ -55,7 +55,7 @@ int ProjectorPicker::FindProjectorForNode(const QTreeWidgetItem* node) const
     // The node names the entry it was made for; the database may have
     // changed since, so the entry must still be that model.
     const int index = DatabaseIndexOf(node);
-    const auto& database = state_.Projectors.ProjectorDatabase;
+    const auto& database = state_.Projectors.ProjectorDatabase();
     if (index < 0 || index >= database.Count()) return -1;
     if (FromWindows1252(database[index].ModelField().view()) != node->text(0)) return -1;
     return index;
@@ -76,7 +76,7 @@ void ProjectorPicker::ShowHoveredNotes(const QTreeWidgetItem* node)
     const int index = FindProjectorForNode(node);
     treeview1->ShowNotes(
         "Manufacturer = " + node->parent()->text(0) + "\nModel = " + node->text(0),
-        index < 0 ? QString() : NotesShown(state_.Projectors.ProjectorDatabase[index].NotesField().view()));
+        index < 0 ? QString() : NotesShown(state_.Projectors.ProjectorDatabase()[index].NotesField().view()));
 }
 
 void ProjectorPicker::Pick(const QTreeWidgetItem* node)
@@ -84,7 +84,7 @@ void ProjectorPicker::Pick(const QTreeWidgetItem* node)
     treeview1->Close();
     const int index = FindProjectorForNode(node);
     if (index < 0) return;  // a manufacturer, or an entry no longer in the database
-    const ProjectorClass& definition = state_.Projectors.ProjectorDatabase[index];
+    const ProjectorClass& definition = state_.Projectors.ProjectorDatabase()[index];
     ProjectorLabel->setText(node->parent()->text(0) + '\n' + node->text(0));
     ProjectorNotes->setPlainText(NotesShown(definition.NotesField().view()));
     state_.Config.Edit(ConfigGroup::Projector, [&] {

@@ -1,0 +1,154 @@
+// Each database is read from its file when it is first asked for, not at
+// start-up. The read must not disturb the shared record buffers (the first
+// use can fall between a read into a buffer and the use of what was read),
+// must happen before a save (or the save would empty the file), and must not
+// bring back a database that was emptied before it.
+#include "model/ApplicationState.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempProgramFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+template <class Entry>
+Names ManufacturersOf(const DatabaseArray<Entry>& database)
+{
+    Names names;
+    for (int i = 0; i < database.Count(); ++i) names.push_back(database[i].ManufacturerField().trimmed());
+    return names;
+}
+
+// One database, through the operations its callers use.
+struct Database {
+    const char* label;
+    // Appends an entry of this manufacturer.
+    std::function<void(ApplicationState&, const std::string&)> add;
+    // Puts an entry of this manufacturer in the record buffers, as a read of
+    // an archive member or an export file leaves them.
+    std::function<void(ApplicationState&, const std::string&)> fillBuffers;
+    // Appends an entry made from the record buffers.
+    std::function<void(ApplicationState&)> addFromBuffers;
+    std::function<void(ApplicationState&)> save;
+    std::function<void(ApplicationState&)> clear;
+    std::function<Names(const ApplicationState&)> manufacturers;
+};
+
+void NameProjector(ProjectorClass& definition, const std::string& manufacturer)
+{
+    definition.Manufacturer(manufacturer);
+    definition.Model("PJ1");
+}
+
+void NameRS232Library(RS232FileBlockClass& library, const std::string& manufacturer)
+{
+    library.Manufacturer(manufacturer);
+    library.MyType("PROJECTOR");
+    library.Model("PJ1");
+}
+
+// A library is only written with a command.
+void NameIRLibrary(IRclass& library, const std::string& manufacturer)
+{
+    library.Manufacturer(manufacturer);
+    library.IRtype("TV");
+    library.Model("TV1");
+    library.AddIRCommand().Name("POWER");
+}
+
+const std::vector<Database>& Databases()
+{
+    static const std::vector<Database> databases = {
+        {"projector",
+         [](ApplicationState& s, const std::string& m) {
+             s.Projectors.AddProjectorDefinition();
+             NameProjector(s.Projectors.ProjectorDatabase()[s.Projectors.ProjectorDatabase().LastIndex()], m);
+         },
+         [](ApplicationState& s, const std::string& m) {
+             ProjectorClass definition;
+             NameProjector(definition, m);
+             s.Projectors.ProjectorRecordBuffer.StoreDefinition(definition);
+         },
+         [](ApplicationState& s) {
+             s.Projectors.AddProjectorDefinition();
+             s.Projectors.ProjectorRecordToLastDefinition();
+         },
+         [](ApplicationState& s) { s.Projectors.SaveProjectorDatabase(); },
+         [](ApplicationState& s) { s.Projectors.ClearProjectorDatabase(); },
+         [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }},
+        {"RS232",
+         [](ApplicationState& s, const std::string& m) {
+             s.RS232Libraries.AddRS232Library();
+             NameRS232Library(s.RS232Libraries.RS232Database()[s.RS232Libraries.RS232Database().LastIndex()], m);
+         },
+         [](ApplicationState& s, const std::string& m) {
+             RS232FileBlockClass library;
+             NameRS232Library(library, m);
+             s.RS232Libraries.RS232RecordBuffer.StoreLibrary(library);
+         },
+         [](ApplicationState& s) {
+             s.RS232Libraries.AddRS232Library();
+             s.RS232Libraries.RS232RecordToLibrary(s.RS232Libraries.RS232Database().LastIndex());
+         },
+         [](ApplicationState& s) { s.RS232Libraries.SaveRS232Database(); },
+         [](ApplicationState& s) { s.RS232Libraries.ClearRS232Database(); },
+         [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }},
+        {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
+         [](ApplicationState& s, const std::string& m) {
+             // The buffers of a database of its own, which is never read.
+             ScriptedPrompts quiet;
+             IRClassGlobals other(s.ProgramFolder, quiet);
+             other.ClearIRDatabase();
+             NameIRLibrary(other.AddIRLibrary(), m);
+             other.IRLibraryToRecord(0);
+             s.IR.IRHeaderRecordBuffer = other.IRHeaderRecordBuffer;
+             s.IR.IRCommandRecordBuffers = other.IRCommandRecordBuffers;
+         },
+         [](ApplicationState& s) {
+             s.IR.AddIRLibrary();
+             s.IR.IRRecordToLibrary(s.IR.IRDatabase().LastIndex());
+         },
+         [](ApplicationState& s) { s.IR.SaveIRDatabase(); }, [](ApplicationState& s) { s.IR.ClearIRDatabase(); },
+         [](const ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }},
+    };
+    return databases;
+}
+
+}  // namespace
+
+TEST(DatabaseFirstUse, TheFileIsReadOnceBeforeAnyUseAndTheRecordBuffersAreKept)
+{
+    for (const Database& database : Databases()) {
+        SCOPED_TRACE(database.label);
+        TempProgramFolder folder;
+        ScriptedPrompts prompts;
+        {
+            ApplicationState writer(folder.path(), prompts);
+            database.add(writer, "STORED");
+            database.save(writer);
+        }
+
+        ApplicationState arriving(folder.path(), prompts);
+        database.fillBuffers(arriving, "ARRIVED");
+        database.addFromBuffers(arriving);
+        EXPECT_EQ(database.manufacturers(arriving), (Names{"STORED", "ARRIVED"}));
+
+        {
+            ApplicationState untouched(folder.path(), prompts);
+            database.save(untouched);
+        }
+        const ApplicationState reread(folder.path(), prompts);
+        EXPECT_EQ(database.manufacturers(reread), Names{"STORED"}) << "a save before the first use kept the file";
+
+        ApplicationState emptied(folder.path(), prompts);
+        database.clear(emptied);
+        EXPECT_EQ(database.manufacturers(emptied), Names{});
+        database.add(emptied, "NEW");
+        EXPECT_EQ(database.manufacturers(emptied), Names{"NEW"});
+    }
+}
