@@ -2,6 +2,7 @@
 
 #include "model/ConfigurationRecord.h"
 #include "model/DatabaseArray.h"
+#include "model/FirstUseDatabase.h"
 #include "model/IRRecords.h"
 #include "model/IRclass.h"
 #include "platform/FixedText.h"
@@ -33,16 +34,8 @@ public:
 
     // The libraries, read from "InfraRed.DEF" when first asked for. A file
     // that cannot be read leaves the database empty, with a message.
-    DatabaseArray<IRclass>& IRDatabase()
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
-    const DatabaseArray<IRclass>& IRDatabase() const
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
+    DatabaseArray<IRclass>& IRDatabase() { return database_.Used(); }
+    const DatabaseArray<IRclass>& IRDatabase() const { return database_.Used(); }
     // The database holds at least one library.
     bool IRDatabaseAllocated() const { return !IRDatabase().IsEmpty(); }
     // No other library can be added: the indexes are 16-bit.
@@ -51,11 +44,7 @@ public:
     // database raises ValueOverflow.
     IRclass& AddIRLibrary();
     // An emptied database is not read again from its file.
-    void ClearIRDatabase()
-    {
-        read_ = true;
-        database_.Clear();
-    }
+    void ClearIRDatabase() { database_.Entries().Clear(); }
 
     // Trims and upper-cases the three names in place (only when the database
     // holds libraries) and returns the first library with those names, or -1.
@@ -101,14 +90,12 @@ public:
 private:
     // The first use of the database may come between a read into the header
     // buffer and the use of what was read, so the buffer is kept.
-    void ReadOnFirstUse() const;
+    void ReadOnFirstUse();
     void CheckBuffersHoldHeaderCommands() const;
     // Names, comment and inter-periods of the header buffer into a library.
     void TakeHeader(IRclass& library) const;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;
-    // Reading on first use is not a change the callers can see.
-    mutable DatabaseArray<IRclass> database_;
-    mutable bool read_ = false;
+    FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }};
 };

@@ -45,21 +45,18 @@ void IRClassGlobals::SaveIRDatabase()
                      });
 }
 
-void IRClassGlobals::ReadOnFirstUse() const
+void IRClassGlobals::ReadOnFirstUse()
 {
-    if (read_) return;
-    // The globals are never defined const; only the callers' view is.
-    auto& globals = const_cast<IRClassGlobals&>(*this);
     const IRLibraryHeaderRecord kept = IRHeaderRecordBuffer;
     try {
-        globals.LoadIRDatabase();
+        LoadIRDatabase();
     } catch (const FileError& error) {
         // The editor goes on without the IR libraries rather than not at all.
-        globals.ClearIRDatabase();
+        ClearIRDatabase();
         prompts_.Message("Infra-red configuration file could not be loaded!\r\n" + QString::fromStdString(error.what()),
                          ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
     }
-    globals.IRHeaderRecordBuffer = kept;
+    IRHeaderRecordBuffer = kept;
 }
 
 // The commands go from the file straight into the new library: the same

@@ -105,8 +105,7 @@ void ProjectorClassGlobals::AddProjectorDefinition()
 void ProjectorClassGlobals::ClearProjectorDatabase()
 {
     // An emptied database is not read again from its file.
-    read_ = true;
-    database_.Clear();
+    database_.Entries().Clear();
 }
 
 void ProjectorClassGlobals::ProjectorRecordToLastDefinition()
@@ -129,7 +128,7 @@ void ProjectorClassGlobals::ReadDatabaseFile()
     // A short last record is simply not read: only a record that cannot be
     // represented makes the file damaged.
     ReadDatabaseRecords<ProjectorDefinitionRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, database_, ProjectorRecordBuffer,
+        DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), ProjectorRecordBuffer,
         [](ProjectorDefinitionRecord& record) {
             record.CleanNamesForDatabase();
             return record.HasBothNames();
@@ -138,19 +137,15 @@ void ProjectorClassGlobals::ReadDatabaseFile()
     SortProjectorDatabase();
 }
 
-void ProjectorClassGlobals::ReadOnFirstUse() const
+void ProjectorClassGlobals::ReadOnFirstUse()
 {
-    if (read_) return;
-    // The globals are never defined const; only the callers' view is.
-    auto& globals = const_cast<ProjectorClassGlobals&>(*this);
     const ProjectorDefinitionRecord kept = ProjectorRecordBuffer;
-    globals.LoadProjectorDatabase();
-    globals.ProjectorRecordBuffer = kept;
+    LoadProjectorDatabase();
+    ProjectorRecordBuffer = kept;
 }
 
 void ProjectorClassGlobals::LoadProjectorDatabase()
 {
-    read_ = true;
     const DamagedDatabaseMessages messages{
         "Projector configuration file damaged!\r\nRestoring projector configuration backup!",
         "Projector configuration file damaged!\r\n all projector configurations have been lost!",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DatabaseArray.h"
+#include "model/FirstUseDatabase.h"
 #include "model/ProjectorClass.h"
 #include "model/ProjectorDefinitionRecord.h"
 
@@ -24,16 +25,8 @@ public:
     ProjectorClassGlobals& operator=(const ProjectorClassGlobals&) = delete;
 
     // The definitions, read from "Projectors.DEF" when first asked for.
-    DatabaseArray<ProjectorClass>& ProjectorDatabase()
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
-    const DatabaseArray<ProjectorClass>& ProjectorDatabase() const
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
+    DatabaseArray<ProjectorClass>& ProjectorDatabase() { return database_.Used(); }
+    const DatabaseArray<ProjectorClass>& ProjectorDatabase() const { return database_.Used(); }
     // The database holds at least one definition.
     bool ProjectorDatabaseAllocated() const { return !ProjectorDatabase().IsEmpty(); }
     ProjectorDefinitionRecord ProjectorRecordBuffer;
@@ -73,11 +66,9 @@ private:
     void ReadDatabaseFile();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
-    void ReadOnFirstUse() const;
+    void ReadOnFirstUse();
 
-    // Reading on first use is not a change the callers can see.
-    mutable DatabaseArray<ProjectorClass> database_;
-    mutable bool read_ = false;
+    FirstUseDatabase<ProjectorClass> database_{[this] { ReadOnFirstUse(); }};
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -26,8 +26,7 @@ void SerialClassGlobals::AddRS232Library()
 void SerialClassGlobals::ClearRS232Database()
 {
     // An emptied database is not read again from its file.
-    read_ = true;
-    database_.Clear();
+    database_.Entries().Clear();
 }
 
 void SerialClassGlobals::RS232LibraryToRecord(int index)
@@ -52,7 +51,7 @@ void SerialClassGlobals::ReadDatabaseFile()
     // A short last record is simply not read: only a record that cannot be
     // represented makes the file damaged.
     ReadDatabaseRecords<RS232LibraryRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, database_, RS232RecordBuffer,
+        DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), RS232RecordBuffer,
         [](RS232LibraryRecord& record) {
             record.RemoveControlCharactersFromNames();
             return record.HasAllNames();
@@ -60,19 +59,15 @@ void SerialClassGlobals::ReadDatabaseFile()
         [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
 }
 
-void SerialClassGlobals::ReadOnFirstUse() const
+void SerialClassGlobals::ReadOnFirstUse()
 {
-    if (read_) return;
-    // The globals are never defined const; only the callers' view is.
-    auto& globals = const_cast<SerialClassGlobals&>(*this);
     const RS232LibraryRecord kept = RS232RecordBuffer;
-    globals.LoadRS232Database();
-    globals.RS232RecordBuffer = kept;
+    LoadRS232Database();
+    RS232RecordBuffer = kept;
 }
 
 void SerialClassGlobals::LoadRS232Database()
 {
-    read_ = true;
     const DamagedDatabaseMessages messages{
         "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!",
         "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!",

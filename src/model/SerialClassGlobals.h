@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DatabaseArray.h"
+#include "model/FirstUseDatabase.h"
 #include "model/RS232FileBlockClass.h"
 #include "model/RS232LibraryRecord.h"
 #include "model/SerialClass.h"
@@ -24,16 +25,8 @@ public:
     SerialClassGlobals& operator=(const SerialClassGlobals&) = delete;
 
     // The libraries, read from "RS232Serials.DEF" when first asked for.
-    DatabaseArray<RS232FileBlockClass>& RS232Database()
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
-    const DatabaseArray<RS232FileBlockClass>& RS232Database() const
-    {
-        ReadOnFirstUse();
-        return database_;
-    }
+    DatabaseArray<RS232FileBlockClass>& RS232Database() { return database_.Used(); }
+    const DatabaseArray<RS232FileBlockClass>& RS232Database() const { return database_.Used(); }
     // The database holds at least one library.
     bool RS232DatabaseAllocated() const { return !RS232Database().IsEmpty(); }
     RS232LibraryRecord RS232RecordBuffer;
@@ -75,11 +68,9 @@ private:
     void ReadDatabaseFile();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
-    void ReadOnFirstUse() const;
+    void ReadOnFirstUse();
 
-    // Reading on first use is not a change the callers can see.
-    mutable DatabaseArray<RS232FileBlockClass> database_;
-    mutable bool read_ = false;
+    FirstUseDatabase<RS232FileBlockClass> database_{[this] { ReadOnFirstUse(); }};
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;
