@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -79,26 +78,27 @@ QTreeWidgetItem* NewNode(const QString& text)
     return node;
 }
 
-// A model node. Its bold font and its tag are members, given out when the
-// view or a caller asks: item data would cost a value of its own per node,
+// A model node. Its bold font and its tag are given out when the view or a
+// caller asks: item data would cost a value of its own per node, a font kept
+// per node a shared count taken at every fill and dropped at every clear,
 // and most tags are never read.
 class ModelNode final : public QTreeWidgetItem {
 public:
-    ModelNode(const QString& name, std::string tag, std::optional<QFont> bold)
-        : tag_(std::move(tag)), bold_(std::move(bold))
-    {
-        setText(0, name);
-    }
+    ModelNode(const QString& name, std::string tag, bool bold) : tag_(std::move(tag)), bold_(bold) { setText(0, name); }
     QVariant data(int column, int role) const override
     {
-        if (column == 0 && role == Qt::FontRole && bold_) return *bold_;
+        if (column == 0 && role == Qt::FontRole && bold_) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
         if (column == 0 && role == TagRole && !tag_.empty()) return FromWindows1252(tag_);
         return QTreeWidgetItem::data(column, role);
     }
 
 private:
     std::string tag_;
-    std::optional<QFont> bold_;  // none in the two-level tree
+    bool bold_;  // not in the two-level tree
 };
 
 bool TextBefore(const QString& left, const QString& right)
@@ -152,7 +152,6 @@ class Filler {
 public:
     Filler(QTreeWidget& tree, Arrangement arrangement) : tree_(tree), arrangement_(arrangement)
     {
-        bold_.setBold(true);
         for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i), 0);
     }
 
@@ -231,7 +230,9 @@ private:
         const std::string_view key = TwoLevels(arrangement_) ? std::string_view(folded = UpperCase1252(name)) : name;
         const auto found = groups_.find(std::pair{parent, key});
         QTreeWidgetItem*& group = found != groups_.end() ? found->second : groups_[{parent, std::string(key)}];
-        last = {parent, std::string(name), &group};
+        last.parent = parent;
+        last.name.assign(name);
+        last.node = &group;
         return group;
     }
 
@@ -253,7 +254,7 @@ private:
 
     QTreeWidgetItem* NewModel(const QString& name, std::string tag) const
     {
-        return new ModelNode(name, std::move(tag), TwoLevels(arrangement_) ? std::nullopt : std::optional(bold_));
+        return new ModelNode(name, std::move(tag), !TwoLevels(arrangement_));
     }
 
     struct LastGroup {
@@ -264,7 +265,6 @@ private:
 
     QTreeWidget& tree_;
     Arrangement arrangement_;
-    QFont bold_;
     std::unordered_map<NodeKey, QTreeWidgetItem*, NodeKeyHash, NodeKeyEqual> groups_;
     std::array<LastGroup, 2> last_;
     QList<QTreeWidgetItem*> newTops_;

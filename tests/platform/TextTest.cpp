@@ -17,6 +17,26 @@ TEST(FixedText, PadsCutsAndTrims)
     EXPECT_FALSE(FixedText<16>("a") == FixedText<16>("A"));
 }
 
+// Trailing spaces are passed a word at a time: the text's first and last
+// characters at every place around the word boundaries, inner spaces kept.
+TEST(FixedText, TrimsWhereverTheTextStandsInTheField)
+{
+    for (std::size_t width = 0; width <= 20; ++width) {
+        EXPECT_EQ(FixedText<1>::TrimmedView(std::string(width, ' ')), "") << width;
+        for (std::size_t first = 0; first < width; ++first) {
+            for (std::size_t last = first; last < width; ++last) {
+                std::string field(width, ' ');
+                field[first] = 'a';
+                field[last] = 'z';
+                EXPECT_EQ(FixedText<1>::TrimmedView(field), field.substr(first, last - first + 1))
+                    << width << " " << first << " " << last;
+            }
+        }
+    }
+    // Only the space pads: a tab or a no-break space is text.
+    EXPECT_EQ(FixedText<1>::TrimmedView("\xA0 x\t        "), "\xA0 x\t");
+}
+
 TEST(Windows1252, EveryByteRoundTripsThroughQString)
 {
     std::string all;
