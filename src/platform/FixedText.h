@@ -40,7 +40,7 @@ public:
     // The full field without a copy; valid while the field lives unchanged.
     std::string_view view() const { return std::string_view(chars_.data(), N); }
     std::string trimmed() const { return TrimSpaces(view()); }
-    bool isBlank() const { return view().find_first_not_of(' ') == std::string_view::npos; }
+    bool isBlank() const { return EndBeforePadding(view()) == 0; }
     const char* data() const { return chars_.data(); }
 
     bool operator==(const FixedText& other) const = default;

@@ -37,10 +37,10 @@ int Depth(const QTreeWidgetItem* node)
 }
 
 // The fixed fields' padding is not shown.
-QString Shown(const std::string& field)
+QString Shown(std::string_view field)
 {
     const auto end = field.find_last_not_of(' ');
-    return FromWindows1252(std::string_view(field).substr(0, end == std::string::npos ? 0 : end + 1));
+    return FromWindows1252(field.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
 // A library leaf, bold when it has a named command.
@@ -49,7 +49,7 @@ bool HasNamedCommands(const QTreeWidgetItem* node)
     return node != nullptr && Depth(node) == 2 && node->font(0).bold();
 }
 
-QTreeWidgetItem* NewNode(const std::string& text)
+QTreeWidgetItem* NewNode(std::string_view text)
 {
     return new QTreeWidgetItem(QStringList{Shown(text)});
 }
@@ -148,11 +148,10 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     std::string model = work_.Model();
     const int index = state_.RS232Libraries.FindRS232Library(manufacturer, type, model);
     if (index < 0) return;
-    const LoaderTreePath leafKey = TreeKeysOf(state_.RS232Libraries.RS232Database()[index], Order()).leaf;
-    if (!NodeExists(leafKey)) return;
+    QTreeWidgetItem* leaf = LeafNode(TreeKeysOf(state_.RS232Libraries.RS232Database()[index], Order()));
+    if (leaf == nullptr) return;
     treeview1->setUpdatesEnabled(false);
     treeview1->expandAll();
-    QTreeWidgetItem* leaf = nodes_.at(leafKey);
     treeview1->scrollToItem(leaf);
     treeview1->setCurrentItem(leaf);
     treeview1->setUpdatesEnabled(true);
@@ -168,9 +167,18 @@ void RS232LibraryLoader::PreselectMessageLibrary()
     }
 }
 
-bool RS232LibraryLoader::NodeExists(const LoaderTreePath& key) const
+// Of libraries with the same names, the first in the tree stands for them all.
+QTreeWidgetItem* RS232LibraryLoader::LeafNode(const LoaderTreeKeys& keys) const
 {
-    return nodes_.contains(key);
+    const auto group = nodes_.find(keys.level2);
+    if (group == nodes_.end()) return nullptr;
+    const auto& database = state_.RS232Libraries.RS232Database();
+    for (int i = 0; i < group->second->childCount(); ++i) {
+        QTreeWidgetItem* leaf = group->second->child(i);
+        const RS232FileBlockClass& library = database[leaf->data(0, LibraryIndexRole).toInt()];
+        if (library.ModelField().trimmed() == keys.leaf.back()) return leaf;
+    }
+    return nullptr;
 }
 
 void RS232LibraryLoader::SortLibrariesForTree()
@@ -181,6 +189,19 @@ void RS232LibraryLoader::SortLibrariesForTree()
     ::SortLibrariesForTree(database, Order());
     for (int i = 0; listed != nullptr && i < database.Count(); ++i)
         if (&database[i] == listed) CurrentLibraryIndex = i;
+}
+
+QTreeWidgetItem* RS232LibraryLoader::GroupNode(LoaderTreePath key, std::string_view text, QTreeWidgetItem* parent,
+                                               QList<QTreeWidgetItem*>& roots)
+{
+    auto [place, added] = nodes_.try_emplace(std::move(key), nullptr);
+    if (!added) return place->second;
+    place->second = NewNode(text);
+    if (parent == nullptr)
+        roots.append(place->second);
+    else
+        parent->addChild(place->second);
+    return place->second;
 }
 
 void RS232LibraryLoader::BuildEquipmentTree()
@@ -196,24 +217,35 @@ void RS232LibraryLoader::BuildEquipmentTree()
     // The nodes are built apart and handed to the tree at once: a tree on
     // screen lays out its rows again for every root added to it.
     QList<QTreeWidgetItem*> roots;
+    // Sorted libraries come in runs of equal names, so a group is looked up
+    // only where a run starts; names equal once trimmed of leading spaces
+    // may still start a later run, which finds the group already made.
+    QTreeWidgetItem* first = nullptr;
+    QTreeWidgetItem* second = nullptr;
+    std::string_view firstName;
+    std::string_view secondName;
     for (int i = 0; i < database.Count(); ++i) {
         const RS232FileBlockClass& library = database[i];
-        const LoaderTreeKeys keys = TreeKeysOf(library, Order());
-        if (!NodeExists(keys.level1)) {
-            QTreeWidgetItem* node = NewNode(byType ? library.MyType() : library.Manufacturer());
-            roots.append(node);
-            nodes_[keys.level1] = node;
+        const auto& firstField = byType ? library.MyTypeField() : library.ManufacturerField();
+        const auto& secondField = byType ? library.ManufacturerField() : library.MyTypeField();
+        const std::string_view firstTrimmed =
+            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(firstField.view());
+        const std::string_view secondTrimmed =
+            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(secondField.view());
+        if (first == nullptr || firstTrimmed != firstName) {
+            first = GroupNode({std::string(firstTrimmed)}, firstField.view(), nullptr, roots);
+            firstName = firstTrimmed;
+            second = nullptr;
         }
-        if (!NodeExists(keys.level2)) {
-            QTreeWidgetItem* node = NewNode(byType ? library.Manufacturer() : library.MyType());
-            nodes_.at(keys.level1)->addChild(node);
-            nodes_[keys.level2] = node;
+        if (second == nullptr || secondTrimmed != secondName) {
+            second =
+                GroupNode({std::string(firstTrimmed), std::string(secondTrimmed)}, secondField.view(), first, roots);
+            secondName = secondTrimmed;
         }
-        QTreeWidgetItem* leaf = NewNode(library.Model());
+        QTreeWidgetItem* leaf = NewNode(library.ModelField().view());
         leaf->setData(0, LibraryIndexRole, i);
         if (CountNamedCommands(library) > 0) leaf->setFont(0, bold);
-        nodes_.at(keys.level2)->addChild(leaf);
-        nodes_.try_emplace(keys.leaf, leaf);
+        second->addChild(leaf);
     }
     treeview1->addTopLevelItems(roots);
 }

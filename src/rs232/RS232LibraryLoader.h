@@ -4,10 +4,12 @@
 #include "rs232/RS232LibraryLoaderOrder.h"
 
 #include <QDialog>
+#include <QList>
 #include <array>
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 class ApplicationState;
 class QLabel;
@@ -36,7 +38,9 @@ private:
     void BuildControls();
     void Timer1Tick();
     void PreselectMessageLibrary();
-    bool NodeExists(const LoaderTreePath& key) const;
+    QTreeWidgetItem* LeafNode(const LoaderTreeKeys& keys) const;
+    QTreeWidgetItem* GroupNode(LoaderTreePath key, std::string_view text, QTreeWidgetItem* parent,
+                               QList<QTreeWidgetItem*>& roots);
     void SortLibrariesForTree();
     void BuildEquipmentTree();
     void ClearCommandList();
@@ -54,6 +58,7 @@ private:
     SerialClass& work_;
     int CurrentLibraryIndex = -1;  // the database's own index: it holds any number of libraries
     bool TargetCanBeInput = false;
+    // The group nodes, by the names on their path.
     std::map<LoaderTreePath, QTreeWidgetItem*> nodes_;
 
     RS232LoaderEquipmentTree* treeview1;

@@ -130,6 +130,33 @@ TEST_F(RS232LibraryLoaderTest, NamesHoldingAHashStayOnTheirOwnPath)
     }
 }
 
+// Names equal but for leading spaces sort apart, yet share one node; of
+// libraries with equal names the first is preselected.
+TEST_F(RS232LibraryLoaderTest, NamesEqualOnceTrimmedShareANodeWhereverTheySort)
+{
+    AddLibrary(" ACME", "TV", "M1", {});
+    AddLibrary("0EM", "DVD", "X1", {});
+    AddLibrary("ACME", " TV", "M2", {});
+    AddLibrary("ACME", "PROJ", "P1", {});
+    AddLibrary("ACME", "TV", "M1", {{"POWER", {{ContentHex, 1}}}});
+    work.Manufacturer("ACME");
+    work.MyType("TV");
+    work.Model("M1");
+    auto dialog = Open();
+    auto* tree = Named<QTreeWidget>(*dialog, "treeview1");
+    ASSERT_EQ(Texts(tree), (QStringList{" ACME", "0EM"}));
+    QTreeWidgetItem* acme = tree->topLevelItem(0);
+    ASSERT_EQ(acme->childCount(), 2);
+    EXPECT_EQ(acme->child(1)->text(0), "PROJ");
+    QTreeWidgetItem* tv = acme->child(0);
+    EXPECT_EQ(tv->text(0), "TV");
+    ASSERT_EQ(tv->childCount(), 3);
+    EXPECT_EQ((QStringList{tv->child(0)->text(0), tv->child(1)->text(0), tv->child(2)->text(0)}),
+              (QStringList{"M1", "M2", "M1"}));
+    EXPECT_TRUE(tv->child(2)->font(0).bold());
+    EXPECT_EQ(tree->currentItem(), tv->child(0));
+}
+
 TEST_F(RS232LibraryLoaderTest, BuildsTheTreePreselectsAndPicksIntoWorkSerial)
 {
     AddLibrary("SONY", "DVD", "A1", {});
