@@ -211,7 +211,6 @@ void RS232LibraryLoader::BuildEquipmentTree()
     nodes_.clear();
     treeview1->ResetColumn();
     const auto& database = state_.RS232Libraries.RS232Database();
-    const bool byType = Order() == LoaderSortOrder::ByType;
     QFont bold = treeview1->font();
     bold.setBold(true);
     // The nodes are built apart and handed to the tree at once: a tree on
@@ -226,20 +225,19 @@ void RS232LibraryLoader::BuildEquipmentTree()
     std::string_view secondName;
     for (int i = 0; i < database.Count(); ++i) {
         const RS232FileBlockClass& library = database[i];
-        const auto& firstField = byType ? library.MyTypeField() : library.ManufacturerField();
-        const auto& secondField = byType ? library.ManufacturerField() : library.MyTypeField();
+        const LoaderGroupFields groups = GroupFieldsOf(library, Order());
         const std::string_view firstTrimmed =
-            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(firstField.view());
+            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(groups.first.view());
         const std::string_view secondTrimmed =
-            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(secondField.view());
+            FixedText<RS232FileBlockClass::NameLength>::TrimmedView(groups.second.view());
         if (first == nullptr || firstTrimmed != firstName) {
-            first = GroupNode({std::string(firstTrimmed)}, firstField.view(), nullptr, roots);
+            first = GroupNode({std::string(firstTrimmed)}, groups.first.view(), nullptr, roots);
             firstName = firstTrimmed;
             second = nullptr;
         }
         if (second == nullptr || secondTrimmed != secondName) {
             second =
-                GroupNode({std::string(firstTrimmed), std::string(secondTrimmed)}, secondField.view(), first, roots);
+                GroupNode({std::string(firstTrimmed), std::string(secondTrimmed)}, groups.second.view(), first, roots);
             secondName = secondTrimmed;
         }
         QTreeWidgetItem* leaf = NewNode(library.ModelField().view());

@@ -9,17 +9,20 @@ namespace {
 // read in place: a sort compares thousands of pairs.
 bool Before(const RS232FileBlockClass& a, const RS232FileBlockClass& b, LoaderSortOrder order)
 {
-    const bool byType = order == LoaderSortOrder::ByType;
-    const std::string_view firstA = (byType ? a.MyTypeField() : a.ManufacturerField()).view();
-    const std::string_view firstB = (byType ? b.MyTypeField() : b.ManufacturerField()).view();
-    if (firstA != firstB) return firstA < firstB;
-    const std::string_view secondA = (byType ? a.ManufacturerField() : a.MyTypeField()).view();
-    const std::string_view secondB = (byType ? b.ManufacturerField() : b.MyTypeField()).view();
-    if (secondA != secondB) return secondA < secondB;
+    const LoaderGroupFields groupsA = GroupFieldsOf(a, order);
+    const LoaderGroupFields groupsB = GroupFieldsOf(b, order);
+    if (groupsA.first.view() != groupsB.first.view()) return groupsA.first.view() < groupsB.first.view();
+    if (groupsA.second.view() != groupsB.second.view()) return groupsA.second.view() < groupsB.second.view();
     return a.ModelField().view() < b.ModelField().view();
 }
 
 }  // namespace
+
+LoaderGroupFields GroupFieldsOf(const RS232FileBlockClass& library, LoaderSortOrder order)
+{
+    if (order == LoaderSortOrder::ByType) return {library.MyTypeField(), library.ManufacturerField()};
+    return {library.ManufacturerField(), library.MyTypeField()};
+}
 
 void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSortOrder order)
 {
@@ -29,11 +32,9 @@ void SortLibrariesForTree(DatabaseArray<RS232FileBlockClass>& database, LoaderSo
 
 LoaderTreeKeys TreeKeysOf(const RS232FileBlockClass& library, LoaderSortOrder order)
 {
-    const bool byType = order == LoaderSortOrder::ByType;
-    std::string manufacturer = library.ManufacturerField().trimmed();
-    std::string type = library.MyTypeField().trimmed();
-    std::string first = byType ? type : manufacturer;
-    std::string second = byType ? manufacturer : type;
+    const LoaderGroupFields groups = GroupFieldsOf(library, order);
+    std::string first = groups.first.trimmed();
+    std::string second = groups.second.trimmed();
     return {{first}, {first, second}, {first, second, library.ModelField().trimmed()}};
 }
 

@@ -10,6 +10,14 @@
 // libraries, the keys of the equipment tree and the commands offered.
 enum class LoaderSortOrder { ByManufacturer, ByType };
 
+// A library's two group names in the order's sequence: the first level's,
+// then the second's.
+struct LoaderGroupFields {
+    const FixedText<RS232FileBlockClass::NameLength>& first;
+    const FixedText<RS232FileBlockClass::NameLength>& second;
+};
+LoaderGroupFields GroupFieldsOf(const RS232FileBlockClass& library, LoaderSortOrder order);
+
 // Sorts the database itself by the two names of the order, then by model,
 // comparing the stored fields byte by byte; libraries with equal names keep
 // their order.
