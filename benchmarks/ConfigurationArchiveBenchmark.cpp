@@ -134,7 +134,7 @@ void Extract(benchmark::State& run, Setup& setup)
     const fs::path target = setup.folder / "extracted";
     for (auto _ : run) {
         run.PauseTiming();
-        DeleteOrdinaryFiles(target);
+        EmptyFolder(target);
         run.ResumeTiming();
         const ExtractionResult result = ExtractMatching(setup.folder / "bench.tvl", {"*"}, target);
         benchmark::DoNotOptimize(result.extracted.size());

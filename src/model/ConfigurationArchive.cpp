@@ -5,6 +5,7 @@
 #include "model/ConfigText.h"
 #include "model/ConfigurationArchiveLimits.h"
 #include "platform/FolderListing.h"
+#include "platform/LinkTarget.h"
 #include "platform/RecordFile.h"
 #include "platform/TemporaryFile.h"
 #include "platform/UserPrompts.h"
@@ -87,19 +88,22 @@ void PrepareTempFolder(ApplicationState& state)
 
 void DeleteTempFolder(ApplicationState& state)
 {
-    RemoveFolderWithFiles(state.ProgramFolder / "temp");
+    RemoveFolderWithContents(state.ProgramFolder / "temp");
 }
 
 bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 {
     std::optional<std::string> cause;
     try {
-        TemporaryFile partial(PartialPathOf(path));
+        // A link stays a link: the file it leads to takes the new archive, and
+        // the archive is written beside that file, its backup too.
+        const fs::path target = FollowLinks(path);
+        TemporaryFile partial(PartialPathOf(target));
         WriteMembers(state);
         CompressFolder(state.Archive.ConfigTempFolder, partial.path());
         // Only a complete new archive, on the disk, replaces the file at the path.
         FlushFile(partial.path());
-        ReplaceKeepingBackup(partial.path(), path, BackupPathOf(path));
+        ReplaceKeepingBackup(partial.path(), target, BackupPathOf(target));
         partial.Placed();
     } catch (const PathError& error) {
         cause = error.cause();

@@ -17,19 +17,22 @@ struct ConfigurationArchiveState {
 // "Config.tmp" and a copy of each IR and RS232 library the configuration
 // uses, "IR000.IRT" and "RS000.RST" onwards.
 
-// Sets ConfigTempFolder and leaves it an existing, empty folder. Links are
-// never followed: a "temp" that is no folder (a link, even to a folder, or a
-// file) is removed as itself and the folder made anew. Throws FileError on
-// a file it cannot delete.
+// Sets ConfigTempFolder and leaves it an existing, empty folder: whatever
+// it held goes, folders included, so that nothing left there stands in the
+// way of a member. Links are never followed: a "temp" that is no folder (a
+// link, even to a folder, or a file) is removed as itself and the folder
+// made anew. Throws FileError on an entry it cannot delete.
 void PrepareTempFolder(ApplicationState& state);
-// Deletes the temp folder's files and the folder, when it exists; a "temp"
+// Deletes the temp folder with everything in it, when it exists; a "temp"
 // that is no folder is removed as itself. Throws FileError.
 void DeleteTempFolder(ApplicationState& state);
 
 // Saves the configuration and its libraries to the archive at path. The
 // file there is replaced only once the new archive is complete and on the
 // disk, and then kept as the backup beside it ("x.tvl" as "x.BAK", a name
-// without a three-character extension with ".BAK" added). A failure shows
+// without a three-character extension with ".BAK" added). A path that is a
+// symbolic link stays one: the file it leads to is replaced, and its backup
+// made beside that file. A failure shows
 // "Failed to save file!" with the path and the cause and returns false,
 // leaving the old file where it was and no file of the save's own. The temp
 // folder is removed afterwards, whatever the result.

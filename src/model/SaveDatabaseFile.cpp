@@ -1,9 +1,9 @@
 #include "model/SaveDatabaseFile.h"
 
-#include "platform/TemporaryFile.h"
+namespace {
 
-void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
-                      const std::function<void(RecordFileWriter&)>& writeRecords)
+void WriteDatabaseFiles(const DatabaseFiles& files, std::size_t recordLength, bool empty,
+                        const std::function<void(RecordFileWriter&)>& writeRecords)
 {
     files.RemoveTemporary();
     if (empty) {
@@ -12,14 +12,20 @@ void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool
     }
     // A save that fails leaves no ".TMP": a half-written one would hold the
     // disk space a second try needs.
-    TemporaryFile fresh(files.tmp);
-    {
-        RecordFileWriter writer(files.tmp, recordLength);
-        writeRecords(writer);
-        writer.Commit();
+    WriteRecordFileThenPlace(files.tmp, recordLength, writeRecords, [&files] { files.PromoteTemporary(); });
+}
+
+}  // namespace
+
+void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
+                      const std::function<void(RecordFileWriter&)>& writeRecords)
+{
+    try {
+        WriteDatabaseFiles(files, recordLength, empty, writeRecords);
+    } catch (const FileError& error) {
+        // The user knows the database by its file, whichever of its companions failed.
+        throw FileError(files.def.string() + ": " + error.cause(), error.cause());
     }
-    files.PromoteTemporary();
-    fresh.Placed();
 }
 
 void SaveDatabaseRecords(const DatabaseFiles& files, const FixedRecord& buffer, int count,

@@ -8,8 +8,9 @@
 // Saves a database: the records go to the ".TMP", which is flushed to the
 // disk before the old ".DEF" becomes the ".BAK" and the ".TMP" the ".DEF".
 // An empty database deletes the ".DEF" and keeps the ".BAK". Throws
-// FileError; whatever step fails, the ".DEF" or the ".BAK" still holds the
-// last good database, and no ".TMP" is left.
+// FileError, whose text is the ".DEF" path and the cause ("<path>: <cause>")
+// whichever of the three files failed; whatever step fails, the ".DEF" or
+// the ".BAK" still holds the last good database, and no ".TMP" is left.
 void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords);
 // The same for a database of one record per entry: `toRecord` fills the

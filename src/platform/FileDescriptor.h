@@ -15,6 +15,13 @@ public:
     // Writes all the bytes, however many calls that takes; false, with errno
     // set, when a write fails.
     bool WriteAll(const char* bytes, std::size_t size) const;
+    // Hands the descriptor to a new owner, which closes it.
+    int Release()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;

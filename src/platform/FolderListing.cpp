@@ -86,22 +86,18 @@ std::vector<fs::path> OrdinaryFilesMatching(const fs::path& folder, std::string_
     });
 }
 
-void DeleteOrdinaryFiles(const fs::path& folder)
+void EmptyFolder(const fs::path& folder)
 {
-    // The entry itself, never what a link points to.
-    const auto notAFolder = [](const fs::directory_entry& entry) {
-        std::error_code error;
-        return entry.symlink_status(error).type() != fs::file_type::directory;
-    };
-    // One pass: a file that cannot be deleted stops it with an error.
-    for (const fs::path& file : EntriesWhere(folder, notAFolder)) DeleteFileIfExists(file);
+    // One pass: an entry that cannot be deleted stops it with an error.
+    for (const fs::path& entry : EntriesWhere(folder, [](const fs::directory_entry&) { return true; }))
+        RemoveFolderWithContents(entry);
 }
 
 void MakeEmptyFolder(const fs::path& folder)
 {
     const fs::file_type type = EntryTypeAt(folder);
     if (type == fs::file_type::directory) {
-        DeleteOrdinaryFiles(folder);
+        EmptyFolder(folder);
         return;
     }
     if (type != fs::file_type::not_found) DeleteFileIfExists(folder);
@@ -110,10 +106,10 @@ void MakeEmptyFolder(const fs::path& folder)
     if (error) throw FileErrorAt("cannot create", folder, error.message());
 }
 
-void RemoveFolderWithFiles(const fs::path& folder)
+void RemoveFolderWithContents(const fs::path& folder)
 {
-    const fs::file_type type = EntryTypeAt(folder);
-    if (type == fs::file_type::not_found) return;
-    if (type == fs::file_type::directory) DeleteOrdinaryFiles(folder);
-    DeleteFileIfExists(folder);
+    // Never follows a link, neither at the path nor anywhere inside.
+    std::error_code error;
+    fs::remove_all(folder, error);
+    if (error) throw FileErrorAt("cannot delete", folder, error.message());
 }

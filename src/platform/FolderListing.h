@@ -23,15 +23,15 @@ std::vector<std::filesystem::path> EntriesWhere(
 // be listed.
 std::vector<std::filesystem::path> OrdinaryFilesMatching(const std::filesystem::path& folder, std::string_view mask);
 
-// Deletes every file directly in the folder, and every link as itself,
-// whatever it points to; the folders in it stay. Throws FileError at the
-// first one it cannot delete.
-void DeleteOrdinaryFiles(const std::filesystem::path& folder);
+// Deletes everything in the folder: its files, its folders with all they
+// hold, and every link as itself, whatever it points to. Throws FileError at
+// the first entry it cannot delete.
+void EmptyFolder(const std::filesystem::path& folder);
 
-// Leaves an empty folder at the path: the folder there emptied of its files,
-// or a new one. Anything else there (a file, a link, even one to a folder)
-// is removed as itself, never followed. Throws FileError.
+// Leaves an empty folder at the path: the folder there emptied, or a new
+// one. Anything else there (a file, a link, even one to a folder) is removed
+// as itself, never followed. Throws FileError.
 void MakeEmptyFolder(const std::filesystem::path& folder);
-// Removes the folder and its files, or as itself anything else that stands
-// at the path; nothing when nothing does. Throws FileError.
-void RemoveFolderWithFiles(const std::filesystem::path& folder);
+// Removes the folder with everything in it, or as itself anything else that
+// stands at the path; nothing when nothing does. Throws FileError.
+void RemoveFolderWithContents(const std::filesystem::path& folder);

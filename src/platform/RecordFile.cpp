@@ -1,6 +1,7 @@
 #include "platform/RecordFile.h"
 
 #include "platform/FileCopy.h"
+#include "platform/LinkTarget.h"
 #include "platform/TemporaryFile.h"
 
 #include <algorithm>
@@ -29,7 +30,6 @@ void KeepAsBackup(const std::filesystem::path& target, const std::filesystem::pa
     // Removed whatever happens: after a rename between two names of one file
     // (a backup that is already the target's second name) both names stay.
     const TemporaryFile fresh(PartialPathOf(backup));
-    DeleteFileIfExists(fresh.path());  // left by a save that was killed
     std::error_code linkError;
     std::filesystem::create_hard_link(target, fresh.path(), linkError);
     if (linkError) CopyToNewFile(target, fresh.path());
@@ -108,9 +108,15 @@ bool RecordFileReader::ReadNext(FixedRecord& record)
 }
 
 RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength)
-    : path_(path), file_(std::fopen(path.c_str(), "wb")), recordLength_(recordLength)
+    : path_(path), recordLength_(recordLength)
 {
+    // Created here or not at all: O_EXCL refuses whatever stands at the name,
+    // a link included, so no other file is ever written through it.
+    FileDescriptor created(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (created.get() < 0) throw Describe("cannot create", path);
+    file_ = ::fdopen(created.get(), "wb");
     if (file_ == nullptr) throw Describe("cannot create", path);
+    static_cast<void>(created.Release());  // the stream closes it now
     std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
 }
 
@@ -170,20 +176,30 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
     SyncFolder(target.parent_path());
 }
 
-void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
-                              const std::function<void(RecordFileWriter&)>& write)
+void WriteRecordFileThenPlace(const std::filesystem::path& temporary, std::size_t recordLength,
+                              const std::function<void(RecordFileWriter&)>& write, const std::function<void()>& place)
 {
-    std::filesystem::path name = target;
-    name += ".TMP";
-    TemporaryFile fresh(name);
+    TemporaryFile fresh(temporary);
     {
         RecordFileWriter writer(fresh.path(), recordLength);
         write(writer);
         writer.Commit();
     }
-    RenameFile(fresh.path(), target);
+    place();
     fresh.Placed();
-    SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
+}
+
+void WriteRecordFileReplacing(const std::filesystem::path& path, std::size_t recordLength,
+                              const std::function<void(RecordFileWriter&)>& write)
+{
+    // Beside the file a link leads to, so that the rename stays on its file system.
+    const std::filesystem::path target = FollowLinks(path);
+    std::filesystem::path temporary = target;
+    temporary += ".TMP";
+    WriteRecordFileThenPlace(temporary, recordLength, write, [&] {
+        RenameFile(temporary, target);
+        SyncFolder(target.parent_path());  // as a database save does, so the rename survives a power cut
+    });
 }
 
 bool FileExists(const std::filesystem::path& path)

@@ -65,7 +65,9 @@ private:
 // Writes fixed-length records to a new file; Commit flushes them to the disk.
 class RecordFileWriter {
 public:
-    // Throws FileError when the file cannot be created.
+    // Creates the file, which must not exist yet: whatever stands at its name,
+    // a link above all, is never written through. Throws FileError when the
+    // file cannot be created.
     RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength);
     ~RecordFileWriter();
     RecordFileWriter(const RecordFileWriter&) = delete;
@@ -106,10 +108,17 @@ struct DatabaseFiles {
 // backup the previous or the new backup, whole. Throws FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
+// Writes a whole record file, flushed to the disk, at the temporary path,
+// made afresh (see TemporaryFile), then lets `place` put it where it
+// belongs: a failure at any step leaves no temporary file behind. Throws
+// FileError.
+void WriteRecordFileThenPlace(const std::filesystem::path& temporary, std::size_t recordLength,
+                              const std::function<void(RecordFileWriter&)>& write, const std::function<void()>& place);
 // Writes a whole record file through "<target>.TMP" beside it, which
 // replaces the target only once complete: a failure leaves the old file as
-// it was and no temporary file behind. Throws FileError.
-void WriteRecordFileReplacing(const std::filesystem::path& target, std::size_t recordLength,
+// it was and no temporary file behind. A path that is a symbolic link is
+// saved to the file the link leads to, and stays a link. Throws FileError.
+void WriteRecordFileReplacing(const std::filesystem::path& path, std::size_t recordLength,
                               const std::function<void(RecordFileWriter&)>& write);
 // Whether a file (or folder) of that name exists; throws FileError when
 // that cannot be told (a folder on the way that cannot be searched).

@@ -1,6 +1,9 @@
 #include "platform/TemporaryFile.h"
 
+#include "platform/RecordFile.h"
+
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -10,6 +13,11 @@ fs::path PartialPathOf(const fs::path& path)
     name.insert(0, 1, '.');  // in place: GCC 12 warns on a literal plus a string in release builds
     name += ".partial";
     return path.parent_path() / name;
+}
+
+TemporaryFile::TemporaryFile(fs::path path) : path_(std::move(path))
+{
+    DeleteFileIfExists(path_);
 }
 
 TemporaryFile::~TemporaryFile()

@@ -2,6 +2,7 @@
 #include "infrared/IRSelector.h"
 #include "model/LibraryReconciliation.h"
 #include "support/BrowserTest.h"
+#include "support/DatabaseSaveFailure.h"
 #include "support/FullDatabases.h"
 #include "support/UnusableImportFiles.h"
 
@@ -268,8 +269,8 @@ TEST_F(IRSelectorTest, ClosingSavesTheDatabaseAndAFailureIsTold)
         Open();
         if (c.blocked) {
             std::filesystem::create_directories(folder / "InfraRed.TMP" / "blocker");
-            prompts.ExpectMessageStartingWith("Failed to save the IR data base! '", "Save Fail!", PromptButtons::Ok,
-                                              PromptIcon::Exclamation);
+            prompts.ExpectMessage(DatabaseSaveFailure("IR", def, ENOTEMPTY), "Save Fail!", PromptButtons::Ok,
+                                  PromptIcon::Exclamation);
         }
         if (std::string(c.how) == "EXIT") {
             Press("EXIT");

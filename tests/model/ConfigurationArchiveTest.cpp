@@ -334,8 +334,9 @@ TEST_F(ConfigurationArchive, FailedSaveKeepsTheFileAtThePath)
 }
 
 // "temp" is ours to empty and remove, never what it may point to: a link
-// planted there, or a file, is removed as itself and the folder made anew.
-TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
+// planted there, or a file, is removed as itself and the folder made anew;
+// a folder inside it goes with all it holds, its links as links.
+TEST_F(ConfigurationArchive, WhateverStandsAtOrInTempIsClearedNeverFollowed)
 {
     const fs::path temp = folder / "temp";
     const fs::path elsewhere = folder / "elsewhere";
@@ -348,6 +349,13 @@ TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
             fs::create_directory(temp);
             fs::create_directory_symlink(elsewhere / "folder", temp / "IR000.IRT");
             fs::create_symlink(elsewhere / "file.txt", temp / "Config.tmp");
+        },
+        [&] {
+            fs::create_directories(temp / "Config.tmp" / "inner");
+            WriteWholeFile(temp / "Config.tmp" / "inner" / "left.txt", "left");
+            fs::create_directory_symlink(elsewhere / "folder", temp / "Config.tmp" / "to-folder");
+            fs::create_symlink(elsewhere / "file.txt", temp / "Config.tmp" / "inner" / "to-file");
+            fs::create_directory(temp / "Notes.txt");
         },
     };
     fs::create_directories(elsewhere / "folder");
@@ -369,6 +377,50 @@ TEST_F(ConfigurationArchive, ATempThatIsNoPlainFolderIsReplacedNeverFollowed)
         std::error_code ignored;  // what a failing case left, so that the next one starts clean
         fs::remove_all(temp, ignored);
     }
+}
+
+// A save to a link keeps the link: the file it leads to (relative links
+// read from their own folder, a chain followed to its end, a file not there
+// yet created) takes the new archive, with its backup beside it.
+TEST_F(ConfigurationArchive, SavingToALinkReplacesTheFileItLeadsTo)
+{
+    fs::create_directories(folder / "data");
+    fs::create_directories(folder / "links");
+    state->Config.Record.ConfigNotes = "first";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "data" / "real.tvl"));
+    const std::string first = ReadWholeFile(folder / "data" / "real.tvl");
+    fs::create_symlink("../data/real.tvl", folder / "links" / "room.tvl");
+    fs::create_symlink("room.tvl", folder / "links" / "chain.tvl");
+    fs::create_symlink(folder / "data" / "new.tvd", folder / "links" / "hall.tvd");
+
+    state->Config.Record.ConfigNotes = "second";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "links" / "room.tvl"));
+    EXPECT_EQ(ReadWholeFile(folder / "data" / "real.BAK"), first);
+    state->Config.Record.ConfigNotes = "third";
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "links" / "chain.tvl"));
+    ASSERT_TRUE(SaveConfigurationFile(*state, folder / "links" / "hall.tvd"));
+
+    EXPECT_EQ(fs::read_symlink(folder / "links" / "room.tvl"), "../data/real.tvl");
+    EXPECT_EQ(fs::read_symlink(folder / "links" / "chain.tvl"), "room.tvl");
+    EXPECT_EQ(fs::read_symlink(folder / "links" / "hall.tvd"), folder / "data" / "new.tvd");
+    EXPECT_THAT(FilesIn(folder / "links"), ElementsAre("chain.tvl", "hall.tvd", "room.tvl"));
+    EXPECT_THAT(FilesIn(folder / "data"), ElementsAre("new.tvd", "real.BAK", "real.tvl"));
+    EXPECT_EQ(ExternalZip::ReadMembers(folder / "data" / "real.BAK").at("Notes.txt").substr(0, 6), "second");
+    for (const char* name : {"real.tvl", "new.tvd"})
+        EXPECT_EQ(ExternalZip::ReadMembers(folder / "data" / name).at("Notes.txt").substr(0, 5), "third") << name;
+    state->Config.Record.ConfigNotes = "in memory";
+    EXPECT_TRUE(LoadConfigurationFile(*state, folder / "links" / "chain.tvl"));
+    EXPECT_EQ(state->Config.Record.ConfigNotes.trimmed(), "third");
+
+    // Links that lead round in a circle lead to no file: the save fails and says so.
+    fs::create_symlink("loop-b.tvl", folder / "links" / "loop-a.tvl");
+    fs::create_symlink("loop-a.tvl", folder / "links" / "loop-b.tvl");
+    prompts.ExpectMessageStartingWith(
+        "Failed to save file! '" + QString::fromStdString((folder / "links" / "loop-a.tvl").string()), "Save Fail!",
+        PromptButtons::Ok, PromptIcon::Exclamation);
+    EXPECT_FALSE(SaveConfigurationFile(*state, folder / "links" / "loop-a.tvl"));
+    EXPECT_THAT(FilesIn(folder / "links"),
+                ElementsAre("chain.tvl", "hall.tvd", "loop-a.tvl", "loop-b.tvl", "room.tvl"));
 }
 
 // The backup's name: ".BAK" in place of an extension of three characters,

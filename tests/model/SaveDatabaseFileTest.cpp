@@ -6,6 +6,8 @@
 #include "support/TempProgramFolder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <gmock/gmock.h>
@@ -13,17 +15,17 @@
 
 using ::testing::ElementsAre;
 
-// A save that runs out of disk space while it writes the new database fails,
-// keeps the old file, and takes its half-written ".TMP" with it: left behind,
-// that file would hold the very space the user needs to try again.
-TEST(SaveDatabaseFile, ASaveThatFillsTheDiskKeepsTheOldFileAndLeavesNoTemporary)
+namespace {
+
+struct Database {
+    std::string name;
+    std::function<void(ApplicationState&, const std::string&)> add;
+    std::function<void(ApplicationState&)> save;
+};
+
+std::vector<Database> Databases()
 {
-    struct Database {
-        std::string name;
-        std::function<void(ApplicationState&, const std::string&)> add;
-        std::function<void(ApplicationState&)> save;
-    };
-    const Database databases[] = {
+    return {
         {"RS232Serials",
          [](ApplicationState& state, const std::string& maker) {
              SerialClassGlobals& rs232 = state.RS232Libraries;
@@ -49,7 +51,16 @@ TEST(SaveDatabaseFile, ASaveThatFillsTheDiskKeepsTheOldFileAndLeavesNoTemporary)
          },
          [](ApplicationState& state) { state.IR.SaveIRDatabase(); }},
     };
-    for (const Database& database : databases) {
+}
+
+}  // namespace
+
+// A save that runs out of disk space while it writes the new database fails,
+// keeps the old file, and takes its half-written ".TMP" with it: left behind,
+// that file would hold the very space the user needs to try again.
+TEST(SaveDatabaseFile, ASaveThatFillsTheDiskKeepsTheOldFileAndLeavesNoTemporary)
+{
+    for (const Database& database : Databases()) {
         TempProgramFolder folder;
         ScriptedPrompts prompts;
         ApplicationState state(folder.path(), prompts);
@@ -66,5 +77,35 @@ TEST(SaveDatabaseFile, ASaveThatFillsTheDiskKeepsTheOldFileAndLeavesNoTemporary)
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
             files.push_back(entry.path().filename());
         EXPECT_THAT(files, ElementsAre(database.name + ".DEF")) << database.name;
+    }
+}
+
+// A link planted at the ".TMP" is removed as itself, never written through:
+// the file it leads to keeps its content and the ".DEF" is a file of its own.
+// A save that fails names the ".DEF" and the cause, not the ".TMP".
+TEST(SaveDatabaseFile, TheTemporaryFileIsNeverALinkAndAFailureNamesTheDatabaseFile)
+{
+    namespace fs = std::filesystem;
+    for (const Database& database : Databases()) {
+        TempProgramFolder folder;
+        ScriptedPrompts prompts;
+        ApplicationState state(folder.path(), prompts);
+        folder.WriteBytes("outside.txt", "kept");
+        fs::create_symlink(folder / "outside.txt", folder / (database.name + ".TMP"));
+        database.add(state, "MAKER");
+        database.save(state);
+        EXPECT_EQ(folder.ReadBytes("outside.txt"), "kept") << database.name;
+        EXPECT_EQ(fs::symlink_status(folder / (database.name + ".DEF")).type(), fs::file_type::regular)
+            << database.name;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(folder / (database.name + ".TMP")))) << database.name;
+
+        fs::create_directories(folder / (database.name + ".TMP") / "in the way");
+        try {
+            database.save(state);
+            ADD_FAILURE() << database.name << " saved past a folder in the way";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      (folder / (database.name + ".DEF")).string() + ": " + std::strerror(ENOTEMPTY));
+        }
     }
 }

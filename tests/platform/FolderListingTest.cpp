@@ -38,10 +38,6 @@ TEST(FolderListing, MatchesInNameOrderIgnoringLetterCase)
     EXPECT_TRUE(MatchesMask("IR000.IRT", "IR???.irt"));
     EXPECT_TRUE(MatchesMask("a.b.irt", "*.irt"));
     EXPECT_FALSE(MatchesMask("IR00.IRT", "IR???.IRT"));
-
-    DeleteOrdinaryFiles(folder.path());
-    EXPECT_TRUE(OrdinaryFilesMatching(folder.path(), "*").empty());
-    EXPECT_TRUE(fs::is_directory(folder / "IR003.IRT"));
 }
 
 TEST(FolderListing, EmptyingStopsAtAFileItCannotDelete)
@@ -52,30 +48,32 @@ TEST(FolderListing, EmptyingStopsAtAFileItCannotDelete)
     {
         const ImmutableWhileInScope lock(folder / "a.txt");
         if (!lock.Locked()) GTEST_SKIP() << "this file system cannot lock a file";
-        EXPECT_THROW(DeleteOrdinaryFiles(folder.path()), FileError);
+        EXPECT_THROW(EmptyFolder(folder.path()), FileError);
     }
     EXPECT_TRUE(fs::exists(folder / "b.txt"));  // stopped at the first failure
 }
 
-// Links go as links, whatever they point to: emptying a folder never reaches
-// outside it, and leaves no link behind that would keep it from being removed.
-TEST(FolderListing, EmptyingRemovesLinksNeverTheirTargets)
+// Emptying takes the folders inside with all they hold, so that none stands
+// in the way of a file of the same name; links go as links, whatever they
+// point to, at any depth: emptying a folder never reaches outside it.
+TEST(FolderListing, EmptyingRemovesFoldersAndLinksNeverTheirTargets)
 {
     TempProgramFolder folder;
     fs::create_directories(folder / "outside" / "folder");
     WriteWholeFile(folder / "outside" / "file.txt", "kept");
     WriteWholeFile(folder / "outside" / "folder" / "inner.txt", "kept");
-    fs::create_directories(folder / "emptied" / "sub");
+    fs::create_directories(folder / "emptied" / "sub" / "deeper");
     WriteWholeFile(folder / "emptied" / "a.txt", "a");
-    fs::create_symlink(folder / "outside" / "file.txt", folder / "emptied" / "to-file");
-    fs::create_directory_symlink(folder / "outside" / "folder", folder / "emptied" / "to-folder");
-    fs::create_symlink(folder / "outside" / "none", folder / "emptied" / "dangling");
+    WriteWholeFile(folder / "emptied" / "sub" / "deeper" / "b.txt", "b");
+    for (const fs::path& in : {folder / "emptied", folder / "emptied" / "sub" / "deeper"}) {
+        fs::create_symlink(folder / "outside" / "file.txt", in / "to-file");
+        fs::create_directory_symlink(folder / "outside" / "folder", in / "to-folder");
+        fs::create_symlink(folder / "outside" / "none", in / "dangling");
+    }
 
-    DeleteOrdinaryFiles(folder / "emptied");
+    EmptyFolder(folder / "emptied");
 
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(folder / "emptied")) left.push_back(entry.path().filename());
-    EXPECT_THAT(left, ElementsAre("sub"));
+    EXPECT_TRUE(fs::is_empty(folder / "emptied"));
     EXPECT_EQ(ReadWholeFile(folder / "outside" / "file.txt"), "kept");
     EXPECT_EQ(ReadWholeFile(folder / "outside" / "folder" / "inner.txt"), "kept");
 }

@@ -193,6 +193,81 @@ TEST(RecordFile, ABackupCopiedWhereLinksAreRefusedIsWholeOrThePreviousOne)
     }
 }
 
+namespace {
+
+// Saves the one record "new!" to the path, as an export does.
+void SaveNewRecord(const std::filesystem::path& path)
+{
+    WriteRecordFileReplacing(path, 4, [](RecordFileWriter& writer) {
+        FixedRecord record(4);
+        record.SetText(0, 4, "new!");
+        writer.Write(record);
+    });
+}
+
+}  // namespace
+
+// Whatever stands at the temporary name is removed, never written through:
+// the file a planted link leads to keeps its content, and the saved file is
+// a file of its own. A writer creates its file or fails: a name taken after
+// it was cleared is refused, never followed.
+TEST(RecordFile, TheTemporaryFileIsCreatedAfreshNeverThroughALink)
+{
+    namespace fs = std::filesystem;
+    TempProgramFolder folder;
+    folder.WriteBytes("outside.txt", "kept");
+    fs::create_symlink(folder / "outside.txt", folder / "out.BRS.TMP");
+    SaveNewRecord(folder / "out.BRS");
+    EXPECT_EQ(folder.ReadBytes("outside.txt"), "kept");
+    EXPECT_EQ(fs::symlink_status(folder / "out.BRS").type(), fs::file_type::regular);
+    EXPECT_EQ(folder.ReadBytes("out.BRS"), "new!");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "out.BRS.TMP")));
+
+    for (const char* taken : {"to-file", "dangling"}) {
+        fs::create_symlink(folder / (std::string(taken) == "to-file" ? "outside.txt" : "none"), folder / taken);
+        EXPECT_THROW(RecordFileWriter(folder / taken, 4), FileError) << taken;
+    }
+    EXPECT_EQ(folder.ReadBytes("outside.txt"), "kept");
+    EXPECT_FALSE(folder.Exists("none"));
+}
+
+// A save to a link goes to the file the link leads to, which may be a
+// relative link, a chain of links, or a file not there yet; the link stays,
+// and no temporary file is left beside either.
+TEST(RecordFile, ASaveToALinkReplacesTheFileItLeadsTo)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* link;
+        std::string leadsTo;
+        const char* reached;
+        bool existed;
+    };
+    TempProgramFolder folder;
+    fs::create_directory(folder / "data");
+    fs::create_directory(folder / "links");
+    const Case cases[] = {
+        {"absolute.BRS", (folder / "data" / "a.BRS").string(), "data/a.BRS", true},
+        {"relative.BRS", "../data/b.BRS", "data/b.BRS", true},
+        {"chain.BRS", "relative.BRS", "data/b.BRS", true},
+        {"new.BRS", "../data/c.BRS", "data/c.BRS", false},
+    };
+    for (const Case& c : cases) {
+        fs::create_symlink(c.leadsTo, folder / "links" / c.link);
+        if (c.existed) folder.WriteBytes(c.reached, "old!");
+        SaveNewRecord(folder / "links" / c.link);
+        EXPECT_EQ(folder.ReadBytes(c.reached), "new!") << c.link;
+        EXPECT_EQ(fs::read_symlink(folder / "links" / c.link), c.leadsTo) << c.link;
+    }
+    std::vector<std::string> files;
+    for (const char* sub : {"data", "links"})
+        for (const auto& entry : fs::directory_iterator(folder / sub))
+            files.push_back(std::string(sub) + "/" + entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_THAT(files, ElementsAre("data/a.BRS", "data/b.BRS", "data/c.BRS", "links/absolute.BRS", "links/chain.BRS",
+                                   "links/new.BRS", "links/relative.BRS"));
+}
+
 TEST(Windows1252, UpperCaseAndControlCharacters)
 {
     EXPECT_EQ(UpperCase1252("acme \xE9\x9A\xFF\xF7"), "ACME \xC9\x8A\x9F\xF7");

@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 #include "model/ProjectorClassGlobals.h"
+#include "support/DatabaseSaveFailure.h"
 #include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
 #include "support/ProgramStateTest.h"
@@ -62,7 +63,7 @@ protected:
     }
     void ExpectSaveFailure()
     {
-        prompts.ExpectMessageStartingWith("Failed to save the projector data base! '", "Save Fail!", PromptButtons::Ok,
-                                          PromptIcon::Exclamation);
+        prompts.ExpectMessage(DatabaseSaveFailure("projector", folder / "Projectors.DEF", ENOTEMPTY), "Save Fail!",
+                              PromptButtons::Ok, PromptIcon::Exclamation);
     }
 };

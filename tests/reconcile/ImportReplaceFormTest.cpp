@@ -1,5 +1,6 @@
 #include "ImportReplaceFixture.h"
 #include "reconcile/DialogReconciliation.h"
+#include "support/DatabaseSaveFailure.h"
 #include "support/WheelTurn.h"
 
 #include <QCheckBox>
@@ -331,8 +332,8 @@ TEST_F(ImportReplaceFormTest, AFailedSaveIsReportedAndTheChangeStaysInMemory)
         const std::string base = twin->DatabaseName();
         Run(*twin, [&](QWidget& dialog) {
             std::filesystem::create_directories(folder / (base + ".TMP") / "in the way");
-            prompts.ExpectMessageStartingWith(
-                QString("Failed to save the ") + (twin->Name()[0] == 'I' ? "infrared" : "RS232") + " data base! '",
+            prompts.ExpectMessage(
+                DatabaseSaveFailure(twin->Name()[0] == 'I' ? "infrared" : "RS232", folder / (base + ".DEF"), ENOTEMPTY),
                 "Save Fail!", PromptButtons::Ok, PromptIcon::Exclamation);
             Click(dialog, "Option1", 1);
             EXPECT_FALSE(dialog.isVisible());

@@ -4,6 +4,7 @@
 #include "rs232/RS232LibraryLoader.h"
 #include "rs232/RS232Selector.h"
 #include "support/BrowserTest.h"
+#include "support/DatabaseSaveFailure.h"
 #include "support/FileBytes.h"
 #include "support/FullDatabases.h"
 #include "support/UnusableImportFiles.h"
@@ -327,8 +328,8 @@ TEST_F(RS232SelectorTest, ClosingSavesTheDatabaseAndAFailedSaveIsTold)
 
     Open();
     std::filesystem::create_directories(folder / "RS232Serials.TMP" / "blocker");
-    prompts.ExpectMessageStartingWith("Failed to save the RS232 data base! '", "Save Fail!", PromptButtons::Ok,
-                                      PromptIcon::Exclamation);
+    prompts.ExpectMessage(DatabaseSaveFailure("RS232", folder / "RS232Serials.DEF", ENOTEMPTY), "Save Fail!",
+                          PromptButtons::Ok, PromptIcon::Exclamation);
     Close();
     EXPECT_EQ(Entries(), 4);
     EXPECT_EQ(SavedLibraries(), 4);
