@@ -1,5 +1,6 @@
 #include "controls/NameBox.h"
 
+#include "model/CleanedName.h"
 #include "model/FindByNames.h"
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
@@ -15,7 +16,7 @@ QLineEdit* NewNameBox(const QString& name, const std::string& text, std::size_t 
 
 std::string TakeName(QLineEdit& box, std::size_t length)
 {
-    const std::string whole = TrimmedUpper(ToWindows1252(box.text()));
+    const std::string whole = UpperCase1252(CleanedName(ToWindows1252(box.text())));
     std::string name = TrimmedUpper(std::string_view(whole).substr(0, length));
     box.setText(FromWindows1252(name));
     return name;

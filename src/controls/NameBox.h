@@ -12,7 +12,7 @@ class QLineEdit;
 // A box holding at most `length` characters, prefilled with `text`.
 QLineEdit* NewNameBox(const QString& name, const std::string& text, std::size_t length);
 
-// The name as the database will keep it: trimmed, upper-cased and cut to
-// the field's length (then trimmed again), so that what is looked up is
-// what is stored. The box shows it back.
+// The name as the database will keep it: cleaned (CleanedName), upper-cased
+// and cut to the field's length (then trimmed again), so that what is looked
+// up and checked is what is stored. The box shows it back.
 std::string TakeName(QLineEdit& box, std::size_t length);

@@ -53,22 +53,14 @@ bool CapturePod::CaptureWindowOpen() const
     return captureWindow_.IsActive();
 }
 
-void CapturePod::SendAddress(uint8_t address)
-{
-    link_.Flush();
-    link_.Output(SerialLink::AddressSettings, {address});
-    link_.WaitTimer(durations_.AddressPauseMilliseconds, true);
-}
-
 bool CapturePod::SendPodCommand(int command, int argument)
 {
     const auto commandByte = static_cast<uint8_t>(command);
     const auto argumentByte = static_cast<uint8_t>(argument);
     const auto checksum = static_cast<uint8_t>((255 - commandByte - argumentByte) & 255);
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (link_.Interrupted()) return false;
-        SendAddress(CommandAddress);
-        if (link_.Interrupted()) return false;
+        if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds))
+            return false;
         link_.Output(SerialLink::PayloadSettings, {commandByte, argumentByte, checksum});
         if (!link_.ReplyWait(durations_.AcknowledgeMilliseconds, 2) || link_.Interrupted()) return false;
         if (Acknowledged(link_.Read("received"))) return true;
@@ -173,9 +165,8 @@ bool CapturePod::ReadCaptureMemory(ConfigIRCommandRecord& record)
         bool stored = false;
         for (int attempt = 0; attempt < Attempts && !stored; ++attempt) {
             view_.SetProgress(n);
-            if (link_.Interrupted()) return false;
-            SendAddress(CommandAddress);
-            if (link_.Interrupted()) return false;
+            if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds))
+                return false;
             const auto block = static_cast<uint8_t>(n);
             link_.Output(SerialLink::PayloadSettings,
                          {ReadMemoryBlock, block, static_cast<uint8_t>((255 - ReadMemoryBlock - block) & 255)});
@@ -206,9 +197,8 @@ CapturePod::Packet CapturePod::PlaybackPacket(const ConfigIRCommandRecord& recor
 bool CapturePod::SendPacket(const Packet& packet)
 {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (link_.Interrupted()) return false;
-        SendAddress(PlaybackAddress);
-        if (link_.Interrupted()) return false;
+        if (link_.Interrupted() || !link_.SendAddress(PlaybackAddress, durations_.AddressPauseMilliseconds))
+            return false;
         link_.Output(SerialLink::PayloadSettings, SerialLink::Bytes(packet.begin(), packet.end()));
         if (!link_.ReplyWait(durations_.PlaybackAcknowledgeMilliseconds, 2) || link_.Interrupted()) return false;
         if (Acknowledged(link_.Read("received"))) return true;

@@ -78,7 +78,6 @@ private:
     // panel goes as soon as the reply has come (None: the panel stays).
     CaptureOutcome Exchange(uint8_t command, int byteCount, bool (*check)(const SerialLink::Bytes&),
                             SerialLink::Bytes& reply, CapturePanel hideAfterWait);
-    void SendAddress(uint8_t address);
     bool ReadBlock(int n, ConfigIRCommandRecord& record);
     bool SendPacket(const Packet& packet);
     CaptureOutcome Failure() const;

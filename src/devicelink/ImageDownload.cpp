@@ -31,7 +31,8 @@ QString DownloadProgressText(int progressValue)
 bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length, const DownloadProgress& progress)
 {
     const int blocks = DownloadBlockCount(length);
-    // Each attempt of each block starts on an empty input (AcknowledgedSend).
+    // Each attempt of each block sends its payload on an empty input
+    // (AcknowledgedSend), so a late reply never stands for a later block.
     for (int block = 0; block < blocks; ++block) {
         const DownloadPacket packet = MakeDownloadPacket(image, block);
         // "Error! " and the block number as a signed number whose sign is a blank.

@@ -106,13 +106,19 @@ SerialLink::Bytes SerialLink::Read(const char* what)
     return bytes;
 }
 
+bool SerialLink::SendAddress(uint8_t address, int pauseMilliseconds)
+{
+    Flush();
+    Output(AddressSettings, {address});
+    if (!WaitTimer(pauseMilliseconds, true) || Interrupted()) return false;
+    Flush();
+    return true;
+}
+
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)
 {
     for (int attemptsLeft = FrameAttempts - 1;; --attemptsLeft) {
-        if (Interrupted()) return false;
-        Flush();
-        Output(AddressSettings, {address});
-        if (!WaitTimer(waits_.AddressPause, true) || Interrupted()) return false;
+        if (Interrupted() || !SendAddress(address, waits_.AddressPause)) return false;
         Output(PayloadSettings, payload);
         ArmTimer(waits_.Acknowledge);
         QCoreApplication::processEvents();
@@ -180,10 +186,7 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
 
 bool SerialLink::dumb_restart_unit()
 {
-    if (Interrupted()) return false;
-    Flush();
-    Output(AddressSettings, {RestartAddress});
-    if (!WaitTimer(waits_.AddressPause, true) || Interrupted()) return false;
+    if (Interrupted() || !SendAddress(RestartAddress, waits_.AddressPause)) return false;
     Output(PayloadSettings, {0xFF});
     // Time for the device to start again; nothing is read.
     WaitTimer(waits_.RestartTime, true);

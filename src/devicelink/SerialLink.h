@@ -60,10 +60,16 @@ public:
     bool WaitTimer(int milliseconds, bool abortable);
     bool ReplyWait(int milliseconds, int byteCount);
 
-    // Up to four attempts of the frame, the input flushed before each, so a
-    // late answer to one attempt never counts for the next. The caller's
+    // Up to four attempts of the frame, each sent by SendAddress, so a late
+    // answer to one attempt or frame never counts for the next. The caller's
     // messages, if any, are shown after the fourth failure.
     bool AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages);
+    // A frame's address byte and the pause before its payload. The input is
+    // emptied before the address and again at the end of the pause: a reply
+    // that has come before the payload goes out answers an earlier frame,
+    // and taken for this one it would put every later frame one reply out.
+    // False when the abort flag or a closed port ended the pause.
+    bool SendAddress(uint8_t address, int pauseMilliseconds);
 
     void send_break_pulse();
     DeviceIdentity Find_pod(bool& restart);

@@ -17,10 +17,11 @@ inline QString Shown(const std::string& field)
     return FromWindows1252(FixedText<1>::TrimSpaces(field));
 }
 
-// A name as the editor stores it: its first 16 characters, trimmed, upper case.
+// A name as the editor stores it: without control characters, as the loader
+// reads it, then its first 16 characters, trimmed, upper case.
 inline std::string StoredName(const QString& text)
 {
-    return TrimmedUpper(ToWindows1252(text).substr(0, NameLength));
+    return TrimmedUpper(WithoutControlCharacters(ToWindows1252(text)).substr(0, NameLength));
 }
 
 }  // namespace EditIRText

@@ -1,6 +1,7 @@
 #include "infrared/EnterName.h"
 
 #include "infrared/EditIRStore.h"
+#include "model/CleanedName.h"
 #include "model/FindByNames.h"
 #include "model/IRclass.h"
 #include "platform/ObjectName.h"
@@ -38,11 +39,11 @@ EnterName::EnterName(const IRclass& library, UserPrompts& prompts, QWidget* pare
 
 void EnterName::OkClicked()
 {
-    if (Text1->text().isEmpty()) {
+    keyName_ = UpperCase1252(CleanedName(ToWindows1252(Text1->text())));
+    if (keyName_.empty()) {
         prompts_.Message("Enter a key name", "Warning!", PromptButtons::Ok, PromptIcon::None);
         return;
     }
-    keyName_ = TrimmedUpper(ToWindows1252(Text1->text()));
     if (FindIRCommand(library_, keyName_) < 0) {
         accept();
         return;

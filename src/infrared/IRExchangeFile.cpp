@@ -5,6 +5,8 @@
 #include "model/IRClassGlobals.h"
 #include "platform/RecordFile.h"
 
+#include <algorithm>
+
 using IRRecordLayout::RecordLength;
 
 namespace {
@@ -63,8 +65,13 @@ ImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::p
             if (!SkipCommands(reader, count)) return ImportEnd::Damaged;
             continue;
         }
-        // A library cut short is not a library: nothing of it is taken.
+        // A library cut short, or with a command the editor never writes
+        // (a file of 0xFF bytes reads as 255 commands of mode 255), is not
+        // a library: nothing of it is taken.
         if (!ReadCommands(reader, ir)) return ImportEnd::Damaged;
+        const auto& commands = ir.IRCommandRecordBuffers;
+        if (!std::all_of(commands.begin(), commands.end(), [](const IRCommandRecord& c) { return c.HasKnownMode(); }))
+            return ImportEnd::Damaged;
         MergeBufferedLibrary(state, LibraryKind::IR, LibraryArrival::Imported);
     }
     return ImportEnd::Complete;

@@ -21,8 +21,9 @@ void WriteIRExchangeFile(IRClassGlobals& ir, const std::vector<int>& indices, co
 // an identical one skipped, a differing one handed to the installed library
 // reconciliation (kept as it is when none is installed). Libraries without
 // commands or without all three names are skipped; the import ends at a
-// library the file ends inside, taking nothing of it (Damaged); a file
-// without one whole record is Empty. Throws FileError when the file cannot
-// be read, ValueOverflow when the database is full; what was merged before
-// stays merged.
+// library the file ends inside, or one holding a command of a mode the
+// editor never writes, taking nothing of it (Damaged); a file without one
+// whole record is Empty. Throws FileError when the file cannot be read,
+// ValueOverflow when the database is full; what was merged before stays
+// merged.
 ImportEnd ImportIRExchangeFile(ApplicationState& state, const std::filesystem::path& path);

@@ -1,6 +1,6 @@
 #include "model/IRRecords.h"
 
-#include "platform/Windows1252.h"
+#include "model/CleanedName.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -25,17 +25,6 @@ void ReadParts(const uint8_t* bytes, IRCommandClass::PartData& repeat, IRCommand
 FixedText<16> NameOf(const uint8_t* bytes)
 {
     return std::string_view(reinterpret_cast<const char*>(bytes + NameOffset), 16);
-}
-
-// The name without control characters and the spaces around them. Names
-// seldom hold a control character, so the common case takes no copy.
-FixedText<16> CleanName(const FixedText<16>& name)
-{
-    const std::string_view text = name.view();
-    const bool plain =
-        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; });
-    if (plain) return FixedText<16>::TrimmedView(text);
-    return FixedText<16>::TrimmedView(WithoutControlCharacters(text));
 }
 
 }  // namespace
@@ -106,7 +95,7 @@ bool IRLibraryHeaderRecord::CleanNames()
 {
     bool named = true;
     for (FixedText<16>* name : {&Manufacturer, &IRtype, &Model}) {
-        *name = CleanName(*name);
+        *name = CleanedName(name->view());
         named = named && !name->isBlank();
     }
     return named;

@@ -66,6 +66,10 @@ struct IRCommandRecord {
 
     void ReadFrom(const FixedRecord& record);
     void WriteTo(FixedRecord& record) const;
+    // Mode 1 marks a command with a repeat part, 0 one without; a capture
+    // gives no other, so a record holding another is no command the editor
+    // wrote.
+    bool HasKnownMode() const { return Mode <= 1; }
 };
 
 // Decodes a command record straight into a new command: its name, mode and

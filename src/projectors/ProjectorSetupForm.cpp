@@ -441,8 +441,11 @@ void ProjectorSetupForm::StoreIntoWorkProjector()
     work.My_VolumeExtensionClass().UseLevelForVolume(UseLevelsCheck->isChecked());
     for (std::size_t k = 0; k < ReplyCheck.size(); ++k)
         work.ReplyRequired(static_cast<int>(k), ReplyCheck[k]->isChecked());
-    work.Manufacturer(ToWindows1252(Manufacturer->currentText()));
-    work.Model(ToWindows1252(Model->text()));
+    // Control characters dropped as the loader drops them, so the blank
+    // check sees what the next start reads back; spaces count in a
+    // projector's names and stay.
+    work.Manufacturer(WithoutControlCharacters(ToWindows1252(Manufacturer->currentText())));
+    work.Model(WithoutControlCharacters(ToWindows1252(Model->text())));
     work.Baudrate(0);
     const auto ticked = std::find_if(Baudrate.begin(), Baudrate.end(), [](QRadioButton* b) { return b->isChecked(); });
     if (ticked != Baudrate.end()) work.Baudrate(static_cast<int16_t>(ticked - Baudrate.begin()));

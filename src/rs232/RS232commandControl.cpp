@@ -70,7 +70,8 @@ void RS232commandControl::MyIndex(int16_t index)
 
 void RS232commandControl::StoreName()
 {
-    const std::string typed = ToWindows1252(Command->text()).substr(0, RS232FileBlockClass::NameLength);
+    const std::string typed =
+        WithoutControlCharacters(ToWindows1252(Command->text())).substr(0, RS232FileBlockClass::NameLength);
     MySerialClass().Command(FixedText<1>::TrimSpaces(UpperCase1252(typed)));
 }
 

@@ -33,10 +33,11 @@ constexpr auto NameLength = RS232FileBlockClass::NameLength;
 constexpr auto NotesLength = static_cast<int>(RS232FileBlockClass::NotesLength);
 const QString ByteDelayTip = "Minimum delay between serial bytes";
 
-// A name as the library keeps it: 16 characters at most, trimmed, upper case.
+// A name as the library keeps it: without control characters, as the loader
+// reads it, then 16 characters at most, trimmed, upper case.
 std::string LibraryName(const QString& text)
 {
-    return FixedText<1>::TrimSpaces(UpperCase1252(ToWindows1252(text).substr(0, NameLength)));
+    return FixedText<1>::TrimSpaces(UpperCase1252(WithoutControlCharacters(ToWindows1252(text)).substr(0, NameLength)));
 }
 
 QString Shown(const std::string& field)

@@ -360,6 +360,37 @@ TEST_F(CapturePodTest, APlaybackPacketHasFourAttempts)
     EXPECT_EQ(pod.Frames().size() - beforeAbort, 13u);
 }
 
+// The pod answers each packet 3 ms after it, well within the pause before
+// the next payload. Packet 5's first acknowledgement comes after its window;
+// taken for a later packet's it would leave the link one reply ahead, and
+// packet 20's refusal would then be charged to packet 21.
+TEST_F(CapturePodTest, ALateAcknowledgementStandsForNoLaterPacketSoARefusedPacketIsSentAgain)
+{
+    CaptureDurations durations = Short();
+    durations.AddressPauseMilliseconds = 10;
+    CaptureSession paced{port, prompts, types, view, durations};
+    pod.ReplyDelay = std::chrono::milliseconds(3);
+    pod.Tampering = [late = std::chrono::milliseconds(durations.PlaybackAcknowledgeMilliseconds + 40)](
+                        const Pod::Frame& frame, int attempt, Pod::Answer& answer) {
+        if (frame.address != Pod::PlaybackAddress || attempt > 1) return;
+        if (frame.payload[0] == 5) {
+            answer.Later = answer.Immediate;
+            answer.LaterAfter = late;
+            answer.Immediate.clear();
+        }
+        if (frame.payload[0] == 20) answer.Immediate = {0x0F, 0x00};
+    };
+    for (std::size_t i = 0; i < 128; ++i) record.Data[0][i] = static_cast<uint8_t>(i);
+    ASSERT_TRUE(port.Open());
+    EXPECT_TRUE(paced.Pod().UploadCaptureBuffer(record));
+
+    std::vector<int> order(32);
+    std::iota(order.begin(), order.end(), 0);
+    order.push_back(0x20);
+    EXPECT_EQ(pod.PacketsAcknowledged(), order);
+    EXPECT_EQ(pod.Played(), record.Data);
+}
+
 TEST(CaptureLayout, TheCaptureCarriesTheStartPartFirstAndACommandTakesItBack)
 {
     IRCommandClass command;

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 using Answer = SimulatedController::Answer;
 
@@ -237,6 +238,29 @@ TEST_F(DownloadDialog, AFailedBlockIsToldAndTheRestartIsStillSent)
     EXPECT_EQ(controller.BlocksStored().size(), 12u);
     EXPECT_EQ(controller.Restarts(), 2);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// The controller answers each frame 3 ms after it, well within the pause
+// before the next payload. Block 12's first answer comes 700 ms late, after
+// its window; taken for a later block's it would leave the editor one reply
+// ahead, and block 100's refusal would then be charged to block 101.
+TEST_F(DownloadDialog, ALateAcknowledgementStandsForNoLaterBlockSoARefusedBlockIsSentAgain)
+{
+    OpenAndSearch();
+    controller.ReplyDelay = std::chrono::milliseconds(3);
+    controller.FrameAnswer = [](const SimulatedController::Frame& frame, int attempt) {
+        if (frame.address != SimulatedController::BlockAddress || attempt > 1) return Answer::Acknowledge;
+        const int block = frame.payload[0] * 256 + frame.payload[1];
+        return block == 12 ? Answer::Late : block == 100 ? Answer::Wrong : Answer::Acknowledge;
+    };
+    prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
+    Program(1);
+
+    const auto expected = ExpectedImage();
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), controller.Image().begin()));
+    const std::vector<int>& stored = controller.BlocksStored();
+    EXPECT_EQ(std::count(stored.begin(), stored.end(), 100), 1);
+    EXPECT_EQ(std::set<int>(stored.begin(), stored.end()).size(), 301u);
 }
 
 TEST_F(DownloadDialog, ClosingInTheMiddleOfADownloadEndsItWithTheFailureMessage)

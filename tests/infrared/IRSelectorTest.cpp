@@ -400,6 +400,32 @@ TEST_F(IRSelectorTest, AnImportFileWithoutAWholeRecordIsToldAndChangesNothing)
     });
 }
 
+// A mode other than 0 or 1 is none the editor writes: such a library is
+// damaged and nothing of it is taken, while what came before it stays.
+TEST_F(IRSelectorTest, ALibraryWithACommandOfAnUnknownModeIsDamagedAndNothingOfItIsTaken)
+{
+    Bytes secondModeTwo = RecordsOf({"MODE", "TV", "TWO", 3, 50});
+    secondModeTwo[3 * IRRecordLayout::RecordLength - 1] = 2;
+    const struct {
+        const char* what;
+        Bytes file;
+    } cases[] = {
+        {"a file of 0xFF bytes", Bytes(256 * IRRecordLayout::RecordLength, 0xFF)},
+        {"a second command of mode 2", secondModeTwo},
+    };
+    Open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto path = folder / "in.BRI";
+        WriteAll(path,
+                 Join({RecordsOf({"FIRST", "TV", "F1", 2, 40}), c.file, RecordsOf({"AFTER", "TV", "A1", 1, 41})}));
+        prompts.ExpectOpenFile(Text(path));
+        prompts.ExpectMessage("IR library file damaged!", "Sorry!", PromptButtons::Ok, PromptIcon::Exclamation);
+        Press("IMPORT");
+        EXPECT_EQ(Names(), QStringList({"SONY/TV/A1", "ACME/DVD/X", "SONY/DVD/B2", "SONY/TV/A0", "FIRST/TV/F1"}));
+    }
+}
+
 TEST_F(IRSelectorTest, AnImportThatFillsTheDatabaseIsToldAndKeepsWhatCameBefore)
 {
     // One library short of full: the file's first new library fits, its second does not.

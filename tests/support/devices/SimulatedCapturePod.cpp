@@ -137,7 +137,7 @@ void SimulatedCapturePod::FrameComplete()
     Answer answer = AnswerTo(current_);
     if (Tampering) Tampering(current_, attempt_, answer);
     if (!answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front()) Acknowledged(current_);
-    if (!answer.Immediate.empty()) Send(answer.Immediate);
+    if (!answer.Immediate.empty()) Send(answer.Immediate, ReplyDelay);
     if (!answer.Later.empty() && answer.LaterAfter) Send(answer.Later, *answer.LaterAfter);
 }
 

@@ -27,7 +27,7 @@ public:
         Bytes payload;
         bool operator==(const Frame&) const = default;
     };
-    // What the pod sends about one frame: Immediate at once (the
+    // What the pod sends about one frame: Immediate after ReplyDelay (the
     // acknowledgement, or a memory block), then Later after the delay;
     // no delay means never.
     struct Answer {
@@ -57,6 +57,7 @@ public:
     uint8_t Major = 2;
     uint8_t Minor = 5;
     bool Silent = false;
+    Milliseconds ReplyDelay{0};                                   // before the acknowledgement or the memory block
     std::optional<Milliseconds> PressAfter = Milliseconds(60);    // none: the button is never pressed
     std::optional<Milliseconds> ReleaseAfter = Milliseconds(60);  // none: never released
     bool RemoteRepeats = false;                                   // the first status asks for the repeat part

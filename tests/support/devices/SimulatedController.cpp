@@ -117,7 +117,7 @@ void SimulatedController::FrameComplete()
     } else {
         ++restarts_;
     }
-    Reply({0xF0, 0x00});
+    Send({0xF0, 0x00}, answer == Answer::Late ? LateReplyDelay : ReplyDelay);
 }
 
 void SimulatedController::Reply(const std::vector<uint8_t>& bytes)

@@ -15,8 +15,10 @@
 // Tests make it silent, wrong, late, or answer only on a later attempt.
 class SimulatedController final : public SimulatedDevice {
 public:
-    // Truncated sends the acknowledgement's first byte alone.
-    enum class Answer { Acknowledge, Wrong, Silent, Truncated };
+    // Wrong refuses the frame (0F 00); Truncated sends the acknowledgement's
+    // first byte alone; Late takes the frame but acknowledges it only after
+    // LateReplyDelay.
+    enum class Answer { Acknowledge, Wrong, Silent, Truncated, Late };
     struct Frame {
         uint8_t address = 0;
         std::vector<uint8_t> payload;
@@ -45,6 +47,7 @@ public:
     int ProbeCorrectFrom = 1;               // answers before the n-th carry a wrong checksum
     bool Silent = false;
     std::chrono::milliseconds ReplyDelay{0};
+    std::chrono::milliseconds LateReplyDelay{700};
     FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right
     bool FramingByContent = false;
 
