@@ -154,7 +154,9 @@ public:
             for (const Ratio& ratio : ratios_) PrintRatio(ratio);
         }
         if (!waits_.empty()) {
-            std::printf("\nWaits on the clock in ms (median; in brackets the range)\n");
+            std::printf(
+                "\nWaits on the clock in ms (median; in brackets the range), each with the\n"
+                "median of this thread's processor time in it\n");
             PrintSizes();
             for (const Wait& wait : waits_) PrintWait(wait);
         }
@@ -224,6 +226,18 @@ private:
             std::printf("   under %.0f ms\n", row.aimMilliseconds);
         else
             std::printf("   -\n");
+        // What of the wait this thread ran: the rest is the disk, or other
+        // programs on a busy machine.
+        std::printf("  %-40s", "    of which in this thread's processor");
+        for (int size : sizes_) {
+            const Pairs* pairs = results_.Find(row.name, size);
+            if (pairs == nullptr || pairs->operation.empty()) {
+                std::printf(" %19s", "-");
+                continue;
+            }
+            std::printf(" %6.1f%12s", Median(Times(pairs->operation, Clock::Processor)) * 1000, "");
+        }
+        std::printf("\n");
     }
 
     const PairedResults& results_;

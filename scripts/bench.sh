@@ -40,4 +40,4 @@ done
 echo
 echo "Load average (1, 5, 15 min) before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) processors"
 missed="$({ grep -l 'aim(s) missed' "$results"/*.txt || true; } | xargs -r -n1 basename | sed 's/\.txt$//' | tr '\n' ' ')"
-echo "${missed:+Aims missed in: $missed}${missed:-Every aim met.}"
+if [ -n "$missed" ]; then echo "Aims missed in: $missed"; else echo "Every aim met."; fi
