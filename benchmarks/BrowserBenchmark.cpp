@@ -1,24 +1,28 @@
-// Fills and opens each database browser (projector, RS232, IR) with 1,000,
-// 10,000 and 30,000 entries. A fill is the browser's own: its entries made
-// from the database and its tree replaced. An open is what the user waits
-// for: the browser built on the database, filled, shown and painted once.
-// The baseline is a plain QTreeWidget of the same shape whose items are
-// built apart from prepared texts and added at once, the fastest plain way,
-// filled alone or opened as a window of the browser's size. Prints each
-// ratio to the baseline, the growth from one size to the next (a step far
-// above the growth in entries is a quadratic cost), and the projector
-// browser's open beside the IR browser's.
-#include "DatabaseBenchmarkSupport.h"
+// The database browsers (projector, RS232, IR) with 1,000, 10,000 and
+// 30,000 entries, read from files saved in another computer's order. Timed
+// pair by pair beside their baselines: each browser's fill beside the plain
+// tree of the same texts (the fastest plain way, the same for every
+// benchmark), its opening beside the plain tree opened as a window of the
+// browser's size, the projector browser's opening beside the IR browser's,
+// and its close, which saves the database, beside a plain write and flush
+// of the same bytes. Then the waits a user sits through: the first press on
+// each browser key of the main window, which reads the database, fills the
+// tree and paints it, and every later press.
+#include "PairedTiming.h"
+#include "PlainTree.h"
+#include "SavedDatabases.h"
+#include "editor/TavloForm.h"
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
 #include "projectors/ProjectorSelector.h"
 #include "rs232/RS232Selector.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QHash>
+#include <QTimer>
 #include <QTreeWidget>
-#include <array>
-#include <cstdio>
+#include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,213 +31,200 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-constexpr std::array<int, 3> Sizes = {1000, 10000, 30000};
-constexpr double PlainAim = 1.5;
+const std::vector<int> Sizes = {1000, 10000, 30000};
+constexpr double FillAim = 1.5;
 // Asked at 10,000 definitions; held at every size.
 constexpr double ProjectorToIRAim = 2;
+constexpr double CloseAim = 1.5;
+constexpr double FirstPressAim = 100;
+constexpr double LaterPressAim = 50;
+constexpr int PairCount = 15;
+constexpr int PressCount = 9;
 const QSize BrowserSize(640, 480);
 
-// An entry's names from the top level down, as the plain tree gets them.
-using Texts = std::vector<std::array<QString, 3>>;
-
-QString Text(std::string_view field)
-{
-    return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size())).trimmed();
-}
-
-// A database of each kind with fifty entries a manufacturer (twenty for
-// projectors, as makers have fewer), and the texts of its tree.
-struct Databases {
-    ScratchFolder folder;
-    SilentPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
-    Texts projectorTexts;
-    Texts rs232Texts;
-    Texts irTexts;
-
-    explicit Databases(int entries)
-    {
-        const int manufacturers = entries / 50;
-        for (int e = 0; e < entries; ++e) {
-            const std::string manufacturer = "MAKER" + std::to_string(e % manufacturers);
-            const std::string type = "TYPE" + std::to_string(e % 7);
-            const std::string model = "MODEL" + std::to_string(e);
-
-            state.Projectors.AddProjectorDefinition();
-            ProjectorClass& definition = state.Projectors.ProjectorDatabase()[e];
-            definition.Manufacturer("MAKER" + std::to_string(e / 20));
-            definition.Model(model);
-            definition.Notes("a definition of the benchmark");
-            projectorTexts.push_back(
-                {Text(definition.ManufacturerField().view()), Text(definition.ModelField().view()), QString()});
-
-            state.RS232Libraries.AddRS232Library();
-            RS232FileBlockClass& library = state.RS232Libraries.RS232Database()[e];
-            library.Manufacturer(manufacturer);
-            library.MyType(type);
-            library.Model(model);
-            rs232Texts.push_back({Text(manufacturer), Text(type), Text(model)});
-
-            IRclass& ir = state.IR.AddIRLibrary();
-            ir.Manufacturer(manufacturer);
-            ir.IRtype(type);
-            ir.Model(model);
-            ir.Comment("a library of the benchmark");
-            irTexts.push_back(
-                {Text(ir.ManufacturerField().view()), Text(ir.IRtypeField().view()), Text(ir.ModelField().view())});
-        }
-    }
+// What each browser is: its class, its key on the main window, its file,
+// the levels of its tree and the texts of the plain one.
+struct Kind {
+    const char* key;
+    const char* file;
+    int levels;
+    const TreeTexts& (SavedDatabases::*texts)() const;
 };
+const Kind Projectors{"EDITPROJECTOR", "Projectors.DEF", 2, &SavedDatabases::ProjectorTexts};
+const Kind RS232Libraries{"EDITRS232", "RS232Serials.DEF", 3, &SavedDatabases::RS232Texts};
+const Kind IRLibraries{"EDITIR", "InfraRed.DEF", 3, &SavedDatabases::IRTexts};
 
-// The plain tree replaced: groups looked up by their parent and text, every
-// item built before the tree gets the top level at once.
-void FillPlain(QTreeWidget& tree, const Texts& texts, int levels)
+// The browser's fill beside the plain tree's, each into a tree of its own.
+template <class Browser>
+void Fill(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    tree.clear();
-    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> groups;
-    QList<QTreeWidgetItem*> tops;
-    for (const auto& entry : texts) {
-        QTreeWidgetItem* parent = nullptr;
-        for (int level = 0; level < levels - 1; ++level) {
-            QTreeWidgetItem*& group = groups[{parent, entry[level]}];
-            if (group == nullptr) {
-                group = new QTreeWidgetItem({entry[level]});
-                if (parent)
-                    parent->addChild(group);
-                else
-                    tops.append(group);
-            }
-            parent = group;
-        }
-        parent->addChild(new QTreeWidgetItem({entry[levels - 1]}));
-    }
-    tree.addTopLevelItems(tops);
+    const auto application = saved.FreshState();
+    Browser browser(*application);
+    LibraryBrowser& filled = browser;
+    QTreeWidget plain;
+    const TreeTexts& texts = (saved.*kind.texts)();
+    TimePairs(
+        state, pairs, [&] { return Time([&] { filled.FillTree(); }); },
+        [&] { return Time([&] { FillPlainTree(plain, texts, kind.levels); }); });
+    if (browser.template findChild<QTreeWidget*>("treeview1")->topLevelItemCount() != plain.topLevelItemCount())
+        state.SkipWithError("the trees differ");
 }
 
 // Opens what `open` builds and paints it once; closing and destroying it
 // are not timed.
 template <class Window, class Open>
-void TimeOpening(benchmark::State& state, Open open)
+Sample TimeOpening(Open open)
 {
-    for (auto _ : state) {
-        std::optional<Window> window;
+    std::optional<Window> window;
+    const Sample opening = Time([&] {
         open(window);
         window->show();
         QApplication::processEvents();
-        state.PauseTiming();
-        window->hide();
-        window.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    });
+    window->hide();
+    window.reset();
+    QApplication::processEvents();
+    return opening;
 }
 
 template <class Browser>
-void OpenBrowser(benchmark::State& state, int topLevels)
+Sample OpenBrowser(ApplicationState& application)
 {
-    Databases databases(static_cast<int>(state.range(0)));
-    int tops = 0;
-    TimeOpening<Browser>(state, [&](std::optional<Browser>& browser) {
-        browser.emplace(databases.state);
-        tops = browser->template findChild<QTreeWidget*>("treeview1")->topLevelItemCount();
-    });
-    if (tops != topLevels) state.SkipWithError("the tree is not whole");
+    return TimeOpening<Browser>([&](std::optional<Browser>& browser) { browser.emplace(application); });
 }
 
-void OpenPlain(benchmark::State& state, Texts Databases::*texts, int levels)
+Sample OpenPlain(const TreeTexts& texts, int levels)
 {
-    Databases databases(static_cast<int>(state.range(0)));
-    TimeOpening<QTreeWidget>(state, [&](std::optional<QTreeWidget>& tree) {
+    return TimeOpening<QTreeWidget>([&](std::optional<QTreeWidget>& tree) {
         tree.emplace();
         tree->setHeaderHidden(true);
         tree->resize(BrowserSize);
-        FillPlain(*tree, databases.*texts, levels);
+        FillPlainTree(*tree, texts, levels);
     });
 }
 
 template <class Browser>
-void FillBrowser(benchmark::State& state, int topLevels)
+void Open(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    Databases databases(static_cast<int>(state.range(0)));
-    Browser browser(databases.state);
-    LibraryBrowser& filled = browser;
-    for (auto _ : state) filled.FillTree();
-    if (browser.template findChild<QTreeWidget*>("treeview1")->topLevelItemCount() != topLevels)
-        state.SkipWithError("the tree is not whole");
+    const auto application = saved.FreshState();
+    OpenBrowser<Browser>(*application);  // the database is read, not timed
+    const TreeTexts& texts = (saved.*kind.texts)();
+    TimePairs(
+        state, pairs, [&] { return OpenBrowser<Browser>(*application); },
+        [&] { return OpenPlain(texts, kind.levels); });
 }
 
-void FillPlain(benchmark::State& state, Texts Databases::*texts, int levels)
+void ProjectorBesideIR(benchmark::State& state, Pairs& pairs, SavedDatabases& saved)
 {
-    Databases databases(static_cast<int>(state.range(0)));
-    QTreeWidget tree;
-    for (auto _ : state) FillPlain(tree, databases.*texts, levels);
+    const auto application = saved.FreshState();
+    OpenBrowser<ProjectorSelector>(*application);
+    OpenBrowser<IRSelector>(*application);
+    TimePairs(
+        state, pairs, [&] { return OpenBrowser<ProjectorSelector>(*application); },
+        [&] { return OpenBrowser<IRSelector>(*application); });
 }
 
-void BM_ProjectorBrowserFill(benchmark::State& state)
+// The main window on a program folder of its own, as at start-up: no
+// database read yet.
+struct MainWindow {
+    SavedDatabasesCopy folder;
+    ApplicationState state;
+    TavloForm window;
+    explicit MainWindow(SavedDatabases& saved)
+        : folder(saved), state(folder.Folder(), saved.Prompts()), window(state, folder.Folder() / "registry")
+    {
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+// A press on a browser key timed to the first paint of the browser's tree,
+// and the close that follows, which saves the database.
+struct KeyPress {
+    Sample opening;
+    Sample closing;
+};
+
+// Watches for the first paint of a browser's tree; once it is done, the
+// opening is timed and the browser closed.
+class FirstPaintWatch : public QObject {
+public:
+    KeyPress Press(QAction& key)
+    {
+        done_ = false;
+        start_.wall = Seconds();
+        start_.cpu = ThreadCpuSeconds();
+        qApp->installEventFilter(this);
+        key.trigger();
+        qApp->removeEventFilter(this);
+        if (!done_) throw std::runtime_error("the browser never painted its tree");
+        return press_;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint || done_) return false;
+        auto* browser = qobject_cast<LibraryBrowser*>(static_cast<QWidget*>(watched)->window());
+        if (browser == nullptr || watched->parent() == nullptr || watched->parent()->objectName() != "treeview1")
+            return false;
+        done_ = true;
+        // Runs once the paint is over.
+        QTimer::singleShot(0, this, [this, browser] {
+            press_.opening = {Seconds() - start_.wall, ThreadCpuSeconds() - start_.cpu};
+            press_.closing = Time([browser] { browser->accept(); });
+        });
+        return false;
+    }
+
+private:
+    static double Seconds()
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+
+    bool done_ = false;
+    Sample start_;
+    KeyPress press_;
+};
+
+KeyPress PressKey(MainWindow& main, const Kind& kind)
 {
-    FillBrowser<ProjectorSelector>(state, static_cast<int>(state.range(0)) / 20);
+    auto* key = main.window.findChild<QAction*>(kind.key);
+    if (key == nullptr) throw std::runtime_error(std::string("no key ") + kind.key);
+    FirstPaintWatch watch;
+    const KeyPress press = watch.Press(*key);
+    // The next press reads the file as another computer saved it.
+    main.folder.Restore(kind.file);
+    return press;
 }
 
-void BM_ProjectorPlainFill(benchmark::State& state)
+void FirstPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    FillPlain(state, &Databases::projectorTexts, 2);
+    TimeWaits(state, pairs, [&] {
+        MainWindow main(saved);
+        return PressKey(main, kind).opening;
+    });
 }
 
-void BM_RS232BrowserFill(benchmark::State& state)
+void LaterPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    FillBrowser<RS232Selector>(state, static_cast<int>(state.range(0)) / 50);
+    MainWindow main(saved);
+    PressKey(main, kind);
+    TimeWaits(state, pairs, [&] { return PressKey(main, kind).opening; });
 }
 
-void BM_RS232PlainFill(benchmark::State& state)
+// The close of a browser the user opened, beside writing and flushing the
+// bytes of the file it saves.
+void Close(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    FillPlain(state, &Databases::rs232Texts, 3);
-}
-
-void BM_IRBrowserFill(benchmark::State& state)
-{
-    FillBrowser<IRSelector>(state, static_cast<int>(state.range(0)) / 50);
-}
-
-void BM_IRPlainFill(benchmark::State& state)
-{
-    FillPlain(state, &Databases::irTexts, 3);
-}
-
-void BM_ProjectorBrowserOpen(benchmark::State& state)
-{
-    OpenBrowser<ProjectorSelector>(state, static_cast<int>(state.range(0)) / 20);
-}
-
-void BM_ProjectorPlainOpen(benchmark::State& state)
-{
-    OpenPlain(state, &Databases::projectorTexts, 2);
-}
-
-void BM_RS232BrowserOpen(benchmark::State& state)
-{
-    OpenBrowser<RS232Selector>(state, static_cast<int>(state.range(0)) / 50);
-}
-
-void BM_RS232PlainOpen(benchmark::State& state)
-{
-    OpenPlain(state, &Databases::rs232Texts, 3);
-}
-
-void BM_IRBrowserOpen(benchmark::State& state)
-{
-    OpenBrowser<IRSelector>(state, static_cast<int>(state.range(0)) / 50);
-}
-
-void BM_IRPlainOpen(benchmark::State& state)
-{
-    OpenPlain(state, &Databases::irTexts, 3);
-}
-
-// The median of five runs, so a busy machine moves the ratios less.
-void AtEverySize(benchmark::internal::Benchmark* benchmark)
-{
-    for (int size : Sizes) benchmark->Arg(size);
-    benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    MainWindow main(saved);
+    PressKey(main, kind);
+    const std::string bytes = ReadWhole(saved.Folder() / kind.file);
+    const std::filesystem::path raw = main.folder.Folder() / "raw.bin";
+    TimePairs(
+        state, pairs, [&] { return PressKey(main, kind).closing; },
+        [&] { return Time([&] { WriteWholeAndSync(raw, bytes); }); });
 }
 
 // The first window a process shows costs more than any later one.
@@ -246,19 +237,6 @@ void ShowAWindowOnce()
 
 }  // namespace
 
-BENCHMARK(BM_ProjectorBrowserFill)->Apply(AtEverySize);
-BENCHMARK(BM_ProjectorPlainFill)->Apply(AtEverySize);
-BENCHMARK(BM_RS232BrowserFill)->Apply(AtEverySize);
-BENCHMARK(BM_RS232PlainFill)->Apply(AtEverySize);
-BENCHMARK(BM_IRBrowserFill)->Apply(AtEverySize);
-BENCHMARK(BM_IRPlainFill)->Apply(AtEverySize);
-BENCHMARK(BM_ProjectorBrowserOpen)->Apply(AtEverySize);
-BENCHMARK(BM_ProjectorPlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_RS232BrowserOpen)->Apply(AtEverySize);
-BENCHMARK(BM_RS232PlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRBrowserOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRPlainOpen)->Apply(AtEverySize);
-
 int main(int argc, char** argv)
 {
     // Widgets need an application; no screen is needed.
@@ -266,18 +244,60 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     ShowAWindowOnce();
-    // Processor time: nothing here waits, and other programs on the machine
-    // move the clock far more.
-    ScalingReporter reporter(
-        "plain tree built apart and added at once (processor time)", {Sizes.begin(), Sizes.end()},
-        {{"Projector browser fill", "BM_ProjectorBrowserFill", "BM_ProjectorPlainFill", PlainAim},
-         {"RS232 browser fill", "BM_RS232BrowserFill", "BM_RS232PlainFill", PlainAim},
-         {"IR browser fill", "BM_IRBrowserFill", "BM_IRPlainFill", PlainAim},
-         {"Projector browser open", "BM_ProjectorBrowserOpen", "BM_ProjectorPlainOpen"},
-         {"RS232 browser open", "BM_RS232BrowserOpen", "BM_RS232PlainOpen"},
-         {"IR browser open", "BM_IRBrowserOpen", "BM_IRPlainOpen"},
-         {"Projector open / IR browser open", "BM_ProjectorBrowserOpen", "BM_IRBrowserOpen", ProjectorToIRAim}},
-        Clock::Processor);
+    PairedResults results;
+    SavedDatabasesBySize saved;
+    const auto add = [&](const std::string& name, int iterations, auto run) {
+        for (int size : Sizes)
+            benchmark::RegisterBenchmark(name.c_str(),
+                                         [&results, &saved, name, run](benchmark::State& state) {
+                                             const int entries = static_cast<int>(state.range(0));
+                                             run(state, results.At(name, entries), saved.Of(entries));
+                                         })
+                ->Arg(size)
+                ->Iterations(iterations)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+    };
+    const auto each = [&](const std::string& browser, const Kind& kind, auto fill, auto open) {
+        add(browser + "BrowserFill", PairCount,
+            [&kind, fill](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                fill(state, pairs, databases, kind);
+            });
+        add(browser + "BrowserOpen", PairCount,
+            [&kind, open](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                open(state, pairs, databases, kind);
+            });
+        add(browser + "BrowserClose", PairCount,
+            [&kind](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                Close(state, pairs, databases, kind);
+            });
+        add(browser + "BrowserFirstPress", PressCount,
+            [&kind](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                FirstPress(state, pairs, databases, kind);
+            });
+        add(browser + "BrowserLaterPress", PressCount,
+            [&kind](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                LaterPress(state, pairs, databases, kind);
+            });
+    };
+    each("Projector", Projectors, Fill<ProjectorSelector>, Open<ProjectorSelector>);
+    each("RS232", RS232Libraries, Fill<RS232Selector>, Open<RS232Selector>);
+    each("IR", IRLibraries, Fill<IRSelector>, Open<IRSelector>);
+    add("ProjectorBesideIRBrowserOpen", PairCount, ProjectorBesideIR);
+
+    std::vector<PairedReporter::Ratio> ratios;
+    std::vector<PairedReporter::Wait> waits;
+    for (const std::string browser : {"Projector", "RS232", "IR"}) {
+        ratios.push_back({browser + " browser fill", browser + "BrowserFill", Clock::Processor, FillAim});
+        ratios.push_back({browser + " browser open", browser + "BrowserOpen", Clock::Processor});
+        ratios.push_back({browser + " browser close / write+flush", browser + "BrowserClose", Clock::Real, CloseAim});
+        waits.push_back({browser + " browser key, first press", browser + "BrowserFirstPress", FirstPressAim});
+        waits.push_back({browser + " browser key, later press", browser + "BrowserLaterPress", LaterPressAim});
+    }
+    ratios.push_back(
+        {"Projector open / IR browser open", "ProjectorBesideIRBrowserOpen", Clock::Processor, ProjectorToIRAim});
+    PairedReporter reporter(results, Sizes, "baseline (plain tree of the same texts; plain write and flush)",
+                            std::move(ratios), std::move(waits));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

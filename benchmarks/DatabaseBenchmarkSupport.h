@@ -1,8 +1,7 @@
 #pragma once
 
 // What the database benchmarks share: a scratch program folder, prompts that
-// must never be asked anything, raw reads and writes of a file's bytes, and a
-// reporter that prints each database operation beside its raw baseline.
+// must never be asked anything, and raw reads and writes of a file's bytes.
 
 #include "platform/UserPrompts.h"
 
@@ -10,15 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
-#include <map>
 #include <memory>
 #include <random>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace DatabaseBenchmark {
 
@@ -88,132 +83,9 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
     std::fclose(file);
 }
 
-// Which time a reporter keeps: the clock's, or the processor time of a run
-// that never waits, which other programs on a busy machine move far less.
+// Which time a comparison keeps: the clock's, for what waits on the disk and
+// for the waits the user sees, or the processor time of a run that never
+// waits, which other programs on a busy machine move far less.
 enum class Clock { Real, Processor };
-
-// Prints the usual table and keeps each benchmark's time by its function's
-// name and arguments ("BM_Load/1000"), whatever iterations or repetitions it
-// runs: the median when repetitions are asked for, else the one run.
-class TimesReporter : public benchmark::ConsoleReporter {
-public:
-    explicit TimesReporter(Clock clock = Clock::Real) : clock_(clock) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (!run.aggregate_name.empty() && run.aggregate_name != "median") continue;
-            const std::string& args = run.run_name.args;
-            times_[run.run_name.function_name + (args.empty() ? "" : "/" + args)] =
-                clock_ == Clock::Real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-protected:
-    std::map<std::string, double> times_;
-
-private:
-    Clock clock_;
-};
-
-// Then, per operation measured at several sizes, its ratio to its baseline
-// at each size beside its aim, and how its time grew from one size to the
-// next: a step far above the growth in entries is a quadratic cost.
-class ScalingReporter : public TimesReporter {
-public:
-    struct Row {
-        std::string title;
-        std::string operation;
-        std::string baseline;
-        double aim = 0;  // none when 0
-    };
-    ScalingReporter(std::string baselineName, std::vector<int> sizes, std::vector<Row> rows, Clock clock = Clock::Real)
-        : TimesReporter(clock), baselineName_(std::move(baselineName)), sizes_(std::move(sizes)), rows_(std::move(rows))
-    {
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf("\nOperation / %s, by entries\n", baselineName_.c_str());
-        std::printf("  %-32s", "");
-        for (int size : sizes_) std::printf(" %8d", size);
-        std::printf("   %-8s growth between sizes\n", "aim");
-        for (const Row& row : rows_) {
-            std::printf("  %-32s", row.title.c_str());
-            for (int size : sizes_) {
-                const double op = Time(row.operation, size);
-                const double base = Time(row.baseline, size);
-                if (op > 0 && base > 0)
-                    std::printf(" %7.2f%s", op / base, row.aim > 0 && op / base > row.aim ? "!" : " ");
-                else
-                    std::printf(" %8s", "-");
-            }
-            if (row.aim > 0)
-                std::printf("   %-8.1f", row.aim);
-            else
-                std::printf("   %-8s", "-");
-            for (std::size_t s = 1; s < sizes_.size(); ++s) {
-                const double before = Time(row.operation, sizes_[s - 1]);
-                const double after = Time(row.operation, sizes_[s]);
-                if (before > 0 && after > 0)
-                    std::printf(" %6.1f", after / before);
-                else
-                    std::printf(" %6s", "-");
-            }
-            std::printf("\n");
-        }
-        std::printf("  (! marks a ratio above its aim; entries grow");
-        for (std::size_t s = 1; s < sizes_.size(); ++s)
-            std::printf(" %.0f", static_cast<double>(sizes_[s]) / sizes_[s - 1]);
-        std::printf(" times from one size to the next)\n");
-    }
-
-private:
-    double Time(const std::string& name, int size) const
-    {
-        const auto found = times_.find(name + "/" + std::to_string(size));
-        return found == times_.end() ? 0 : found->second;
-    }
-
-    std::string baselineName_;
-    std::vector<int> sizes_;
-    std::vector<Row> rows_;
-};
-
-// Then prints "operation / baseline" for every pair given.
-class RatioReporter : public TimesReporter {
-public:
-    RatioReporter(std::vector<std::pair<std::string, std::string>> pairs, double aim)
-        : pairs_(std::move(pairs)), aim_(aim)
-    {
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::cout << "\nOperation / raw baseline (aim: at most " << aim_ << ")\n";
-        for (const auto& [operation, baseline] : pairs_) {
-            const auto op = times_.find(operation);
-            const auto base = times_.find(baseline);
-            if (op == times_.end() || base == times_.end() || base->second <= 0) continue;
-            std::printf("  %-40s %6.2f\n", operation.c_str(), op->second / base->second);
-        }
-    }
-
-private:
-    std::vector<std::pair<std::string, std::string>> pairs_;
-    double aim_;
-};
-
-inline int Run(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs, double aim = 3)
-{
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter(std::move(pairs), aim);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
 
 }  // namespace DatabaseBenchmark

@@ -1,13 +1,14 @@
 // Start-up's whole reading of the device-type table, the store's file parsed
 // and the table loaded from it, for a key holding 1,000 and one holding
-// 16,000 subkeys (a damaged or much extended key), each against the store
-// that holds only the built-in table. Rows past 1,023 are listed but not
-// read, so the growth from 1,000 to 16,000 is the parse's: linear at most 16.
-// The 16,000-subkey file is hundreds of times the built-in table's, so the
-// time per byte of the file is printed beside the plain ratio: a read that
-// keeps pace with the built-in table's per byte is as lean as it can be.
+// 16,000 subkeys (a damaged or much extended key), each timed pair by pair
+// beside the read of the store that holds only the built-in table. The
+// larger stores are hundreds of times the built-in one's file, so the aim
+// is per byte of the store: a read that keeps pace with the built-in
+// table's, byte for byte, is as lean as it can be. Rows past 1,023 are
+// listed but not read, so the growth from 1,000 to 16,000 is the parse's.
 
 #include "DatabaseBenchmarkSupport.h"
+#include "PairedTiming.h"
 #include "model/DeviceTypes.h"
 #include "platform/Registry.h"
 
@@ -25,8 +26,7 @@ namespace {
 
 constexpr int SmallKey = 1000;
 constexpr int LargeKey = 16000;
-constexpr double LargeKeyAim = 10;
-constexpr double LinearGrowth = static_cast<double>(LargeKey) / SmallKey;
+constexpr double PerByteAim = 1;
 
 void WriteKey(Registry& registry, int subkeys)
 {
@@ -61,82 +61,57 @@ struct StoreFile {
 };
 
 // What start-up does: the file read and parsed, then the table loaded.
-void ReadDeviceTypes(benchmark::State& state, int subkeys)
+Sample ReadDeviceTypes(const StoreFile& store, std::size_t rows)
 {
-    const StoreFile store(subkeys);
-    const std::size_t rows = subkeys == 0 ? 35 : std::min<std::size_t>(subkeys, 1024);
-    for (auto _ : state) {
+    return Time([&] {
         Registry registry(store.file);
         DeviceTypeTable table;
         LoadDeviceTypes(table, registry);
-        if (table.size() != rows) state.SkipWithError("the table is not whole");
+        if (table.size() != rows) throw std::runtime_error("the table is not whole");
         benchmark::DoNotOptimize(table.data());
-    }
+    });
 }
 
-void BM_ReadBuiltInTable(benchmark::State& state)
+void ReadBesideBuiltIn(benchmark::State& state, Pairs& pairs)
 {
-    ReadDeviceTypes(state, 0);
+    const int subkeys = static_cast<int>(state.range(0));
+    const StoreFile store(subkeys);
+    const StoreFile builtIn(0);
+    const std::size_t rows = std::min<std::size_t>(static_cast<std::size_t>(subkeys), 1024);
+    TimePairs(
+        state, pairs, [&] { return ReadDeviceTypes(store, rows); }, [&] { return ReadDeviceTypes(builtIn, 35); });
 }
-
-void BM_Read1000Subkeys(benchmark::State& state)
-{
-    ReadDeviceTypes(state, SmallKey);
-}
-
-void BM_Read16000Subkeys(benchmark::State& state)
-{
-    ReadDeviceTypes(state, LargeKey);
-}
-
-// Prints every ratio beside its aim, and per byte of the store's file.
-class DeviceTypesReporter : public DatabaseBenchmark::TimesReporter {
-public:
-    DeviceTypesReporter(std::uintmax_t builtInBytes, std::uintmax_t smallBytes, std::uintmax_t largeBytes)
-        : builtInBytes_(static_cast<double>(builtInBytes)),
-          smallBytes_(static_cast<double>(smallBytes)),
-          largeBytes_(static_cast<double>(largeBytes))
-    {
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double builtIn = times_["BM_ReadBuiltInTable"];
-        const double small = times_["BM_Read1000Subkeys"];
-        const double large = times_["BM_Read16000Subkeys"];
-        std::printf("\n%-44s %8s %10s   %s\n", "Whole read (parse + load)", "ratio", "per byte", "aim");
-        if (builtIn > 0) {
-            std::printf("  %-42s %8.2f %10.2f   -\n", "1,000 subkeys / built-in table", small / builtIn,
-                        small / smallBytes_ / (builtIn / builtInBytes_));
-            std::printf("  %-42s %8.2f %10.2f   at most %.0f (the file is %.0f times the built-in's)\n",
-                        "16,000 subkeys / built-in table", large / builtIn,
-                        large / largeBytes_ / (builtIn / builtInBytes_), LargeKeyAim, largeBytes_ / builtInBytes_);
-        }
-        if (small > 0)
-            std::printf("  %-42s %8.2f %10s   at most %.0f (linear)\n", "growth 1,000 -> 16,000 subkeys", large / small,
-                        "", LinearGrowth);
-    }
-
-private:
-    double builtInBytes_;
-    double smallBytes_;
-    double largeBytes_;
-};
 
 }  // namespace
-
-BENCHMARK(BM_ReadBuiltInTable)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Read1000Subkeys)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Read16000Subkeys)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    DeviceTypesReporter reporter(std::filesystem::file_size(StoreFile(0).file),
-                                 std::filesystem::file_size(StoreFile(SmallKey).file),
-                                 std::filesystem::file_size(StoreFile(LargeKey).file));
+    PairedResults results;
+    for (int subkeys : {SmallKey, LargeKey})
+        benchmark::RegisterBenchmark("ReadDeviceTypes",
+                                     [&results](benchmark::State& state) {
+                                         ReadBesideBuiltIn(state, results.At("Read", static_cast<int>(state.range(0))));
+                                     })
+            ->Arg(subkeys)
+            ->Iterations(subkeys == LargeKey ? 21 : 101)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    const auto bytes = [](int subkeys) {
+        return static_cast<double>(std::filesystem::file_size(StoreFile(subkeys).file));
+    };
+    const double builtInBytes = bytes(0);
+    PairedReporter reporter(
+        results, {SmallKey, LargeKey}, "read of the built-in table's store, by subkeys",
+        {{"Whole read", "Read", Clock::Processor},
+         {"Per byte of the store",
+          "Read",
+          Clock::Processor,
+          PerByteAim,
+          {{SmallKey, bytes(SmallKey) / builtInBytes}, {LargeKey, bytes(LargeKey) / builtInBytes}}}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("(the stores are %.0f and %.0f times the built-in table's, byte for byte)\n",
+                bytes(SmallKey) / builtInBytes, bytes(LargeKey) / builtInBytes);
     benchmark::Shutdown();
     return 0;
 }

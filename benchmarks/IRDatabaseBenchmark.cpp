@@ -1,6 +1,7 @@
-// Loads and saves an IR database of 1,000 libraries of 50 commands each and
-// sets each beside reading or writing the same bytes raw.
+// Loads and saves an IR database of 1,000 libraries of 50 commands each,
+// pair by pair beside reading or writing the same bytes raw.
 #include "DatabaseBenchmarkSupport.h"
+#include "PairedTiming.h"
 #include "model/IRClassGlobals.h"
 
 #include <string>
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int Libraries = 1000;
 constexpr int CommandsPerLibrary = 50;
+constexpr double Aim = 3;
 
 void Fill(IRClassGlobals& ir)
 {
@@ -44,45 +46,46 @@ struct IRFixture {
     std::filesystem::path Def() const { return folder.path() / "InfraRed.DEF"; }
 };
 
-void BM_IRLoad(benchmark::State& state)
+// The load and the save, each pair by pair beside reading or writing the
+// same bytes raw.
+void LoadAndSave(benchmark::State& state, PairedResults& results)
 {
     IRFixture fixture;
     IRClassGlobals ir(fixture.folder.path(), fixture.prompts);
-    for (auto _ : state) {
-        ir.LoadIRDatabase();
-        benchmark::DoNotOptimize(ir.IRDatabase().Count());
-    }
-    if (ir.IRDatabase().Count() != Libraries) state.SkipWithError("the database did not load whole");
-}
-
-void BM_IRRawRead(benchmark::State& state)
-{
-    IRFixture fixture;
     const auto size = std::filesystem::file_size(fixture.Def());
-    for (auto _ : state) benchmark::DoNotOptimize(ReadIntoNewMemory(fixture.Def(), size));
-}
-
-void BM_IRSave(benchmark::State& state)
-{
-    IRFixture fixture;
-    for (auto _ : state) fixture.database.SaveIRDatabase();
-}
-
-void BM_IRRawWrite(benchmark::State& state)
-{
-    IRFixture fixture;
     const std::string bytes = ReadWhole(fixture.Def());
-    for (auto _ : state) WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes);
+    if (state.range(0) == 0) {
+        TimePairs(
+            state, results.At("Load", Libraries), [&] { return Time([&] { ir.LoadIRDatabase(); }); },
+            [&] { return Time([&] { benchmark::DoNotOptimize(ReadIntoNewMemory(fixture.Def(), size)); }); });
+        if (ir.IRDatabase().Count() != Libraries) state.SkipWithError("the database did not load whole");
+    } else {
+        TimePairs(
+            state, results.At("Save", Libraries), [&] { return Time([&] { fixture.database.SaveIRDatabase(); }); },
+            [&] { return Time([&] { WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes); }); });
+    }
 }
 
 }  // namespace
 
-BENCHMARK(BM_IRLoad)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IRRawRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IRSave)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IRRawWrite)->Unit(benchmark::kMillisecond);
-
 int main(int argc, char** argv)
 {
-    return Run(argc, argv, {{"BM_IRLoad", "BM_IRRawRead"}, {"BM_IRSave", "BM_IRRawWrite"}});
+    benchmark::Initialize(&argc, argv);
+    PairedResults results;
+    benchmark::RegisterBenchmark("IRLoad", [&](benchmark::State& state) { LoadAndSave(state, results); })
+        ->Arg(0)
+        ->Iterations(21)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("IRSave", [&](benchmark::State& state) { LoadAndSave(state, results); })
+        ->Arg(1)
+        ->Iterations(21)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    PairedReporter reporter(
+        results, {Libraries}, "raw read or raw write and flush of the same bytes",
+        {{"IR database load", "Load", Clock::Real, Aim}, {"IR database save", "Save", Clock::Real, Aim}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
 }

@@ -1,13 +1,14 @@
-// Opens the projector, IR device and IR command pickers, as a press on their
-// label does, and closes them by a second press, with 1,000, 10,000 and
-// 30,000 entries, beside opening a plain QTreeWidget whose items are built
-// apart from prepared texts and added at once, the fastest plain way; the
-// RS232 loader's equipment tree is rebuilt, as its order buttons do, beside
-// the same plain tree refilled while shown. Prints each ratio with its aim
-// and the growth from one size to the next, where a step far above the
-// growth in entries is a quadratic cost.
-#include "DatabaseBenchmarkSupport.h"
-#include "editor/pickers/CommandTree.h"
+// The pickers with 1,000, 10,000 and 30,000 entries a database, read from
+// files saved in another computer's order. Each fill of a picker's tree is
+// timed pair by pair beside the plain tree of the same texts (the fastest
+// plain way, the same for every benchmark), as are the IR command list and
+// the RS232 loader's equipment tree. Then the waits a user sits through: the
+// first press on each picker's label, which reads the database, fills the
+// tree and paints it, and every later press.
+#include "PairedTiming.h"
+#include "PlainTree.h"
+#include "SavedDatabases.h"
+#include "editor/pickers/DeviceTreeFill.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/IRDevicePicker.h"
 #include "editor/pickers/PickerLabel.h"
@@ -22,9 +23,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <array>
-#include <cstdio>
-#include <map>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -33,235 +32,154 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-constexpr std::array<int, 3> Sizes = {1000, 10000, 30000};
-constexpr double Aim = 1.5;
+const std::vector<int> Sizes = {1000, 10000, 30000};
+constexpr double FillAim = 1.5;
+constexpr double FirstPressAim = 100;
+constexpr double LaterPressAim = 50;
+constexpr int PairCount = 15;
+constexpr int PressCount = 9;
 
-// Names of one entry on the three levels, as the plain baseline gets them.
-using Texts = std::vector<std::array<QString, 3>>;
-
-struct IRFixture {
-    ScratchFolder folder;
-    SilentPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
-    Texts texts;
-    explicit IRFixture(int libraries)
-    {
-        for (int l = 0; l < libraries; ++l) {
-            IRclass& library = state.IR.AddIRLibrary();
-            library.Manufacturer("MAKER" + std::to_string(l % (libraries / 50)));
-            library.IRtype("TYPE" + std::to_string(l % 7));
-            library.Model("MODEL" + std::to_string(l));
-            library.Comment("a library of the benchmark");
-            texts.push_back({QString::fromLatin1(library.ManufacturerField().view()),
-                             QString::fromLatin1(library.IRtypeField().view()),
-                             QString::fromLatin1(library.ModelField().view())});
-        }
-    }
-};
-
-struct ProjectorFixture {
-    ScratchFolder folder;
-    SilentPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
-    Texts texts;
-    explicit ProjectorFixture(int definitions)
-    {
-        for (int d = 0; d < definitions; ++d) {
-            state.Projectors.AddProjectorDefinition();
-            ProjectorClass& definition = state.Projectors.ProjectorDatabase()[d];
-            definition.Manufacturer("MAKER" + std::to_string(d / 20));
-            definition.Model("MODEL" + std::to_string(d));
-            definition.Notes("a definition of the benchmark");
-            texts.push_back({QString::fromLatin1(definition.ManufacturerField().view()),
-                             QString::fromLatin1(definition.ModelField().view()), QString()});
-        }
-    }
-};
-
-// The plain tree: groups looked up by their text, every item built before
-// the tree gets the roots at once; one level is a flat list.
-void FillPlain(QTreeWidget& tree, const Texts& texts, int levels)
-{
-    tree.clear();
-    QHash<QString, QTreeWidgetItem*> groups;
-    QList<QTreeWidgetItem*> roots;
-    for (const auto& entry : texts) {
-        if (levels == 1) {
-            roots.append(new QTreeWidgetItem({entry[0]}));
-            continue;
-        }
-        QTreeWidgetItem* root = groups.value(entry[0]);
-        if (root == nullptr) {
-            groups.insert(entry[0], root = new QTreeWidgetItem({entry[0]}));
-            roots.append(root);
-        }
-        QTreeWidgetItem* parent = root;
-        if (levels == 3) {
-            const QString key = entry[0] + '#' + entry[1];
-            parent = groups.value(key);
-            if (parent == nullptr) groups.insert(key, parent = new QTreeWidgetItem(root, {entry[1]}));
-        }
-        new QTreeWidgetItem(parent, {entry[levels - 1]});
-    }
-    tree.addTopLevelItems(roots);
-}
-
-// Opens the plain tree as a window of the pickers' tree size; closing it is not timed.
-void OpenPlain(benchmark::State& state, const Texts& texts, int levels)
-{
-    QTreeWidget tree;
-    tree.setHeaderHidden(true);
-    tree.setUniformRowHeights(true);
-    tree.resize(297, 409);
-    for (auto _ : state) {
-        FillPlain(tree, texts, levels);
-        tree.show();
-        QApplication::processEvents();
-        state.PauseTiming();
-        tree.hide();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
-// Opens the picker by a press on its label and closes it by a second press;
-// only one of the two presses is timed.
-enum class Timed { Opening, Closing };
-
+// A picker alone in a window of the main window's size, shown, with the
+// label that drops its tree down.
 template <class Picker>
-void PressPicker(benchmark::State& state, ApplicationState& application, const char* labelName, Timed timed,
-                 const char* treeName = "treeview1")
-{
+struct PickerWindow {
     QWidget window;
-    window.resize(960, 580);
-    auto* picker = new Picker(application, &window);
-    (new QVBoxLayout(&window))->addWidget(picker);
-    if constexpr (std::is_same_v<Picker, IRDevicePicker>) picker->ShowInput(0);
-    window.show();
-    QApplication::processEvents();
-    auto* label = window.findChild<PickerLabel*>(labelName);
-    auto* tree = window.findChild<DropDownTree*>(treeName);
-    if (label == nullptr || tree == nullptr) {
-        state.SkipWithError("the picker has no label or tree");
-        return;
+    PickerLabel* label = nullptr;
+    DropDownTree* tree = nullptr;
+
+    PickerWindow(ApplicationState& state, const char* labelName, const char* treeName)
+    {
+        window.resize(960, 580);
+        auto* picker = new Picker(state, &window);
+        (new QVBoxLayout(&window))->addWidget(picker);
+        if constexpr (std::is_same_v<Picker, IRDevicePicker>) picker->ShowInput(0);
+        window.show();
+        QApplication::processEvents();
+        label = window.findChild<PickerLabel*>(labelName);
+        tree = window.findChild<DropDownTree*>(treeName);
+        if (label == nullptr || tree == nullptr) throw std::runtime_error("the picker has no label or tree");
     }
-    const auto pressLabel = [label] {
+
+    // A press on the label, and what it shows painted.
+    void Press()
+    {
         const QPointF at(5, 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(label, &press);
         QApplication::processEvents();
-    };
-    for (auto _ : state) {
-        if (timed == Timed::Closing) state.PauseTiming();
-        pressLabel();
-        if (timed == Timed::Opening) state.PauseTiming();
-        if (!tree->IsOpen()) state.SkipWithError("the press did not open the picker");
-        if (timed == Timed::Closing) state.ResumeTiming();
-        pressLabel();
-        if (timed == Timed::Opening) state.ResumeTiming();
     }
-    if (tree->IsOpen()) state.SkipWithError("the second press did not close the picker");
-}
 
-void BM_ProjectorPickerOpen(benchmark::State& state)
-{
-    ProjectorFixture fixture(static_cast<int>(state.range(0)));
-    PressPicker<ProjectorPicker>(state, fixture.state, "ProjectorLabel", Timed::Opening);
-}
-
-void BM_ProjectorPickerClose(benchmark::State& state)
-{
-    ProjectorFixture fixture(static_cast<int>(state.range(0)));
-    PressPicker<ProjectorPicker>(state, fixture.state, "ProjectorLabel", Timed::Closing);
-}
-
-void BM_ProjectorPlainOpen(benchmark::State& state)
-{
-    ProjectorFixture fixture(static_cast<int>(state.range(0)));
-    OpenPlain(state, fixture.texts, 2);
-}
-
-void BM_IRPickerOpen(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    PressPicker<IRDevicePicker>(state, fixture.state, "IRLabel", Timed::Opening);
-}
-
-void BM_IRPickerClose(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    PressPicker<IRDevicePicker>(state, fixture.state, "IRLabel", Timed::Closing);
-}
-
-void BM_IRPlainOpen(benchmark::State& state)
-{
-    IRFixture fixture(static_cast<int>(state.range(0)));
-    OpenPlain(state, fixture.texts, 3);
-}
-
-// The IR device picker with the last library chosen for the first input,
-// holding as many commands as a library can.
-struct IRCommandFixture : IRFixture {
-    Texts commands;
-    explicit IRCommandFixture(int libraries) : IRFixture(libraries)
+    Sample TimedOpening()
     {
-        IRclass& chosen = state.IR.IRDatabase()[state.IR.IRDatabase().LastIndex()];
-        for (int c = 0; c < IRclass::MaximumCommands; ++c) {
-            chosen.AddIRCommand().Name("KEY " + std::to_string(c));
-            commands.push_back({QString::fromLatin1(chosen.CommandAt(c)->NameField().view()), {}, {}});
-        }
-        InputIRRecord& record = state.Config.Record.InputIRRecords[0];
-        record.Manufacturer = chosen.ManufacturerField();
-        record.IRtype = chosen.IRtypeField();
-        record.Model = chosen.ModelField();
-        record.DeviceSelected = true;
+        const Sample opening = Time([this] { Press(); });
+        if (!tree->IsOpen()) throw std::runtime_error("the press did not open the picker");
+        Press();
+        if (tree->IsOpen()) throw std::runtime_error("the second press did not close the picker");
+        return opening;
     }
 };
 
-// The command list finds its library among all of them at each opening.
-void BM_IRCommandPickerOpen(benchmark::State& state)
+// The first input shows the IR library of entry 0, whose commands the
+// command list drops down.
+void ChooseFirstLibrary(ApplicationState& state)
 {
-    IRCommandFixture fixture(static_cast<int>(state.range(0)));
-    PressPicker<IRDevicePicker>(state, fixture.state, "UnShiftedIRLabel_0", Timed::Opening, "IRcommandTreeView");
+    InputIRRecord& record = state.Config.Record.InputIRRecords[0];
+    record.Manufacturer = "MAKER0";
+    record.IRtype = "TYPE0";
+    record.Model = "MODEL0";
+    record.DeviceSelected = true;
 }
 
-void BM_IRCommandPlainOpen(benchmark::State& state)
-{
-    IRCommandFixture fixture(static_cast<int>(state.range(0)));
-    OpenPlain(state, fixture.commands, 1);
-}
-
-// The RS232 libraries on three levels, as the loader's tree shows them.
-struct RS232Fixture {
-    ScratchFolder folder;
-    SilentPrompts prompts;
-    ApplicationState state{folder.path(), prompts};
-    SerialClass message;
-    Texts texts;
-    explicit RS232Fixture(int libraries)
-    {
-        state.Messages.WorkSerial = &message;
-        for (int l = 0; l < libraries; ++l) {
-            state.RS232Libraries.AddRS232Library();
-            RS232FileBlockClass& library = state.RS232Libraries.RS232Database()[l];
-            library.Manufacturer("MAKER" + std::to_string(l % (libraries / 50)));
-            library.MyType("TYPE" + std::to_string(l % 7));
-            library.Model("MODEL" + std::to_string(l));
-            library.Notes("a library of the benchmark");
-            texts.push_back({QString::fromStdString(library.Manufacturer()).trimmed(),
-                             QString::fromStdString(library.MyType()).trimmed(),
-                             QString::fromStdString(library.Model()).trimmed()});
-        }
-    }
+struct Press {
+    const char* labelName;
+    const char* treeName;
 };
+constexpr Press ProjectorPress{"ProjectorLabel", "treeview1"};
+constexpr Press IRDevicePress{"IRLabel", "treeview1"};
+constexpr Press IRCommandPress{"UnShiftedIRLabel_0", "IRcommandTreeView"};
+
+// Each press from a state as at start-up, its database not read yet.
+template <class Picker>
+void FirstPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, Press press)
+{
+    TimeWaits(state, pairs, [&] {
+        const std::unique_ptr<ApplicationState> application = saved.FreshState();
+        ChooseFirstLibrary(*application);
+        PickerWindow<Picker> picker(*application, press.labelName, press.treeName);
+        return picker.TimedOpening();
+    });
+}
+
+// Every press after the first, which is not timed.
+template <class Picker>
+void LaterPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, Press press)
+{
+    const std::unique_ptr<ApplicationState> application = saved.FreshState();
+    ChooseFirstLibrary(*application);
+    PickerWindow<Picker> picker(*application, press.labelName, press.treeName);
+    picker.TimedOpening();
+    TimeWaits(state, pairs, [&] { return picker.TimedOpening(); });
+}
+
+// The picker's fill function beside the plain tree of the same texts,
+// each into a tree of its own.
+template <class Fill>
+void FillBesidePlain(benchmark::State& state, Pairs& pairs, const TreeTexts& texts, int levels, Fill fill)
+{
+    QTreeWidget filled;
+    QTreeWidget plain;
+    TimePairs(
+        state, pairs, [&] { return Time([&] { fill(filled); }); },
+        [&] { return Time([&] { FillPlainTree(plain, texts, levels); }); });
+    if (filled.topLevelItemCount() != plain.topLevelItemCount()) state.SkipWithError("the trees differ");
+}
+
+// A plain tree of the pickers' tree size opened; closing it is not timed.
+Sample OpenPlain(QTreeWidget& tree, const TreeTexts& texts, int levels)
+{
+    const Sample opening = Time([&] {
+        FillPlainTree(tree, texts, levels);
+        tree.show();
+        QApplication::processEvents();
+    });
+    tree.hide();
+    QApplication::processEvents();
+    return opening;
+}
+
+// The library of the first input holding as many commands as a library can;
+// its list is filled at every opening.
+void CommandListOpening(benchmark::State& state, Pairs& pairs, SavedDatabases& saved)
+{
+    const std::unique_ptr<ApplicationState> application = saved.FreshState();
+    ChooseFirstLibrary(*application);
+    std::string manufacturer = "MAKER0";
+    std::string type = "TYPE0";
+    std::string model = "MODEL0";
+    IRclass& chosen = application->IR.IRDatabase()[application->IR.FindIRLibrary(manufacturer, type, model)];
+    TreeTexts commands;
+    for (int c = 0; c < IRclass::MaximumCommands; ++c) {
+        if (c >= chosen.Num_commands()) chosen.AddIRCommand().Name("KEY " + std::to_string(c));
+        commands.push_back({TrimmedText(chosen.CommandAt(c)->NameField().view()), {}, {}});
+    }
+    PickerWindow<IRDevicePicker> picker(*application, IRCommandPress.labelName, IRCommandPress.treeName);
+    QTreeWidget plain;
+    plain.setHeaderHidden(true);
+    plain.setUniformRowHeights(true);
+    plain.resize(145, 113);
+    TimePairs(
+        state, pairs, [&] { return picker.TimedOpening(); }, [&] { return OpenPlain(plain, commands, 1); });
+}
 
 // The loader's equipment tree rebuilt by a click of "Sort By Manufacturer",
-// the libraries sorted first as every build does.
-void BM_RS232LoaderTreeFill(benchmark::State& state)
+// beside the plain tree refilled while shown, as the loader's is.
+void LoaderTreeRebuild(benchmark::State& state, Pairs& pairs, SavedDatabases& saved)
 {
-    RS232Fixture fixture(static_cast<int>(state.range(0)));
-    RS232LibraryLoader loader(fixture.state);
+    const std::unique_ptr<ApplicationState> application = saved.FreshState();
+    SerialClass message;
+    application->Messages.WorkSerial = &message;
+    RS232LibraryLoader loader(*application);
     loader.show();
     auto* tree = loader.findChild<QTreeWidget*>("treeview1");
     auto* byManufacturer = loader.findChild<QRadioButton*>("SortBy_0");
@@ -269,59 +187,30 @@ void BM_RS232LoaderTreeFill(benchmark::State& state)
     QElapsedTimer waited;
     waited.start();
     while (tree->topLevelItemCount() == 0 && waited.elapsed() < 10000) QApplication::processEvents();
-    if (tree->topLevelItemCount() == 0) {
-        state.SkipWithError("the loader never built its tree");
-        return;
-    }
-    for (auto _ : state) {
-        byManufacturer->click();
-        QApplication::processEvents();
-    }
-    if (tree->topLevelItemCount() != state.range(0) / 50) state.SkipWithError("the tree is not whole");
-}
-
-// The plain tree refilled while shown, as the loader's is.
-void BM_RS232PlainRefill(benchmark::State& state)
-{
-    RS232Fixture fixture(static_cast<int>(state.range(0)));
-    QTreeWidget tree;
-    tree.setHeaderHidden(true);
-    tree.setUniformRowHeights(true);
-    tree.resize(220, 300);
-    tree.show();
+    QTreeWidget plain;
+    plain.setHeaderHidden(true);
+    plain.setUniformRowHeights(true);
+    plain.resize(tree->size());
+    plain.show();
     QApplication::processEvents();
-    for (auto _ : state) {
-        FillPlain(tree, fixture.texts, 3);
-        QApplication::processEvents();
-    }
-}
-
-void AtEverySize(benchmark::internal::Benchmark* benchmark)
-{
-    for (int size : Sizes) benchmark->Arg(size);
-    benchmark->Unit(benchmark::kMillisecond);
-}
-
-// A close takes far less than the opening it needs first, which is not
-// timed: a fixed count keeps the run short.
-void AtEverySizeFewTimes(benchmark::internal::Benchmark* benchmark)
-{
-    AtEverySize(benchmark);
-    benchmark->Iterations(20);
+    TimePairs(
+        state, pairs,
+        [&] {
+            return Time([&] {
+                byManufacturer->click();
+                QApplication::processEvents();
+            });
+        },
+        [&] {
+            return Time([&] {
+                FillPlainTree(plain, saved.RS232Texts(), 3);
+                QApplication::processEvents();
+            });
+        });
+    if (tree->topLevelItemCount() != plain.topLevelItemCount()) state.SkipWithError("the trees differ");
 }
 
 }  // namespace
-
-BENCHMARK(BM_ProjectorPickerOpen)->Apply(AtEverySize);
-BENCHMARK(BM_ProjectorPickerClose)->Apply(AtEverySizeFewTimes);
-BENCHMARK(BM_ProjectorPlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRPickerOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRPickerClose)->Apply(AtEverySizeFewTimes);
-BENCHMARK(BM_IRPlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRCommandPickerOpen)->Apply(AtEverySize);
-BENCHMARK(BM_IRCommandPlainOpen)->Apply(AtEverySize);
-BENCHMARK(BM_RS232LoaderTreeFill)->Apply(AtEverySize);
-BENCHMARK(BM_RS232PlainRefill)->Apply(AtEverySize);
 
 int main(int argc, char** argv)
 {
@@ -329,11 +218,62 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    ScalingReporter reporter("plain tree built apart and added at once", {Sizes.begin(), Sizes.end()},
-                             {{"Projector picker open", "BM_ProjectorPickerOpen", "BM_ProjectorPlainOpen", Aim},
-                              {"IR device picker open", "BM_IRPickerOpen", "BM_IRPlainOpen", Aim},
-                              {"IR command picker open (255 rows)", "BM_IRCommandPickerOpen", "BM_IRCommandPlainOpen"},
-                              {"RS232 loader tree rebuilt", "BM_RS232LoaderTreeFill", "BM_RS232PlainRefill"}});
+    PairedResults results;
+    SavedDatabasesBySize saved;
+    const auto add = [&](const std::string& name, int iterations, auto run) {
+        for (int size : Sizes)
+            benchmark::RegisterBenchmark(name.c_str(),
+                                         [&results, &saved, name, run](benchmark::State& state) {
+                                             const int entries = static_cast<int>(state.range(0));
+                                             run(state, results.At(name, entries), saved.Of(entries));
+                                         })
+                ->Arg(size)
+                ->Iterations(iterations)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+    };
+    using P = DatabaseBenchmark::Pairs;
+    add("ProjectorPickerFill", PairCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        const auto read = databases.FreshState();
+        FillBesidePlain(state, pairs, databases.ProjectorTexts(), 2,
+                        [&](QTreeWidget& tree) { FillProjectorTree(tree, read->Projectors); });
+    });
+    add("IRPickerFill", PairCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        const auto read = databases.FreshState();
+        FillBesidePlain(state, pairs, databases.IRTexts(), 3,
+                        [&](QTreeWidget& tree) { FillIRDeviceTree(tree, read->IR, IRGrouping::ByManufacturer); });
+    });
+    add("IRCommandPickerOpen", PairCount, CommandListOpening);
+    add("RS232LoaderTreeRebuild", PairCount, LoaderTreeRebuild);
+    add("ProjectorPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        FirstPress<ProjectorPicker>(state, pairs, databases, ProjectorPress);
+    });
+    add("ProjectorPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        LaterPress<ProjectorPicker>(state, pairs, databases, ProjectorPress);
+    });
+    add("IRPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        FirstPress<IRDevicePicker>(state, pairs, databases, IRDevicePress);
+    });
+    add("IRPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        LaterPress<IRDevicePicker>(state, pairs, databases, IRDevicePress);
+    });
+    add("IRCommandPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        FirstPress<IRDevicePicker>(state, pairs, databases, IRCommandPress);
+    });
+    add("IRCommandPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
+        LaterPress<IRDevicePicker>(state, pairs, databases, IRCommandPress);
+    });
+    PairedReporter reporter(results, Sizes, "plain tree of the same texts",
+                            {{"Projector picker fill", "ProjectorPickerFill", Clock::Processor, FillAim},
+                             {"IR device picker fill", "IRPickerFill", Clock::Processor, FillAim},
+                             {"IR command picker open (255 rows)", "IRCommandPickerOpen", Clock::Real},
+                             {"RS232 loader tree rebuilt", "RS232LoaderTreeRebuild", Clock::Processor}},
+                            {{"Projector picker, first press", "ProjectorPickerFirstPress", FirstPressAim},
+                             {"Projector picker, later press", "ProjectorPickerLaterPress", LaterPressAim},
+                             {"IR device picker, first press", "IRPickerFirstPress", FirstPressAim},
+                             {"IR device picker, later press", "IRPickerLaterPress", LaterPressAim},
+                             {"IR command picker, first press", "IRCommandPickerFirstPress", FirstPressAim},
+                             {"IR command picker, later press", "IRCommandPickerLaterPress", LaterPressAim}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -1,7 +1,8 @@
 // Loads and saves of the RS232 and projector databases, 1,000 entries each,
-// beside reading and writing the same bytes raw.
+// pair by pair beside reading and writing the same bytes raw.
 
 #include "DatabaseBenchmarkSupport.h"
+#include "PairedTiming.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/SerialClassGlobals.h"
 
@@ -12,6 +13,7 @@ using namespace DatabaseBenchmark;
 namespace {
 
 constexpr int Entries = 1000;
+constexpr double Aim = 3;
 
 void FillMessage(RS232_String_Class& message, int seed)
 {
@@ -90,56 +92,52 @@ struct ProjectorFixture {
     int Count() const { return globals.ProjectorDatabase().Count(); }
 };
 
+// The load and the save, each pair by pair beside reading or writing the
+// same bytes raw.
 template <class Fixture>
-void Load(benchmark::State& state)
+void Load(benchmark::State& state, Pairs& pairs)
 {
     Fixture fixture;
-    for (auto _ : state) {
-        fixture.Load();
-        benchmark::DoNotOptimize(fixture.Count());
-    }
+    const auto size = std::filesystem::file_size(fixture.Def());
+    TimePairs(
+        state, pairs, [&] { return Time([&] { fixture.Load(); }); },
+        [&] { return Time([&] { benchmark::DoNotOptimize(ReadIntoNewMemory(fixture.Def(), size)); }); });
     if (fixture.Count() != Entries) state.SkipWithError("the database did not load whole");
 }
 
 template <class Fixture>
-void RawRead(benchmark::State& state)
-{
-    Fixture fixture;
-    const auto size = std::filesystem::file_size(fixture.Def());
-    for (auto _ : state) benchmark::DoNotOptimize(ReadIntoNewMemory(fixture.Def(), size));
-}
-
-template <class Fixture>
-void Save(benchmark::State& state)
-{
-    Fixture fixture;
-    for (auto _ : state) fixture.Save();
-}
-
-template <class Fixture>
-void RawWrite(benchmark::State& state)
+void Save(benchmark::State& state, Pairs& pairs)
 {
     Fixture fixture;
     const std::string bytes = ReadWhole(fixture.Def());
-    for (auto _ : state) WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes);
+    TimePairs(
+        state, pairs, [&] { return Time([&] { fixture.Save(); }); },
+        [&] { return Time([&] { WriteWholeAndSync(fixture.folder.path() / "raw.bin", bytes); }); });
 }
 
 }  // namespace
 
-BENCHMARK(Load<RS232Fixture>)->Name("BM_RS232Load")->Unit(benchmark::kMillisecond);
-BENCHMARK(RawRead<RS232Fixture>)->Name("BM_RS232RawRead")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save<RS232Fixture>)->Name("BM_RS232Save")->Unit(benchmark::kMillisecond);
-BENCHMARK(RawWrite<RS232Fixture>)->Name("BM_RS232RawWrite")->Unit(benchmark::kMillisecond);
-BENCHMARK(Load<ProjectorFixture>)->Name("BM_ProjectorLoad")->Unit(benchmark::kMillisecond);
-BENCHMARK(RawRead<ProjectorFixture>)->Name("BM_ProjectorRawRead")->Unit(benchmark::kMillisecond);
-BENCHMARK(Save<ProjectorFixture>)->Name("BM_ProjectorSave")->Unit(benchmark::kMillisecond);
-BENCHMARK(RawWrite<ProjectorFixture>)->Name("BM_ProjectorRawWrite")->Unit(benchmark::kMillisecond);
-
 int main(int argc, char** argv)
 {
-    return Run(argc, argv,
-               {{"BM_RS232Load", "BM_RS232RawRead"},
-                {"BM_RS232Save", "BM_RS232RawWrite"},
-                {"BM_ProjectorLoad", "BM_ProjectorRawRead"},
-                {"BM_ProjectorSave", "BM_ProjectorRawWrite"}});
+    benchmark::Initialize(&argc, argv);
+    PairedResults results;
+    const auto add = [&](const std::string& name, void (*run)(benchmark::State&, Pairs&)) {
+        benchmark::RegisterBenchmark(
+            name.c_str(), [&results, name, run](benchmark::State& state) { run(state, results.At(name, Entries)); })
+            ->Iterations(21)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    };
+    add("RS232Load", Load<RS232Fixture>);
+    add("RS232Save", Save<RS232Fixture>);
+    add("ProjectorLoad", Load<ProjectorFixture>);
+    add("ProjectorSave", Save<ProjectorFixture>);
+    PairedReporter reporter(results, {Entries}, "raw read or raw write and flush of the same bytes",
+                            {{"RS232 database load", "RS232Load", Clock::Real, Aim},
+                             {"RS232 database save", "RS232Save", Clock::Real, Aim},
+                             {"Projector database load", "ProjectorLoad", Clock::Real, Aim},
+                             {"Projector database save", "ProjectorSave", Clock::Real, Aim}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks in Release and runs each in
-# turn, then prints what every one measured against its aim, side by side.
+# turn, then prints what every one measured against its aim, side by side,
+# with the machine's load before and after: the ratios are timed pair by
+# pair, so a busy machine moves them less than the waits in milliseconds.
 # Arguments are passed to every benchmark (--benchmark_repetitions=5, say);
 # each one's whole output is kept in build/bench/results.
 set -euo pipefail
@@ -17,6 +19,7 @@ cmake --build "$build" --parallel "${TAVLO_BUILD_JOBS:-$(nproc)}" >&2
 # Widgets need no screen.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 mkdir -p "$results"
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 names=()
 for source in "$root"/benchmarks/*.cpp; do
   name="$(basename "$source" .cpp)"
@@ -33,3 +36,8 @@ for name in "${names[@]}"; do
   echo "== $name"
   awk 'table && /^$/ { summary = 1 } /^-+$/ { table = 1 } summary' "$results/$name.txt"
 done
+
+echo
+echo "Load average (1, 5, 15 min) before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) processors"
+missed="$({ grep -l 'aim(s) missed' "$results"/*.txt || true; } | xargs -r -n1 basename | sed 's/\.txt$//' | tr '\n' ' ')"
+if [ -n "$missed" ]; then echo "Aims missed in: $missed"; else echo "Every aim met."; fi

@@ -43,6 +43,8 @@ struct Picker {
     // What shows the pick afterwards.
     std::function<QString()> picked;
     QString pickShown;
+    // For a tree kept while its database is unchanged: a change to it.
+    std::function<void()> changeDatabase;
 };
 
 QWidget* Popup(const Picker& p)
@@ -78,6 +80,9 @@ Picker ProjectorCase()
     p.notesShown = "bright";
     p.picked = [label = static_cast<QLabel*>(p.label)] { return label->text().simplified(); };
     p.pickShown = "ACME P100";
+    p.changeDatabase = [h = host.get()] {
+        h->AddProjector("GAMMA", "G" + std::to_string(h->state.Projectors.ProjectorDatabase().Count()));
+    };
     return p;
 }
 
@@ -95,6 +100,9 @@ Picker IRDeviceCase()
     p.notesShown = "the first";
     p.picked = [label = static_cast<QLabel*>(p.label)] { return label->text().simplified(); };
     p.pickShown = "Manufacturer = ACME Type = TV Model = T1";
+    p.changeDatabase = [h = host.get()] {
+        h->AddIRLibrary("GAMMA", "TV", "G" + std::to_string(h->state.IR.IRDatabase().Count()));
+    };
     return p;
 }
 
@@ -262,6 +270,7 @@ TEST(DropDownPickers, EveryWayOfClosingLeavesTheRowsAsTheOpeningFilledThem)
         };
         for (const auto& [how, close] : closes) {
             SCOPED_TRACE(how);
+            if (p.changeDatabase) p.changeDatabase();
             PressLabel(p.label);
             ASSERT_TRUE(p.tree->isVisible());
             ASSERT_GT(p.tree->topLevelItemCount(), 0) << "the opening fills the rows";

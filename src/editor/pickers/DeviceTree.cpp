@@ -18,6 +18,14 @@ int DeviceTree::ExpandLevelAt(int x)
     return 2;
 }
 
+void DeviceTree::ShowCollapsed()
+{
+    collapseAll();
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
+    TreeExpandLevel = 0;
+}
+
 void DeviceTree::ShowNotes(const QString& caption, const QString& text)
 {
     notes_->ShowNotes(caption, text);

@@ -21,8 +21,9 @@ public:
 
     // 0 roots only, 1 roots and their children, 2 everything.
     static int ExpandLevelAt(int x);
-    // After a refill the tree is shown collapsed, as at level 0.
-    void ResetExpandLevel() { TreeExpandLevel = 0; }
+    // At each opening the tree is shown collapsed and from its top, as at
+    // level 0, whether it was refilled or kept.
+    void ShowCollapsed();
     void ShowNotes(const QString& caption, const QString& text);
 
 protected:

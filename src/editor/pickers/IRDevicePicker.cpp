@@ -108,8 +108,12 @@ void IRDevicePicker::ClearIRDisplay()
 void IRDevicePicker::FillIRDeviceTree()
 {
     treeGrouping_ = ChosenGrouping();
-    ::FillIRDeviceTree(*treeview1, state_.IR, treeGrouping_);
-    treeview1->ResetExpandLevel();
+    std::string names = IRDeviceTreeNames(state_.IR, treeGrouping_);
+    if (names != treeNames_) {
+        ::FillIRDeviceTree(*treeview1, state_.IR, treeGrouping_);
+        treeNames_ = std::move(names);
+    }
+    treeview1->ShowCollapsed();
 }
 
 IRGrouping IRDevicePicker::ChosenGrouping() const

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <string>
 
 class ApplicationState;
 class DeviceTree;
@@ -26,6 +27,8 @@ public:
     void ShowInput(int t);
     // Empties the IR assignment of all ten inputs, as a new configuration has it.
     void ClearIRDisplay();
+    // Fills the tree from the database in the chosen grouping, unless it
+    // already shows the database so.
     void FillIRDeviceTree();
 
 private:
@@ -49,4 +52,6 @@ private:
     IRCommandAssignment* IRCommandFrame;
     // Opens in a pop-up of its own.
     DeviceTree* treeview1;
+    // What the tree shows (IRDeviceTreeNames).
+    std::string treeNames_;
 };

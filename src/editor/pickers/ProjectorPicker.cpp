@@ -45,8 +45,12 @@ void ProjectorPicker::ShowConfiguration()
 
 void ProjectorPicker::FillProjectorTree()
 {
-    ::FillProjectorTree(*treeview1, state_.Projectors);
-    treeview1->ResetExpandLevel();
+    std::string names = ProjectorTreeNames(state_.Projectors);
+    if (names != treeNames_) {
+        ::FillProjectorTree(*treeview1, state_.Projectors);
+        treeNames_ = std::move(names);
+    }
+    treeview1->ShowCollapsed();
 }
 
 int ProjectorPicker::FindProjectorForNode(const QTreeWidgetItem* node) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <string>
 
 class ApplicationState;
 class DeviceTree;
@@ -18,6 +19,7 @@ public:
 
     // Shows the configuration's projector; marks nothing as changed.
     void ShowConfiguration();
+    // Fills the tree from the database, unless it already shows the database as it stands.
     void FillProjectorTree();
     // The database index of the definition a model node stands for, or -1.
     int FindProjectorForNode(const QTreeWidgetItem* node) const;
@@ -32,4 +34,6 @@ private:
     QPlainTextEdit* ProjectorNotes;
     // Opens in a pop-up of its own.
     DeviceTree* treeview1;
+    // What the tree shows (ProjectorTreeNames).
+    std::string treeNames_;
 };

@@ -1,0 +1,66 @@
+#pragma once
+
+// The baseline of every tree fill: the fastest plain QTreeWidget we can
+// write. Its texts are prepared apart, trimmed, before any timing; its
+// groups are found by their parent and text, the last group of each level
+// tried first; every node is built unattached and the top level is handed
+// to the tree at once.
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QTreeWidget>
+#include <array>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace DatabaseBenchmark {
+
+// The names of one entry from the top level down; a tree of fewer levels
+// leaves the last ones empty.
+using TreeTexts = std::vector<std::array<QString, 3>>;
+
+// A fixed-width field as a tree shows it: Latin-1 text without its padding.
+inline QString TrimmedText(std::string_view field)
+{
+    return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size())).trimmed();
+}
+
+// Empties the tree and fills it with `levels` levels of the texts.
+inline void FillPlainTree(QTreeWidget& tree, const TreeTexts& texts, int levels)
+{
+    tree.clear();
+    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> groups;
+    std::array<std::pair<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*>, 2> last{};
+    QList<QTreeWidgetItem*> tops;
+    for (const auto& entry : texts) {
+        QTreeWidgetItem* parent = nullptr;
+        for (int level = 0; level < levels - 1; ++level) {
+            auto& [lastKey, lastGroup] = last[static_cast<std::size_t>(level)];
+            if (lastGroup == nullptr || lastKey.first != parent || lastKey.second != entry[level]) {
+                QTreeWidgetItem*& group = groups[{parent, entry[level]}];
+                if (group == nullptr) {
+                    group = new QTreeWidgetItem;
+                    group->setText(0, entry[level]);
+                    if (parent != nullptr)
+                        parent->addChild(group);
+                    else
+                        tops.append(group);
+                }
+                lastKey = {parent, entry[level]};
+                lastGroup = group;
+            }
+            parent = lastGroup;
+        }
+        auto* node = new QTreeWidgetItem;
+        node->setText(0, entry[levels - 1]);
+        if (parent != nullptr)
+            parent->addChild(node);
+        else
+            tops.append(node);
+    }
+    tree.addTopLevelItems(tops);
+}
+
+}  // namespace DatabaseBenchmark
