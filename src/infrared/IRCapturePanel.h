@@ -38,9 +38,11 @@ public:
     bool Busy() const { return busy_; }
     // The closing notice in front, and the pod let go.
     void CloseDown();
-    // Escape: clicks the Cancel in view, a capture panel's or the editor's
-    // own; false when none is.
-    bool ClickCancelInView();
+    // Escape during a capture: clicks the Cancel of the panel in view; false
+    // when no panel is.
+    bool ClickPanelCancelInView();
+    // Clicks the editor's own Cancel when it is there to press; false when not.
+    bool ClickMainCancel();
 
     void ShowPanel(CapturePanel panel) override;
     void SetProgress(int value) override;
