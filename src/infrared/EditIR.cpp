@@ -211,6 +211,7 @@ void EditIR::MainCancelClicked()
 
 void EditIR::CloseDown()
 {
+    closingDown_ = true;
     capture_->CloseDown();
 }
 
@@ -221,7 +222,7 @@ void EditIR::keyPressEvent(QKeyEvent* event)
         return;
     }
     // A capture panel's Cancel ends the capture, not the editing.
-    if (capture_->ClickPanelCancelInView() || capture_->Busy()) return;
+    if (capture_->ClickPanelCancelInView() || !capture_->MainCancelInView()) return;
     if (DiscardAgreed(state_.Prompts(), LibraryChanged())) capture_->ClickMainCancel();
 }
 
@@ -232,7 +233,8 @@ void EditIR::reject()
         closeRequested_ = true;
         return;
     }
-    if (!DiscardAgreed(state_.Prompts(), LibraryChanged())) return;
+    // Done or Cancel is already closing the editor: there is nothing left to ask.
+    if (!closingDown_ && !DiscardAgreed(state_.Prompts(), LibraryChanged())) return;
     capture_->Session().EditorWindowClosing();
     QDialog::reject();
 }

@@ -87,6 +87,7 @@ private:
     IRclass BackupLibrary;
     IRclass opened_;
     bool closeRequested_ = false;
+    bool closingDown_ = false;
     FillFlag filling_;
 
     QComboBox* Manufacturer;

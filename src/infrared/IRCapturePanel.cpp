@@ -82,11 +82,14 @@ bool IRCapturePanel::ClickPanelCancelInView()
     return false;
 }
 
-bool IRCapturePanel::ClickMainCancel()
+bool IRCapturePanel::MainCancelInView() const
 {
-    if (!MainCancel->isVisible() || !MainCancel->isEnabled()) return false;
+    return MainCancel->isVisible() && MainCancel->isEnabled();
+}
+
+void IRCapturePanel::ClickMainCancel()
+{
     MainCancel->click();
-    return true;
 }
 
 // The capture panels and the closing notice stand in front of the buttons.

@@ -41,8 +41,9 @@ public:
     // Escape during a capture: clicks the Cancel of the panel in view; false
     // when no panel is.
     bool ClickPanelCancelInView();
-    // Clicks the editor's own Cancel when it is there to press; false when not.
-    bool ClickMainCancel();
+    // The editor's own Cancel is there to press: not while the pod works or the editor closes.
+    bool MainCancelInView() const;
+    void ClickMainCancel();
 
     void ShowPanel(CapturePanel panel) override;
     void SetProgress(int value) override;

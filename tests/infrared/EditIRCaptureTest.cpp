@@ -348,4 +348,17 @@ TEST_F(EditIRCaptureTest, TheFocusReturnsToThePressedButtonAndNeverReachesANameB
     QObject::disconnect(watch);
 }
 
+// The close box while Done closes the editor asks nothing: the changes are stored.
+TEST_F(EditIRCaptureTest, TheCloseBoxWhileDoneClosesAsksNothing)
+{
+    durations.ShutDownMilliseconds = 2000;
+    AddToDatabase("SONY", "TV", "KV1", {"POWER", "MUTE"});
+    auto form = Open();
+    Tree(*form)->topLevelItem(0)->setText(0, "OFF");
+    WhenShown(Named<QWidget>(*form, "ClosingFrame"), [&] { form->close(); });
+    Button(*form, "Done")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(state.IR.IRDatabase()[0].CommandAt(1)->Name(), "OFF             ") << "Done stored the rename";
+}
+
 }  // namespace
