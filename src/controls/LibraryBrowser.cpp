@@ -5,12 +5,43 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <numeric>
+
+namespace {
+
+const char* KeyName(BrowserKey key)
+{
+    switch (key) {
+    case BrowserKey::NEW: return "NEW";
+    case BrowserKey::COPY: return "COPY";
+    case BrowserKey::CUT: return "CUT";
+    case BrowserKey::PASTE: return "PASTE";
+    case BrowserKey::DELETE: return "DELETE";
+    case BrowserKey::EDIT: return "EDIT";
+    case BrowserKey::EXPORT: return "EXPORT";
+    case BrowserKey::EXPORTALL: return "EXPORTALL";
+    case BrowserKey::IMPORT: return "IMPORT";
+    case BrowserKey::EXIT: break;
+    }
+    return "EXIT";
+}
+
+bool IsReturn(const QEvent& event)
+{
+    if (event.type() != QEvent::KeyPress) return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
 
 LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, Sorting sorting, QWidget* parent)
     : QDialog(parent), prompts_(prompts), texts_(std::move(texts))
@@ -18,43 +49,42 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
     setWindowTitle(texts_.title);
     Toolbar1 = WithName(new QToolBar, "Toolbar1");
     Toolbar1->setIconSize(QSize(16, 16));
-    const std::array<QString, 9>& tips = texts_.keyTips;
-    AddKey("NEW", tips[0], &LibraryBrowser::NewKey);
-    AddKey("COPY", tips[1], &LibraryBrowser::CopyKey);
-    AddKey("CUT", tips[2], &LibraryBrowser::CutKey);
-    AddKey("PASTE", tips[3], &LibraryBrowser::PasteKey);
-    AddKey("DELETE", tips[4], &LibraryBrowser::DeleteKey);
-    AddKey("EDIT", tips[5], &LibraryBrowser::EditKey, "EDITPROJECTOR");
-    AddKey("EXPORT", tips[6], &LibraryBrowser::ExportKey);
-    AddKey("EXPORTALL", tips[7], &LibraryBrowser::ExportAllKey);
-    AddKey("IMPORT", tips[8], &LibraryBrowser::ImportKey);
-    AddKey("EXIT", "Exit", &LibraryBrowser::accept);
+    const LibraryBrowserKeyTips& tips = texts_.keyTips;
+    AddKey(BrowserKey::NEW, tips.NEW, &LibraryBrowser::NewKey);
+    AddKey(BrowserKey::COPY, tips.COPY, &LibraryBrowser::CopyKey);
+    AddKey(BrowserKey::CUT, tips.CUT, &LibraryBrowser::CutKey);
+    AddKey(BrowserKey::PASTE, tips.PASTE, &LibraryBrowser::PasteKey);
+    AddKey(BrowserKey::DELETE, tips.DELETE, &LibraryBrowser::DeleteKey);
+    AddKey(BrowserKey::EDIT, tips.EDIT, &LibraryBrowser::EditKey, "EDITPROJECTOR");
+    AddKey(BrowserKey::EXPORT, tips.EXPORT, &LibraryBrowser::ExportKey);
+    AddKey(BrowserKey::EXPORTALL, tips.EXPORTALL, &LibraryBrowser::ExportAllKey);
+    AddKey(BrowserKey::IMPORT, tips.IMPORT, &LibraryBrowser::ImportKey);
+    AddKey(BrowserKey::EXIT, "Exit", &LibraryBrowser::accept);
 
     treeview1 = WithName(new QTreeWidget, "treeview1");
     treeview1->setHeaderHidden(true);
+    treeview1->installEventFilter(this);
     treeview1->viewport()->installEventFilter(this);
     connect(treeview1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
         MakeCurrent(node);
         RefreshToolbar();
     });
-    connect(treeview1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
-        if (!IsModel(*node)) return;
-        MakeCurrent(node);
-        RunCommand(&LibraryBrowser::EditKey);
-    });
+    connect(treeview1, &QTreeWidget::itemSelectionChanged, this, &LibraryBrowser::HighlightMoved);
+    connect(treeview1, &QTreeWidget::itemDoubleClicked, this, &LibraryBrowser::EditModel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(Toolbar1);
     if (sorting == Sorting::ByManufacturerOrType) AddSortOptions(*layout);
     layout->addWidget(treeview1);
+    // The arrow keys move through the tree from the start, never re-sort it.
+    treeview1->setFocus();
     // Wide enough for every key, pictured or not.
     resize(640, 480);
 }
 
-void LibraryBrowser::AddKey(const char* key, const QString& tooltip, void (LibraryBrowser::*command)(),
-                            const char* picture)
+void LibraryBrowser::AddKey(BrowserKey key, const KeyTip& tip, void (LibraryBrowser::*command)(), const char* picture)
 {
-    QAction* button = AddToolbarKey(*Toolbar1, key, tooltip, picture ? QString(picture) : QString());
+    QAction* button = AddToolbarKey(*Toolbar1, KeyName(key), tip.text, picture ? QString(picture) : QString());
     connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
 }
 
@@ -81,6 +111,9 @@ void LibraryBrowser::RunCommand(void (LibraryBrowser::*command)())
 {
     (this->*command)();
     RefreshToolbar();
+    // An editor that closes right after a message box of its own can leave
+    // no window active under a window manager: the keys come back here.
+    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 void LibraryBrowser::done(int result)
@@ -97,23 +130,58 @@ bool LibraryBrowser::eventFilter(QObject* watched, QEvent* event)
         MakeCurrent(treeview1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
         RefreshToolbar();
     }
+    if (watched == treeview1 && IsReturn(*event) && treeview1->currentItem() != nullptr &&
+        IsModel(*treeview1->currentItem())) {
+        EditModel(treeview1->currentItem());
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+void LibraryBrowser::EditModel(QTreeWidgetItem* node)
+{
+    if (!IsModel(*node)) return;
+    MakeCurrent(node);
+    RunCommand(&LibraryBrowser::EditKey);
+}
+
+void LibraryBrowser::HighlightMoved()
+{
+    const QList<QTreeWidgetItem*> highlighted = treeview1->selectedItems();
+    // A tree being rebuilt has nothing highlighted; its current node is found again by its path.
+    if (highlighted.isEmpty()) return;
+    MakeCurrent(highlighted.front());
+    RefreshToolbar();
+}
+
+void LibraryBrowser::HighlightCurrentNode()
+{
+    QTreeWidgetItem* node = CurrentNode();
+    const QList<QTreeWidgetItem*> highlighted = treeview1->selectedItems();
+    if (node ? highlighted == QList<QTreeWidgetItem*>{node} : highlighted.isEmpty()) return;
+    const QSignalBlocker settled(treeview1);
+    if (node)
+        treeview1->setCurrentItem(node);
+    else
+        treeview1->clearSelection();
 }
 
 void LibraryBrowser::RefreshToolbar()
 {
     const QTreeWidgetItem* node = CurrentNode();
     if (!node) currentPath_.clear();
+    HighlightCurrentNode();
     const bool model = node && IsModel(*node);
-    for (const char* key : {"COPY", "CUT", "DELETE", "EDIT"}) Key(key)->setEnabled(model);
-    Key("EXPORT")->setEnabled(node != nullptr);
-    Key("EXPORTALL")->setEnabled(EntryCount() > 0);
-    Key("PASTE")->setEnabled(ClipboardHolds());
+    for (const BrowserKey key : {BrowserKey::COPY, BrowserKey::CUT, BrowserKey::DELETE, BrowserKey::EDIT})
+        Key(key)->setEnabled(model);
+    Key(BrowserKey::EXPORT)->setEnabled(node != nullptr);
+    Key(BrowserKey::EXPORTALL)->setEnabled(EntryCount() > 0);
+    Key(BrowserKey::PASTE)->setEnabled(ClipboardHolds());
 }
 
-QAction* LibraryBrowser::Key(const char* key) const
+QAction* LibraryBrowser::Key(BrowserKey key) const
 {
-    return Toolbar1->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
+    return Toolbar1->findChild<QAction*>(KeyName(key), Qt::FindDirectChildrenOnly);
 }
 
 LibraryTree::Arrangement LibraryBrowser::Arrangement() const

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -16,12 +17,33 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class UserPrompts;
 
+// The keys of a browser's toolbar; each key's action is named by it ("NEW", ...).
+enum class BrowserKey { NEW, COPY, CUT, PASTE, DELETE, EDIT, EXPORT, EXPORTALL, IMPORT, EXIT };
+
+// A key's tooltip. It has no empty default, so a browser whose tips leave a
+// key out does not compile.
+struct KeyTip {
+    KeyTip(const char* tip) : text(tip) {}
+    QString text;
+};
+
+// The tooltips of a browser's keys, each given by the key's name; EXIT's is "Exit".
+struct LibraryBrowserKeyTips {
+    KeyTip NEW;
+    KeyTip COPY;
+    KeyTip CUT;
+    KeyTip PASTE;
+    KeyTip DELETE;
+    KeyTip EDIT;
+    KeyTip EXPORT;
+    KeyTip EXPORTALL;
+    KeyTip IMPORT;
+};
+
 // The words a database browser shows.
 struct LibraryBrowserTexts {
     QString title;
-    // The tooltips of NEW, COPY, CUT, PASTE, DELETE, EDIT, EXPORT, EXPORTALL
-    // and IMPORT; EXIT's is "Exit".
-    std::array<QString, 9> keyTips;
+    LibraryBrowserKeyTips keyTips;
     QString exchangeFilter;
     QString exportTitle;
     QString importTitle;
@@ -32,9 +54,10 @@ struct LibraryBrowserTexts {
 
 // What the database browsers share: the key toolbar "Toolbar1", the tree
 // "treeview1" with its current node kept by the names on its path, the
-// clicks that make a node current, the export and import of the exchange
-// file, and the save of the database however the browser closes. A browser
-// adds its own commands and what its tree holds.
+// highlighted node being the current one however it was reached (a click,
+// the keys, a command), Return on a model editing it, the export and import
+// of the exchange file, and the save of the database however the browser
+// closes. A browser adds its own commands and what its tree holds.
 class LibraryBrowser : public QDialog {
     Q_OBJECT
 public:
@@ -53,7 +76,8 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Enables the keys for the current node, which is none once it has left the tree.
+    // Highlights the current node, which is none once it has left the tree,
+    // and enables the keys for it.
     virtual void RefreshToolbar();
     virtual int EntryCount() const = 0;
     virtual bool ClipboardHolds() const = 0;
@@ -80,7 +104,7 @@ protected:
     virtual void Imported(bool chosen, bool complete) = 0;
 
     UserPrompts& Prompts() const { return prompts_; }
-    QAction* Key(const char* key) const;
+    QAction* Key(BrowserKey key) const;
     QTreeWidget& Tree() const { return *treeview1; }
     LibraryTree::Arrangement Arrangement() const;
     bool IsModel(const QTreeWidgetItem& node) const;
@@ -97,9 +121,15 @@ protected:
     void RemoveCurrentModel(const std::function<void()>& remove);
 
 private:
-    void AddKey(const char* key, const QString& tooltip, void (LibraryBrowser::*command)(),
-                const char* picture = nullptr);
+    void AddKey(BrowserKey key, const KeyTip& tip, void (LibraryBrowser::*command)(), const char* picture = nullptr);
     void RunCommand(void (LibraryBrowser::*command)());
+    // The highlight moved: its node becomes current, as after a click.
+    void HighlightMoved();
+    // A double click or Return on a model node edits it.
+    void EditModel(QTreeWidgetItem* node);
+    // Shows the current node highlighted and nothing else, so what the user
+    // sees is what the commands act on.
+    void HighlightCurrentNode();
     void AddSortOptions(class QVBoxLayout& layout);
 
     UserPrompts& prompts_;

@@ -1,5 +1,6 @@
 #include "infrared/EditIR.h"
 
+#include "controls/DiscardQuestion.h"
 #include "devicelink/CaptureSession.h"
 #include "infrared/EditIRStore.h"
 #include "infrared/EditIRText.h"
@@ -63,6 +64,8 @@ EditIR::EditIR(ApplicationState& state, QWidget* parent, CaptureDurations durati
     IRGraph1->display(true);
     FillHeaderFields();
     capture_->ShowPanel(CapturePanel::None);
+    opened_.CopyFrom(ir_.WorkIRLibrary);
+    StoreHeaderInto(opened_);
 }
 
 // The name fields report their lost focus while the children are destroyed,
@@ -99,6 +102,8 @@ QWidget* EditIR::BuildHeader()
     Notes = WithName(new QPlainTextEdit, "Notes");
     Notes->setToolTip("Up to 160 characters");
     Notes->setMaximumHeight(Notes->fontMetrics().lineSpacing() * 5);
+    // Tab moves on, as in every other box; a tab character would be kept in the file.
+    Notes->setTabChangesFocus(true);
 
     auto* names = new QWidget;
     auto* grid = new QGridLayout(names);
@@ -170,13 +175,25 @@ void EditIR::KeepNotesStorable()
     Notes->setTextCursor(cursor);
 }
 
+void EditIR::StoreHeaderInto(IRclass& library) const
+{
+    library.Manufacturer(StoredName(Manufacturer->currentText()));
+    library.IRtype(StoredName(TypeCombo1->currentText()));
+    library.Model(StoredName(Model->text()));
+    library.Comment(ToWindows1252(Notes->toPlainText()));
+}
+
+bool EditIR::LibraryChanged() const
+{
+    IRclass now;
+    now.CopyFrom(ir_.WorkIRLibrary);
+    StoreHeaderInto(now);
+    return !now.IsSameAs(opened_);
+}
+
 void EditIR::DoneClicked()
 {
-    IRclass& work = ir_.WorkIRLibrary;
-    work.Manufacturer(StoredName(Manufacturer->currentText()));
-    work.IRtype(StoredName(TypeCombo1->currentText()));
-    work.Model(StoredName(Model->text()));
-    work.Comment(ToWindows1252(Notes->toPlainText()));
+    StoreHeaderInto(ir_.WorkIRLibrary);
     if (!StoreWorkIRLibrary(ir_, BackupLibrary, state_.Prompts())) return;
     CloseDown();
     // A library that fails to reach the disk stays in memory; the browser's next save may still write it.
@@ -194,6 +211,7 @@ void EditIR::MainCancelClicked()
 
 void EditIR::CloseDown()
 {
+    closingDown_ = true;
     capture_->CloseDown();
 }
 
@@ -203,7 +221,9 @@ void EditIR::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
         return;
     }
-    capture_->ClickCancelInView();
+    // A capture panel's Cancel ends the capture, not the editing.
+    if (capture_->ClickPanelCancelInView() || !capture_->MainCancelInView()) return;
+    if (DiscardAgreed(state_.Prompts(), LibraryChanged())) capture_->ClickMainCancel();
 }
 
 void EditIR::reject()
@@ -213,6 +233,8 @@ void EditIR::reject()
         closeRequested_ = true;
         return;
     }
+    // Done or Cancel is already closing the editor: there is nothing left to ask.
+    if (!closingDown_ && !DiscardAgreed(state_.Prompts(), LibraryChanged())) return;
     capture_->Session().EditorWindowClosing();
     QDialog::reject();
 }

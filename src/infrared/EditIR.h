@@ -28,8 +28,9 @@ public:
     explicit EditIR(ApplicationState& state, QWidget* parent = nullptr, CaptureDurations durations = {});
     ~EditIR() override;
 
-    // The close box: nothing is stored or restored. During a pod operation
-    // the editor closes once the operation has seen the abort and returned.
+    // The close box: nothing is stored or restored, and a changed library
+    // goes only once the user agrees. During a pod operation the editor
+    // closes once the operation has seen the abort and returned.
     void reject() override;
 
 private:
@@ -42,6 +43,10 @@ private:
     // The names and notes.
     void FillHeaderFields();
     void NameFieldLeft(QLineEdit* field);
+    // The names and notes as Done stores them.
+    void StoreHeaderInto(IRclass& library) const;
+    // The library as Done would store it differs from the one the editor opened with.
+    bool LibraryChanged() const;
     void KeepNotesStorable();
 
     // The command list.
@@ -73,13 +78,16 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape presses the Cancel in view: a capture panel's while the pod is
-    // at work, the editor's own otherwise, which puts the library back.
+    // at work, the editor's own otherwise, which puts the library back once
+    // the user agrees to lose what changed.
     void keyPressEvent(QKeyEvent* event) override;
 
     ApplicationState& state_;
     IRClassGlobals& ir_;
     IRclass BackupLibrary;
+    IRclass opened_;
     bool closeRequested_ = false;
+    bool closingDown_ = false;
     FillFlag filling_;
 
     QComboBox* Manufacturer;

@@ -1,5 +1,6 @@
 // The editor's list of named commands: filled from the library, renamed in
 // place, deleted, and added to or replaced by a capture.
+#include "controls/FocusReturn.h"
 #include "devicelink/CaptureLayout.h"
 #include "devicelink/CaptureSession.h"
 #include "infrared/EditIR.h"
@@ -108,6 +109,7 @@ void EditIR::NodeRenamed(QTreeWidgetItem* node)
 
 void EditIR::DeleteClicked()
 {
+    const FocusReturn keepFocus(*this, *treeview1);
     const QList<QTreeWidgetItem*> selected = treeview1->selectedItems();
     if (selected.isEmpty()) return;
     const QString question = "Delete button '" + selected.front()->text(0).trimmed() + "'";
@@ -125,6 +127,7 @@ void EditIR::DeleteClicked()
 
 void EditIR::AddCommandClicked()
 {
+    const FocusReturn keepFocus(*this, *treeview1);
     capture_->EnableEditorControls(false);
     std::string name;
     {
@@ -183,6 +186,7 @@ void EditIR::ReCaptureClicked()
 {
     const std::shared_ptr<IRCommandClass> command = ir_.CurrentIRCommand;
     if (!command) return;
+    const FocusReturn keepFocus(*this, *treeview1);
     capture_->EnableEditorControls(false);
     if (capture_->Session().RunCaptureSession(ir_.IRCaptureRecord)) {
         ir_.IRCaptureRecord.Name = "";
@@ -199,12 +203,14 @@ void EditIR::PlayBackClicked()
 {
     const IRCommandClass* command = ir_.WorkIRLibrary.CommandAt(SelectedCommandIndex());
     if (command == nullptr) return;
+    const FocusReturn keepFocus(*this, *treeview1);
     capture_->Session().PlayBack(CaptureRecordOf(*command));
     FinishPendingClose();
 }
 
 void EditIR::SearchClicked()
 {
+    const FocusReturn keepFocus(*this, *treeview1);
     capture_->Session().SearchClicked();
     FinishPendingClose();
 }

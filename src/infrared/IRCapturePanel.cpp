@@ -1,5 +1,6 @@
 #include "infrared/IRCapturePanel.h"
 
+#include "controls/FocusReturn.h"
 #include "controls/SerialDeviceToolTip.h"
 #include "devicelink/CaptureSession.h"
 #include "infrared/IRGraph.h"
@@ -70,7 +71,7 @@ void IRCapturePanel::CloseDown()
     session_->CloseEditor();
 }
 
-bool IRCapturePanel::ClickCancelInView()
+bool IRCapturePanel::ClickPanelCancelInView()
 {
     for (QPushButton* cancel : Cancel) {
         if (cancel->isVisible() && cancel->isEnabled()) {
@@ -78,9 +79,17 @@ bool IRCapturePanel::ClickCancelInView()
             return true;
         }
     }
-    if (!MainCancel->isVisible() || !MainCancel->isEnabled()) return false;
+    return false;
+}
+
+bool IRCapturePanel::MainCancelInView() const
+{
+    return MainCancel->isVisible() && MainCancel->isEnabled();
+}
+
+void IRCapturePanel::ClickMainCancel()
+{
     MainCancel->click();
-    return true;
 }
 
 // The capture panels and the closing notice stand in front of the buttons.
@@ -207,7 +216,14 @@ void IRCapturePanel::ShowPanel(CapturePanel panel)
     case CapturePanel::DoneOk: front = DoneOk; break;
     case CapturePanel::DoneFailed: front = DoneFailed; break;
     }
+    // The page with the focus would hand it on as it goes: it waits on the
+    // window, and a panel's first button takes it, so the keys answer the panel.
+    const QWidget* focus = window()->focusWidget();
+    const bool focusHere = focus == window() || frontOfButtons_->parentWidget()->isAncestorOf(focus);
+    if (focusHere) FocusReturn::Park(*window());
     frontOfButtons_->setCurrentWidget(front);
+    auto* answer = front->findChild<QPushButton*>();
+    if (focusHere && front != ControlFrame && answer) answer->setFocus(Qt::OtherFocusReason);
 }
 
 void IRCapturePanel::SetProgress(int value)

@@ -38,9 +38,12 @@ public:
     bool Busy() const { return busy_; }
     // The closing notice in front, and the pod let go.
     void CloseDown();
-    // Escape: clicks the Cancel in view, a capture panel's or the editor's
-    // own; false when none is.
-    bool ClickCancelInView();
+    // Escape during a capture: clicks the Cancel of the panel in view; false
+    // when no panel is.
+    bool ClickPanelCancelInView();
+    // The editor's own Cancel is there to press: not while the pod works or the editor closes.
+    bool MainCancelInView() const;
+    void ClickMainCancel();
 
     void ShowPanel(CapturePanel panel) override;
     void SetProgress(int value) override;

@@ -10,6 +10,11 @@ void IRCommandClass::CopyFrom(const IRCommandClass& source)
     mode_ = source.mode_;
 }
 
+bool IRCommandClass::IsSameAs(const IRCommandClass& other) const
+{
+    return name_ == other.name_ && data_ == other.data_ && interPeriod_ == other.interPeriod_ && mode_ == other.mode_;
+}
+
 void IRCommandClass::Clear()
 {
     name_ = "";

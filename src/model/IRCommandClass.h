@@ -33,6 +33,8 @@ public:
 
     void CopyFrom(const IRCommandClass& source);
     void Clear();
+    // Name, both parts, their inter-period bytes and the mode all equal.
+    bool IsSameAs(const IRCommandClass& other) const;
 
     std::string Name() const { return name_.full(); }
     void Name(std::string_view value) { name_ = value; }

@@ -44,6 +44,17 @@ void IRclass::CopyFrom(const IRclass& source)
     for (const auto& command : source.commands_) AddIRCommand().CopyFrom(*command);
 }
 
+bool IRclass::IsSameAs(const IRclass& other) const
+{
+    if (manufacturer_ != other.manufacturer_ || irType_ != other.irType_ || model_ != other.model_ ||
+        comment_ != other.comment_ || interPeriod0_ != other.interPeriod0_ || interPeriod1_ != other.interPeriod1_ ||
+        commands_.size() != other.commands_.size())
+        return false;
+    for (std::size_t i = 0; i < commands_.size(); ++i)
+        if (!commands_[i]->IsSameAs(*other.commands_[i])) return false;
+    return true;
+}
+
 void IRclass::Clear()
 {
     manufacturer_ = "";

@@ -35,6 +35,8 @@ public:
     void RemoveIRCommand(int i);
     void CopyFrom(const IRclass& source);
     void Clear();
+    // Every field and every command, in order, equal.
+    bool IsSameAs(const IRclass& other) const;
 
     std::string Manufacturer() const { return manufacturer_.full(); }
     void Manufacturer(std::string_view value) { manufacturer_ = value; }

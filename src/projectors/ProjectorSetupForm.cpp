@@ -1,9 +1,11 @@
 #include "projectors/ProjectorSetupForm.h"
 
+#include "controls/DiscardQuestion.h"
 #include "controls/IntegerEntry.h"
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
 #include "controls/ScreenFit.h"
+#include "controls/TabOrder.h"
 #include "messages/SerialStringDisplay.h"
 #include "model/ApplicationState.h"
 #include "platform/ObjectName.h"
@@ -92,7 +94,10 @@ ProjectorSetupForm::ProjectorSetupForm(ApplicationState& state, QWidget* parent)
     BuildControls();
     Load();
     FitToScreen(*this);
+    SetTabOrderByRows();
     Manufacturer->setFocus();  // the names come first, from the keyboard too
+    opened_.CopyFromProjectorClass(state_.Projectors.WorkProjector);
+    StoreInto(opened_);
 }
 
 // The panes are bound to the form's messages, which die before the form's
@@ -124,7 +129,52 @@ void ProjectorSetupForm::BuildControls()
     main->addLayout(buttons);
 
     connect(Done, &QPushButton::clicked, this, &ProjectorSetupForm::SaveClicked);
-    connect(Cancel, &QPushButton::clicked, this, &ProjectorSetupForm::reject);
+    // Cancel leaves at once, as it always has; only Escape and the close box ask.
+    connect(Cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
+}
+
+// Tab runs through the controls as they are seen: the settings, then the
+// message grid row by row, each row from left to right.
+void ProjectorSetupForm::SetTabOrderByRows()
+{
+    std::vector<QWidget*> order = {Manufacturer, Model,        InterByteDelay, InterCommandDelay,
+                                   WarmUpTime,   CoolDownTime, Notes};
+    order.insert(order.end(), Baudrate.begin(), Baudrate.end());
+    order.insert(order.end(), ParityOption.begin(), ParityOption.end());
+    const auto optionsBeside = [this](int slot) -> std::vector<QWidget*> {
+        switch (slot) {
+        case 0: return {SerialOnOffUsedCheck};
+        case 3: return {AvailableCheck[1]};
+        case 5: return {AvailableCheck[3]};
+        case 6: return {VolumeAvailableCheck, UseLevelsCheck};
+        case 23: return {AvailableCheck[5]};
+        case 24: return {AvailableCheck[4]};
+        default: return {};
+        }
+    };
+    for (const CommandRow& row : commandRows_) {
+        const std::vector<QWidget*> options = optionsBeside(row.slot);
+        order.insert(order.end(), options.begin(), options.end());
+        order.push_back(SerialStringDisplay1[static_cast<std::size_t>(row.slot)]);
+        order.push_back(ReplyCheck[static_cast<std::size_t>(row.replyCheck)]);
+        order.push_back(SerialStringDisplay1[static_cast<std::size_t>(row.reply)]);
+    }
+    order.insert(order.end(), {ReplyCheck[10], SerialStringDisplay1[20], Done, Cancel});
+    SetTabOrder(order);
+}
+
+void ProjectorSetupForm::reject()
+{
+    if (DiscardAgreed(state_.Prompts(), DefinitionChanged())) QDialog::reject();
+}
+
+bool ProjectorSetupForm::DefinitionChanged() const
+{
+    ProjectorClass now;
+    // Level-format edits reach WorkProjector at once; the rest is in the controls.
+    now.CopyFromProjectorClass(state_.Projectors.WorkProjector);
+    StoreInto(now);
+    return !now.IsSameAs(opened_);
 }
 
 QWidget* ProjectorSetupForm::BuildSettings()
@@ -150,6 +200,8 @@ QWidget* ProjectorSetupForm::BuildSettings()
     Notes = WithName(new QPlainTextEdit, "Notes");
     Notes->setToolTip(QString("Up to %1 characters").arg(NotesLength));
     Notes->setMinimumWidth(260);
+    // Tab moves on, as in every other box; a tab character would be kept in the file.
+    Notes->setTabChangesFocus(true);
     notesColumn->addWidget(Notes);
     connect(Notes, &QPlainTextEdit::textChanged, this, &ProjectorSetupForm::KeepNotesWithinField);
 
@@ -425,8 +477,12 @@ void ProjectorSetupForm::KeepNotesWithinField()
 void ProjectorSetupForm::StoreIntoWorkProjector()
 {
     if (loading_) return;
-    ProjectorClass& work = state_.Projectors.WorkProjector;
     UpperCaseManufacturer();
+    StoreInto(state_.Projectors.WorkProjector);
+}
+
+void ProjectorSetupForm::StoreInto(ProjectorClass& work) const
+{
     work.Notes(ToWindows1252(Notes->toPlainText()));
     for (std::size_t i = 0; i < ParityOption.size(); ++i) {
         if (ParityOption[i]->isChecked()) work.Parity(static_cast<int16_t>(i));
@@ -444,7 +500,7 @@ void ProjectorSetupForm::StoreIntoWorkProjector()
     // Control characters dropped as the loader drops them, so the blank
     // check sees what the next start reads back; spaces count in a
     // projector's names and stay.
-    work.Manufacturer(WithoutControlCharacters(ToWindows1252(Manufacturer->currentText())));
+    work.Manufacturer(UpperCase1252(WithoutControlCharacters(ToWindows1252(Manufacturer->currentText()))));
     work.Model(WithoutControlCharacters(ToWindows1252(Model->text())));
     work.Baudrate(0);
     const auto ticked = std::find_if(Baudrate.begin(), Baudrate.end(), [](QRadioButton* b) { return b->isChecked(); });

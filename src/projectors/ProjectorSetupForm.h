@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/FillGuard.h"
+#include "model/ProjectorClass.h"
 #include "model/SerialClass.h"
 #include "projectors/ProjectorSetupVisibility.h"
 
@@ -33,6 +34,9 @@ public:
     explicit ProjectorSetupForm(ApplicationState& state, QWidget* parent = nullptr);
     ~ProjectorSetupForm() override;
 
+    // Escape and the close box: a changed definition goes only once the user agrees.
+    void reject() override;
+
 private:
     struct CommandRow {
         int slot;
@@ -51,13 +55,18 @@ private:
     void PlaceRow(const CommandRow& row, bool replyTicked);
     void UpperCaseManufacturer();
     void KeepNotesWithinField();
+    void SetTabOrderByRows();
     void StoreIntoWorkProjector();
+    void StoreInto(ProjectorClass& definition) const;
+    // The definition as Save would store it differs from the one the form opened with.
+    bool DefinitionChanged() const;
     void SaveClicked();
 
     ApplicationState& state_;
     FillFlag loading_;
     std::array<SerialClass, 25> messages_{};
     std::array<CommandRow, 12> commandRows_{};
+    ProjectorClass opened_;
 
     std::array<SerialStringDisplay*, 25> SerialStringDisplay1{};
     std::array<QCheckBox*, 13> ReplyCheck{};

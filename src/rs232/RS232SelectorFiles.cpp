@@ -8,9 +8,8 @@
 
 void RS232Selector::ExportKey()
 {
-    const QList<QTreeWidgetItem*> selected = Tree().selectedItems();
-    if (selected.isEmpty()) return;
-    QTreeWidgetItem* from = selected.first();
+    QTreeWidgetItem* from = CurrentNode();
+    if (!from) return;
     std::vector<int> ExportList;
     for (QTreeWidgetItem* leaf : LibraryTree::ModelsUnder(*from, Arrangement())) {
         if (leaf != from) {
@@ -21,6 +20,8 @@ void RS232Selector::ExportKey()
         const int index = LibraryIndexOf(*leaf);
         if (index >= 0) ExportList.push_back(index);
     }
+    // The node the walk began from stays current, and the highlight comes back to it.
+    MakeCurrent(from);
     Export(ExportList);
 }
 

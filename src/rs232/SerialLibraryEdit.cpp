@@ -1,5 +1,6 @@
 #include "rs232/SerialLibraryEdit.h"
 
+#include "controls/DiscardQuestion.h"
 #include "controls/IntegerEntry.h"
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
@@ -78,6 +79,8 @@ SerialLibraryEdit::SerialLibraryEdit(ApplicationState& state, QWidget* parent) :
     setWindowTitle("RS232 commands editor");
     BuildControls();
     Load();
+    opened_.CopyFrom(state_.RS232Libraries.WorkRS232Library);
+    WriteLibraryCommands(state_.RS232Libraries.EditCommandSerials, opened_);
 }
 
 // The name lists report their edits while the children are destroyed, when
@@ -127,7 +130,8 @@ void SerialLibraryEdit::BuildControls()
 
     connect(SSTab1, &QTabBar::currentChanged, this, &SerialLibraryEdit::ShowTab);
     connect(Done, &QPushButton::clicked, this, &SerialLibraryEdit::SaveClicked);
-    connect(Cancel, &QPushButton::clicked, this, &SerialLibraryEdit::reject);
+    // Cancel leaves at once, as it always has; only Escape and the close box ask.
+    connect(Cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
 }
 
 QWidget* SerialLibraryEdit::BuildSettings()
@@ -161,6 +165,8 @@ QWidget* SerialLibraryEdit::BuildSettings()
     auto* notesColumn = new QVBoxLayout(notesFrame);
     Notes = WithName(new QPlainTextEdit, "Notes");
     Notes->setToolTip(QString("Up to %1 characters").arg(NotesLength));
+    // Tab moves on, as in every other box; a tab character would be kept in the file.
+    Notes->setTabChangesFocus(true);
     notesColumn->addWidget(Notes);
 
     auto* left = new QVBoxLayout;
@@ -299,6 +305,20 @@ void SerialLibraryEdit::StampCommands()
 void SerialLibraryEdit::SaveClicked()
 {
     if (SaveWorkRS232Library(state_.RS232Libraries, state_.Prompts())) accept();
+}
+
+void SerialLibraryEdit::reject()
+{
+    if (DiscardAgreed(state_.Prompts(), LibraryChanged())) QDialog::reject();
+}
+
+bool SerialLibraryEdit::LibraryChanged() const
+{
+    const SerialClassGlobals& libraries = state_.RS232Libraries;
+    RS232FileBlockClass now;
+    now.CopyFrom(libraries.WorkRS232Library);
+    WriteLibraryCommands(libraries.EditCommandSerials, now);
+    return !now.IsSameAs(opened_);
 }
 
 void ShowSerialLibraryEdit(ApplicationState& state, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/FillGuard.h"
+#include "model/RS232FileBlockClass.h"
 
 #include <QDialog>
 #include <array>
@@ -27,6 +28,9 @@ public:
     explicit SerialLibraryEdit(ApplicationState& state, QWidget* parent = nullptr);
     ~SerialLibraryEdit() override;
 
+    // Escape and the close box: a changed library goes only once the user agrees.
+    void reject() override;
+
 private:
     void BuildControls();
     QWidget* BuildSettings();
@@ -38,9 +42,12 @@ private:
     void StoreNotes();
     void StampCommands();
     void SaveClicked();
+    // The library as Save would take it differs from the one the editor opened with.
+    bool LibraryChanged() const;
 
     ApplicationState& state_;
     FillFlag Loading;
+    RS232FileBlockClass opened_;
 
     QTabBar* SSTab1;
     QWidget* SerialFrame;

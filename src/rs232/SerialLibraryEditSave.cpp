@@ -25,17 +25,6 @@ QString Text(const std::string& bytes)
     return FromWindows1252(bytes);
 }
 
-void WriteCommandsInto(const LibraryCommandMessages& messages, RS232FileBlockClass& library)
-{
-    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
-        const SerialClass& message = messages[static_cast<std::size_t>(i)];
-        library.Command(i, message.Command());
-        library.IsFromLibrary(i, message.IsFromLibrary());
-        library.IsInputNotOutput(i, message.MyRS232StringClass().ContainsIgnore());
-        library.My_RS232_String_Class(i).CopyFromThisRS232StringClass(message.MyRS232StringClass());
-    }
-}
-
 // The first of the six checks that the library fails, as its message; empty
 // when it passes them all.
 QString FirstFailedCheck(const RS232FileBlockClass& library)
@@ -92,10 +81,21 @@ void LoadLibraryCommands(const RS232FileBlockClass& library, LibraryCommandMessa
     }
 }
 
+void WriteLibraryCommands(const LibraryCommandMessages& messages, RS232FileBlockClass& library)
+{
+    for (int i = 0; i < RS232FileBlockClass::Commands; ++i) {
+        const SerialClass& message = messages[static_cast<std::size_t>(i)];
+        library.Command(i, message.Command());
+        library.IsFromLibrary(i, message.IsFromLibrary());
+        library.IsInputNotOutput(i, message.MyRS232StringClass().ContainsIgnore());
+        library.My_RS232_String_Class(i).CopyFromThisRS232StringClass(message.MyRS232StringClass());
+    }
+}
+
 bool SaveWorkRS232Library(SerialClassGlobals& libraries, UserPrompts& prompts)
 {
     RS232FileBlockClass& work = libraries.WorkRS232Library;
-    WriteCommandsInto(libraries.EditCommandSerials, work);
+    WriteLibraryCommands(libraries.EditCommandSerials, work);
     if (const QString failure = FirstFailedCheck(work); !failure.isEmpty()) return Refuse(prompts, failure);
 
     std::string manufacturer = work.Manufacturer();

@@ -17,6 +17,10 @@ void StampLibraryCommands(const RS232FileBlockClass& library, LibraryCommandMess
 // Fills the command messages from the library, bytes and names included.
 void LoadLibraryCommands(const RS232FileBlockClass& library, LibraryCommandMessages& messages);
 
+// Gives the library the names, library flags and bytes of the command
+// messages, as Save does before its checks.
+void WriteLibraryCommands(const LibraryCommandMessages& messages, RS232FileBlockClass& library);
+
 // Writes the edited command messages back into WorkRS232Library, checks it
 // and stores it into the database in memory: as a new library, or over the
 // one of the same names once the user agrees. True when the editor may

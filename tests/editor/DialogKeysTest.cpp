@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -55,6 +56,42 @@ protected:
         return Named<ByteValueControl>(dialog, "ByteValueControl1", i);
     }
     static bool PortOpen(const QWidget& dialog) { return Named<SerialPort>(dialog, "MSComm1")->IsOpen(); }
+    void ExpectDiscardQuestion(PromptAnswer answer)
+    {
+        prompts.ExpectMessage("Do you wish to discard your changes?", "Discard changes?", PromptButtons::YesNo,
+                              PromptIcon::None, answer);
+    }
+    static void Activate(QDialog& dialog)
+    {
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    // The three editors of a library or definition, each with the button
+    // that leaves it without storing.
+    struct Editor {
+        const char* what;
+        std::function<std::unique_ptr<QDialog>()> open;
+        const char* cancel;
+    };
+    std::vector<Editor> Editors()
+    {
+        return {{"projector editor", [this] { return std::make_unique<ProjectorSetupForm>(state); }, "Cancel"},
+                {"RS232 library editor", [this] { return std::make_unique<SerialLibraryEdit>(state); }, "Cancel"},
+                {"IR library editor",
+                 [this] {
+                     CaptureDurations quick;
+                     quick.ShutDownMilliseconds = 20;
+                     return std::make_unique<EditIR>(state, nullptr, quick);
+                 },
+                 "MainCancel"}};
+    }
+    int StoredEntries() const
+    {
+        return state.Projectors.ProjectorDatabase().Count() + state.RS232Libraries.RS232Database().Count() +
+               state.IR.IRDatabase().Count();
+    }
 
     TempProgramFolder folder;
     ScriptedPrompts prompts;
@@ -159,8 +196,11 @@ TEST_F(DialogKeysTest, EscapeCancelsAndReturnPressesDone)
              quick.ShutDownMilliseconds = 20;
              return std::make_unique<EditIR>(state, nullptr, quick);
          },
-         [](QDialog& d) { Named<QTreeWidget>(d, "treeview1")->topLevelItem(0)->setText(0, "OFF"); }, Qt::Key_Escape,
-         QDialog::Rejected,
+         [&](QDialog& d) {
+             Named<QTreeWidget>(d, "treeview1")->topLevelItem(0)->setText(0, "OFF");
+             ExpectDiscardQuestion(PromptAnswer::Yes);
+         },
+         Qt::Key_Escape, QDialog::Rejected,
          [&](QDialog&) {
              EXPECT_EQ(state.IR.WorkIRLibrary.CommandAt(0)->Name(), "POWER           ") << "the library is put back";
          }},
@@ -206,4 +246,113 @@ TEST_F(DialogKeysTest, EscapeCancelsAndReturnPressesDone)
         }
         c.check(*dialog);
     }
+}
+
+// Escape and the close box ask before an editor's changes go: No goes back
+// to the editor with the changes, Yes discards them; with nothing changed,
+// and by the Cancel button, the editor closes at once.
+TEST_F(DialogKeysTest, EscapeAndTheCloseBoxAskBeforeAnEditorsChangesGo)
+{
+    enum class Leave { Escape, CloseBox, CancelButton };
+    struct Case {
+        const char* what;
+        bool change;
+        Leave leave;
+        std::optional<PromptAnswer> answer;
+    };
+    const Case cases[] = {
+        {"unchanged, Escape", false, Leave::Escape, std::nullopt},
+        {"unchanged, close box", false, Leave::CloseBox, std::nullopt},
+        {"changed, Escape, No", true, Leave::Escape, PromptAnswer::No},
+        {"changed, Escape, Yes", true, Leave::Escape, PromptAnswer::Yes},
+        {"changed, close box, No", true, Leave::CloseBox, PromptAnswer::No},
+        {"changed, close box, Yes", true, Leave::CloseBox, PromptAnswer::Yes},
+        {"changed, Cancel", true, Leave::CancelButton, std::nullopt},
+    };
+    for (const Editor& e : Editors()) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(e.what) + ", " + c.what);
+            state.Projectors.WorkProjector.Clear();
+            state.RS232Libraries.WorkRS232Library.Clear();
+            state.IR.WorkIRLibrary.Clear();
+            std::unique_ptr<QDialog> editor = e.open();
+            Activate(*editor);
+            auto* model = Named<QLineEdit>(*editor, "Model");
+            model->setFocus();
+            if (c.change) QTest::keyClicks(model, "x1");
+            if (c.answer) ExpectDiscardQuestion(*c.answer);
+            switch (c.leave) {
+            case Leave::Escape: QTest::keyClick(model, Qt::Key_Escape); break;
+            case Leave::CloseBox: editor->close(); break;
+            case Leave::CancelButton: Named<QPushButton>(*editor, e.cancel)->click(); break;
+            }
+            ASSERT_TRUE(prompts.AllAnswered());
+            const bool stays = c.answer == PromptAnswer::No;
+            EXPECT_EQ(editor->isVisible(), stays);
+            if (stays) {
+                EXPECT_EQ(model->text().toUpper(), "X1") << "the changes are still there";
+                EXPECT_EQ(QApplication::focusWidget(), model);
+                // A second thought: the changes go after all.
+                ExpectDiscardQuestion(PromptAnswer::Yes);
+                editor->close();
+                EXPECT_FALSE(editor->isVisible());
+            } else {
+                EXPECT_EQ(editor->result(), QDialog::Rejected);
+            }
+            EXPECT_EQ(StoredEntries(), 0);
+        }
+    }
+}
+
+// Tab leaves a notes box as it leaves any other box; the notes keep no tab.
+TEST_F(DialogKeysTest, TabMovesOnFromTheNotes)
+{
+    for (const Editor& e : Editors()) {
+        SCOPED_TRACE(e.what);
+        std::unique_ptr<QDialog> editor = e.open();
+        Activate(*editor);
+        auto* notes = Named<QPlainTextEdit>(*editor, "Notes");
+        notes->setFocus();
+        QTest::keyClicks(notes, "rear");
+        QTest::keyClick(notes, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), notes);
+        notes->setFocus();
+        QTest::keyClick(notes, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_NE(QApplication::focusWidget(), notes);
+        EXPECT_EQ(notes->toPlainText(), "rear");
+        Named<QPushButton>(*editor, e.cancel)->click();
+    }
+}
+
+// Tab runs through the projector editor's message grid as it is seen: row
+// by row, each row from left to right.
+TEST_F(DialogKeysTest, TheProjectorEditorsTabOrderFollowsTheRows)
+{
+    ProjectorClass& work = state.Projectors.WorkProjector;
+    for (int slot = 0; slot < 25; ++slot) work.InUse(slot, true);
+    for (int k = 0; k < 13; ++k) work.ReplyRequired(k, true);
+    ProjectorSetupForm editor(state);
+    Activate(editor);
+    QWidget* grid = Named<QWidget>(editor, "SerialOnOffUsedCheck")->parentWidget();
+    std::vector<QWidget*> stops;
+    Named<QWidget>(editor, "Model")->setFocus();
+    for (int i = 0; i < 200 && QApplication::focusWidget() != Named<QWidget>(editor, "Done"); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (grid->isAncestorOf(QApplication::focusWidget())) stops.push_back(QApplication::focusWidget());
+    }
+    ASSERT_EQ(QApplication::focusWidget(), Named<QWidget>(editor, "Done"));
+    QStringList names;
+    for (QWidget* stop : stops) names << stop->objectName();
+    SCOPED_TRACE(names.join(' ').toStdString());
+    ASSERT_GE(stops.size(), 18U) << "every check box of the grid is a stop";
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        const QRect before(stops[i - 1]->mapTo(&editor, QPoint()), stops[i - 1]->size());
+        const QRect after(stops[i]->mapTo(&editor, QPoint()), stops[i]->size());
+        const bool sameRow = after.top() <= before.bottom() && after.bottom() >= before.top();
+        if (sameRow)
+            EXPECT_GT(after.left(), before.left()) << names[static_cast<int>(i)].toStdString();
+        else
+            EXPECT_GT(after.top(), before.bottom()) << names[static_cast<int>(i)].toStdString();
+    }
+    editor.close();
 }

@@ -5,6 +5,7 @@
 #include "support/devices/SimulatedCapturePod.h"
 #include "support/devices/SimulatedPortMaker.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -267,6 +268,97 @@ TEST_F(EditIRCaptureTest, TheCloseBoxDuringAWaitClosesOnceTheCaptureHasReturned)
     EXPECT_EQ(Work().Num_commands(), 2);
     EXPECT_EQ(pod.Restarts(), restartsBefore);
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+}
+
+// From the keyboard: after each button's work the focus is back on the
+// button pressed, or on the command list when that button can no longer take
+// it; a capture panel's first button holds it while the panel shows, and no
+// name box ever gets it, where the next key would replace a name.
+TEST_F(EditIRCaptureTest, TheFocusReturnsToThePressedButtonAndNeverReachesANameBox)
+{
+    durations.ButtonCapturedMilliseconds = 60000;
+    auto form = OpenOnPort(0);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QStringList nameBoxesFocused;
+    const QMetaObject::Connection watch =
+        QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
+            for (const char* name : {"Manufacturer", "TypeCombo1", "Model", "Notes"}) {
+                auto* box = Named<QWidget>(*form, name);
+                if (now != nullptr && (now == box || box->isAncestorOf(now))) nameBoxesFocused << name;
+            }
+        });
+    // The panel's button, pressed from the keyboard where the focus is.
+    QString panelFocus;
+    const auto answerCapturedWithSpace = [&] {
+        WhenShown(Named<QWidget>(*form, "DoneOk"), [&] {
+            panelFocus = QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        });
+    };
+    struct Case {
+        const char* button;
+        std::function<void()> before;
+        const char* focusAfter;
+    };
+    const std::vector<Case> cases = {
+        {"ReCapture",
+         [&] {
+             ClickNode(*form, "MUTE");
+             answerCapturedWithSpace();
+         },
+         "ReCapture"},
+        {"PlayBack", [] {}, "PlayBack"},
+        {"AddCommand",
+         [&] {
+             WhenModalOpens([](QWidget* dialog) {
+                 QTest::keyClicks(Named<QLineEdit>(*dialog, "Text1"), "stop");
+                 QTest::keyClick(Named<QLineEdit>(*dialog, "Text1"), Qt::Key_Return);
+             });
+             // The editor is active again once the name is given, as a window manager makes it.
+             WhenShown(Named<QWidget>(*form, "Press"), [&] { form->activateWindow(); });
+             answerCapturedWithSpace();
+         },
+         "AddCommand"},
+        {"Delete",
+         [&] {
+             prompts.ExpectMessage("Delete button 'STOP'", "Delete!", PromptButtons::YesNo, PromptIcon::None,
+                                   PromptAnswer::Yes);
+         },
+         "treeview1"},
+        {"search", [] {}, "search"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        panelFocus.clear();
+        c.before();
+        QPushButton* button = Button(*form, c.button);
+        ASSERT_TRUE(button->isEnabled());
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focusAfter);
+        if (std::string(c.button) == "ReCapture" || std::string(c.button) == "AddCommand") {
+            EXPECT_EQ(panelFocus, "Cancel_2") << "the panel's button answered Space";
+        }
+    }
+    EXPECT_EQ(Work().Num_commands(), 2) << "STOP was added and deleted";
+    EXPECT_EQ(pod.Plays(), 1);
+    EXPECT_TRUE(nameBoxesFocused.isEmpty()) << nameBoxesFocused.join(' ').toStdString();
+    QObject::disconnect(watch);
+}
+
+// The close box while Done closes the editor asks nothing: the changes are stored.
+TEST_F(EditIRCaptureTest, TheCloseBoxWhileDoneClosesAsksNothing)
+{
+    durations.ShutDownMilliseconds = 2000;
+    AddToDatabase("SONY", "TV", "KV1", {"POWER", "MUTE"});
+    auto form = Open();
+    Tree(*form)->topLevelItem(0)->setText(0, "OFF");
+    WhenShown(Named<QWidget>(*form, "ClosingFrame"), [&] { form->close(); });
+    Button(*form, "Done")->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(state.IR.IRDatabase()[0].CommandAt(1)->Name(), "OFF             ") << "Done stored the rename";
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <vector>
+
+class QWidget;
+
+// Sets the Tab order of a window to run through the controls as listed, in
+// the order the user sees them. A control that takes no focus itself stands
+// for the controls inside it that do (a message pane, a frame); one with a
+// focus proxy for its proxy (an entry's text box). Hidden controls keep
+// their places for when they show.
+void SetTabOrder(const std::vector<QWidget*>& controls);
