@@ -1,13 +1,18 @@
 #include "model/SaveDatabaseFile.h"
 
+#include "model/KnownDatabaseFile.h"
 #include "platform/TemporaryFile.h"
 
-void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
+void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords)
 {
+    // A file the editor never read whole would be lost to the save, or
+    // become the backup of a good database.
+    known.CheckUnchanged(files.def);
     files.RemoveTemporary();
     if (empty) {
         files.RemoveDatabase();
+        known.Learn(files.def);
         return;
     }
     // A save that fails leaves no ".TMP": a half-written one would hold the
@@ -20,12 +25,13 @@ void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool
     }
     files.PromoteTemporary();
     fresh.Placed();
+    known.Learn(files.def);
 }
 
-void SaveDatabaseRecords(const DatabaseFiles& files, const FixedRecord& buffer, int count,
+void SaveDatabaseRecords(const DatabaseFiles& files, KnownDatabaseFile& known, const FixedRecord& buffer, int count,
                          const std::function<void(int)>& toRecord)
 {
-    SaveDatabaseFile(files, buffer.size(), count == 0, [&](RecordFileWriter& writer) {
+    SaveDatabaseFile(files, known, buffer.size(), count == 0, [&](RecordFileWriter& writer) {
         for (int i = 0; i < count; ++i) {
             toRecord(i);
             writer.Write(buffer);

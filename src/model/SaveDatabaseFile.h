@@ -2,6 +2,8 @@
 
 #include "platform/RecordFile.h"
 
+class KnownDatabaseFile;
+
 #include <cstddef>
 #include <functional>
 
@@ -9,11 +11,14 @@
 // disk before the old ".DEF" becomes the ".BAK" and the ".TMP" the ".DEF".
 // An empty database deletes the ".DEF" and keeps the ".BAK". Throws
 // FileError; whatever step fails, the ".DEF" or the ".BAK" still holds the
-// last good database, and no ".TMP" is left.
-void SaveDatabaseFile(const DatabaseFiles& files, std::size_t recordLength, bool empty,
+// last good database, and no ".TMP" is left. Only the ".DEF" that `known`
+// holds (read whole, or saved) is replaced or deleted: any other file at
+// its place raises FileError before anything is touched. `known` then
+// learns the saved file.
+void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords);
 // The same for a database of one record per entry: `toRecord` fills the
 // shared buffer from entry i, and the buffer is written; no entries is an
 // empty database.
-void SaveDatabaseRecords(const DatabaseFiles& files, const FixedRecord& buffer, int count,
+void SaveDatabaseRecords(const DatabaseFiles& files, KnownDatabaseFile& known, const FixedRecord& buffer, int count,
                          const std::function<void(int)>& toRecord);
