@@ -279,6 +279,29 @@ TEST(IRDatabaseFile, AFileEndingInsideALibraryIsDamagedAndKeepsTheLibrariesBefor
     }
 }
 
+// A file of more libraries than the database holds does not read whole
+// either: a save of what was read would drop the rest for good.
+TEST(IRDatabaseFile, AFileOfMoreLibrariesThanTheDatabaseHoldsIsDamaged)
+{
+    TempProgramFolder folder;
+    const std::string library = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
+    std::string bytes;
+    bytes.reserve(library.size() * (IRClassGlobals::MaximumLibraries + 1));
+    for (int i = 0; i <= IRClassGlobals::MaximumLibraries; ++i) bytes += library;
+    folder.WriteBytes("InfraRed.DEF", bytes);
+    ScriptedPrompts prompts;
+    prompts.ExpectMessage(
+        "Infra-red configuration file damaged!\r\nOnly 32767 infra-red configurations could be "
+        "read!\r\nThe damaged file has been kept as \"" +
+            QString::fromStdString((folder / "InfraRed.DAMAGED").string()) + "\".",
+        "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+    IRClassGlobals ir(folder.path(), prompts);
+    ir.LoadIRDatabase();
+    EXPECT_TRUE(prompts.AllAnswered());
+    EXPECT_EQ(ir.IRDatabase().Count(), IRClassGlobals::MaximumLibraries);
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED").size(), bytes.size());
+}
+
 // The same recovery as the other databases: the backup takes a damaged
 // file's place, with the same words.
 TEST(IRDatabaseFile, ADamagedFileIsReplacedByItsBackupAndKeptAside)
