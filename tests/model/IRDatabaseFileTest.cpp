@@ -302,6 +302,25 @@ TEST(IRDatabaseFile, AFileOfMoreLibrariesThanTheDatabaseHoldsIsDamaged)
     EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED").size(), bytes.size());
 }
 
+// A file that cannot be read is told, left as it is, and no save replaces
+// or deletes it while the editor has not read it.
+TEST(IRDatabaseFile, AFileThatCannotBeReadIsLeftToItselfByEverySave)
+{
+    TempProgramFolder folder;
+    std::filesystem::create_directory(folder / "InfraRed.DEF");
+    ScriptedPrompts prompts;
+    prompts.ExpectMessageStartingWith("Infra-red configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                      PromptButtons::Ok, PromptIcon::Exclamation);
+    IRClassGlobals ir(folder.path(), prompts);
+    ir.LoadIRDatabase();
+    EXPECT_FALSE(ir.IRDatabaseAllocated());
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
+    AddCommand(AddLibrary(ir, "NEW", "TV", "M1"), "ON", 1, 2, 0);
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "InfraRed.DEF"));
+    EXPECT_FALSE(folder.Exists("InfraRed.BAK"));
+}
+
 // The same recovery as the other databases: the backup takes a damaged
 // file's place, with the same words.
 TEST(IRDatabaseFile, ADamagedFileIsReplacedByItsBackupAndKeptAside)
