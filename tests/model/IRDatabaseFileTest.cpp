@@ -321,27 +321,6 @@ TEST(IRDatabaseFile, AFileThatCannotBeReadIsLeftToItselfByEverySave)
     EXPECT_FALSE(folder.Exists("InfraRed.BAK"));
 }
 
-// The same recovery as the other databases: the backup takes a damaged
-// file's place, with the same words.
-TEST(IRDatabaseFile, ADamagedFileIsReplacedByItsBackupAndKeptAside)
-{
-    TempProgramFolder folder;
-    const std::string backup = HeaderBytes("GOOD", "TV", "M1", 1) + CommandBytes("ON", 1, 2, 0);
-    const std::string damaged = backup + HeaderBytes("CUT", "TV", "M1", 2) + CommandBytes("ON", 1, 2, 0);
-    folder.WriteBytes("InfraRed.DEF", damaged);
-    folder.WriteBytes("InfraRed.BAK", backup);
-    ScriptedPrompts prompts;
-    prompts.ExpectMessage("Infra-red configuration file damaged!\r\nRestoring infra-red configuration backup!",
-                          "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    IRClassGlobals ir(folder.path(), prompts);
-    ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase().Count(), 1);
-    EXPECT_EQ(ir.IRDatabase()[0].Manufacturer(), Padded("GOOD"));
-    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), backup);
-    EXPECT_FALSE(folder.Exists("InfraRed.BAK"));
-    EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED"), damaged);
-}
-
 TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
 {
     TempProgramFolder folder;
