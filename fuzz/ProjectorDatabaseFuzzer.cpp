@@ -15,7 +15,8 @@ AloneResult LoadAndSaveAlone(const std::string& def)
     ProjectorClassGlobals alone(folder.Path(), prompts);
     alone.LoadProjectorDatabase();
     alone.SaveProjectorDatabase();
-    return {prompts.Messages() == 0, SavedFile(file)};
+    // A file of a part record is never read whole, whatever the load said.
+    return {prompts.Messages() == 0 && def.size() % ProjectorDefinitionRecord::Length == 0, SavedFile(file)};
 }
 
 }  // namespace

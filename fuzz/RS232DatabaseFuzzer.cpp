@@ -15,7 +15,8 @@ AloneResult LoadAndSaveAlone(const std::string& def)
     SerialClassGlobals alone(folder.Path(), prompts);
     alone.LoadRS232Database();
     alone.SaveRS232Database();
-    return {prompts.Messages() == 0, SavedFile(file)};
+    // A file of a part record is never read whole, whatever the load said.
+    return {prompts.Messages() == 0 && def.size() % RS232LibraryRecord::Length == 0, SavedFile(file)};
 }
 
 }  // namespace
