@@ -1,32 +1,51 @@
 #include "model/IRClassGlobals.h"
-#include "platform/RecordFile.h"
+#include "support/DatabaseInput.h"
 #include "support/PropertyCheck.h"
 #include "support/SameIRLibrary.h"
 #include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
 
-// "InfraRed.DEF" copied from another computer. What loads saves, and the
-// saved file loads again to the same libraries; a second save writes the
-// same bytes, whatever the first left in the buffers.
+namespace {
+
+AloneResult LoadAndSaveAlone(const std::string& def)
+{
+    const ScratchFolder folder;
+    const auto file = folder.Write("InfraRed.DEF", reinterpret_cast<const uint8_t*>(def.data()), def.size());
+    SilentPrompts prompts;
+    IRClassGlobals alone(folder.Path(), prompts);
+    alone.LoadIRDatabase();
+    alone.SaveIRDatabase();
+    // A file of a part record is never read whole, whatever the load said.
+    return {prompts.Messages() == 0 && def.size() % IRRecordLayout::RecordLength == 0, SavedFile(file)};
+}
+
+}  // namespace
+
+// "InfraRed.DEF" and "InfraRed.BAK" copied from another computer. A load
+// and a save lose neither: each is read whole into the saved database or
+// kept on disk unchanged. What loads saves, and the saved file loads again,
+// without a message, to the same libraries; a second save writes the same
+// bytes, whatever the first left in the buffers.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const ScratchFolder folder;
-    const auto file = folder.Write("InfraRed.DEF", data, size);
+    const DatabaseInput input(data, size);
+    input.WriteTo(folder.Path(), "InfraRed");
+    const auto file = folder.Path() / "InfraRed.DEF";
     SilentPrompts prompts;
     IRClassGlobals loaded(folder.Path(), prompts);
-    try {
-        loaded.LoadIRDatabase();
-    } catch (const FileError&) {
-        return 0;
-    }
+    loaded.LoadIRDatabase();
     loaded.SaveIRDatabase();
+    CheckEachFileReadWholeOrKept(input, folder.Path(), "InfraRed", LoadAndSaveAlone);
     const auto saved = SavedFile(file);
     loaded.SaveIRDatabase();
     CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");
 
+    const int messages = prompts.Messages();
     IRClassGlobals reloaded(folder.Path(), prompts);
     reloaded.LoadIRDatabase();
+    CheckProperty(prompts.Messages() == messages, "a saved database loads without a message");
     bool same = reloaded.IRDatabase().Count() == loaded.IRDatabase().Count();
     for (int i = 0; same && i < loaded.IRDatabase().Count(); ++i)
         same = SameIRLibrary(reloaded.IRDatabase()[i], loaded.IRDatabase()[i]);

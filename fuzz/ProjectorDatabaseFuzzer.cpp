@@ -1,20 +1,42 @@
 #include "model/ProjectorClassGlobals.h"
+#include "support/DatabaseInput.h"
 #include "support/PropertyCheck.h"
 #include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
 
-// "Projectors.DEF" copied from another computer. What loads saves, and the
-// saved file loads again, without a message, to the same definitions; a
-// second save writes the same bytes, whatever the first left in the buffer.
+namespace {
+
+AloneResult LoadAndSaveAlone(const std::string& def)
+{
+    const ScratchFolder folder;
+    const auto file = folder.Write("Projectors.DEF", reinterpret_cast<const uint8_t*>(def.data()), def.size());
+    SilentPrompts prompts;
+    ProjectorClassGlobals alone(folder.Path(), prompts);
+    alone.LoadProjectorDatabase();
+    alone.SaveProjectorDatabase();
+    // A file of a part record is never read whole, whatever the load said.
+    return {prompts.Messages() == 0 && def.size() % ProjectorDefinitionRecord::Length == 0, SavedFile(file)};
+}
+
+}  // namespace
+
+// "Projectors.DEF" and "Projectors.BAK" copied from another computer. A
+// load and a save lose neither: each is read whole into the saved database
+// or kept on disk unchanged. What loads saves, and the saved file loads
+// again, without a message, to the same definitions; a second save writes
+// the same bytes, whatever the first left in the buffer.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const ScratchFolder folder;
-    const auto file = folder.Write("Projectors.DEF", data, size);
+    const DatabaseInput input(data, size);
+    input.WriteTo(folder.Path(), "Projectors");
+    const auto file = folder.Path() / "Projectors.DEF";
     SilentPrompts prompts;
     ProjectorClassGlobals loaded(folder.Path(), prompts);
     loaded.LoadProjectorDatabase();
     loaded.SaveProjectorDatabase();
+    CheckEachFileReadWholeOrKept(input, folder.Path(), "Projectors", LoadAndSaveAlone);
     const auto saved = SavedFile(file);
     loaded.SaveProjectorDatabase();
     CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");

@@ -9,6 +9,7 @@
 #include "platform/WholeFile.h"
 #include "rs232/RS232ExchangeFile.h"
 #include "support/ConfigurationSamples.h"
+#include "support/DatabaseInput.h"
 #include "support/DeviceReplies.h"
 #include "support/SilentPrompts.h"
 
@@ -18,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -113,6 +115,13 @@ void WriteFileSeeds(const SeedWriter& out)
     out.Copy("rs232_database", "two-libraries.DEF", filled.Folder() / "RS232Serials.DEF");
     state.IR.SaveIRDatabase();
     out.Copy("ir_database", "two-libraries.DEF", filled.Folder() / "InfraRed.DEF");
+    // Each database cut one byte short, beside its whole backup.
+    for (const auto& [target, file] :
+         {std::pair{"projector_database", "Projectors.DEF"}, std::pair{"rs232_database", "RS232Serials.DEF"},
+          std::pair{"ir_database", "InfraRed.DEF"}}) {
+        const std::string whole = ReadWholeFile(filled.Folder() / file);
+        out.Put(target, "cut-with-backup.DEF", whole.substr(0, whole.size() - 1) + DatabaseInput::BackupMarker + whole);
+    }
     WriteIRExchangeFile(state.IR, {0, 1}, filled.Folder() / "Export.BRI");
     out.Copy("ir_exchange_file", "two-libraries.BRI", filled.Folder() / "Export.BRI");
 

@@ -295,7 +295,7 @@ void TavloForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    state_.RS232Libraries.ClearRS232Database();
+    state_.RS232Libraries.ReleaseRS232Database();
     event->accept();
 }
 

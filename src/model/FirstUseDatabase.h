@@ -24,11 +24,20 @@ public:
         return entries_;
     }
     // The entries as they stand, the file left unread from then on: for the
-    // read itself, and for emptying the database.
+    // read itself only. Emptying the database goes through Used(), so that
+    // what is emptied is the database the file holds and a save afterwards
+    // knows the file it replaces.
     DatabaseArray<Entry>& Entries()
     {
         settled_ = true;
         return entries_;
+    }
+    // Drops the entries from memory without a read; the next use reads the
+    // file again. For a database that nothing will use any more.
+    void Release()
+    {
+        entries_.Clear();
+        settled_ = false;
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "model/FirstUseDatabase.h"
 #include "model/IRRecords.h"
 #include "model/IRclass.h"
+#include "model/KnownDatabaseFile.h"
 #include "platform/FixedText.h"
 
 #include <cstdint>
@@ -32,8 +33,7 @@ public:
     IRClassGlobals(const IRClassGlobals&) = delete;
     IRClassGlobals& operator=(const IRClassGlobals&) = delete;
 
-    // The libraries, read from "InfraRed.DEF" when first asked for. A file
-    // that cannot be read leaves the database empty, with a message.
+    // The libraries, read from "InfraRed.DEF" when first asked for.
     DatabaseArray<IRclass>& IRDatabase() { return database_.Used(); }
     const DatabaseArray<IRclass>& IRDatabase() const { return database_.Used(); }
     // The database holds at least one library.
@@ -43,8 +43,8 @@ public:
     // Appends a new, empty library (the last element) and returns it; a full
     // database raises ValueOverflow.
     IRclass& AddIRLibrary();
-    // An emptied database is not read again from its file.
-    void ClearIRDatabase() { database_.Entries().Clear(); }
+    // Empties the database, reading its file first when nothing has yet.
+    void ClearIRDatabase();
 
     // Trims and upper-cases the three names in place (only when the database
     // holds libraries) and returns the first library with those names, or -1.
@@ -62,11 +62,18 @@ public:
 
     // Writes the database to "InfraRed.DEF" in the program folder, keeping
     // the previous file as "InfraRed.BAK"; an empty database deletes the
-    // ".DEF". Throws FileError, leaving the last good file in place.
+    // ".DEF". Throws FileError, leaving the last good file in place; also,
+    // touching nothing, when the ".DEF" is not the file the load read whole
+    // (or its absence), nor the last one saved.
     void SaveIRDatabase();
     // Rebuilds the database from "InfraRed.DEF" now. Libraries without names
-    // are skipped with their commands; a library the file ends inside is not
-    // taken. Throws FileError when the file cannot be opened.
+    // are skipped with their commands. A file that does not read whole (a
+    // length that is not a whole number of records, a library whose command
+    // records run past its end, more libraries than the database holds) is
+    // damaged: it is kept aside as "InfraRed.DAMAGED" (or the next free
+    // number) and replaced by its backup once, with a message; failing that
+    // the database keeps the libraries it could read, with a message. A
+    // file that cannot be read leaves the database empty, with a message.
     void LoadIRDatabase();
     // Reads the one library of an IR archive member into the buffers. True
     // when a whole library with names was read; otherwise the header's
@@ -91,6 +98,8 @@ private:
     // The first use of the database may come between a read into the header
     // buffer and the use of what was read, so the buffer is kept.
     void ReadOnFirstUse();
+    // False when the file did not read whole.
+    bool ReadDatabaseFile();
     void CheckBuffersHoldHeaderCommands() const;
     // Names, comment and inter-periods of the header buffer into a library.
     void TakeHeader(IRclass& library) const;
@@ -98,4 +107,5 @@ private:
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;
     FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }};
+    KnownDatabaseFile known_;
 };

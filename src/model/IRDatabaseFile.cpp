@@ -1,10 +1,9 @@
 // Reading and writing the IR files: "InfraRed.DEF" and the archive members.
 #include "model/IRClassGlobals.h"
 
-#include "model/ApplicationTitle.h"
+#include "model/DamagedDatabaseRecovery.h"
 #include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
-#include "platform/UserPrompts.h"
 
 using IRRecordLayout::RecordLength;
 
@@ -28,7 +27,7 @@ void IRClassGlobals::SaveIRDatabase()
         std::vector<IRCommandRecord>& buffers;
         ~ReleaseBuffers() { buffers.clear(); }
     } release{IRCommandRecordBuffers};
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), RecordLength, !IRDatabaseAllocated(),
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, RecordLength, !IRDatabaseAllocated(),
                      [this](RecordFileWriter& writer) {
                          FixedRecord record(RecordLength);
                          for (int i = 0; i < IRDatabase().Count(); ++i) {
@@ -48,25 +47,37 @@ void IRClassGlobals::SaveIRDatabase()
 void IRClassGlobals::ReadOnFirstUse()
 {
     const IRLibraryHeaderRecord kept = IRHeaderRecordBuffer;
-    try {
-        LoadIRDatabase();
-    } catch (const FileError& error) {
-        // The editor goes on without the IR libraries rather than not at all.
-        ClearIRDatabase();
-        prompts_.Message("Infra-red configuration file could not be loaded!\r\n" + QString::fromStdString(error.what()),
-                         ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
-    }
+    LoadIRDatabase();
     IRHeaderRecordBuffer = kept;
+}
+
+void IRClassGlobals::ClearIRDatabase()
+{
+    // The file is read before it is emptied: a save afterwards then replaces
+    // a file the editor knows, and the emptied database stays empty.
+    IRDatabase().Clear();
+}
+
+void IRClassGlobals::LoadIRDatabase()
+{
+    const DamagedDatabaseMessages messages{"Infra-red configuration file damaged!",
+                                           "Restoring infra-red configuration backup!",
+                                           " all infra-red configurations have been lost!",
+                                           "Infra-red configuration file could not be loaded!",
+                                           "infra-red configuration",
+                                           "infra-red configurations"};
+    LoadDatabaseWithRecovery(
+        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
+        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
+        [this] { return database_.Entries().Count(); });
 }
 
 // The commands go from the file straight into the new library: the same
 // result as reading them into the buffers and converting, one copy fewer.
-void IRClassGlobals::LoadIRDatabase()
+bool IRClassGlobals::ReadDatabaseFile()
 {
-    ClearIRDatabase();
-    const DatabaseFiles files(programFolder_, DatabaseName);
-    if (!FileExists(files.def)) return;
-    RecordFileReader reader(files.def, RecordLength);
+    DatabaseArray<IRclass>& database = database_.Entries();
+    RecordFileReader reader(DatabaseFiles(programFolder_, DatabaseName).def, RecordLength);
     // Records are decoded where the reader holds them.
     while (uint8_t* header = reader.Next()) {
         IRHeaderRecordBuffer.ReadFrom(FixedRecord(header, RecordLength));
@@ -75,23 +86,25 @@ void IRClassGlobals::LoadIRDatabase()
         // The command records of a library without names are skipped, never
         // taken for headers.
         if (!IRHeaderRecordBuffer.CleanNames()) {
-            if (!SkipCommands(reader, count)) break;
+            if (!SkipCommands(reader, count)) return false;
             continue;
         }
-        // A file holding more libraries than the indexes reach is read no further.
-        if (IRDatabaseFull()) break;
-        IRclass& library = AddIRLibrary();
+        // A file holding more libraries than the indexes reach does not
+        // read whole.
+        if (database.Count() >= MaximumLibraries) return false;
+        IRclass& library = database.Append();
         TakeHeader(library);
         library.AddIRCommands(static_cast<int>(count));
         std::size_t read = 0;
         for (uint8_t* command = nullptr; read < count && (command = reader.Next()) != nullptr; ++read)
             ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));
-        // A library the file ends inside is not taken.
+        // A library whose commands run past the end of the file is not taken.
         if (read < count) {
-            IRDatabase().Remove(IRDatabase().LastIndex());
-            break;
+            database.Remove(database.LastIndex());
+            return false;
         }
     }
+    return reader.EndedOnRecordBoundary();
 }
 
 bool IRClassGlobals::ReadIRRecordFile(const std::filesystem::path& path)

@@ -104,8 +104,9 @@ void ProjectorClassGlobals::AddProjectorDefinition()
 
 void ProjectorClassGlobals::ClearProjectorDatabase()
 {
-    // An emptied database is not read again from its file.
-    database_.Entries().Clear();
+    // The file is read before it is emptied: a save afterwards then replaces
+    // a file the editor knows, and the emptied database stays empty.
+    ProjectorDatabase().Clear();
 }
 
 void ProjectorClassGlobals::ProjectorRecordToLastDefinition()
@@ -123,18 +124,25 @@ void ProjectorClassGlobals::ProjectorDefinitionToRecord(int index)
     ProjectorRecordBuffer.StoreDefinition(ProjectorDatabase()[index]);
 }
 
-void ProjectorClassGlobals::ReadDatabaseFile()
+bool ProjectorClassGlobals::ReadDatabaseFile()
 {
-    // A short last record is simply not read: only a record that cannot be
-    // represented makes the file damaged.
-    ReadDatabaseRecords<ProjectorDefinitionRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), ProjectorRecordBuffer,
-        [](ProjectorDefinitionRecord& record) {
-            record.CleanNamesForDatabase();
-            return record.HasBothNames();
-        },
-        [](const ProjectorDefinitionRecord& record, ProjectorClass& definition) { record.FillDefinition(definition); });
+    bool whole = false;
+    try {
+        whole = ReadDatabaseRecords<ProjectorDefinitionRecord>(
+            DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), ProjectorRecordBuffer,
+            [](ProjectorDefinitionRecord& record) {
+                record.CleanNamesForDatabase();
+                return record.HasBothNames();
+            },
+            [](const ProjectorDefinitionRecord& record, ProjectorClass& definition) {
+                record.FillDefinition(definition);
+            });
+    } catch (const FileError&) {
+        // A file that cannot be opened or read is damaged like one that
+        // cannot be represented: its backup is worth more than nothing.
+    }
     SortProjectorDatabase();
+    return whole;
 }
 
 void ProjectorClassGlobals::ReadOnFirstUse()
@@ -146,17 +154,20 @@ void ProjectorClassGlobals::ReadOnFirstUse()
 
 void ProjectorClassGlobals::LoadProjectorDatabase()
 {
-    const DamagedDatabaseMessages messages{
-        "Projector configuration file damaged!\r\nRestoring projector configuration backup!",
-        "Projector configuration file damaged!\r\n all projector configurations have been lost!",
-        "Projector configuration file could not be loaded!"};
+    const DamagedDatabaseMessages messages{"Projector configuration file damaged!",
+                                           "Restoring projector configuration backup!",
+                                           " all projector configurations have been lost!",
+                                           "Projector configuration file could not be loaded!",
+                                           "projector configuration",
+                                           "projector configurations"};
     LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), prompts_, messages, [this] { ClearProjectorDatabase(); },
-        [this] { ReadDatabaseFile(); });
+        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
+        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
+        [this] { return database_.Entries().Count(); });
 }
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), ProjectorRecordBuffer, ProjectorDatabase().Count(),
-                        [this](int i) { ProjectorDefinitionToRecord(i); });
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), known_, ProjectorRecordBuffer,
+                        ProjectorDatabase().Count(), [this](int i) { ProjectorDefinitionToRecord(i); });
 }

@@ -2,6 +2,7 @@
 
 #include "model/DatabaseArray.h"
 #include "model/FirstUseDatabase.h"
+#include "model/KnownDatabaseFile.h"
 #include "model/ProjectorClass.h"
 #include "model/ProjectorDefinitionRecord.h"
 
@@ -46,29 +47,35 @@ public:
     void SortProjectorDatabase();
     // Appends a new, empty definition; it is the last.
     void AddProjectorDefinition();
+    // Empties the database, reading its file first when nothing has yet.
     void ClearProjectorDatabase();
     void ProjectorRecordToLastDefinition();
     void ProjectorRecordToWorkProjector();
     void ProjectorDefinitionToRecord(int index);
 
-    // Rebuilds the database from "Projectors.DEF" now and sorts it; a file that
-    // ends inside a record keeps its whole records. A damaged file is kept
-    // aside as "Projectors.DAMAGED" (or the next free number) and replaced by
-    // its backup once, with a message; failing that the database starts
-    // empty, with a message.
+    // Rebuilds the database from "Projectors.DEF" now and sorts it. A file
+    // that does not read whole (a length that is not a whole number of
+    // records, a record that cannot be represented) is damaged: it is kept
+    // aside as "Projectors.DAMAGED" (or the next free number) and replaced
+    // by its backup once, with a message; failing that the database keeps
+    // the definitions it could read, with a message.
     void LoadProjectorDatabase();
     // Writes the database to "Projectors.DEF", keeping the previous file as
     // "Projectors.BAK"; an empty database deletes the ".DEF". Throws
-    // FileError, leaving the last good file in place.
+    // FileError, leaving the last good file in place; also, touching
+    // nothing, when the ".DEF" is not the file the load read whole (or its
+    // absence), nor the last one saved.
     void SaveProjectorDatabase();
 
 private:
-    void ReadDatabaseFile();
+    // False when the file did not read whole.
+    bool ReadDatabaseFile();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
     void ReadOnFirstUse();
 
     FirstUseDatabase<ProjectorClass> database_{[this] { ReadOnFirstUse(); }};
+    KnownDatabaseFile known_;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -1,11 +1,19 @@
 #pragma once
 
 #include "model/DatabaseArray.h"
+#include "model/RuntimeErrors.h"
 #include "platform/FixedRecord.h"
 #include "platform/RecordFile.h"
 
 #include <algorithm>
 #include <filesystem>
+
+// An entry that its record could not fill is not kept half made.
+template <class Entry>
+void DropHalfMade(DatabaseArray<Entry>& database)
+{
+    database.Remove(database.LastIndex());
+}
 
 // Reads a database file of one fixed-length record per entry into the
 // (empty) database. Each record is decoded where the reader holds it rather
@@ -13,19 +21,31 @@
 // copy fewer: `take` prepares the record's names and tells whether it is
 // taken, `fill` makes a taken record the new last entry. The entries come
 // from one allocation. The buffer is left holding the last record read, as
-// a load through it would leave it. A short last record is not read: a file
-// that ends inside a record keeps its whole records. Throws FileError, and
-// whatever `fill` throws for a record that an entry cannot hold.
+// a load through it would leave it. Returns false when the file did not
+// read whole: it ends inside a record, or `fill` found a record that an
+// entry cannot hold (SubscriptOutOfRange, ValueOverflow). Every other
+// record is still read, so the database keeps what the file holds whole.
+// Throws FileError.
 template <class Record, class Entry, class Take, class Fill>
-void ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>& database, FixedRecord& buffer,
+bool ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>& database, FixedRecord& buffer,
                          Take take, Fill fill)
 {
     RecordFileReader reader(path, Record::Length);
     database.Reserve(reader.RecordCount());
+    bool whole = true;
     while (uint8_t* bytes = reader.Next()) {
         Record record(bytes);
         if (!take(record)) continue;
-        fill(record, database.Append());
+        try {
+            fill(record, database.Append());
+        } catch (const SubscriptOutOfRange&) {
+            DropHalfMade(database);
+            whole = false;
+        } catch (const ValueOverflow&) {
+            DropHalfMade(database);
+            whole = false;
+        }
     }
     if (const uint8_t* last = reader.LastRecord()) std::copy_n(last, Record::Length, buffer.data());
+    return whole && reader.EndedOnRecordBoundary();
 }

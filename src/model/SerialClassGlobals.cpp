@@ -25,8 +25,14 @@ void SerialClassGlobals::AddRS232Library()
 
 void SerialClassGlobals::ClearRS232Database()
 {
-    // An emptied database is not read again from its file.
-    database_.Entries().Clear();
+    // The file is read before it is emptied: a save afterwards then replaces
+    // a file the editor knows, and the emptied database stays empty.
+    RS232Database().Clear();
+}
+
+void SerialClassGlobals::ReleaseRS232Database()
+{
+    database_.Release();
 }
 
 void SerialClassGlobals::RS232LibraryToRecord(int index)
@@ -46,17 +52,21 @@ bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
     return RS232RecordBuffer.Matches(library);
 }
 
-void SerialClassGlobals::ReadDatabaseFile()
+bool SerialClassGlobals::ReadDatabaseFile()
 {
-    // A short last record is simply not read: only a record that cannot be
-    // represented makes the file damaged.
-    ReadDatabaseRecords<RS232LibraryRecord>(
-        DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), RS232RecordBuffer,
-        [](RS232LibraryRecord& record) {
-            record.RemoveControlCharactersFromNames();
-            return record.HasAllNames();
-        },
-        [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
+    try {
+        return ReadDatabaseRecords<RS232LibraryRecord>(
+            DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), RS232RecordBuffer,
+            [](RS232LibraryRecord& record) {
+                record.RemoveControlCharactersFromNames();
+                return record.HasAllNames();
+            },
+            [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
+    } catch (const FileError&) {
+        // A file that cannot be opened or read is damaged like one that
+        // cannot be represented: its backup is worth more than nothing.
+        return false;
+    }
 }
 
 void SerialClassGlobals::ReadOnFirstUse()
@@ -68,18 +78,21 @@ void SerialClassGlobals::ReadOnFirstUse()
 
 void SerialClassGlobals::LoadRS232Database()
 {
-    const DamagedDatabaseMessages messages{
-        "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!",
-        "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!",
-        "RS232 configuration file could not be loaded!"};
+    const DamagedDatabaseMessages messages{"RS232 configuration file damaged!",
+                                           "Restoring RS232 configuration backup!",
+                                           " all RS232 configurations have been lost!",
+                                           "RS232 configuration file could not be loaded!",
+                                           "RS232 configuration",
+                                           "RS232 configurations"};
     LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), prompts_, messages, [this] { ClearRS232Database(); },
-        [this] { ReadDatabaseFile(); });
+        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
+        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
+        [this] { return database_.Entries().Count(); });
 }
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), RS232RecordBuffer, RS232Database().Count(),
+    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), known_, RS232RecordBuffer, RS232Database().Count(),
                         [this](int i) { RS232LibraryToRecord(i); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/DatabaseArray.h"
 #include "model/FirstUseDatabase.h"
+#include "model/KnownDatabaseFile.h"
 #include "model/RS232FileBlockClass.h"
 #include "model/RS232LibraryRecord.h"
 #include "model/SerialClass.h"
@@ -41,7 +42,11 @@ public:
     int FindRS232Library(std::string& manufacturer, std::string& type, std::string& model) const;
     // Appends a new, empty library; it is the last.
     void AddRS232Library();
+    // Empties the database, reading its file first when nothing has yet.
     void ClearRS232Database();
+    // Drops the libraries from memory, as the main window does when it
+    // closes, without reading a file that was never used.
+    void ReleaseRS232Database();
     void RS232LibraryToRecord(int index);
     void RS232RecordToLibrary(int index);
     // True when the buffer holds the same library as entry `index`, its
@@ -49,15 +54,18 @@ public:
     // of that name). Leaves the buffer's three names upper-cased.
     bool RS232RecordMatchesLibrary(int index);
 
-    // Rebuilds the database from "RS232Serials.DEF" now; a file that ends inside
-    // a record keeps its whole records. A damaged file is kept aside as
+    // Rebuilds the database from "RS232Serials.DEF" now. A file that does not
+    // read whole (a length that is not a whole number of records, a record
+    // that cannot be represented) is damaged: it is kept aside as
     // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
-    // backup once, with a message; failing that the database starts empty,
-    // with a message.
+    // backup once, with a message; failing that the database keeps the
+    // libraries it could read, with a message.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws
-    // FileError, leaving the last good file in place.
+    // FileError, leaving the last good file in place; also, touching
+    // nothing, when the ".DEF" is not the file the load read whole (or its
+    // absence), nor the last one saved.
     void SaveRS232Database();
     // Reads the first record of an export file or archive member into the
     // buffer. A file without a whole record raises FileError and leaves the
@@ -65,12 +73,14 @@ public:
     void ReadRS232RecordFile(const std::filesystem::path& path);
 
 private:
-    void ReadDatabaseFile();
+    // False when the file did not read whole.
+    bool ReadDatabaseFile();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
     void ReadOnFirstUse();
 
     FirstUseDatabase<RS232FileBlockClass> database_{[this] { ReadOnFirstUse(); }};
+    KnownDatabaseFile known_;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

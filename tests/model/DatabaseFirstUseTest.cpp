@@ -4,11 +4,14 @@
 // must happen before a save (or the save would empty the file), and must not
 // bring back a database that was emptied before it.
 #include "model/ApplicationState.h"
+#include "platform/RecordFile.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,8 @@ struct Database {
     std::function<void(ApplicationState&)> save;
     std::function<void(ApplicationState&)> clear;
     std::function<Names(const ApplicationState&)> manufacturers;
+    const char* files;    // "Name" of "Name.DEF"
+    const char* damaged;  // the first line of the messages about a damaged file
 };
 
 void NameProjector(ProjectorClass& definition, const std::string& manufacturer)
@@ -80,7 +85,8 @@ const std::vector<Database>& Databases()
          },
          [](ApplicationState& s) { s.Projectors.SaveProjectorDatabase(); },
          [](ApplicationState& s) { s.Projectors.ClearProjectorDatabase(); },
-         [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }},
+         [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }, "Projectors",
+         "Projector configuration file damaged!"},
         {"RS232",
          [](ApplicationState& s, const std::string& m) {
              s.RS232Libraries.AddRS232Library();
@@ -97,7 +103,8 @@ const std::vector<Database>& Databases()
          },
          [](ApplicationState& s) { s.RS232Libraries.SaveRS232Database(); },
          [](ApplicationState& s) { s.RS232Libraries.ClearRS232Database(); },
-         [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }},
+         [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }, "RS232Serials",
+         "RS232 configuration file damaged!"},
         {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
          [](ApplicationState& s, const std::string& m) {
              // The buffers of a database of its own, which is never read.
@@ -114,7 +121,8 @@ const std::vector<Database>& Databases()
              s.IR.IRRecordToLibrary(s.IR.IRDatabase().LastIndex());
          },
          [](ApplicationState& s) { s.IR.SaveIRDatabase(); }, [](ApplicationState& s) { s.IR.ClearIRDatabase(); },
-         [](const ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }},
+         [](const ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }, "InfraRed",
+         "Infra-red configuration file damaged!"},
     };
     return databases;
 }
@@ -150,5 +158,56 @@ TEST(DatabaseFirstUse, TheFileIsReadOnceBeforeAnyUseAndTheRecordBuffersAreKept)
         EXPECT_EQ(database.manufacturers(emptied), Names{});
         database.add(emptied, "NEW");
         EXPECT_EQ(database.manufacturers(emptied), Names{"NEW"});
+    }
+}
+
+// Emptying a database before anything read it reads its file first: a
+// damaged file is then kept and told about, rather than deleted by the
+// save that follows.
+TEST(DatabaseFirstUse, EmptyingBeforeTheFirstUseReadsTheFileFirst)
+{
+    for (const Database& database : Databases()) {
+        SCOPED_TRACE(database.label);
+        TempProgramFolder folder;
+        ScriptedPrompts prompts;
+        const std::string name = database.files;
+        folder.WriteBytes(name + ".DEF", "cut");
+
+        ApplicationState emptied(folder.path(), prompts);
+        prompts.ExpectMessageStartingWith(QString(database.damaged) + "\r\n", "Tavlo Editor", PromptButtons::Ok,
+                                          PromptIcon::None);
+        database.clear(emptied);
+        EXPECT_TRUE(prompts.AllAnswered());
+        database.save(emptied);
+        EXPECT_EQ(folder.ReadBytes(name + ".DAMAGED"), "cut");
+    }
+}
+
+// A save replaces or deletes only the file the editor read (or saved): a
+// database file copied in while the editor runs is neither deleted by a
+// save of an empty database nor made the backup of a full one.
+TEST(DatabaseFirstUse, ASaveLeavesAFileTheEditorNeverReadAsItIs)
+{
+    for (const Database& database : Databases()) {
+        for (const bool empty : {true, false}) {
+            SCOPED_TRACE(std::string(database.label) + (empty ? ", empty" : ", with an entry"));
+            TempProgramFolder source;
+            ScriptedPrompts prompts;
+            {
+                ApplicationState writer(source.path(), prompts);
+                database.add(writer, "COPIED");
+                database.save(writer);
+            }
+            const std::string name = std::string(database.files) + ".DEF";
+
+            TempProgramFolder folder;
+            ApplicationState running(folder.path(), prompts);
+            EXPECT_EQ(database.manufacturers(running), Names{});
+            if (!empty) database.add(running, "TYPED");
+            folder.WriteBytes(name, source.ReadBytes(name));
+            EXPECT_THROW(database.save(running), FileError);
+            EXPECT_EQ(folder.ReadBytes(name), source.ReadBytes(name));
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+        }
     }
 }

@@ -235,41 +235,104 @@ TEST(IRDatabaseFile, LoadCleansNamesAndSkipsUnnamedLibrariesWhole)
     EXPECT_EQ(ir.IRDatabase()[1].IRCommands(0)->Data(IRPart::Start, 1), 5);
 }
 
-TEST(IRDatabaseFile, AFileEndingInsideALibraryAddsNothingOfIt)
+// A file that ends inside a library, even on a record boundary, is damaged:
+// without a backup it keeps the libraries before, and the user is told.
+TEST(IRDatabaseFile, AFileEndingInsideALibraryIsDamagedAndKeepsTheLibrariesBefore)
+{
+    const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
+    const struct {
+        const char* label;
+        std::string bytes;
+        int read;
+    } cases[] = {
+        {"commands running past the end",
+         whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) + CommandBytes("Y", 0, 0, 0), 1},
+        {"inside a command record", whole + HeaderBytes("D", "E", "F", 1) + std::string(100, 'x'), 1},
+        {"inside a header", whole + std::string(200, 'y'), 1},
+        {"an unnamed library's commands running past the end", whole + HeaderBytes("", "", "", 3) + whole, 1},
+        {"one record short of a byte", std::string(274, 'z'), 0},
+    };
+    for (const auto& damaged : cases) {
+        SCOPED_TRACE(damaged.label);
+        TempProgramFolder folder;
+        folder.WriteBytes("InfraRed.DEF", damaged.bytes);
+        ScriptedPrompts prompts;
+        const QString keptAs = "\r\nThe damaged file has been kept as \"" +
+                               QString::fromStdString((folder / "InfraRed.DAMAGED").string()) + "\".";
+        if (damaged.read == 0)
+            prompts.ExpectMessage(
+                "Infra-red configuration file damaged!\r\n all infra-red configurations have been lost!" + keptAs,
+                "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+        else
+            prompts.ExpectMessage(
+                "Infra-red configuration file damaged!\r\nOnly 1 infra-red configuration could be read!" + keptAs,
+                "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+        IRClassGlobals ir(folder.path(), prompts);
+        ir.LoadIRDatabase();
+        EXPECT_TRUE(prompts.AllAnswered());
+        ASSERT_EQ(ir.IRDatabase().Count(), damaged.read);
+        if (damaged.read == 1) {
+            EXPECT_EQ(ir.IRDatabase()[0].Manufacturer(), Padded("A"));
+        }
+        EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+        EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED"), damaged.bytes);
+    }
+}
+
+// A file of more libraries than the database holds does not read whole
+// either: a save of what was read would drop the rest for good.
+TEST(IRDatabaseFile, AFileOfMoreLibrariesThanTheDatabaseHoldsIsDamaged)
 {
     TempProgramFolder folder;
-    const std::string whole = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
-    folder.WriteBytes("InfraRed.DEF",
-                      whole + HeaderBytes("D", "E", "F", 3) + CommandBytes("X", 0, 0, 0) + CommandBytes("Y", 0, 0, 0));
+    const std::string library = HeaderBytes("A", "B", "C", 1) + CommandBytes("K", 1, 2, 0);
+    std::string bytes;
+    bytes.reserve(library.size() * (IRClassGlobals::MaximumLibraries + 1));
+    for (int i = 0; i <= IRClassGlobals::MaximumLibraries; ++i) bytes += library;
+    folder.WriteBytes("InfraRed.DEF", bytes);
     ScriptedPrompts prompts;
+    prompts.ExpectMessage(
+        "Infra-red configuration file damaged!\r\nOnly 32767 infra-red configurations could be "
+        "read!\r\nThe damaged file has been kept as \"" +
+            QString::fromStdString((folder / "InfraRed.DAMAGED").string()) + "\".",
+        "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
     IRClassGlobals ir(folder.path(), prompts);
     ir.LoadIRDatabase();
-    ASSERT_EQ(ir.IRDatabase().Count(), 1);
-    EXPECT_EQ(ir.IRDatabase()[0].Manufacturer(), Padded("A"));
+    EXPECT_TRUE(prompts.AllAnswered());
+    EXPECT_EQ(ir.IRDatabase().Count(), IRClassGlobals::MaximumLibraries);
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED").size(), bytes.size());
+}
 
-    // Torn inside a command record and inside a header.
-    folder.WriteBytes("InfraRed.DEF", whole + HeaderBytes("D", "E", "F", 1) + std::string(100, 'x'));
-    ir.LoadIRDatabase();
-    EXPECT_EQ(ir.IRDatabase().Count(), 1);
-    folder.WriteBytes("InfraRed.DEF", whole + std::string(200, 'y'));
-    ir.LoadIRDatabase();
-    EXPECT_EQ(ir.IRDatabase().Count(), 1);
-    folder.WriteBytes("InfraRed.DEF", std::string(274, 'z'));
+// A file that cannot be read is told, left as it is, and no save replaces
+// or deletes it while the editor has not read it.
+TEST(IRDatabaseFile, AFileThatCannotBeReadIsLeftToItselfByEverySave)
+{
+    TempProgramFolder folder;
+    std::filesystem::create_directory(folder / "InfraRed.DEF");
+    ScriptedPrompts prompts;
+    prompts.ExpectMessageStartingWith("Infra-red configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                      PromptButtons::Ok, PromptIcon::Exclamation);
+    IRClassGlobals ir(folder.path(), prompts);
     ir.LoadIRDatabase();
     EXPECT_FALSE(ir.IRDatabaseAllocated());
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
+    AddCommand(AddLibrary(ir, "NEW", "TV", "M1"), "ON", 1, 2, 0);
+    EXPECT_THROW(ir.SaveIRDatabase(), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "InfraRed.DEF"));
+    EXPECT_FALSE(folder.Exists("InfraRed.BAK"));
 }
 
 TEST(IRDatabaseFile, AFailedSaveLeavesTheLastGoodDatabase)
 {
     TempProgramFolder folder;
     const std::string good = HeaderBytes("GOOD", "TV", "M1", 1) + CommandBytes("ON", 1, 2, 0);
+    folder.WriteBytes("InfraRed.DEF", good);
     ScriptedPrompts prompts;
     IRClassGlobals ir(folder.path(), prompts);
+    ir.ClearIRDatabase();
     IRclass& library = AddLibrary(ir, "NEW", "TV", "M2");
     AddCommand(library, "OFF", 3, 4, 0);
 
     // The old database cannot become the backup: a folder stands in its way.
-    folder.WriteBytes("InfraRed.DEF", good);
     std::filesystem::create_directories(folder / "InfraRed.BAK" / "blocker");
     EXPECT_THROW(ir.SaveIRDatabase(), FileError);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), good);

@@ -22,6 +22,12 @@ namespace {
 const QString Restoring = "Projector configuration file damaged!\r\nRestoring projector configuration backup!";
 const QString Lost = "Projector configuration file damaged!\r\n all projector configurations have been lost!";
 
+// The line that tells where a damaged file was kept.
+QString KeptAs(const std::filesystem::path& path)
+{
+    return "\r\nThe damaged file has been kept as \"" + QString::fromStdString(path.string()) + "\".";
+}
+
 std::string Padded(const std::string& text)
 {
     return text + std::string(32 - text.size(), ' ');
@@ -173,7 +179,8 @@ TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseS
     const std::string damagedBackup = folder.ReadBytes("Projectors.BAK");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED1"), "Tavlo Editor", PromptButtons::Ok,
+                          PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
@@ -181,17 +188,22 @@ TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseS
     EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED1"), damagedBackup);
 }
 
-TEST_F(ProjectorDatabase, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
+// Without a backup, the definitions of the damaged file that can be read
+// are kept, around one that cannot be represented.
+TEST_F(ProjectorDatabase, DamagedFileWithoutBackupKeepsWhatCanBeReadAndIsKeptAside)
 {
     const auto good = RecordOf("GOOD", "ONE");
+    const auto other = RecordOf("GOOD", "TWO");
     auto bad = RecordOf("BAD", "ONE");
     bad.SetInt16(ProjectorDefinitionRecord::MessagesOffset + 66 * 24, 999);
-    WriteDatabase("Projectors.DEF", {&good, &bad});
+    WriteDatabase("Projectors.DEF", {&good, &bad, &other});
     const std::string damaged = folder.ReadBytes("Projectors.DEF");
 
-    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage("Projector configuration file damaged!\r\nOnly 2 projector configurations could be read!" +
+                              KeptAs(folder / "Projectors.DAMAGED"),
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
     globals.LoadProjectorDatabase();
-    EXPECT_FALSE(globals.ProjectorDatabaseAllocated());  // not even the good record
+    EXPECT_EQ(Order(), (std::vector<std::string>{"GOOD/ONE", "GOOD/TWO"}));
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));
     EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }

@@ -17,6 +17,12 @@ namespace {
 const QString Restoring = "RS232 configuration file damaged!\r\nRestoring RS232 configuration backup!";
 const QString Lost = "RS232 configuration file damaged!\r\n all RS232 configurations have been lost!";
 
+// The line that tells where a damaged file was kept.
+QString KeptAs(const std::filesystem::path& path)
+{
+    return "\r\nThe damaged file has been kept as \"" + QString::fromStdString(path.string()) + "\".";
+}
+
 class RS232Database : public ::testing::Test {
 protected:
     RS232LibraryRecord RecordOf(std::string_view manufacturer, std::string_view type, std::string_view model)
@@ -220,9 +226,9 @@ TEST_F(RS232Database, DamagedFileIsReplacedByItsBackupAndKeptAside)
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), damaged);
 }
 
-// Only a record that cannot be represented is damage: a file that ends
-// inside a record keeps its whole records, without a word.
-TEST_F(RS232Database, StrayBytesAfterTheLastRecordAreNotDamage)
+// A file that ends inside a record is damaged: without a backup it keeps
+// its whole records, and the user is told how many.
+TEST_F(RS232Database, StrayBytesAfterTheLastRecordAreDamage)
 {
     const RS232LibraryRecord first = RecordOf("FIRST", "TV", "M1");
     const RS232LibraryRecord second = RecordOf("SECOND", "TV", "M2");
@@ -230,11 +236,14 @@ TEST_F(RS232Database, StrayBytesAfterTheLastRecordAreNotDamage)
     const std::string bytes = folder.ReadBytes("RS232Serials.DEF") + "xyz";
     folder.WriteBytes("RS232Serials.DEF", bytes);
 
+    prompts.ExpectMessage("RS232 configuration file damaged!\r\nOnly 2 RS232 configurations could be read!" +
+                              KeptAs(folder / "RS232Serials.DAMAGED"),
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
     globals.LoadRS232Database();
     ASSERT_EQ(globals.RS232Database().Count(), 2);
     EXPECT_EQ(globals.RS232Database()[1].Manufacturer(), "SECOND" + std::string(10, ' '));
-    EXPECT_TRUE(prompts.Shown().empty());
-    EXPECT_EQ(folder.ReadBytes("RS232Serials.DEF"), bytes);
+    EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
+    EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), bytes);
 }
 
 // No load deletes a database file: each damaged one is kept under a name
@@ -251,7 +260,8 @@ TEST_F(RS232Database, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStart
     folder.WriteBytes("RS232Serials.DAMAGED", "from an earlier start");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED2"), "Tavlo Editor", PromptButtons::Ok,
+                          PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
@@ -268,7 +278,8 @@ TEST_F(RS232Database, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
     WriteDatabase("RS232Serials.DEF", {&bad});
     const std::string damaged = folder.ReadBytes("RS232Serials.DEF");
 
-    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED"), "Tavlo Editor", PromptButtons::Ok,
+                          PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
@@ -280,7 +291,8 @@ TEST_F(RS232Database, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
 TEST_F(RS232Database, ADatabaseFileThatCannotBeReadIsDamaged)
 {
     std::filesystem::create_directory(folder / "RS232Serials.DEF");
-    prompts.ExpectMessage(Lost, "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED"), "Tavlo Editor", PromptButtons::Ok,
+                          PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/FileIdentity.h"
+
+#include <filesystem>
+#include <optional>
+
+// The database file as the editor last read it whole or wrote it, or that
+// there was none. A save replaces or deletes only that file: one the editor
+// never read (a load that failed, a file copied in since) stays as it is.
+class KnownDatabaseFile {
+public:
+    // Nothing is known of the file on disk: no save may touch it.
+    void Forget() { known_.reset(); }
+    void Learn(const FileIdentity& identity) { known_ = identity; }
+    void Learn(const std::filesystem::path& def) { known_ = FileIdentity::Of(def); }
+    // Throws FileError when a file is at `def` that is not the one known.
+    void CheckUnchanged(const std::filesystem::path& def) const;
+
+private:
+    std::optional<FileIdentity> known_;
+};
