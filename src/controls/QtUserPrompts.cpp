@@ -1,7 +1,10 @@
 #include "controls/QtUserPrompts.h"
 
+#include "controls/TitleRoom.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -53,6 +56,11 @@ PromptAnswer AnswerOf(int button, PromptButtons offered)
 PromptAnswer QtUserPrompts::Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon)
 {
     QMessageBox box(IconOf(icon), title, text, StandardButtonsOf(buttons), QApplication::activeWindow());
+    // A short message under a long title ("Complete" over "Tavlo programed")
+    // must not leave the title cut short: a row as wide as the title needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleRoomWidth(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     return AnswerOf(box.exec(), buttons);
 }
 

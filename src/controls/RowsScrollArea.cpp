@@ -13,6 +13,8 @@ constexpr int LinesAlwaysShown = 6;
 
 RowsScrollArea::RowsScrollArea(QWidget* rows, QWidget* parent) : QScrollArea(parent)
 {
+    // Tab goes through to the rows: the area itself is no stop.
+    setFocusPolicy(Qt::NoFocus);
     setWidget(rows);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);

@@ -123,7 +123,15 @@ bool SpinEntryControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Text1) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress: BeforeKeyDown(*static_cast<QKeyEvent*>(event)); break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            StepWithKey(key->key() == Qt::Key_Up);
+            return true;
+        }
+        BeforeKeyDown(*key);
+        break;
+    }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat() || !KeyReleaseRaisesEvent(key->key())) break;
@@ -195,6 +203,19 @@ void SpinEntryControl::PressStep(bool up)
     (up ? UpHeld : DownHeld) = true;
     Timer1->setInterval(FirstRepeatDelayMs);
     Timer1->start();
+}
+
+// Up and Down step as a click of the arrow buttons does, each press (held
+// keys repeat) reporting its own step.
+void SpinEntryControl::StepWithKey(bool up)
+{
+    if (edited_) ApplyText();
+    if (up) {
+        StepUp();
+    } else {
+        StepDown();
+    }
+    emit ValueChanged();
 }
 
 void SpinEntryControl::ReleaseStep(bool up)

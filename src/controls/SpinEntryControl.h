@@ -13,7 +13,9 @@ class SpinStepButton;
 // right, auto-repeat while a button is held (a step at the press, the next
 // after a second, then ten a second), a row of hyphens over the whole control
 // while the setting does not apply, and one ValueChanged after a user edit.
-// Each entry says how its text is read and shown and how a step is taken.
+// Up and Down in the text box step as the buttons do. Each entry says how
+// its text is read and shown and how a step is taken (none has a larger
+// step for Page Up and Page Down).
 class SpinEntryControl : public QWidget {
     Q_OBJECT
 public:
@@ -59,6 +61,7 @@ private:
     void resizeEvent(QResizeEvent* event) override;
     void PressStep(bool up);
     void ReleaseStep(bool up);
+    void StepWithKey(bool up);
     void RepeatTick();
     void ApplyAndRaise();
 

@@ -1,6 +1,7 @@
 #include "devicelink/TavloComms.h"
 
 #include "controls/SerialDeviceToolTip.h"
+#include "controls/TitleRoom.h"
 #include "controls/Twips.h"
 #include "devicelink/ImageDownload.h"
 #include "devicelink/PortSearch.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -73,14 +75,21 @@ TavloComms::~TavloComms()
 
 void TavloComms::BuildControls()
 {
-    setFixedSize(Twips(this, DialogWidth), Twips(this, DialogHeight));
+    // The controls lie over one another in twips; the dialog is as wide as
+    // its caption needs, with them in the middle.
+    auto* content = new QWidget(this);
+    content->setObjectName("Controls");
+    const QSize contentSize(Twips(this, DialogWidth), Twips(this, DialogHeight));
+    const int width = std::max(contentSize.width(), TitleRoomWidth(*this, windowTitle()));
+    setFixedSize(width, contentSize.height());
+    content->setGeometry(QRect(QPoint((width - contentSize.width()) / 2, 0), contentSize));
     for (int i = 0; i < Ports; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         const int top = RowTop + RowPitch * i;
-        row.option = new QRadioButton(QString::number(i + 1), this);
+        row.option = new QRadioButton(QString::number(i + 1), content);
         row.option->setObjectName(QString("Option1_%1").arg(i));
         Place(row.option, RowLeft, top, 480, 285);
-        row.podType = new QLineEdit(this);
+        row.podType = new QLineEdit(content);
         row.podType->setReadOnly(true);
         row.podType->setObjectName(QString("PodType_%1").arg(i));
         Place(row.podType, 600, top, 1815, 285);
@@ -89,11 +98,11 @@ void TavloComms::BuildControls()
         connect(row.option, &QRadioButton::clicked, this, [this, i] { OptionClicked(i); });
     }
 
-    command1_ = new QPushButton("Search for Tavlo", this);
+    command1_ = new QPushButton("Search for Tavlo", content);
     Place(command1_, 240, 1680, 2055, 375);
-    programPod_ = new QPushButton("Program Tavlo", this);
+    programPod_ = new QPushButton("Program Tavlo", content);
     Place(programPod_, 240, 2160, 2055, 375);
-    command2_ = new QPushButton("Cancel", this);
+    command2_ = new QPushButton("Cancel", content);
     Place(command2_, 240, 2640, 2055, 375);
     connect(command1_, &QPushButton::clicked, this, &TavloComms::SearchClicked);
     connect(programPod_, &QPushButton::clicked, this, &TavloComms::ProgramPodClicked);
@@ -105,7 +114,7 @@ void TavloComms::BuildControls()
     // Each row's cover; the last one reaches down to the dialog's foot, over
     // the three buttons.
     for (int i = 0; i < Ports; ++i) {
-        QFrame* cover = Cover(this);
+        QFrame* cover = Cover(content);
         const int top = RowTop + RowPitch * i;
         Place(cover, RowLeft, top, CoverWidth, i < Ports - 1 ? RowPitch : DialogHeight - top);
         cover->hide();
@@ -118,7 +127,7 @@ void TavloComms::BuildControls()
     blanking1_->setForegroundRole(QPalette::HighlightedText);
     Place(blanking1_, 120, 480, CoverWidth - 240, 720);
 
-    pleaseWait_ = new QFrame(this);
+    pleaseWait_ = new QFrame(content);
     pleaseWait_->setAutoFillBackground(true);
     pleaseWait_->setFrameShape(QFrame::Panel);
     Place(pleaseWait_, RowLeft, 0, CoverWidth, 3015);

@@ -24,6 +24,7 @@ const char* DesignCaption(ConfigTab tab)
     case ConfigTab::OtherMeshlo: return "Other Meshlo";
     case ConfigTab::OnOff: return "On/Off";
     case ConfigTab::Notes: return "Notes";
+    case ConfigTab::Count: break;
     }
     return "";
 }

@@ -24,9 +24,10 @@ enum class ConfigTab : int {
     OtherMeshlo,
     OnOff,
     Notes,
+    Count,  // not a tab: the number of tabs, whatever is appended above
 };
 
-inline constexpr int ConfigTabs = static_cast<int>(ConfigTab::Notes) + 1;
+inline constexpr int ConfigTabs = static_cast<int>(ConfigTab::Count);
 
 constexpr int TabNumber(ConfigTab tab)
 {

@@ -3,10 +3,10 @@
 #include "editor/Captions.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
+#include "platform/PathError.h"
 #include "platform/RecordFile.h"
 #include "platform/SaveFileChoice.h"
 #include "platform/UserPrompts.h"
-#include "platform/ZipArchive.h"
 
 const QString FileCommands::FileFilter = "BRENLO Tavlo file (*.tvl)| *.tvl";
 
@@ -27,6 +27,16 @@ std::optional<QString> ChooseConfigurationToSave(UserPrompts& prompts, const QSt
     request.promptOverwrite = true;
     request.defaultExtension = "tvl";
     return ChooseFileToSaveWithExtension(prompts, request);
+}
+
+// A name typed as the caption shows it ("Room 12" for "Room 12.tvl").
+QString ExistingConfigurationPath(const QString& path)
+{
+    const std::filesystem::path typed = PathOf(path);
+    std::error_code error;
+    if (path.isEmpty() || typed.has_extension() || std::filesystem::exists(typed, error)) return path;
+    const QString withExtension = path + ".tvl";
+    return std::filesystem::is_regular_file(PathOf(withExtension), error) ? withExtension : path;
 }
 
 }  // namespace
@@ -77,16 +87,19 @@ bool FileCommands::SaveConfiguration()
     return true;
 }
 
-bool FileCommands::OpenConfiguration(const QString& path)
+bool FileCommands::OpenConfiguration(const QString& typedPath)
 {
+    const QString path = ExistingConfigurationPath(typedPath);
+    std::string cause;
     bool loaded = false;
     try {
-        loaded = LoadConfigurationFile(state_, PathOf(path));
-    } catch (const FileError&) {
-    } catch (const ZipError&) {
+        loaded = LoadConfigurationFile(state_, PathOf(path), cause);
+    } catch (const PathError& error) {  // a file or an archive that fails on the way
+        cause = error.cause();
     }
     if (!loaded) {
-        state_.Prompts().Message("Failed to open file!", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+        state_.Prompts().Message("Failed to open file! '" + path + ": " + QString::fromStdString(cause) + "'", "Error!",
+                                 PromptButtons::Ok, PromptIcon::Exclamation);
         StartUntitled();
         return false;
     }

@@ -28,8 +28,10 @@ public:
     // False when the user cancelled: the calling command is abandoned.
     bool QuerySave();
     bool SaveConfiguration();
-    // False when the archive did not open (the user was told).
-    bool OpenConfiguration(const QString& path);
+    // False when the archive did not open (the user was told the path and
+    // why). A path without an extension that names no file stands for the
+    // configuration of that name with ".tvl", where there is one.
+    bool OpenConfiguration(const QString& typedPath);
 
     // The toolbar's file keys.
     void NewKey();

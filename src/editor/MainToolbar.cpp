@@ -6,52 +6,67 @@
 #include <QKeySequence>
 #include <QToolBar>
 #include <array>
+#include <cstddef>
+#include <optional>
 
 namespace {
 
 struct Key {
-    const char* key;
+    MainKey key;
+    const char* name;
     const char* tooltip;
-};
-
-constexpr std::array<Key, 15> Keys{{
-    {"NEW", "Start New Configuration"},
-    {"OPEN", "Open Existing Configuration"},
-    {"SAVE", "Save Configuration"},
-    {"SAVEAS", "Save Configuration As New File"},
-    {"DEFAULTS", "Load Default Configuration"},
-    {"QUILMARDRAVENT", "En/disable  Quilmar and Dravent infra-red control"},
-    {"ZENVARA", "En/disable Zenvara high def video facilities"},
-    {"EDITPROJECTOR", "Edit projectors"},
-    {"EDITRS232", "Edit RS232 definitions"},
-    {"EDITIR", "Edit Infrared commands"},
-    {"DEFAULTEDIT", "Edit default files"},
-    {"DOWNLOAD", "Donload Configuration to Controller"},
-    {"HELP", "Diplay help"},
-    {"ABOUT", "Display information about this program"},
-    {"EXIT", "Exit "},
-}};
-
-struct Shortcut {
-    const char* key;
+    // The platform's own keys for the command, where it has them.
     QKeySequence::StandardKey standard;
-    // Kept where the platform's own keys for the command differ or are none.
-    QKeyCombination common;
+    // Kept where the platform's own keys differ or are none; none for HELP.
+    std::optional<QKeyCombination> common;
 };
 
-constexpr std::array<Shortcut, 5> Shortcuts{{
-    {"NEW", QKeySequence::New, Qt::CTRL | Qt::Key_N},
-    {"OPEN", QKeySequence::Open, Qt::CTRL | Qt::Key_O},
-    {"SAVE", QKeySequence::Save, Qt::CTRL | Qt::Key_S},
-    {"SAVEAS", QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-    {"EXIT", QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
+constexpr QKeySequence::StandardKey NoStandard = QKeySequence::UnknownKey;
+
+// Ctrl+Shift and a letter the command's name suggests, where no text box
+// and no other window key uses it (Ctrl+Shift+A, V and Z edit text); the
+// about box takes Shift+F1, beside the F1 that help keeps.
+constexpr std::array<Key, static_cast<std::size_t>(MainKey::Count)> Keys{{
+    {MainKey::NEW, "NEW", "Start New Configuration", QKeySequence::New, Qt::CTRL | Qt::Key_N},
+    {MainKey::OPEN, "OPEN", "Open Existing Configuration", QKeySequence::Open, Qt::CTRL | Qt::Key_O},
+    {MainKey::SAVE, "SAVE", "Save Configuration", QKeySequence::Save, Qt::CTRL | Qt::Key_S},
+    {MainKey::SAVEAS, "SAVEAS", "Save Configuration As New File", QKeySequence::SaveAs,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {MainKey::DEFAULTS, "DEFAULTS", "Load Default Configuration", NoStandard, Qt::CTRL | Qt::SHIFT | Qt::Key_N},
+    {MainKey::QUILMARDRAVENT, "QUILMARDRAVENT", "En/disable  Quilmar and Dravent infra-red control", NoStandard,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_Q},
+    {MainKey::ZENVARA, "ZENVARA", "En/disable Zenvara high def video facilities", NoStandard,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_H},
+    {MainKey::EDITPROJECTOR, "EDITPROJECTOR", "Edit projectors", NoStandard, Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+    {MainKey::EDITRS232, "EDITRS232", "Edit RS232 definitions", NoStandard, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
+    {MainKey::EDITIR, "EDITIR", "Edit Infrared commands", NoStandard, Qt::CTRL | Qt::SHIFT | Qt::Key_I},
+    {MainKey::DEFAULTEDIT, "DEFAULTEDIT", "Edit default files", NoStandard, Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+    {MainKey::DOWNLOAD, "DOWNLOAD", "Donload Configuration to Controller", NoStandard,
+     Qt::CTRL | Qt::SHIFT | Qt::Key_D},
+    {MainKey::HELP, "HELP", "Diplay help", NoStandard, std::nullopt},
+    {MainKey::ABOUT, "ABOUT", "Display information about this program", NoStandard, Qt::SHIFT | Qt::Key_F1},
+    {MainKey::EXIT, "EXIT", "Exit ", QKeySequence::Quit, Qt::CTRL | Qt::Key_Q},
 }};
 
-QList<QKeySequence> KeysOf(const Shortcut& shortcut)
+constexpr bool EachKeyInItsPlace()
 {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(shortcut.standard);
-    if (!keys.contains(QKeySequence(shortcut.common))) keys.append(QKeySequence(shortcut.common));
-    return keys;
+    for (std::size_t i = 0; i < Keys.size(); ++i)
+        if (static_cast<std::size_t>(Keys[i].key) != i) return false;
+    return true;
+}
+static_assert(EachKeyInItsPlace(), "the toolbar's table lists the keys in their order");
+
+const Key& KeyOf(MainKey key)
+{
+    return Keys.at(static_cast<std::size_t>(key));
+}
+
+QList<QKeySequence> ShortcutsOf(const Key& key)
+{
+    QList<QKeySequence> shortcuts;
+    if (key.standard != NoStandard) shortcuts = QKeySequence::keyBindings(key.standard);
+    if (key.common && !shortcuts.contains(QKeySequence(*key.common))) shortcuts.append(QKeySequence(*key.common));
+    return shortcuts;
 }
 
 }  // namespace
@@ -63,13 +78,21 @@ QToolBar* MakeMainToolbar(QWidget* parent)
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
     for (const Key& key : Keys) {
-        QAction* action = AddToolbarKey(*toolbar, key.key, key.tooltip);
-        const QString name(key.key);
-        action->setCheckable(name == "QUILMARDRAVENT" || name == "ZENVARA");
+        QAction* action = AddToolbarKey(*toolbar, key.name, key.tooltip);
+        action->setCheckable(key.key == MainKey::QUILMARDRAVENT || key.key == MainKey::ZENVARA);
+        action->setShortcuts(ShortcutsOf(key));
     }
-    for (const Shortcut& shortcut : Shortcuts)
-        toolbar->findChild<QAction*>(shortcut.key)->setShortcuts(KeysOf(shortcut));
     return toolbar;
+}
+
+QAction* MainToolbarKey(const QToolBar& toolbar, MainKey key)
+{
+    return toolbar.findChild<QAction*>(MainKeyName(key), Qt::FindDirectChildrenOnly);
+}
+
+const char* MainKeyName(MainKey key)
+{
+    return KeyOf(key).name;
 }
 
 QString PathFromCommandLine(QString argument)

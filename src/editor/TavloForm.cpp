@@ -27,6 +27,7 @@
 #include "rs232/RS232Selector.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -55,6 +56,8 @@ constexpr QMargins AssumedFrame(4, 40, 4, 8);
 QScrollArea* Scrolled(QWidget* page)
 {
     auto* area = new QScrollArea;
+    // Tab goes through to the page's controls: the area itself is no stop.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
@@ -87,12 +90,13 @@ void TavloForm::StartUp(const std::filesystem::path& registryFile)
     setWindowTitle(StartUpCaption());
     Toolbar1 = MakeMainToolbar(this);
     addToolBar(Toolbar1);
-    // The defaults drop down at the press of their button, not at its release.
+    // The defaults drop down at the press of their button, not at its
+    // release; their shortcut presses the button.
     defaults_ = new DefaultFileDropDown(state_, commands_, this);
-    auto* defaultsButton =
-        qobject_cast<QToolButton*>(Toolbar1->widgetForAction(Toolbar1->findChild<QAction*>("DEFAULTS")));
-    connect(defaultsButton, &QToolButton::pressed, this,
-            [this, defaultsButton] { defaults_->ButtonPressed(defaultsButton); });
+    QAction* defaultsKey = ToolbarKey(MainKey::DEFAULTS);
+    defaultsButton_ = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(defaultsKey));
+    connect(defaultsButton_, &QToolButton::pressed, this, [this] { defaults_->ButtonPressed(defaultsButton_); });
+    defaultsKey->installEventFilter(this);
     connect(defaults_, &DefaultFileDropDown::CaptionChanged, this, &TavloForm::SetCaption);
     BindKeys();
     BuildTabs();
@@ -133,7 +137,7 @@ void TavloForm::BuildTabs()
 
     auto* empty = new QWidget;
     pages_->addWidget(empty);
-    tabPages_.assign(DeviceTabs::Tabs, empty);
+    tabPages_.fill(empty);
     const auto place = [this](ConfigTab tab, ConfigurationPage* page) {
         QWidget* shown = ScrollAreaOf(page);
         if (shown == nullptr) {
@@ -216,8 +220,8 @@ void TavloForm::ShowConfiguration()
     for (int slot = 0; slot <= LastLoadedSlot; ++slot) state_.Config.LoadSerialSlotFromConfig(slot);
     for (ConfigurationPage* page : configurationPages_) page->Fill();
     const ConfigurationRecord& record = state_.Config.Record;
-    Toolbar1->findChild<QAction*>("QUILMARDRAVENT")->setChecked(record.QuilmarDraventEnabled);
-    Toolbar1->findChild<QAction*>("ZENVARA")->setChecked(record.ZenvaraEnabled);
+    ToolbarKey(MainKey::QUILMARDRAVENT)->setChecked(record.QuilmarDraventEnabled);
+    ToolbarKey(MainKey::ZENVARA)->setChecked(record.ZenvaraEnabled);
     ArrangeDeviceTab();
 }
 
@@ -239,44 +243,57 @@ void TavloForm::ArrangeDeviceTab()
 
 void TavloForm::BindKeys()
 {
-    BindKey("NEW", [this] { commands_.NewKey(); });
-    BindKey("OPEN", [this] { commands_.OpenKey(); });
-    BindKey("SAVE", [this] { commands_.SaveKey(); });
-    BindKey("SAVEAS", [this] { commands_.SaveAsKey(); });
+    BindKey(MainKey::NEW, [this] { commands_.NewKey(); });
+    BindKey(MainKey::OPEN, [this] { commands_.OpenKey(); });
+    BindKey(MainKey::SAVE, [this] { commands_.SaveKey(); });
+    BindKey(MainKey::SAVEAS, [this] { commands_.SaveAsKey(); });
     // The defaults drop down at the press of their button; help has nothing to show.
-    BindKey("DEFAULTS", [] {});
-    BindKey("HELP", [] {});
-    BindKey("QUILMARDRAVENT", [this] { SwitchAddOn("QUILMARDRAVENT", state_.Config.Record.QuilmarDraventEnabled); });
-    BindKey("ZENVARA", [this] { SwitchAddOn("ZENVARA", state_.Config.Record.ZenvaraEnabled); });
-    BindKey("EDITPROJECTOR", [this] { EditProjectorKey(); });
-    BindKey("EDITRS232", [this] { ShowRS232Selector(state_, this); });
-    BindKey("EDITIR", [this] { ShowIRSelector(state_, this); });
-    BindKey("DEFAULTEDIT", [this] { ShowDefaultEditForm(state_, this); });
-    BindKey("DOWNLOAD", [this] {
+    BindKey(MainKey::DEFAULTS, [] {});
+    BindKey(MainKey::HELP, [] {});
+    BindKey(MainKey::QUILMARDRAVENT,
+            [this] { SwitchAddOn(MainKey::QUILMARDRAVENT, state_.Config.Record.QuilmarDraventEnabled); });
+    BindKey(MainKey::ZENVARA, [this] { SwitchAddOn(MainKey::ZENVARA, state_.Config.Record.ZenvaraEnabled); });
+    BindKey(MainKey::EDITPROJECTOR, [this] { EditProjectorKey(); });
+    BindKey(MainKey::EDITRS232, [this] { ShowRS232Selector(state_, this); });
+    BindKey(MainKey::EDITIR, [this] { ShowIRSelector(state_, this); });
+    BindKey(MainKey::DEFAULTEDIT, [this] { ShowDefaultEditForm(state_, this); });
+    BindKey(MainKey::DOWNLOAD, [this] {
         if (commands_.QuerySave()) ShowTavloComms(state_, this);
     });
-    BindKey("ABOUT", [this] { ShowAboutForm(state_, this); });
+    BindKey(MainKey::ABOUT, [this] { ShowAboutForm(state_, this); });
     // The ordinary close, with its save prompt: nothing unsaved is lost.
-    connect(ToolbarKey("EXIT"), &QAction::triggered, this, &QWidget::close);
+    connect(ToolbarKey(MainKey::EXIT), &QAction::triggered, this, &QWidget::close);
 }
 
-QAction* TavloForm::ToolbarKey(const char* key) const
+QAction* TavloForm::ToolbarKey(MainKey key) const
 {
-    auto* action = Toolbar1->findChild<QAction*>(key);
-    Q_ASSERT_X(action != nullptr, "ToolbarKey", key);
-    return action;
+    return MainToolbarKey(*Toolbar1, key);
 }
 
-void TavloForm::BindKey(const char* key, const std::function<void()>& command)
+bool TavloForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // Whatever the key did, the window shows the configuration as it now stands.
+    if (event->type() == QEvent::Shortcut && watched == ToolbarKey(MainKey::DEFAULTS)) {
+        defaults_->ButtonPressed(defaultsButton_);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TavloForm::BindKey(MainKey key, const std::function<void()>& command)
+{
+    // Whatever the key did, the window shows the configuration as it now
+    // stands, and is the active window again: a window manager may leave
+    // none active when a dialog hides as its own last message closes.
     connect(ToolbarKey(key), &QAction::triggered, this, [this, command] {
         command();
         ShowConfiguration();
+        if (isVisible() && !isActiveWindow() && QApplication::activeModalWidget() == nullptr &&
+            QApplication::activePopupWidget() == nullptr)
+            activateWindow();
     });
 }
 
-void TavloForm::SwitchAddOn(const char* key, bool& enabled)
+void TavloForm::SwitchAddOn(MainKey key, bool& enabled)
 {
     state_.Config.Edit(ConfigGroup::AddOns, [&] { enabled = ToolbarKey(key)->isChecked(); });
     ArrangeDeviceTab();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "editor/ConfigTab.h"
 #include "editor/FileCommands.h"
+#include "editor/MainToolbar.h"
 
 #include <QMainWindow>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -18,6 +21,7 @@ class QAction;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QToolButton;
 
 // The editor's main window: the toolbar of commands and the twenty tabs on
 // which the configuration in memory is shown and edited. Building it starts
@@ -39,6 +43,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The shortcut of DEFAULTS presses their button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void StartUp(const std::filesystem::path& registryFile);
@@ -53,9 +59,9 @@ private:
     QWidget* ScrollAreaOf(const QWidget* page) const;
     // Each toolbar key runs its own command.
     void BindKeys();
-    void BindKey(const char* key, const std::function<void()>& command);
-    QAction* ToolbarKey(const char* key) const;
-    void SwitchAddOn(const char* key, bool& enabled);
+    void BindKey(MainKey key, const std::function<void()>& command);
+    QAction* ToolbarKey(MainKey key) const;
+    void SwitchAddOn(MainKey key, bool& enabled);
     void EditProjectorKey();
 
     void ClearIRDisplay() override;
@@ -68,12 +74,13 @@ private:
     DeviceTabs* DeviceTab;
     QStackedWidget* pages_;
     // The page each tab shows; tabs without controls of their own show an empty page.
-    std::vector<QWidget*> tabPages_;
+    std::array<QWidget*, ConfigTabs> tabPages_{};
     std::vector<ConfigurationPage*> configurationPages_;
     InputPage* inputPage_;
     LockingPage* lockingPage_;
     ProjectorPage* projectorPage_;
     DefaultFileDropDown* defaults_;
+    QToolButton* defaultsButton_;
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool shownBefore_ = false;

@@ -8,7 +8,9 @@
 #include "platform/ObjectName.h"
 #include "platform/Windows1252.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -20,6 +22,7 @@ namespace {
 
 // One scroll unit of the byte form: the width of one character.
 constexpr int ScrollUnit = MessageCharacterWidth;
+constexpr int FocusFrameWidth = 2;
 
 int RoundHalfEven(double value)
 {
@@ -39,6 +42,8 @@ SerialStringDisplay::SerialStringDisplay(ApplicationState& state, QWidget* paren
     OffsetBar->setSingleStep(1);
     OffsetBar->hide();
     connect(OffsetBar, &QScrollBar::valueChanged, this, [this] { display(-1); });
+    // A stop of Tab and of a click, so that its commands have keys.
+    setFocusPolicy(Qt::StrongFocus);
     BuildMenu();
     ResizeMe();
 }
@@ -77,6 +82,8 @@ void SerialStringDisplay::DisableMenu()
 {
     menuDisabled_ = true;
     DisplayImage->setToolTip(QString());
+    // Without its commands the pane is only something to look at.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void SerialStringDisplay::EnableCaptureFunctions()
@@ -153,9 +160,66 @@ void SerialStringDisplay::Unbind()
     mySerial_ = nullptr;
 }
 
+// The focus is drawn as a frame in the highlight colour round the line.
 void SerialStringDisplay::ShowImage()
 {
-    DisplayImage->setPixmap(QPixmap::fromImage(image_));
+    QPixmap picture = QPixmap::fromImage(image_);
+    if (hasFocus()) {
+        QPainter painter(&picture);
+        painter.setPen(
+            QPen(palette().color(QPalette::Highlight), FocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(picture.rect())
+                             .adjusted(FocusFrameWidth / 2.0, FocusFrameWidth / 2.0, -FocusFrameWidth / 2.0,
+                                       -FocusFrameWidth / 2.0));
+    }
+    DisplayImage->setPixmap(picture);
+}
+
+void SerialStringDisplay::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    ShowImage();
+}
+
+void SerialStringDisplay::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    ShowImage();
+}
+
+// Return edits as a double click does; the menu key and Shift+F10 open the
+// menu under the line's left end.
+void SerialStringDisplay::keyPressEvent(QKeyEvent* event)
+{
+    const bool edit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool menu = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+                      (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuDisabled_ || (!edit && !menu)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (edit) {
+        EditMessage();
+    } else {
+        OpenMenuFromKeyboard();
+    }
+}
+
+// The window system's own request for the menu from the keyboard.
+void SerialStringDisplay::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (menuDisabled_ || event->reason() != QContextMenuEvent::Keyboard) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    event->accept();
+    OpenMenuFromKeyboard();
+}
+
+void SerialStringDisplay::OpenMenuFromKeyboard()
+{
+    menuHidden->popup(DisplayImage->mapToGlobal(DisplayImage->rect().bottomLeft()));
 }
 
 void SerialStringDisplay::display(int16_t frameIndex)

@@ -19,6 +19,8 @@ class SerialClass;
 // content types, or as its library reference. The pane does not own the
 // message: it is bound to the host's object and changes it in place; the
 // message must outlive the binding (the host rebinds or destroys the pane).
+// Unless its menu is disabled, the pane takes the focus, framed: Return
+// edits the message, the menu key and Shift+F10 open the menu.
 class SerialStringDisplay : public QWidget {
     Q_OBJECT
 public:
@@ -48,9 +50,14 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void BuildMenu();
+    void OpenMenuFromKeyboard();
     void Unbind();
     void DrawBytes(int16_t frameIndex);
     // Pixels the byte form is shifted left by: eight a scroll unit.

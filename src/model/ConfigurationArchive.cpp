@@ -120,13 +120,29 @@ bool SaveConfigurationFile(ApplicationState& state, const fs::path& path)
 
 bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
 {
+    std::string cause;
+    return LoadConfigurationFile(state, path, cause);
+}
+
+bool LoadConfigurationFile(ApplicationState& state, const fs::path& path, std::string& cause)
+{
     // Nothing extracted outlives the open, however it ends.
     const TempFolderRemoval removal{state};
     std::optional<std::string> failure;
     try {
         PrepareTempFolder(state);
         std::error_code error;
-        if (!fs::is_regular_file(path, error)) return false;
+        const fs::file_status status = fs::status(path, error);
+        if (!fs::is_regular_file(status)) {
+            if (status.type() == fs::file_type::not_found) {
+                cause = std::make_error_code(std::errc::no_such_file_or_directory).message();
+            } else if (fs::is_directory(status)) {
+                cause = std::make_error_code(std::errc::is_a_directory).message();
+            } else {
+                cause = error ? error.message() : "not an ordinary file";
+            }
+            return false;
+        }
         // Only the members the open reads; "Notes.txt" travels in "Config.tmp" too.
         ExtractMatching(path, {ConfigMember, "*.IRT", "*.RST"}, state.Archive.ConfigTempFolder,
                         ConfigurationArchiveLimits);
@@ -138,6 +154,7 @@ bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
     if (failure) {
         state.Prompts().Message("Error extracting : " + QString::fromStdString(*failure), "ZIP error!",
                                 PromptButtons::Ok, PromptIcon::None);
+        cause = *failure;
         return false;
     }
     const fs::path& temp = state.Archive.ConfigTempFolder;
@@ -147,11 +164,16 @@ bool LoadConfigurationFile(ApplicationState& state, const fs::path& path)
     // configuration over a good archive.
     try {
         const std::optional<fs::path> configMember = ConfigMemberIn(temp);
-        if (!configMember) return false;
+        if (!configMember) {
+            cause = "no Config.tmp in the archive";
+            return false;
+        }
         ReadConfigText(*configMember, state.Config.Record);
-    } catch (const ConfigTextError&) {
+    } catch (const ConfigTextError& error) {
+        cause = error.what();
         return false;
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        cause = "Config.tmp: " + error.cause();
         return false;
     }
 

@@ -48,6 +48,8 @@ bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path&
 // "Config.tmp" and the library members are, and the temp folder is removed
 // afterwards, whatever the result.
 bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
+// The same, with why the archive did not open in `cause`, as a user reads it.
+bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path, std::string& cause);
 
 // The library members, written into the temp folder.
 void WriteIRLibraryFiles(ApplicationState& state);

@@ -23,6 +23,7 @@ enum class ConfigGroup {
     OnOff,
     Notes,
     AddOns,  // the infra-red and HD add-on switches
+    Count,   // not a group: the number of groups, whatever is appended above
 };
 
 // Who listens to edits, by group. Telling a group calls its listeners in
@@ -39,7 +40,7 @@ public:
     void Tell(ConfigGroup group) const { listeners_[Index(group)].Raise(); }
 
 private:
-    static constexpr std::size_t Groups = static_cast<std::size_t>(ConfigGroup::AddOns) + 1;
+    static constexpr std::size_t Groups = static_cast<std::size_t>(ConfigGroup::Count);
     static std::size_t Index(ConfigGroup group) { return static_cast<std::size_t>(group); }
 
     std::array<CallbackList, Groups> listeners_;

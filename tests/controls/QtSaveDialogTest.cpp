@@ -1,4 +1,5 @@
 #include "controls/QtUserPrompts.h"
+#include "controls/TitleRoom.h"
 #include "support/ModalDialogs.h"
 #include "support/TempProgramFolder.h"
 
@@ -41,4 +42,29 @@ TEST(QtSaveDialog, ANameTypedWithoutExtensionGetsItAndAnExistingFileIsAskedAbout
     QtUserPrompts prompts;
     EXPECT_EQ(prompts.ChooseFileToSave(request).value_or("cancelled").toStdString(), (folder / "room-2.tvl").string());
     EXPECT_TRUE(question.startsWith("room-2.tvl already exists")) << question.toStdString();
+}
+
+// A short message under its title leaves the window manager room to show
+// the title whole ("Complete", not "Co…e").
+TEST(QtMessageBox, IsAsWideAsItsTitleNeeds)
+{
+    const std::pair<const char*, const char*> messages[] = {
+        {"Tavlo programed", "Complete"},
+        {"Port not open", "Error!"},
+        {"Do you wish to save changes?", "Save change?"},
+    };
+    QtUserPrompts prompts;
+    for (const auto& [text, title] : messages) {
+        SCOPED_TRACE(title);
+        int width = 0;
+        int needed = 0;
+        WhenModalOpens([&](QWidget* box) {
+            width = box->width();
+            needed = TitleRoomWidth(*box, box->windowTitle());
+            box->close();
+        });
+        EXPECT_EQ(prompts.Message(text, title, PromptButtons::Ok, PromptIcon::None), PromptAnswer::Ok);
+        EXPECT_GE(width, needed);
+        EXPECT_GT(needed, 0);
+    }
 }

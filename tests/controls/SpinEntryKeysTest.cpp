@@ -76,3 +76,29 @@ TYPED_TEST(SpinEntryKeys, OnlyAKeyThatChangesTheTextRaisesTheEvent)
     host.MoveFocusAway();
     EXPECT_EQ(host.EventCount(), 1) << "leaving after the event was raised";
 }
+
+// Up and Down step as a click of the arrow buttons does, within the same
+// limits (the address stops at "OFF"), each step raising its event; with a
+// modifier they are the text box's own keys.
+TYPED_TEST(SpinEntryKeys, UpAndDownStepAsTheArrowButtonsDo)
+{
+    EntryTestHost<TypeParam> keys;
+    EntryTestHost<TypeParam> clicks;
+    EntryKind<TypeParam>::Set(*keys.entry);
+    EntryKind<TypeParam>::Set(*clicks.entry);
+    keys.Text1()->setFocus();
+    const Qt::Key steps[] = {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
+    for (const Qt::Key step : steps) {
+        QTest::keyClick(keys.Text1(), step);
+        QWidget* button = step == Qt::Key_Up ? clicks.Up() : clicks.Down();
+        clicks.Press(button);
+        clicks.Release(button);
+        EXPECT_EQ(keys.Shown(), clicks.Shown()) << QKeySequence(step).toString().toStdString();
+        EXPECT_EQ(keys.EventCount(), clicks.EventCount());
+    }
+    EXPECT_NE(keys.EventCount(), 0);
+
+    const QString shown = keys.Shown();
+    QTest::keyClick(keys.Text1(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(keys.Shown(), shown) << "Shift+Up selects text";
+}

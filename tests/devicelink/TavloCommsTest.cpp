@@ -1,3 +1,4 @@
+#include "controls/TitleRoom.h"
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
 #include "support/NamedChild.h"
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -131,6 +133,18 @@ TEST_F(DownloadDialog, EachCoverHidesItsRowAndTheLastAndTheProgressPanelHideTheB
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "Blanking", 3), button));
         EXPECT_TRUE(covers(Named<QFrame>(dialog, "PleaseWait"), button));
     }
+}
+
+// A window manager shows the caption whole; the rows and buttons keep
+// their places to one another, in the middle.
+TEST_F(DownloadDialog, TheCaptionHasRoomAndTheControlsStandInTheMiddle)
+{
+    EXPECT_GE(dialog.width(), TitleRoomWidth(dialog, "Tavlo program"));
+    const QWidget* controls = Named<QWidget>(dialog, "Controls");
+    EXPECT_LE(std::abs(controls->geometry().center().x() - dialog.rect().center().x()), 1);
+    EXPECT_EQ(controls->height(), dialog.height());
+    const QRect option = Named<QRadioButton>(dialog, "Option1", 0)->geometry();
+    EXPECT_EQ(Named<QFrame>(dialog, "Blanking", 0)->geometry().topLeft(), option.topLeft());
 }
 
 TEST_F(DownloadDialog, AControllerAboveVersionOneCannotBeChosenEvenAfterAVersionOneRow)

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QToolBar>
+#include <algorithm>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -209,6 +210,36 @@ TEST(DropDownPickers, TheKeysMoveTheHighlightReturnPicksAndEscapeCloses)
         for (Qt::Key key : p.keysToEntry) Press(p.tree, key);
         if (p.notes) {
             EXPECT_EQ(p.notes(), p.notesShown) << "the notes follow the keys as they follow the pointer";
+        }
+        Press(p.tree, Qt::Key_Return);
+        EXPECT_FALSE(p.tree->isVisible());
+        EXPECT_EQ(p.picked(), p.pickShown);
+    }
+}
+
+// Return on a maker or a type opens or closes its level, as Right and Left
+// do, and the list stays open; only a model or a command is picked.
+TEST(DropDownPickers, ReturnOpensAndClosesALevelAndPicksOnlyAnEntry)
+{
+    for (const auto& [name, make] : Pickers) {
+        SCOPED_TRACE(name);
+        const Picker p = make();
+        if (std::find(p.keysToEntry.begin(), p.keysToEntry.end(), Qt::Key_Right) == p.keysToEntry.end())
+            continue;  // no levels
+        PressLabel(p.label);
+        for (Qt::Key key : p.keysToEntry) {
+            if (key != Qt::Key_Right) {
+                Press(p.tree, key);
+                continue;
+            }
+            QTreeWidgetItem* level = p.tree->currentItem();
+            ASSERT_NE(level, nullptr);
+            for (const bool open : {true, false, true}) {
+                Press(p.tree, Qt::Key_Return);
+                ASSERT_TRUE(p.tree->isVisible()) << level->text(0).toStdString();
+                EXPECT_EQ(level->isExpanded(), open);
+                EXPECT_EQ(p.tree->currentItem(), level);
+            }
         }
         Press(p.tree, Qt::Key_Return);
         EXPECT_FALSE(p.tree->isVisible());

@@ -2,6 +2,7 @@
 #include "editor/FileCommands.h"
 #include "model/ApplicationState.h"
 #include "model/ConfigurationArchive.h"
+#include "support/ExternalZip.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -219,13 +220,51 @@ TEST_F(FileCommandsTest, FailuresKeepWhatTheUserHad)
     folder.WriteBytes("Broken.tvl", "PK but not really");
     view.calls.clear();
     prompts.ExpectMessageStartingWith("Error extracting : '", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
-    prompts.ExpectMessage("Failed to open file!", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessageStartingWith("Failed to open file! '" + In("Broken.tvl") + ": ", "Error!", PromptButtons::Ok,
+                                      PromptIcon::Exclamation);
     commands.OpenConfiguration(In("Broken.tvl"));
     EXPECT_EQ(view.caption, UntitledCaption());
     EXPECT_EQ(state.Config.ConfigFileName, "");
     EXPECT_FALSE(state.Config.ConfigChanged);
     EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 6), "      ");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"clear IR", "show"}));
+}
+
+// A name typed as the caption shows it opens the configuration with ".tvl";
+// what does not open is named, with the cause, as a failed save is.
+TEST_F(FileCommandsTest, OpenFindsTheNameWithoutItsExtensionAndSaysWhyAnOpenFailed)
+{
+    state.Config.Record.ConfigNotes = "room";
+    ASSERT_TRUE(SaveConfigurationFile(state, folder / "room-24.tvl"));
+    fs::create_directories(folder / "Folder");
+    ExternalZip::WriteRawArchive(folder / "Other.tvl", {{"Notes.txt", "no configuration"}});
+    struct Case {
+        const char* typed;
+        // The file opened or named in the message, and the cause it gives.
+        const char* file;
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"room-24", "room-24.tvl", nullptr},
+        {"room-24.tvl", "room-24.tvl", nullptr},
+        {"room-24.tv", "room-24.tv", "No such file or directory"},
+        {"nowhere", "nowhere", "No such file or directory"},
+        {"Folder", "Folder", "Is a directory"},
+        {"Other", "Other.tvl", "no Config.tmp in the archive"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        state.Config.ClearConfiguration();
+        if (c.cause != nullptr)
+            prompts.ExpectMessage("Failed to open file! '" + In(c.file) + ": " + c.cause + "'", "Error!",
+                                  PromptButtons::Ok, PromptIcon::Exclamation);
+        EXPECT_EQ(commands.OpenConfiguration(In(c.typed)), c.cause == nullptr);
+        EXPECT_TRUE(prompts.AllAnswered());
+        if (c.cause != nullptr) continue;
+        EXPECT_EQ(state.Config.ConfigFileName, In(c.file).toStdString());
+        EXPECT_EQ(view.caption, "room-24");
+        EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 4), "room");
+    }
 }
 
 TEST_F(FileCommandsTest, AnOpenedProjectorJoinsTheDatabaseOrIsSettledWhenItDiffers)

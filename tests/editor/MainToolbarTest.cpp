@@ -14,8 +14,10 @@ TEST(MainToolbar, FifteenKeysInOrderWithTheirTooltipsAndPictures)
                               "ZENVARA", "EDITPROJECTOR", "EDITRS232", "EDITIR", "DEFAULTEDIT", "DOWNLOAD",
                               "HELP",    "ABOUT",         "EXIT"};
     ASSERT_EQ(actions.size(), keys.size());
+    ASSERT_EQ(keys.size(), static_cast<qsizetype>(MainKey::Count));
     for (qsizetype i = 0; i < keys.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), keys[i]);
+        EXPECT_EQ(MainToolbarKey(*toolbar, static_cast<MainKey>(i)), actions[i]) << "the key's value is its place";
         EXPECT_EQ(actions[i]->isCheckable(), keys[i] == "QUILMARDRAVENT" || keys[i] == "ZENVARA") << i;
         EXPECT_FALSE(actions[i]->icon().pixmap(24).isNull()) << keys[i].toStdString();
     }

@@ -2,15 +2,20 @@
 #include "editor/DeviceTabs.h"
 #include "editor/TavloForm.h"
 #include "model/ApplicationState.h"
+#include "model/ConfigurationArchive.h"
+#include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
+#include "support/devices/SimulatedPortMaker.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -73,6 +78,62 @@ TEST_F(TavloFormKeysTest, TheFileKeysAndExitAnswerTheirShortcuts)
     }
 }
 
+TEST_F(TavloFormKeysTest, EveryOtherKeyButHelpAnswersItsShortcutWhereverTheFocusIs)
+{
+    InstallSimulatedPorts(state.Installed);  // no controller anywhere
+    std::filesystem::create_directories(folder / "Defaults");
+    ASSERT_TRUE(SaveConfigurationFile(state, folder / "Defaults" / "Lecture.tvd"));
+    struct Case {
+        const char* key;
+        QKeyCombination shortcut;
+        // The dialog the key opens, or empty where it opens none.
+        const char* dialog;
+        std::function<bool()> done;
+    };
+    const auto checked = [this](const char* key) { return Named<QAction>(Window(), key)->isChecked(); };
+    const std::vector<Case> cases = {
+        {"DEFAULTS", Qt::CTRL | Qt::SHIFT | Qt::Key_N, "",
+         [&] { return Named<QTreeWidget>(Window(), "DropMenu")->isVisible(); }},
+        {"QUILMARDRAVENT", Qt::CTRL | Qt::SHIFT | Qt::Key_Q, "",
+         [&] { return checked("QUILMARDRAVENT") && state.Config.Record.QuilmarDraventEnabled; }},
+        {"ZENVARA", Qt::CTRL | Qt::SHIFT | Qt::Key_H, "",
+         [&] { return checked("ZENVARA") && state.Config.Record.ZenvaraEnabled; }},
+        {"EDITPROJECTOR", Qt::CTRL | Qt::SHIFT | Qt::Key_P, "Projector/Display  Selector", {}},
+        {"EDITRS232", Qt::CTRL | Qt::SHIFT | Qt::Key_R, "Serial RS232 Selector", {}},
+        {"EDITIR", Qt::CTRL | Qt::SHIFT | Qt::Key_I, "Infrared Selector", {}},
+        {"DEFAULTEDIT", Qt::CTRL | Qt::SHIFT | Qt::Key_E, "Default File Editor", {}},
+        {"DOWNLOAD", Qt::CTRL | Qt::SHIFT | Qt::Key_D, "Tavlo program", {}},
+        {"ABOUT", Qt::SHIFT | Qt::Key_F1, "About Tavlo Editor", {}},
+    };
+    Window();
+    // In a text box of a page, where the keys must still reach the toolbar.
+    auto* notes = Named<QWidget>(Window(), "GeneralNotes");
+    Tabs().SetTab(ConfigTab::Notes);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        Window().activateWindow();  // back from the last case's dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        notes->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notes->hasFocus(); }));
+        QString shown;
+        if (*c.dialog != 0)
+            WhenModalOpens([&shown](QWidget* dialog) {
+                shown = dialog->windowTitle();
+                dialog->close();
+            });
+        Type(c.shortcut);
+        if (*c.dialog != 0) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }));
+            EXPECT_EQ(shown, c.dialog);
+        } else {
+            EXPECT_TRUE(c.done());
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        state.Config.ConfigChanged = false;
+    }
+    EXPECT_TRUE(Named<QAction>(Window(), "HELP")->shortcuts().isEmpty()) << "help has nothing to show";
+}
+
 TEST_F(TavloFormKeysTest, ControlTabWalksTheTabsRoundBothWaysAndTheCurrentOneStandsOut)
 {
     Window();
@@ -113,4 +174,23 @@ TEST_F(TavloFormKeysTest, ControlTabWalksTheTabsRoundBothWaysAndTheCurrentOneSta
         before = step.tab;
     }
     EXPECT_EQ(Tabs().Caption(0), "Component 1");
+}
+
+// The page's scroll area is no stop of its own: the first Tab after the
+// tabs lands on a control of the page the user sees.
+TEST_F(TavloFormKeysTest, TheFirstTabOnAPageLandsOnOneOfItsControls)
+{
+    Window();
+    for (int tab = 0; tab < DeviceTabs::Tabs; ++tab) {
+        SCOPED_TRACE(tab);
+        Tabs().SetTab(tab);
+        QToolButton* last = TabButton(DeviceTabs::Tabs - 1);
+        last->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return last->hasFocus(); }));
+        Type(Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(qobject_cast<QScrollArea*>(focus), nullptr) << focus->metaObject()->className();
+        EXPECT_TRUE(focus->isVisible());
+    }
 }

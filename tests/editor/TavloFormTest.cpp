@@ -114,7 +114,9 @@ TEST_F(TavloFormTest, TheCommandLineFileOpensAfterTheWindowShows)
     EXPECT_FALSE(state.Config.ConfigChanged);
 
     // A file that does not open never ends the editor.
-    prompts.ExpectMessage("Failed to open file!", "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage("Failed to open file! '" + QString::fromStdString((folder / "missing.tvl").string()) +
+                              ": No such file or directory'",
+                          "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
     Window().OpenFromCommandLine(QString::fromStdString((folder / "missing.tvl").string()));
     ASSERT_TRUE(fired.wait(3000));
     EXPECT_EQ(Window().windowTitle(), "Tavlo Editor 1,0,17");

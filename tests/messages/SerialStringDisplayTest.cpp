@@ -3,8 +3,10 @@
 #include "messages/MessagePaneDialogs.h"
 #include "messages/SerialStringDisplay.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -254,6 +256,59 @@ TEST_F(SerialStringDisplayTest, RightClickShowsTheMenuUnlessDisabled)
     EXPECT_EQ(PictureOf(pane)->toolTip(), "");
     QTest::mouseRelease(PictureOf(pane), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(MenuOf(pane)->isVisible());
+}
+
+// Tab reaches the pane, which shows it has the focus; Return edits as a
+// double click does, the menu key and Shift+F10 open the menu. A pane
+// without its menu is passed by.
+TEST_F(SerialStringDisplayTest, TheKeysReachThePaneAndItsCommands)
+{
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* keyed = new SerialStringDisplay(state, &window);
+    auto* after = new QLineEdit(&window);
+    auto* column = new QVBoxLayout(&window);
+    for (QWidget* part : {static_cast<QWidget*>(before), static_cast<QWidget*>(keyed), static_cast<QWidget*>(after)})
+        column->addWidget(part);
+    SetBytes(message, {{ContentAscii, 'A'}});
+    keyed->SetupSerial(message);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto corner = [keyed] { return PictureOf(*keyed)->pixmap().toImage().pixelColor(0, 0); };
+    const QColor highlight = keyed->palette().color(QPalette::Highlight);
+
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(keyed->hasFocus());
+    EXPECT_EQ(corner(), highlight) << "the focus is drawn";
+
+    QString edited;
+    WhenModalOpens([&edited](QWidget* modal) {
+        edited = modal->windowTitle();
+        modal->close();
+    });
+    QTest::keyClick(keyed, Qt::Key_Return);
+    EXPECT_EQ(edited, "Serial String Editor");
+
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Menu), Qt::SHIFT | Qt::Key_F10}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        QTest::keyClick(keyed, key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(MenuOf(*keyed)->isVisible());
+        MenuOf(*keyed)->hide();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(keyed->hasFocus()) << "back from the menu";
+    }
+
+    QTest::keyClick(keyed, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    EXPECT_NE(corner(), highlight) << "the frame goes with the focus";
+
+    keyed->DisableMenu();
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus()) << "a pane without commands is no stop";
 }
 
 TEST_F(SerialStringDisplayTest, RebindingFollowsTheNewMessage)

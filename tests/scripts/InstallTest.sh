@@ -23,7 +23,8 @@ for file in "$desktop" "$icon" "$types"; do [ -f "$file" ] || fail "not installe
 
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
-grep -qx 'Exec=tavlo-editor %f' "$desktop" || fail "the entry does not pass the file to the editor"
+grep -qx 'Exec="/usr/bin/tavlo-editor" %f' "$desktop" ||
+  fail "the entry does not pass the file to the installed program: $(grep '^Exec=' "$desktop")"
 grep -qx 'Icon=tavlo-editor' "$desktop" || fail "the entry names another icon"
 xmllint --noout "$icon" || fail "the icon is no well-formed SVG"
 xmllint --noout "$types" || fail "the type declarations are no well-formed XML"
@@ -42,3 +43,14 @@ for pair in tvl:application/x-tavlo-configuration tvd:application/x-tavlo-defaul
   if grep -q "^[0-9]*:$type:.*:cs" "$prefix/share/mime/globs2"; then fail "$type cares for the case"; fi
   grep -qx "$type application/zip" "$prefix/share/mime/subclasses" || fail "$type is no ZIP archive"
 done
+
+# Installed for one user, in a home whose name has a blank: the entry names
+# the program where it lies, whether or not that folder is on PATH.
+home="$work/home of user"
+cmake --install "$build" --prefix "$home/.local" >/dev/null
+entry="$home/.local/share/applications/tavlo-editor.desktop"
+grep -qxF "Exec=\"$home/.local/bin/tavlo-editor\" %f" "$entry" ||
+  fail "the user's entry names another program: $(grep '^Exec=' "$entry")"
+report="$(desktop-file-validate "$entry" 2>&1)" || fail "desktop-file-validate: $report"
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+[ -x "$home/.local/bin/tavlo-editor" ] || fail "no program where the user's entry points"

@@ -121,8 +121,9 @@ void DropDownTree::mouseReleaseEvent(QMouseEvent* event)
         emit Clicked(SelectedNode());
 }
 
-// The keys move the highlight as the pointer does (Right opens a level);
-// Return picks the highlighted entry as a click does.
+// The keys move the highlight as the pointer does (Right opens a level,
+// Left closes it); Return opens or closes the level of a node that has one
+// and picks any other entry as a click does.
 void DropDownTree::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -131,10 +132,17 @@ void DropDownTree::keyPressEvent(QKeyEvent* event)
         Close();
         return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
         event->accept();
-        if (QTreeWidgetItem* node = SelectedNode(); node != nullptr) emit Clicked(node);
+        QTreeWidgetItem* node = SelectedNode();
+        if (node == nullptr) return;
+        if (node->childCount() > 0) {
+            node->setExpanded(!node->isExpanded());
+            return;
+        }
+        emit Clicked(node);
         return;
+    }
     default: MoveWithKey(event);
     }
 }

@@ -34,8 +34,9 @@ public:
     QTreeWidgetItem* SelectedNode() const;
 
 signals:
-    // A click with the pointer on a row, or Return: the highlighted node
-    // (none when a click finds nothing highlighted).
+    // A click with the pointer on a row, or Return on a node without a
+    // level of its own: the highlighted node (none when a click finds
+    // nothing highlighted).
     void Clicked(QTreeWidgetItem* node);
     void ClickedOnNothing();
     // About to open: the moment to fill the rows.
