@@ -8,6 +8,7 @@
 // of the same bytes. Then the waits a user sits through: the first press on
 // each browser key of the main window, which reads the database, fills the
 // tree and paints it, and every later press.
+#include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
 #include "SavedDatabases.h"
@@ -247,16 +248,7 @@ int main(int argc, char** argv)
     PairedResults results;
     SavedDatabasesBySize saved;
     const auto add = [&](const std::string& name, int iterations, auto run) {
-        for (int size : Sizes)
-            benchmark::RegisterBenchmark(name.c_str(),
-                                         [&results, &saved, name, run](benchmark::State& state) {
-                                             const int entries = static_cast<int>(state.range(0));
-                                             run(state, results.At(name, entries), saved.Of(entries));
-                                         })
-                ->Arg(size)
-                ->Iterations(iterations)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
+        RegisterPairedBySize(results, saved, Sizes, name, iterations, run);
     };
     const auto each = [&](const std::string& browser, const Kind& kind, auto fill, auto open) {
         add(browser + "BrowserFill", PairCount,

@@ -5,6 +5,7 @@
 // the RS232 loader's equipment tree. Then the waits a user sits through: the
 // first press on each picker's label, which reads the database, fills the
 // tree and paints it, and every later press.
+#include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
 #include "SavedDatabases.h"
@@ -221,16 +222,7 @@ int main(int argc, char** argv)
     PairedResults results;
     SavedDatabasesBySize saved;
     const auto add = [&](const std::string& name, int iterations, auto run) {
-        for (int size : Sizes)
-            benchmark::RegisterBenchmark(name.c_str(),
-                                         [&results, &saved, name, run](benchmark::State& state) {
-                                             const int entries = static_cast<int>(state.range(0));
-                                             run(state, results.At(name, entries), saved.Of(entries));
-                                         })
-                ->Arg(size)
-                ->Iterations(iterations)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
+        RegisterPairedBySize(results, saved, Sizes, name, iterations, run);
     };
     using P = DatabaseBenchmark::Pairs;
     add("ProjectorPickerFill", PairCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {

@@ -6,6 +6,7 @@
 #include "model/ApplicationState.h"
 #include "projectors/ProjectorSelector.h"
 #include "rs232/RS232Selector.h"
+#include "support/DatabaseNames.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -19,14 +20,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-
-template <class Entry>
-Names ManufacturersOf(const DatabaseArray<Entry>& database)
-{
-    Names names;
-    for (int i = 0; i < database.Count(); ++i) names.push_back(database[i].ManufacturerField().trimmed());
-    return names;
-}
 
 template <class Browser>
 void OpenAndClose(ApplicationState& state)

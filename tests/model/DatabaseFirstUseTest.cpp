@@ -5,6 +5,7 @@
 // bring back a database that was emptied before it.
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
+#include "support/DatabaseNames.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -18,14 +19,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-
-template <class Entry>
-Names ManufacturersOf(const DatabaseArray<Entry>& database)
-{
-    Names names;
-    for (int i = 0; i < database.Count(); ++i) names.push_back(database[i].ManufacturerField().trimmed());
-    return names;
-}
 
 // One database, through the operations its callers use.
 struct Database {
