@@ -1,5 +1,6 @@
 #include "messages/SerialStringDisplay.h"
 
+#include "controls/FocusFrame.h"
 #include "messages/MessageDialogs.h"
 #include "messages/MessageItemText.h"
 #include "messages/MessagePaneDialogs.h"
@@ -22,7 +23,6 @@ namespace {
 
 // One scroll unit of the byte form: the width of one character.
 constexpr int ScrollUnit = MessageCharacterWidth;
-constexpr int FocusFrameWidth = 2;
 
 int RoundHalfEven(double value)
 {
@@ -166,11 +166,7 @@ void SerialStringDisplay::ShowImage()
     QPixmap picture = QPixmap::fromImage(image_);
     if (hasFocus()) {
         QPainter painter(&picture);
-        painter.setPen(
-            QPen(palette().color(QPalette::Highlight), FocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(QRectF(picture.rect())
-                             .adjusted(FocusFrameWidth / 2.0, FocusFrameWidth / 2.0, -FocusFrameWidth / 2.0,
-                                       -FocusFrameWidth / 2.0));
+        DrawFocusFrame(painter, picture.rect(), palette());
     }
     DisplayImage->setPixmap(picture);
 }

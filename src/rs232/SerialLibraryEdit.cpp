@@ -96,6 +96,9 @@ void SerialLibraryEdit::BuildControls()
 {
     SSTab1 = WithName(new QTabBar, "SSTab1");
     for (const char* caption : {"Commands 1 to 16", "Commands 17 to 32", "Settings"}) SSTab1->addTab(caption);
+    // A click takes the focus before the page it may be on is hidden, so that
+    // the next Tab goes into the page shown rather than on to the buttons.
+    SSTab1->setFocusPolicy(Qt::StrongFocus);
 
     SerialFrame = WithName(new QWidget, "SerialFrame");
     auto* rows = new QVBoxLayout(SerialFrame);

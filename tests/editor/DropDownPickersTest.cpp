@@ -6,9 +6,13 @@
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/DropDownTreePopup.h"
 #include "editor/pickers/IRDevicePicker.h"
+#include "editor/pickers/PickerLabel.h"
 #include "editor/pickers/ProjectorPicker.h"
 #include "model/ConfigurationArchive.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -172,6 +176,28 @@ void Press(QWidget* widget, Qt::Key key)
     QTest::keyClick(widget, key);
 }
 
+// The key as the user types it: to whatever has the focus.
+void Type(QWidget* window, QKeyCombination key)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window, key.key(), key.keyboardModifiers());
+}
+
+// Tab from no focus on until the widget has it; false when a round of the
+// window's stops never reaches it.
+bool TabTo(QWidget* window, const QWidget* widget)
+{
+    window->setFocus();
+    for (int stop = 0; stop < 40 && !widget->hasFocus(); ++stop) Type(window, Qt::Key_Tab);
+    return widget->hasFocus();
+}
+
+bool FramedInHighlight(QWidget* widget)
+{
+    const QImage face = widget->grab().toImage();
+    return face.pixelColor(1, face.height() / 2) == widget->palette().color(QPalette::Highlight);
+}
+
 // A click as the window system delivers it, so that an open pop-up sees it first.
 void ClickThroughWindow(QWidget* window, QPoint at)
 {
@@ -214,6 +240,38 @@ TEST(DropDownPickers, TheKeysMoveTheHighlightReturnPicksAndEscapeCloses)
         Press(p.tree, Qt::Key_Return);
         EXPECT_FALSE(p.tree->isVisible());
         EXPECT_EQ(p.picked(), p.pickShown);
+    }
+}
+
+// The labels are stops of Tab and open as a combo box does; the focus is
+// back on the label once the list closes. The toolbar's list has its own key.
+TEST(DropDownPickers, TabReachesEachLabelAndTheComboBoxKeysOpenIt)
+{
+    const QKeyCombination opening[] = {Qt::Key_Space, Qt::Key_Return, Qt::KeypadModifier | Qt::Key_Enter, Qt::Key_F4,
+                                       Qt::ALT | Qt::Key_Down};
+    for (const auto& [name, make] : Pickers) {
+        SCOPED_TRACE(name);
+        const Picker p = make();
+        if (qobject_cast<PickerLabel*>(p.label) == nullptr) continue;
+        ASSERT_TRUE(TabTo(p.window, p.label));
+        EXPECT_TRUE(FramedInHighlight(p.label)) << "the focus shows";
+        for (const QKeyCombination key : opening) {
+            SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+            Type(p.window, key);
+            ASSERT_TRUE(p.tree->isVisible());
+            EXPECT_TRUE(p.tree->hasFocus());
+            EXPECT_TRUE(p.tree->selectedItems().isEmpty()) << "opened as a press opens it";
+            Type(p.window, Qt::Key_Escape);
+            EXPECT_FALSE(p.tree->isVisible());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return p.label->hasFocus(); }, 1000));
+        }
+        Type(p.window, Qt::Key_A);
+        EXPECT_FALSE(p.tree->isVisible()) << "another key opens nothing";
+        Type(p.window, Qt::Key_Tab);
+        EXPECT_FALSE(FramedInHighlight(p.label)) << "the frame goes with the focus";
+
+        p.label->setEnabled(false);
+        EXPECT_FALSE(TabTo(p.window, p.label)) << "a disabled label is no stop";
     }
 }
 

@@ -8,6 +8,7 @@
 #include "support/TempProgramFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,3 +308,39 @@ TEST_F(SerialLibraryEditTest, ALibraryMakesTheRoundTripThroughTheEditorAndTheDat
 }
 
 }  // namespace
+
+// A click on a tab hides the page that may hold the focus: the focus goes to
+// the tab bar, and the next Tab into the page shown, not on to the buttons.
+TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusAndTabGoesIntoThePageShown)
+{
+    FillLibrary(Work(), "ACME", "PROJECTOR", "X1");
+    auto form = Open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* tabs = Named<QTabBar>(*form, "SSTab1");
+    struct Step {
+        int tab;
+        // Where the focus is before the click, and where Tab takes it after.
+        QWidget* before;
+        QWidget* afterTab;
+    };
+    QWidget* manufacturer = Named<QWidget>(*form, "Manufacturer");
+    QWidget* firstCommand = Named<QWidget>(*Row(*form, 0), "Command");
+    const Step steps[] = {
+        {0, manufacturer, firstCommand},
+        {1, firstCommand, firstCommand},
+        {2, firstCommand, manufacturer},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.tab);
+        step.before->setFocus();
+        ASSERT_TRUE(step.before->hasFocus());
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(step.tab).center());
+        ASSERT_EQ(tabs->currentIndex(), step.tab);
+        EXPECT_TRUE(tabs->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus == step.afterTab || step.afterTab->isAncestorOf(focus))
+            << (focus != nullptr ? focus->objectName().toStdString() : "none");
+    }
+}

@@ -2,9 +2,10 @@
 
 #include <QLabel>
 
-// A label that opens a drop-down: it reports the press of the left button,
-// at which the drop-down opens (its pop-up then takes the focus and the
-// release).
+// A label that opens a drop-down as a combo box does: on a press of the left
+// button, or, once Tab gave it the focus, on Space, Return, F4 or Alt+Down.
+// The drop-down's pop-up then takes the focus (and the release); the focus
+// comes back here when it closes.
 class PickerLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,4 +16,6 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
