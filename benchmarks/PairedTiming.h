@@ -111,6 +111,7 @@ inline double Median(std::vector<double> values)
 inline std::vector<double> Times(const std::vector<Sample>& samples, Clock clock)
 {
     std::vector<double> times;
+    times.reserve(samples.size());
     for (const Sample& sample : samples) times.push_back(clock == Clock::Real ? sample.wall : sample.cpu);
     return times;
 }
