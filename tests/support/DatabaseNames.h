@@ -2,6 +2,7 @@
 
 #include "model/DatabaseArray.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ template <class Entry>
 std::vector<std::string> ManufacturersOf(const DatabaseArray<Entry>& database)
 {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(database.Count()));
     for (int i = 0; i < database.Count(); ++i) names.push_back(database[i].ManufacturerField().trimmed());
     return names;
 }
