@@ -1,26 +1,11 @@
 #include "model/IRClassGlobals.h"
 #include "support/DatabaseInput.h"
+#include "support/LoadAndSaveAlone.h"
 #include "support/PropertyCheck.h"
 #include "support/SameIRLibrary.h"
 #include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
-
-namespace {
-
-AloneResult LoadAndSaveAlone(const std::string& def)
-{
-    const ScratchFolder folder;
-    const auto file = folder.Write("InfraRed.DEF", reinterpret_cast<const uint8_t*>(def.data()), def.size());
-    SilentPrompts prompts;
-    IRClassGlobals alone(folder.Path(), prompts);
-    alone.LoadIRDatabase();
-    alone.SaveIRDatabase();
-    // A file of a part record is never read whole, whatever the load said.
-    return {prompts.Messages() == 0 && def.size() % IRRecordLayout::RecordLength == 0, SavedFile(file)};
-}
-
-}  // namespace
 
 // "InfraRed.DEF" and "InfraRed.BAK" copied from another computer. A load
 // and a save lose neither: each is read whole into the saved database or
@@ -37,7 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IRClassGlobals loaded(folder.Path(), prompts);
     loaded.LoadIRDatabase();
     loaded.SaveIRDatabase();
-    CheckEachFileReadWholeOrKept(input, folder.Path(), "InfraRed", LoadAndSaveAlone);
+    CheckEachFileReadWholeOrKept(input, folder.Path(), "InfraRed", [](const std::string& def) {
+        return LoadAndSaveAlone<IRClassGlobals>("InfraRed", IRRecordLayout::RecordLength, def,
+                                                [](IRClassGlobals& alone) {
+                                                    alone.LoadIRDatabase();
+                                                    alone.SaveIRDatabase();
+                                                });
+    });
     const auto saved = SavedFile(file);
     loaded.SaveIRDatabase();
     CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");

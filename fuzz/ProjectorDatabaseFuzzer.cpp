@@ -1,25 +1,10 @@
 #include "model/ProjectorClassGlobals.h"
 #include "support/DatabaseInput.h"
+#include "support/LoadAndSaveAlone.h"
 #include "support/PropertyCheck.h"
 #include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
-
-namespace {
-
-AloneResult LoadAndSaveAlone(const std::string& def)
-{
-    const ScratchFolder folder;
-    const auto file = folder.Write("Projectors.DEF", reinterpret_cast<const uint8_t*>(def.data()), def.size());
-    SilentPrompts prompts;
-    ProjectorClassGlobals alone(folder.Path(), prompts);
-    alone.LoadProjectorDatabase();
-    alone.SaveProjectorDatabase();
-    // A file of a part record is never read whole, whatever the load said.
-    return {prompts.Messages() == 0 && def.size() % ProjectorDefinitionRecord::Length == 0, SavedFile(file)};
-}
-
-}  // namespace
 
 // "Projectors.DEF" and "Projectors.BAK" copied from another computer. A
 // load and a save lose neither: each is read whole into the saved database
@@ -36,7 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ProjectorClassGlobals loaded(folder.Path(), prompts);
     loaded.LoadProjectorDatabase();
     loaded.SaveProjectorDatabase();
-    CheckEachFileReadWholeOrKept(input, folder.Path(), "Projectors", LoadAndSaveAlone);
+    CheckEachFileReadWholeOrKept(input, folder.Path(), "Projectors", [](const std::string& def) {
+        return LoadAndSaveAlone<ProjectorClassGlobals>("Projectors", ProjectorDefinitionRecord::Length, def,
+                                                       [](ProjectorClassGlobals& alone) {
+                                                           alone.LoadProjectorDatabase();
+                                                           alone.SaveProjectorDatabase();
+                                                       });
+    });
     const auto saved = SavedFile(file);
     loaded.SaveProjectorDatabase();
     CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");

@@ -1,25 +1,10 @@
 #include "model/SerialClassGlobals.h"
 #include "support/DatabaseInput.h"
+#include "support/LoadAndSaveAlone.h"
 #include "support/PropertyCheck.h"
 #include "support/SavedFile.h"
 #include "support/ScratchFolder.h"
 #include "support/SilentPrompts.h"
-
-namespace {
-
-AloneResult LoadAndSaveAlone(const std::string& def)
-{
-    const ScratchFolder folder;
-    const auto file = folder.Write("RS232Serials.DEF", reinterpret_cast<const uint8_t*>(def.data()), def.size());
-    SilentPrompts prompts;
-    SerialClassGlobals alone(folder.Path(), prompts);
-    alone.LoadRS232Database();
-    alone.SaveRS232Database();
-    // A file of a part record is never read whole, whatever the load said.
-    return {prompts.Messages() == 0 && def.size() % RS232LibraryRecord::Length == 0, SavedFile(file)};
-}
-
-}  // namespace
 
 // "RS232Serials.DEF" and "RS232Serials.BAK" copied from another computer. A
 // load and a save lose neither: each is read whole into the saved database
@@ -36,7 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SerialClassGlobals loaded(folder.Path(), prompts);
     loaded.LoadRS232Database();
     loaded.SaveRS232Database();
-    CheckEachFileReadWholeOrKept(input, folder.Path(), "RS232Serials", LoadAndSaveAlone);
+    CheckEachFileReadWholeOrKept(input, folder.Path(), "RS232Serials", [](const std::string& def) {
+        return LoadAndSaveAlone<SerialClassGlobals>("RS232Serials", RS232LibraryRecord::Length, def,
+                                                    [](SerialClassGlobals& alone) {
+                                                        alone.LoadRS232Database();
+                                                        alone.SaveRS232Database();
+                                                    });
+    });
     const auto saved = SavedFile(file);
     loaded.SaveRS232Database();
     CheckProperty(SavedFile(file) == saved, "a second save of a database writes the same bytes");
