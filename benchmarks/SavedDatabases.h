@@ -107,23 +107,18 @@ private:
 };
 
 // A program folder holding copies of the saved files, for what saves its
-// database there: a save writes the order this editor holds, so the file
-// another computer saved is copied back after it.
+// database there: the files the saves replace are the copies, never the
+// files every run reads.
 class SavedDatabasesCopy {
 public:
-    explicit SavedDatabasesCopy(const SavedDatabases& saved) : saved_(saved)
+    explicit SavedDatabasesCopy(const SavedDatabases& saved)
     {
-        for (const char* name : {"Projectors.DEF", "RS232Serials.DEF", "InfraRed.DEF"}) Restore(name);
+        for (const char* name : {"Projectors.DEF", "RS232Serials.DEF", "InfraRed.DEF"})
+            std::filesystem::copy_file(saved.Folder() / name, folder_.path() / name);
     }
     const std::filesystem::path& Folder() const { return folder_.path(); }
-    void Restore(const std::string& file) const
-    {
-        std::filesystem::copy_file(saved_.Folder() / file, folder_.path() / file,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
 
 private:
-    const SavedDatabases& saved_;
     ScratchFolder folder_;
 };
 

@@ -21,12 +21,16 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 mkdir -p "$results"
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 names=()
+failed=()
 for source in "$root"/benchmarks/*.cpp; do
   name="$(basename "$source" .cpp)"
   names+=("$name")
   echo "Running $name" >&2
   # The reporters colour their tables whatever they are told: the colours are taken out.
-  "$build/benchmarks/$name" "$@" 2>"$results/$name.log" | sed 's/\x1b\[[0-9;]*m//g' >"$results/$name.txt"
+  # One benchmark that fails does not keep the others from running.
+  if ! "$build/benchmarks/$name" "$@" 2>"$results/$name.log" | sed 's/\x1b\[[0-9;]*m//g' >"$results/$name.txt"; then
+    failed+=("$name")
+  fi
 done
 
 # Each benchmark prints its table, then, after an empty line, its ratios
@@ -40,4 +44,9 @@ done
 echo
 echo "Load average (1, 5, 15 min) before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) processors"
 missed="$({ grep -l 'aim(s) missed' "$results"/*.txt || true; } | xargs -r -n1 basename | sed 's/\.txt$//' | tr '\n' ' ')"
-if [ -n "$missed" ]; then echo "Aims missed in: $missed"; else echo "Every aim met."; fi
+if [ -n "$missed" ]; then echo "Aims missed in: $missed"; fi
+if [ "${#failed[@]}" -gt 0 ]; then
+  echo "Failed, their errors in $results/NAME.log: ${failed[*]}"
+  exit 1
+fi
+if [ -z "$missed" ]; then echo "Every aim met."; fi

@@ -13,7 +13,9 @@
 
 namespace {
 
-constexpr std::size_t BufferSize = 1 << 16;
+// Large writes: the disk flush at the end of a save of many 4 KB writes
+// takes twice as long as one of the same bytes in large ones.
+constexpr std::size_t BufferSize = 1 << 20;
 // Large enough that a database takes few reads, small enough that the
 // allocator keeps it on its heap rather than mapping fresh pages each time.
 constexpr std::size_t PieceSize = 120 * 1024;
@@ -117,7 +119,9 @@ RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_
     file_ = ::fdopen(created.get(), "wb");
     if (file_ == nullptr) throw Describe("cannot create", path);
     static_cast<void>(created.Release());  // the stream closes it now
-    std::setvbuf(file_, nullptr, _IOFBF, BufferSize);
+    // The stream's own buffer would be one block of the disk, whatever size is asked.
+    buffer_ = std::make_unique_for_overwrite<char[]>(BufferSize);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, BufferSize);
 }
 
 RecordFileWriter::~RecordFileWriter()

@@ -79,6 +79,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::unique_ptr<char[]> buffer_;  // outlives the stream, which is closed first
     std::FILE* file_ = nullptr;
     std::size_t recordLength_;
 };
