@@ -1,5 +1,6 @@
 #include "controls/LibraryTree.h"
 
+#include "controls/TextNode.h"
 #include "platform/Windows1252.h"
 
 #include <QFont>
@@ -70,21 +71,18 @@ struct WaitingModels {
     std::vector<SortedModel> models;
 };
 
-// A node of one column; no list of texts is made for it.
 QTreeWidgetItem* NewNode(const QString& text)
 {
-    auto* node = new QTreeWidgetItem;
-    node->setText(0, text);
-    return node;
+    return new TextNode(text);
 }
 
 // A model node. Its bold font and its tag are given out when the view or a
 // caller asks: item data would cost a value of its own per node, a font kept
 // per node a shared count taken at every fill and dropped at every clear,
 // and most tags are never read.
-class ModelNode final : public QTreeWidgetItem {
+class ModelNode final : public TextNode {
 public:
-    ModelNode(const QString& name, std::string tag, bool bold) : tag_(std::move(tag)), bold_(bold) { setText(0, name); }
+    ModelNode(const QString& name, std::string tag, bool bold) : TextNode(name), tag_(std::move(tag)), bold_(bold) {}
     QVariant data(int column, int role) const override
     {
         if (column == 0 && role == Qt::FontRole && bold_) {
@@ -93,7 +91,7 @@ public:
             return font;
         }
         if (column == 0 && role == TagRole && !tag_.empty()) return FromWindows1252(tag_);
-        return QTreeWidgetItem::data(column, role);
+        return TextNode::data(column, role);
     }
 
 private:

@@ -71,6 +71,7 @@ void IRSelector::FillTree()
 {
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
+        database.PrefetchAhead(i);
         return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};
     });
 }

@@ -28,6 +28,20 @@ public:
     const Entry& operator[](int index) const { return *entries_[Checked(index)]; }
 
     int Count() const { return static_cast<int>(entries_.size()); }
+
+    // For a pass that reads the entries from `index` on, in order: starts
+    // fetching the first bytes, where every entry keeps its names, of an
+    // entry some places further. After a load's sort the entries lie in
+    // memory in the file's order, not the database's, and a pass that waited
+    // for each in turn would spend most of its time waiting.
+    void PrefetchAhead(int index) const
+    {
+        const std::size_t ahead = static_cast<std::size_t>(index) + PrefetchDistance;
+        if (index < 0 || ahead >= entries_.size()) return;
+        const char* start = reinterpret_cast<const char*>(entries_[ahead].get());
+        __builtin_prefetch(start);
+        __builtin_prefetch(start + PrefetchedBytes - 1);
+    }
     bool IsEmpty() const { return entries_.empty(); }
     int LastIndex() const { return Count() - 1; }
 
@@ -83,6 +97,10 @@ public:
     }
 
 private:
+    static constexpr std::size_t PrefetchDistance = 16;
+    // Enough for the three names of any entry, wherever its cache lines start.
+    static constexpr std::size_t PrefetchedBytes = 64;
+
     std::size_t Checked(int index) const
     {
         if (index < 0 || index >= Count()) throw SubscriptOutOfRange("database entry " + std::to_string(index));

@@ -57,13 +57,19 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
 void ProjectorSelector::FillTree()
 {
     const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
-    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
+    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) {
+        database.PrefetchAhead(i);
+        return EntryOf(database[i]);
+    });
 }
 
 void ProjectorSelector::RefreshTree()
 {
     const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
-    LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) { return EntryOf(database[i]); });
+    LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) {
+        database.PrefetchAhead(i);
+        return EntryOf(database[i]);
+    });
 }
 
 int ProjectorSelector::EntryCount() const

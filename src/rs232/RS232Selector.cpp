@@ -53,6 +53,7 @@ void RS232Selector::FillTree()
 {
     const DatabaseArray<RS232FileBlockClass>& database = state_.RS232Libraries.RS232Database();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
+        database.PrefetchAhead(i);
         return {NamesOfLibrary(database[i]), {}};
     });
 }

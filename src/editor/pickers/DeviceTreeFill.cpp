@@ -1,5 +1,6 @@
 #include "editor/pickers/DeviceTreeFill.h"
 
+#include "controls/TextNode.h"
 #include "model/IRClassGlobals.h"
 #include "model/ProjectorClassGlobals.h"
 #include "platform/Windows1252.h"
@@ -19,18 +20,17 @@ constexpr int EntryNodeType = QTreeWidgetItem::UserType + 1;
 // A node that stands for one database entry. Its index and bold font are
 // held as members rather than as item data: thousands of entries are built
 // at each opening, and every value of item data is memory of its own.
-class EntryNode final : public QTreeWidgetItem {
+class EntryNode final : public TextNode {
 public:
     EntryNode(QTreeWidgetItem* parent, const QString& text, int databaseIndex, const QFont& bold)
-        : QTreeWidgetItem(parent, EntryNodeType), databaseIndex_(databaseIndex), bold_(bold)
+        : TextNode(parent, text, EntryNodeType), databaseIndex_(databaseIndex), bold_(bold)
     {
-        setText(0, text);
     }
     int DatabaseIndex() const { return databaseIndex_; }
     QVariant data(int column, int role) const override
     {
         if (column == 0 && role == Qt::FontRole) return bold_;
-        return QTreeWidgetItem::data(column, role);
+        return TextNode::data(column, role);
     }
 
 private:
@@ -68,8 +68,7 @@ public:
         if (last_ != nullptr && lastKey_ == key) return last_;
         auto [found, added] = groups_.try_emplace(std::string(key), nullptr);
         if (added) {
-            found->second = parent == nullptr ? new QTreeWidgetItem : new QTreeWidgetItem(parent);
-            found->second->setText(0, TextOf(text));
+            found->second = parent == nullptr ? new TextNode(TextOf(text)) : new TextNode(parent, TextOf(text));
             if (parent == nullptr) roots.append(found->second);
         }
         lastKey_ = found->first;
@@ -112,8 +111,10 @@ void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projector
     Groups manufacturers;
     QList<QTreeWidgetItem*> roots;
     // Nodes are built unattached and handed to the tree at once.
-    for (int i = 0; i < projectors.ProjectorDatabase().Count(); ++i) {
-        const ProjectorClass& definition = projectors.ProjectorDatabase()[i];
+    const DatabaseArray<ProjectorClass>& database = projectors.ProjectorDatabase();
+    for (int i = 0; i < database.Count(); ++i) {
+        database.PrefetchAhead(i);
+        const ProjectorClass& definition = database[i];
         const std::string_view manufacturer = definition.ManufacturerField().view();
         QTreeWidgetItem* root = manufacturers.Find(Trimmed(manufacturer), nullptr, manufacturer, roots);
         new EntryNode(root, TextOf(definition.ModelField().view()), i, bold);
@@ -129,8 +130,10 @@ void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping gr
     Groups middleGroups;
     QList<QTreeWidgetItem*> roots;
     std::string middleKey;
-    for (int i = 0; i < ir.IRDatabase().Count(); ++i) {
-        const IRclass& library = ir.IRDatabase()[i];
+    const DatabaseArray<IRclass>& database = ir.IRDatabase();
+    for (int i = 0; i < database.Count(); ++i) {
+        database.PrefetchAhead(i);
+        const IRclass& library = database[i];
         const bool byManufacturer = grouping == IRGrouping::ByManufacturer;
         const std::string_view first = (byManufacturer ? library.ManufacturerField() : library.IRtypeField()).view();
         const std::string_view second = (byManufacturer ? library.IRtypeField() : library.ManufacturerField()).view();
