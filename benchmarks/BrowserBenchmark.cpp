@@ -11,6 +11,7 @@
 #include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
+#include "QuickRun.h"
 #include "SavedDatabases.h"
 #include "editor/TavloForm.h"
 #include "infrared/IRSelector.h"
@@ -32,15 +33,15 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-const std::vector<int> Sizes = {1000, 10000, 30000};
+const std::vector<int> Sizes = DatabaseSizes({1000, 10000, 30000});
 constexpr double FillAim = 1.5;
 // Asked at 10,000 definitions; held at every size.
 constexpr double ProjectorToIRAim = 2;
 constexpr double CloseAim = 1.5;
 constexpr double FirstPressAim = 100;
 constexpr double LaterPressAim = 50;
-constexpr int PairCount = 15;
-constexpr int PressCount = 9;
+const int PairCount = Repetitions(15);
+const int PressCount = Repetitions(9);
 const QSize BrowserSize(640, 480);
 
 // What each browser is: its class, its key on the main window, its file,

@@ -2,6 +2,7 @@
 // and ten RS232 libraries, timing each step, and sets the "Config.tmp" work
 // beside the ZIP work.
 #include "DatabaseBenchmarkSupport.h"
+#include "QuickRun.h"
 #include "model/ApplicationState.h"
 #include "model/ArchiveMerge.h"
 #include "model/ConfigText.h"
@@ -183,14 +184,21 @@ public:
 // NOLINTNEXTLINE(bugprone-exception-escape): a setup that throws ends the run with its message
 int main(int argc, char** argv)
 {
+    using DatabaseBenchmark::QuickRepetitionsOnly;
     Setup setup;
-    benchmark::RegisterBenchmark("WriteConfigTmp", WriteConfigTmp, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("ReadConfigTmp", ReadConfigTmp, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Compress", Compress, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Extract", Extract, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Merge", Merge, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("WholeSave", WholeSave, std::ref(setup))->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("WholeOpen", WholeOpen, std::ref(setup))->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("WriteConfigTmp", WriteConfigTmp, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("ReadConfigTmp", ReadConfigTmp, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("Compress", Compress, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("Extract", Extract, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("Merge", Merge, std::ref(setup)))->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("WholeSave", WholeSave, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
+    QuickRepetitionsOnly(benchmark::RegisterBenchmark("WholeOpen", WholeOpen, std::ref(setup)))
+        ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -213,5 +221,6 @@ int main(int argc, char** argv)
     ratio("Config.tmp write+read / ZIP compress+extract", t["WriteConfigTmp"] + t["ReadConfigTmp"],
           t["Compress"] + t["Extract"]);
     ratio("merge / whole open", t["Merge"], t["WholeOpen"]);
+    std::printf("\nNo aim checked.\n");
     return 0;
 }

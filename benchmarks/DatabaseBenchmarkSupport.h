@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -18,13 +17,15 @@
 namespace DatabaseBenchmark {
 
 // A fresh folder under the system's temporary folder, removed at the end.
+// mkdtemp makes it under a name no other folder has, so that benchmark
+// programs run side by side never share one.
 class ScratchFolder {
 public:
     ScratchFolder()
     {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("tavlo-benchmark-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "tavlo-benchmark-XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a folder like " + name);
+        path_ = name;
     }
     ~ScratchFolder() { std::filesystem::remove_all(path_); }
     ScratchFolder(const ScratchFolder&) = delete;

@@ -9,6 +9,7 @@
 
 #include "DatabaseBenchmarkSupport.h"
 #include "PairedTiming.h"
+#include "QuickRun.h"
 #include "model/DeviceTypes.h"
 #include "platform/Registry.h"
 
@@ -24,8 +25,9 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-constexpr int SmallKey = 1000;
-constexpr int LargeKey = 16000;
+// A quick run keeps a key larger than the rows that are read.
+const int SmallKey = NormalOrQuick(1000, 50);
+const int LargeKey = NormalOrQuick(16000, 1100);
 constexpr double PerByteAim = 1;
 
 void WriteKey(Registry& registry, int subkeys)
@@ -94,7 +96,7 @@ int main(int argc, char** argv)
                                          ReadBesideBuiltIn(state, results.At("Read", static_cast<int>(state.range(0))));
                                      })
             ->Arg(subkeys)
-            ->Iterations(subkeys == LargeKey ? 21 : 101)
+            ->Iterations(Repetitions(subkeys == LargeKey ? 21 : 101))
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     const auto bytes = [](int subkeys) {

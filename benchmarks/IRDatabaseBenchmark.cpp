@@ -2,6 +2,7 @@
 // pair by pair beside reading or writing the same bytes raw.
 #include "DatabaseBenchmarkSupport.h"
 #include "PairedTiming.h"
+#include "QuickRun.h"
 #include "model/IRClassGlobals.h"
 
 #include <string>
@@ -10,7 +11,7 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-constexpr int Libraries = 1000;
+const int Libraries = DatabaseSize(1000);
 constexpr int CommandsPerLibrary = 50;
 constexpr double Aim = 3;
 
@@ -74,12 +75,12 @@ int main(int argc, char** argv)
     PairedResults results;
     benchmark::RegisterBenchmark("IRLoad", [&](benchmark::State& state) { LoadAndSave(state, results); })
         ->Arg(0)
-        ->Iterations(21)
+        ->Iterations(Repetitions(21))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IRSave", [&](benchmark::State& state) { LoadAndSave(state, results); })
         ->Arg(1)
-        ->Iterations(21)
+        ->Iterations(Repetitions(21))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     PairedReporter reporter(

@@ -6,6 +6,7 @@
 
 #include "DatabaseBenchmarkSupport.h"
 #include "PairedTiming.h"
+#include "QuickRun.h"
 #include "SavedDatabases.h"
 #include "editor/DeviceTabs.h"
 #include "editor/InstallInterfaces.h"
@@ -32,7 +33,7 @@ extern char** environ;
 namespace {
 
 constexpr double FrameSeconds = 1.0 / 60.0;
-constexpr int DatabaseEntries = 30000;
+const int DatabaseEntries = DatabaseBenchmark::DatabaseSize(30000);
 constexpr double StartUpAim = 2;
 
 // Every message slot full, every switch on, every text written.
@@ -207,8 +208,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RegisterBenchmark("ShowConfiguration", ShowConfiguration)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("ChangeTab", ChangeTab)->Unit(benchmark::kMillisecond);
+    DatabaseBenchmark::QuickRepetitionsOnly(benchmark::RegisterBenchmark("ShowConfiguration", ShowConfiguration))
+        ->Unit(benchmark::kMillisecond);
+    DatabaseBenchmark::QuickRepetitionsOnly(benchmark::RegisterBenchmark("ChangeTab", ChangeTab))
+        ->Unit(benchmark::kMillisecond);
     DatabaseBenchmark::PairedResults results;
     DatabaseBenchmark::SavedDatabasesBySize saved;
     benchmark::RegisterBenchmark("StartUpWholeProcess",
@@ -216,7 +219,7 @@ int main(int argc, char** argv)
                                      StartUpWholeProcess(state, results.At("StartUp", DatabaseEntries),
                                                          saved.Of(DatabaseEntries));
                                  })
-        ->Iterations(11)
+        ->Iterations(DatabaseBenchmark::Repetitions(11))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirstUseOfFullDatabases",
@@ -224,7 +227,7 @@ int main(int argc, char** argv)
                                      FirstUseOfFullDatabases(state, results.At("FirstUse", DatabaseEntries),
                                                              saved.Of(DatabaseEntries));
                                  })
-        ->Iterations(5)
+        ->Iterations(DatabaseBenchmark::Repetitions(5))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     StartUpReporter reporter(

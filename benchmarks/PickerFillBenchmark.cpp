@@ -8,6 +8,7 @@
 #include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
+#include "QuickRun.h"
 #include "SavedDatabases.h"
 #include "editor/pickers/DeviceTreeFill.h"
 #include "editor/pickers/DropDownTree.h"
@@ -33,12 +34,12 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-const std::vector<int> Sizes = {1000, 10000, 30000};
+const std::vector<int> Sizes = DatabaseSizes({1000, 10000, 30000});
 constexpr double FillAim = 1.5;
 constexpr double FirstPressAim = 100;
 constexpr double LaterPressAim = 50;
-constexpr int PairCount = 15;
-constexpr int PressCount = 9;
+const int PairCount = Repetitions(15);
+const int PressCount = Repetitions(9);
 
 // A picker alone in a window of the main window's size, shown, with the
 // label that drops its tree down.

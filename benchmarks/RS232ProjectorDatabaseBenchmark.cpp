@@ -3,6 +3,7 @@
 
 #include "DatabaseBenchmarkSupport.h"
 #include "PairedTiming.h"
+#include "QuickRun.h"
 #include "model/ProjectorClassGlobals.h"
 #include "model/SerialClassGlobals.h"
 
@@ -12,7 +13,7 @@ using namespace DatabaseBenchmark;
 
 namespace {
 
-constexpr int Entries = 1000;
+const int Entries = DatabaseSize(1000);
 constexpr double Aim = 3;
 
 void FillMessage(RS232_String_Class& message, int seed)
@@ -124,7 +125,7 @@ int main(int argc, char** argv)
     const auto add = [&](const std::string& name, void (*run)(benchmark::State&, Pairs&)) {
         benchmark::RegisterBenchmark(
             name.c_str(), [&results, name, run](benchmark::State& state) { run(state, results.At(name, Entries)); })
-            ->Iterations(21)
+            ->Iterations(Repetitions(21))
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     };
