@@ -146,11 +146,9 @@ void LibraryBrowser::FillTreeUnlessShown(std::string names)
 
 void LibraryBrowser::ShowTreeFromTop()
 {
-    treeview1->collapseAll();
-    {
-        const QSignalBlocker settled(treeview1);
-        treeview1->selectionModel()->clear();
-    }
+    // As a fill leaves the view: every node collapsed, nothing selected, no
+    // cursor, so the focus coming in puts the cursor on the first node.
+    treeview1->reset();
     treeview1->scrollToTop();
     treeview1->horizontalScrollBar()->setValue(0);
 }

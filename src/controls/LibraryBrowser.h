@@ -164,7 +164,7 @@ private:
     // Builds the tree from the database unless it was filled whole from
     // these names and changed in no other way since.
     void FillTreeUnlessShown(std::string names);
-    // Collapsed, with no node highlighted or current in the view, from the top left.
+    // The view as a fill leaves it, shown from the top left.
     void ShowTreeFromTop();
 
     UserPrompts& prompts_;
