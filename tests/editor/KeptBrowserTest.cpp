@@ -173,9 +173,9 @@ struct Change {
 class KeptBrowserTest : public MainWindowTest {
 protected:
     // Presses the key, hands the browser it shows to `inside` and leaves it by EXIT.
-    QDialog* PressKey(const char* key, const std::function<void(QDialog&)>& inside)
+    QPointer<QDialog> PressKey(const char* key, const std::function<void(QDialog&)>& inside)
     {
-        QDialog* shown = nullptr;
+        QPointer<QDialog> shown;
         WhenModalOpens([&](QWidget* modal) {
             shown = qobject_cast<QDialog*>(modal);
             if (shown) inside(*shown);
@@ -200,11 +200,13 @@ protected:
         if (b.sorts) {
             EXPECT_TRUE(Named<QRadioButton>(browser, "SortBy", 0)->isChecked());
         }
+        EXPECT_EQ(browser.windowState(), Qt::WindowNoState);
         EXPECT_EQ(browser.size(), b.openingSize);
     }
 
     // Leaves the browser as a user might: every level open and scrolled to
-    // the end, a model copied and current, the focus elsewhere, another size.
+    // the end, a model copied and current, the focus elsewhere, another
+    // size, maximised.
     static void Disturb(QDialog& browser, const QStringList& modelPath)
     {
         auto* tree = Named<QTreeWidget>(browser, "treeview1");
@@ -219,6 +221,7 @@ protected:
         ASSERT_GT(tree->verticalScrollBar()->value(), 0);
         if (auto* option = browser.findChild<QRadioButton*>("SortBy_1")) option->setFocus();
         browser.resize(900, 650);
+        browser.setWindowState(Qt::WindowMaximized);
     }
 };
 
@@ -297,12 +300,12 @@ TEST_F(KeptBrowserTest, EachPressShowsTheSameBrowserAsNewWithItsTreeKeptUntilThe
                             }});
 
         // Each opening shows what the last change made, then the next change is made.
-        QDialog* first = nullptr;
+        QPointer<QDialog> first;
         const Change* last = nullptr;
         for (std::size_t i = 0; i <= changes.size(); ++i) {
             const Change* next = i < changes.size() ? &changes[i] : nullptr;
             SCOPED_TRACE(last ? last->what : "the first opening");
-            QDialog* shown = PressKey(b.key, [&](QDialog& browser) {
+            const QPointer<QDialog> shown = PressKey(b.key, [&](QDialog& browser) {
                 ExpectAsNew(b, browser);
                 QTreeWidget& tree = *Named<QTreeWidget>(browser, "treeview1");
                 if (last) {
@@ -313,14 +316,16 @@ TEST_F(KeptBrowserTest, EachPressShowsTheSameBrowserAsNewWithItsTreeKeptUntilThe
                 Disturb(browser, b.path(bravo));
                 if (next && next->inside) next->inside(browser);
             });
-            ASSERT_NE(shown, nullptr);
-            if (!first) first = shown;
+            ASSERT_FALSE(shown.isNull()) << "the browser stays with the main window";
+            if (i == 0) first = shown;
             EXPECT_EQ(shown, first) << "the same browser every time";
             if (next && next->outside) next->outside();
             last = next;
         }
         made.emplace_back(first);
     }
+    ASSERT_EQ(made.size(), 3U);
+    for (const QPointer<QDialog>& browser : made) ASSERT_FALSE(browser.isNull());
     window.reset();
     for (const QPointer<QDialog>& browser : made) EXPECT_TRUE(browser.isNull()) << "gone with the main window";
 }
