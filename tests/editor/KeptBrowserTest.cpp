@@ -37,6 +37,17 @@ int IndexOfModel(const DatabaseArray<Entry>& database, const std::string& model)
     return -1;
 }
 
+// Renames the entry of the model, or removes it when there is no new name.
+template <class Entry>
+void RenameOrRemove(DatabaseArray<Entry>& database, const std::string& model, const char* renamed)
+{
+    const int index = IndexOfModel(database, model);
+    if (renamed)
+        database[index].Model(renamed);
+    else
+        database.Remove(index);
+}
+
 // One browser with what a test does to its database from outside the
 // browser. Models are unique, so a model names its entry.
 struct Browser {
@@ -45,8 +56,7 @@ struct Browser {
     QSize openingSize;
     bool sorts;  // has "Sort By Manufacturer" and "Sort By Type"
     std::function<void(ApplicationState&, const Names&)> add;
-    std::function<void(ApplicationState&, const std::string& model, const char* renamed)> rename;
-    std::function<void(ApplicationState&, const std::string& model)> remove;
+    std::function<void(ApplicationState&, const std::string& model, const char* renamed)> renameOrRemove;
     std::function<void(ApplicationState&, const char* model)> renameClipboard;
     std::function<QStringList(const Names&)> path;
 };
@@ -63,12 +73,7 @@ std::vector<Browser> Browsers()
              database[database.LastIndex()].Model(n.model);
          },
          [](ApplicationState& s, const std::string& model, const char* renamed) {
-             auto& database = s.Projectors.ProjectorDatabase();
-             database[IndexOfModel(database, model)].Model(renamed);
-         },
-         [](ApplicationState& s, const std::string& model) {
-             auto& database = s.Projectors.ProjectorDatabase();
-             database.Remove(IndexOfModel(database, model));
+             RenameOrRemove(s.Projectors.ProjectorDatabase(), model, renamed);
          },
          [](ApplicationState& s, const char* model) { s.Projectors.ProjectorClipboard.Model(model); },
          [](const Names& n) {
@@ -83,12 +88,7 @@ std::vector<Browser> Browsers()
              database[database.LastIndex()].Model(n.model);
          },
          [](ApplicationState& s, const std::string& model, const char* renamed) {
-             auto& database = s.RS232Libraries.RS232Database();
-             database[IndexOfModel(database, model)].Model(renamed);
-         },
-         [](ApplicationState& s, const std::string& model) {
-             auto& database = s.RS232Libraries.RS232Database();
-             database.Remove(IndexOfModel(database, model));
+             RenameOrRemove(s.RS232Libraries.RS232Database(), model, renamed);
          },
          [](ApplicationState& s, const char* model) { s.RS232Libraries.RS232LibraryClipboard.Model(model); },
          threeLevels},
@@ -100,12 +100,7 @@ std::vector<Browser> Browsers()
              added.Model(n.model);
          },
          [](ApplicationState& s, const std::string& model, const char* renamed) {
-             auto& database = s.IR.IRDatabase();
-             database[IndexOfModel(database, model)].Model(renamed);
-         },
-         [](ApplicationState& s, const std::string& model) {
-             auto& database = s.IR.IRDatabase();
-             database.Remove(IndexOfModel(database, model));
+             RenameOrRemove(s.IR.IRDatabase(), model, renamed);
          },
          [](ApplicationState& s, const char* model) { s.IR.IRClipboard.Model(model); }, threeLevels},
     };
@@ -259,18 +254,18 @@ TEST_F(KeptBrowserTest, EachPressShowsTheSameBrowserAsNewWithItsTreeKeptUntilThe
             {"an entry added elsewhere", {}, [&] { b.add(state, charlie); }, false, has(charlie)},
             {"an entry renamed elsewhere",
              {},
-             [&] { b.rename(state, "A1", "A9"); },
+             [&] { b.renameOrRemove(state, "A1", "A9"); },
              false,
              [&](const QTreeWidget& tree) {
                  has({"ALPHA", "TV", "A9"})(tree);
                  lacks(alpha)(tree);
              }},
-            {"an entry removed elsewhere", {}, [&] { b.remove(state, "C1"); }, false, lacks(charlie)},
+            {"an entry removed elsewhere", {}, [&] { b.renameOrRemove(state, "C1", nullptr); }, false, lacks(charlie)},
             {"a copy pasted in the browser", pasteCopyOfB1As("B8"), {}, false, has({"BRAVO", "TV", "B8"})},
             // The database then holds the names of the last whole fill, but
             // the tree has had a node added since, by the paste or its fill.
             {"a copy pasted in the browser and taken out elsewhere", pasteCopyOfB1As("B7"),
-             [&] { b.remove(state, "B7"); }, false, lacks({"BRAVO", "TV", "B7"})},
+             [&] { b.renameOrRemove(state, "B7", nullptr); }, false, lacks({"BRAVO", "TV", "B7"})},
             {"nothing again", {}, {}, true, has(bravo)},
         };
         if (std::string(b.key) == "EDITIR")
