@@ -169,6 +169,7 @@ private:
 
     UserPrompts& prompts_;
     LibraryBrowserTexts texts_;
+    // Wide enough for every key, pictured or not.
     QSize openingSize_{640, 480};
     // Whether the browser has been shown since PrepareOpening.
     bool shownSincePrepared_ = false;
