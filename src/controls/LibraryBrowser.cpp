@@ -8,6 +8,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -63,6 +66,7 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
 
     treeview1 = WithName(new QTreeWidget, "treeview1");
     treeview1->setHeaderHidden(true);
+    WatchTreeChanges();
     treeview1->installEventFilter(this);
     treeview1->viewport()->installEventFilter(this);
     connect(treeview1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
@@ -76,10 +80,77 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
     layout->setMenuBar(Toolbar1);
     if (sorting == Sorting::ByManufacturerOrType) AddSortOptions(*layout);
     layout->addWidget(treeview1);
+}
+
+LibraryBrowser::~LibraryBrowser()
+{
+    // The tree goes after the browser's members, clearing its nodes as it goes.
+    disconnect(treeview1->model(), nullptr, this, nullptr);
+}
+
+void LibraryBrowser::PrepareOpening()
+{
+    EmptyClipboard();
+    if (SortBy[0]) SortBy[0]->setChecked(true);
+    currentPath_.clear();
+    FillTreeUnlessShown(TreeNames());
+    ShowTreeFromTop();
+    RefreshToolbar();
+    setWindowState(Qt::WindowNoState);
+    resize(openingSize_);
     // The arrow keys move through the tree from the start, never re-sort it.
     treeview1->setFocus();
-    // Wide enough for every key, pictured or not.
-    resize(640, 480);
+    shownSincePrepared_ = false;
+}
+
+void LibraryBrowser::ShowModal()
+{
+    if (shownSincePrepared_) PrepareOpening();
+    exec();
+}
+
+void LibraryBrowser::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) shownSincePrepared_ = true;
+    QDialog::showEvent(event);
+}
+
+void LibraryBrowser::WatchTreeChanges()
+{
+    const auto changed = [this] {
+        if (!filling_) treeNames_.reset();
+    };
+    const QAbstractItemModel* nodes = treeview1->model();
+    connect(nodes, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(nodes, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(nodes, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(nodes, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(nodes, &QAbstractItemModel::modelReset, this, changed);
+}
+
+void LibraryBrowser::FillTree()
+{
+    treeNames_.reset();
+    FillTreeUnlessShown(TreeNames());
+}
+
+void LibraryBrowser::FillTreeUnlessShown(std::string names)
+{
+    if (treeNames_ == names) return;
+    {
+        const QScopedValueRollback<bool> filling(filling_, true);
+        BuildTree();
+    }
+    treeNames_ = std::move(names);
+}
+
+void LibraryBrowser::ShowTreeFromTop()
+{
+    // As a fill leaves the view: every node collapsed, nothing selected, no
+    // cursor, so the focus coming in puts the cursor on the first node.
+    treeview1->reset();
+    treeview1->scrollToTop();
+    treeview1->horizontalScrollBar()->setValue(0);
 }
 
 void LibraryBrowser::AddKey(BrowserKey key, const KeyTip& tip, void (LibraryBrowser::*command)(), const char* picture)
@@ -92,7 +163,6 @@ void LibraryBrowser::AddSortOptions(QVBoxLayout& layout)
 {
     SortBy[0] = WithName(new QRadioButton("Sort By Manufacturer"), "SortBy", 0);
     SortBy[1] = WithName(new QRadioButton("Sort By Type"), "SortBy", 1);
-    SortBy[0]->setChecked(true);
     auto* row = new QHBoxLayout;
     for (QRadioButton* option : SortBy) {
         row->addWidget(option);

@@ -8,6 +8,8 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -56,15 +58,22 @@ struct LibraryBrowserTexts {
 // "treeview1" with its current node kept by the names on its path, the
 // highlighted node being the current one however it was reached (a click,
 // the keys, a command), Return on a model editing it, the export and import
-// of the exchange file, and the save of the database however the browser
-// closes. A browser adds its own commands and what its tree holds.
+// of the exchange file, the save of the database however the browser
+// closes, and each opening, the first or a later one, showing the browser
+// as a newly made one. A browser adds its own commands and what its tree
+// holds.
 class LibraryBrowser : public QDialog {
     Q_OBJECT
 public:
+    // Shows the browser modally; the database has been saved when it
+    // returns. A browser shown before is first made ready again as at its
+    // making (PrepareOpening).
+    void ShowModal();
+    ~LibraryBrowser() override;
     void done(int result) override;
-    // Fills the tree from the database as it stands; the current node is
-    // found again by its path.
-    virtual void FillTree() = 0;
+    // Fills the tree whole from the database as it stands; the current node
+    // is found again by its path.
+    void FillTree();
 
 protected:
     enum class Sorting {
@@ -74,11 +83,29 @@ protected:
     };
     LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, Sorting sorting, QWidget* parent);
 
+    // What every opening does, so that a browser opened again looks and
+    // behaves as a newly made one: the clipboard emptied, "Sort By
+    // Manufacturer", nothing current, the tree as the database stands,
+    // collapsed and from its top, the keys as RefreshToolbar sets them, the
+    // opening size and the focus in the tree. A browser's constructor ends
+    // with it.
+    void PrepareOpening();
+    // The size a browser opens at; 640 by 480 unless a browser sets another
+    // before PrepareOpening.
+    void SetOpeningSize(QSize size) { openingSize_ = size; }
+
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     // Highlights the current node, which is none once it has left the tree,
     // and enables the keys for it.
     virtual void RefreshToolbar();
+    // A paste is offered only after a copy or cut made in this opening.
+    virtual void EmptyClipboard() = 0;
+    // Replaces every node with those of the database in the current arrangement.
+    virtual void BuildTree() = 0;
+    // What the tree is filled from (TreeNames.h), in the current arrangement.
+    virtual std::string TreeNames() const = 0;
     virtual int EntryCount() const = 0;
     virtual bool ClipboardHolds() const = 0;
     virtual void SaveDatabase() = 0;
@@ -131,9 +158,25 @@ private:
     // sees is what the commands act on.
     void HighlightCurrentNode();
     void AddSortOptions(class QVBoxLayout& layout);
+    // Any change to the tree's nodes but a whole fill: the tree is no longer
+    // known to be what a fill would make.
+    void WatchTreeChanges();
+    // Builds the tree from the database unless it was filled whole from
+    // these names and changed in no other way since.
+    void FillTreeUnlessShown(std::string names);
+    // The view as a fill leaves it, shown from the top left.
+    void ShowTreeFromTop();
 
     UserPrompts& prompts_;
     LibraryBrowserTexts texts_;
+    // Wide enough for every key, pictured or not.
+    QSize openingSize_{640, 480};
+    // Whether the browser has been shown since PrepareOpening.
+    bool shownSincePrepared_ = false;
+    // What the tree was last filled whole from; none while nothing is known.
+    std::optional<std::string> treeNames_;
+    // The tree's own changes while it is filled whole.
+    bool filling_ = false;
     QStringList currentPath_;
     std::array<QRadioButton*, 2> SortBy{};
     QToolBar* Toolbar1;

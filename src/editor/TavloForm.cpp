@@ -254,8 +254,8 @@ void TavloForm::BindKeys()
             [this] { SwitchAddOn(MainKey::QUILMARDRAVENT, state_.Config.Record.QuilmarDraventEnabled); });
     BindKey(MainKey::ZENVARA, [this] { SwitchAddOn(MainKey::ZENVARA, state_.Config.Record.ZenvaraEnabled); });
     BindKey(MainKey::EDITPROJECTOR, [this] { EditProjectorKey(); });
-    BindKey(MainKey::EDITRS232, [this] { ShowRS232Selector(state_, this); });
-    BindKey(MainKey::EDITIR, [this] { ShowIRSelector(state_, this); });
+    BindKey(MainKey::EDITRS232, [this] { OpenBrowser(rs232Selector_); });
+    BindKey(MainKey::EDITIR, [this] { OpenBrowser(irSelector_); });
     BindKey(MainKey::DEFAULTEDIT, [this] { ShowDefaultEditForm(state_, this); });
     BindKey(MainKey::DOWNLOAD, [this] {
         if (commands_.QuerySave()) ShowTavloComms(state_, this);
@@ -299,9 +299,18 @@ void TavloForm::SwitchAddOn(MainKey key, bool& enabled)
     ArrangeDeviceTab();
 }
 
+template <class Browser>
+void TavloForm::OpenBrowser(Browser*& kept)
+{
+    // A later press finds its tree already filled while the database shows
+    // the same names; the window owns the browser.
+    if (kept == nullptr) kept = new Browser(state_, this);
+    kept->ShowModal();
+}
+
 void TavloForm::EditProjectorKey()
 {
-    ShowProjectorSelector(state_, this);
+    OpenBrowser(projectorSelector_);
     // The browser may have changed the configuration's projector in the database.
     commands_.CheckEditedProjector();
 }

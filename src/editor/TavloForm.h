@@ -15,13 +15,16 @@ class ConfigurationPage;
 class DefaultFileDropDown;
 class DeviceTabs;
 class InputPage;
+class IRSelector;
 class LockingPage;
 class ProjectorPage;
+class ProjectorSelector;
 class QAction;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class RS232Selector;
 
 // The editor's main window: the toolbar of commands and the twenty tabs on
 // which the configuration in memory is shown and edited. Building it starts
@@ -63,6 +66,9 @@ private:
     QAction* ToolbarKey(MainKey key) const;
     void SwitchAddOn(MainKey key, bool& enabled);
     void EditProjectorKey();
+    // Shows the browser modally, made at the first call and kept in `kept`.
+    template <class Browser>
+    void OpenBrowser(Browser*& kept);
 
     void ClearIRDisplay() override;
     void SetCaption(const QString& caption) override;
@@ -84,4 +90,9 @@ private:
     QTimer* StartUpTimer;
     QString CommandLinePath;
     bool shownBefore_ = false;
+    // The database browsers, each made at its key's first press and kept,
+    // with its tree, for the later ones.
+    ProjectorSelector* projectorSelector_ = nullptr;
+    RS232Selector* rs232Selector_ = nullptr;
+    IRSelector* irSelector_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "infrared/IRSelector.h"
 
+#include "controls/TreeNames.h"
 #include "infrared/IRDatabaseSaving.h"
 #include "infrared/NewIRName2Form.h"
 #include "infrared/ShowEditIR.h"
@@ -41,13 +42,15 @@ IRSelector::IRSelector(ApplicationState& state, QWidget* parent)
                      Sorting::ByManufacturerOrType, parent),
       state_(state)
 {
-    resize(520, 480);
-    // A paste is offered only after a copy in this visit of the browser.
+    SetOpeningSize(QSize(520, 480));
+    PrepareOpening();
+}
+
+void IRSelector::EmptyClipboard()
+{
     state_.IR.IRClipboard.Manufacturer("");
     state_.IR.IRClipboard.IRtype("");
     state_.IR.IRClipboard.Model("");
-    FillTree();
-    RefreshToolbar();
 }
 
 int IRSelector::EntryCount() const
@@ -67,13 +70,18 @@ void IRSelector::SaveDatabase()
     SaveIRDatabaseReporting(state_);
 }
 
-void IRSelector::FillTree()
+void IRSelector::BuildTree()
 {
     const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         database.PrefetchAhead(i);
         return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};
     });
+}
+
+std::string IRSelector::TreeNames() const
+{
+    return IRLibraryTreeNames(state_.IR, Arrangement());
 }
 
 int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
@@ -176,10 +184,4 @@ void IRSelector::RemoveLibrary(int index)
         ir.ClearIRDatabase();
     else
         ir.IRDatabase().Remove(index);
-}
-
-void ShowIRSelector(ApplicationState& state, QWidget* parent)
-{
-    IRSelector selector(state, parent);
-    selector.exec();
 }

@@ -2,12 +2,14 @@
 
 #include "controls/LibraryBrowser.h"
 
+#include <string>
+
 class ApplicationState;
 
 // The browser of the IR database: a tree of manufacturers, types and models
 // and the commands that create, edit, copy, paste, delete, export and import
 // libraries.
-class IRSelector : public LibraryBrowser {
+class IRSelector final : public LibraryBrowser {
     Q_OBJECT
 public:
     explicit IRSelector(ApplicationState& state, QWidget* parent = nullptr);
@@ -15,7 +17,9 @@ public:
     void ImportIRLibrary() { ImportKey(); }
 
 private:
-    void FillTree() override;
+    void EmptyClipboard() override;
+    void BuildTree() override;
+    std::string TreeNames() const override;
     // The database index of the library of a model node, or -1.
     int LibraryIndexOf(const QTreeWidgetItem& node) const;
     int EntryCount() const override;
@@ -39,6 +43,3 @@ private:
 
     ApplicationState& state_;
 };
-
-// Shows the browser modally; the database has been saved when it returns.
-void ShowIRSelector(ApplicationState& state, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "projectors/ProjectorSelector.h"
 
+#include "controls/TreeNames.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/UserPrompts.h"
@@ -47,20 +48,27 @@ ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
       state_(state)
 {
     Tree().setToolTip("Select Projector");
-    // A paste is offered only after a copy or cut in this browser.
-    state_.Projectors.ProjectorClipboard.Manufacturer("");
-    state_.Projectors.ProjectorClipboard.Model("");
-    FillTree();
-    RefreshToolbar();
+    PrepareOpening();
 }
 
-void ProjectorSelector::FillTree()
+void ProjectorSelector::EmptyClipboard()
+{
+    state_.Projectors.ProjectorClipboard.Manufacturer("");
+    state_.Projectors.ProjectorClipboard.Model("");
+}
+
+void ProjectorSelector::BuildTree()
 {
     const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) {
         database.PrefetchAhead(i);
         return EntryOf(database[i]);
     });
+}
+
+std::string ProjectorSelector::TreeNames() const
+{
+    return ProjectorTreeNames(state_.Projectors);
 }
 
 void ProjectorSelector::RefreshTree()
@@ -190,10 +198,4 @@ void ProjectorSelector::PasteKey()
     }
     RefreshTree();
     SelectProjectorNode(clipboard.Manufacturer(), clipboard.Model());
-}
-
-void ShowProjectorSelector(ApplicationState& state, QWidget* parent)
-{
-    ProjectorSelector selector(state, parent);
-    selector.exec();
 }

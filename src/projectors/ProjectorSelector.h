@@ -9,13 +9,15 @@ class ApplicationState;
 // The browser of the projector database: a tree of manufacturers and their
 // models, and the commands that create, edit, copy, cut, paste, delete,
 // export and import definitions.
-class ProjectorSelector : public LibraryBrowser {
+class ProjectorSelector final : public LibraryBrowser {
     Q_OBJECT
 public:
     explicit ProjectorSelector(ApplicationState& state, QWidget* parent = nullptr);
 
 private:
-    void FillTree() override;
+    void EmptyClipboard() override;
+    void BuildTree() override;
+    std::string TreeNames() const override;
     // Adds the nodes of definitions not yet in the tree.
     void RefreshTree();
     int EntryCount() const override;
@@ -47,6 +49,3 @@ private:
     // Whether the last record an import read had both names.
     bool lastHadNames_ = false;
 };
-
-// Shows the browser modally; the database has been saved when it returns.
-void ShowProjectorSelector(ApplicationState& state, QWidget* parent);

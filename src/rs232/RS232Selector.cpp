@@ -1,5 +1,6 @@
 #include "rs232/RS232Selector.h"
 
+#include "controls/TreeNames.h"
 #include "model/ApplicationState.h"
 #include "model/FindByNames.h"
 #include "model/SaveDatabaseReporting.h"
@@ -42,20 +43,28 @@ RS232Selector::RS232Selector(ApplicationState& state, QWidget* parent)
                      Sorting::ByManufacturerOrType, parent),
       state_(state)
 {
-    // A paste is offered only after a copy or cut in this browser.
-    state_.RS232Libraries.RS232LibraryClipboard.Manufacturer("");
-    state_.RS232Libraries.RS232LibraryClipboard.Model("");
-    FillTree();
-    RefreshToolbar();
+    PrepareOpening();
 }
 
-void RS232Selector::FillTree()
+void RS232Selector::EmptyClipboard()
+{
+    // Its type and everything else stay.
+    state_.RS232Libraries.RS232LibraryClipboard.Manufacturer("");
+    state_.RS232Libraries.RS232LibraryClipboard.Model("");
+}
+
+void RS232Selector::BuildTree()
 {
     const DatabaseArray<RS232FileBlockClass>& database = state_.RS232Libraries.RS232Database();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         database.PrefetchAhead(i);
         return {NamesOfLibrary(database[i]), {}};
     });
+}
+
+std::string RS232Selector::TreeNames() const
+{
+    return RS232TreeNames(state_.RS232Libraries, Arrangement());
 }
 
 void RS232Selector::RefreshToolbar()
@@ -193,10 +202,4 @@ void RS232Selector::PasteKey()
     }
     FillTree();
     SelectModel(NamesOfLibrary(clipboard));
-}
-
-void ShowRS232Selector(ApplicationState& state, QWidget* parent)
-{
-    RS232Selector selector(state, parent);
-    selector.exec();
 }

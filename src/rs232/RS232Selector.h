@@ -2,6 +2,7 @@
 
 #include "controls/LibraryBrowser.h"
 
+#include <string>
 #include <vector>
 
 class ApplicationState;
@@ -10,7 +11,7 @@ class ApplicationState;
 // sorted by manufacturer or by type, each name trimmed and upper-cased, and
 // the commands that create, edit, copy, cut, paste, delete, export and
 // import them.
-class RS232Selector : public LibraryBrowser {
+class RS232Selector final : public LibraryBrowser {
     Q_OBJECT
 public:
     explicit RS232Selector(ApplicationState& state, QWidget* parent = nullptr);
@@ -19,7 +20,9 @@ public:
     void ImportRS232Library() { ImportKey(); }
 
 private:
-    void FillTree() override;
+    void EmptyClipboard() override;
+    void BuildTree() override;
+    std::string TreeNames() const override;
     // Also shows the current node.
     void RefreshToolbar() override;
     void SaveDatabase() override;
@@ -47,6 +50,3 @@ private:
 
     ApplicationState& state_;
 };
-
-// Shows the browser modally; the database has been saved when it returns.
-void ShowRS232Selector(ApplicationState& state, QWidget* parent);

@@ -146,27 +146,3 @@ void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping gr
     }
     tree.addTopLevelItems(roots);
 }
-
-std::string ProjectorTreeNames(const ProjectorClassGlobals& projectors)
-{
-    const DatabaseArray<ProjectorClass>& database = projectors.ProjectorDatabase();
-    std::string names;
-    names.reserve(static_cast<std::size_t>(database.Count()) * 2 * ProjectorClass::NameLength);
-    for (int i = 0; i < database.Count(); ++i)
-        names.append(database[i].ManufacturerField().view()).append(database[i].ModelField().view());
-    return names;
-}
-
-std::string IRDeviceTreeNames(const IRClassGlobals& ir, IRGrouping grouping)
-{
-    const DatabaseArray<IRclass>& database = ir.IRDatabase();
-    std::string names(1, grouping == IRGrouping::ByManufacturer ? 'M' : 'T');
-    names.reserve(1 + static_cast<std::size_t>(database.Count()) * 3 * 16);
-    for (int i = 0; i < database.Count(); ++i) {
-        const IRclass& library = database[i];
-        names.append(library.ManufacturerField().view())
-            .append(library.IRtypeField().view())
-            .append(library.ModelField().view());
-    }
-    return names;
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <string>
 #include <string_view>
 
 class IRClassGlobals;
@@ -27,10 +26,3 @@ void FillProjectorTree(QTreeWidget& tree, const ProjectorClassGlobals& projector
 // by manufacturer (or type), then type (or manufacturer), then a bold node
 // per library. Groups appear where their first library stands.
 void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping grouping);
-
-// What a tree filled by the function of the same database shows: the
-// fixed-width names of its entries one after the other in database order.
-// The same names make the same tree, so an opening that finds them unchanged
-// keeps the tree it holds.
-std::string ProjectorTreeNames(const ProjectorClassGlobals& projectors);
-std::string IRDeviceTreeNames(const IRClassGlobals& ir, IRGrouping grouping);

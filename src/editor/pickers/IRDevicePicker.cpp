@@ -1,5 +1,6 @@
 #include "editor/pickers/IRDevicePicker.h"
 
+#include "controls/TreeNames.h"
 #include "editor/panels/IRCommandAssignment.h"
 #include "editor/pickers/DeviceTree.h"
 #include "editor/pickers/PickerLabel.h"
@@ -108,7 +109,9 @@ void IRDevicePicker::ClearIRDisplay()
 void IRDevicePicker::FillIRDeviceTree()
 {
     treeGrouping_ = ChosenGrouping();
-    std::string names = IRDeviceTreeNames(state_.IR, treeGrouping_);
+    const bool byManufacturer = treeGrouping_ == IRGrouping::ByManufacturer;
+    std::string names = IRDeviceTreeNames(
+        state_.IR, byManufacturer ? LibraryTree::Arrangement::ByManufacturer : LibraryTree::Arrangement::ByType);
     if (names != treeNames_) {
         ::FillIRDeviceTree(*treeview1, state_.IR, treeGrouping_);
         treeNames_ = std::move(names);

@@ -1,5 +1,6 @@
 #include "editor/pickers/ProjectorPicker.h"
 
+#include "controls/TreeNames.h"
 #include "editor/pickers/DeviceTree.h"
 #include "editor/pickers/DeviceTreeFill.h"
 #include "editor/pickers/PickerLabel.h"
