@@ -23,6 +23,16 @@ LibraryTree::Entry EntryOf(const ProjectorClass& definition)
     return {{definition.ManufacturerField().trimmed(), {}, definition.ModelField().trimmed()}, {}};
 }
 
+// The tree's entry of each definition, in database order.
+LibraryTree::EntryAt DefinitionEntries(const ApplicationState& state)
+{
+    const DatabaseArray<ProjectorClass>& database = state.Projectors.ProjectorDatabase();
+    return [&database](int i) {
+        database.PrefetchAhead(i);
+        return EntryOf(database[i]);
+    };
+}
+
 }  // namespace
 
 ProjectorSelector::ProjectorSelector(ApplicationState& state, QWidget* parent)
@@ -59,11 +69,7 @@ void ProjectorSelector::EmptyClipboard()
 
 void ProjectorSelector::BuildTree()
 {
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
-    LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) {
-        database.PrefetchAhead(i);
-        return EntryOf(database[i]);
-    });
+    LibraryTree::Build(Tree(), Arrangement(), EntryCount(), DefinitionEntries(state_));
 }
 
 std::string ProjectorSelector::TreeNames() const
@@ -73,11 +79,7 @@ std::string ProjectorSelector::TreeNames() const
 
 void ProjectorSelector::RefreshTree()
 {
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
-    LibraryTree::Add(Tree(), Arrangement(), database.Count(), [&](int i) {
-        database.PrefetchAhead(i);
-        return EntryOf(database[i]);
-    });
+    LibraryTree::Add(Tree(), Arrangement(), EntryCount(), DefinitionEntries(state_));
 }
 
 int ProjectorSelector::EntryCount() const
