@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EntryBlock.h"
 #include "model/RuntimeErrors.h"
 
 #include <algorithm>
@@ -107,30 +108,7 @@ private:
         return static_cast<std::size_t>(index);
     }
 
-    // Room for a number of entries, made one by one, destroyed together.
-    class Block {
-    public:
-        explicit Block(std::size_t capacity) : room_(std::allocator<Entry>().allocate(capacity)), capacity_(capacity) {}
-        ~Block()
-        {
-            std::destroy_n(room_, made_);
-            std::allocator<Entry>().deallocate(room_, capacity_);
-        }
-        Block(const Block&) = delete;
-        Block& operator=(const Block&) = delete;
-        bool HasRoom() const { return made_ < capacity_; }
-        Entry* Make()
-        {
-            Entry* entry = ::new (static_cast<void*>(room_ + made_)) Entry;
-            ++made_;
-            return entry;
-        }
-
-    private:
-        Entry* room_;
-        std::size_t capacity_;
-        std::size_t made_ = 0;
-    };
+    using Block = EntryBlock<Entry>;
 
     std::vector<std::shared_ptr<Entry>> entries_;
     std::shared_ptr<Block> reserved_;  // the block entries are made in

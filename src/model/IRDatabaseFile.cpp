@@ -3,11 +3,18 @@
 
 #include "model/DamagedDatabaseRecovery.h"
 #include "model/SaveDatabaseFile.h"
+#include "platform/BulkMemory.h"
 #include "platform/RecordFile.h"
+
+#include <algorithm>
+#include <memory>
 
 using IRRecordLayout::RecordLength;
 
 namespace {
+
+// The commands of a file are made in blocks of a few huge pages each.
+constexpr std::size_t CommandsPerBlock = 4 * BulkMemory::LargeBlock / sizeof(IRCommandClass);
 
 // Skips the command records of a library that is not taken. False when the
 // file ends first.
@@ -78,6 +85,9 @@ bool IRClassGlobals::ReadDatabaseFile()
 {
     DatabaseArray<IRclass>& database = database_.Entries();
     RecordFileReader reader(DatabaseFiles(programFolder_, DatabaseName).def, RecordLength);
+    // Every record could be a library; the room is made only as they come.
+    database.Reserve(reader.RecordCount());
+    std::shared_ptr<EntryBlock<IRCommandClass>> commands;
     // Records are decoded where the reader holds them.
     while (uint8_t* header = reader.Next()) {
         IRHeaderRecordBuffer.ReadFrom(FixedRecord(header, RecordLength));
@@ -94,7 +104,9 @@ bool IRClassGlobals::ReadDatabaseFile()
         if (database.Count() >= MaximumLibraries) return false;
         IRclass& library = database.Append();
         TakeHeader(library);
-        library.AddIRCommands(static_cast<int>(count));
+        if (commands == nullptr || commands->Room() < count)
+            commands = std::make_shared<EntryBlock<IRCommandClass>>(std::min(CommandsPerBlock, reader.RecordCount()));
+        library.AddIRCommands(static_cast<int>(count), commands);
         std::size_t read = 0;
         for (uint8_t* command = nullptr; read < count && (command = reader.Next()) != nullptr; ++read)
             ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));

@@ -13,13 +13,23 @@ IRCommandClass& IRclass::AddIRCommand()
 void IRclass::AddIRCommands(int count)
 {
     if (count <= 0) return;
-    if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size())
+    AddIRCommands(count, std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count)));
+}
+
+void IRclass::AddIRCommands(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
+{
+    if (count <= 0) return;
+    const auto wanted = static_cast<std::size_t>(count);
+    if (wanted > MaximumCommands - commands_.size())
         throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+    if (block == nullptr || block->Room() < wanted) {
+        AddIRCommands(count);
+        return;
+    }
     // Each command shares ownership of the block, so any one of them can
     // outlive the library or the others.
-    const std::shared_ptr<IRCommandClass[]> block(new IRCommandClass[static_cast<std::size_t>(count)]);
-    commands_.reserve(commands_.size() + static_cast<std::size_t>(count));
-    for (int c = 0; c < count; ++c) commands_.emplace_back(block, &block[c]);
+    commands_.reserve(commands_.size() + wanted);
+    for (std::size_t c = 0; c < wanted; ++c) commands_.emplace_back(block, block->Make());
 }
 
 void IRclass::RemoveIRCommand(int i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EntryBlock.h"
 #include "model/IRCommandClass.h"
 #include "platform/FixedText.h"
 
@@ -28,6 +29,9 @@ public:
     // Appends count cleared commands in one allocation, as a loader does;
     // raises ValueOverflow, adding none, when they would not fit.
     void AddIRCommands(int count);
+    // The same, made in `block` where it has room for all of them: a loader
+    // makes the commands of a whole file in a few blocks.
+    void AddIRCommands(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block);
     void EraseAllIRCommands() { commands_.clear(); }
     // Later commands move down through the objects already in the list, so a
     // reference to command i then shows what followed it. An index beyond the
