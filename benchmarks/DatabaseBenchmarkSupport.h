@@ -3,12 +3,15 @@
 // What the database benchmarks share: a scratch program folder, prompts that
 // must never be asked anything, and raw reads and writes of a file's bytes.
 
+#include "platform/BulkMemory.h"
 #include "platform/UserPrompts.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <malloc.h>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -59,12 +62,22 @@ inline std::string ReadWhole(const std::filesystem::path& path)
     return bytes;
 }
 
+// Hands every freed page back to the system, so that what runs next takes
+// new pages as a first read in a new process does. Otherwise whether a load
+// or its baseline finds pages that the other freed decides their ratio.
+inline void ReturnFreedMemory()
+{
+    ::malloc_trim(0);
+}
+
 // The baseline of a load: the file's bytes in one read into new memory, as a
-// load must put them somewhere new. The memory is not filled first, which
-// would add a pass over it that no load makes.
+// load must put them somewhere new, taken as the loads take theirs. The
+// memory is not filled first, which would add a pass over it that no load
+// makes.
 inline std::size_t ReadIntoNewMemory(const std::filesystem::path& path, std::size_t size)
 {
-    const auto buffer = std::make_unique_for_overwrite<char[]>(size);
+    const std::unique_ptr<char, std::function<void(char*)>> buffer(
+        static_cast<char*>(BulkMemory::Allocate(size)), [size](char* memory) { BulkMemory::Free(memory, size); });
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) throw std::runtime_error("cannot open " + path.string());
     const std::size_t got = std::fread(buffer.get(), 1, size, file);

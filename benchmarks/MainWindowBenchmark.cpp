@@ -156,13 +156,14 @@ void StartUpWholeProcess(benchmark::State& state, DatabaseBenchmark::Pairs& pair
 }
 
 // What start-up leaves to the first use: reading the three databases, each
-// when first asked for.
+// when first asked for, into new pages as in a new process.
 void FirstUseOfFullDatabases(benchmark::State& state, DatabaseBenchmark::Pairs& pairs,
                              DatabaseBenchmark::SavedDatabases& full)
 {
     int entries = 0;
     DatabaseBenchmark::TimeWaits(state, pairs, [&] {
         const auto fresh = full.FreshState();
+        DatabaseBenchmark::ReturnFreedMemory();
         return DatabaseBenchmark::Time([&] {
             entries = fresh->Projectors.ProjectorDatabase().Count() + fresh->RS232Libraries.RS232Database().Count() +
                       fresh->IR.IRDatabase().Count();
