@@ -4,7 +4,6 @@
 #include "platform/FixedRecord.h"
 #include "platform/PathError.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -62,26 +61,33 @@ private:
     bool handedOut_ = false;  // a record was returned; a refill keeps it
 };
 
-// Writes fixed-length records to a new file; Commit flushes them to the disk.
+// Writes fixed-length records to a new file, in large pieces; Commit
+// flushes them to the disk.
 class RecordFileWriter {
 public:
     // Creates the file, which must not exist yet: whatever stands at its name,
     // a link above all, is never written through. Throws FileError when the
     // file cannot be created.
     RecordFileWriter(const std::filesystem::path& path, std::size_t recordLength);
-    ~RecordFileWriter();
     RecordFileWriter(const RecordFileWriter&) = delete;
     RecordFileWriter& operator=(const RecordFileWriter&) = delete;
 
+    // Throws FileError when a write fails.
     void Write(const FixedRecord& record);
     // Flushes to the disk and closes; throws FileError when any write failed.
     void Commit();
 
 private:
+    // Hands the records gathered so far to the file.
+    void WriteBuffer();
+
     std::filesystem::path path_;
-    std::unique_ptr<char[]> buffer_;  // outlives the stream, which is closed first
-    std::FILE* file_ = nullptr;
+    FileDescriptor descriptor_;  // closed however the writer ends
     std::size_t recordLength_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;     // bytes gathered in the buffer
+    std::size_t written_ = 0;  // bytes handed to the file
+    bool committed_ = false;
 };
 
 // The three files of one database: "Name.DEF", "Name.TMP" and "Name.BAK".

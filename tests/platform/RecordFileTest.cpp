@@ -106,6 +106,40 @@ TEST(RecordFile, LargeFilesArriveWholeAcrossEveryRead)
     EXPECT_EQ(tail.TextAt(0, 3), "xyz");
 }
 
+// The writer hands the file large pieces that do not end on a record:
+// every record still arrives whole and in order, a write past the space
+// left is an error at once, and nothing is written after the commit.
+TEST(RecordFile, WrittenFilesArriveWholeAcrossEveryPiece)
+{
+    TempProgramFolder folder;
+    constexpr std::size_t length = 13;
+    constexpr std::size_t records = 200000;  // over two of the writer's pieces
+    std::string expected;
+    {
+        RecordFileWriter writer(folder / "big.DEF", length);
+        FixedRecord record(length);
+        for (std::size_t r = 0; r < records; ++r) {
+            record.SetText(0, length, std::to_string(r) + "#");
+            writer.Write(record);
+            expected += record.TextAt(0, length);
+        }
+        writer.Commit();
+        EXPECT_THROW(writer.Write(record), FileError);
+        EXPECT_THROW(writer.Commit(), FileError);
+    }
+    EXPECT_EQ(folder.ReadBytes("big.DEF"), expected);
+    EXPECT_THROW(RecordFileWriter(folder / "big.DEF", length), FileError);  // never over a file
+
+    const auto fillUntilRefused = [&](const std::string& name) {
+        RecordFileWriter writer(folder / name, length);
+        const FixedRecord record(length);
+        for (std::size_t r = 0; r < records; ++r) writer.Write(record);
+        writer.Commit();
+    };
+    const FileSizeLimitWhileInScope full(100000);
+    EXPECT_THROW(fillUntilRefused("full.DEF"), FileError);
+}
+
 // A read that fails is an error, never a short file: taken for the end, it
 // would load part of a database and the next save would drop the rest.
 TEST(RecordFile, AFileThatCannotBeReadIsAnErrorNotAnEnd)
