@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -59,17 +60,18 @@ std::string_view Trimmed(std::string_view name)
 
 // Group nodes found by their key: the trimmed names that make them. Entries
 // of one group mostly follow one another, so the last group found is tried
-// first.
+// first; a key already known is looked up without being copied.
 class Groups {
 public:
     QTreeWidgetItem* Find(std::string_view key, QTreeWidgetItem* parent, std::string_view text,
                           QList<QTreeWidgetItem*>& roots)
     {
         if (last_ != nullptr && lastKey_ == key) return last_;
-        auto [found, added] = groups_.try_emplace(std::string(key), nullptr);
-        if (added) {
-            found->second = parent == nullptr ? new TextNode(TextOf(text)) : new TextNode(parent, TextOf(text));
-            if (parent == nullptr) roots.append(found->second);
+        auto found = groups_.find(key);
+        if (found == groups_.end()) {
+            auto* node = parent == nullptr ? new TextNode(TextOf(text)) : new TextNode(parent, TextOf(text));
+            if (parent == nullptr) roots.append(node);
+            found = groups_.emplace(std::string(key), node).first;
         }
         lastKey_ = found->first;
         last_ = found->second;
@@ -77,7 +79,12 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, QTreeWidgetItem*> groups_;
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+
+    std::unordered_map<std::string, QTreeWidgetItem*, KeyHash, std::equal_to<>> groups_;
     std::string_view lastKey_;  // the key as the map holds it, valid while the map lives
     QTreeWidgetItem* last_ = nullptr;
 };
