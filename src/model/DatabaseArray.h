@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <memory>
+#include <numeric>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // The entries of one database in memory, indexed from 0. Each entry is an
@@ -95,6 +98,30 @@ public:
         };
         if (std::is_sorted(entries_.begin(), entries_.end(), byEntry)) return;
         std::stable_sort(entries_.begin(), entries_.end(), byEntry);
+    }
+
+    // The same, for an order that is that of a key of bytes taken from each
+    // entry (an array of char), compared as unsigned bytes. The keys are
+    // taken once and lie side by side: a sort of entries spread over memory
+    // would otherwise read two of them at every comparison.
+    template <class KeyOf>
+    void StableSortByKey(KeyOf keyOf)
+    {
+        using Key = std::invoke_result_t<KeyOf, const Entry&>;
+        std::vector<Key> keys;
+        keys.reserve(entries_.size());
+        for (const std::shared_ptr<Entry>& entry : entries_) keys.push_back(keyOf(*entry));
+        const auto before = [&keys](std::size_t a, std::size_t b) {
+            return std::memcmp(keys[a].data(), keys[b].data(), sizeof(Key)) < 0;
+        };
+        std::vector<std::size_t> order(entries_.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        if (std::is_sorted(order.begin(), order.end(), before)) return;
+        std::stable_sort(order.begin(), order.end(), before);
+        std::vector<std::shared_ptr<Entry>> sorted;
+        sorted.reserve(entries_.size());
+        for (const std::size_t from : order) sorted.push_back(std::move(entries_[from]));
+        entries_ = std::move(sorted);
     }
 
 private:

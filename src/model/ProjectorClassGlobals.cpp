@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -33,29 +32,6 @@ bool SameUpperCased(const FixedText<ProjectorClass::NameLength>& stored, const N
     std::copy_n(stored.data(), field.size(), field.begin());
     MakeUpperCase1252(field.data(), field.size());
     return field == wanted;
-}
-
-// Byte order over the whole fields, as unsigned characters. The load sorts
-// a thousand definitions with ten thousand of these: eight bytes at a time,
-// read big-end first so that one integer comparison orders them, instead of
-// a library call each.
-int CompareBytes(const FixedText<ProjectorClass::NameLength>& a, const FixedText<ProjectorClass::NameLength>& b)
-{
-    static_assert(ProjectorClass::NameLength % sizeof(uint64_t) == 0);
-    for (std::size_t at = 0; at < ProjectorClass::NameLength; at += sizeof(uint64_t)) {
-        uint64_t x = 0;
-        uint64_t y = 0;
-        std::memcpy(&x, a.data() + at, sizeof x);
-        std::memcpy(&y, b.data() + at, sizeof y);
-        if (x != y) {
-            if constexpr (std::endian::native == std::endian::little) {
-                x = __builtin_bswap64(x);
-                y = __builtin_bswap64(y);
-            }
-            return x < y ? -1 : 1;
-        }
-    }
-    return 0;
 }
 
 }  // namespace
@@ -90,10 +66,14 @@ int ProjectorClassGlobals::FindConfigProjector(const ConfigProjectorBlockRecord&
 
 void ProjectorClassGlobals::SortProjectorDatabase()
 {
-    ProjectorDatabase().StableSort([](const ProjectorClass& a, const ProjectorClass& b) {
-        const int byManufacturer = CompareBytes(a.ManufacturerField(), b.ManufacturerField());
-        if (byManufacturer != 0) return byManufacturer < 0;
-        return CompareBytes(a.ModelField(), b.ModelField()) < 0;
+    // By manufacturer, then model: both names are of fixed width, so the
+    // two side by side compare as the pair does.
+    constexpr std::size_t name = ProjectorClass::NameLength;
+    ProjectorDatabase().StableSortByKey([](const ProjectorClass& definition) {
+        std::array<char, 2 * name> key{};
+        std::copy_n(definition.ManufacturerField().data(), name, key.begin());
+        std::copy_n(definition.ModelField().data(), name, key.begin() + name);
+        return key;
     });
 }
 

@@ -1,7 +1,9 @@
 #include "model/DatabaseArray.h"
 #include "model/RuntimeErrors.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -62,4 +64,39 @@ TEST(DatabaseArray, ReserveBeyondOneBlockContinuesInBlocks)
     EXPECT_EQ(&array[1], &array[0] + 1);
     EXPECT_EQ(&array[block + 2], &array[block] + 2);
     EXPECT_EQ(array[block + 3].text, std::string(64, '.'));
+}
+
+// A sort by keys taken once orders as the sort that compares entries does,
+// equal keys in their order before, bytes above 0x7F after the others.
+TEST(DatabaseArray, SortByKeyOrdersAsTheComparisonDoes)
+{
+    std::mt19937 random(11);
+    for (const int count : {0, 1, 2, 50, 3000}) {
+        DatabaseArray<Entry> byKey;
+        DatabaseArray<Entry> compared;
+        for (int i = 0; i < count; ++i) {
+            // Few distinct keys, so that many are equal; the tail tells
+            // equal keys apart by where they stood.
+            std::string text = {static_cast<char>("aZ\xE9"
+                                                  "b"[random() % 4]),
+                                static_cast<char>('0' + random() % 3)};
+            text += "#" + std::to_string(i);
+            byKey.Append().text = text;
+            compared.Append().text = text;
+        }
+        const auto keyOf = [](const Entry& entry) { return std::array<char, 2>{entry.text[0], entry.text[1]}; };
+        byKey.StableSortByKey(keyOf);
+        compared.StableSort([&](const Entry& a, const Entry& b) {
+            const auto left = keyOf(a);
+            const auto right = keyOf(b);
+            return std::lexicographical_compare(
+                left.begin(), left.end(), right.begin(), right.end(),
+                [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+        });
+        ASSERT_EQ(byKey.Count(), count);
+        for (int i = 0; i < count; ++i) ASSERT_EQ(byKey[i].text, compared[i].text) << count << " at " << i;
+        if (count > 50) {
+            EXPECT_EQ(static_cast<unsigned char>(byKey[count - 1].text[0]), 0xE9);
+        }
+    }
 }
