@@ -7,7 +7,8 @@
 // and its close, which saves the database, beside a plain write and flush
 // of the same bytes. Then the waits a user sits through: the first press on
 // each browser key of the main window, which reads the database, fills the
-// tree and paints it, and every later press.
+// tree and paints it, every later press, and the opening of a group, whose
+// nodes a browser makes only then.
 #include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
@@ -217,6 +218,29 @@ void LaterPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, co
     TimeWaits(state, pairs, [&] { return PressKey(main, kind).opening; });
 }
 
+// A top group opened in a shown browser, to its nodes painted. Each round
+// fills the tree afresh first, not timed, so the group makes its nodes again.
+template <class Browser>
+void GroupOpen(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& /*kind*/)
+{
+    const auto application = saved.FreshState();
+    Browser browser(*application);
+    browser.show();
+    QApplication::processEvents();
+    auto* tree = browser.template findChild<QTreeWidget*>("treeview1");
+    TimeWaits(state, pairs, [&] {
+        browser.FillTree();
+        QApplication::processEvents();
+        QTreeWidgetItem* group = tree->topLevelItem(0);
+        const Sample opening = Time([&] {
+            tree->expandItem(group);
+            QApplication::processEvents();
+        });
+        if (group->childCount() == 0) throw std::runtime_error("the group opened empty");
+        return opening;
+    });
+}
+
 // The close of a browser the user opened, beside writing and flushing the
 // bytes of the file it saves.
 void Close(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
@@ -252,7 +276,7 @@ int main(int argc, char** argv)
     const auto add = [&](const std::string& name, int iterations, auto run) {
         RegisterPairedBySize(results, saved, Sizes, name, iterations, run);
     };
-    const auto each = [&](const std::string& browser, const Kind& kind, auto fill, auto open) {
+    const auto each = [&](const std::string& browser, const Kind& kind, auto fill, auto open, auto groupOpen) {
         add(browser + "BrowserFill", PairCount,
             [&kind, fill](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
                 fill(state, pairs, databases, kind);
@@ -273,10 +297,14 @@ int main(int argc, char** argv)
             [&kind](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
                 LaterPress(state, pairs, databases, kind);
             });
+        add(browser + "BrowserGroupOpen", PressCount,
+            [&kind, groupOpen](benchmark::State& state, Pairs& pairs, SavedDatabases& databases) {
+                groupOpen(state, pairs, databases, kind);
+            });
     };
-    each("Projector", Projectors, Fill<ProjectorSelector>, Open<ProjectorSelector>);
-    each("RS232", RS232Libraries, Fill<RS232Selector>, Open<RS232Selector>);
-    each("IR", IRLibraries, Fill<IRSelector>, Open<IRSelector>);
+    each("Projector", Projectors, Fill<ProjectorSelector>, Open<ProjectorSelector>, GroupOpen<ProjectorSelector>);
+    each("RS232", RS232Libraries, Fill<RS232Selector>, Open<RS232Selector>, GroupOpen<RS232Selector>);
+    each("IR", IRLibraries, Fill<IRSelector>, Open<IRSelector>, GroupOpen<IRSelector>);
     add("ProjectorBesideIRBrowserOpen", PairCount, ProjectorBesideIR);
 
     std::vector<PairedReporter::Ratio> ratios;
@@ -287,6 +315,7 @@ int main(int argc, char** argv)
         ratios.push_back({browser + " browser close / write+flush", browser + "BrowserClose", Clock::Real, CloseAim});
         waits.push_back({browser + " browser key, first press", browser + "BrowserFirstPress", FirstPressAim});
         waits.push_back({browser + " browser key, later press", browser + "BrowserLaterPress", LaterPressAim});
+        waits.push_back({browser + " browser, a group opened", browser + "BrowserGroupOpen", LaterPressAim});
     }
     ratios.push_back(
         {"Projector open / IR browser open", "ProjectorBesideIRBrowserOpen", Clock::Processor, ProjectorToIRAim});

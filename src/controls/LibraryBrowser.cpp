@@ -75,6 +75,7 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
     });
     connect(treeview1, &QTreeWidget::itemSelectionChanged, this, &LibraryBrowser::HighlightMoved);
     connect(treeview1, &QTreeWidget::itemDoubleClicked, this, &LibraryBrowser::EditModel);
+    connect(treeview1, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* node) { LibraryTree::Unfold(*node); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(Toolbar1);
@@ -121,7 +122,11 @@ void LibraryBrowser::WatchTreeChanges()
         if (!filling_) treeNames_.reset();
     };
     const QAbstractItemModel* nodes = treeview1->model();
-    connect(nodes, &QAbstractItemModel::rowsInserted, this, changed);
+    // A group making its nodes as it unfolds leaves the tree what its fill made.
+    connect(nodes, &QAbstractItemModel::rowsInserted, this, [this, changed](const QModelIndex& parent) {
+        const QTreeWidgetItem* group = treeview1->itemFromIndex(parent);
+        if (!group || !LibraryTree::Unfolding(*group)) changed();
+    });
     connect(nodes, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(nodes, &QAbstractItemModel::rowsMoved, this, changed);
     connect(nodes, &QAbstractItemModel::layoutChanged, this, changed);

@@ -4,12 +4,14 @@
 #include "platform/Windows1252.h"
 
 #include <QFont>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace LibraryTree {
@@ -17,6 +19,7 @@ namespace LibraryTree {
 namespace {
 
 constexpr int TagRole = Qt::UserRole + 1;
+constexpr int FoldedType = QTreeWidgetItem::UserType + 1;
 
 bool TwoLevels(Arrangement arrangement)
 {
@@ -99,6 +102,26 @@ private:
     bool bold_;  // not in the two-level tree
 };
 
+// A top node that keeps the entries below it until it is first unfolded.
+// Its arrow shows while it has none of its nodes yet.
+class FoldedGroup final : public TextNode {
+public:
+    FoldedGroup(const QString& name, Arrangement arrangement) : TextNode(name, FoldedType), arrangement(arrangement)
+    {
+        setChildIndicatorPolicy(ShowIndicator);
+    }
+    const Arrangement arrangement;
+    // None of the nodes below it is made yet; these entries will make them.
+    bool folded = true;
+    std::vector<Entry> entries;
+    bool unfolding = false;
+};
+
+FoldedGroup* FoldedGroupOf(QTreeWidgetItem& node)
+{
+    return node.type() == FoldedType ? static_cast<FoldedGroup*>(&node) : nullptr;
+}
+
 bool TextBefore(const QString& left, const QString& right)
 {
     return left.compare(right, Qt::CaseInsensitive) < 0;
@@ -141,27 +164,40 @@ struct NodeKeyEqual {
     }
 };
 
-// One pass of Add: every group the tree holds, found by its parent and the
-// bytes of its name (upper-cased where case does not count), so each entry
-// costs one look-up a level however large the tree, and a name becomes
-// text only for a node that is new. The models of the two-level tree are
-// sorted once at the end, where names alike stand side by side.
+// One pass of Add, or the unfolding of one top node (the root): every
+// group the tree holds, found by its parent and the bytes of its name
+// (upper-cased where case does not count), so each entry costs one look-up
+// a level however large the tree, and a name becomes text only for a node
+// that is new. A new top node keeps its entries, folded. The models of the
+// two-level tree are sorted once at the end, where names alike stand side
+// by side.
 class Filler {
 public:
-    Filler(QTreeWidget& tree, Arrangement arrangement) : tree_(tree), arrangement_(arrangement)
+    // The whole tree, unfolded first, so that what the entries need and the
+    // tree has is found.
+    Filler(QTreeWidget& tree, Arrangement arrangement) : tree_(&tree), arrangement_(arrangement)
     {
-        for (int i = 0; i < tree.topLevelItemCount(); ++i) Remember(nullptr, tree.topLevelItem(i), 0);
+        for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+            Unfold(*tree.topLevelItem(i));
+            Remember(nullptr, tree.topLevelItem(i), 0);
+        }
     }
+    // The nodes below a top node that has none yet.
+    Filler(FoldedGroup& root) : arrangement_(root.arrangement), root_(&root) {}
 
     void Add(Entry entry)
     {
         const Names& names = entry.names;
         const std::array<std::string_view, 3> path =
             Path<std::string_view>(arrangement_, names.manufacturer, names.type, names.model);
-        QTreeWidgetItem* parent = nullptr;
-        for (std::size_t level = 0; level < Groups(); ++level) {
+        QTreeWidgetItem* parent = root_;
+        for (std::size_t level = root_ ? 1 : 0; level < Groups(); ++level) {
             QTreeWidgetItem*& group = Known(level, parent, path[level]);
-            if (!group) group = Attach(parent, NewNode(FromWindows1252(path[level])));
+            if (!group) group = Attach(parent, NewGroup(level, FromWindows1252(path[level])));
+            if (FoldedGroup* folded = FoldedGroupOf(*group); folded && folded->folded) {
+                folded->entries.push_back(std::move(entry));
+                return;
+            }
             parent = group;
         }
         if (TwoLevels(arrangement_))
@@ -183,7 +219,10 @@ public:
                 std::stable_sort(waiting.models.begin(), waiting.models.end(), before);
             PlaceModels(*waiting.parent, waiting.models);
         }
-        tree_.addTopLevelItems(newTops_);
+        if (root_)
+            root_->addChildren(newFirst_);
+        else
+            tree_->addTopLevelItems(newFirst_);
     }
 
 private:
@@ -241,13 +280,20 @@ private:
         for (int i = 0; i < node->childCount(); ++i) Remember(node, node->child(i), level + 1);
     }
 
+    // A node of the first level made joins the tree at the end, at once.
     QTreeWidgetItem* Attach(QTreeWidgetItem* parent, QTreeWidgetItem* node)
     {
-        if (parent)
-            parent->addChild(node);
+        if (parent == root_)
+            newFirst_.append(node);
         else
-            newTops_.append(node);
+            parent->addChild(node);
         return node;
+    }
+
+    QTreeWidgetItem* NewGroup(std::size_t level, const QString& name) const
+    {
+        if (level == 0) return new FoldedGroup(name, arrangement_);
+        return NewNode(name);
     }
 
     QTreeWidgetItem* NewModel(const QString& name, std::string tag) const
@@ -261,11 +307,12 @@ private:
         QTreeWidgetItem** node = nullptr;
     };
 
-    QTreeWidget& tree_;
+    QTreeWidget* tree_ = nullptr;
     Arrangement arrangement_;
+    FoldedGroup* root_ = nullptr;
     std::unordered_map<NodeKey, QTreeWidgetItem*, NodeKeyHash, NodeKeyEqual> groups_;
     std::array<LastGroup, 2> last_;
-    QList<QTreeWidgetItem*> newTops_;
+    QList<QTreeWidgetItem*> newFirst_;
     std::vector<WaitingModels> waiting_;
     std::unordered_map<const QTreeWidgetItem*, std::size_t> waitingIndex_;
 };
@@ -290,6 +337,7 @@ QTreeWidgetItem* Find(const QTreeWidget& tree, Arrangement arrangement, const QS
 {
     QTreeWidgetItem* node = nullptr;
     for (const QString& name : path) {
+        if (node) Unfold(*node);
         node = ChildNamed(tree, node, name, Matching(arrangement));
         if (!node) return nullptr;
     }
@@ -336,12 +384,31 @@ void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& e
 std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node, Arrangement arrangement)
 {
     if (IsModelNode(node, arrangement)) return {&node};
+    Unfold(node);
     std::vector<QTreeWidgetItem*> models;
     for (int i = 0; i < node.childCount(); ++i) {
         const std::vector<QTreeWidgetItem*> below = ModelsUnder(*node.child(i), arrangement);
         models.insert(models.end(), below.begin(), below.end());
     }
     return models;
+}
+
+void Unfold(QTreeWidgetItem& node)
+{
+    FoldedGroup* group = FoldedGroupOf(node);
+    if (!group || !group->folded) return;
+    group->folded = false;
+    std::vector<Entry> entries = std::exchange(group->entries, {});
+    const QScopedValueRollback<bool> unfolding(group->unfolding, true);
+    Filler filler(*group);
+    for (Entry& entry : entries) filler.Add(std::move(entry));
+    filler.Finish();
+    group->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+bool Unfolding(const QTreeWidgetItem& node)
+{
+    return node.type() == FoldedType && static_cast<const FoldedGroup&>(node).unfolding;
 }
 
 }  // namespace LibraryTree

@@ -13,6 +13,12 @@ class QTreeWidgetItem;
 // type, manufacturer and model; or manufacturer and model. A node is known
 // by the names on its path from the top, so a rebuilt tree finds it again
 // and a "#" inside a name cannot make it another node.
+//
+// A fill makes the top nodes only; each keeps the names of its entries and
+// makes the nodes below it when it is first unfolded: when the view expands
+// it, or Find or ModelsUnder look below it. A database of tens of thousands
+// of entries then opens with a few hundred nodes, and a group's nodes cost
+// only as they are shown.
 namespace LibraryTree {
 
 enum class Arrangement {
@@ -41,7 +47,8 @@ struct Entry {
 QStringList PathOf(const QTreeWidgetItem& node);
 // The path of the model node of these names.
 QStringList ModelPath(Arrangement arrangement, const Names& names);
-// The node at that path; nullptr when there is none (or the path is empty).
+// The node at that path, unfolding the nodes on the way; nullptr when there
+// is none (or the path is empty).
 QTreeWidgetItem* Find(const QTreeWidget& tree, Arrangement arrangement, const QStringList& path);
 
 bool IsModelNode(const QTreeWidgetItem& node, Arrangement arrangement);
@@ -57,9 +64,15 @@ using EntryAt = std::function<Entry(int)>;
 // the two-level tree.
 void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
 void Build(QTreeWidget& tree, Arrangement arrangement, const std::vector<Entry>& entries);
-// Adds the nodes the entries need and the tree lacks, leaving the others.
+// Adds the nodes the entries need and the tree lacks, leaving the others;
+// the whole tree is unfolded first.
 void Add(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt);
-// The model nodes at or below the node, in tree order.
+// The model nodes at or below the node, in tree order, unfolding them.
 std::vector<QTreeWidgetItem*> ModelsUnder(QTreeWidgetItem& node, Arrangement arrangement);
+// Makes the nodes below a top node not yet unfolded; anything else stays.
+void Unfold(QTreeWidgetItem& node);
+// Whether the node is making the nodes below it, so that a watcher of the
+// tree can tell them from a change: the tree becomes no other than its fill.
+bool Unfolding(const QTreeWidgetItem& node);
 
 }  // namespace LibraryTree

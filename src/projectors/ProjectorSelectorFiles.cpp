@@ -30,9 +30,10 @@ void ProjectorSelector::ExportKey()
     if (IsModel(*node)) {
         indices.push_back(ProjectorIndexOf(*node));
     } else {
-        for (int i = 0; i < node->childCount(); ++i) indices.push_back(ProjectorIndexOf(*node->child(i)));
+        const std::vector<QTreeWidgetItem*> models = LibraryTree::ModelsUnder(*node, Arrangement());
+        for (const QTreeWidgetItem* model : models) indices.push_back(ProjectorIndexOf(*model));
         // The manufacturer's last model ends as the current node, as the export walked to it.
-        if (node->childCount() > 0) MakeCurrent(node->child(node->childCount() - 1));
+        if (!models.empty()) MakeCurrent(models.back());
     }
     std::erase(indices, -1);
     Export(indices);

@@ -8,9 +8,10 @@ namespace {
 using LibraryTree::Arrangement;
 using LibraryTree::Names;
 
-// The tree drawn as "text{children}" with "*" after a bold node.
-QString Shape(const QTreeWidgetItem& node)
+// The tree drawn as "text{children}" with "*" after a bold node, unfolded.
+QString Shape(QTreeWidgetItem& node)
 {
+    LibraryTree::Unfold(node);
     QString shape = node.text(0) + (node.font(0).bold() ? "*" : "");
     if (node.childCount() == 0) return shape;
     QStringList children;
@@ -107,4 +108,39 @@ TEST(LibraryTree, KeepsTwoLevelModelsSortedAndAddsOnlyWhatIsMissing)
                      [&](int i) { return entries[static_cast<std::size_t>(i)]; });
     EXPECT_EQ(Shape(tree), "SONY{0,A,Ab,b,C} ACME{Z} NEW{N}");
     EXPECT_EQ(tree.currentItem(), c);
+}
+
+// A fill makes the top nodes only, each showing its arrow; a top makes its
+// nodes once, at its first unfolding, and tells a watcher of the tree that
+// the rows it adds are its unfolding.
+TEST(LibraryTree, MakesTheNodesBelowATopAtItsFirstUnfolding)
+{
+    QTreeWidget tree;
+    for (const Arrangement arrangement : {Arrangement::ByManufacturer, Arrangement::ManufacturerAndModel}) {
+        LibraryTree::Build(tree, arrangement, Libraries);
+        ASSERT_EQ(tree.topLevelItemCount(), 2);
+        for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+            EXPECT_EQ(tree.topLevelItem(i)->childCount(), 0);
+            EXPECT_TRUE(tree.model()->hasChildren(tree.model()->index(i, 0)));
+        }
+    }
+    QStringList inserted;
+    QObject::connect(tree.model(), &QAbstractItemModel::rowsInserted, [&](const QModelIndex& parent) {
+        const QTreeWidgetItem* node = tree.itemFromIndex(parent);
+        inserted << (node ? node->text(0) + (LibraryTree::Unfolding(*node) ? "+" : "-") : "top");
+    });
+    LibraryTree::Build(tree, Arrangement::ByManufacturer, Libraries);
+    EXPECT_EQ(inserted, QStringList({"top"}));
+    QTreeWidgetItem& sony = *tree.topLevelItem(0);
+    LibraryTree::Unfold(sony);
+    LibraryTree::Unfold(sony);
+    EXPECT_EQ(inserted, QStringList({"top", "SONY+"})) << "the whole subtree joins at once, once";
+    EXPECT_FALSE(LibraryTree::Unfolding(sony));
+    EXPECT_EQ(sony.childCount(), 2);
+    EXPECT_EQ(sony.child(0)->childCount(), 2);
+    EXPECT_EQ(tree.topLevelItem(1)->childCount(), 0) << "ACME is not unfolded yet";
+    LibraryTree::Unfold(*sony.child(0)->child(0));
+    EXPECT_EQ(inserted.size(), 2) << "only a folded top makes nodes";
+    ASSERT_NE(LibraryTree::Find(tree, Arrangement::ByManufacturer, {"ACME", "DVD", "X"}), nullptr);
+    EXPECT_EQ(inserted.last(), "ACME+");
 }

@@ -3,6 +3,7 @@
 // is kept only while the database holds the names it was last filled from,
 // whatever changed them.
 #include "MainWindowTest.h"
+#include "controls/LibraryTree.h"
 #include "support/ModalDialogs.h"
 #include "support/NamedChild.h"
 
@@ -119,6 +120,7 @@ QTreeWidgetItem* NodeAt(const QTreeWidget& tree, const QStringList& path)
     QTreeWidgetItem* node = nullptr;
     for (const QString& text : path) {
         QTreeWidgetItem* found = nullptr;
+        if (node) LibraryTree::Unfold(*node);
         const int count = node ? node->childCount() : tree.topLevelItemCount();
         for (int i = 0; i < count && !found; ++i) {
             QTreeWidgetItem* child = node ? node->child(i) : tree.topLevelItem(i);

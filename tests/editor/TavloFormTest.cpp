@@ -1,4 +1,5 @@
 #include "controls/IntegerEntry.h"
+#include "controls/LibraryTree.h"
 #include "editor/DeviceTabs.h"
 #include "editor/TavloForm.h"
 #include "messages/SerialStringDisplay.h"
@@ -450,7 +451,9 @@ TEST_F(TavloFormTest, TheIRBrowserOpensModallyFromItsKeyAndSavesTheDatabase)
     int models = 0;
     WhenModalOpens([&title, &models](QWidget* browser) {
         title = browser->windowTitle();
-        models = Named<QTreeWidget>(*browser, "treeview1")->topLevelItem(0)->child(0)->childCount();
+        QTreeWidgetItem& manufacturer = *Named<QTreeWidget>(*browser, "treeview1")->topLevelItem(0);
+        LibraryTree::Unfold(manufacturer);
+        models = manufacturer.child(0)->childCount();
         Named<QAction>(*browser, "EXIT")->trigger();
     });
     Press("EDITIR");

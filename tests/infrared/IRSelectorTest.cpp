@@ -24,8 +24,9 @@ protected:
         for (const Library& library : Libraries) Add(library);
     }
     // The tree drawn as "text{children}".
-    static QString Shape(const QTreeWidgetItem& node)
+    static QString Shape(QTreeWidgetItem& node)
     {
+        LibraryTree::Unfold(node);
         QStringList children;
         for (int i = 0; i < node.childCount(); ++i) children << Shape(*node.child(i));
         return node.text(0) + (children.isEmpty() ? "" : "{" + children.join(",") + "}");

@@ -29,6 +29,7 @@ protected:
             QTreeWidgetItem* top = Tree().topLevelItem(i);
             if (top->text(0) != manufacturer) continue;
             if (model.isEmpty()) return top;
+            LibraryTree::Unfold(*top);
             for (int j = 0; j < top->childCount(); ++j)
                 if (top->child(j)->text(0) == model) return top->child(j);
         }
@@ -38,6 +39,7 @@ protected:
     {
         QStringList texts;
         QTreeWidgetItem* top = Node(manufacturer);
+        if (top) LibraryTree::Unfold(*top);
         for (int j = 0; top && j < top->childCount(); ++j) texts << top->child(j)->text(0);
         return texts;
     }

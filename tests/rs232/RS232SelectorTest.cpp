@@ -53,8 +53,9 @@ protected:
         AddToDatabase("ACME", "PROJECTOR", "PJ-2", 4);
     }
     // The tree as text: "A(B(C D))".
-    static QString Shape(const QTreeWidgetItem& node)
+    static QString Shape(QTreeWidgetItem& node)
     {
+        LibraryTree::Unfold(node);
         EXPECT_EQ(node.font(0).bold(), node.childCount() == 0) << "only models are bold";
         QStringList children;
         for (int i = 0; i < node.childCount(); ++i) children << Shape(*node.child(i));
@@ -184,6 +185,24 @@ TEST_F(RS232SelectorTest, TheTreeSortsByEitherNameAndTheToolbarFollowsTheCurrent
     Click({"PROJECTOR", "BETA", "B-1"});
     Press("COPY");
     EXPECT_EQ(state.RS232Libraries.RS232LibraryClipboard.Baudrate(), 2);
+}
+
+// The keys open a group as the user reaches it: Right opens one level, "*"
+// every level below; each open group shows its own nodes.
+TEST_F(RS232SelectorTest, TheKeysOpenAGroupWithItsNodes)
+{
+    Open();
+    Tree().setFocus();
+    QTest::keyClick(&Tree(), Qt::Key_Home);
+    ASSERT_EQ(Tree().currentItem(), Node({"ACME"}));
+    QTest::keyClick(&Tree(), Qt::Key_Right);
+    QTest::keyClick(&Tree(), Qt::Key_Down);
+    EXPECT_EQ(Tree().currentItem()->text(0), "PROJECTOR");
+    QTest::keyClick(&Tree(), Qt::Key_End);
+    ASSERT_EQ(Tree().currentItem()->text(0), "BETA");
+    QTest::keyClick(&Tree(), Qt::Key_Asterisk);
+    QTest::keyClick(&Tree(), Qt::Key_End);
+    EXPECT_EQ(LibraryTree::PathOf(*Tree().currentItem()), QStringList({"BETA", "PROJECTOR", "B-1"}));
 }
 
 TEST_F(RS232SelectorTest, NamesHoldingTheKeySeparatorStayApart)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/LibraryTree.h"
 #include "support/NamedChild.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ protected:
         QTreeWidgetItem* node = nullptr;
         for (const QString& text : path) {
             QTreeWidgetItem* found = nullptr;
+            if (node) LibraryTree::Unfold(*node);
             const int count = node ? node->childCount() : Tree().topLevelItemCount();
             for (int i = 0; i < count && !found; ++i) {
                 QTreeWidgetItem* child = node ? node->child(i) : Tree().topLevelItem(i);
