@@ -36,6 +36,14 @@ public:
         ++made_;
         return entry;
     }
+    // The next entry, made from the argument; the block must have room.
+    template <class Argument>
+    Entry* MakeFrom(Argument argument)
+    {
+        Entry* entry = ::new (static_cast<void*>(room_ + made_)) Entry(argument);
+        ++made_;
+        return entry;
+    }
 
 private:
     Entry* room_;

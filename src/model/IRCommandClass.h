@@ -27,7 +27,12 @@ public:
     static constexpr int DataLength = 128;
     using PartData = std::array<uint8_t, DataLength>;
 
-    IRCommandClass() = default;
+    IRCommandClass() : data_{} {}
+    // A command that a reader fills next, name, mode and both parts whole:
+    // its parts are not zeroed first, as a large read would write every
+    // code byte twice.
+    struct ToBeRead {};
+    explicit IRCommandClass(ToBeRead /*unused*/) {}
     IRCommandClass(const IRCommandClass&) = delete;
     IRCommandClass& operator=(const IRCommandClass&) = delete;
 
@@ -64,7 +69,7 @@ private:
     static void CheckIndex(int index);
 
     FixedText<16> name_;
-    std::array<PartData, 2> data_{};
+    std::array<PartData, 2> data_;
     std::array<uint8_t, 2> interPeriod_{};
     uint8_t mode_ = 0;
 };

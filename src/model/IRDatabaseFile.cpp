@@ -106,7 +106,7 @@ bool IRClassGlobals::ReadDatabaseFile()
         TakeHeader(library);
         if (commands == nullptr || commands->Room() < count)
             commands = std::make_shared<EntryBlock<IRCommandClass>>(std::min(CommandsPerBlock, reader.RecordCount()));
-        library.AddIRCommands(static_cast<int>(count), commands);
+        library.AddCommandsToRead(static_cast<int>(count), commands);
         std::size_t read = 0;
         for (uint8_t* command = nullptr; read < count && (command = reader.Next()) != nullptr; ++read)
             ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));

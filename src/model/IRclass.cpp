@@ -13,23 +13,35 @@ IRCommandClass& IRclass::AddIRCommand()
 void IRclass::AddIRCommands(int count)
 {
     if (count <= 0) return;
-    AddIRCommands(count, std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count)));
+    CheckRoomFor(count);
+    const auto block = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
+    AddMadeIn(block, count, [&] { return block->Make(); });
 }
 
-void IRclass::AddIRCommands(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
+void IRclass::AddCommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
 {
     if (count <= 0) return;
-    const auto wanted = static_cast<std::size_t>(count);
-    if (wanted > MaximumCommands - commands_.size())
-        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
-    if (block == nullptr || block->Room() < wanted) {
+    CheckRoomFor(count);
+    if (block == nullptr || block->Room() < static_cast<std::size_t>(count)) {
         AddIRCommands(count);
         return;
     }
+    AddMadeIn(block, count, [&] { return block->MakeFrom(IRCommandClass::ToBeRead{}); });
+}
+
+void IRclass::CheckRoomFor(int count) const
+{
+    if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size())
+        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+}
+
+template <class Make>
+void IRclass::AddMadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make)
+{
     // Each command shares ownership of the block, so any one of them can
     // outlive the library or the others.
-    commands_.reserve(commands_.size() + wanted);
-    for (std::size_t c = 0; c < wanted; ++c) commands_.emplace_back(block, block->Make());
+    commands_.reserve(commands_.size() + static_cast<std::size_t>(count));
+    for (int c = 0; c < count; ++c) commands_.emplace_back(block, make());
 }
 
 void IRclass::RemoveIRCommand(int i)

@@ -29,9 +29,11 @@ public:
     // Appends count cleared commands in one allocation, as a loader does;
     // raises ValueOverflow, adding none, when they would not fit.
     void AddIRCommands(int count);
-    // The same, made in `block` where it has room for all of them: a loader
-    // makes the commands of a whole file in a few blocks.
-    void AddIRCommands(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block);
+    // Appends count commands that the caller fills next, name, mode and both
+    // parts (IRCommandClass::ToBeRead), made in `block` where it has room for
+    // all of them: a loader makes the commands of a whole file in a few
+    // blocks. Otherwise they are cleared commands of their own.
+    void AddCommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block);
     void EraseAllIRCommands() { commands_.clear(); }
     // Later commands move down through the objects already in the list, so a
     // reference to command i then shows what followed it. An index beyond the
@@ -76,6 +78,11 @@ public:
 
 private:
     bool InList(int i) const { return i >= 0 && static_cast<std::size_t>(i) < commands_.size(); }
+    // Raises ValueOverflow when count more commands would not fit.
+    void CheckRoomFor(int count) const;
+    // Appends count commands that make() makes in the block.
+    template <class Make>
+    void AddMadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make);
 
     FixedText<16> manufacturer_;
     FixedText<16> irType_;

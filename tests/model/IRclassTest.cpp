@@ -195,17 +195,17 @@ TEST(IRclass, CommandsMadeInALoadersBlockShareIt)
     auto block = std::make_shared<EntryBlock<IRCommandClass>>(5);
     auto first = std::make_unique<IRclass>();
     IRclass second;
-    first->AddIRCommands(3, block);
-    second.AddIRCommands(3, block);
+    first->AddCommandsToRead(3, block);
+    second.AddCommandsToRead(3, block);
     EXPECT_EQ(block->Room(), 2u);
     ASSERT_EQ(second.Num_commands(), 3);
     EXPECT_EQ(second.IRCommands(0)->Name(), std::string(16, ' '));
     const auto made = first->IRCommands(0);
     EXPECT_EQ(made.use_count(), block.use_count());
 
-    second.AddIRCommands(2, block);
+    second.AddCommandsToRead(2, block);
     EXPECT_EQ(block->Room(), 0u);
-    EXPECT_THROW(second.AddIRCommands(251, block), ValueOverflow);
+    EXPECT_THROW(second.AddCommandsToRead(251, block), ValueOverflow);
     EXPECT_EQ(second.Num_commands(), 5);
 
     const auto kept = first->IRCommands(2);
