@@ -7,8 +7,9 @@
 // and its close, which saves the database, beside a plain write and flush
 // of the same bytes. Then the waits a user sits through: the first press on
 // each browser key of the main window, which reads the database, fills the
-// tree and paints it, every later press, and the opening of a group, whose
-// nodes a browser makes only then.
+// tree and paints it, each in an editor process just started; every later
+// press; and the opening of a group, whose nodes a browser makes only then.
+#include "NewProcess.h"
 #include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
@@ -33,6 +34,14 @@
 using namespace DatabaseBenchmark;
 
 namespace {
+
+// The first window a process shows costs more than any later one.
+void ShowAWindowOnce()
+{
+    QTreeWidget window;
+    window.show();
+    QApplication::processEvents();
+}
 
 const std::vector<int> Sizes = DatabaseSizes({1000, 10000, 30000});
 constexpr double FillAim = 1.5;
@@ -133,8 +142,9 @@ struct MainWindow {
     SavedDatabasesCopy folder;
     ApplicationState state;
     TavloForm window;
-    explicit MainWindow(SavedDatabases& saved)
-        : folder(saved), state(folder.Folder(), saved.Prompts()), window(state, folder.Folder() / "registry")
+    explicit MainWindow(SavedDatabases& saved) : MainWindow(saved.Folder(), saved.Prompts()) {}
+    MainWindow(const std::filesystem::path& saved, UserPrompts& prompts)
+        : folder(saved), state(folder.Folder(), prompts), window(state, folder.Folder() / "registry")
     {
         window.show();
         QApplication::processEvents();
@@ -201,14 +211,30 @@ KeyPress PressKey(MainWindow& main, const Kind& kind)
     return watch.Press(*key);
 }
 
-// As in a new process, the read takes new pages, not those the last round freed.
+// Each first press in a process of its own, started as the user starts the
+// editor: the read takes new pages, and nothing an earlier round left in
+// this process's memory makes it kinder or slower.
 void FirstPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
 {
-    TimeWaits(state, pairs, [&] {
-        MainWindow main(saved);
-        ReturnFreedMemory();
-        return PressKey(main, kind).opening;
-    });
+    TimeWaits(state, pairs, [&] { return TimeInNewProcess({kind.key, saved.Folder().string()}); });
+}
+
+// What that process does: the main window on a copy of the saved folder,
+// then the press on the key, whose wait it prints.
+int FirstPressInThisProcess(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 4) return 1;
+    const std::string key = argv[2];
+    const Kind* kind = nullptr;
+    for (const Kind* known : {&Projectors, &RS232Libraries, &IRLibraries})
+        if (key == known->key) kind = known;
+    if (kind == nullptr) return 1;
+    ShowAWindowOnce();
+    SilentPrompts prompts;
+    MainWindow main(argv[3], prompts);
+    PrintSample(PressKey(main, *kind).opening);
+    return 0;
 }
 
 void LaterPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const Kind& kind)
@@ -254,20 +280,13 @@ void Close(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const K
         [&] { return Time([&] { WriteWholeAndSync(raw, bytes); }); });
 }
 
-// The first window a process shows costs more than any later one.
-void ShowAWindowOnce()
-{
-    QTreeWidget window;
-    window.show();
-    QApplication::processEvents();
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     // Widgets need an application; no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (IsNewProcess(argc, argv)) return RunTimedProcess([&] { return FirstPressInThisProcess(argc, argv); });
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     ShowAWindowOnce();

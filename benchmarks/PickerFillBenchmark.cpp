@@ -5,11 +5,13 @@
 // the RS232 loader's equipment tree. Then the waits a user sits through: the
 // first press on each picker's label, which reads the database, fills the
 // tree and paints it, and every later press.
+#include "NewProcess.h"
 #include "PairedBySize.h"
 #include "PairedTiming.h"
 #include "PlainTree.h"
 #include "QuickRun.h"
 #include "SavedDatabases.h"
+#include "editor/TavloForm.h"
 #include "editor/pickers/DeviceTreeFill.h"
 #include "editor/pickers/DropDownTree.h"
 #include "editor/pickers/IRDevicePicker.h"
@@ -101,18 +103,42 @@ constexpr Press ProjectorPress{"ProjectorLabel", "treeview1"};
 constexpr Press IRDevicePress{"IRLabel", "treeview1"};
 constexpr Press IRCommandPress{"UnShiftedIRLabel_0", "IRcommandTreeView"};
 
-// Each press from a state as at start-up: its database not read yet, and
-// no pages that an earlier round freed to fill again.
-template <class Picker>
+// Each first press in a process of its own, as in an editor just started:
+// its database not read yet, and nothing an earlier round left in this
+// process's memory to make it kinder or slower.
 void FirstPress(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, Press press)
 {
-    TimeWaits(state, pairs, [&] {
-        const std::unique_ptr<ApplicationState> application = saved.FreshState();
-        ChooseFirstLibrary(*application);
-        PickerWindow<Picker> picker(*application, press.labelName, press.treeName);
-        ReturnFreedMemory();
-        return picker.TimedOpening();
-    });
+    TimeWaits(state, pairs, [&] { return TimeInNewProcess({press.labelName, saved.Folder().string()}); });
+}
+
+// What that process does: the picker on the saved databases, then the
+// press, whose wait it prints.
+template <class Picker>
+int PressInThisProcess(const std::filesystem::path& folder, Press press)
+{
+    SilentPrompts prompts;
+    ApplicationState application(folder, prompts);
+    ChooseFirstLibrary(application);
+    // The editor's main window is up before any press, as it is for the user.
+    const ScratchFolder settings;
+    TavloForm main(application, settings.path() / "registry");
+    main.show();
+    QApplication::processEvents();
+    PickerWindow<Picker> picker(application, press.labelName, press.treeName);
+    PrintSample(picker.TimedOpening());
+    return 0;
+}
+
+int FirstPressInThisProcess(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 4) return 1;
+    const std::string label = argv[2];
+    const std::filesystem::path folder = argv[3];
+    if (label == ProjectorPress.labelName) return PressInThisProcess<ProjectorPicker>(folder, ProjectorPress);
+    if (label == IRDevicePress.labelName) return PressInThisProcess<IRDevicePicker>(folder, IRDevicePress);
+    if (label == IRCommandPress.labelName) return PressInThisProcess<IRDevicePicker>(folder, IRCommandPress);
+    return 1;
 }
 
 // Every press after the first, which is not timed.
@@ -220,6 +246,7 @@ int main(int argc, char** argv)
 {
     // Widgets need an application; no screen is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (IsNewProcess(argc, argv)) return RunTimedProcess([&] { return FirstPressInThisProcess(argc, argv); });
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     PairedResults results;
@@ -241,19 +268,19 @@ int main(int argc, char** argv)
     add("IRCommandPickerOpen", PairCount, CommandListOpening);
     add("RS232LoaderTreeRebuild", PairCount, LoaderTreeRebuild);
     add("ProjectorPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
-        FirstPress<ProjectorPicker>(state, pairs, databases, ProjectorPress);
+        FirstPress(state, pairs, databases, ProjectorPress);
     });
     add("ProjectorPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
         LaterPress<ProjectorPicker>(state, pairs, databases, ProjectorPress);
     });
     add("IRPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
-        FirstPress<IRDevicePicker>(state, pairs, databases, IRDevicePress);
+        FirstPress(state, pairs, databases, IRDevicePress);
     });
     add("IRPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
         LaterPress<IRDevicePicker>(state, pairs, databases, IRDevicePress);
     });
     add("IRCommandPickerFirstPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
-        FirstPress<IRDevicePicker>(state, pairs, databases, IRCommandPress);
+        FirstPress(state, pairs, databases, IRCommandPress);
     });
     add("IRCommandPickerLaterPress", PressCount, [](benchmark::State& state, P& pairs, SavedDatabases& databases) {
         LaterPress<IRDevicePicker>(state, pairs, databases, IRCommandPress);

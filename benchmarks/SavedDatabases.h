@@ -111,10 +111,12 @@ private:
 // files every run reads.
 class SavedDatabasesCopy {
 public:
-    explicit SavedDatabasesCopy(const SavedDatabases& saved)
+    explicit SavedDatabasesCopy(const SavedDatabases& saved) : SavedDatabasesCopy(saved.Folder()) {}
+    // The saved files of that folder, as a process of its own finds them.
+    explicit SavedDatabasesCopy(const std::filesystem::path& saved)
     {
         for (const char* name : {"Projectors.DEF", "RS232Serials.DEF", "InfraRed.DEF"})
-            std::filesystem::copy_file(saved.Folder() / name, folder_.path() / name);
+            std::filesystem::copy_file(saved / name, folder_.path() / name);
     }
     const std::filesystem::path& Folder() const { return folder_.path(); }
 
