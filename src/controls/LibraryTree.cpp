@@ -183,7 +183,7 @@ public:
         }
     }
     // The nodes below a top node that has none yet.
-    Filler(FoldedGroup& root) : arrangement_(root.arrangement), root_(&root) {}
+    explicit Filler(FoldedGroup& root) : arrangement_(root.arrangement), root_(&root) {}
 
     void Add(Entry entry)
     {

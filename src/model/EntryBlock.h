@@ -28,19 +28,17 @@ public:
 
     std::size_t Room() const { return capacity_ - made_; }
     bool HasRoom() const { return made_ < capacity_; }
-    // The next entry, default-initialised (see DatabaseArray); the block
-    // must have room.
-    Entry* Make()
+    // The next entry, made from the arguments, or default-initialised
+    // without any (see DatabaseArray); the block must have room.
+    template <class... Arguments>
+    Entry* Make(Arguments... arguments)
     {
-        Entry* entry = ::new (static_cast<void*>(room_ + made_)) Entry;
-        ++made_;
-        return entry;
-    }
-    // The next entry, made from the argument; the block must have room.
-    template <class Argument>
-    Entry* MakeFrom(Argument argument)
-    {
-        Entry* entry = ::new (static_cast<void*>(room_ + made_)) Entry(argument);
+        void* place = room_ + made_;
+        Entry* entry = nullptr;
+        if constexpr (sizeof...(Arguments) == 0)
+            entry = ::new (place) Entry;
+        else
+            entry = ::new (place) Entry(arguments...);
         ++made_;
         return entry;
     }

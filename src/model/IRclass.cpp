@@ -26,7 +26,7 @@ void IRclass::AddCommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCo
         AddIRCommands(count);
         return;
     }
-    AddMadeIn(block, count, [&] { return block->MakeFrom(IRCommandClass::ToBeRead{}); });
+    AddMadeIn(block, count, [&] { return block->Make(IRCommandClass::ToBeRead{}); });
 }
 
 void IRclass::CheckRoomFor(int count) const
