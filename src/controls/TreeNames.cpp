@@ -63,12 +63,12 @@ std::string RS232TreeNames(const SerialClassGlobals& libraries, LibraryTree::Arr
 
 std::string IRDeviceTreeNames(const IRClassGlobals& ir, LibraryTree::Arrangement arrangement)
 {
-    return Joined(ir.IRDatabase(), arrangement, IRNamesWidth, AppendNames);
+    return Joined(ir.IRLibraryNames(), arrangement, IRNamesWidth, AppendNames);
 }
 
 std::string IRLibraryTreeNames(const IRClassGlobals& ir, LibraryTree::Arrangement arrangement)
 {
-    return Joined(ir.IRDatabase(), arrangement, IRNamesWidth + IRCommentWidth,
+    return Joined(ir.IRLibraryNames(), arrangement, IRNamesWidth + IRCommentWidth,
                   [](std::string& names, const IRclass& library) {
                       AppendNames(names, library);
                       names.append(library.CommentField().view());

@@ -55,7 +55,7 @@ void IRSelector::EmptyClipboard()
 
 int IRSelector::EntryCount() const
 {
-    return state_.IR.IRDatabase().Count();
+    return state_.IR.IRLibraryNames().Count();
 }
 
 bool IRSelector::ClipboardHolds() const
@@ -72,7 +72,7 @@ void IRSelector::SaveDatabase()
 
 void IRSelector::BuildTree()
 {
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
+    const DatabaseArray<IRclass>& database = state_.IR.IRLibraryNames();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         database.PrefetchAhead(i);
         return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};
@@ -88,7 +88,7 @@ int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
     if (!IsModel(node)) return -1;
     const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
+    const DatabaseArray<IRclass>& database = state_.IR.IRLibraryNames();
     for (int i = 0; i < database.Count(); ++i)
         if (TrimmedNames(database[i]) == names) return i;
     return -1;

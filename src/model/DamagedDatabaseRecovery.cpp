@@ -104,7 +104,12 @@ void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& kno
     } catch (const FileError& error) {
         clear();
         known.Forget();
-        prompts.Message(messages.unavailable + "\r\n" + QString::fromStdString(error.what()), ApplicationTitle,
-                        PromptButtons::Ok, PromptIcon::Exclamation);
+        TellUnavailable(prompts, messages, error);
     }
+}
+
+void TellUnavailable(UserPrompts& prompts, const DamagedDatabaseMessages& messages, const FileError& error)
+{
+    prompts.Message(messages.unavailable + "\r\n" + QString::fromStdString(error.what()), ApplicationTitle,
+                    PromptButtons::Ok, PromptIcon::Exclamation);
 }

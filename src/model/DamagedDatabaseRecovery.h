@@ -33,3 +33,5 @@ struct DamagedDatabaseMessages {
 void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
                               const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
                               const std::function<bool()>& read, const std::function<int()>& count);
+// The `unavailable` message with the reason: the files could not be read.
+void TellUnavailable(UserPrompts& prompts, const DamagedDatabaseMessages& messages, const FileError& error);

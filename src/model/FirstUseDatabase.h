@@ -12,17 +12,33 @@ template <class Entry>
 class FirstUseDatabase {
 public:
     // `read` rebuilds the database from its file through Entries(); it runs
-    // at most once, at the first use.
-    explicit FirstUseDatabase(std::function<void()> read) : read_(std::move(read)) {}
+    // at most once, at the first use. `complete` finishes the entries that
+    // a read left to follow (see FollowLater).
+    explicit FirstUseDatabase(std::function<void()> read, std::function<void()> complete = {})
+        : read_(std::move(read)), complete_(std::move(complete))
+    {
+    }
 
+    // The entries whole.
     DatabaseArray<Entry>& Used() const
     {
-        if (!settled_) {
-            settled_ = true;
-            read_();
+        Read();
+        if (following_) {
+            following_ = false;
+            complete_();
         }
         return entries_;
     }
+    // The entries as far as the read has made them, without waiting for what
+    // follows: for a list of what the entries are called, and nothing else.
+    const DatabaseArray<Entry>& Listed() const
+    {
+        Read();
+        return entries_;
+    }
+    // For the read: the entries are made in part, and the next Used()
+    // completes them.
+    void FollowLater() { following_ = true; }
     // The entries as they stand, the file left unread from then on: for the
     // read itself only. Emptying the database goes through Used(), so that
     // what is emptied is the database the file holds and a save afterwards
@@ -38,10 +54,21 @@ public:
     {
         entries_.Clear();
         settled_ = false;
+        following_ = false;
     }
 
 private:
+    void Read() const
+    {
+        if (!settled_) {
+            settled_ = true;
+            read_();
+        }
+    }
+
     std::function<void()> read_;
+    std::function<void()> complete_;
     mutable bool settled_ = false;
+    mutable bool following_ = false;
     mutable DatabaseArray<Entry> entries_;
 };

@@ -6,6 +6,7 @@
 #include "model/IRRecords.h"
 #include "model/IRclass.h"
 #include "model/KnownDatabaseFile.h"
+#include "model/PendingIRCommands.h"
 #include "platform/FixedText.h"
 
 #include <cstdint>
@@ -36,6 +37,10 @@ public:
     // The libraries, read from "InfraRed.DEF" when first asked for.
     DatabaseArray<IRclass>& IRDatabase() { return database_.Used(); }
     const DatabaseArray<IRclass>& IRDatabase() const { return database_.Used(); }
+    // The same libraries as far as their names, comments and inter-periods:
+    // their commands may still be on their way from the file. For the trees
+    // that list the libraries, which then need not wait for the commands.
+    const DatabaseArray<IRclass>& IRLibraryNames() const { return database_.Listed(); }
     // The database holds at least one library.
     bool IRDatabaseAllocated() const { return !IRDatabase().IsEmpty(); }
     // No other library can be added: the indexes are 16-bit.
@@ -100,12 +105,20 @@ private:
     void ReadOnFirstUse();
     // False when the file did not read whole.
     bool ReadDatabaseFile();
+    // The libraries of the file without their commands, and where each
+    // library's commands lie; false when the file did not read whole.
+    bool ReadHeaders(RecordFileReader& reader, std::vector<PendingIRCommands::Run>& runs);
+    // Gives the libraries the commands read since; a file that no longer
+    // holds them leaves the database empty, with a message, as a file that
+    // cannot be read does.
+    void TakeReadCommands();
     void CheckBuffersHoldHeaderCommands() const;
     // Names, comment and inter-periods of the header buffer into a library.
     void TakeHeader(IRclass& library) const;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;
-    FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }};
+    FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }, [this] { TakeReadCommands(); }};
     KnownDatabaseFile known_;
+    std::unique_ptr<PendingIRCommands> pendingCommands_;
 };

@@ -3,18 +3,15 @@
 
 #include "model/DamagedDatabaseRecovery.h"
 #include "model/SaveDatabaseFile.h"
-#include "platform/BulkMemory.h"
 #include "platform/RecordFile.h"
 
-#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using IRRecordLayout::RecordLength;
 
 namespace {
-
-// The commands of a file are made in blocks of a few huge pages each.
-constexpr std::size_t CommandsPerBlock = 4 * BulkMemory::LargeBlock / sizeof(IRCommandClass);
 
 // Skips the command records of a library that is not taken. False when the
 // file ends first.
@@ -23,6 +20,16 @@ bool SkipCommands(RecordFileReader& reader, std::size_t count)
     for (std::size_t c = 0; c < count; ++c)
         if (reader.Next() == nullptr) return false;
     return true;
+}
+
+DamagedDatabaseMessages Messages()
+{
+    return {"Infra-red configuration file damaged!",
+            "Restoring infra-red configuration backup!",
+            " all infra-red configurations have been lost!",
+            "Infra-red configuration file could not be loaded!",
+            "infra-red configuration",
+            "infra-red configurations"};
 }
 
 }  // namespace
@@ -67,54 +74,60 @@ void IRClassGlobals::ClearIRDatabase()
 
 void IRClassGlobals::LoadIRDatabase()
 {
-    const DamagedDatabaseMessages messages{"Infra-red configuration file damaged!",
-                                           "Restoring infra-red configuration backup!",
-                                           " all infra-red configurations have been lost!",
-                                           "Infra-red configuration file could not be loaded!",
-                                           "infra-red configuration",
-                                           "infra-red configurations"};
     LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
-        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
-        [this] { return database_.Entries().Count(); });
+        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, Messages(),
+        [this] {
+            pendingCommands_.reset();
+            database_.Entries().Clear();
+        },
+        [this] { return ReadDatabaseFile(); }, [this] { return database_.Entries().Count(); });
 }
 
-// The commands go from the file straight into the new library: the same
-// result as reading them into the buffers and converting, one copy fewer.
+// The walk reads the headers and steps over the command records, while the
+// commands are read on a thread of their own from a second reader of the
+// same file. They reach the libraries when anything but a list of the
+// libraries' names asks for the database.
 bool IRClassGlobals::ReadDatabaseFile()
 {
     DatabaseArray<IRclass>& database = database_.Entries();
     RecordFileReader reader(DatabaseFiles(programFolder_, DatabaseName).def, RecordLength);
+    pendingCommands_ = std::make_unique<PendingIRCommands>(reader.ReaderOfTheSameFile());
     // Every record could be a library; the room is made only as they come.
     database.Reserve(reader.RecordCount());
-    std::shared_ptr<EntryBlock<IRCommandClass>> commands;
+    std::vector<PendingIRCommands::Run> runs;
+    const bool whole = ReadHeaders(reader, runs);
+    if (runs.empty()) {
+        pendingCommands_.reset();
+    } else {
+        pendingCommands_->Want(std::move(runs));
+        database_.FollowLater();
+    }
+    return whole;
+}
+
+bool IRClassGlobals::ReadHeaders(RecordFileReader& reader, std::vector<PendingIRCommands::Run>& runs)
+{
+    DatabaseArray<IRclass>& database = database_.Entries();
+    std::size_t next = 0;  // the record that reader.Next() returns
     // Records are decoded where the reader holds them.
     while (uint8_t* header = reader.Next()) {
+        ++next;
         IRHeaderRecordBuffer.ReadFrom(FixedRecord(header, RecordLength));
         const std::size_t count = IRHeaderRecordBuffer.Num_commands;
         if (count == 0) continue;
         // The command records of a library without names are skipped, never
         // taken for headers.
-        if (!IRHeaderRecordBuffer.CleanNames()) {
-            if (!SkipCommands(reader, count)) return false;
-            continue;
-        }
+        const bool named = IRHeaderRecordBuffer.CleanNames();
         // A file holding more libraries than the indexes reach does not
         // read whole.
-        if (database.Count() >= MaximumLibraries) return false;
-        IRclass& library = database.Append();
-        TakeHeader(library);
-        if (commands == nullptr || commands->Room() < count)
-            commands = std::make_shared<EntryBlock<IRCommandClass>>(std::min(CommandsPerBlock, reader.RecordCount()));
-        library.AddCommandsToRead(static_cast<int>(count), commands);
-        std::size_t read = 0;
-        for (uint8_t* command = nullptr; read < count && (command = reader.Next()) != nullptr; ++read)
-            ReadCommandRecordInto(FixedRecord(command, RecordLength), *library.CommandAt(static_cast<int>(read)));
+        if (named && database.Count() >= MaximumLibraries) return false;
         // A library whose commands run past the end of the file is not taken.
-        if (read < count) {
-            database.Remove(database.LastIndex());
-            return false;
+        if (!SkipCommands(reader, count)) return false;
+        if (named) {
+            TakeHeader(database.Append());
+            runs.push_back({next, static_cast<int>(count)});
         }
+        next += count;
     }
     return reader.EndedOnRecordBoundary();
 }
@@ -138,4 +151,20 @@ bool IRClassGlobals::ReadIRRecordFile(const std::filesystem::path& path)
         IRCommandRecordBuffers.clear();
     }
     return whole;
+}
+
+void IRClassGlobals::TakeReadCommands()
+{
+    if (pendingCommands_ == nullptr) return;
+    const std::unique_ptr<PendingIRCommands> pending = std::move(pendingCommands_);
+    DatabaseArray<IRclass>& database = database_.Entries();
+    try {
+        pending->HandTo(database);
+    } catch (const FileError& error) {
+        // Libraries without their commands are not what the file held: none
+        // is kept, and no save replaces the file.
+        database.Clear();
+        known_.Forget();
+        TellUnavailable(prompts_, Messages(), error);
+    }
 }

@@ -2,10 +2,18 @@
 
 #include "model/RuntimeErrors.h"
 
+namespace {
+
+[[noreturn]] void TooManyCommands()
+{
+    throw ValueOverflow("an IR library holds at most " + std::to_string(IRclass::MaximumCommands) + " commands");
+}
+
+}  // namespace
+
 IRCommandClass& IRclass::AddIRCommand()
 {
-    if (commands_.size() >= MaximumCommands)
-        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+    CheckRoomFor(1);
     commands_.push_back(std::make_shared<IRCommandClass>());
     return *commands_.back();
 }
@@ -15,33 +23,40 @@ void IRclass::AddIRCommands(int count)
     if (count <= 0) return;
     CheckRoomFor(count);
     const auto block = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
-    AddMadeIn(block, count, [&] { return block->Make(); });
+    CommandList made = MadeIn(block, count, [&] { return block->Make(); });
+    commands_.insert(commands_.end(), std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
 }
 
-void IRclass::AddCommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
+IRclass::CommandList IRclass::CommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
 {
-    if (count <= 0) return;
-    CheckRoomFor(count);
+    if (count <= 0) return {};
     if (block == nullptr || block->Room() < static_cast<std::size_t>(count)) {
-        AddIRCommands(count);
-        return;
+        const auto own = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
+        return MadeIn(own, count, [&] { return own->Make(); });
     }
-    AddMadeIn(block, count, [&] { return block->Make(IRCommandClass::ToBeRead{}); });
+    return MadeIn(block, count, [&] { return block->Make(IRCommandClass::ToBeRead{}); });
+}
+
+void IRclass::TakeCommands(CommandList commands)
+{
+    if (commands.size() > MaximumCommands) TooManyCommands();
+    commands_ = std::move(commands);
 }
 
 void IRclass::CheckRoomFor(int count) const
 {
-    if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size())
-        throw ValueOverflow("an IR library holds at most " + std::to_string(MaximumCommands) + " commands");
+    if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size()) TooManyCommands();
 }
 
 template <class Make>
-void IRclass::AddMadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make)
+IRclass::CommandList IRclass::MadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make)
 {
     // Each command shares ownership of the block, so any one of them can
     // outlive the library or the others.
-    commands_.reserve(commands_.size() + static_cast<std::size_t>(count));
-    for (int c = 0; c < count; ++c) commands_.emplace_back(block, make());
+    CommandList made;
+    made.reserve(static_cast<std::size_t>(count));
+    for (int c = 0; c < count; ++c) made.emplace_back(block, make());
+    return made;
 }
 
 void IRclass::RemoveIRCommand(int i)

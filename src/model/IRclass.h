@@ -29,11 +29,16 @@ public:
     // Appends count cleared commands in one allocation, as a loader does;
     // raises ValueOverflow, adding none, when they would not fit.
     void AddIRCommands(int count);
-    // Appends count commands that the caller fills next, name, mode and both
-    // parts (IRCommandClass::ToBeRead), made in `block` where it has room for
-    // all of them: a loader makes the commands of a whole file in a few
-    // blocks. Otherwise they are cleared commands of their own.
-    void AddCommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block);
+    // The commands of one library, each holding a share of what it was made in.
+    using CommandList = std::vector<std::shared_ptr<IRCommandClass>>;
+    // Makes count commands that the caller fills next, name, mode and both
+    // parts (IRCommandClass::ToBeRead), in `block` where it has room for all
+    // of them: a loader makes the commands of a whole file in a few blocks.
+    // Otherwise they are cleared commands of their own.
+    static CommandList CommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block);
+    // Takes `commands` in place of its own; more than MaximumCommands raise
+    // ValueOverflow and change nothing.
+    void TakeCommands(CommandList commands);
     void EraseAllIRCommands() { commands_.clear(); }
     // Later commands move down through the objects already in the list, so a
     // reference to command i then shows what followed it. An index beyond the
@@ -80,9 +85,9 @@ private:
     bool InList(int i) const { return i >= 0 && static_cast<std::size_t>(i) < commands_.size(); }
     // Raises ValueOverflow when count more commands would not fit.
     void CheckRoomFor(int count) const;
-    // Appends count commands that make() makes in the block.
+    // count commands that make() makes in the block.
     template <class Make>
-    void AddMadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make);
+    static CommandList MadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make);
 
     FixedText<16> manufacturer_;
     FixedText<16> irType_;

@@ -1,5 +1,6 @@
 #include "platform/BulkMemory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <sys/mman.h>
@@ -45,7 +46,10 @@ void* Allocate(std::size_t bytes)
     // Hints only: a system without huge pages, or an older one that cannot
     // take the pages in one call, faults them in as it always did.
     static_cast<void>(::madvise(block, size, MADV_HUGEPAGE));
-    static_cast<void>(::madvise(block, size, MADV_POPULATE_WRITE));
+    // A huge page at a time: the call holds the process's map while it
+    // works, and another thread that maps memory meanwhile waits for it.
+    for (std::size_t at = 0; at < size; at += LargeBlock)
+        static_cast<void>(::madvise(block + at, std::min(LargeBlock, size - at), MADV_POPULATE_WRITE));
     return block;
 }
 

@@ -46,7 +46,12 @@ FileError FileErrorAt(const std::string& action, const std::filesystem::path& pa
 }
 
 RecordFileReader::RecordFileReader(const std::filesystem::path& path, std::size_t recordLength)
-    : path_(path), descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), recordLength_(recordLength)
+    : RecordFileReader(::open(path.c_str(), O_RDONLY | O_CLOEXEC), path, recordLength)
+{
+}
+
+RecordFileReader::RecordFileReader(int descriptor, const std::filesystem::path& path, std::size_t recordLength)
+    : path_(path), descriptor_(descriptor), recordLength_(recordLength)
 {
     if (descriptor_.get() < 0) throw Describe("cannot open", path);
     if (recordLength_ == 0) throw std::out_of_range("records of no length");
@@ -73,7 +78,7 @@ bool RecordFileReader::Refill()
     next_ = keep;
     const std::size_t before = end_;
     while (end_ < capacity_) {
-        const ssize_t got = ::read(descriptor_.get(), piece_.get() + end_, capacity_ - end_);
+        const ssize_t got = ::pread(descriptor_.get(), piece_.get() + end_, capacity_ - end_, offset_);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw Describe("cannot read", path_);
@@ -83,8 +88,15 @@ bool RecordFileReader::Refill()
             break;
         }
         end_ += static_cast<std::size_t>(got);
+        offset_ += got;
     }
     return end_ > before;
+}
+
+std::unique_ptr<RecordFileReader> RecordFileReader::ReaderOfTheSameFile() const
+{
+    return std::unique_ptr<RecordFileReader>(
+        new RecordFileReader(::fcntl(descriptor_.get(), F_DUPFD_CLOEXEC, 0), path_, recordLength_));
 }
 
 uint8_t* RecordFileReader::Next()

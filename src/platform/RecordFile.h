@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <sys/types.h>
 
 // A file that could not be opened, read, written, renamed or deleted.
 class FileError : public PathError {
@@ -40,12 +41,19 @@ public:
     // The same, copied into `record`. A short read still delivers the bytes
     // it got into the front of the record.
     bool ReadNext(FixedRecord& record);
+    // Another reader of the file this one opened, from its first record: it
+    // reads that file even after another has taken its name. Throws
+    // FileError.
+    std::unique_ptr<RecordFileReader> ReaderOfTheSameFile() const;
+    const std::filesystem::path& Path() const { return path_; }
     // The whole records the file held when it was opened.
     std::size_t RecordCount() const { return recordCount_; }
     // After the last read: false when the file ended inside a record.
     bool EndedOnRecordBoundary() const { return end_ == next_; }
 
 private:
+    // Takes over `descriptor`, which is open on `path` or negative with errno set.
+    RecordFileReader(int descriptor, const std::filesystem::path& path, std::size_t recordLength);
     // Moves what is left to the front and reads more; false at the end.
     bool Refill();
 
@@ -57,6 +65,9 @@ private:
     std::size_t recordCount_ = 0;
     std::size_t next_ = 0;  // first byte not yet handed out
     std::size_t end_ = 0;   // end of the bytes read
+    // Where the next read starts: each reader keeps its own, so two readers
+    // of one open file never move each other's place.
+    off_t offset_ = 0;
     bool atEnd_ = false;
     bool handedOut_ = false;  // a record was returned; a refill keeps it
 };

@@ -1,5 +1,6 @@
 #include "model/ApplicationState.h"
 #include "model/IRClassGlobals.h"
+#include "model/PendingIRCommands.h"
 #include "model/RuntimeErrors.h"
 #include "platform/RecordFile.h"
 #include "support/ScriptedPrompts.h"
@@ -406,4 +407,78 @@ TEST(IRDatabaseFile, TheApplicationsDatabaseLivesInItsProgramFolder)
     EXPECT_EQ(next.IR.IRDatabase().Count(), 1);
     EXPECT_EQ(next.IR.WorkIRLibrary.Num_commands(), 0);
     EXPECT_EQ(next.IR.CurrentIRCommand, nullptr);
+}
+
+// The libraries are listed from their headers while their commands are still
+// on their way, and the commands come from the file as it was read first,
+// even when another file takes its name in the meantime.
+TEST(IRDatabaseFile, NamesAreListedFirstAndTheCommandsFollowFromTheFileReadFirst)
+{
+    TempProgramFolder folder;
+    folder.WriteBytes("InfraRed.DEF", HeaderBytes("A", "TV", "ONE", 2) + CommandBytes("ON", 1, 2, 1) +
+                                          CommandBytes("OFF", 3, 4, 0) + HeaderBytes("", "", "", 1) +
+                                          CommandBytes("LOST", 5, 6, 0) + HeaderBytes("B", "DVD", "TWO", 1) +
+                                          CommandBytes("PLAY", 7, 8, 1));
+    ScriptedPrompts prompts;
+    IRClassGlobals ir(folder.path(), prompts);
+    const DatabaseArray<IRclass>& names = ir.IRLibraryNames();
+    ASSERT_EQ(names.Count(), 2);
+    EXPECT_EQ(names[1].Model(), Padded("TWO"));
+
+    folder.WriteBytes("Other.DEF", HeaderBytes("C", "VCR", "NEW", 1) + CommandBytes("STOP", 9, 9, 0));
+    std::filesystem::rename(folder / "Other.DEF", folder / "InfraRed.DEF");
+    const DatabaseArray<IRclass>& database = ir.IRDatabase();
+    ASSERT_EQ(database.Count(), 2);
+    ASSERT_EQ(database[0].Num_commands(), 2);
+    EXPECT_EQ(database[0].IRCommands(1)->Name(), Padded("OFF"));
+    EXPECT_EQ(database[0].IRCommands(1)->Data(IRPart::Repeat, 2), 5);
+    ASSERT_EQ(database[1].Num_commands(), 1);
+    EXPECT_EQ(database[1].IRCommands(0)->Name(), Padded("PLAY"));
+    EXPECT_EQ(database[1].IRCommands(0)->Data(IRPart::Start, 0), 8);
+    EXPECT_EQ(database[1].IRCommands(0)->Mode(), 1);
+    EXPECT_TRUE(prompts.Shown().empty());
+}
+
+// The commands read on their own thread reach the libraries only when the
+// file still holds every run the header read found; otherwise none does.
+TEST(IRDatabaseFile, CommandsReachTheLibrariesOnlyWhenTheFileHoldsThemAll)
+{
+    const std::string bytes = HeaderBytes("A", "TV", "ONE", 2) + CommandBytes("ON", 1, 2, 1) +
+                              CommandBytes("OFF", 3, 4, 0) + HeaderBytes("B", "DVD", "TWO", 3) +
+                              CommandBytes("PLAY", 5, 6, 0) + CommandBytes("STOP", 7, 8, 0) +
+                              CommandBytes("EJECT", 9, 10, 0);
+    using Run = PendingIRCommands::Run;
+    const struct {
+        const char* label;
+        std::size_t keptRecords;
+        std::vector<Run> wanted;
+        bool taken;
+    } cases[] = {
+        {"whole", 7, {{1, 2}, {4, 3}}, true},
+        {"the second library taken alone", 7, {{4, 3}}, true},
+        {"cut short after the headers were read", 5, {{1, 2}, {4, 3}}, false},
+        {"a run the file does not hold", 7, {{1, 2}, {4, 2}}, false},
+        {"a run that is not where a header put it", 7, {{2, 1}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempProgramFolder folder;
+        folder.WriteBytes("InfraRed.DEF", bytes);
+        const RecordFileReader first(folder / "InfraRed.DEF", Record);
+        std::filesystem::resize_file(folder / "InfraRed.DEF", c.keptRecords * Record);
+        PendingIRCommands pending(first.ReaderOfTheSameFile());
+        pending.Want(c.wanted);
+        DatabaseArray<IRclass> libraries;
+        for (std::size_t i = 0; i < c.wanted.size(); ++i) libraries.Append();
+        if (!c.taken) {
+            EXPECT_THROW(pending.HandTo(libraries), FileError);
+            for (int i = 0; i < libraries.Count(); ++i) EXPECT_EQ(libraries[i].Num_commands(), 0);
+            continue;
+        }
+        pending.HandTo(libraries);
+        const IRclass& last = libraries[libraries.Count() - 1];
+        ASSERT_EQ(last.Num_commands(), 3);
+        EXPECT_EQ(last.IRCommands(2)->Name(), Padded("EJECT"));
+        EXPECT_EQ(last.IRCommands(2)->Data(IRPart::Repeat, 0), 9);
+    }
 }

@@ -195,18 +195,20 @@ TEST(IRclass, CommandsMadeInALoadersBlockShareIt)
     auto block = std::make_shared<EntryBlock<IRCommandClass>>(5);
     auto first = std::make_unique<IRclass>();
     IRclass second;
-    first->AddCommandsToRead(3, block);
-    second.AddCommandsToRead(3, block);
-    EXPECT_EQ(block->Room(), 2u);
-    ASSERT_EQ(second.Num_commands(), 3);
-    EXPECT_EQ(second.IRCommands(0)->Name(), std::string(16, ' '));
+    first->TakeCommands(IRclass::CommandsToRead(3, block));
+    second.TakeCommands(IRclass::CommandsToRead(2, block));
+    EXPECT_EQ(block->Room(), 0u);
+    ASSERT_EQ(second.Num_commands(), 2);
     const auto made = first->IRCommands(0);
     EXPECT_EQ(made.use_count(), block.use_count());
 
-    second.AddCommandsToRead(2, block);
-    EXPECT_EQ(block->Room(), 0u);
-    EXPECT_THROW(second.AddCommandsToRead(251, block), ValueOverflow);
-    EXPECT_EQ(second.Num_commands(), 5);
+    // No room left: cleared commands of their own.
+    second.TakeCommands(IRclass::CommandsToRead(3, block));
+    ASSERT_EQ(second.Num_commands(), 3);
+    EXPECT_EQ(second.IRCommands(0)->Name(), std::string(16, ' '));
+    EXPECT_NE(second.IRCommands(0).use_count(), block.use_count());
+    EXPECT_THROW(second.TakeCommands(IRclass::CommandsToRead(256, nullptr)), ValueOverflow);
+    EXPECT_EQ(second.Num_commands(), 3);
 
     const auto kept = first->IRCommands(2);
     kept->Name("KEPT");

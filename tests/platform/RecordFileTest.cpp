@@ -106,6 +106,37 @@ TEST(RecordFile, LargeFilesArriveWholeAcrossEveryRead)
     EXPECT_EQ(tail.TextAt(0, 3), "xyz");
 }
 
+// A second reader reads the file the first one opened, from the first
+// record, even once another file has taken its name; neither moves the
+// other's place.
+TEST(RecordFile, ASecondReaderReadsTheSameFileFromItsOwnPlace)
+{
+    TempProgramFolder folder;
+    constexpr std::size_t length = 5;
+    constexpr std::size_t records = 60000;
+    std::string bytes;
+    for (std::size_t r = 0; r < records; ++r) bytes += std::to_string(10000 + r);
+    folder.WriteBytes("db.DEF", bytes);
+    RecordFileReader first(folder / "db.DEF", length);
+    for (int r = 0; r < 3; ++r) first.Next();
+    const auto second = first.ReaderOfTheSameFile();
+    folder.WriteBytes("new.DEF", std::string(length, 'x'));
+    std::filesystem::rename(folder / "new.DEF", folder / "db.DEF");
+    EXPECT_EQ(second->RecordCount(), records);
+    const auto text = [&](const uint8_t* record) { return std::string(reinterpret_cast<const char*>(record), length); };
+    for (std::size_t r = 0; r < records; ++r) {
+        const uint8_t* fromSecond = second->Next();
+        ASSERT_NE(fromSecond, nullptr) << r;
+        ASSERT_EQ(text(fromSecond), std::to_string(10000 + r));
+        if (r + 3 >= records) continue;
+        const uint8_t* fromFirst = first.Next();
+        ASSERT_NE(fromFirst, nullptr) << r;
+        ASSERT_EQ(text(fromFirst), std::to_string(10003 + r));
+    }
+    EXPECT_EQ(second->Next(), nullptr);
+    EXPECT_EQ(first.Next(), nullptr);
+}
+
 // The writer hands the file large pieces that do not end on a record:
 // every record still arrives whole and in order, a write past the space
 // left is an error at once, and nothing is written after the commit.

@@ -137,7 +137,7 @@ void FillIRDeviceTree(QTreeWidget& tree, const IRClassGlobals& ir, IRGrouping gr
     Groups middleGroups;
     QList<QTreeWidgetItem*> roots;
     std::string middleKey;
-    const DatabaseArray<IRclass>& database = ir.IRDatabase();
+    const DatabaseArray<IRclass>& database = ir.IRLibraryNames();
     for (int i = 0; i < database.Count(); ++i) {
         database.PrefetchAhead(i);
         const IRclass& library = database[i];

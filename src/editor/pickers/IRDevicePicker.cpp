@@ -149,14 +149,14 @@ void IRDevicePicker::ShowHoveredNotes(const QTreeWidgetItem* node)
     // The comment is read from the library when shown, not kept in every node.
     const int index = FindLibraryForNode(node);
     treeview1->ShowNotes("Manufacturer = " + manufacturer + "\nType = " + type + "\nModel = " + node->text(0),
-                         index < 0 ? QString() : NotesShown(state_.IR.IRDatabase()[index].CommentField().view()));
+                         index < 0 ? QString() : NotesShown(state_.IR.IRLibraryNames()[index].CommentField().view()));
 }
 
 int IRDevicePicker::FindLibraryForNode(const QTreeWidgetItem* node) const
 {
     if (node == nullptr || node->parent() == nullptr || node->parent()->parent() == nullptr) return -1;
     const int index = DatabaseIndexOf(node);
-    const auto& database = state_.IR.IRDatabase();
+    const auto& database = state_.IR.IRLibraryNames();
     if (index < 0 || index >= database.Count()) return -1;
     if (FromWindows1252(database[index].ModelField().view()) != node->text(0)) return -1;
     return index;
@@ -177,7 +177,7 @@ void IRDevicePicker::Pick(const QTreeWidgetItem* node)
     if (index < 0) return;  // a group, or an entry no longer in the database
     InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
     if (HoldsCommandNames(record) && !ConfirmDeviceChange()) return;
-    const IRclass& library = state_.IR.IRDatabase()[index];
+    const IRclass& library = state_.IR.IRLibraryNames()[index];
     state_.Config.Edit(ConfigGroup::InputIR, [&] {
         record.Manufacturer = library.ManufacturerField();
         record.IRtype = library.IRtypeField();
