@@ -1,6 +1,5 @@
 #include "platform/BulkMemory.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <sys/mman.h>
@@ -43,13 +42,11 @@ void* Allocate(std::size_t bytes)
     char* block = static_cast<char*>(mapped) + lead;
     if (lead > 0) ::munmap(mapped, lead);
     if (spare > lead) ::munmap(block + size, spare - lead);
-    // Hints only: a system without huge pages, or an older one that cannot
-    // take the pages in one call, faults them in as it always did.
+    // A hint only: a system without huge pages faults in small ones. The
+    // pages are not taken ahead: a block is seldom filled to its end, and
+    // taking them holds the process's map, which stalls any other thread
+    // that maps memory meanwhile.
     static_cast<void>(::madvise(block, size, MADV_HUGEPAGE));
-    // A huge page at a time: the call holds the process's map while it
-    // works, and another thread that maps memory meanwhile waits for it.
-    for (std::size_t at = 0; at < size; at += LargeBlock)
-        static_cast<void>(::madvise(block + at, std::min(LargeBlock, size - at), MADV_POPULATE_WRITE));
     return block;
 }
 

@@ -5,8 +5,8 @@
 // Memory for many entries made at once, as a database read makes them.
 // Taken from the system 4 KB at a time, the pages of a large database cost
 // a first read as long as reading its file: a large block is asked for in
-// huge pages, where the system gives them, and its pages are taken in one
-// call rather than one fault each. A small block is ordinary heap memory.
+// huge pages, where the system gives them, one fault for each 2 MB. A small
+// block is ordinary heap memory.
 namespace BulkMemory {
 
 // The size from which a block is mapped apart: one huge page.
