@@ -22,18 +22,14 @@ void IRclass::AddIRCommands(int count)
 {
     if (count <= 0) return;
     CheckRoomFor(count);
-    const auto block = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
-    CommandList made = MadeIn(block, count, [&] { return block->Make(); });
+    CommandList made = ClearedCommands(count);
     commands_.insert(commands_.end(), std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
 }
 
 IRclass::CommandList IRclass::CommandsToRead(int count, const std::shared_ptr<EntryBlock<IRCommandClass>>& block)
 {
     if (count <= 0) return {};
-    if (block == nullptr || block->Room() < static_cast<std::size_t>(count)) {
-        const auto own = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
-        return MadeIn(own, count, [&] { return own->Make(); });
-    }
+    if (block == nullptr || block->Room() < static_cast<std::size_t>(count)) return ClearedCommands(count);
     return MadeIn(block, count, [&] { return block->Make(IRCommandClass::ToBeRead{}); });
 }
 
@@ -46,6 +42,12 @@ void IRclass::TakeCommands(CommandList commands)
 void IRclass::CheckRoomFor(int count) const
 {
     if (static_cast<std::size_t>(count) > MaximumCommands - commands_.size()) TooManyCommands();
+}
+
+IRclass::CommandList IRclass::ClearedCommands(int count)
+{
+    const auto block = std::make_shared<EntryBlock<IRCommandClass>>(static_cast<std::size_t>(count));
+    return MadeIn(block, count, [&] { return block->Make(); });
 }
 
 template <class Make>

@@ -85,6 +85,8 @@ private:
     bool InList(int i) const { return i >= 0 && static_cast<std::size_t>(i) < commands_.size(); }
     // Raises ValueOverflow when count more commands would not fit.
     void CheckRoomFor(int count) const;
+    // count cleared commands in a block of their own.
+    static CommandList ClearedCommands(int count);
     // count commands that make() makes in the block.
     template <class Make>
     static CommandList MadeIn(const std::shared_ptr<EntryBlock<IRCommandClass>>& block, int count, Make make);
