@@ -11,11 +11,28 @@
 #include <QString>
 #include <QTreeWidget>
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace DatabaseBenchmark {
+
+// A group by its parent and text, hashed as the editor's trees hash their
+// groups: the standard library's hash of the text's bytes.
+struct PlainGroupKey {
+    QTreeWidgetItem* parent;
+    QString text;
+    bool operator==(const PlainGroupKey& other) const { return parent == other.parent && text == other.text; }
+};
+
+inline size_t qHash(const PlainGroupKey& key, size_t seed) noexcept
+{
+    const std::u16string_view text(reinterpret_cast<const char16_t*>(key.text.constData()),
+                                   static_cast<std::size_t>(key.text.size()));
+    return std::hash<std::u16string_view>()(text) ^ std::hash<const void*>()(key.parent) ^ seed;
+}
 
 // The names of one entry from the top level down; a tree of fewer levels
 // leaves the last ones empty.
@@ -31,14 +48,14 @@ inline QString TrimmedText(std::string_view field)
 inline void FillPlainTree(QTreeWidget& tree, const TreeTexts& texts, int levels)
 {
     tree.clear();
-    QHash<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*> groups;
-    std::array<std::pair<std::pair<QTreeWidgetItem*, QString>, QTreeWidgetItem*>, 2> last{};
+    QHash<PlainGroupKey, QTreeWidgetItem*> groups;
+    std::array<std::pair<PlainGroupKey, QTreeWidgetItem*>, 2> last{};
     QList<QTreeWidgetItem*> tops;
     for (const auto& entry : texts) {
         QTreeWidgetItem* parent = nullptr;
         for (int level = 0; level < levels - 1; ++level) {
             auto& [lastKey, lastGroup] = last[static_cast<std::size_t>(level)];
-            if (lastGroup == nullptr || lastKey.first != parent || lastKey.second != entry[level]) {
+            if (lastGroup == nullptr || lastKey.parent != parent || lastKey.text != entry[level]) {
                 QTreeWidgetItem*& group = groups[{parent, entry[level]}];
                 if (group == nullptr) {
                     group = new QTreeWidgetItem;
