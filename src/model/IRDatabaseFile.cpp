@@ -43,16 +43,15 @@ void IRClassGlobals::SaveIRDatabase()
     } release{IRCommandRecordBuffers};
     SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, RecordLength, !IRDatabaseAllocated(),
                      [this](RecordFileWriter& writer) {
-                         FixedRecord record(RecordLength);
                          for (int i = 0; i < IRDatabase().Count(); ++i) {
                              IRLibraryToRecord(i);
                              // A library without commands is never written.
                              if (IRHeaderRecordBuffer.Num_commands == 0) continue;
-                             IRHeaderRecordBuffer.WriteTo(record);
-                             writer.Write(record);
+                             FixedRecord header(writer.NextRecord(), RecordLength);
+                             IRHeaderRecordBuffer.WriteTo(header);
                              for (const IRCommandRecord& entry : IRCommandRecordBuffers) {
-                                 entry.WriteTo(record);
-                                 writer.Write(record);
+                                 FixedRecord command(writer.NextRecord(), RecordLength);
+                                 entry.WriteTo(command);
                              }
                          }
                      });

@@ -148,6 +148,7 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), known_, ProjectorRecordBuffer,
-                        ProjectorDatabase().Count(), [this](int i) { ProjectorDefinitionToRecord(i); });
+    SaveDatabaseRecords<ProjectorDefinitionRecord>(
+        DatabaseFiles(programFolder_, DatabaseName), known_, ProjectorDatabase().Count(),
+        [this](int i, ProjectorDefinitionRecord& record) { record.StoreDefinition(ProjectorDatabase()[i]); });
 }

@@ -34,14 +34,3 @@ void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, std:
         throw FileError(files.def.string() + ": " + error.cause(), error.cause());
     }
 }
-
-void SaveDatabaseRecords(const DatabaseFiles& files, KnownDatabaseFile& known, const FixedRecord& buffer, int count,
-                         const std::function<void(int)>& toRecord)
-{
-    SaveDatabaseFile(files, known, buffer.size(), count == 0, [&](RecordFileWriter& writer) {
-        for (int i = 0; i < count; ++i) {
-            toRecord(i);
-            writer.Write(buffer);
-        }
-    });
-}

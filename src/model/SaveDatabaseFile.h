@@ -18,8 +18,16 @@ class KnownDatabaseFile;
 // touched. `known` then learns the saved file.
 void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, std::size_t recordLength, bool empty,
                       const std::function<void(RecordFileWriter&)>& writeRecords);
-// The same for a database of one record per entry: `toRecord` fills the
-// shared buffer from entry i, and the buffer is written; no entries is an
-// empty database.
-void SaveDatabaseRecords(const DatabaseFiles& files, KnownDatabaseFile& known, const FixedRecord& buffer, int count,
-                         const std::function<void(int)>& toRecord);
+// The same for a database of one record per entry: `store(i, record)` fills
+// the record from entry i, straight in the bytes it is written from. No
+// entries is an empty database.
+template <class Record, class Store>
+void SaveDatabaseRecords(const DatabaseFiles& files, KnownDatabaseFile& known, int count, Store store)
+{
+    SaveDatabaseFile(files, known, Record::Length, count == 0, [&](RecordFileWriter& writer) {
+        for (int i = 0; i < count; ++i) {
+            Record record(writer.NextRecord());
+            store(i, record);
+        }
+    });
+}

@@ -92,8 +92,9 @@ void SerialClassGlobals::LoadRS232Database()
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    SaveDatabaseRecords(DatabaseFiles(programFolder_, DatabaseName), known_, RS232RecordBuffer, RS232Database().Count(),
-                        [this](int i) { RS232LibraryToRecord(i); });
+    SaveDatabaseRecords<RS232LibraryRecord>(
+        DatabaseFiles(programFolder_, DatabaseName), known_, RS232Database().Count(),
+        [this](int i, RS232LibraryRecord& record) { record.StoreLibrary(RS232Database()[i]); });
 }
 
 void SerialClassGlobals::ReadRS232RecordFile(const std::filesystem::path& path)

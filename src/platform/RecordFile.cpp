@@ -134,11 +134,24 @@ RecordFileWriter::RecordFileWriter(const std::filesystem::path& path, std::size_
 
 void RecordFileWriter::Write(const FixedRecord& record)
 {
-    if (committed_) throw FileError("write after commit to '" + path_.string() + "'");
     if (record.size() < recordLength_) throw std::out_of_range("record buffer shorter than the file's records");
+    std::copy_n(record.data(), recordLength_, Reserve());
+}
+
+uint8_t* RecordFileWriter::NextRecord()
+{
+    uint8_t* record = Reserve();
+    std::fill_n(record, recordLength_, uint8_t{0});
+    return record;
+}
+
+uint8_t* RecordFileWriter::Reserve()
+{
+    if (committed_) throw FileError("write after commit to '" + path_.string() + "'");
     if (BufferSize - used_ < recordLength_) WriteBuffer();
-    std::copy_n(record.data(), recordLength_, buffer_.get() + used_);
+    auto* record = reinterpret_cast<uint8_t*>(buffer_.get() + used_);
     used_ += recordLength_;
+    return record;
 }
 
 void RecordFileWriter::WriteBuffer()

@@ -85,10 +85,17 @@ public:
 
     // Throws FileError when a write fails.
     void Write(const FixedRecord& record);
+    // The next record's bytes, zeroed, to be filled where they will be
+    // written rather than copied there: valid until the next call on the
+    // writer. Throws FileError when a write fails.
+    uint8_t* NextRecord();
     // Flushes to the disk and closes; throws FileError when any write failed.
     void Commit();
 
 private:
+    // Room for the next record in the buffer, which is first handed to the
+    // file when full.
+    uint8_t* Reserve();
     // Hands the records gathered so far to the file.
     void WriteBuffer();
 

@@ -150,12 +150,19 @@ TEST(RecordFile, WrittenFilesArriveWholeAcrossEveryPiece)
         RecordFileWriter writer(folder / "big.DEF", length);
         FixedRecord record(length);
         for (std::size_t r = 0; r < records; ++r) {
-            record.SetText(0, length, std::to_string(r) + "#");
-            writer.Write(record);
-            expected += record.TextAt(0, length);
+            if (r % 2 == 0) {
+                record.SetText(0, length, std::to_string(r) + "#");
+                writer.Write(record);
+                expected += record.TextAt(0, length);
+            } else {
+                // Filled in place over what earlier pieces left: the rest reads as zeros.
+                writer.NextRecord()[0] = 'n';
+                expected += 'n' + std::string(length - 1, '\0');
+            }
         }
         writer.Commit();
         EXPECT_THROW(writer.Write(record), FileError);
+        EXPECT_THROW(writer.NextRecord(), FileError);
         EXPECT_THROW(writer.Commit(), FileError);
     }
     EXPECT_EQ(folder.ReadBytes("big.DEF"), expected);
