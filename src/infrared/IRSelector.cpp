@@ -88,7 +88,10 @@ int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
     if (!IsModel(node)) return -1;
     const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    const DatabaseArray<IRclass>& database = state_.IR.IRLibraryNames();
+    // Looked up to be edited, copied or exported, which all need the
+    // commands: the database is made whole first, so that the index still
+    // holds if a file that no longer held its commands emptied it.
+    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
     for (int i = 0; i < database.Count(); ++i)
         if (TrimmedNames(database[i]) == names) return i;
     return -1;

@@ -20,7 +20,8 @@ private:
     void EmptyClipboard() override;
     void BuildTree() override;
     std::string TreeNames() const override;
-    // The database index of the library of a model node, or -1.
+    // The database index of the library of a model node, or -1; the
+    // library has its commands.
     int LibraryIndexOf(const QTreeWidgetItem& node) const;
     int EntryCount() const override;
     // Any of the clipboard's names is enough.
