@@ -1,5 +1,7 @@
 #include "editor/DeviceTabButton.h"
 
+#include "controls/FocusFrame.h"
+
 #include <QHelpEvent>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -9,6 +11,7 @@
 namespace {
 
 constexpr int ShortestCaptionCharacters = 4;
+constexpr int FocusRingInset = 2;
 
 QFont Bold(QFont font)
 {
@@ -70,6 +73,13 @@ void DeviceTabButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.text = fontMetrics().elidedText(text(), Qt::ElideRight, CaptionRoom());
     painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    if (!hasFocus()) return;
+    // A ring inside the tab's edge, in the colour of the caption on the
+    // current tab's highlight.
+    QPalette ring = palette();
+    if (isChecked()) ring.setColor(QPalette::Highlight, ring.color(QPalette::HighlightedText));
+    DrawFocusFrame(
+        painter, rect().marginsRemoved(QMargins(FocusRingInset, FocusRingInset, FocusRingInset, FocusRingInset)), ring);
 }
 
 bool DeviceTabButton::event(QEvent* event)

@@ -2,7 +2,8 @@
 
 #include <QToolButton>
 
-// One of the main window's tabs, its caption in bold while it is current.
+// One of the main window's tabs, its caption in bold while it is current,
+// framed while it has the focus.
 // It asks for room for its caption in bold, so the rows keep their widths
 // as the current tab moves; on a screen too narrow for every caption it makes do with less,
 // its caption cut short with an ellipsis and shown whole as its tooltip.

@@ -1,11 +1,13 @@
 #include "editor/DeviceTabs.h"
 
+#include "controls/TabStepKeys.h"
 #include "editor/DeviceTabButton.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
-#include <QKeySequence>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +32,9 @@ DeviceTabs::DeviceTabs(QWidget* parent) : QWidget(parent), group_(new QButtonGro
     for (int tab = 0; tab < Tabs; ++tab) {
         auto* button = new DeviceTabButton(DesignCaption(static_cast<ConfigTab>(tab)));
         button->setObjectName(QString("DeviceTab_%1").arg(tab));
+        // Only the current tab is a Tab stop; a click leaves the focus where it was.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->installEventFilter(this);
         group_->addButton(button, tab);
         grid->addWidget(button, tab / TabsPerRow, tab % TabsPerRow);
         buttons_.push_back(button);
@@ -37,22 +42,18 @@ DeviceTabs::DeviceTabs(QWidget* parent) : QWidget(parent), group_(new QButtonGro
     // No stretch factors: they would share the row out by the tabs' shortest
     // widths, cutting long captions short while short ones had room to spare.
     connect(group_, &QButtonGroup::idClicked, this, qOverload<int>(&DeviceTabs::SetTab));
-
-    auto* next = new QShortcut(this);
-    next->setObjectName("NextTab");
-    next->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
-    connect(next, &QShortcut::activated, this, [this] { Step(1); });
-    // Shift+Tab comes as Backtab, which the shortcut map also matches as Shift+Tab.
-    auto* previous = new QShortcut(this);
-    previous->setObjectName("PreviousTab");
-    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-    connect(previous, &QShortcut::activated, this, [this] { Step(-1); });
+    AddTabStepKeys(*this, [this](int places) { Step(places); });
 }
 
 void DeviceTabs::SetTab(int tab)
 {
     if (tab < 0 || tab >= Tabs) return;
-    buttons_[static_cast<std::size_t>(tab)]->setChecked(true);
+    QToolButton* button = buttons_[static_cast<std::size_t>(tab)];
+    const bool focused = std::any_of(buttons_.begin(), buttons_.end(), [](QToolButton* b) { return b->hasFocus(); });
+    for (QToolButton* other : buttons_) other->setFocusPolicy(other == button ? Qt::TabFocus : Qt::NoFocus);
+    button->setChecked(true);
+    // The focus on the tabs stays on the current one.
+    if (focused) button->setFocus(Qt::TabFocusReason);
     if (tab == current_) return;
     current_ = tab;
     emit TabChanged(tab);
@@ -60,8 +61,26 @@ void DeviceTabs::SetTab(int tab)
 
 void DeviceTabs::Step(int places)
 {
-    const int from = current_ < 0 ? 0 : current_;
-    SetTab(((from + places) % Tabs + Tabs) % Tabs);
+    SetTab(SteppedTab(current_, places, Tabs));
+}
+
+bool DeviceTabs::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) return false;
+    const int row = current_ / TabsPerRow;
+    int tab = -1;
+    switch (key->key()) {
+    case Qt::Key_Left: tab = current_ - 1; break;
+    case Qt::Key_Right: tab = current_ + 1; break;
+    case Qt::Key_Up: tab = row > 0 ? current_ - TabsPerRow : -1; break;
+    case Qt::Key_Down: tab = current_ + TabsPerRow; break;
+    default: return false;
+    }
+    // At an edge the key does nothing, and goes no further.
+    SetTab(tab);
+    return true;
 }
 
 QString DeviceTabs::Caption(int tab) const

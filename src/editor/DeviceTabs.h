@@ -13,7 +13,10 @@ class QToolButton;
 // inputs above, the controller's other settings below. One tab is current,
 // drawn in the highlight colour with its caption in bold. Ctrl+Tab and
 // Ctrl+PgDown make the next tab current, Ctrl+Shift+Tab and Ctrl+PgUp the
-// previous one, wrapping round at either end.
+// previous one, wrapping round at either end. As a tab bar, the tabs are one
+// Tab stop, the current tab, framed while it has the focus; there Left and
+// Right make the tab before or after it current, Up and Down the one above
+// or below it.
 class DeviceTabs : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +38,10 @@ public:
 
 signals:
     void TabChanged(int tab);
+
+protected:
+    // The arrow keys on the tabs.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<QToolButton*> buttons_;

@@ -134,6 +134,7 @@ void TavloForm::BuildTabs()
 {
     DeviceTab = new DeviceTabs;
     pages_ = new QStackedWidget;
+    pages_->setObjectName("Pages");
 
     auto* empty = new QWidget;
     pages_->addWidget(empty);

@@ -5,6 +5,8 @@
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
 #include "controls/ScreenFit.h"
+#include "controls/TabOrder.h"
+#include "controls/TabStepKeys.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
 #include "platform/ObjectName.h"
@@ -12,6 +14,7 @@
 #include "rs232/RS232commandControl.h"
 #include "rs232/SerialLibraryEditSave.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -96,9 +99,9 @@ void SerialLibraryEdit::BuildControls()
 {
     SSTab1 = WithName(new QTabBar, "SSTab1");
     for (const char* caption : {"Commands 1 to 16", "Commands 17 to 32", "Settings"}) SSTab1->addTab(caption);
-    // A click takes the focus before the page it may be on is hidden, so that
-    // the next Tab goes into the page shown rather than on to the buttons.
-    SSTab1->setFocusPolicy(Qt::StrongFocus);
+    // A click leaves the focus where it was, or takes it into the page shown
+    // (ShowTab): a tab bar clicked into focus would show none.
+    SSTab1->setFocusPolicy(Qt::TabFocus);
 
     SerialFrame = WithName(new QWidget, "SerialFrame");
     auto* rows = new QVBoxLayout(SerialFrame);
@@ -132,6 +135,9 @@ void SerialLibraryEdit::BuildControls()
     FitToScreen(*this);
 
     connect(SSTab1, &QTabBar::currentChanged, this, &SerialLibraryEdit::ShowTab);
+    AddTabStepKeys(*this, [this](int places) {
+        SSTab1->setCurrentIndex(SteppedTab(SSTab1->currentIndex(), places, SSTab1->count()));
+    });
     connect(Done, &QPushButton::clicked, this, &SerialLibraryEdit::SaveClicked);
     // Cancel leaves at once, as it always has; only Escape and the close box ask.
     connect(Cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
@@ -247,9 +253,13 @@ void SerialLibraryEdit::FillNameLists()
 
 void SerialLibraryEdit::ShowTab(int tab)
 {
+    QWidget* focus = QApplication::focusWidget();
+    const bool onPage = focus != nullptr && (commandRows_->isAncestorOf(focus) || settingsPage_->isAncestorOf(focus));
     SerialFrame->setVisible(tab != SettingsTab);
     commandRows_->setVisible(tab != SettingsTab);
     settingsPage_->setVisible(tab == SettingsTab);
+    // The focus on a page that hid goes into the page shown, not on to the buttons.
+    if (onPage && !focus->isVisible()) FocusFirstStop(tab == SettingsTab ? *settingsPage_ : *commandRows_);
     if (tab == SettingsTab) return;
     const int first = tab == FirstCommands ? 0 : RowsShown;
     for (int k = 0; k < RowsShown; ++k)

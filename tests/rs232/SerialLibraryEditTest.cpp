@@ -5,6 +5,7 @@
 #include "rs232/SerialLibraryEdit.h"
 #include "support/NamedChild.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TabRound.h"
 #include "support/TempProgramFolder.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -309,9 +311,10 @@ TEST_F(SerialLibraryEditTest, ALibraryMakesTheRoundTripThroughTheEditorAndTheDat
 
 }  // namespace
 
-// A click on a tab hides the page that may hold the focus: the focus goes to
-// the tab bar, and the next Tab into the page shown, not on to the buttons.
-TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusAndTabGoesIntoThePageShown)
+// A click on a tab hides the page that may hold the focus: the focus goes
+// to the first control of the page shown, not on to the buttons; on a
+// control still shown it stays.
+TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusFromAHiddenPageIntoThePageShown)
 {
     FillLibrary(Work(), "ACME", "PROJECTOR", "X1");
     auto form = Open();
@@ -320,16 +323,19 @@ TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusAndTabGoesIntoThePageShown
     auto* tabs = Named<QTabBar>(*form, "SSTab1");
     struct Step {
         int tab;
-        // Where the focus is before the click, and where Tab takes it after.
+        // Where the focus is before the click, and after it.
         QWidget* before;
-        QWidget* afterTab;
+        QWidget* after;
     };
     QWidget* manufacturer = Named<QWidget>(*form, "Manufacturer");
     QWidget* firstCommand = Named<QWidget>(*Row(*form, 0), "Command");
+    QWidget* thirdCommand = Named<QWidget>(*Row(*form, 2), "Command");
+    QWidget* cancel = Named<QWidget>(*form, "Cancel");
     const Step steps[] = {
         {0, manufacturer, firstCommand},
-        {1, firstCommand, firstCommand},
-        {2, firstCommand, manufacturer},
+        {1, thirdCommand, thirdCommand},
+        {2, thirdCommand, manufacturer},
+        {0, cancel, cancel},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.tab);
@@ -337,10 +343,60 @@ TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusAndTabGoesIntoThePageShown
         ASSERT_TRUE(step.before->hasFocus());
         QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(step.tab).center());
         ASSERT_EQ(tabs->currentIndex(), step.tab);
-        EXPECT_TRUE(tabs->hasFocus());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
-        EXPECT_TRUE(focus == step.afterTab || step.afterTab->isAncestorOf(focus))
+        EXPECT_TRUE(focus == step.after || step.after->isAncestorOf(focus))
             << (focus != nullptr ? focus->objectName().toStdString() : "none");
     }
+}
+
+// The pages step on and back from the keyboard whichever control has the
+// focus, Save and Cancel included; the focus never stays on a hidden page,
+// and wherever Tab stops the user sees it.
+TEST_F(SerialLibraryEditTest, ControlTabStepsThroughThePagesFromEveryControl)
+{
+    FillLibrary(Work(), "ACME", "PROJECTOR", "X1");
+    auto form = Open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* tabs = Named<QTabBar>(*form, "SSTab1");
+    const int pages = tabs->count();
+    struct Step {
+        QKeyCombination key;
+        int places;
+    };
+    const Step steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                          {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                          {Qt::CTRL | Qt::Key_PageUp, -1},
+                          {Qt::CTRL | Qt::Key_PageDown, 1}};
+    // The editor opens on the settings, in the first name box; the tabs are
+    // one Shift+Tab before it, and each page one Ctrl+Tab on.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), tabs);
+    for (int i = 0; i < pages; ++i) {
+        QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+        const int page = tabs->currentIndex();
+        SCOPED_TRACE(page);
+        ASSERT_EQ(QApplication::focusWidget(), tabs);
+        const std::vector<TabStop> stops = TabRound(200);
+        ASSERT_EQ(QApplication::focusWidget(), tabs) << "the round closes";
+        SCOPED_TRACE(StopNames(stops));
+        for (const char* button : {"Done", "Cancel"})
+            EXPECT_TRUE(std::any_of(stops.begin(), stops.end(),
+                                    [&](const TabStop& s) { return s.widget->objectName() == button; }));
+        for (const TabStop& stop : stops) {
+            SCOPED_TRACE(StopName(stop.widget).toStdString());
+            EXPECT_TRUE(stop.focusShown);
+            stop.widget->setFocus(Qt::TabFocusReason);
+            int shown = page;
+            for (const Step& step : steps) {
+                QTest::keyClick(QApplication::focusWidget(), step.key.key(), step.key.keyboardModifiers());
+                shown = (shown + step.places + pages) % pages;
+                EXPECT_EQ(tabs->currentIndex(), shown);
+                ASSERT_NE(QApplication::focusWidget(), nullptr);
+                EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+            }
+        }
+        tabs->setFocus();
+    }
+    EXPECT_TRUE(form->isVisible());
 }

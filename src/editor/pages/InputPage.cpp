@@ -1,5 +1,6 @@
 #include "editor/pages/InputPage.h"
 
+#include "controls/TabOrder.h"
 #include "editor/pages/RearPanelHint.h"
 #include "editor/panels/AudioReroute.h"
 #include "editor/panels/InputModes.h"
@@ -89,11 +90,22 @@ InputPage::InputPage(ApplicationState& state, QWidget* parent) : ConfigurationPa
     column->addWidget(IRFrame);
     column->addWidget(RS232Frame);
     column->addStretch();
+    SetTabOrderByRows();
 
     // The panels store their edits themselves.
     connect(InputModes1, &InputModes::SettingsChanged, this, &InputPage::ShapeChanged);
     connect(AudioReroute1, &AudioReroute::SettingsChanged, this, &InputPage::ShapeChanged);
     connect(VGACompControl1, &VGACompControl::SettingsChanged, this, &InputPage::ShapeChanged);
+}
+
+// Tab runs through the page as it is seen: the panels from left to right,
+// then the IR frame's top row (device, grouping, "Clear") and its command
+// boxes, then the message panes.
+void InputPage::SetTabOrderByRows()
+{
+    const auto ir = [this](const char* name) { return IRFrame->findChild<QWidget*>(name); };
+    SetTabOrder({VGACompControl1, AudioReroute1, InputModes1, ir("IRLabel"), ir("SortBy_0"), ir("SortBy_1"),
+                 ir("Clear"), ir("IRCommandFrame"), RS232Frame});
 }
 
 void InputPage::ArrangeFor(int input)

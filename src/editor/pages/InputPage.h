@@ -33,6 +33,8 @@ signals:
     void ShapeChanged();
 
 private:
+    void SetTabOrderByRows();
+
     QGroupBox* UseInputFrame;
     QLabel* UseThisRearPanelConnectionLabel;
     QGroupBox* AudioFromFrame;

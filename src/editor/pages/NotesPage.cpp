@@ -26,6 +26,8 @@ NotesPage::NotesPage(Configuration& config, QWidget* parent) : ConfigurationPage
     GeneralNotes = new QPlainTextEdit;
     GeneralNotes->setObjectName("GeneralNotes");
     GeneralNotes->setToolTip(QString("Notes kept with the configuration, up to %1 characters").arg(NotesLength));
+    // Tab moves on, as in every other box; a tab character would be kept in the file.
+    GeneralNotes->setTabChangesFocus(true);
     auto* column = new QVBoxLayout(this);
     column->addWidget(GeneralNotes);
     connect(GeneralNotes, &QPlainTextEdit::textChanged, this, &NotesPage::NotesEdited);

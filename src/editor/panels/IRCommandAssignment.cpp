@@ -1,5 +1,6 @@
 #include "editor/panels/IRCommandAssignment.h"
 
+#include "controls/TabOrder.h"
 #include "editor/pickers/CommandTree.h"
 #include "editor/pickers/PickerLabel.h"
 #include "model/Configuration.h"
@@ -8,7 +9,10 @@
 #include "platform/Windows1252.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -74,12 +78,24 @@ IRCommandAssignment::IRCommandAssignment(Configuration& config, const IRClassGlo
         connect(select, &PickerLabel::Pressed, this, [this, k, select] { DropDown(k, select); });
         connect(deselect, &PickerLabel::Pressed, this, [this, k, deselect] { DropDown(DeselectSlots + k, deselect); });
     }
+    SetTabOrderByRows();
     // A click off the rows, or before any row was highlighted, leaves the list open.
     connect(IRcommandTreeView, &CommandTree::Opening, this, &IRCommandAssignment::FillCommandList);
     connect(IRcommandTreeView, &CommandTree::Clicked, this, [this](QTreeWidgetItem* node) {
         if (node != nullptr) Assign(node);
     });
     hide();
+}
+
+// The boxes stand in three columns of pairs, the left column's pair apart:
+// Tab runs through them line by line as they are seen, each line from left to right.
+void IRCommandAssignment::SetTabOrderByRows()
+{
+    std::vector<QWidget*> boxes(UnShiftedIRLabel.begin(), UnShiftedIRLabel.end());
+    boxes.insert(boxes.end(), ShiftedIRLabel.begin(), ShiftedIRLabel.end());
+    std::sort(boxes.begin(), boxes.end(),
+              [](const QWidget* a, const QWidget* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    SetTabOrder(boxes);
 }
 
 void IRCommandAssignment::ShowInput(int t)

@@ -30,6 +30,7 @@ public:
     void EmptyCommandList();
 
 private:
+    void SetTabOrderByRows();
     void DropDown(int slot, PickerLabel* box);
     // The commands of the input's own library, found by its three names;
     // none when the IR database has no such library.
