@@ -41,8 +41,9 @@ QRect BytePopup::RowRect(int index) const
     return rows_[index].rect;
 }
 
-void BytePopup::OpenAt(QPoint anchor)
+void BytePopup::OpenAt(QPoint anchor, OpenedBy opener)
 {
+    opener_ = opener;
     const QScreen* screen = QGuiApplication::screenAt(anchor);
     if (screen == nullptr)
         screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -53,7 +54,7 @@ void BytePopup::OpenAt(QPoint anchor)
 void BytePopup::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Timer1->start();
+    if (opener_ == OpenedBy::Pointer) Timer1->start();
 }
 
 int BytePopup::RowAt(QPoint position) const
@@ -83,7 +84,9 @@ void BytePopup::paintEvent(QPaintEvent*)
 
 void BytePopup::mouseMoveEvent(QMouseEvent* event)
 {
-    const int row = RowAt(event->position().toPoint());
+    const QPoint position = event->position().toPoint();
+    if (!Timer1->isActive() && rect().contains(position)) Timer1->start();
+    const int row = RowAt(position);
     if (row >= 0 && row != highlighted_) {
         highlighted_ = row;
         update();
@@ -104,8 +107,6 @@ void BytePopup::Pick(int row)
     accept();
 }
 
-// The keyboard works the pop-up too: arrows move the highlight, Enter or
-// Space picks it, Escape leaves the opener's choice.
 void BytePopup::keyPressEvent(QKeyEvent* event)
 {
     int next = -1;
@@ -118,6 +119,11 @@ void BytePopup::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (!RowRect(highlighted_).isEmpty()) Pick(highlighted_);
+        return;
+    case Qt::Key_Escape:
+        escaped_ = true;
+        Timer1->stop();
+        reject();
         return;
     default: QDialog::keyPressEvent(event); return;
     }

@@ -11,18 +11,25 @@ class QTimer;
 // opens so that the current choice lies under the pointer, takes the mouse at
 // once, highlights the row under the pointer, closes with the row released
 // on (any mouse button), and closes by itself, keeping the opener's choice,
-// when a check of its timer finds the pointer outside it.
+// when a check of its timer finds the pointer outside it. The arrow keys move
+// the highlight, Return, Enter or Space picks it and Escape cancels.
 class BytePopup : public QDialog {
     Q_OBJECT
 public:
+    // A pop-up opened from the keyboard does not stand under the pointer, so
+    // the pointer closes it only after it has once come inside.
+    enum class OpenedBy { Pointer, Keyboard };
+
     // The row picked by a click, or the opener's choice when none was.
     int Choice() const { return choice_; }
     int HighlightedRow() const { return highlighted_; }
+    // Closed by Escape: the opener then changes nothing at all.
+    bool Escaped() const { return escaped_; }
     // Where a row lies in the pop-up; an empty rect for a hidden row.
     QRect RowRect(int index) const;
     // Places the top-left corner at anchor (screen pixels), kept on the
     // screen, and shows the pop-up modally until it closes.
-    void OpenAt(QPoint anchor);
+    void OpenAt(QPoint anchor, OpenedBy opener = OpenedBy::Pointer);
 
     // Height of one row and the step from one row to the next.
     int RowHeight() const;
@@ -55,6 +62,8 @@ private:
     QVector<Row> rows_;
     int choice_;
     int highlighted_;
+    bool escaped_ = false;
+    OpenedBy opener_ = OpenedBy::Pointer;
     QTimer* Timer1;
 };
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
@@ -23,6 +24,11 @@ VolumeExtensionClass* VolumeFormatOf(const ByteCellContext& context)
 {
     return context.Message != nullptr ? context.Message->VolumeExtension().get() : nullptr;
 }
+
+bool OpensModePopup(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_F4 || (key.key() == Qt::Key_Down && key.modifiers() == Qt::AltModifier);
+}
 }  // namespace
 
 ByteValueControl::ByteValueControl(const ByteCellContext& context, QWidget* parent) : QWidget(parent), context_(context)
@@ -33,6 +39,7 @@ ByteValueControl::ByteValueControl(const ByteCellContext& context, QWidget* pare
     Label1->setMinimumWidth(fontMetrics().horizontalAdvance("32") + 4);
     MyTextBox1 = new MyTextBox(context, this);
     MyTextBox1->setObjectName("MyTextBox1");
+    MyTextBox1->installEventFilter(this);
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
     Frame1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -100,13 +107,17 @@ bool ByteValueControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Text2 && event->type() == QEvent::MouseButtonRelease) {
         QCoreApplication::processEvents();
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) PickMode();
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) PickMode(BytePopup::OpenedBy::Pointer);
+        return true;
+    }
+    if (watched == MyTextBox1 && event->type() == QEvent::KeyPress && OpensModePopup(*static_cast<QKeyEvent*>(event))) {
+        PickMode(BytePopup::OpenedBy::Keyboard);
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ByteValueControl::PickMode()
+void ByteValueControl::PickMode(BytePopup::OpenedBy opener)
 {
     const int32_t mode = MyTextBox1->Mode();
     const VolumeExtensionClass* volume = VolumeFormatOf(context_);
@@ -117,9 +128,12 @@ void ByteValueControl::PickMode()
     // IGNORE is shown in the row of VARIABLE; the current type opens under the pointer.
     const int row = mode == ContentIgnore ? ContentVariable : mode;
     const int rowTop = std::clamp<int>(row, 0, ContentVariable) * popup.RowPitch();
-    popup.OpenAt(Frame1->mapToGlobal(QPoint(-3, -rowTop - 3)));
+    popup.OpenAt(Frame1->mapToGlobal(QPoint(-3, -rowTop - 3)), opener);
+    if (!popup.Escaped()) TakeMode(popup.Choice());
+}
 
-    const int choice = popup.Choice();
+void ByteValueControl::TakeMode(int32_t choice)
+{
     MyTextBox1->Mode(choice);
     emit ModeChanged();
     // The host re-read the message on ModeChanged, so its volume format is

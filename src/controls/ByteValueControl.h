@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/BytePopup.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -10,7 +12,8 @@ struct ByteCellContext;
 
 // One byte of a message being edited: its position, the byte in the notation
 // of its content type, and a caption naming the type that opens the pop-up in
-// which the type is picked. The host sets Mode before value.
+// which the type is picked. The host sets Mode before value. From the
+// keyboard, F4 or Alt+Down in the byte opens that pop-up, as in a combo box.
 class ByteValueControl : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +37,9 @@ signals:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void ShowModeCaption();
-    void PickMode();
+    void PickMode(BytePopup::OpenedBy opener);
+    // The type picked in the pop-up, even the one the byte had.
+    void TakeMode(int32_t choice);
 
     const ByteCellContext& context_;
     uint8_t myIndex_ = 0;

@@ -34,6 +34,17 @@ int MaximumDigits(int32_t mode)
     }
 }
 
+// The keys that reach what a click on the cell does.
+QString KeysTip(int32_t mode)
+{
+    const char* const modeKeys = "F4 or Alt+Down to change byte mode";
+    switch (mode) {
+    case ContentControl: return QString("Click or Space to pick the control code; ") + modeKeys;
+    case ContentVariable: return QString("Click or Space to edit the volume format; ") + modeKeys;
+    default: return modeKeys;
+    }
+}
+
 bool AcceptsDigit(int32_t mode, QChar c)
 {
     switch (mode) {
@@ -48,6 +59,7 @@ bool AcceptsDigit(int32_t mode, QChar c)
 MyTextBox::MyTextBox(const ByteCellContext& context, QWidget* parent) : QWidget(parent), context_(context)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setToolTip(KeysTip(mode_));
     setAttribute(Qt::WA_OpaquePaintEvent);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -70,6 +82,7 @@ QSize MyTextBox::sizeHint() const
 void MyTextBox::Mode(int32_t mode)
 {
     mode_ = mode;
+    setToolTip(KeysTip(mode));
     ValueToText();
     update();
     caretPosition_ = 0;
@@ -188,6 +201,17 @@ void MyTextBox::focusOutEvent(QFocusEvent* event)
 
 void MyTextBox::keyPressEvent(QKeyEvent* event)
 {
+    // These types take no typed characters, so Space is free to do what a
+    // click does: pick the control code or edit the volume format.
+    if (event->key() == Qt::Key_Space && (mode_ == ContentControl || mode_ == ContentVariable)) {
+        if (mode_ == ContentControl) {
+            PickControlCode(width() / 2, BytePopup::OpenedBy::Keyboard);
+        } else {
+            OpenVolumeEditor();
+        }
+        update();
+        return;
+    }
     if (IsDigitMode() && EditKey(event->key())) {
         update();
         return;
@@ -281,7 +305,7 @@ void MyTextBox::mouseReleaseEvent(QMouseEvent* event)
     case ContentHex:
     case ContentDecimal:
     case ContentBinary: PlaceCaretAt(pointer.x()); break;
-    case ContentControl: PickControlCode(pointer); break;
+    case ContentControl: PickControlCode(pointer.x(), BytePopup::OpenedBy::Pointer); break;
     case ContentVariable:
         displayText_ = "Variable";
         update();
@@ -313,16 +337,16 @@ void MyTextBox::PlaceCaretAt(int x)
 }
 
 // The pop-up opens with this byte's code under the pointer; leaving it
-// without a click keeps that code.
-void MyTextBox::PickControlCode(QPoint pointer)
+// without a click keeps that code, and Escape keeps the byte as it was.
+void MyTextBox::PickControlCode(int pointerX, BytePopup::OpenedBy opener)
 {
     const int current = ControlCodeFromName(displayText_.toStdString());
     FormControlcodeForm popup(current, context_.ControlCodeNames, this);
     const QRect currentCell = popup.RowRect(current);
-    const QPoint anchor(pointer.x() - currentCell.center().x(), -currentCell.top() - 3);
-    popup.OpenAt(mapToGlobal(anchor));
-    const int choice = popup.Choice();
-    value_ = static_cast<int16_t>(choice);
+    const QPoint anchor(pointerX - currentCell.center().x(), -currentCell.top() - 3);
+    popup.OpenAt(mapToGlobal(anchor), opener);
+    if (popup.Escaped()) return;
+    value_ = static_cast<int16_t>(popup.Choice());
     ValueToText();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/BytePopup.h"
+
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -9,7 +11,8 @@ struct ByteCellContext;
 
 // The byte field of a byte cell: the byte drawn in the notation of its
 // content type, edited in place with its own caret. A byte that does not fit
-// its content type is drawn in red and flagged by Error.
+// its content type is drawn in red and flagged by Error. Space on a CONTROL
+// or VARIABLE byte does what a click does.
 class MyTextBox : public QWidget {
     Q_OBJECT
 public:
@@ -45,7 +48,7 @@ private:
     void TypeCharacter(const QString& typed);
     void ReadTypedDigits();
     void PlaceCaretAt(int x);
-    void PickControlCode(QPoint pointer);
+    void PickControlCode(int pointerX, BytePopup::OpenedBy opener);
     void OpenVolumeEditor();
     int CharacterX(int count) const;
 

@@ -2,6 +2,7 @@
 #include "controls/ByteModeForm.h"
 #include "controls/FormControlcodeForm.h"
 #include "model/RS232_String_Class.h"
+#include "support/KeyPresses.h"
 
 // The rows a content-type pop-up lets the user reach: shown, inside the
 // pop-up and not covered by a row in front of them.
@@ -75,6 +76,62 @@ TEST(ByteModeForm, TheKeyboardMovesTheHighlightAndPicks)
     host.ClickCaption();
     EXPECT_EQ(host.cell->Mode(), ContentBinary);
     EXPECT_EQ(host.Shown(), "00000111");
+}
+
+// Like a combo box: F4 or Alt+Down in the byte opens the type pop-up, which
+// hands the focus back to the byte however it closes.
+TEST(ByteModeForm, OpensFromTheByteByKeyAndEscapeChangesNothing)
+{
+    ByteCellTestHost host;
+    ByteCellTestHost::PointerAway();
+    host.Show(ContentDecimal, 0);
+    host.Box()->setFocus();
+    // A typed leading zero stays only as long as the byte is not rewritten.
+    PressKeys({Qt::Key_End, '5'});
+    ASSERT_EQ(host.Shown(), "05");
+    for (const KeyPress& open : {KeyPress(Qt::Key_F4), KeyPress(Qt::Key_Down, Qt::AltModifier)}) {
+        const QStringList targets = PressKeys({open, Qt::Key_Down, Qt::Key_Escape, Qt::Key_Home});
+        EXPECT_EQ(targets, QStringList({"MyTextBox1", "ByteModeForm", "ByteModeForm", "MyTextBox1"}));
+        EXPECT_EQ(host.Shown(), "05");
+        EXPECT_EQ(host.cell->Mode(), ContentDecimal);
+        EXPECT_EQ(host.modeChanges->count(), 0);
+    }
+    // Plain Down is no key of the pop-up's.
+    EXPECT_EQ(PressKeys({Qt::Key_Down}), QStringList({"MyTextBox1"}));
+
+    const QStringList targets =
+        PressKeys({{Qt::Key_Down, Qt::AltModifier}, Qt::Key_Down, Qt::Key_Return, Qt::Key_End, '1'});
+    EXPECT_EQ(targets, QStringList({"MyTextBox1", "ByteModeForm", "ByteModeForm", "MyTextBox1", "MyTextBox1"}));
+    EXPECT_EQ(host.cell->Mode(), ContentBinary);
+    EXPECT_EQ(host.Caption()->text(), "BIN");
+    EXPECT_EQ(host.modeChanges->count(), 1);
+    EXPECT_EQ(host.Shown(), "00001011") << "the byte took the typed digit after the pop-up";
+}
+
+// Opened from the keyboard, a pop-up does not stand under the pointer: only
+// a pointer that came inside and left again closes it.
+TEST(BytePopups, OpenedByKeyTheyWaitForThePointerToComeInside)
+{
+    ByteCellTestHost host;
+    ByteCellTestHost::PointerAway();
+    for (const auto& [mode, key] : {std::pair{ContentHex, Qt::Key_F4}, std::pair{ContentControl, Qt::Key_Space}}) {
+        host.Show(mode, 1);
+        bool stayedOpen = false;
+        bool closedByPointer = false;
+        ByteCellTestHost::WhenPopupOpens([&](BytePopup* popup) {
+            QTest::qWait(700);
+            stayedOpen = popup->isVisible();
+            const QPoint inside = popup->RowRect(2).center();
+            QCursor::setPos(popup->mapToGlobal(inside));
+            QTest::mouseMove(popup, inside);
+            ByteCellTestHost::PointerAway();
+            closedByPointer = QTest::qWaitFor([popup] { return !popup->isVisible(); });
+        });
+        host.Key(key);
+        EXPECT_TRUE(stayedOpen) << mode;
+        EXPECT_TRUE(closedByPointer) << mode;
+        EXPECT_EQ(host.cell->value(), 1) << mode;
+    }
 }
 
 TEST(ByteModeForm, ChoosingVariableRecordsThePositionAndOpensTheVolumeEditor)
@@ -158,7 +215,6 @@ TEST(ByteModeForm, OpensWithTheCurrentTypeUnderThePointer)
 {
     ByteCellTestHost host;
     host.Show(ContentBinary, 0);
-    QPoint pointer;
     ByteCellTestHost::WhenPopupOpens([&](BytePopup* popup) {
         const QRect row = popup->RowRect(ContentBinary).translated(popup->pos());
         const QRect caption = host.Caption()->rect().translated(host.Caption()->mapToGlobal(QPoint(0, 0)));

@@ -1,5 +1,6 @@
 #include "ByteCellTestHost.h"
 #include "model/RS232_String_Class.h"
+#include "support/KeyPresses.h"
 
 #include <QFontMetrics>
 
@@ -220,4 +221,31 @@ TEST(ByteValueControl, VariableByteWithoutAVolumeFormatOpensNoEditor)
     EXPECT_EQ(host.volumeEditor->opened, 0);
     EXPECT_EQ(host.variableChanges->count(), 0);
     EXPECT_EQ(host.Shown(), "Variable");
+}
+
+// Space does what a click does on the bytes that take no typed characters.
+TEST(ByteValueControl, SpacePicksAControlCodeOrOpensTheVolumeEditor)
+{
+    ByteCellTestHost host;
+    host.Show(ContentControl, 65);
+    host.Box()->setFocus();
+    const QStringList targets = PressKeys({' ', Qt::Key_Right, Qt::Key_Escape, Qt::Key_Left});
+    EXPECT_EQ(targets, QStringList({"MyTextBox1", "FormControlcodeForm", "FormControlcodeForm", "MyTextBox1"}));
+    EXPECT_EQ(host.Shown(), "Error") << "Escape leaves even a wrong byte as it was";
+    EXPECT_EQ(host.cell->value(), 65);
+
+    PressKeys({' ', Qt::Key_Right, Qt::Key_Return});
+    EXPECT_EQ(host.Shown(), "BS");
+    EXPECT_FALSE(host.cell->Error());
+
+    host.GiveVolumeFormat(3);
+    host.Show(ContentVariable, 0);
+    host.Box()->setFocus();
+    PressKeys({' '});
+    EXPECT_EQ(host.volumeEditor->opened, 1);
+    host.Show(ContentAscii, 0);
+    host.Box()->setFocus();
+    PressKeys({' '});
+    EXPECT_EQ(host.Shown(), "Space") << "in ASCII Space is the character";
+    EXPECT_EQ(host.volumeEditor->opened, 1);
 }

@@ -7,6 +7,7 @@
 #include "messages/ProjectorSerialEditor.h"
 #include "messages/ProjectorSerialTestForm.h"
 #include "messages/SerialStringDisplay.h"
+#include "support/KeyPresses.h"
 
 #include <QAction>
 #include <QLabel>
@@ -223,4 +224,56 @@ TEST_F(ProjectorSerialEditorTest, VariableBytesOfAMessageWithoutAFormatAreKept)
     PickType(Cell(editor, 0), ContentHex);
     EXPECT_EQ(message.MyRS232StringClass().ContentTypes(1), ContentVariable);
     EXPECT_FALSE(message.VolumeExtension()) << "no level format is made up for it";
+}
+
+// A message that ends with CR, made with keys alone: Up steps the count,
+// Tab goes from byte to byte, F4 gives a byte its type and Space its code.
+TEST_F(ProjectorSerialEditorTest, AMessageEndingWithCarriageReturnIsTypedFromTheKeyboard)
+{
+    SetBytes(message, {});
+    ProjectorSerialEditor editor(state);
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    const auto box = [&editor](int index) { return Named<MyTextBox>(*Cell(editor, index), "MyTextBox1"); };
+    Named<QLineEdit>(*Count(editor), "Text1")->setFocus();
+
+    PressKeys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Tab, 'O', Qt::Key_Tab, 'K', Qt::Key_Tab});
+    EXPECT_EQ(Count(editor)->return_value(), 3);
+    ASSERT_TRUE(box(2)->hasFocus());
+    // ASCII is the top row: four down is CONTROL. From NUL, CR is one column
+    // right and five rows down.
+    QStringList targets = PressKeys({Qt::Key_F4, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return,
+                                     ' ', Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                     Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(targets.count("ByteModeForm"), 5);
+    EXPECT_EQ(targets.count("FormControlcodeForm"), 7);
+    EXPECT_EQ(Named<QLabel>(*Cell(editor, 2), "Text2")->text(), "CNT");
+    EXPECT_EQ(box(2)->DisplayText(), "CR");
+    ASSERT_TRUE(box(2)->hasFocus());
+
+    // Escape leaves each pop-up with the byte as it was.
+    targets = PressKeys({Qt::Key_F4, Qt::Key_Up, Qt::Key_Escape, ' ', Qt::Key_Up, Qt::Key_Escape});
+    EXPECT_EQ(targets, QStringList({"MyTextBox1", "ByteModeForm", "ByteModeForm", "MyTextBox1", "FormControlcodeForm",
+                                    "FormControlcodeForm"}));
+    EXPECT_EQ(Cell(editor, 2)->Mode(), ContentControl);
+    EXPECT_EQ(box(2)->DisplayText(), "CR");
+    EXPECT_TRUE(box(2)->hasFocus());
+
+    // Tab and Shift+Tab go from byte to byte; the disabled bytes are passed.
+    PressKeys({{Qt::Key_Tab, Qt::ShiftModifier}});
+    EXPECT_TRUE(box(1)->hasFocus());
+    PressKeys({Qt::Key_Tab, Qt::Key_Tab});
+    EXPECT_EQ(QApplication::focusWidget(), Button(editor, "Test"));
+    PressKeys({{Qt::Key_Tab, Qt::ShiftModifier}, Qt::Key_Return});
+
+    EXPECT_FALSE(editor.isVisible()) << "Return in a byte is Done";
+    EXPECT_EQ(state.Messages.WorkSerial, nullptr);
+    const RS232_String_Class& bytes = message.MyRS232StringClass();
+    ASSERT_EQ(bytes.NumberOfBytes(), 3);
+    const std::pair<int, int> expected[] = {{ContentAscii, 'O'}, {ContentAscii, 'K'}, {ContentControl, 13}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(bytes.ContentTypes(i), expected[i].first) << i;
+        EXPECT_EQ(bytes.ContentBytes(i), expected[i].second) << i;
+    }
 }
