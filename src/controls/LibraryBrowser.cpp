@@ -4,12 +4,15 @@
 #include "platform/ObjectName.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolBar>
@@ -36,12 +39,24 @@ const char* KeyName(BrowserKey key)
     return "EXIT";
 }
 
-bool IsReturn(const QEvent& event)
+// A key's keyboard keys, the first being the one its menu entry shows. The
+// browser holds no text box, so the editing keys are free for the commands.
+QList<QKeySequence> KeyboardKeys(BrowserKey key)
 {
-    if (event.type() != QEvent::KeyPress) return false;
-    const auto& key = static_cast<const QKeyEvent&>(event);
-    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (key) {
+    case BrowserKey::NEW: return {Qt::Key_Insert, Qt::CTRL | Qt::Key_N};
+    case BrowserKey::COPY: return {Qt::CTRL | Qt::Key_C};
+    case BrowserKey::CUT: return {Qt::CTRL | Qt::Key_X};
+    case BrowserKey::PASTE: return {Qt::CTRL | Qt::Key_V};
+    case BrowserKey::DELETE: return {Qt::Key_Delete};
+    // Keypad Enter matches Key_Enter whatever its keypad flag.
+    case BrowserKey::EDIT: return {Qt::Key_Return, Qt::Key_F2, Qt::Key_Enter};
+    case BrowserKey::EXPORT: return {Qt::CTRL | Qt::Key_E};
+    case BrowserKey::EXPORTALL: return {Qt::CTRL | Qt::SHIFT | Qt::Key_E};
+    case BrowserKey::IMPORT: return {Qt::CTRL | Qt::Key_I};
+    case BrowserKey::EXIT: break;
+    }
+    return {Qt::Key_Escape};
 }
 
 }  // namespace
@@ -62,7 +77,8 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
     AddKey(BrowserKey::EXPORT, tips.EXPORT, &LibraryBrowser::ExportKey);
     AddKey(BrowserKey::EXPORTALL, tips.EXPORTALL, &LibraryBrowser::ExportAllKey);
     AddKey(BrowserKey::IMPORT, tips.IMPORT, &LibraryBrowser::ImportKey);
-    AddKey(BrowserKey::EXIT, "Exit", &LibraryBrowser::accept);
+    // Closed as Escape closes any dialog; the database is saved however the browser closes.
+    AddKey(BrowserKey::EXIT, "Exit", &LibraryBrowser::reject);
 
     treeview1 = WithName(new QTreeWidget, "treeview1");
     treeview1->setHeaderHidden(true);
@@ -81,6 +97,10 @@ LibraryBrowser::LibraryBrowser(UserPrompts& prompts, LibraryBrowserTexts texts, 
     layout->setMenuBar(Toolbar1);
     if (sorting == Sorting::ByManufacturerOrType) AddSortOptions(*layout);
     layout->addWidget(treeview1);
+
+    auto* menuKeys = WithName(new QShortcut(this), "MenuKeys");
+    menuKeys->setKeys({Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10});
+    connect(menuKeys, &QShortcut::activated, this, [this] { ShowCommandMenu(CurrentNodeMenuPlace()); });
 }
 
 LibraryBrowser::~LibraryBrowser()
@@ -151,8 +171,7 @@ void LibraryBrowser::FillTreeUnlessShown(std::string names)
 
 void LibraryBrowser::ShowTreeFromTop()
 {
-    // As a fill leaves the view: every node collapsed, nothing selected, no
-    // cursor, so the focus coming in puts the cursor on the first node.
+    // As a fill leaves the view: every node collapsed, nothing selected, no cursor.
     treeview1->reset();
     treeview1->scrollToTop();
     treeview1->horizontalScrollBar()->setValue(0);
@@ -161,6 +180,14 @@ void LibraryBrowser::ShowTreeFromTop()
 void LibraryBrowser::AddKey(BrowserKey key, const KeyTip& tip, void (LibraryBrowser::*command)(), const char* picture)
 {
     QAction* button = AddToolbarKey(*Toolbar1, KeyName(key), tip.text, picture ? QString(picture) : QString());
+    // The button and its keyboard keys are one action: the keys work exactly
+    // when the button does. The browser is a window of its own, so they work
+    // wherever the focus is in it, and not while its menu or a dialog it
+    // opened is up. The menu names the command as the tooltip does.
+    button->setShortcuts(KeyboardKeys(key));
+    button->setShortcutVisibleInContextMenu(true);
+    button->setText(tip.text);
+    button->setIconText(KeyName(key));
     connect(button, &QAction::triggered, this, [this, command] { RunCommand(command); });
 }
 
@@ -205,12 +232,46 @@ bool LibraryBrowser::eventFilter(QObject* watched, QEvent* event)
         MakeCurrent(treeview1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
         RefreshToolbar();
     }
-    if (watched == treeview1 && IsReturn(*event) && treeview1->currentItem() != nullptr &&
-        IsModel(*treeview1->currentItem())) {
-        EditModel(treeview1->currentItem());
+    // With no cursor the view takes every move to the first node; End goes to the last.
+    if (watched == treeview1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_End && !treeview1->currentIndex().isValid()) {
+        if (QTreeWidgetItem* last = LastShownNode()) SelectNode(last);
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QTreeWidgetItem* LibraryBrowser::LastShownNode() const
+{
+    QTreeWidgetItem* node = treeview1->topLevelItem(treeview1->topLevelItemCount() - 1);
+    while (node && node->isExpanded() && node->childCount() > 0) node = node->child(node->childCount() - 1);
+    return node;
+}
+
+void LibraryBrowser::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A keyboard's menu key may come as this event as well as the key: the
+    // open menu takes the key, so one menu opens.
+    ShowCommandMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : CurrentNodeMenuPlace());
+}
+
+void LibraryBrowser::ShowCommandMenu(const QPoint& place)
+{
+    QMenu menu(this);
+    menu.setObjectName("CommandMenu");
+    menu.addActions(Toolbar1->actions());
+    menu.insertSeparator(Key(BrowserKey::EXIT));
+    menu.exec(place);
+}
+
+QPoint LibraryBrowser::CurrentNodeMenuPlace() const
+{
+    const QWidget* view = treeview1->viewport();
+    if (const QTreeWidgetItem* node = CurrentNode()) {
+        const QRect shown = treeview1->visualItemRect(node);
+        if (view->rect().intersects(shown)) return view->mapToGlobal(shown.bottomLeft());
+    }
+    return view->mapToGlobal(QPoint(0, 0));
 }
 
 void LibraryBrowser::EditModel(QTreeWidgetItem* node)
@@ -232,13 +293,16 @@ void LibraryBrowser::HighlightMoved()
 void LibraryBrowser::HighlightCurrentNode()
 {
     QTreeWidgetItem* node = CurrentNode();
-    const QList<QTreeWidgetItem*> highlighted = treeview1->selectedItems();
-    if (node ? highlighted == QList<QTreeWidgetItem*>{node} : highlighted.isEmpty()) return;
     const QSignalBlocker settled(treeview1);
-    if (node)
+    if (!node) {
+        // No cursor either. The view would keep one unhighlighted, or put
+        // one on the first node as the focus comes in, and the first Down
+        // would then pass that node by.
+        treeview1->setCurrentItem(nullptr);
+        return;
+    }
+    if (treeview1->currentItem() != node || treeview1->selectedItems() != QList<QTreeWidgetItem*>{node})
         treeview1->setCurrentItem(node);
-    else
-        treeview1->clearSelection();
 }
 
 void LibraryBrowser::RefreshToolbar()

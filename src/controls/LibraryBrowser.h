@@ -57,7 +57,8 @@ struct LibraryBrowserTexts {
 // What the database browsers share: the key toolbar "Toolbar1", the tree
 // "treeview1" with its current node kept by the names on its path, the
 // highlighted node being the current one however it was reached (a click,
-// the keys, a command), Return on a model editing it, the export and import
+// the keys, a command), each key's keyboard keys and a menu of the keys
+// (the menu key, Shift+F10 or a right click), the export and import
 // of the exchange file, the save of the database however the browser
 // closes, and each opening, the first or a later one, showing the browser
 // as a newly made one. A browser adds its own commands and what its tree
@@ -95,6 +96,7 @@ protected:
     void SetOpeningSize(QSize size) { openingSize_ = size; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
     // Highlights the current node, which is none once it has left the tree,
@@ -152,8 +154,13 @@ private:
     void RunCommand(void (LibraryBrowser::*command)());
     // The highlight moved: its node becomes current, as after a click.
     void HighlightMoved();
-    // A double click or Return on a model node edits it.
+    // A double click on a model node edits it.
     void EditModel(QTreeWidgetItem* node);
+    // The keys' commands, as enabled as the keys, at that place on the screen.
+    void ShowCommandMenu(const QPoint& place);
+    QTreeWidgetItem* LastShownNode() const;
+    // Below the current node when it is in view, else the tree's top left.
+    QPoint CurrentNodeMenuPlace() const;
     // Shows the current node highlighted and nothing else, so what the user
     // sees is what the commands act on.
     void HighlightCurrentNode();
