@@ -1,6 +1,7 @@
 #include "devicelink/CapturePod.h"
 
 #include "devicelink/CaptureLayout.h"
+#include "devicelink/FrameRun.h"
 #include "devicelink/LinkTimer.h"
 #include "platform/UserPrompts.h"
 
@@ -58,8 +59,20 @@ bool CapturePod::SendPodCommand(int command, int argument)
     const auto commandByte = static_cast<uint8_t>(command);
     const auto argumentByte = static_cast<uint8_t>(argument);
     const auto checksum = static_cast<uint8_t>((255 - commandByte - argumentByte) & 255);
+    if (commandByte == Play) {
+        // Answered by its acknowledgement alone, so it can go as a run of one
+        // and a playback packet's late reply cannot stand for it. The other
+        // commands are followed by data that a wait for a late reply would take.
+        FrameRun run;
+        run.address = CommandAddress;
+        run.count = 1;
+        run.pauseMilliseconds = durations_.AddressPauseMilliseconds;
+        run.replyMilliseconds = durations_.AcknowledgeMilliseconds;
+        run.payload = [&](int) { return SerialLink::Bytes{commandByte, argumentByte, checksum}; };
+        return SendFrameRun(link_, run);
+    }
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds))
+        if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds).has_value())
             return false;
         link_.Output(SerialLink::PayloadSettings, {commandByte, argumentByte, checksum});
         if (!link_.ReplyWait(durations_.AcknowledgeMilliseconds, 2) || link_.Interrupted()) return false;
@@ -165,7 +178,8 @@ bool CapturePod::ReadCaptureMemory(ConfigIRCommandRecord& record)
         bool stored = false;
         for (int attempt = 0; attempt < Attempts && !stored; ++attempt) {
             view_.SetProgress(n);
-            if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds))
+            if (link_.Interrupted() ||
+                !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds).has_value())
                 return false;
             const auto block = static_cast<uint8_t>(n);
             link_.Output(SerialLink::PayloadSettings,
@@ -194,21 +208,16 @@ CapturePod::Packet CapturePod::PlaybackPacket(const ConfigIRCommandRecord& recor
     return packet;
 }
 
-bool CapturePod::SendPacket(const Packet& packet)
-{
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (link_.Interrupted() || !link_.SendAddress(PlaybackAddress, durations_.AddressPauseMilliseconds))
-            return false;
-        link_.Output(SerialLink::PayloadSettings, SerialLink::Bytes(packet.begin(), packet.end()));
-        if (!link_.ReplyWait(durations_.PlaybackAcknowledgeMilliseconds, 2) || link_.Interrupted()) return false;
-        if (Acknowledged(link_.Read("received"))) return true;
-    }
-    return false;
-}
-
 bool CapturePod::UploadCaptureBuffer(const ConfigIRCommandRecord& record)
 {
-    for (int n = 0; n < Blocks; ++n)
-        if (!SendPacket(PlaybackPacket(record, n))) return false;
-    return SendPacket(PlaybackPacket(record, ParameterPacket));
+    FrameRun run;
+    run.address = PlaybackAddress;
+    run.count = Blocks + 1;  // the data packets, then the parameter packet
+    run.pauseMilliseconds = durations_.AddressPauseMilliseconds;
+    run.replyMilliseconds = durations_.PlaybackAcknowledgeMilliseconds;
+    run.payload = [&record](int n) {
+        const Packet packet = PlaybackPacket(record, n < Blocks ? n : ParameterPacket);
+        return SerialLink::Bytes(packet.begin(), packet.end());
+    };
+    return SendFrameRun(link_, run);
 }

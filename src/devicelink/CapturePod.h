@@ -60,8 +60,8 @@ public:
     // All 32 blocks into the record's Data; false at the first block that
     // fails four times, or on abort.
     bool ReadCaptureMemory(ConfigIRCommandRecord& record);
-    // The 32 data packets and the parameter packet; true when all were
-    // acknowledged.
+    // The 32 data packets and the parameter packet as a FrameRun; true when
+    // all were acknowledged.
     bool UploadCaptureBuffer(const ConfigIRCommandRecord& record);
 
     void StartCaptureWindow();
@@ -79,7 +79,6 @@ private:
     CaptureOutcome Exchange(uint8_t command, int byteCount, bool (*check)(const SerialLink::Bytes&),
                             SerialLink::Bytes& reply, CapturePanel hideAfterWait);
     bool ReadBlock(int n, ConfigIRCommandRecord& record);
-    bool SendPacket(const Packet& packet);
     CaptureOutcome Failure() const;
 
     SerialLink& link_;

@@ -1,5 +1,7 @@
 #include "devicelink/ImageDownload.h"
 
+#include "devicelink/FrameRun.h"
+
 DownloadPacket MakeDownloadPacket(std::span<const uint8_t> image, int block)
 {
     DownloadPacket packet{};
@@ -31,18 +33,25 @@ QString DownloadProgressText(int progressValue)
 bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length, const DownloadProgress& progress)
 {
     const int blocks = DownloadBlockCount(length);
-    // Each attempt of each block sends its payload on an empty input
-    // (AcknowledgedSend), so a late reply never stands for a later block.
-    for (int block = 0; block < blocks; ++block) {
+    FrameRun run;
+    run.address = DownloadAddress;
+    run.count = blocks;
+    run.pauseMilliseconds = link.Waits().AddressPause;
+    run.replyMilliseconds = link.Waits().Acknowledge;
+    run.payload = [image](int block) {
         const DownloadPacket packet = MakeDownloadPacket(image, block);
+        return SerialLink::Bytes(packet.begin(), packet.end());
+    };
+    run.failureMessages = [](int block) {
         // "Error! " and the block number as a signed number whose sign is a blank.
-        const SerialLink::FailureMessages messages{"Reply to download failed", "No reply to download",
-                                                   QString("Error!  %1").arg(block)};
-        if (!link.AcknowledgedSend(DownloadAddress, SerialLink::Bytes(packet.begin(), packet.end()), messages))
-            return false;
+        return std::optional<SerialLink::FailureMessages>(
+            {"Reply to download failed", "No reply to download", QString("Error!  %1").arg(block)});
+    };
+    run.acknowledged = [&progress, blocks](int block) {
         const int value = DownloadProgressValue(block, blocks);
         if (progress) progress(value, DownloadProgressText(value));
-    }
+    };
+    if (!SendFrameRun(link, run)) return false;
     if (progress) progress(ProgressBarMaximum, "100%");
     return true;
 }

@@ -29,7 +29,8 @@ QString DownloadProgressText(int progressValue);
 // once at the end ("100%").
 using DownloadProgress = std::function<void(int progressValue, const QString& label)>;
 
-// Sends the first length bytes of the image, rounded up to whole blocks.
-// False after a block failed its fourth attempt (the user has been told) or
-// when the abort flag ended a wait (nothing is shown).
+// Sends the first length bytes of the image, rounded up to whole blocks, as
+// a FrameRun: a block whose acknowledgement may have been a late reply to
+// another is sent again. False after a block failed its fourth attempt (the
+// user has been told) or when the abort flag ended a wait (nothing shown).
 bool download_image(SerialLink& link, std::span<const uint8_t> image, int32_t length, const DownloadProgress& progress);

@@ -1,5 +1,6 @@
 #include "devicelink/SerialLink.h"
 
+#include "devicelink/FrameRun.h"
 #include "platform/UserPrompts.h"
 
 #include <QByteArray>
@@ -106,37 +107,51 @@ SerialLink::Bytes SerialLink::Read(const char* what)
     return bytes;
 }
 
-bool SerialLink::SendAddress(uint8_t address, int pauseMilliseconds)
+std::optional<int> SerialLink::SendAddress(uint8_t address, int pauseMilliseconds)
 {
-    Flush();
+    int thrownAway = Flush();
     Output(AddressSettings, {address});
-    if (!WaitTimer(pauseMilliseconds, true) || Interrupted()) return false;
-    Flush();
-    return true;
+    if (!WaitTimer(pauseMilliseconds, true) || Interrupted()) return std::nullopt;
+    thrownAway += Flush();
+    return thrownAway;
+}
+
+std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, const Bytes& payload,
+                                                             int pauseMilliseconds, int replyMilliseconds)
+{
+    if (Interrupted()) return std::nullopt;
+    const std::optional<int> thrownAway = SendAddress(address, pauseMilliseconds);
+    if (!thrownAway) return std::nullopt;
+    Output(PayloadSettings, payload);
+    ArmTimer(replyMilliseconds);
+    QCoreApplication::processEvents();
+    if (!AwaitReply(2) || Interrupted()) return std::nullopt;
+
+    Attempt attempt{Attempt::Reply::None, *thrownAway};
+    if (port_.InBufferCount() >= 2) {
+        const Bytes reply = Read("received");
+        attempt.reply = reply.front() == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
+        attempt.strayBytes += static_cast<int>(reply.size()) - 2;
+    }
+    return attempt;
 }
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)
 {
-    for (int attemptsLeft = FrameAttempts - 1;; --attemptsLeft) {
-        if (Interrupted() || !SendAddress(address, waits_.AddressPause)) return false;
-        Output(PayloadSettings, payload);
-        ArmTimer(waits_.Acknowledge);
-        QCoreApplication::processEvents();
-        if (!AwaitReply(2) || Interrupted()) return false;
+    FrameRun run;
+    run.address = address;
+    run.count = 1;
+    run.pauseMilliseconds = waits_.AddressPause;
+    run.replyMilliseconds = waits_.Acknowledge;
+    run.payload = [&payload](int) { return payload; };
+    run.failureMessages = [&messages](int) { return messages; };
+    return SendFrameRun(*this, run);
+}
 
-        bool wrongReply = false;
-        if (port_.InBufferCount() >= 2) {
-            const Bytes reply = Read("received");
-            if (reply.front() == Acknowledgement) return true;
-            wrongReply = true;
-        }
-        if (attemptsLeft == 0) {
-            if (messages)
-                prompts_.Message(wrongReply ? messages->wrongReply : messages->noReply, messages->title,
-                                 PromptButtons::Ok, PromptIcon::Exclamation);
-            return false;
-        }
-    }
+void SerialLink::TellFailure(const FailureMessages& messages, bool wrongReply)
+{
+    prompts_.Message(wrongReply ? messages.wrongReply : messages.noReply, messages.title, PromptButtons::Ok,
+                     PromptIcon::Exclamation);
 }
 
 void SerialLink::send_break_pulse()
@@ -149,6 +164,7 @@ void SerialLink::send_break_pulse()
 
 SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
 {
+    owedReplies_ = 0;
     send_break_pulse();
     bool anyReplySeen = false;
     for (int round = 0; round < ProbeRounds; ++round) {
@@ -186,7 +202,7 @@ SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
 
 bool SerialLink::dumb_restart_unit()
 {
-    if (Interrupted() || !SendAddress(RestartAddress, waits_.AddressPause)) return false;
+    if (Interrupted() || !SendAddress(RestartAddress, waits_.AddressPause).has_value()) return false;
     Output(PayloadSettings, {0xFF});
     // Time for the device to start again; nothing is read.
     WaitTimer(waits_.RestartTime, true);
@@ -201,6 +217,7 @@ bool SerialLink::restart_unit()
 
 void SerialLink::set_active_port(std::optional<int> chosenRow)
 {
+    owedReplies_ = 0;
     if (port_.IsOpen()) port_.Close();
     if (!chosenRow) return;
     port_.SetCommPort(*chosenRow + 1);

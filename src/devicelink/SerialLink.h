@@ -6,6 +6,7 @@
 #include "platform/SerialPort.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -53,6 +54,7 @@ public:
 
     SerialPort& Port() { return port_; }
     void SetWaits(const LinkWaits& waits) { waits_ = waits; }
+    const LinkWaits& Waits() const { return waits_; }
     // The abort flag is set, or the port was closed while an operation ran.
     bool Interrupted() const { return abortWait_ || !port_.IsOpen(); }
 
@@ -60,16 +62,39 @@ public:
     bool WaitTimer(int milliseconds, bool abortable);
     bool ReplyWait(int milliseconds, int byteCount);
 
-    // Up to four attempts of the frame, each sent by SendAddress, so a late
-    // answer to one attempt or frame never counts for the next. The caller's
-    // messages, if any, are shown after the fourth failure.
+    // One frame with up to four attempts, as a run of one (FrameRun.h). The
+    // caller's messages, if any, are shown after the fourth failure.
     bool AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages);
     // A frame's address byte and the pause before its payload. The input is
     // emptied before the address and again at the end of the pause: a reply
-    // that has come before the payload goes out answers an earlier frame,
-    // and taken for this one it would put every later frame one reply out.
-    // False when the abort flag or a closed port ended the pause.
-    bool SendAddress(uint8_t address, int pauseMilliseconds);
+    // that has come before the payload goes out answers an earlier frame.
+    // The number of bytes thrown away; none when the abort flag or a closed
+    // port ended the pause.
+    std::optional<int> SendAddress(uint8_t address, int pauseMilliseconds);
+
+    // What one attempt of a frame brought back: its reply, and how many
+    // bytes came that are no reply of its own, those thrown away before its
+    // payload and those waiting beyond its two-byte reply.
+    struct Attempt {
+        enum class Reply { Acknowledged, Refused, None };
+        Reply reply = Reply::None;
+        int strayBytes = 0;
+    };
+    // The address, the pause, the payload and the wait for a reply of two
+    // bytes; none when the abort flag or a closed port ended a wait.
+    std::optional<Attempt> SendFrameOnce(uint8_t address, const Bytes& payload, int pauseMilliseconds,
+                                         int replyMilliseconds);
+
+    // Replies that attempts given up on may still send. An acknowledgement
+    // that comes while one is owed may be that reply rather than the answer
+    // to the frame just sent. A new conversation (a port chosen, a probe)
+    // owes nothing.
+    int OwedReplies() const { return owedReplies_; }
+    void OweReplies(int count) { owedReplies_ += count; }
+    // Pays what it can; the rest of the count was owed by nobody.
+    void PayOwedReplies(int count) { owedReplies_ = std::max(0, owedReplies_ - count); }
+    // The message for a frame's fourth failure: a wrong reply or none.
+    void TellFailure(const FailureMessages& messages, bool wrongReply);
 
     void send_break_pulse();
     DeviceIdentity Find_pod(bool& restart);
@@ -78,8 +103,8 @@ public:
     // Closes the port, then opens COM(row + 1) when a row is chosen.
     void set_active_port(std::optional<int> chosenRow);
 
-    // Reading the input and discarding it.
-    void Flush() { Read("discarded"); }
+    // Reading the input and discarding it; the number of bytes discarded.
+    int Flush() { return static_cast<int>(Read("discarded").size()); }
     // Writes under the given settings; every exchange passes here or Read,
     // so the diagnostics log sees it whole.
     void Output(const char* settings, const Bytes& bytes);
@@ -99,6 +124,7 @@ private:
     const DeviceTypeTable& deviceTypes_;
     std::unique_ptr<LinkTimer> timer1_;
     LinkWaits waits_;
+    int owedReplies_ = 0;
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);

@@ -11,12 +11,9 @@
 
 TEST(PseudoTerminalCapturePod, ACaptureWithARepeatPartAndItsPlaybackOverTheSystemPort)
 {
-    PtyControllerProcess pod(TAVLO_PTY_CAPTURE_POD);
+    PtyDeviceProcess pod(TAVLO_PTY_CAPTURE_POD);
     ASSERT_TRUE(pod.Started());
-    ComPortVariable com1(1, "/nonexistent/tavlo-com1");
-    ComPortVariable com2(2, pod.NearEnd());
-    ComPortVariable com3(3, "/nonexistent/tavlo-com3");
-    ComPortVariable com4(4, "/nonexistent/tavlo-com4");
+    OnlyComPort com2(2, pod.NearEnd());
 
     DeviceTypeTable types;
     FillDefaultDeviceTypes(types);
@@ -47,7 +44,7 @@ TEST(PseudoTerminalCapturePod, ACaptureWithARepeatPartAndItsPlaybackOverTheSyste
     ASSERT_TRUE(session.PlayBack(CaptureRecordOf(command)));
     port.Close();
 
-    const std::vector<uint8_t> played = pod.ReceivedImage();
+    const std::vector<uint8_t> played = pod.Finish();
     ASSERT_EQ(played.size(), 256u + 2u + 1u);
     std::vector<uint8_t> expected(recorded[0].begin(), recorded[0].end());
     expected.insert(expected.end(), recorded[1].begin(), recorded[1].end());

@@ -1,5 +1,6 @@
 #include "PtyHelper.h"
 
+#include "devicelink/ImageDownload.h"
 #include "devicelink/TavloComms.h"
 #include "model/ApplicationState.h"
 #include "platform/SerialDevice.h"
@@ -15,45 +16,81 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(PseudoTerminalLink, ADownloadOverTheSystemPortProgramsAControllerInAnotherProcess)
-{
-    PtyControllerProcess controller;
-    ASSERT_TRUE(controller.Started());
-    ComPortVariable com1(1, controller.NearEnd());
-    ComPortVariable com2(2, "/nonexistent/tavlo-com2");
-    ComPortVariable com3(3, "/nonexistent/tavlo-com3");
-    ComPortVariable com4(4, "/nonexistent/tavlo-com4");
+namespace {
+
+// A configuration to program through the dialog on the controller helper.
+class PseudoTerminalLink : public ::testing::Test {
+protected:
+    PseudoTerminalLink()
+    {
+        FillDefaultDeviceTypes(state.DeviceTypes);
+        state.Config.ClearConfiguration();
+        state.Config.Record.MeshloAddressTable[0] = 0x155;
+    }
+
+    // The search on COM1 (the others absent), the choice of its row and the
+    // programming, which must end in "Tavlo programed". What the controller
+    // kept once the helper has ended; its image must be the configuration's.
+    ControllerRecord ProgramThroughTheDialog(PtyDeviceProcess& controller)
+    {
+        OnlyComPort com1(1, controller.NearEnd());
+        TavloComms dialog(state);
+        QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
+        dialog.show();
+        EXPECT_TRUE(searched.wait(20000));
+        EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 0)->text(), "Tavlo 1.0");
+        EXPECT_TRUE(Named<QLineEdit>(dialog, "PodType", 1)->isHidden());
+
+        prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
+        QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 0), Qt::LeftButton);
+        QSignalSpy programmed(&dialog, &TavloComms::ProgrammingFinished);
+        QTest::mouseClick(Named<QPushButton>(dialog, "ProgramPod"), Qt::LeftButton);
+        if (programmed.isEmpty()) {
+            EXPECT_TRUE(programmed.wait(60000));
+        }
+
+        PromEncode expected;
+        expected.BuildControllerImage(state.Config.Record);
+        ControllerRecord record(controller.Finish());
+        EXPECT_TRUE(record.Whole());
+        if (record.Whole()) {
+            EXPECT_TRUE(
+                std::equal(expected.ControllerImage().begin(), expected.ControllerImage().end(), record.image.begin()));
+        }
+        return record;
+    }
 
     TempProgramFolder folder;
     ScriptedPrompts prompts;
-    ApplicationState state(folder.path(), prompts);
-    FillDefaultDeviceTypes(state.DeviceTypes);
-    state.Config.ClearConfiguration();
-    state.Config.Record.MeshloAddressTable[0] = 0x155;
+    ApplicationState state{folder.path(), prompts};
+};
+
+}  // namespace
+
+TEST_F(PseudoTerminalLink, ADownloadOverTheSystemPortProgramsAControllerInAnotherProcess)
+{
+    PtyDeviceProcess controller;
+    ASSERT_TRUE(controller.Started());
     state.Config.Record.ConfigSerialSlots[2].NumberOfBytes = 3;
     state.Config.Record.ConfigSerialSlots[2].ContentBytes = {0x11, 0x33, 0xFF};  // bytes that look like frames
+    ProgramThroughTheDialog(controller);
+}
 
-    TavloComms dialog(state);
-    QSignalSpy searched(&dialog, &TavloComms::SearchFinished);
-    dialog.show();
-    ASSERT_TRUE(searched.wait(20000));
-    EXPECT_EQ(Named<QLineEdit>(dialog, "PodType", 0)->text(), "Tavlo 1.0");
-    EXPECT_TRUE(Named<QLineEdit>(dialog, "PodType", 1)->isHidden());
+// The whole image at 9600 baud on the wire's timing: block 12 acknowledged
+// 700 ms late, and the block whose payload that acknowledgement meets
+// refused.
+TEST_F(PseudoTerminalLink, TavloProgramedIsSaidOnlyWithEveryBlockStored)
+{
+    PtyDeviceProcess controller(TAVLO_PTY_CONTROLLER, {"--wire", "--late", "12:700", "--meet-payload", "--refuse-met"});
+    ASSERT_TRUE(controller.Started());
+    const ControllerRecord record = ProgramThroughTheDialog(controller);
 
-    prompts.ExpectMessage("Tavlo programed", "Complete", PromptButtons::Ok, PromptIcon::None);
-    QTest::mouseClick(Named<QRadioButton>(dialog, "Option1", 0), Qt::LeftButton);
-    QSignalSpy programmed(&dialog, &TavloComms::ProgrammingFinished);
-    QTest::mouseClick(Named<QPushButton>(dialog, "ProgramPod"), Qt::LeftButton);
-    if (programmed.isEmpty()) {
-        ASSERT_TRUE(programmed.wait(30000));
-    }
-
-    PromEncode expected;
-    expected.BuildControllerImage(state.Config.Record);
-    std::vector<uint8_t> image(expected.ControllerImage().begin(), expected.ControllerImage().end());
-    const auto received = controller.ReceivedImage();
-    ASSERT_EQ(received.size(), 8192u);
-    EXPECT_EQ(received, image);
+    PromEncode encoder;
+    encoder.BuildControllerImage(state.Config.Record);
+    ASSERT_TRUE(record.Whole());
+    for (int block = 0; block < DownloadBlockCount(encoder.ControllerImageLength()); ++block)
+        EXPECT_GE(record.timesStored[static_cast<std::size_t>(block)], 1) << block;
+    EXPECT_EQ(record.restarts, 2);  // the search's and the programming's
 }
 
 TEST(SystemSerialPort, APortThatCannotBeOpenedIsAbsent)

@@ -1,5 +1,6 @@
 #include "support/devices/PtyFarEnd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -43,12 +44,20 @@ bool PtyFarEnd::Write(const std::vector<uint8_t>& bytes) const
     return true;
 }
 
-bool PtyFarEnd::Serve(const std::function<void(uint8_t)>& hear, const std::function<int()>& nextWait) const
+bool PtyFarEnd::Serve(const std::function<void(uint8_t)>& hear, const NextWait& nextWait) const
 {
     pollfd watched[2] = {{master_, POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
     for (;;) {
-        const int timeout = nextWait ? nextWait() : -1;
-        if (::poll(watched, 2, timeout) < 0) {
+        // A character at 9600 baud takes about a millisecond: the wait is
+        // kept to the nanosecond rather than rounded to whole milliseconds.
+        const std::optional<std::chrono::nanoseconds> wait = nextWait ? nextWait() : std::nullopt;
+        timespec limit{};
+        if (wait) {
+            const auto nanoseconds = std::max<std::chrono::nanoseconds::rep>(wait->count(), 0);
+            limit.tv_sec = static_cast<time_t>(nanoseconds / 1'000'000'000);
+            limit.tv_nsec = static_cast<long>(nanoseconds % 1'000'000'000);
+        }
+        if (::ppoll(watched, 2, wait ? &limit : nullptr, nullptr) < 0) {
             if (errno == EINTR) continue;
             return false;
         }

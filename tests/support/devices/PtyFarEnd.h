@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/SerialSettings.h"
+
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +30,13 @@ public:
 
     // Hands every byte that arrives to `hear` until the standard input
     // closes (true) or waiting fails (false). `nextWait`, when given, runs
-    // before each wait and returns its limit in milliseconds (-1: none).
-    bool Serve(const std::function<void(uint8_t)>& hear, const std::function<int()>& nextWait = {}) const;
+    // before each wait and returns its limit (none: no limit).
+    using NextWait = std::function<std::optional<std::chrono::nanoseconds>()>;
+    bool Serve(const std::function<void(uint8_t)>& hear, const NextWait& nextWait = {}) const;
+
+    // The settings the PC has set on the terminal: its rate, parity and
+    // stop bits, though the terminal itself carries no parity.
+    SerialSettings LineSettings() const;
 
 private:
     int master_ = -1;

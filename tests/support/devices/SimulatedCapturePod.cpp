@@ -52,6 +52,7 @@ void SimulatedCapturePod::LineOpened()
 {
     inFrame_ = false;
     probeMatched_ = 0;
+    answers_.LineOpened();
 }
 
 std::size_t SimulatedCapturePod::PayloadLength(uint8_t address)
@@ -81,12 +82,7 @@ void SimulatedCapturePod::Received(uint8_t byte, const SerialSettings& settings)
             return;
         }
         if (at9600 && settings.parity == SerialSettings::ParityKind::Even) {
-            if (!inFrame_) return;
-            current_.payload.push_back(byte);
-            if (current_.payload.size() == PayloadLength(current_.address)) {
-                inFrame_ = false;
-                FrameComplete();
-            }
+            if (inFrame_) PayloadByte(byte);
             return;
         }
         if (settings.baud != ProbeBaud) {
@@ -100,11 +96,7 @@ void SimulatedCapturePod::Received(uint8_t byte, const SerialSettings& settings)
 bool SimulatedCapturePod::ReceivedByContent(uint8_t byte)
 {
     if (inFrame_) {
-        current_.payload.push_back(byte);
-        if (current_.payload.size() == PayloadLength(current_.address)) {
-            inFrame_ = false;
-            FrameComplete();
-        }
+        PayloadByte(byte);
         return true;
     }
     // The probe ends in 'D', which is also the command address.
@@ -129,15 +121,32 @@ void SimulatedCapturePod::ReceivedProbeByte(uint8_t byte)
     Send({Identity, Major, Minor, static_cast<uint8_t>(255 - Identity - Major - Minor)});
 }
 
+void SimulatedCapturePod::PayloadByte(uint8_t byte)
+{
+    if (current_.payload.empty()) answers_.PayloadBegins();
+    current_.payload.push_back(byte);
+    if (current_.payload.size() == PayloadLength(current_.address)) {
+        inFrame_ = false;
+        FrameComplete();
+    }
+}
+
 void SimulatedCapturePod::FrameComplete()
 {
     attempt_ = !frames_.empty() && frames_.back() == current_ ? attempt_ + 1 : 1;
     frames_.push_back(current_);
     if (Silent || !SumsToFF(current_.payload)) return;
-    Answer answer = AnswerTo(current_);
+    const std::optional<int> packet =
+        current_.address == PlaybackAddress ? std::optional<int>(current_.payload[0]) : std::nullopt;
+    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, packet);
+    Answer answer = faulted == FaultedAnswers::Answer::Refuse ? Answer{{0x0F, 0x00}, {}, {}} : AnswerTo(current_);
     if (Tampering) Tampering(current_, attempt_, answer);
-    if (!answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front()) Acknowledged(current_);
-    if (!answer.Immediate.empty()) Send(answer.Immediate, ReplyDelay);
+    const bool acknowledges = !answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front();
+    if (acknowledges) Acknowledged(current_);
+    if (acknowledges && faulted == FaultedAnswers::Answer::Late)
+        answers_.AcknowledgeLate(Faults, answer.Immediate, Faults.late.at(*packet));
+    else if (!answer.Immediate.empty())
+        Send(answer.Immediate, ReplyDelay);
     if (!answer.Later.empty() && answer.LaterAfter) Send(answer.Later, *answer.LaterAfter);
 }
 

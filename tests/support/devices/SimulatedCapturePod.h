@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/devices/ReplyFaults.h"
 #include "support/devices/SimulatedSerialPort.h"
 
 #include <array>
@@ -15,7 +16,8 @@
 // block. It keeps the packets of a playback (address 0x55) and counts play
 // commands and restarts. On a line without parity it frames by content.
 // Tests change any answer through Tampering: silence, wrong bytes, late
-// bytes, an answer only on the n-th attempt.
+// bytes, an answer only on the n-th attempt; and put faults at numbered
+// playback packets (which a helper process can take from its arguments).
 class SimulatedCapturePod final : public SimulatedDevice {
 public:
     using Bytes = std::vector<uint8_t>;
@@ -66,6 +68,7 @@ public:
     uint8_t Timing1 = 0x3C;
     Memory Recorded = SampleMemory();
     Tamper Tampering;
+    ReplyFaults Faults;  // at playback packet numbers; a late one meeting a payload meets any frame's
     bool FramingByContent = false;
 
     // What it has seen.
@@ -90,6 +93,7 @@ private:
     static std::size_t PayloadLength(uint8_t address);
     bool ReceivedByContent(uint8_t byte);
     void ReceivedProbeByte(uint8_t byte);
+    void PayloadByte(uint8_t byte);
     void FrameComplete();
     Answer AnswerTo(const Frame& frame);
     Answer AnswerCommand(uint8_t command, uint8_t argument);
@@ -110,4 +114,5 @@ private:
     int plays_ = 0;
     int restarts_ = 0;
     int probesHeard_ = 0;
+    FaultedAnswers answers_{[this](const Bytes& bytes, Milliseconds delay) { Send(bytes, delay); }};
 };

@@ -20,6 +20,7 @@ void SimulatedController::LineOpened()
 {
     inFrame_ = false;
     probeMatched_ = 0;
+    answers_.LineOpened();
 }
 
 bool SimulatedController::IsAddress(uint8_t byte, const SerialSettings& settings) const
@@ -55,6 +56,7 @@ void SimulatedController::Received(uint8_t byte, const SerialSettings& settings)
         FramingByContent ? inFrame_ : settings.baud == 9600 && settings.parity == SerialSettings::ParityKind::Even;
     if (payloadByte) {
         if (!inFrame_) return;
+        if (current_.payload.empty()) answers_.PayloadBegins();
         current_.payload.push_back(byte);
         if (current_.payload.size() == PayloadLength(current_.address)) {
             inFrame_ = false;
@@ -95,29 +97,52 @@ void SimulatedController::AnswerProbe()
     Reply(reply);
 }
 
+std::optional<int> SimulatedController::BlockNumber() const
+{
+    if (current_.address != BlockAddress) return std::nullopt;
+    return current_.payload[0] * 256 + current_.payload[1];
+}
+
+SimulatedController::Answer SimulatedController::AnswerFrame(std::chrono::milliseconds& lateBy)
+{
+    const std::optional<int> block = BlockNumber();
+    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, block);
+    lateBy = LateReplyDelay;
+    if (FrameAnswer) return FrameAnswer(current_, attempt_);
+    switch (faulted) {
+    case FaultedAnswers::Answer::Refuse: return Answer::Wrong;
+    case FaultedAnswers::Answer::Late: lateBy = Faults.late.at(*block); return Answer::Late;
+    case FaultedAnswers::Answer::Acknowledge: break;
+    }
+    return Answer::Acknowledge;
+}
+
 void SimulatedController::FrameComplete()
 {
     attempt_ = !frames_.empty() && frames_.back() == current_ ? attempt_ + 1 : 1;
     frames_.push_back(current_);
     if (!SumsToFF(current_.payload) || Silent) return;
-    const Answer answer = FrameAnswer ? FrameAnswer(current_, attempt_) : Answer::Acknowledge;
+    std::chrono::milliseconds lateBy{};
+    const Answer answer = AnswerFrame(lateBy);
     if (answer == Answer::Silent) return;
     if (answer == Answer::Wrong || answer == Answer::Truncated) {
         Reply(answer == Answer::Wrong ? std::vector<uint8_t>{0x0F, 0x00} : std::vector<uint8_t>{0xF0});
         return;
     }
-    if (current_.address == BlockAddress) {
-        const int block = current_.payload[0] * 256 + current_.payload[1];
-        const std::size_t start = static_cast<std::size_t>(block) * 8;
+    if (const std::optional<int> block = BlockNumber()) {
+        const std::size_t start = static_cast<std::size_t>(*block) * 8;
         if (start + 8 <= ImageCapacity) {
             std::copy(current_.payload.begin() + 2, current_.payload.begin() + 10,
                       image_.begin() + static_cast<long>(start));
-            blocksStored_.push_back(block);
+            blocksStored_.push_back(*block);
         }
     } else {
         ++restarts_;
     }
-    Send({0xF0, 0x00}, answer == Answer::Late ? LateReplyDelay : ReplyDelay);
+    if (answer == Answer::Late)
+        answers_.AcknowledgeLate(Faults, {0xF0, 0x00}, lateBy);
+    else
+        Send({0xF0, 0x00}, ReplyDelay);
 }
 
 void SimulatedController::Reply(const std::vector<uint8_t>& bytes)

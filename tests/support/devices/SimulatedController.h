@@ -1,10 +1,12 @@
 #pragma once
 
+#include "support/devices/ReplyFaults.h"
 #include "support/devices/SimulatedSerialPort.h"
 
 #include <array>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A Tavlo controller on a simulated line. It wakes on the probe at one baud
@@ -12,7 +14,9 @@
 // and keeps what they carry, and acknowledges the restart frame. A frame's
 // address byte is the byte that travels with odd parity at 9600 baud; on a
 // line that carries no parity (a pseudo-terminal) it frames by content.
-// Tests make it silent, wrong, late, or answer only on a later attempt.
+// Tests make it silent, wrong, late, or answer only on a later attempt, by
+// a policy or by faults at numbered blocks (which a helper process can take
+// from its arguments).
 class SimulatedController final : public SimulatedDevice {
 public:
     // Wrong refuses the frame (0F 00); Truncated sends the acknowledgement's
@@ -48,7 +52,8 @@ public:
     bool Silent = false;
     std::chrono::milliseconds ReplyDelay{0};
     std::chrono::milliseconds LateReplyDelay{700};
-    FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right
+    FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right, but for Faults
+    ReplyFaults Faults;       // at block numbers; a late acknowledgement meeting a payload meets any frame's
     bool FramingByContent = false;
 
     // What it has seen.
@@ -74,6 +79,8 @@ private:
     void FrameComplete();
     void AnswerProbe();
     void Reply(const std::vector<uint8_t>& bytes);
+    std::optional<int> BlockNumber() const;  // of the frame just heard
+    Answer AnswerFrame(std::chrono::milliseconds& lateBy);
 
     std::array<uint8_t, ImageCapacity> image_{};
     std::vector<Frame> frames_;
@@ -86,4 +93,6 @@ private:
     int restarts_ = 0;
     int breaks_ = 0;
     int attempt_ = 0;
+    FaultedAnswers answers_{
+        [this](const FaultedAnswers::Bytes& bytes, std::chrono::milliseconds delay) { Send(bytes, delay); }};
 };

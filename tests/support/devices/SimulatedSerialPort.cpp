@@ -68,7 +68,8 @@ bool SimulatedSerialPort::Open()
     if (!ports_.contains(CommPort())) return false;
     open_ = true;
     received_.clear();
-    lineToDeviceFree_ = lineToPcFree_ = Clock::now();
+    toDevice_.Clear();
+    toPc_.Clear();
     if (SimulatedDevice* device = Device()) device->LineOpened();
     return true;
 }
@@ -81,12 +82,6 @@ void SimulatedSerialPort::Close()
     received_.clear();
 }
 
-SimulatedSerialPort::Clock::duration SimulatedSerialPort::CharacterTime(const SerialSettings& settings) const
-{
-    return std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(static_cast<double>(settings.BitsPerCharacter()) / settings.baud));
-}
-
 void SimulatedSerialPort::Output(const Bytes& bytes)
 {
     if (!open_) return;
@@ -97,8 +92,7 @@ void SimulatedSerialPort::Output(const Bytes& bytes)
             if (!open_) return;
             continue;
         }
-        lineToDeviceFree_ = std::max(lineToDeviceFree_, Clock::now()) + CharacterTime(event.settings);
-        Schedule(lineToDeviceFree_, event);
+        Schedule(toDevice_.Carry(Clock::now(), event.settings), event);
     }
 }
 
@@ -112,14 +106,9 @@ void SimulatedSerialPort::DeviceSends(SimulatedDevice* device, const std::vector
         received_.insert(received_.end(), bytes.begin(), bytes.end());
         return;
     }
-    Clock::time_point when = Clock::now() + delay;
-    for (const uint8_t byte : bytes) {
-        if (wireTiming_) {
-            when = std::max(when, lineToPcFree_) + CharacterTime(settings);
-            lineToPcFree_ = when;
-        }
-        Schedule(when, Event{false, byte, settings});
-    }
+    const Clock::time_point start = Clock::now() + delay;
+    for (const uint8_t byte : bytes)
+        Schedule(wireTiming_ ? toPc_.Carry(start, settings) : start, Event{false, byte, settings});
 }
 
 void SimulatedSerialPort::Schedule(Clock::time_point when, Event event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SerialPort.h"
+#include "support/devices/WireLine.h"
 
 #include <QTimer>
 #include <chrono>
@@ -85,7 +86,6 @@ private:
 
     SimulatedDevice* Device() const;
     void DeviceSends(SimulatedDevice* device, const std::vector<uint8_t>& bytes, std::chrono::milliseconds delay);
-    Clock::duration CharacterTime(const SerialSettings& settings) const;
     void Schedule(Clock::time_point when, Event event);
     void ArmDeliveryTimer();
     void Deliver(const Event& event);
@@ -97,7 +97,7 @@ private:
     bool wireTiming_ = false;
     Bytes received_;
     std::multimap<Clock::time_point, Event> pending_;
-    Clock::time_point lineToDeviceFree_{};
-    Clock::time_point lineToPcFree_{};
+    WireLine toDevice_;
+    WireLine toPc_;
     QTimer deliveryTimer_;
 };

@@ -1,0 +1,86 @@
+#include "support/devices/ReplyFaults.h"
+
+#include <stdexcept>
+
+namespace {
+
+int Number(const std::string& text)
+{
+    std::size_t used = 0;
+    const int number = std::stoi(text, &used);
+    if (used != text.size()) throw std::invalid_argument("not a number: " + text);
+    return number;
+}
+
+}  // namespace
+
+ReplyFaults ReplyFaults::FromArguments(const std::vector<std::string>& arguments, std::vector<std::string>& rest)
+{
+    ReplyFaults faults;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool takesValue = argument == "--late" || argument == "--refuse";
+        if (takesValue && i + 1 == arguments.size()) throw std::invalid_argument(argument + " needs a value");
+        if (argument == "--late") {
+            const std::string& value = arguments[++i];
+            const std::size_t colon = value.find(':');
+            if (colon == std::string::npos) throw std::invalid_argument("--late needs FRAME:MS");
+            faults.late[Number(value.substr(0, colon))] = std::chrono::milliseconds(Number(value.substr(colon + 1)));
+        } else if (argument == "--refuse") {
+            faults.refused.insert(Number(arguments[++i]));
+        } else if (argument == "--meet-payload") {
+            faults.lateMeetsPayload = true;
+        } else if (argument == "--refuse-met") {
+            faults.refuseMet = true;
+        } else {
+            rest.push_back(argument);
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> ReplyFaults::Arguments() const
+{
+    std::vector<std::string> arguments;
+    for (const auto& [frame, delay] : late)
+        arguments.insert(arguments.end(), {"--late", std::to_string(frame) + ":" + std::to_string(delay.count())});
+    for (const int frame : refused) arguments.insert(arguments.end(), {"--refuse", std::to_string(frame)});
+    if (lateMeetsPayload) arguments.emplace_back("--meet-payload");
+    if (refuseMet) arguments.emplace_back("--refuse-met");
+    return arguments;
+}
+
+void FaultedAnswers::PayloadBegins()
+{
+    const Clock::time_point now = Clock::now();
+    while (!held_.empty() && held_.begin()->first <= now) {
+        send_(held_.begin()->second, {});
+        held_.erase(held_.begin());
+        met_ = true;
+    }
+}
+
+FaultedAnswers::Answer FaultedAnswers::AnswerTo(const ReplyFaults& faults, std::optional<int> frame)
+{
+    const bool met = std::exchange(met_, false);
+    if (met && faults.refuseMet) return Answer::Refuse;
+    if (!frame) return Answer::Acknowledge;
+    if (faults.refused.contains(*frame) && refusedFired_.insert(*frame).second) return Answer::Refuse;
+    if (faults.late.contains(*frame) && lateFired_.insert(*frame).second) return Answer::Late;
+    return Answer::Acknowledge;
+}
+
+void FaultedAnswers::AcknowledgeLate(const ReplyFaults& faults, const Bytes& acknowledgement,
+                                     std::chrono::milliseconds delay)
+{
+    if (faults.lateMeetsPayload)
+        held_.emplace(Clock::now() + delay, acknowledgement);
+    else
+        send_(acknowledgement, delay);
+}
+
+void FaultedAnswers::LineOpened()
+{
+    held_.clear();
+    met_ = false;
+}

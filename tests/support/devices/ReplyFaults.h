@@ -1,0 +1,61 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Faults a simulated device puts into its answers to numbered frames (the
+// controller's image blocks, the capture pod's playback packets), each the
+// first time it hears the frame: a late acknowledgement (the frame is taken,
+// its acknowledgement goes out only after the delay) or a refusal (0F 00).
+struct ReplyFaults {
+    std::map<int, std::chrono::milliseconds> late;
+    std::set<int> refused;
+    // A late acknowledgement whose delay has passed waits for the next
+    // payload to begin and goes out with it, where it is most easily taken
+    // for that frame's answer; with refuseMet that frame is refused.
+    bool lateMeetsPayload = false;
+    bool refuseMet = false;
+
+    // For a device in a helper process: "--late N:MS", "--refuse N",
+    // "--meet-payload", "--refuse-met". Arguments that are no fault are
+    // left in `rest`; a fault without its number throws std::invalid_argument.
+    static ReplyFaults FromArguments(const std::vector<std::string>& arguments, std::vector<std::string>& rest);
+    std::vector<std::string> Arguments() const;
+};
+
+// How a device answers numbered frames under its faults: each fault fires
+// once, and a late acknowledgement that meets payloads is held for one.
+class FaultedAnswers {
+public:
+    using Bytes = std::vector<uint8_t>;
+    using SendLine = std::function<void(const Bytes& bytes, std::chrono::milliseconds delay)>;
+    enum class Answer { Acknowledge, Refuse, Late };
+
+    explicit FaultedAnswers(SendLine send) : send_(std::move(send)) {}
+
+    // The first byte of a payload has come: held acknowledgements that are
+    // due go out now, and this frame is the one they met.
+    void PayloadBegins();
+    // How to answer the frame just completed; its number, if it has one.
+    Answer AnswerTo(const ReplyFaults& faults, std::optional<int> frame);
+    // The acknowledgement of a frame answered Late.
+    void AcknowledgeLate(const ReplyFaults& faults, const Bytes& acknowledgement, std::chrono::milliseconds delay);
+    // The line was opened again: nothing is held.
+    void LineOpened();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    SendLine send_;
+    std::set<int> lateFired_;
+    std::set<int> refusedFired_;
+    std::multimap<Clock::time_point, Bytes> held_;
+    bool met_ = false;
+};
