@@ -7,12 +7,29 @@ if(IS_ABSOLUTE "${TAVLO_BINDIR}")
 else()
   set(executable "${CMAKE_INSTALL_PREFIX}/${TAVLO_BINDIR}/tavlo-editor")
 endif()
-# Within the quotes of an Exec key, these characters are escaped, and the
-# escape itself once more as the key's value is read.
-string(REPLACE "\\" "\\\\\\\\" TAVLO_EXECUTABLE "${executable}")
-foreach(character "\"" "`" "$")
-  string(REPLACE "${character}" "\\\\${character}" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
-endforeach()
+
+# The program as an Exec key writes it. Quoted only when a character the key
+# reserves makes it necessary: xdg-open (xdg-utils 1.1.3), which reads the
+# entry itself when no desktop environment runs, takes the quotes of a plain
+# path for part of the program's name and starts nothing.
+set(TAVLO_EXECUTABLE "${executable}")
+string(REGEX MATCH "[ \t\n\"'\\\\><~|&;$*?#()`]" reserved "${executable}")
+if(NOT reserved STREQUAL "")
+  # Within the quotes, a backslash escapes these four characters.
+  string(REPLACE "\\" "\\\\" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+  foreach(character "\"" "`" "$")
+    string(REPLACE "${character}" "\\${character}" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+  endforeach()
+  set(TAVLO_EXECUTABLE "\"${TAVLO_EXECUTABLE}\"")
+endif()
+# Then the escapes of every string value, read before the quotes are: the
+# backslash itself once more and the control characters a line cannot hold;
+# and "%", which opens a field code.
+string(REPLACE "\\" "\\\\" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+string(REPLACE "\n" "\\n" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+string(REPLACE "\t" "\\t" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+string(REPLACE "\r" "\\r" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
+string(REPLACE "%" "%%" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
 configure_file("${TAVLO_DESKTOP_TEMPLATE}" "${TAVLO_DESKTOP_ENTRY}" @ONLY)
 
 if(IS_ABSOLUTE "${TAVLO_DATADIR}")

@@ -13,6 +13,7 @@ packages=(
   unzip zip fonts-dejavu-core
   clang-format clang-tidy python3
   desktop-file-utils libxml2-utils shared-mime-info
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin
 )
 
 missing=()

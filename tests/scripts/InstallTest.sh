@@ -23,7 +23,7 @@ for file in "$desktop" "$icon" "$types"; do [ -f "$file" ] || fail "not installe
 
 report="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
-grep -qx 'Exec="/usr/bin/tavlo-editor" %f' "$desktop" ||
+grep -qx 'Exec=/usr/bin/tavlo-editor %f' "$desktop" ||
   fail "the entry does not pass the file to the installed program: $(grep '^Exec=' "$desktop")"
 grep -qx 'Icon=tavlo-editor' "$desktop" || fail "the entry names another icon"
 xmllint --noout "$icon" || fail "the icon is no well-formed SVG"
