@@ -45,21 +45,56 @@ fs::path FreeDamagedPath(const fs::path& databaseFile)
     throw FileError("no free name to keep '" + databaseFile.string() + "' under");
 }
 
+// How much of a damaged file the database kept.
+QString HowMuchWasRead(const DamagedDatabaseMessages& messages, int count)
+{
+    if (count == 0) return messages.lost;
+    return "Only " + QString::number(count) + " " + (count == 1 ? messages.entry : messages.entries) +
+           " could be read!";
+}
+
 // How much of a damaged file the database kept, and where the file is.
 QString PartlyReadMessage(const DamagedDatabaseMessages& messages, int count, const fs::path& keptAs)
 {
-    const QString howMuch = count == 0 ? messages.lost
-                                       : "Only " + QString::number(count) + " " +
-                                             (count == 1 ? messages.entry : messages.entries) + " could be read!";
-    return messages.damaged + "\r\n" + howMuch + "\r\nThe damaged file has been kept as \"" +
+    return messages.damaged + "\r\n" + HowMuchWasRead(messages, count) + "\r\nThe damaged file has been kept as \"" +
            QString::fromStdString(keptAs.string()) + "\".";
+}
+
+// The entries that could be read are on disk only once the new ".DEF"
+// holds them; until then the damaged file stays the database file. Throws
+// FileError where the damaged file cannot be put back.
+void KeepWhatWasRead(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
+                     const DamagedDatabaseMessages& messages, const std::function<int()>& count,
+                     const std::function<void()>& save, const fs::path& keptAs)
+{
+    // Nothing stands at the ".DEF" now: the save makes it afresh.
+    known.Learn(files.def);
+    try {
+        if (count() > 0) save();
+    } catch (const FileError& error) {
+        // Without the new file the next start would find no database and
+        // say nothing: the damaged file stays the database file, for the
+        // next start to read again, and no save of this session touches it.
+        RenameFile(keptAs, files.def);
+        SyncFolder(files.def.parent_path());
+        known.Forget();
+        prompts.Message(messages.damaged + "\r\n" + HowMuchWasRead(messages, count()) +
+                            "\r\nWhat could be read could not be saved: " + QString::fromStdString(error.cause()) +
+                            "\r\nThe damaged file stays as \"" + QString::fromStdString(files.def.string()) +
+                            "\", to be read again at the next start.",
+                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+        return;
+    }
+    prompts.Message(PartlyReadMessage(messages, count(), keptAs), ApplicationTitle, PromptButtons::Ok,
+                    count() == 0 ? PromptIcon::None : PromptIcon::Exclamation);
 }
 
 // The recovery itself; throws FileError where a file cannot be read,
 // examined or moved.
 void LoadRecovering(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
                     const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                    const std::function<bool()>& read, const std::function<int()>& count)
+                    const std::function<bool()>& read, const std::function<int()>& count,
+                    const std::function<void()>& save)
 {
     bool retried = false;
     for (;;) {
@@ -85,9 +120,7 @@ void LoadRecovering(const DatabaseFiles& files, KnownDatabaseFile& known, UserPr
             continue;
         }
         RenameFile(files.def, keptAs);
-        known.Learn(files.def);
-        prompts.Message(PartlyReadMessage(messages, count(), keptAs), ApplicationTitle, PromptButtons::Ok,
-                        count() == 0 ? PromptIcon::None : PromptIcon::Exclamation);
+        KeepWhatWasRead(files, known, prompts, messages, count, save, keptAs);
         return;
     }
 }
@@ -96,11 +129,12 @@ void LoadRecovering(const DatabaseFiles& files, KnownDatabaseFile& known, UserPr
 
 void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
                               const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<bool()>& read, const std::function<int()>& count)
+                              const std::function<bool()>& read, const std::function<int()>& count,
+                              const std::function<void()>& save)
 {
     known.Forget();
     try {
-        LoadRecovering(files, known, prompts, messages, clear, read, count);
+        LoadRecovering(files, known, prompts, messages, clear, read, count, save);
     } catch (const FileError& error) {
         clear();
         known.Forget();

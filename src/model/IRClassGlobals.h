@@ -77,8 +77,9 @@ public:
     // records run past its end, more libraries than the database holds) is
     // damaged: it is kept aside as "InfraRed.DAMAGED" (or the next free
     // number) and replaced by its backup once, with a message; failing that
-    // the database keeps the libraries it could read, with a message. A
-    // file that cannot be read leaves the database empty, with a message.
+    // the database keeps the libraries it could read and writes them as the
+    // new file, with a message. A file that cannot be read leaves the
+    // database empty, with a message.
     void LoadIRDatabase();
     // Reads the one library of an IR archive member into the buffers. True
     // when a whole library with names was read; otherwise the header's
@@ -100,8 +101,8 @@ public:
     ConfigIRCommandRecord IRCaptureRecord;
 
 private:
-    // The first use of the database may come between a read into the header
-    // buffer and the use of what was read, so the buffer is kept.
+    // The first use of the database may come between a read into the
+    // buffers and the use of what was read, so the buffers are kept.
     void ReadOnFirstUse();
     // False when the file did not read whole.
     bool ReadDatabaseFile();

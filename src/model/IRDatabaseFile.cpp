@@ -59,9 +59,12 @@ void IRClassGlobals::SaveIRDatabase()
 
 void IRClassGlobals::ReadOnFirstUse()
 {
-    const IRLibraryHeaderRecord kept = IRHeaderRecordBuffer;
+    // A damaged file's libraries are written back through the buffers.
+    const IRLibraryHeaderRecord keptHeader = IRHeaderRecordBuffer;
+    std::vector<IRCommandRecord> keptCommands = IRCommandRecordBuffers;
     LoadIRDatabase();
-    IRHeaderRecordBuffer = kept;
+    IRHeaderRecordBuffer = keptHeader;
+    IRCommandRecordBuffers = std::move(keptCommands);
 }
 
 void IRClassGlobals::ClearIRDatabase()
@@ -79,7 +82,8 @@ void IRClassGlobals::LoadIRDatabase()
             pendingCommands_.reset();
             database_.Entries().Clear();
         },
-        [this] { return ReadDatabaseFile(); }, [this] { return database_.Entries().Count(); });
+        [this] { return ReadDatabaseFile(); }, [this] { return database_.Entries().Count(); },
+        [this] { SaveIRDatabase(); });
 }
 
 // The walk reads the headers and steps over the command records, while the

@@ -143,7 +143,7 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
     LoadDatabaseWithRecovery(
         DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
         [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
-        [this] { return database_.Entries().Count(); });
+        [this] { return database_.Entries().Count(); }, [this] { SaveProjectorDatabase(); });
 }
 
 void ProjectorClassGlobals::SaveProjectorDatabase()

@@ -58,7 +58,8 @@ public:
     // records, a record that cannot be represented) is damaged: it is kept
     // aside as "Projectors.DAMAGED" (or the next free number) and replaced
     // by its backup once, with a message; failing that the database keeps
-    // the definitions it could read, with a message.
+    // the definitions it could read and writes them as the new file, with a
+    // message.
     void LoadProjectorDatabase();
     // Writes the database to "Projectors.DEF", keeping the previous file as
     // "Projectors.BAK"; an empty database deletes the ".DEF". Throws

@@ -87,7 +87,7 @@ void SerialClassGlobals::LoadRS232Database()
     LoadDatabaseWithRecovery(
         DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
         [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
-        [this] { return database_.Entries().Count(); });
+        [this] { return database_.Entries().Count(); }, [this] { SaveRS232Database(); });
 }
 
 void SerialClassGlobals::SaveRS232Database()

@@ -59,7 +59,8 @@ public:
     // that cannot be represented) is damaged: it is kept aside as
     // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
     // backup once, with a message; failing that the database keeps the
-    // libraries it could read, with a message.
+    // libraries it could read and writes them as the new file, with a
+    // message.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws

@@ -6,9 +6,12 @@
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
 #include "support/DatabaseNames.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,6 +38,8 @@ struct Database {
     std::function<Names(const ApplicationState&)> manufacturers;
     const char* files;    // "Name" of "Name.DEF"
     const char* damaged;  // the first line of the messages about a damaged file
+    const char* restoring;
+    const char* entries;  // what the messages call more than one entry
 };
 
 void NameProjector(ProjectorClass& definition, const std::string& manufacturer)
@@ -79,7 +84,8 @@ const std::vector<Database>& Databases()
          [](ApplicationState& s) { s.Projectors.SaveProjectorDatabase(); },
          [](ApplicationState& s) { s.Projectors.ClearProjectorDatabase(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }, "Projectors",
-         "Projector configuration file damaged!"},
+         "Projector configuration file damaged!", "Restoring projector configuration backup!",
+         "projector configurations"},
         {"RS232",
          [](ApplicationState& s, const std::string& m) {
              s.RS232Libraries.AddRS232Library();
@@ -97,7 +103,7 @@ const std::vector<Database>& Databases()
          [](ApplicationState& s) { s.RS232Libraries.SaveRS232Database(); },
          [](ApplicationState& s) { s.RS232Libraries.ClearRS232Database(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }, "RS232Serials",
-         "RS232 configuration file damaged!"},
+         "RS232 configuration file damaged!", "Restoring RS232 configuration backup!", "RS232 configurations"},
         {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
          [](ApplicationState& s, const std::string& m) {
              // The buffers of a database of its own, which is never read.
@@ -115,9 +121,36 @@ const std::vector<Database>& Databases()
          },
          [](ApplicationState& s) { s.IR.SaveIRDatabase(); }, [](ApplicationState& s) { s.IR.ClearIRDatabase(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }, "InfraRed",
-         "Infra-red configuration file damaged!"},
+         "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
+         "infra-red configurations"},
     };
     return databases;
+}
+
+// A saved database of entries of these manufacturers, its last byte cut
+// off: every entry but the last reads whole.
+std::string CutShort(const Database& database, const Names& manufacturers)
+{
+    TempProgramFolder elsewhere;
+    ScriptedPrompts quiet;
+    {
+        ApplicationState writer(elsewhere.path(), quiet);
+        for (const std::string& manufacturer : manufacturers) database.add(writer, manufacturer);
+        database.save(writer);
+    }
+    const std::string bytes = elsewhere.ReadBytes(std::string(database.files) + ".DEF");
+    return bytes.substr(0, bytes.size() - 1);
+}
+
+QString OnlyRead(const Database& database, int count)
+{
+    return QString(database.damaged) + "\r\nOnly " + QString::number(count) + " " + database.entries +
+           " could be read!";
+}
+
+QString KeptAs(const std::filesystem::path& path)
+{
+    return "\r\nThe damaged file has been kept as \"" + QString::fromStdString(path.string()) + "\".";
 }
 
 }  // namespace
@@ -202,5 +235,99 @@ TEST(DatabaseFirstUse, ASaveLeavesAFileTheEditorNeverReadAsItIs)
             EXPECT_EQ(folder.ReadBytes(name), source.ReadBytes(name));
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
         }
+    }
+}
+
+// What a recovery without a good backup could read is written as the new
+// database file at once: the next start finds what the user was told could
+// be read, even when nothing saved the database in between (an archive named
+// an entry, a picker listed them). The damaged files stay as they were.
+TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
+{
+    for (const Database& database : Databases()) {
+        for (const bool damagedBackup : {false, true}) {
+            SCOPED_TRACE(std::string(database.label) + (damagedBackup ? ", damaged backup" : ", no backup"));
+            TempProgramFolder folder;
+            const std::string name = database.files;
+            const std::string damaged = CutShort(database, {"ONE", "TWO", "THREE"});
+            const std::string backup = CutShort(database, {"BAK1", "BAK2", "BAK3"});
+            const Names read = damagedBackup ? Names{"BAK1", "BAK2"} : Names{"ONE", "TWO"};
+            ScriptedPrompts prompts;
+            {
+                ApplicationState state(folder.path(), prompts);
+                // An archive's entry arrives; the first use falls between
+                // the read into the buffers and their use.
+                database.fillBuffers(state, "ARRIVED");
+                folder.WriteBytes(name + ".DEF", damaged);
+                if (damagedBackup) {
+                    folder.WriteBytes(name + ".BAK", backup);
+                    prompts.ExpectMessage(QString(database.damaged) + "\r\n" + database.restoring,
+                                          "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
+                }
+                prompts.ExpectMessage(OnlyRead(database, static_cast<int>(read.size())) +
+                                          KeptAs(folder / (name + (damagedBackup ? ".DAMAGED1" : ".DAMAGED"))),
+                                      "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+                database.addFromBuffers(state);
+                EXPECT_TRUE(prompts.AllAnswered());
+                Names arrived = read;
+                arrived.push_back("ARRIVED");
+                EXPECT_EQ(database.manufacturers(state), arrived);
+                // The recovery's save passes through the IR command buffers too.
+                if (std::string(database.label) == "IR") {
+                    EXPECT_EQ(state.IR.IRDatabase()[state.IR.IRDatabase().LastIndex()].Num_commands(), 1);
+                }
+            }
+            EXPECT_EQ(folder.ReadBytes(name + ".DAMAGED"), damaged);
+            EXPECT_EQ(folder.Exists(name + ".DAMAGED1") ? folder.ReadBytes(name + ".DAMAGED1") : "none",
+                      damagedBackup ? backup : "none");
+            EXPECT_FALSE(folder.Exists(name + ".BAK"));
+            EXPECT_FALSE(folder.Exists(name + ".TMP"));
+
+            ScriptedPrompts quiet;
+            const ApplicationState next(folder.path(), quiet);
+            EXPECT_EQ(database.manufacturers(next), read);
+        }
+    }
+}
+
+// Where what was read cannot be written (a full disk), the damaged file
+// stays the database file, which no save of the session replaces, and the
+// next start reads it again and tells again: nothing told readable is lost.
+TEST(DatabaseFirstUse, ARecoveryThatCannotWriteLeavesTheDamagedFileToBeReadAgain)
+{
+    for (const Database& database : Databases()) {
+        SCOPED_TRACE(database.label);
+        TempProgramFolder folder;
+        const std::string name = database.files;
+        const std::string damaged = CutShort(database, {"ONE", "TWO", "THREE"});
+        folder.WriteBytes(name + ".DEF", damaged);
+        ScriptedPrompts prompts;
+        prompts.ExpectMessage(
+            OnlyRead(database, 2) + "\r\nWhat could be read could not be saved: " + std::strerror(EFBIG) +
+                "\r\nThe damaged file stays as \"" + QString::fromStdString((folder / (name + ".DEF")).string()) +
+                "\", to be read again at the next start.",
+            "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+        {
+            ApplicationState state(folder.path(), prompts);
+            {
+                const FileSizeLimitWhileInScope full(16);
+                EXPECT_EQ(database.manufacturers(state), (Names{"ONE", "TWO"}));
+            }
+            EXPECT_TRUE(prompts.AllAnswered());
+            EXPECT_THROW(database.save(state), FileError);
+        }
+        EXPECT_EQ(folder.ReadBytes(name + ".DEF"), damaged);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
+        prompts.ExpectMessage(OnlyRead(database, 2) + KeptAs(folder / (name + ".DAMAGED")), "Tavlo Editor",
+                              PromptButtons::Ok, PromptIcon::Exclamation);
+        {
+            const ApplicationState again(folder.path(), prompts);
+            EXPECT_EQ(database.manufacturers(again), (Names{"ONE", "TWO"}));
+        }
+        EXPECT_TRUE(prompts.AllAnswered());
+        ScriptedPrompts quiet;
+        const ApplicationState next(folder.path(), quiet);
+        EXPECT_EQ(database.manufacturers(next), (Names{"ONE", "TWO"}));
     }
 }
