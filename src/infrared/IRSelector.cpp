@@ -53,6 +53,8 @@ void IRSelector::EmptyClipboard()
     state_.IR.IRClipboard.Model("");
 }
 
+// Enough to offer EXPORTALL without waiting for the commands; what is
+// exported is what the database holds once they are in (WriteExportFile).
 int IRSelector::EntryCount() const
 {
     return state_.IR.IRLibraryNames().Count();
@@ -70,9 +72,16 @@ void IRSelector::SaveDatabase()
     SaveIRDatabaseReporting(state_);
 }
 
+void IRSelector::RefreshToolbar()
+{
+    if (state_.IR.ListingsDropped() != treeListing_) FillTree();
+    LibraryBrowser::RefreshToolbar();
+}
+
 void IRSelector::BuildTree()
 {
     const DatabaseArray<IRclass>& database = state_.IR.IRLibraryNames();
+    treeListing_ = state_.IR.ListingsDropped();
     LibraryTree::Build(Tree(), Arrangement(), database.Count(), [&](int i) -> LibraryTree::Entry {
         database.PrefetchAhead(i);
         return {TrimmedNames(database[i]), database[i].CommentField().trimmed()};

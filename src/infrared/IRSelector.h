@@ -17,6 +17,10 @@ public:
     void ImportIRLibrary() { ImportKey(); }
 
 private:
+    // A tree made from names whose libraries were dropped since (their
+    // commands could not be read) is made again first: the tree shows what
+    // the database holds.
+    void RefreshToolbar() override;
     void EmptyClipboard() override;
     void BuildTree() override;
     std::string TreeNames() const override;
@@ -43,4 +47,6 @@ private:
     void Imported(bool chosen, bool complete) override;
 
     ApplicationState& state_;
+    // IRClassGlobals::ListingsDropped when the tree was last built.
+    int treeListing_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "model/ApplicationState.h"
 #include "model/IRDatabaseFull.h"
 #include "model/RuntimeErrors.h"
+#include "platform/RecordFile.h"
 
 #include <QTreeWidget>
 #include <algorithm>
@@ -21,6 +22,12 @@ void IRSelector::ExportKey()
 
 void IRSelector::WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target)
 {
+    // Indexes counted from the names listed (EXPORTALL) hold only once the
+    // commands are in: commands that could not be read empty the database,
+    // which the user has been told; the export then writes nothing.
+    const int held = state_.IR.IRDatabase().Count();
+    if (std::any_of(indices.begin(), indices.end(), [held](int index) { return index >= held; }))
+        throw FileError("the libraries to export are no longer in the database");
     WriteIRExchangeFile(state_.IR, indices, target);
 }
 

@@ -8,9 +8,11 @@
 #include "model/KnownDatabaseFile.h"
 #include "model/PendingIRCommands.h"
 #include "platform/FixedText.h"
+#include "platform/RecordFile.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +43,15 @@ public:
     // their commands may still be on their way from the file. For the trees
     // that list the libraries, which then need not wait for the commands.
     const DatabaseArray<IRclass>& IRLibraryNames() const { return database_.Listed(); }
+    // Grows each time the libraries listed by their names are dropped, their
+    // commands not read (the database is then empty, the user told): a list
+    // made from the names before then shows libraries no longer held.
+    int ListingsDropped() const { return listingsDropped_; }
+    // Where the commands behind the headers are read from: another reader
+    // of the file the headers are read from, unless given another way (a
+    // reader whose file fails under it, say).
+    using CommandsReader = std::function<std::unique_ptr<RecordFileReader>(const RecordFileReader& headers)>;
+    void ReadCommandsThrough(CommandsReader reader) { commandsReader_ = std::move(reader); }
     // The database holds at least one library.
     bool IRDatabaseAllocated() const { return !IRDatabase().IsEmpty(); }
     // No other library can be added: the indexes are 16-bit.
@@ -122,4 +133,6 @@ private:
     FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }, [this] { TakeReadCommands(); }};
     KnownDatabaseFile known_;
     std::unique_ptr<PendingIRCommands> pendingCommands_;
+    CommandsReader commandsReader_ = [](const RecordFileReader& headers) { return headers.ReaderOfTheSameFile(); };
+    int listingsDropped_ = 0;
 };

@@ -94,7 +94,7 @@ bool IRClassGlobals::ReadDatabaseFile()
 {
     DatabaseArray<IRclass>& database = database_.Entries();
     RecordFileReader reader(DatabaseFiles(programFolder_, DatabaseName).def, RecordLength);
-    pendingCommands_ = std::make_unique<PendingIRCommands>(reader.ReaderOfTheSameFile());
+    pendingCommands_ = std::make_unique<PendingIRCommands>(commandsReader_(reader));
     // Every record could be a library; the room is made only as they come.
     database.Reserve(reader.RecordCount());
     std::vector<PendingIRCommands::Run> runs;
@@ -168,6 +168,7 @@ void IRClassGlobals::TakeReadCommands()
         // is kept, and no save replaces the file.
         database.Clear();
         known_.Forget();
+        ++listingsDropped_;
         TellUnavailable(prompts_, Messages(), error);
     }
 }

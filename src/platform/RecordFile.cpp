@@ -78,7 +78,7 @@ bool RecordFileReader::Refill()
     next_ = keep;
     const std::size_t before = end_;
     while (end_ < capacity_) {
-        const ssize_t got = ::pread(descriptor_.get(), piece_.get() + end_, capacity_ - end_, offset_);
+        const ssize_t got = ReadAt(piece_.get() + end_, capacity_ - end_, offset_);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw Describe("cannot read", path_);
@@ -91,6 +91,11 @@ bool RecordFileReader::Refill()
         offset_ += got;
     }
     return end_ > before;
+}
+
+ssize_t RecordFileReader::ReadAt(uint8_t* into, std::size_t length, off_t offset)
+{
+    return ::pread(descriptor_.get(), into, length, offset);
 }
 
 std::unique_ptr<RecordFileReader> RecordFileReader::ReaderOfTheSameFile() const

@@ -29,6 +29,7 @@ public:
     RecordFileReader(const std::filesystem::path& path, std::size_t recordLength);
     RecordFileReader(const RecordFileReader&) = delete;
     RecordFileReader& operator=(const RecordFileReader&) = delete;
+    virtual ~RecordFileReader() = default;
 
     // The next whole record, borrowed from the reader's memory and valid
     // until the next call; nullptr when the file has no whole record left.
@@ -50,6 +51,13 @@ public:
     std::size_t RecordCount() const { return recordCount_; }
     // After the last read: false when the file ended inside a record.
     bool EndedOnRecordBoundary() const { return end_ == next_; }
+
+protected:
+    // One read of the file's bytes from `offset`, as pread(2) answers: the
+    // count read, 0 at the end, or -1 with errno set. A reader whose file
+    // fails under it (a pulled stick, a dropped share) is made by answering
+    // otherwise.
+    virtual ssize_t ReadAt(uint8_t* into, std::size_t length, off_t offset);
 
 private:
     // Takes over `descriptor`, which is open on `path` or negative with errno set.

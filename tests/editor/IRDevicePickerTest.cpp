@@ -1,10 +1,13 @@
 #include "PickerTestHost.h"
 #include "editor/pickers/IRDevicePicker.h"
+#include "support/FailingRecordFileReader.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -35,6 +38,17 @@ void PickRow(const Picker& p, int row)
     const QPoint at(60, RowMiddle(p.tree, row));
     HoverAt(p.tree, at);
     ClickAt(p.tree, at);
+}
+
+// Input 0's device, whose commands the test assigns.
+InputIRRecord& GiveDeviceOfCommands(PickerTestHost& host, const char* manufacturer, const char* type, const char* model)
+{
+    InputIRRecord& record = host.state.Config.Record.InputIRRecords[0];
+    record.DeviceSelected = true;
+    record.Manufacturer = manufacturer;
+    record.IRtype = type;
+    record.Model = model;
+    return record;
 }
 
 const QString DeviceChangedText =
@@ -119,11 +133,7 @@ TEST(IRDevicePicker, ChangingADeviceWithAssignedCommandsAsksFirst)
     PickerTestHost host;
     host.AddIRLibrary("ACME", "TV", "T1");
     host.AddIRLibrary("ACME", "TV", "T2");
-    InputIRRecord& record = host.state.Config.Record.InputIRRecords[0];
-    record.DeviceSelected = true;
-    record.Manufacturer = "ACME";
-    record.IRtype = "TV";
-    record.Model = "T1";
+    InputIRRecord& record = GiveDeviceOfCommands(host, "ACME", "TV", "T1");
     record.DeselectCommandNames[6] = "POWER";
     record.DeselectAssigned[6] = true;
     auto p = Place(host);
@@ -218,4 +228,51 @@ TEST(IRDevicePicker, ShowingAndClearingTheDisplayMarkNothingChanged)
     EXPECT_TRUE(Named<QLabel>(host.window, "UnShiftedIRLabel", 1)->text().isEmpty());
     EXPECT_FALSE(Named<QFrame>(host.window, "IRCommandFrame")->isVisible());
     EXPECT_FALSE(host.state.Config.ConfigChanged);
+}
+
+// The picker lists the libraries from their headers while their commands are
+// read behind them. A read that fails (a pulled stick, a dropped share)
+// empties the database, whatever needed the commands: a pick answered after
+// that takes nothing, and the lists show what the database holds.
+TEST(IRDevicePicker, CommandsThatCannotBeReadLeaveThePickAndTheListsToWhatTheDatabaseHolds)
+{
+    PickerTestHost host;
+    {
+        ScriptedPrompts quiet;
+        IRClassGlobals writer(host.folder.path(), quiet);
+        writer.ClearIRDatabase();
+        for (const char* model : {"T1", "T2"}) {
+            IRclass& library = writer.AddIRLibrary();
+            library.Manufacturer("ACME");
+            library.IRtype("TV");
+            library.Model(model);
+            library.AddIRCommand().Name("POWER");
+        }
+        writer.SaveIRDatabase();
+    }
+    host.state.IR.ReadCommandsThrough(FailingRecordFileReader::CommandsFailingAfter(0));
+    InputIRRecord& record = GiveDeviceOfCommands(host, "ACME", "TV", "T1");
+    record.SelectCommandNames[0] = "POWER";
+    record.SelectAssigned[0] = true;
+    auto p = Place(host);
+    const InputIRRecord before = record;
+
+    // While the question waits, something else needs the commands.
+    host.prompts.ExpectMessage(DeviceChangedText, "Device Changed!", PromptButtons::YesNo, PromptIcon::None,
+                               PromptAnswer::Yes);
+    host.prompts.WhileLastExpectedIsShown([&host] { static_cast<void>(host.state.IR.IRDatabase()); });
+    host.prompts.ExpectMessage("Infra-red configuration file could not be loaded!\r\ncannot read '" +
+                                   QString::fromStdString((host.folder / "InfraRed.DEF").string()) +
+                                   "': " + std::strerror(EIO),
+                               "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+    PickRow(p, 3);  // ACME / TV / T2
+    EXPECT_TRUE(host.prompts.AllAnswered());
+    EXPECT_EQ(record, before) << "the library picked is no longer in the database";
+    EXPECT_FALSE(host.state.Config.ConfigChanged);
+
+    PressLabel(p.label);
+    EXPECT_EQ(p.tree->topLevelItemCount(), 0);
+    PressLabel(p.label);
+    PressLabel(Named<QLabel>(host.window, "UnShiftedIRLabel", 1));
+    EXPECT_EQ(host.Tree("IRcommandTreeView")->topLevelItemCount(), 0);
 }

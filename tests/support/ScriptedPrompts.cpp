@@ -12,13 +12,19 @@ ScriptedPrompts::~ScriptedPrompts()
 void ScriptedPrompts::ExpectMessage(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon,
                                     PromptAnswer answer)
 {
-    expected_.push_back({{text, title, buttons, icon}, answer});
+    expected_.push_back({{text, title, buttons, icon}, answer, false, {}});
 }
 
 void ScriptedPrompts::ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons,
                                                 PromptIcon icon, PromptAnswer answer)
 {
-    expected_.push_back({{start, title, buttons, icon}, answer, true});
+    expected_.push_back({{start, title, buttons, icon}, answer, true, {}});
+}
+
+void ScriptedPrompts::WhileLastExpectedIsShown(std::function<void()> action)
+{
+    ASSERT_FALSE(expected_.empty());
+    expected_.back().whileShown = std::move(action);
 }
 
 void ScriptedPrompts::ExpectOpenFile(std::optional<QString> path)
@@ -50,6 +56,7 @@ PromptAnswer ScriptedPrompts::Message(const QString& text, const QString& title,
     EXPECT_EQ(next.message.title.toStdString(), title.toStdString());
     EXPECT_EQ(static_cast<int>(next.message.buttons), static_cast<int>(buttons)) << "buttons of " << text.toStdString();
     EXPECT_EQ(static_cast<int>(next.message.icon), static_cast<int>(icon)) << "icon of " << text.toStdString();
+    if (next.whileShown) next.whileShown();
     return next.answer;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     // which only has to start with the given text.
     void ExpectMessageStartingWith(const QString& start, const QString& title, PromptButtons buttons, PromptIcon icon,
                                    PromptAnswer answer = PromptAnswer::Ok);
+    // Runs `action` while the message expected last is shown, before it is
+    // answered: what the window loop may do under a modal message box.
+    void WhileLastExpectedIsShown(std::function<void()> action);
     // The next open or save dialog returns this path; nullopt means Cancel.
     void ExpectOpenFile(std::optional<QString> path);
     void ExpectSaveFile(std::optional<QString> path);
@@ -44,6 +48,7 @@ private:
         struct Message message;
         PromptAnswer answer;
         bool startOnly = false;
+        std::function<void()> whileShown;
     };
     struct FileAnswer {
         bool save;

@@ -1,5 +1,6 @@
 #include "editor/pickers/IRDevicePicker.h"
 
+#include "controls/CommandErrors.h"
 #include "controls/TreeNames.h"
 #include "editor/panels/IRCommandAssignment.h"
 #include "editor/pickers/DeviceTree.h"
@@ -78,9 +79,11 @@ IRDevicePicker::IRDevicePicker(ApplicationState& state, QWidget* parent)
     connect(IRLabel, &PickerLabel::Pressed, this, &IRDevicePicker::DropDown);
     connect(treeview1, &DeviceTree::Opening, this, &IRDevicePicker::FillIRDeviceTree);
     connect(treeview1, &DeviceTree::Hovered, this, &IRDevicePicker::ShowHoveredNotes);
-    connect(treeview1, &DeviceTree::Clicked, this, &IRDevicePicker::Pick);
+    connect(treeview1, &DeviceTree::Clicked, this,
+            [this](const QTreeWidgetItem* node) { RunCommandReportingErrors(state_.Prompts(), [&] { Pick(node); }); });
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
-    connect(ClearButton, &QPushButton::clicked, this, &IRDevicePicker::Clear);
+    connect(ClearButton, &QPushButton::clicked, this,
+            [this] { RunCommandReportingErrors(state_.Prompts(), [this] { Clear(); }); });
 }
 
 void IRDevicePicker::ShowInput(int t)
@@ -155,10 +158,14 @@ void IRDevicePicker::ShowHoveredNotes(const QTreeWidgetItem* node)
 int IRDevicePicker::FindLibraryForNode(const QTreeWidgetItem* node) const
 {
     if (node == nullptr || node->parent() == nullptr || node->parent()->parent() == nullptr) return -1;
-    const int index = DatabaseIndexOf(node);
+    return LibraryStillAt(DatabaseIndexOf(node), node->text(0));
+}
+
+int IRDevicePicker::LibraryStillAt(int index, const QString& model) const
+{
     const auto& database = state_.IR.IRLibraryNames();
     if (index < 0 || index >= database.Count()) return -1;
-    if (FromWindows1252(database[index].ModelField().view()) != node->text(0)) return -1;
+    if (FromWindows1252(database[index].ModelField().view()) != model) return -1;
     return index;
 }
 
@@ -173,10 +180,16 @@ bool IRDevicePicker::ConfirmDeviceChange() const
 void IRDevicePicker::Pick(const QTreeWidgetItem* node)
 {
     treeview1->Close();
-    const int index = FindLibraryForNode(node);
-    if (index < 0) return;  // a group, or an entry no longer in the database
+    if (FindLibraryForNode(node) < 0) return;  // a group, or an entry no longer in the database
+    const int picked = DatabaseIndexOf(node);
+    const QString model = node->text(0);
     InputIRRecord& record = state_.Config.Record.InputIRRecords[static_cast<std::size_t>(input_)];
+    // The question yields to the window loop, where the database may change
+    // (commands that could not be read empty it): the library is looked up
+    // again once it is answered.
     if (HoldsCommandNames(record) && !ConfirmDeviceChange()) return;
+    const int index = LibraryStillAt(picked, model);
+    if (index < 0) return;
     const IRclass& library = state_.IR.IRLibraryNames()[index];
     state_.Config.Edit(ConfigGroup::InputIR, [&] {
         record.Manufacturer = library.ManufacturerField();

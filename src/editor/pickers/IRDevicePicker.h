@@ -38,6 +38,8 @@ private:
     void Pick(const QTreeWidgetItem* node);
     // The library a model node stands for, or -1.
     int FindLibraryForNode(const QTreeWidgetItem* node) const;
+    // `index`, when the database still holds there a library of that model; otherwise -1.
+    int LibraryStillAt(int index, const QString& model) const;
     bool ConfirmDeviceChange() const;
     void Clear();
     void ShowDeviceCaption();

@@ -1,5 +1,6 @@
 #include "editor/pickers/ProjectorPicker.h"
 
+#include "controls/CommandErrors.h"
 #include "controls/TreeNames.h"
 #include "editor/pickers/DeviceTree.h"
 #include "editor/pickers/DeviceTreeFill.h"
@@ -32,7 +33,8 @@ ProjectorPicker::ProjectorPicker(ApplicationState& state, QWidget* parent)
     connect(ProjectorLabel, &PickerLabel::Pressed, this, &ProjectorPicker::DropDown);
     connect(treeview1, &DeviceTree::Opening, this, &ProjectorPicker::FillProjectorTree);
     connect(treeview1, &DeviceTree::Hovered, this, &ProjectorPicker::ShowHoveredNotes);
-    connect(treeview1, &DeviceTree::Clicked, this, &ProjectorPicker::Pick);
+    connect(treeview1, &DeviceTree::Clicked, this,
+            [this](const QTreeWidgetItem* node) { RunCommandReportingErrors(state_.Prompts(), [&] { Pick(node); }); });
     connect(treeview1, &DeviceTree::ClickedOnNothing, this, [this] { treeview1->Close(); });
 }
 
