@@ -1,6 +1,7 @@
 #include "infrared/EditIR.h"
 
 #include "controls/DiscardQuestion.h"
+#include "controls/DistinctNames.h"
 #include "devicelink/CaptureSession.h"
 #include "infrared/EditIRStore.h"
 #include "infrared/EditIRText.h"
@@ -138,15 +139,11 @@ void EditIR::ConnectControls()
 void EditIR::FillHeaderFields()
 {
     if (ir_.IRDatabaseAllocated()) {
-        for (int i = 0; i < ir_.IRDatabase().Count(); ++i) {
-            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase()[i].Manufacturer()));
-            if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-                Manufacturer->addItem(name);
-        }
-        for (int i = 0; i < ir_.IRDatabase().Count(); ++i) {
-            const QString name = FromWindows1252(TrimmedUpper(ir_.IRDatabase()[i].IRtype()));
-            if (TypeCombo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) TypeCombo1->addItem(name);
-        }
+        const auto& database = ir_.IRDatabase();
+        AddDistinctNames(*Manufacturer, database.Count(),
+                         [&](int i) { return FromWindows1252(TrimmedUpper(database[i].Manufacturer())); });
+        AddDistinctNames(*TypeCombo1, database.Count(),
+                         [&](int i) { return FromWindows1252(TrimmedUpper(database[i].IRtype())); });
     }
     const IRclass& work = ir_.WorkIRLibrary;
     Manufacturer->setEditText(FromWindows1252(TrimmedUpper(work.Manufacturer())));

@@ -1,6 +1,7 @@
 #include "projectors/ProjectorSetupForm.h"
 
 #include "controls/DiscardQuestion.h"
+#include "controls/DistinctNames.h"
 #include "controls/IntegerEntry.h"
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
@@ -358,12 +359,10 @@ void ProjectorSetupForm::Load()
         ProjectorClassGlobals& projectors = state_.Projectors;
         const ProjectorClass& work = projectors.WorkProjector;
         if (projectors.ProjectorDatabaseAllocated()) {
-            for (int i = 0; i < projectors.ProjectorDatabase().Count(); ++i) {
-                const QString name =
-                    FromWindows1252(UpperCase1252(projectors.ProjectorDatabase()[i].ManufacturerField().trimmed()));
-                if (Manufacturer->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-                    Manufacturer->addItem(name);
-            }
+            const auto& database = projectors.ProjectorDatabase();
+            AddDistinctNames(*Manufacturer, database.Count(), [&](int i) {
+                return FromWindows1252(UpperCase1252(database[i].ManufacturerField().trimmed()));
+            });
         }
         Notes->setPlainText(FromWindows1252(work.NotesField().trimmed()));
         const int16_t parity = work.Parity();

@@ -1,6 +1,7 @@
 #include "rs232/SerialLibraryEdit.h"
 
 #include "controls/DiscardQuestion.h"
+#include "controls/DistinctNames.h"
 #include "controls/IntegerEntry.h"
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
@@ -237,15 +238,11 @@ void SerialLibraryEdit::FillNameLists()
     if (!libraries.RS232DatabaseAllocated()) return;
     const QString manufacturer = Manufacturer->currentText();
     const QString type = TypeCombo1->currentText();
-    for (int i = 0; i < libraries.RS232Database().Count(); ++i) {
-        const RS232FileBlockClass& library = libraries.RS232Database()[i];
-        const std::pair<QComboBox*, std::string> entries[] = {{Manufacturer, library.ManufacturerField().trimmed()},
-                                                              {TypeCombo1, library.MyTypeField().trimmed()}};
-        for (const auto& [list, name] : entries) {
-            const QString text = FromWindows1252(UpperCase1252(name));
-            if (list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) list->addItem(text);
-        }
-    }
+    const auto& database = libraries.RS232Database();
+    AddDistinctNames(*Manufacturer, database.Count(),
+                     [&](int i) { return FromWindows1252(UpperCase1252(database[i].ManufacturerField().trimmed())); });
+    AddDistinctNames(*TypeCombo1, database.Count(),
+                     [&](int i) { return FromWindows1252(UpperCase1252(database[i].MyTypeField().trimmed())); });
     // Adding the first item puts it into the box: the library's own names stay.
     Manufacturer->setEditText(manufacturer);
     TypeCombo1->setEditText(type);
