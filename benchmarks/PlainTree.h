@@ -1,10 +1,11 @@
 #pragma once
 
 // The baseline of every tree fill: the fastest plain QTreeWidget we can
-// write. Its texts are prepared apart, trimmed, before any timing; its
-// groups are found by their parent and text, the last group of each level
-// tried first; every node is built unattached and the top level is handed
-// to the tree at once.
+// write, of every node or of the top nodes alone, as the tree it stands
+// beside builds them. Its texts are prepared apart, trimmed, before any
+// timing; its groups are found by their parent and text, the last group of
+// each level tried first; every node is built unattached and the top level
+// is handed to the tree at once.
 
 #include <QHash>
 #include <QList>
@@ -76,6 +77,28 @@ inline void FillPlainTree(QTreeWidget& tree, const TreeTexts& texts, int levels)
             parent->addChild(node);
         else
             tops.append(node);
+    }
+    tree.addTopLevelItems(tops);
+}
+
+// Empties the tree and fills it with the top nodes alone, as a browser shows
+// them before any is opened: one for each first text, with its arrow shown
+// when there are levels below it.
+inline void FillPlainTopNodes(QTreeWidget& tree, const TreeTexts& texts, int levels)
+{
+    tree.clear();
+    QHash<PlainGroupKey, QTreeWidgetItem*> groups;
+    const QString* lastText = nullptr;
+    QList<QTreeWidgetItem*> tops;
+    for (const auto& entry : texts) {
+        if (lastText != nullptr && *lastText == entry[0]) continue;
+        lastText = &entry[0];
+        QTreeWidgetItem*& group = groups[{nullptr, entry[0]}];
+        if (group != nullptr) continue;
+        group = new QTreeWidgetItem;
+        group->setText(0, entry[0]);
+        if (levels > 1) group->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        tops.append(group);
     }
     tree.addTopLevelItems(tops);
 }
