@@ -12,7 +12,8 @@ public:
         ++messages_;
         switch (buttons) {
         case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::YesNo: return PromptAnswer::No;
+        case PromptButtons::YesNo:
+        case PromptButtons::YesNoDefaultNo: return PromptAnswer::No;
         case PromptButtons::AbortRetryIgnore: return PromptAnswer::Abort;
         case PromptButtons::OkCancel:
         case PromptButtons::YesNoCancel:

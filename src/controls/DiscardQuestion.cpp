@@ -5,6 +5,6 @@
 bool DiscardAgreed(UserPrompts& prompts, bool changed)
 {
     if (!changed) return true;
-    return prompts.Message("Do you wish to discard your changes?", "Discard changes?", PromptButtons::YesNo,
+    return prompts.Message("Do you wish to discard your changes?", "Discard changes?", PromptButtons::YesNoDefaultNo,
                            PromptIcon::None) == PromptAnswer::Yes;
 }

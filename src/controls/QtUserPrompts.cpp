@@ -15,7 +15,8 @@ QMessageBox::StandardButtons StandardButtonsOf(PromptButtons buttons)
     switch (buttons) {
     case PromptButtons::Ok: return QMessageBox::Ok;
     case PromptButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::YesNo:
+    case PromptButtons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
     case PromptButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case PromptButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
     case PromptButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
@@ -56,6 +57,7 @@ PromptAnswer AnswerOf(int button, PromptButtons offered)
 PromptAnswer QtUserPrompts::Message(const QString& text, const QString& title, PromptButtons buttons, PromptIcon icon)
 {
     QMessageBox box(IconOf(icon), title, text, StandardButtonsOf(buttons), QApplication::activeWindow());
+    if (buttons == PromptButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
     // A short message under a long title ("Complete" over "Tavlo programed")
     // must not leave the title cut short: a row as wide as the title needs.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))

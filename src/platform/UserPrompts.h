@@ -4,7 +4,9 @@
 #include <optional>
 
 // The buttons, icons and answers of a message box, as the editor uses them.
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+// YesNoDefaultNo is YesNo with No as the button Return presses, for a
+// question whose Yes loses the user's work.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 enum class PromptIcon { None, Critical, Question, Exclamation, Information };
 enum class PromptAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 

@@ -58,7 +58,7 @@ protected:
     static bool PortOpen(const QWidget& dialog) { return Named<SerialPort>(dialog, "MSComm1")->IsOpen(); }
     void ExpectDiscardQuestion(PromptAnswer answer)
     {
-        prompts.ExpectMessage("Do you wish to discard your changes?", "Discard changes?", PromptButtons::YesNo,
+        prompts.ExpectMessage("Do you wish to discard your changes?", "Discard changes?", PromptButtons::YesNoDefaultNo,
                               PromptIcon::None, answer);
     }
     static void Activate(QDialog& dialog)
