@@ -119,9 +119,11 @@ void CaptureSession::SearchCapturePods()
     if (port_.IsOpen()) port_.Close();
 
     std::array<bool, CaptureView::PortRows> isPod{};
-    for (int row = 0; row < CaptureView::PortRows && !flags_.EditorAbortWait; ++row) {
+    for (int row = 0; row < CaptureView::PortRows; ++row) {
         port_.SetCommPort(row + 1);
-        if (port_.Open()) {
+        // The rows a close kept the search from show as ports that cannot be
+        // opened, not as rows still being searched.
+        if (!flags_.EditorAbortWait && port_.Open()) {
             bool restart = true;
             link_.Find_pod(restart);
             view_.SetPodTypeVisible(row, true);
@@ -168,6 +170,25 @@ void CaptureSession::CloseEditor()
     shutDownTimer_.Start(durations_.ShutDownMilliseconds);
     while (shutDownTimer_.IsActive()) shutDownTimer_.WaitForEvents();
     if (port_.IsOpen()) port_.Close();
+}
+
+void CaptureSession::AbortForClose(bool podAnsweredCapture)
+{
+    flags_.EditorAbortWait = true;
+    if (podAnsweredCapture) restartOwed_ = true;
+}
+
+void CaptureSession::Resume()
+{
+    flags_.EditorAbortWait = false;
+    if (!restartOwed_) return;
+    view_.EnableEditorControls(false);
+    if (pod_.OpenChosenPort()) link_.restart_unit();
+    // Another close during the restart leaves it owed.
+    restartOwed_ = flags_.EditorAbortWait;
+    if (port_.IsOpen()) port_.Close();
+    view_.EnableEditorControls(true);
+    view_.UpdateCommandButtons();
 }
 
 void CaptureSession::EditorWindowClosing()

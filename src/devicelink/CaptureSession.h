@@ -20,7 +20,9 @@ class UserPrompts;
 // (MakeSerialPortOwnedBy), state.Prompts(), state.DeviceTypes and itself as
 // the view, and sends it its buttons' clicks: the panels' Cancel array to
 // CancelClicked, Retry to RetryClicked, an IRport option to PortClicked,
-// MainCancel and Done to CloseEditor, its close event to EditorWindowClosing.
+// MainCancel and Done to CloseEditor, its close event to EditorWindowClosing
+// (during a pod operation to AbortForClose first, then to Resume when the
+// user keeps the editor).
 // Add Command and ReCapture run RunCaptureSession(state.IR.IRCaptureRecord);
 // Test runs PlayBack(CaptureRecordOf(*state.IR.CurrentIRCommand)).
 class CaptureSession {
@@ -57,6 +59,13 @@ public:
     void CloseEditor();
     // The window closes by other means: the waits end and the port closes.
     void EditorWindowClosing();
+    // The close box during a pod operation: every wait ends and nothing more
+    // is sent, so that the editor can ask before it closes. A pod that has
+    // answered a capture misses the restart that ends every attempt.
+    void AbortForClose(bool podAnsweredCapture);
+    // The editor stays after all: the waits work again, and a pod that
+    // missed its restart gets it now.
+    void Resume();
 
 private:
     // One attempt; step 7 (panels, restart, port) is the caller's.
@@ -76,4 +85,5 @@ private:
     WindowLoopTimer timer4_;
     WindowLoopTimer shutDownTimer_;
     CapturePod pod_;
+    bool restartOwed_ = false;
 };

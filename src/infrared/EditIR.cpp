@@ -226,21 +226,36 @@ void EditIR::keyPressEvent(QKeyEvent* event)
 void EditIR::reject()
 {
     if (capture_->Busy()) {
-        capture_->Session().Flags().EditorAbortWait = true;
+        capture_->AbortForClose();
         closeRequested_ = true;
         return;
     }
-    // Done or Cancel is already closing the editor: there is nothing left to ask.
-    if (!closingDown_ && !DiscardAgreed(state_.Prompts(), LibraryChanged())) return;
-    capture_->Session().EditorWindowClosing();
-    QDialog::reject();
+    if (CloseAgreed()) CloseWindow();
 }
 
 void EditIR::FinishPendingClose()
 {
-    if (!closeRequested_) return;
-    closeRequested_ = false;
-    reject();
+    // A close during the restart the pod is owed asks again.
+    while (closeRequested_) {
+        closeRequested_ = false;
+        if (CloseAgreed()) {
+            CloseWindow();
+            return;
+        }
+        capture_->Session().Resume();
+    }
+}
+
+bool EditIR::CloseAgreed() const
+{
+    // Done or Cancel is already closing the editor: there is nothing left to ask.
+    return closingDown_ || DiscardAgreed(state_.Prompts(), LibraryChanged());
+}
+
+void EditIR::CloseWindow()
+{
+    capture_->Session().EditorWindowClosing();
+    QDialog::reject();
 }
 
 void ShowEditIR(ApplicationState& state, QWidget* parent)

@@ -68,13 +68,18 @@ private:
     // name, or a new last one.
     int StoreCapture(const std::string& name);
     void SelectCommand(int index);
-    // A close asked for during a pod operation, done once it has returned.
+    // A close asked for during a pod operation, done once it has returned
+    // and the user agrees; otherwise the pod works for the editor again.
     void FinishPendingClose();
 
     // Leaving.
     void DoneClicked();
     void MainCancelClicked();
     void CloseDown();
+    // The close box may close the editor: Done or Cancel is closing it, or
+    // the user agrees to lose what changed.
+    bool CloseAgreed() const;
+    void CloseWindow();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape presses the Cancel in view: a capture panel's while the pod is

@@ -71,6 +71,13 @@ void IRCapturePanel::CloseDown()
     session_->CloseEditor();
 }
 
+void IRCapturePanel::AbortForClose()
+{
+    // A capture panel shows only once the pod has answered.
+    const QWidget* front = frontOfButtons_->currentWidget();
+    session_->AbortForClose(front != ControlFrame && front != ClosingFrame);
+}
+
 bool IRCapturePanel::ClickPanelCancelInView()
 {
     for (QPushButton* cancel : Cancel) {

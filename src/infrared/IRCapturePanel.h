@@ -38,6 +38,9 @@ public:
     bool Busy() const { return busy_; }
     // The closing notice in front, and the pod let go.
     void CloseDown();
+    // The close box while the pod works: the operation ends, so that the
+    // editor can ask before it closes.
+    void AbortForClose();
     // Escape during a capture: clicks the Cancel of the panel in view; false
     // when no panel is.
     bool ClickPanelCancelInView();

@@ -270,6 +270,54 @@ TEST_F(EditIRCaptureTest, TheCloseBoxDuringAWaitClosesOnceTheCaptureHasReturned)
     EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
 }
 
+// The close box while a capture panel or the search shows, answered No:
+// the editor works with the pod as before, and a capture cut short leaves
+// the pod restarted as a finished one would.
+TEST_F(EditIRCaptureTest, TheCloseBoxAnsweredNoLeavesTheEditorWorkingWithThePod)
+{
+    auto form = OpenOnPort(0);
+    AddCommand(*form, "stop");
+    ASSERT_EQ(Work().Num_commands(), 3);
+    const auto closeAnsweredNo = [&](const char* shown) {
+        WhenShown(Named<QWidget>(*form, shown), [&] {
+            prompts.ExpectMessage("Do you wish to discard your changes?", "Discard changes?",
+                                  PromptButtons::YesNoDefaultNo, PromptIcon::None, PromptAnswer::No);
+            form->close();
+        });
+    };
+
+    pod.PressAfter.reset();
+    closeAnsweredNo("Press");
+    int restarts = pod.Restarts();
+    AddCommand(*form, "play");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(Work().Num_commands(), 3);
+    EXPECT_EQ(pod.Restarts(), restarts + 1) << "the restart the capture was owed";
+    ExpectIdle(*form);
+
+    pod.PressAfter = std::chrono::milliseconds(60);
+    restarts = pod.Restarts();
+    AddCommand(*form, "play");
+    ASSERT_EQ(Work().Num_commands(), 4);
+    ExpectCommandIsCapture(*Work().CommandAt(3), 0);
+    EXPECT_EQ(pod.Restarts(), restarts + 1);
+    ClickNode(*form, "PLAY");
+    Button(*form, "PlayBack")->click();
+    EXPECT_EQ(pod.Plays(), 1);
+    EXPECT_EQ(pod.Played()[0], Work().CommandAt(3)->Part(IRPart::Start));
+
+    // A search cut short shows no row as still searched; the next one finds the pod.
+    closeAnsweredNo("Blanking_4");
+    Button(*form, "search")->click();
+    EXPECT_TRUE(form->isVisible());
+    for (int row = 0; row < 4; ++row)
+        EXPECT_FALSE(Showing(*form, qPrintable("Blanking_" + QString::number(row)))) << row;
+    Button(*form, "search")->click();
+    EXPECT_EQ(Named<QLineEdit>(*form, "PodType", 0)->text(), "Capture pod 2.5");
+    EXPECT_TRUE(Showing(*form, "IRport_0"));
+    EXPECT_FALSE(Showing(*form, "Blanking_4"));
+}
+
 // From the keyboard: after each button's work the focus is back on the
 // button pressed, or on the command list when that button can no longer take
 // it; a capture panel's first button holds it while the panel shows, and no
