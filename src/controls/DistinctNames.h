@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string_view>
 
 class QComboBox;
 
-// Adds to the list, in the order given, each of the `count` names that it
-// holds neither already nor from earlier in the same call: names are told
-// apart exactly, case included. Linear in the names, as a list filled from
-// a database of tens of thousands of entries must be.
-void AddDistinctNames(QComboBox& list, int count, const std::function<QString(int)>& nameAt);
+// Fills a name list from the name fields of a database's entries: each name
+// once, as names are compared (trimmed, upper case), in the order of its
+// first entry, after the names the list holds already. `fieldAt` gives
+// entry i's stored field, in Windows-1252, which must stay in place for the
+// whole fill. Linear in the entries, as a database of tens of thousands of
+// entries needs.
+void AddDistinctNames(QComboBox& list, int count, const std::function<std::string_view(int)>& fieldAt);

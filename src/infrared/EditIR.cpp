@@ -141,9 +141,8 @@ void EditIR::FillHeaderFields()
     if (ir_.IRDatabaseAllocated()) {
         const auto& database = ir_.IRDatabase();
         AddDistinctNames(*Manufacturer, database.Count(),
-                         [&](int i) { return FromWindows1252(TrimmedUpper(database[i].Manufacturer())); });
-        AddDistinctNames(*TypeCombo1, database.Count(),
-                         [&](int i) { return FromWindows1252(TrimmedUpper(database[i].IRtype())); });
+                         [&](int i) { return database[i].ManufacturerField().view(); });
+        AddDistinctNames(*TypeCombo1, database.Count(), [&](int i) { return database[i].IRtypeField().view(); });
     }
     const IRclass& work = ir_.WorkIRLibrary;
     Manufacturer->setEditText(FromWindows1252(TrimmedUpper(work.Manufacturer())));

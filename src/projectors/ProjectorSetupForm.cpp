@@ -360,9 +360,8 @@ void ProjectorSetupForm::Load()
         const ProjectorClass& work = projectors.WorkProjector;
         if (projectors.ProjectorDatabaseAllocated()) {
             const auto& database = projectors.ProjectorDatabase();
-            AddDistinctNames(*Manufacturer, database.Count(), [&](int i) {
-                return FromWindows1252(UpperCase1252(database[i].ManufacturerField().trimmed()));
-            });
+            AddDistinctNames(*Manufacturer, database.Count(),
+                             [&](int i) { return database[i].ManufacturerField().view(); });
         }
         Notes->setPlainText(FromWindows1252(work.NotesField().trimmed()));
         const int16_t parity = work.Parity();

@@ -239,10 +239,8 @@ void SerialLibraryEdit::FillNameLists()
     const QString manufacturer = Manufacturer->currentText();
     const QString type = TypeCombo1->currentText();
     const auto& database = libraries.RS232Database();
-    AddDistinctNames(*Manufacturer, database.Count(),
-                     [&](int i) { return FromWindows1252(UpperCase1252(database[i].ManufacturerField().trimmed())); });
-    AddDistinctNames(*TypeCombo1, database.Count(),
-                     [&](int i) { return FromWindows1252(UpperCase1252(database[i].MyTypeField().trimmed())); });
+    AddDistinctNames(*Manufacturer, database.Count(), [&](int i) { return database[i].ManufacturerField().view(); });
+    AddDistinctNames(*TypeCombo1, database.Count(), [&](int i) { return database[i].MyTypeField().view(); });
     // Adding the first item puts it into the box: the library's own names stay.
     Manufacturer->setEditText(manufacturer);
     TypeCombo1->setEditText(type);
