@@ -1,5 +1,7 @@
 #include "controls/LibraryBrowser.h"
 
+#include "controls/CommandErrors.h"
+
 #include "controls/ToolbarIcons.h"
 #include "platform/ObjectName.h"
 
@@ -211,7 +213,8 @@ void LibraryBrowser::AddSortOptions(QVBoxLayout& layout)
 
 void LibraryBrowser::RunCommand(void (LibraryBrowser::*command)())
 {
-    (this->*command)();
+    // A run-time error ends the command, not the editor: the user is told.
+    RunCommandReportingErrors(prompts_, [this, command] { (this->*command)(); });
     RefreshToolbar();
     // An editor that closes right after a message box of its own can leave
     // no window active under a window manager: the keys come back here.
@@ -370,7 +373,7 @@ void LibraryBrowser::RemoveCurrentModel(const std::function<void()>& remove)
 
 void LibraryBrowser::ExportAllKey()
 {
-    std::vector<int> indices(static_cast<std::size_t>(EntryCount()));
+    std::vector<int> indices(static_cast<std::size_t>(ExportAllCount()));
     std::iota(indices.begin(), indices.end(), 0);
     Export(indices);
 }

@@ -109,6 +109,9 @@ protected:
     // What the tree is filled from (TreeNames.h), in the current arrangement.
     virtual std::string TreeNames() const = 0;
     virtual int EntryCount() const = 0;
+    // The entries EXPORTALL writes, counted from what the database holds
+    // once they can be written; by default those listed.
+    virtual int ExportAllCount() { return EntryCount(); }
     virtual bool ClipboardHolds() const = 0;
     virtual void SaveDatabase() = 0;
 

@@ -60,6 +60,13 @@ int IRSelector::EntryCount() const
     return state_.IR.IRLibraryNames().Count();
 }
 
+// Every library is written with its commands: they are taken in first, and
+// when they cannot be read (the user is told) there is nothing to write.
+int IRSelector::ExportAllCount()
+{
+    return state_.IR.IRDatabase().Count();
+}
+
 bool IRSelector::ClipboardHolds() const
 {
     const IRclass& clipboard = state_.IR.IRClipboard;

@@ -28,6 +28,7 @@ private:
     // library has its commands.
     int LibraryIndexOf(const QTreeWidgetItem& node) const;
     int EntryCount() const override;
+    int ExportAllCount() override;
     // Any of the clipboard's names is enough.
     bool ClipboardHolds() const override;
     void SaveDatabase() override;
