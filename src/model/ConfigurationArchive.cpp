@@ -128,7 +128,6 @@ bool LoadConfigurationFile(ApplicationState& state, const fs::path& path, std::s
 {
     // Nothing extracted outlives the open, however it ends.
     const TempFolderRemoval removal{state};
-    std::optional<std::string> failure;
     try {
         PrepareTempFolder(state);
         std::error_code error;
@@ -147,14 +146,11 @@ bool LoadConfigurationFile(ApplicationState& state, const fs::path& path, std::s
         ExtractMatching(path, {ConfigMember, "*.IRT", "*.RST"}, state.Archive.ConfigTempFolder,
                         ConfigurationArchiveLimits);
     } catch (const ZipError& error) {
-        failure = error.what();
+        // The caller's message names the archive; a file made from it keeps its name.
+        cause = error.file() == path ? error.cause() : error.what();
+        return false;
     } catch (const FileError& error) {
-        failure = error.what();  // no "temp" to extract into
-    }
-    if (failure) {
-        state.Prompts().Message("Error extracting : " + QString::fromStdString(*failure), "ZIP error!",
-                                PromptButtons::Ok, PromptIcon::None);
-        cause = *failure;
+        cause = error.what();  // no "temp" to extract into
         return false;
     }
     const fs::path& temp = state.Archive.ConfigTempFolder;

@@ -41,14 +41,15 @@ bool SaveConfigurationFile(ApplicationState& state, const std::filesystem::path&
 // Reads the archive's configuration into the record and merges its
 // libraries into the databases (in memory; differing ones go through the
 // reconciliation step). False, with nothing changed, when the archive is
-// missing, cannot be extracted, the temp folder included (with the "ZIP
-// error!" message), or holds no whole "Config.tmp" (no message: the caller
-// reports it). An archive that holds more members or more bytes than a
+// missing, cannot be extracted, the temp folder included, or holds no whole
+// "Config.tmp". No message: the caller reports the failure once, naming the
+// archive. An archive that holds more members or more bytes than a
 // configuration can (ConfigurationArchiveLimits) cannot be extracted; only
 // "Config.tmp" and the library members are, and the temp folder is removed
 // afterwards, whatever the result.
 bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path);
-// The same, with why the archive did not open in `cause`, as a user reads it.
+// The same, with why the archive did not open in `cause`, as a user reads it
+// after the archive's path: a file it names is another one.
 bool LoadConfigurationFile(ApplicationState& state, const std::filesystem::path& path, std::string& cause);
 
 // The library members, written into the temp folder.

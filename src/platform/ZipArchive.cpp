@@ -38,7 +38,7 @@ std::string Quoted(const fs::path& path)
 // "'<path>': <cause>", or what was done first, the cause kept apart.
 ZipError ZipErrorAt(const fs::path& path, const std::string& cause, const std::string& action = {})
 {
-    return ZipError((action.empty() ? "" : action + " ") + Quoted(path) + ": " + cause, cause);
+    return ZipError((action.empty() ? "" : action + " ") + Quoted(path) + ": " + cause, cause, path);
 }
 
 // A member's name and what went wrong with it.

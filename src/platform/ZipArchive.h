@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // An archive that could not be written or read; what() is the description
@@ -14,6 +15,18 @@
 class ZipError : public PathError {
 public:
     using PathError::PathError;
+    ZipError(const std::string& description, std::string cause, std::filesystem::path file)
+        : PathError(description, std::move(cause)), file_(std::move(file))
+    {
+    }
+
+    // The file the description names, the archive or one made from it; empty
+    // when it names a member. A message that names the archive itself shows
+    // cause() after it, so that the path is not said twice.
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    std::filesystem::path file_;
 };
 
 // Compresses every ordinary file of the folder (not its subfolders) into a

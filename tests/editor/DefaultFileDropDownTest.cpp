@@ -92,9 +92,10 @@ TEST_F(DefaultFileDropDownTest, ADefaultThatFailsToLoadKeepsTheFailedOpensCaptio
     Window();
     PressDefaults();
     ASSERT_TRUE(DropMenu()->isVisible());
-    prompts.ExpectMessageStartingWith("Error extracting : '", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
-    prompts.ExpectMessageStartingWith("Failed to open file! '" + QString::fromStdString((folder / "Defaults").string()),
-                                      "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage("Failed to open file! '" +
+                              QString::fromStdString((folder / "Defaults" / "Broken.tvd").string()) +
+                              ": Not a zip archive'",
+                          "Error!", PromptButtons::Ok, PromptIcon::Exclamation);
     HoverAt(DropMenu(), {20, RowMiddle(DropMenu(), 0)});
     ClickAt(DropMenu(), {20, RowMiddle(DropMenu(), 0)});
     EXPECT_EQ(Window().windowTitle(), UntitledCaption());

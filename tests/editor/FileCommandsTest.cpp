@@ -216,12 +216,11 @@ TEST_F(FileCommandsTest, FailuresKeepWhatTheUserHad)
     EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 6), "edited");
     EXPECT_TRUE(state.Config.ConfigChanged);
 
-    // A file that is no archive: the message, then an untitled new configuration.
+    // A file that is no archive: one message, then an untitled new configuration.
     folder.WriteBytes("Broken.tvl", "PK but not really");
     view.calls.clear();
-    prompts.ExpectMessageStartingWith("Error extracting : '", "ZIP error!", PromptButtons::Ok, PromptIcon::None);
-    prompts.ExpectMessageStartingWith("Failed to open file! '" + In("Broken.tvl") + ": ", "Error!", PromptButtons::Ok,
-                                      PromptIcon::Exclamation);
+    prompts.ExpectMessage("Failed to open file! '" + In("Broken.tvl") + ": Not a zip archive'", "Error!",
+                          PromptButtons::Ok, PromptIcon::Exclamation);
     commands.OpenConfiguration(In("Broken.tvl"));
     EXPECT_EQ(view.caption, UntitledCaption());
     EXPECT_EQ(state.Config.ConfigFileName, "");
@@ -238,6 +237,7 @@ TEST_F(FileCommandsTest, OpenFindsTheNameWithoutItsExtensionAndSaysWhyAnOpenFail
     ASSERT_TRUE(SaveConfigurationFile(state, folder / "room-24.tvl"));
     fs::create_directories(folder / "Folder");
     ExternalZip::WriteRawArchive(folder / "Other.tvl", {{"Notes.txt", "no configuration"}});
+    folder.WriteBytes("Text.tvl", "no archive at all");
     struct Case {
         const char* typed;
         // The file opened or named in the message, and the cause it gives.
@@ -251,6 +251,7 @@ TEST_F(FileCommandsTest, OpenFindsTheNameWithoutItsExtensionAndSaysWhyAnOpenFail
         {"nowhere", "nowhere", "No such file or directory"},
         {"Folder", "Folder", "Is a directory"},
         {"Other", "Other.tvl", "no Config.tmp in the archive"},
+        {"Text", "Text.tvl", "Not a zip archive"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -264,6 +265,36 @@ TEST_F(FileCommandsTest, OpenFindsTheNameWithoutItsExtensionAndSaysWhyAnOpenFail
         EXPECT_EQ(state.Config.ConfigFileName, In(c.file).toStdString());
         EXPECT_EQ(view.caption, "room-24");
         EXPECT_EQ(state.Config.Record.ConfigNotes.full().substr(0, 4), "room");
+    }
+}
+
+// However an archive is damaged, the open says so once, naming the file
+// once, with the reason the archive gives.
+TEST_F(FileCommandsTest, ADamagedArchiveIsOneMessageThatNamesTheFileOnce)
+{
+    state.Config.Record.ConfigNotes = std::string(150, 'n');
+    ASSERT_TRUE(SaveConfigurationFile(state, folder / "whole.tvl"));
+    const std::string whole = folder.ReadBytes("whole.tvl");
+    // Well inside Config.tmp's compressed lines, past its local header.
+    std::string garbled = whole;
+    const std::size_t data = whole.find("Config.tmp") + 64;
+    ASSERT_LT(data + 64, whole.find("Config.tmp", data));
+    for (std::size_t i = data; i < data + 64; ++i) garbled[i] = static_cast<char>(garbled[i] ^ 0x5A);
+    const std::pair<const char*, std::string> damaged[] = {
+        {"cut to nothing", ""},
+        {"cut after the signature", whole.substr(0, 4)},
+        {"cut in half", whole.substr(0, whole.size() / 2)},
+        {"end record cut", whole.substr(0, whole.size() - 1)},
+        {"member data garbled", garbled},
+    };
+    for (const auto& [label, bytes] : damaged) {
+        SCOPED_TRACE(label);
+        folder.WriteBytes("room.tvl", bytes);
+        prompts.ExpectMessageStartingWith("Failed to open file! '" + In("room.tvl") + ": ", "Error!", PromptButtons::Ok,
+                                          PromptIcon::Exclamation);
+        EXPECT_FALSE(commands.OpenConfiguration(In("room.tvl")));
+        ASSERT_TRUE(prompts.AllAnswered());
+        EXPECT_EQ(prompts.Shown().back().text.count("room.tvl"), 1) << prompts.Shown().back().text.toStdString();
     }
 }
 
