@@ -2,6 +2,7 @@
 
 #include "editor/Captions.h"
 #include "model/ApplicationState.h"
+#include "model/CleanedName.h"
 #include "model/ConfigurationArchive.h"
 #include "platform/PathError.h"
 #include "platform/RecordFile.h"
@@ -114,6 +115,11 @@ bool FileCommands::OpenConfiguration(const QString& typedPath)
 void FileCommands::CheckOpenedProjector()
 {
     state_.Config.LoadProjectorFromConfig();
+    // A configuration saved with no projector carries blank names: the
+    // database loader would drop such a definition, so it never joins.
+    const ProjectorClass& opened = state_.Config.ConfigProjector();
+    if (CleanedName(opened.ManufacturerField().view()).empty() || CleanedName(opened.ModelField().view()).empty())
+        return;
     ProjectorClassGlobals& projectors = state_.Projectors;
     const int index = projectors.FindConfigProjector(state_.Config.Record.ConfigProjectorBlock);
     if (index < 0) {

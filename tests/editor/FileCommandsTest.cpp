@@ -318,6 +318,20 @@ TEST_F(FileCommandsTest, AnOpenedProjectorJoinsTheDatabaseOrIsSettledWhenItDiffe
     EXPECT_EQ(view.calls, (std::vector<std::string>{"show", "replace projector"}));
 }
 
+TEST_F(FileCommandsTest, AnOpenedProjectorWithABlankNameNeverJoinsTheDatabase)
+{
+    // As the database loader reads names: control characters dropped, then spaces trimmed.
+    const std::pair<const char*, const char*> blankNames[] = {{"", ""}, {"ACME", " "}, {"\x01\x1f ", "BEAMER 1"}};
+    for (const auto& [manufacturer, model] : blankNames) {
+        SetProjector(manufacturer, model, 30);
+        ASSERT_TRUE(SaveConfigurationFile(state, folder / "Room.tvl"));
+        view.calls.clear();
+        commands.OpenConfiguration(In("Room.tvl"));
+        EXPECT_EQ(state.Projectors.ProjectorDatabase().Count(), 0) << '"' << manufacturer << "\", \"" << model << '"';
+        EXPECT_EQ(view.calls, std::vector<std::string>{"show"});
+    }
+}
+
 TEST_F(FileCommandsTest, AnEditedProjectorIsOfferedToTheConfiguration)
 {
     SetProjector("ACME", "BEAMER 1", 30);
