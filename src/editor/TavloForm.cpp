@@ -1,5 +1,6 @@
 #include "editor/TavloForm.h"
 
+#include "controls/PageChange.h"
 #include "controls/ScreenFit.h"
 #include "devicelink/TavloComms.h"
 #include "editor/AboutForm.h"
@@ -232,14 +233,26 @@ void TavloForm::ArrangeDeviceTab()
     const bool zenvara = state_.Config.Record.ZenvaraEnabled;
     DeviceTab->SetCaption(ConfigTab::Video3, zenvara ? "Video 3 (Hi Def 1)" : DesignCaption(ConfigTab::Video3));
     DeviceTab->SetCaption(ConfigTab::Video4, zenvara ? "Video 4 (Hi Def 2)" : DesignCaption(ConfigTab::Video4));
-    for (ConfigurationPage* page : configurationPages_) page->Arrange();
-    if (tab < 0) return;
-    if (IsInputTab(tab)) inputPage_->ArrangeFor(tab);
-    // A computer tab's caption follows its kind while it is current.
-    if (IsComputerTab(tab))
-        DeviceTab->SetCaption(tab, InputPage::ComputerTabCaption(
-                                       tab, state_.Config.Record.ComputerIsComponent[static_cast<std::size_t>(tab)]));
-    pages_->setCurrentWidget(tabPages_[static_cast<std::size_t>(tab)]);
+    const auto arrange = [this] {
+        for (ConfigurationPage* page : configurationPages_) page->Arrange();
+    };
+    if (tab < 0) {
+        arrange();
+        return;
+    }
+    // Every change of page, and every arrangement that may hide the control
+    // with the focus, comes through here.
+    QWidget* shown = tabPages_[static_cast<std::size_t>(tab)];
+    ChangePage(*shown, *DeviceTab, [&] {
+        arrange();
+        if (IsInputTab(tab)) inputPage_->ArrangeFor(tab);
+        // A computer tab's caption follows its kind while it is current.
+        if (IsComputerTab(tab))
+            DeviceTab->SetCaption(tab,
+                                  InputPage::ComputerTabCaption(
+                                      tab, state_.Config.Record.ComputerIsComponent[static_cast<std::size_t>(tab)]));
+        pages_->setCurrentWidget(shown);
+    });
 }
 
 void TavloForm::BindKeys()

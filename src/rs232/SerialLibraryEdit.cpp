@@ -3,10 +3,10 @@
 #include "controls/DiscardQuestion.h"
 #include "controls/DistinctNames.h"
 #include "controls/IntegerEntry.h"
+#include "controls/PageChange.h"
 #include "controls/RowsScrollArea.h"
 #include "controls/SaveCancelRow.h"
 #include "controls/ScreenFit.h"
-#include "controls/TabOrder.h"
 #include "controls/TabStepKeys.h"
 #include "model/ApplicationState.h"
 #include "platform/FixedText.h"
@@ -15,7 +15,6 @@
 #include "rs232/RS232commandControl.h"
 #include "rs232/SerialLibraryEditSave.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -136,8 +135,11 @@ void SerialLibraryEdit::BuildControls()
     FitToScreen(*this);
 
     connect(SSTab1, &QTabBar::currentChanged, this, &SerialLibraryEdit::ShowTab);
+    // From the keyboard the focus goes into the page shown, from Save and
+    // Cancel too; on the tabs it stays.
     AddTabStepKeys(*this, [this](int places) {
-        SSTab1->setCurrentIndex(SteppedTab(SSTab1->currentIndex(), places, SSTab1->count()));
+        const int tab = SteppedTab(SSTab1->currentIndex(), places, SSTab1->count());
+        ChangePage(Page(tab), *SSTab1, [&] { SSTab1->setCurrentIndex(tab); });
     });
     connect(Done, &QPushButton::clicked, this, &SerialLibraryEdit::SaveClicked);
     // Cancel leaves at once, as it always has; only Escape and the close box ask.
@@ -186,7 +188,7 @@ QWidget* SerialLibraryEdit::BuildSettings()
     top->addLayout(left);
     top->addWidget(baudFrame);
     top->addWidget(parityFrame);
-    auto* settings = new QWidget;
+    auto* settings = WithName(new QWidget, "SettingsPage");
     auto* column = new QVBoxLayout(settings);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(top);
@@ -246,15 +248,20 @@ void SerialLibraryEdit::FillNameLists()
     TypeCombo1->setEditText(type);
 }
 
+QWidget& SerialLibraryEdit::Page(int tab) const
+{
+    return tab == SettingsTab ? *settingsPage_ : *commandRows_;
+}
+
 void SerialLibraryEdit::ShowTab(int tab)
 {
-    QWidget* focus = QApplication::focusWidget();
-    const bool onPage = focus != nullptr && (commandRows_->isAncestorOf(focus) || settingsPage_->isAncestorOf(focus));
-    SerialFrame->setVisible(tab != SettingsTab);
-    commandRows_->setVisible(tab != SettingsTab);
-    settingsPage_->setVisible(tab == SettingsTab);
-    // The focus on a page that hid goes into the page shown, not on to the buttons.
-    if (onPage && !focus->isVisible()) FocusFirstStop(tab == SettingsTab ? *settingsPage_ : *commandRows_);
+    // The focus on a page that hid goes into the page shown, not on to the
+    // buttons; on a control still shown it stays.
+    ChangePage(Page(tab), *this, [&] {
+        SerialFrame->setVisible(tab != SettingsTab);
+        commandRows_->setVisible(tab != SettingsTab);
+        settingsPage_->setVisible(tab == SettingsTab);
+    });
     if (tab == SettingsTab) return;
     const int first = tab == FirstCommands ? 0 : RowsShown;
     for (int k = 0; k < RowsShown; ++k)

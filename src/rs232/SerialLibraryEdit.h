@@ -36,6 +36,8 @@ private:
     QWidget* BuildSettings();
     void Load();
     void FillNameLists();
+    // The page of a tab: the command rows or the settings.
+    QWidget& Page(int tab) const;
     void ShowTab(int tab);
     void StoreNames();
     void StorePortSettings();

@@ -350,8 +350,8 @@ TEST_F(SerialLibraryEditTest, AClickedTabTakesTheFocusFromAHiddenPageIntoThePage
 }
 
 // The pages step on and back from the keyboard whichever control has the
-// focus, Save and Cancel included; the focus never stays on a hidden page,
-// and wherever Tab stops the user sees it.
+// focus, Save and Cancel included; the focus stays on the tabs, or goes into
+// the page shown from anywhere else, and wherever Tab stops the user sees it.
 TEST_F(SerialLibraryEditTest, ControlTabStepsThroughThePagesFromEveryControl)
 {
     FillLibrary(Work(), "ACME", "PROJECTOR", "X1");
@@ -360,6 +360,8 @@ TEST_F(SerialLibraryEditTest, ControlTabStepsThroughThePagesFromEveryControl)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     auto* tabs = Named<QTabBar>(*form, "SSTab1");
     const int pages = tabs->count();
+    QWidget* commands = Named<QWidget>(*form, "SerialFrame");
+    QWidget* settings = Named<QWidget>(*form, "SettingsPage");
     struct Step {
         QKeyCombination key;
         int places;
@@ -392,8 +394,12 @@ TEST_F(SerialLibraryEditTest, ControlTabStepsThroughThePagesFromEveryControl)
                 QTest::keyClick(QApplication::focusWidget(), step.key.key(), step.key.keyboardModifiers());
                 shown = (shown + step.places + pages) % pages;
                 EXPECT_EQ(tabs->currentIndex(), shown);
-                ASSERT_NE(QApplication::focusWidget(), nullptr);
-                EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+                QWidget* focus = QApplication::focusWidget();
+                ASSERT_NE(focus, nullptr);
+                EXPECT_TRUE(focus->isVisible());
+                QWidget* pageShown = shown == 2 ? settings : commands;
+                EXPECT_TRUE(stop.widget == tabs ? focus == tabs : pageShown->isAncestorOf(focus))
+                    << StopName(focus).toStdString() << " on page " << shown;
             }
         }
         tabs->setFocus();
