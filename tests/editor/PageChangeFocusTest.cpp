@@ -191,3 +191,29 @@ TEST_F(PageChangeFocusTest, EveryWayToChangePageLeavesTheFocusOnThePageShown)
     for (const std::string& fault : faults) listed += "\n" + fault;
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults:" << listed;
 }
+
+// A panel the shared page hides while another window is active does not keep
+// the focus for when the main window is active again.
+TEST_F(PageChangeFocusTest, APanelHiddenWhileTheWindowIsInactiveKeepsNoFocus)
+{
+    Window();
+    Tabs().SetTab(ConfigTab::Audio2);
+    QWidget* entry = Named<QWidget>(Window(), "MeshloOutAddress");
+    entry->setFocus();
+    ASSERT_TRUE(entry->hasFocus());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    // A configuration read meanwhile, in which Audio 2 serves Computer 2.
+    state.Config.Record.AudioRerouteMode[1] = 1;
+    Window().ShowConfiguration();
+    ASSERT_FALSE(entry->isVisible());
+    other.close();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isVisible()) << FocusName();
+    EXPECT_TRUE(PageShown()->isAncestorOf(focus)) << FocusName();
+}
