@@ -1,4 +1,5 @@
 // The browser's ".BRS" export and import.
+#include "controls/UserInputShutOut.h"
 #include "model/ApplicationState.h"
 #include "rs232/RS232ExchangeFile.h"
 #include "rs232/RS232Selector.h"
@@ -11,14 +12,20 @@ void RS232Selector::ExportKey()
     QTreeWidgetItem* from = CurrentNode();
     if (!from) return;
     std::vector<int> ExportList;
-    for (QTreeWidgetItem* leaf : LibraryTree::ModelsUnder(*from, Arrangement())) {
-        if (leaf != from) {
-            // The walk shows each model as it is taken.
-            Tree().setCurrentItem(leaf);
-            QApplication::processEvents();
+    {
+        // The walk holds the tree's nodes while the window loop shows how
+        // far it has come: nothing the user does meanwhile may rebuild the
+        // tree, take a library away or close the browser under it.
+        const UserInputShutOut shutOut(*this);
+        for (QTreeWidgetItem* leaf : LibraryTree::ModelsUnder(*from, Arrangement())) {
+            if (leaf != from) {
+                // The walk shows each model as it is taken.
+                Tree().setCurrentItem(leaf);
+                QApplication::processEvents();
+            }
+            const int index = LibraryIndexOf(*leaf);
+            if (index >= 0) ExportList.push_back(index);
         }
-        const int index = LibraryIndexOf(*leaf);
-        if (index >= 0) ExportList.push_back(index);
     }
     // The node the walk began from stays current, and the highlight comes back to it.
     MakeCurrent(from);
