@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 using Host = PanelTestHost<InputModes>;
@@ -128,4 +129,35 @@ TEST(InputModes, EditsReachTheDisplayedInputsVariables)
     Host::Click(Named<QCheckBox>(*host.panel, "AudioCheck"));
     EXPECT_TRUE(host.Record().AudioSelectableWhenOff[0]);
     EXPECT_FALSE(host.Record().AudioSelectableWhenOff[1]);
+}
+
+// Reading an entry lets pending window events run; a change of input among
+// them leaves the page on another input (or on none), and what was read
+// goes to no input's setting, least of all past the end of a table.
+TEST(InputModes, AChangeOfInputWhileAnEntryIsReadStoresNothing)
+{
+    struct Case {
+        const char* entry;
+        int16_t from;
+        int16_t to;  // 10: a page that is not an input
+    };
+    const Case cases[] = {
+        {"ChannelVolume", 2, 10},
+        {"AutoTimeOut", 3, 4},
+        {"MeshloInAddress", 1, 5},
+        {"MeshloOutAddress", 0, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        Host host([](ConfigurationRecord& r) { r.InputAutoPowerOff[3] = true; });
+        host.panel->SetToDisplay(c.from);
+        const ConfigurationRecord before = host.Record();
+        auto* entry = Named<QWidget>(*host.panel, c.entry);
+        entry->setFocus(Qt::MouseFocusReason);
+        QTimer::singleShot(0, host.panel, [&host, &c] { host.panel->SetToDisplay(c.to); });
+        // Up steps the entry at once, and the page reads it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_TRUE(host.Record() == before);
+        EXPECT_FALSE(host.Changed());
+    }
 }

@@ -80,25 +80,23 @@ InputModes::InputModes(Configuration& config, QWidget* parent) : QWidget(parent)
 
     connect(InUse, &QCheckBox::clicked, this, &InputModes::InUseClicked);
     connect(MeshloInAddress, &MeshloAddressControl::ValueChanged, this, [this] {
-        if (!Editable()) return;
-        Edit([this] {
-            config_.Record.MeshloAddressTable[DisplayedInput] = RoundedAddress(MeshloInAddress->return_value());
-        });
+        EditReadValue([this] { return RoundedAddress(MeshloInAddress->return_value()); },
+                      [this](int16_t input, int16_t address) { config_.Record.MeshloAddressTable[input] = address; });
     });
     connect(MeshloOutAddress, &MeshloAddressControl::ValueChanged, this, [this] {
-        if (!Editable()) return;
-        Edit([this] {
-            config_.Record.MeshloAddressTable[DisplayedInput + OutAddressOffset] =
-                RoundedAddress(MeshloOutAddress->return_value());
-        });
+        EditReadValue([this] { return RoundedAddress(MeshloOutAddress->return_value()); },
+                      [this](int16_t input, int16_t address) {
+                          config_.Record.MeshloAddressTable[input + OutAddressOffset] = address;
+                      });
     });
     connect(ChannelVolume, &IntegerEntry::ValueChanged, this, [this] {
-        if (!Editable()) return;
-        Edit([this] { config_.Record.InputVolumeOffset[DisplayedInput] = ChannelVolume->return_value(); });
+        EditReadValue([this] { return ChannelVolume->return_value(); },
+                      [this](int16_t input, int16_t offset) { config_.Record.InputVolumeOffset[input] = offset; });
     });
     connect(AutoTimeOut, &IntegerEntry::ValueChanged, this, [this] {
-        if (!Editable() || DisplayedInput >= ComputerInputs) return;
-        Edit([this] { config_.Record.InputAutoTimeOut[DisplayedInput] = AutoTimeOut->return_value(); });
+        if (DisplayedInput >= ComputerInputs) return;
+        EditReadValue([this] { return AutoTimeOut->return_value(); },
+                      [this](int16_t input, int16_t minutes) { config_.Record.InputAutoTimeOut[input] = minutes; });
     });
     connect(AutoSelect, &QCheckBox::clicked, this, [this](bool checked) {
         if (!Editable() || DisplayedInput >= ComputerInputs) return;
@@ -159,6 +157,18 @@ bool InputModes::Editable() const
 void InputModes::Edit(const std::function<void()>& store)
 {
     config_.Edit(ConfigGroup::Inputs, store);
+}
+
+void InputModes::EditReadValue(const std::function<int16_t()>& read,
+                               const std::function<void(int16_t input, int16_t value)>& store)
+{
+    if (!Editable()) return;
+    const int16_t input = DisplayedInput;
+    const int16_t value = read();
+    // The read let pending window events run: another input may be shown
+    // now, and the control shows its value rather than the one typed.
+    if (!Editable() || DisplayedInput != input) return;
+    Edit([&] { store(input, value); });
 }
 
 void InputModes::ShowAutoTimeOut(bool visible)

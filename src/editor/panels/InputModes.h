@@ -32,6 +32,11 @@ signals:
 private:
     bool Editable() const;
     void Edit(const std::function<void()>& store);
+    // Stores the value an entry control reads into the shown input's
+    // setting, unless the read, which lets pending window events run,
+    // brought another input to the page.
+    void EditReadValue(const std::function<int16_t()>& read,
+                       const std::function<void(int16_t input, int16_t value)>& store);
     void ShowAutoTimeOut(bool visible);
     void InUseClicked(bool checked);
     void AutoPowerOffClicked(bool checked);
