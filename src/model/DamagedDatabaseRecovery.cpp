@@ -4,10 +4,12 @@
 #include "model/KnownDatabaseFile.h"
 #include "model/RuntimeErrors.h"
 #include "platform/FileIdentity.h"
+#include "platform/FileSteps.h"
 #include "platform/UserPrompts.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -16,127 +18,249 @@ namespace {
 // More damaged copies than anyone would keep; past it the folder is full of them.
 constexpr int MaximumDamagedCopies = 1000;
 
-// True when the file read whole. A record that cannot be represented and
-// escapes the reader leaves no entry behind, since one may be half made.
-bool TryRead(const std::function<void()>& clear, const std::function<bool()>& read)
+// A database file as one read found it.
+struct Reading {
+    fs::path path;
+    // Taken before the read: a file changed while it is read is not the file read.
+    FileIdentity identity;
+    bool whole = false;
+    int count = 0;  // the entries it yielded
+};
+
+// Where a damaged file is kept beside the database.
+struct KeptCopy {
+    fs::path path;
+    // Already a second name of the file: a recovery stopped before its end made it.
+    bool made = false;
+};
+
+// A damaged file and where it is kept.
+struct DamagedFile {
+    Reading reading;
+    KeptCopy copy;
+};
+
+QString Quoted(const fs::path& path)
 {
-    try {
-        return read();
-    } catch (const SubscriptOutOfRange&) {
-    } catch (const ValueOverflow&) {
+    return "\"" + QString::fromStdString(path.string()) + "\"";
+}
+
+class Recovery {
+public:
+    Recovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
+             const DamagedDatabaseMessages& messages, const RecoverableDatabase& database, FileStepObserver* steps)
+        : files_(files), known_(known), prompts_(prompts), messages_(messages), database_(database), steps_(steps)
+    {
     }
-    clear();
-    return false;
-}
 
-// The first of "Name.DAMAGED", "Name.DAMAGED1", "Name.DAMAGED2"... beside
-// "Name.DEF" that no file holds yet, so that a damaged file kept at an
-// earlier start is never overwritten.
-fs::path FreeDamagedPath(const fs::path& databaseFile)
-{
-    const fs::path stem = databaseFile.parent_path() / databaseFile.stem();
-    for (int n = 0; n < MaximumDamagedCopies; ++n) {
-        std::string extension = ".DAMAGED";
-        if (n > 0) extension += std::to_string(n);
-        fs::path candidate = stem;
-        candidate += extension;
-        if (!FileExists(candidate)) return candidate;
-    }
-    throw FileError("no free name to keep '" + databaseFile.string() + "' under");
-}
-
-// How much of a damaged file the database kept.
-QString HowMuchWasRead(const DamagedDatabaseMessages& messages, int count)
-{
-    if (count == 0) return messages.lost;
-    return "Only " + QString::number(count) + " " + (count == 1 ? messages.entry : messages.entries) +
-           " could be read!";
-}
-
-// How much of a damaged file the database kept, and where the file is.
-QString PartlyReadMessage(const DamagedDatabaseMessages& messages, int count, const fs::path& keptAs)
-{
-    return messages.damaged + "\r\n" + HowMuchWasRead(messages, count) + "\r\nThe damaged file has been kept as \"" +
-           QString::fromStdString(keptAs.string()) + "\".";
-}
-
-// The entries that could be read are on disk only once the new ".DEF"
-// holds them; until then the damaged file stays the database file. Throws
-// FileError where the damaged file cannot be put back.
-void KeepWhatWasRead(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
-                     const DamagedDatabaseMessages& messages, const std::function<int()>& count,
-                     const std::function<void()>& save, const fs::path& keptAs)
-{
-    // Nothing stands at the ".DEF" now: the save makes it afresh.
-    known.Learn(files.def);
-    try {
-        if (count() > 0) save();
-    } catch (const FileError& error) {
-        // Without the new file the next start would find no database and
-        // say nothing: the damaged file stays the database file, for the
-        // next start to read again, and no save of this session touches it.
-        RenameFile(keptAs, files.def);
-        SyncFolder(files.def.parent_path());
-        known.Forget();
-        prompts.Message(messages.damaged + "\r\n" + HowMuchWasRead(messages, count()) +
-                            "\r\nWhat could be read could not be saved: " + QString::fromStdString(error.cause()) +
-                            "\r\nThe damaged file stays as \"" + QString::fromStdString(files.def.string()) +
-                            "\", to be read again at the next start.",
-                        ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
-        return;
-    }
-    prompts.Message(PartlyReadMessage(messages, count(), keptAs), ApplicationTitle, PromptButtons::Ok,
-                    count() == 0 ? PromptIcon::None : PromptIcon::Exclamation);
-}
-
-// The recovery itself; throws FileError where a file cannot be read,
-// examined or moved.
-void LoadRecovering(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
-                    const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                    const std::function<bool()>& read, const std::function<int()>& count,
-                    const std::function<void()>& save)
-{
-    bool retried = false;
-    for (;;) {
-        clear();
-        // Taken before the read: a file changed while it is read is not the
-        // file read.
-        const FileIdentity identity = FileIdentity::Of(files.def);
-        if (!identity.Exists() || TryRead(clear, read)) {
-            known.Learn(identity);
+    // Throws FileError where a file cannot be read, examined or kept aside.
+    void Load()
+    {
+        const Reading def = Read(files_.def);
+        if (!def.identity.Exists() || def.whole) {
+            known_.Learn(def.identity);
             return;
         }
-        // The damaged file itself survives, aside, for whoever can still
-        // recover something from it; no save ever makes it the backup.
-        const fs::path keptAs = FreeDamagedPath(files.def);
-        if (!retried && FileExists(files.bak)) {
-            // No entry of a damaged file survives when its backup can stand in.
-            clear();
-            RenameFile(files.def, keptAs);
-            prompts.Message(messages.damaged + "\r\n" + messages.restoring, "Configuration damaged!", PromptButtons::Ok,
-                            PromptIcon::Exclamation);
-            RenameFile(files.bak, files.def);
-            retried = true;
-            continue;
+        // Kept aside before anything else, so that a folder where nothing can
+        // be made leaves the files as they are, with one message.
+        const DamagedFile damaged = KeptAside(def, {});
+        // A backup that is the damaged file's second name (a save stopped
+        // between its renames) offers nothing else.
+        const FileIdentity backup = FileIdentity::Of(files_.bak);
+        if (!backup.Exists() || backup == def.identity) {
+            KeepWhatWasRead({damaged});
+            return;
         }
-        RenameFile(files.def, keptAs);
-        KeepWhatWasRead(files, known, prompts, messages, count, save, keptAs);
-        return;
+        prompts_.Message(messages_.damaged + "\r\n" + messages_.restoring, "Configuration damaged!", PromptButtons::Ok,
+                         PromptIcon::Exclamation);
+        const Reading bak = Read(files_.bak);
+        if (bak.whole) {
+            RestoreBackup(bak);
+        } else {
+            KeepWhatWasRead({damaged, KeptAside(bak, damaged.copy.path)});
+        }
     }
-}
+
+private:
+    void Before(FileStep step, const fs::path& path) const
+    {
+        if (steps_ != nullptr) steps_->Before(step, path);
+    }
+
+    // True when the file read whole. A record that cannot be represented
+    // and escapes the reader leaves no entry behind, since one may be half
+    // made.
+    bool TryRead(const fs::path& path) const
+    {
+        try {
+            return database_.read(path);
+        } catch (const SubscriptOutOfRange&) {
+        } catch (const ValueOverflow&) {
+        }
+        database_.clear();
+        return false;
+    }
+
+    Reading Read(const fs::path& path) const
+    {
+        database_.clear();
+        Reading reading{path, FileIdentity::Of(path)};
+        if (!reading.identity.Exists()) return reading;
+        reading.whole = TryRead(path);
+        reading.count = database_.count();
+        // A file that holds bytes but yields no entry is damaged as a cut
+        // one is: a power cut often leaves one of zeros.
+        if (reading.count == 0 && reading.identity.Size() > 0) reading.whole = false;
+        return reading;
+    }
+
+    // The first of "Name.DAMAGED", "Name.DAMAGED1", ... beside "Name.DEF"
+    // that is free (and not `taken`), so that a damaged file kept at an
+    // earlier start is never overwritten; or the one that is already the
+    // file's second name.
+    KeptCopy CopyOf(const Reading& damaged, const fs::path& taken) const
+    {
+        const fs::path stem = files_.def.parent_path() / files_.def.stem();
+        for (int n = 0; n < MaximumDamagedCopies; ++n) {
+            fs::path candidate = stem;
+            candidate += n == 0 ? std::string(".DAMAGED") : ".DAMAGED" + std::to_string(n);
+            if (candidate == taken) continue;
+            const FileIdentity there = FileIdentity::Of(candidate);
+            if (!there.Exists()) return {candidate, false};
+            if (there == damaged.identity) return {candidate, true};
+        }
+        throw FileError("no free name to keep '" + damaged.path.string() + "' under");
+    }
+
+    // A second name for the damaged file, before anything replaces it.
+    DamagedFile KeptAside(const Reading& damaged, const fs::path& taken) const
+    {
+        const KeptCopy copy = CopyOf(damaged, taken);
+        if (!copy.made) {
+            Before(FileStep::Link, copy.path);
+            KeepAside(damaged.path, copy.path);
+            SyncFolder(files_.def.parent_path());
+        }
+        return {damaged, copy};
+    }
+
+    // How much of a damaged file the database kept.
+    QString HowMuchWasRead(int count) const
+    {
+        if (count == 0) return messages_.lost;
+        return "Only " + QString::number(count) + " " + (count == 1 ? messages_.entry : messages_.entries) +
+               " could be read!";
+    }
+
+    // The backup is the database now; the damaged file was kept aside
+    // first, so that a stop before the rename finds both again.
+    void RestoreBackup(const Reading& bak)
+    {
+        Before(FileStep::Rename, files_.def);
+        RenameFile(files_.bak, files_.def);
+        SyncFolder(files_.def.parent_path());
+        known_.Learn(bak.identity);
+    }
+
+    // Of the damaged ".DEF" (and the damaged ".BAK"), the one that yields
+    // more becomes the database; the backup when they yield as many.
+    void KeepWhatWasRead(const std::vector<DamagedFile>& damaged)
+    {
+        std::size_t taken = 0;
+        for (std::size_t i = 1; i < damaged.size(); ++i) {
+            if (damaged[i].reading.count >= damaged[taken].reading.count) taken = i;
+        }
+        QString told = messages_.damaged + "\r\n" + HowMuchWasRead(damaged[taken].reading.count) +
+                       "\r\nThe damaged file has been kept as " + Quoted(damaged[taken].copy.path) + ".";
+        for (std::size_t i = 0; i < damaged.size(); ++i) {
+            if (i != taken)
+                told += "\r\nThe other damaged file, from which no more could be read, has been kept as " +
+                        Quoted(damaged[i].copy.path) + ".";
+        }
+        if (damaged[taken].reading.count == 0) {
+            LoseAll(damaged, told);
+        } else {
+            WriteWhatWasRead(damaged, damaged[taken].reading, told);
+        }
+    }
+
+    // Nothing could be read: the database is empty, as one saved empty
+    // leaves no ".DEF". The user is told before the damaged files go, so
+    // that a stop in between finds the damaged ".DEF" again; the backup
+    // goes first for the same reason.
+    void LoseAll(const std::vector<DamagedFile>& damaged, const QString& told)
+    {
+        prompts_.Message(told, ApplicationTitle, PromptButtons::Ok, PromptIcon::None);
+        for (std::size_t i = damaged.size(); i-- > 0;) {
+            Before(FileStep::Remove, damaged[i].reading.path);
+            DeleteFileIfExists(damaged[i].reading.path);
+        }
+        SyncFolder(files_.def.parent_path());
+        known_.Learn(files_.def);
+    }
+
+    // The entries read are written as the new ".DEF" over the damaged one.
+    // The user is told once the new file is complete, before it takes the
+    // ".DEF"'s place.
+    void WriteWhatWasRead(const std::vector<DamagedFile>& damaged, const Reading& taken, const QString& told)
+    {
+        // The entries in memory are those of the file read last.
+        if (taken.path != damaged.back().reading.path) Read(taken.path);
+        const int count = taken.count;
+        const DatabaseRecords records = database_.records();
+        // Entries dropped on the way (IR commands gone from the file) were
+        // told of already; nothing is written.
+        if (database_.count() != count) return;
+        try {
+            Before(FileStep::Create, files_.tmp);
+            WriteRecordFileThenPlace(files_.tmp, records.recordLength, records.write, [&] {
+                prompts_.Message(told, ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+                Before(FileStep::Rename, files_.def);
+                RenameFile(files_.tmp, files_.def);
+                SyncFolder(files_.def.parent_path());
+            });
+        } catch (const FileError& error) {
+            // The damaged file stays the database file, for the next start
+            // to read again, and no save of this session touches it. The
+            // copies are second names of files still in place.
+            for (const DamagedFile& file : damaged) DeleteFileIfExists(file.copy.path);
+            known_.KeepDamaged();
+            prompts_.Message(messages_.damaged + "\r\n" + HowMuchWasRead(count) +
+                                 "\r\nWhat could be read could not be saved: " + QString::fromStdString(error.cause()) +
+                                 "\r\nThe damaged file stays as " + Quoted(files_.def) +
+                                 ", to be read again at the next start.",
+                             ApplicationTitle, PromptButtons::Ok, PromptIcon::Exclamation);
+            return;
+        }
+        known_.Learn(files_.def);
+        // A damaged backup, kept aside, goes only now: until the new file
+        // stood, the next start needed it to recover the same again.
+        for (std::size_t i = 1; i < damaged.size(); ++i) {
+            Before(FileStep::Remove, damaged[i].reading.path);
+            DeleteFileIfExists(damaged[i].reading.path);
+        }
+        SyncFolder(files_.def.parent_path());
+    }
+
+    const DatabaseFiles& files_;
+    KnownDatabaseFile& known_;
+    UserPrompts& prompts_;
+    const DamagedDatabaseMessages& messages_;
+    const RecoverableDatabase& database_;
+    FileStepObserver* steps_;
+};
 
 }  // namespace
 
 void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
-                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<bool()>& read, const std::function<int()>& count,
-                              const std::function<void()>& save)
+                              const DamagedDatabaseMessages& messages, const RecoverableDatabase& database,
+                              FileStepObserver* steps)
 {
     known.Forget();
     try {
-        LoadRecovering(files, known, prompts, messages, clear, read, count, save);
+        Recovery(files, known, prompts, messages, database, steps).Load();
     } catch (const FileError& error) {
-        clear();
+        database.clear();
         known.Forget();
         TellUnavailable(prompts, messages, error);
     }

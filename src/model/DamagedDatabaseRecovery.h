@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
 
 #include <QString>
+#include <filesystem>
 #include <functional>
 
+class FileStepObserver;
 class KnownDatabaseFile;
 class UserPrompts;
 
@@ -18,31 +21,49 @@ struct DamagedDatabaseMessages {
     QString entries;      // and more than one
 };
 
-// Loads a database file, recovering once from its backup. `clear` empties
-// the database in memory; `read` reads the ".DEF" into it and returns false
-// when the file did not read whole (a length that is not a whole number of
-// records, a record that cannot be represented, a count that runs past the
-// end), keeping the entries it could read; it throws FileError where the
-// file cannot be read. `count` tells how many entries the database holds;
-// `save` writes them as the database file, as a save does (throws
-// FileError).
+// A database as its load works on it.
+struct RecoverableDatabase {
+    // Empties the database in memory.
+    std::function<void()> clear;
+    // Reads a database file into the (empty) database and returns false when
+    // it did not read whole (a length that is not a whole number of records,
+    // a record that cannot be represented, a count that runs past the end),
+    // keeping the entries it could read. Throws FileError where the file
+    // cannot be read.
+    std::function<bool(const std::filesystem::path&)> read;
+    // How many entries the database holds.
+    std::function<int()> count;
+    // Its entries as a save writes them.
+    std::function<DatabaseRecords()> records;
+};
+
+// Loads a database file, recovering from damage. A file that does not read
+// whole, or holds bytes but yields no entry (all zeros, as a power cut may
+// leave one), is damaged. A damaged file is never deleted: it is kept beside
+// the database under a free name ("Name.DAMAGED", "Name.DAMAGED1", ...).
+// A backup that reads whole takes its place. Otherwise, of the damaged file
+// and a damaged backup, the one that yields more entries (the backup when
+// they yield as many) becomes the database: its entries are written as the
+// new ".DEF" at once, so that the next start finds what the user was told
+// could be read, and the user is told how much and where both files were
+// kept. Where they cannot be written, the damaged file stays the ".DEF",
+// left to itself by every save, to be read again at the next start; the
+// user is told so.
 //
-// A damaged file is never deleted: it is kept beside the database under a
-// free name ("Name.DAMAGED", "Name.DAMAGED1", ...), the ".BAK" takes its
-// place and is read again, once. When that fails too, or there is no
-// backup, the entries that could be read are written as the new ".DEF", so
-// that the next start finds what the user was told could be read, and the
-// user is told how much and where the damaged file was kept. Where they
-// cannot be written, the damaged file goes back to the ".DEF", left to
-// itself by every save, to be read again at the next start; the user is
-// told so. No ".DEF" at all is an empty database, without a word. Where the
-// files cannot be read, examined or moved, the database starts empty, with
-// the `unavailable` message and the reason, and the files stay as they are:
-// nothing throws. `known` learns the file read whole or written (or that
-// there is none), so that a save replaces nothing else.
+// Each step is ordered for a kill at any instant: the ".DEF" is replaced
+// only by the rename of a complete file, after its bytes were kept aside,
+// and the user is told before that rename, so that a recovery stopped
+// anywhere is done again, and told, at the next start. No ".DEF" at all is
+// an empty database (as a save of one leaves it), without a word: a
+// recovery never leaves a moment without one until the user was told.
+//
+// Where the files cannot be read, examined or kept aside, the database
+// starts empty, with the `unavailable` message and the reason, and the
+// files stay as they are: nothing throws. `known` learns the file read
+// whole or written (or that there is none), so that a save replaces nothing
+// else. `steps`, when given, is told before each file step.
 void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
-                              const DamagedDatabaseMessages& messages, const std::function<void()>& clear,
-                              const std::function<bool()>& read, const std::function<int()>& count,
-                              const std::function<void()>& save);
+                              const DamagedDatabaseMessages& messages, const RecoverableDatabase& database,
+                              FileStepObserver* steps);
 // The `unavailable` message with the reason: the files could not be read.
 void TellUnavailable(UserPrompts& prompts, const DamagedDatabaseMessages& messages, const FileError& error);

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+struct DatabaseRecords;
+class FileStepObserver;
 class UserPrompts;
 
 // The IR module: the IR database in memory, the one pair of record buffers
@@ -85,13 +87,16 @@ public:
     // Rebuilds the database from "InfraRed.DEF" now. Libraries without names
     // are skipped with their commands. A file that does not read whole (a
     // length that is not a whole number of records, a library whose command
-    // records run past its end, more libraries than the database holds) is
-    // damaged: it is kept aside as "InfraRed.DAMAGED" (or the next free
-    // number) and replaced by its backup once, with a message; failing that
-    // the database keeps the libraries it could read and writes them as the
-    // new file, with a message. A file that cannot be read leaves the
-    // database empty, with a message.
+    // records run past its end, more libraries than the database holds) or
+    // yields no library from its bytes is damaged: it is kept aside as
+    // "InfraRed.DAMAGED" (or the next free number) and replaced by a backup
+    // that reads whole, with a message; failing that the database keeps the
+    // libraries it could read (of the file or a damaged backup, whichever
+    // yields more) and writes them as the new file, with a message. A file
+    // that cannot be read leaves the database empty, with a message.
     void LoadIRDatabase();
+    // Told before each file step of a recovery from a damaged file.
+    void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
     // Reads the one library of an IR archive member into the buffers. True
     // when a whole library with names was read; otherwise the header's
     // Num_commands is 0 and the command buffers are empty, so nothing of the
@@ -115,8 +120,10 @@ private:
     // The first use of the database may come between a read into the
     // buffers and the use of what was read, so the buffers are kept.
     void ReadOnFirstUse();
-    // False when the file did not read whole.
-    bool ReadDatabaseFile();
+    // Reads a database file; false when it did not read whole.
+    bool ReadDatabaseFile(const std::filesystem::path& path);
+    // The libraries as the database file holds them.
+    DatabaseRecords DatabaseFileRecords();
     // The libraries of the file without their commands, and where each
     // library's commands lie; false when the file did not read whole.
     bool ReadHeaders(RecordFileReader& reader, std::vector<PendingIRCommands::Run>& runs);
@@ -132,6 +139,7 @@ private:
     UserPrompts& prompts_;
     FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }, [this] { TakeReadCommands(); }};
     KnownDatabaseFile known_;
+    FileStepObserver* recoverySteps_ = nullptr;
     std::unique_ptr<PendingIRCommands> pendingCommands_;
     CommandsReader commandsReader_ = [](const RecordFileReader& headers) { return headers.ReaderOfTheSameFile(); };
     int listingsDropped_ = 0;

@@ -34,6 +34,26 @@ DamagedDatabaseMessages Messages()
 
 }  // namespace
 
+DatabaseRecords IRClassGlobals::DatabaseFileRecords()
+{
+    // The commands are taken in first: a file that no longer holds them
+    // empties the database now, not halfway through the write.
+    IRDatabase();
+    return {RecordLength, [this](RecordFileWriter& writer) {
+                for (int i = 0; i < IRDatabase().Count(); ++i) {
+                    IRLibraryToRecord(i);
+                    // A library without commands is never written.
+                    if (IRHeaderRecordBuffer.Num_commands == 0) continue;
+                    FixedRecord header(writer.NextRecord(), RecordLength);
+                    IRHeaderRecordBuffer.WriteTo(header);
+                    for (const IRCommandRecord& entry : IRCommandRecordBuffers) {
+                        FixedRecord command(writer.NextRecord(), RecordLength);
+                        entry.WriteTo(command);
+                    }
+                }
+            }};
+}
+
 void IRClassGlobals::SaveIRDatabase()
 {
     // The command buffers are released however the save ends.
@@ -41,20 +61,8 @@ void IRClassGlobals::SaveIRDatabase()
         std::vector<IRCommandRecord>& buffers;
         ~ReleaseBuffers() { buffers.clear(); }
     } release{IRCommandRecordBuffers};
-    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, RecordLength, !IRDatabaseAllocated(),
-                     [this](RecordFileWriter& writer) {
-                         for (int i = 0; i < IRDatabase().Count(); ++i) {
-                             IRLibraryToRecord(i);
-                             // A library without commands is never written.
-                             if (IRHeaderRecordBuffer.Num_commands == 0) continue;
-                             FixedRecord header(writer.NextRecord(), RecordLength);
-                             IRHeaderRecordBuffer.WriteTo(header);
-                             for (const IRCommandRecord& entry : IRCommandRecordBuffers) {
-                                 FixedRecord command(writer.NextRecord(), RecordLength);
-                                 entry.WriteTo(command);
-                             }
-                         }
-                     });
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, !IRDatabaseAllocated(),
+                     DatabaseFileRecords());
 }
 
 void IRClassGlobals::ReadOnFirstUse()
@@ -76,24 +84,25 @@ void IRClassGlobals::ClearIRDatabase()
 
 void IRClassGlobals::LoadIRDatabase()
 {
-    LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, Messages(),
-        [this] {
-            pendingCommands_.reset();
-            database_.Entries().Clear();
-        },
-        [this] { return ReadDatabaseFile(); }, [this] { return database_.Entries().Count(); },
-        [this] { SaveIRDatabase(); });
+    const RecoverableDatabase database{[this] {
+                                           pendingCommands_.reset();
+                                           database_.Entries().Clear();
+                                       },
+                                       [this](const std::filesystem::path& path) { return ReadDatabaseFile(path); },
+                                       [this] { return database_.Entries().Count(); },
+                                       [this] { return DatabaseFileRecords(); }};
+    LoadDatabaseWithRecovery(DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, Messages(), database,
+                             recoverySteps_);
 }
 
 // The walk reads the headers and steps over the command records, while the
 // commands are read on a thread of their own from a second reader of the
 // same file. They reach the libraries when anything but a list of the
 // libraries' names asks for the database.
-bool IRClassGlobals::ReadDatabaseFile()
+bool IRClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
     DatabaseArray<IRclass>& database = database_.Entries();
-    RecordFileReader reader(DatabaseFiles(programFolder_, DatabaseName).def, RecordLength);
+    RecordFileReader reader(path, RecordLength);
     pendingCommands_ = std::make_unique<PendingIRCommands>(commandsReader_(reader));
     // Every record could be a library; the room is made only as they come.
     database.Reserve(reader.RecordCount());

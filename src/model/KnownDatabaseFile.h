@@ -11,12 +11,29 @@
 class KnownDatabaseFile {
 public:
     // Nothing is known of the file on disk: no save may touch it.
-    void Forget() { known_.reset(); }
-    void Learn(const FileIdentity& identity) { known_ = identity; }
-    void Learn(const std::filesystem::path& def) { known_ = FileIdentity::Of(def); }
+    void Forget()
+    {
+        known_.reset();
+        damagedAndKept_ = false;
+    }
+    // The file was read, damaged, and what could be read of it could not be
+    // written in its place: it stays for the next start to read again, and
+    // no save may touch it.
+    void KeepDamaged()
+    {
+        known_.reset();
+        damagedAndKept_ = true;
+    }
+    void Learn(const FileIdentity& identity)
+    {
+        known_ = identity;
+        damagedAndKept_ = false;
+    }
+    void Learn(const std::filesystem::path& def) { Learn(FileIdentity::Of(def)); }
     // Throws FileError when a file is at `def` that is not the one known.
     void CheckUnchanged(const std::filesystem::path& def) const;
 
 private:
     std::optional<FileIdentity> known_;
+    bool damagedAndKept_ = false;
 };

@@ -104,12 +104,12 @@ void ProjectorClassGlobals::ProjectorDefinitionToRecord(int index)
     ProjectorRecordBuffer.StoreDefinition(ProjectorDatabase()[index]);
 }
 
-bool ProjectorClassGlobals::ReadDatabaseFile()
+bool ProjectorClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
     bool whole = false;
     try {
         whole = ReadDatabaseRecords<ProjectorDefinitionRecord>(
-            DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), ProjectorRecordBuffer,
+            path, database_.Entries(), ProjectorRecordBuffer,
             [](ProjectorDefinitionRecord& record) {
                 record.CleanNamesForDatabase();
                 return record.HasBothNames();
@@ -140,15 +140,23 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
                                            "Projector configuration file could not be loaded!",
                                            "projector configuration",
                                            "projector configurations"};
-    LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
-        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
-        [this] { return database_.Entries().Count(); }, [this] { SaveProjectorDatabase(); });
+    const RecoverableDatabase database{[this] { database_.Entries().Clear(); },
+                                       [this](const std::filesystem::path& path) { return ReadDatabaseFile(path); },
+                                       [this] { return database_.Entries().Count(); },
+                                       [this] { return DatabaseFileRecords(); }};
+    LoadDatabaseWithRecovery(DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages, database,
+                             recoverySteps_);
+}
+
+DatabaseRecords ProjectorClassGlobals::DatabaseFileRecords()
+{
+    return RecordsOf<ProjectorDefinitionRecord>(
+        ProjectorDatabase().Count(),
+        [this](int i, ProjectorDefinitionRecord& record) { record.StoreDefinition(ProjectorDatabase()[i]); });
 }
 
 void ProjectorClassGlobals::SaveProjectorDatabase()
 {
-    SaveDatabaseRecords<ProjectorDefinitionRecord>(
-        DatabaseFiles(programFolder_, DatabaseName), known_, ProjectorDatabase().Count(),
-        [this](int i, ProjectorDefinitionRecord& record) { record.StoreDefinition(ProjectorDatabase()[i]); });
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, ProjectorDatabase().IsEmpty(),
+                     DatabaseFileRecords());
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 
 struct ConfigProjectorBlockRecord;
+struct DatabaseRecords;
+class FileStepObserver;
 class UserPrompts;
 
 // The projector database module: the definitions in memory, the one record
@@ -55,11 +57,12 @@ public:
 
     // Rebuilds the database from "Projectors.DEF" now and sorts it. A file
     // that does not read whole (a length that is not a whole number of
-    // records, a record that cannot be represented) is damaged: it is kept
-    // aside as "Projectors.DAMAGED" (or the next free number) and replaced
-    // by its backup once, with a message; failing that the database keeps
-    // the definitions it could read and writes them as the new file, with a
-    // message.
+    // records, a record that cannot be represented) or yields no definition
+    // from its bytes is damaged: it is kept aside as "Projectors.DAMAGED"
+    // (or the next free number) and replaced by a backup that reads whole,
+    // with a message; failing that the database keeps the definitions it
+    // could read (of the file or a damaged backup, whichever yields more)
+    // and writes them as the new file, with a message.
     void LoadProjectorDatabase();
     // Writes the database to "Projectors.DEF", keeping the previous file as
     // "Projectors.BAK"; an empty database deletes the ".DEF". Throws
@@ -67,16 +70,21 @@ public:
     // nothing, when the ".DEF" is not the file the load read whole (or its
     // absence), nor the last one saved.
     void SaveProjectorDatabase();
+    // Told before each file step of a recovery from a damaged file.
+    void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
 
 private:
-    // False when the file did not read whole.
-    bool ReadDatabaseFile();
+    // Reads a database file; false when it did not read whole.
+    bool ReadDatabaseFile(const std::filesystem::path& path);
+    // The definitions as the database file holds them.
+    DatabaseRecords DatabaseFileRecords();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
     void ReadOnFirstUse();
 
     FirstUseDatabase<ProjectorClass> database_{[this] { ReadOnFirstUse(); }};
     KnownDatabaseFile known_;
+    FileStepObserver* recoverySteps_ = nullptr;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -4,8 +4,8 @@
 
 namespace {
 
-void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, std::size_t recordLength, bool empty,
-                        const std::function<void(RecordFileWriter&)>& writeRecords)
+void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, bool empty,
+                        const DatabaseRecords& records)
 {
     // A file the editor never read whole would be lost to the save, or
     // become the backup of a good database.
@@ -18,17 +18,16 @@ void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, st
     }
     // A save that fails leaves no ".TMP": a half-written one would hold the
     // disk space a second try needs.
-    WriteRecordFileThenPlace(files.tmp, recordLength, writeRecords, [&files] { files.PromoteTemporary(); });
+    WriteRecordFileThenPlace(files.tmp, records.recordLength, records.write, [&files] { files.PromoteTemporary(); });
     known.Learn(files.def);
 }
 
 }  // namespace
 
-void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, std::size_t recordLength, bool empty,
-                      const std::function<void(RecordFileWriter&)>& writeRecords)
+void SaveDatabaseFile(const DatabaseFiles& files, KnownDatabaseFile& known, bool empty, const DatabaseRecords& records)
 {
     try {
-        WriteDatabaseFiles(files, known, recordLength, empty, writeRecords);
+        WriteDatabaseFiles(files, known, empty, records);
     } catch (const FileError& error) {
         // The user knows the database by its file, whichever of its companions failed.
         throw FileError(files.def.string() + ": " + error.cause(), error.cause());

@@ -52,11 +52,11 @@ bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
     return RS232RecordBuffer.Matches(library);
 }
 
-bool SerialClassGlobals::ReadDatabaseFile()
+bool SerialClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
     try {
         return ReadDatabaseRecords<RS232LibraryRecord>(
-            DatabaseFiles(programFolder_, DatabaseName).def, database_.Entries(), RS232RecordBuffer,
+            path, database_.Entries(), RS232RecordBuffer,
             [](RS232LibraryRecord& record) {
                 record.RemoveControlCharactersFromNames();
                 return record.HasAllNames();
@@ -84,17 +84,25 @@ void SerialClassGlobals::LoadRS232Database()
                                            "RS232 configuration file could not be loaded!",
                                            "RS232 configuration",
                                            "RS232 configurations"};
-    LoadDatabaseWithRecovery(
-        DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages,
-        [this] { database_.Entries().Clear(); }, [this] { return ReadDatabaseFile(); },
-        [this] { return database_.Entries().Count(); }, [this] { SaveRS232Database(); });
+    const RecoverableDatabase database{[this] { database_.Entries().Clear(); },
+                                       [this](const std::filesystem::path& path) { return ReadDatabaseFile(path); },
+                                       [this] { return database_.Entries().Count(); },
+                                       [this] { return DatabaseFileRecords(); }};
+    LoadDatabaseWithRecovery(DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages, database,
+                             recoverySteps_);
+}
+
+DatabaseRecords SerialClassGlobals::DatabaseFileRecords()
+{
+    return RecordsOf<RS232LibraryRecord>(RS232Database().Count(), [this](int i, RS232LibraryRecord& record) {
+        record.StoreLibrary(RS232Database()[i]);
+    });
 }
 
 void SerialClassGlobals::SaveRS232Database()
 {
-    SaveDatabaseRecords<RS232LibraryRecord>(
-        DatabaseFiles(programFolder_, DatabaseName), known_, RS232Database().Count(),
-        [this](int i, RS232LibraryRecord& record) { record.StoreLibrary(RS232Database()[i]); });
+    SaveDatabaseFile(DatabaseFiles(programFolder_, DatabaseName), known_, RS232Database().IsEmpty(),
+                     DatabaseFileRecords());
 }
 
 void SerialClassGlobals::ReadRS232RecordFile(const std::filesystem::path& path)

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string>
 
+struct DatabaseRecords;
+class FileStepObserver;
 class UserPrompts;
 
 // The RS232 database module: the libraries in memory, the one record buffer
@@ -56,11 +58,12 @@ public:
 
     // Rebuilds the database from "RS232Serials.DEF" now. A file that does not
     // read whole (a length that is not a whole number of records, a record
-    // that cannot be represented) is damaged: it is kept aside as
-    // "RS232Serials.DAMAGED" (or the next free number) and replaced by its
-    // backup once, with a message; failing that the database keeps the
-    // libraries it could read and writes them as the new file, with a
-    // message.
+    // that cannot be represented) or yields no library from its bytes is
+    // damaged: it is kept aside as "RS232Serials.DAMAGED" (or the next free
+    // number) and replaced by a backup that reads whole, with a message;
+    // failing that the database keeps the libraries it could read (of the
+    // file or a damaged backup, whichever yields more) and writes them as
+    // the new file, with a message.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws
@@ -72,16 +75,21 @@ public:
     // buffer. A file without a whole record raises FileError and leaves the
     // buffer as it was.
     void ReadRS232RecordFile(const std::filesystem::path& path);
+    // Told before each file step of a recovery from a damaged file.
+    void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
 
 private:
-    // False when the file did not read whole.
-    bool ReadDatabaseFile();
+    // Reads a database file; false when it did not read whole.
+    bool ReadDatabaseFile(const std::filesystem::path& path);
+    // The libraries as the database file holds them.
+    DatabaseRecords DatabaseFileRecords();
     // The first use of the database may come between a read into the record
     // buffer and the use of what was read, so the buffer is kept.
     void ReadOnFirstUse();
 
     FirstUseDatabase<RS232FileBlockClass> database_{[this] { ReadOnFirstUse(); }};
     KnownDatabaseFile known_;
+    FileStepObserver* recoverySteps_ = nullptr;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

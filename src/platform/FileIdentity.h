@@ -14,6 +14,8 @@ public:
     static FileIdentity Of(const std::filesystem::path& path);
 
     bool Exists() const { return exists_; }
+    // The bytes the file held; 0 when there is none.
+    int64_t Size() const { return size_; }
     bool operator==(const FileIdentity&) const = default;
 
 private:

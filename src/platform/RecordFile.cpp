@@ -25,20 +25,18 @@ FileError Describe(const std::string& action, const std::filesystem::path& path)
     return FileErrorAt(action, path, std::strerror(errno));
 }
 
-// The backup, made beside it and renamed over it: a second name of the
-// target, or a flushed copy where the file system refuses hard links.
-void KeepAsBackup(const std::filesystem::path& target, const std::filesystem::path& backup)
+}  // namespace
+
+void KeepAside(const std::filesystem::path& file, const std::filesystem::path& as)
 {
     // Removed whatever happens: after a rename between two names of one file
-    // (a backup that is already the target's second name) both names stay.
-    const TemporaryFile fresh(PartialPathOf(backup));
+    // (a name that is already the file's second name) both names stay.
+    const TemporaryFile fresh(PartialPathOf(as));
     std::error_code linkError;
-    std::filesystem::create_hard_link(target, fresh.path(), linkError);
-    if (linkError) CopyToNewFile(target, fresh.path());
-    RenameFile(fresh.path(), backup);
+    std::filesystem::create_hard_link(file, fresh.path(), linkError);
+    if (linkError) CopyToNewFile(file, fresh.path());
+    RenameFile(fresh.path(), as);
 }
-
-}  // namespace
 
 FileError FileErrorAt(const std::string& action, const std::filesystem::path& path, const std::string& cause)
 {
@@ -212,7 +210,7 @@ void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesys
     const std::filesystem::file_status current = std::filesystem::status(target, error);
     if (error && current.type() != std::filesystem::file_type::not_found)
         throw FileErrorAt("cannot examine", target, error.message());
-    if (backup != target && std::filesystem::is_regular_file(current)) KeepAsBackup(target, backup);
+    if (backup != target && std::filesystem::is_regular_file(current)) KeepAside(target, backup);
     RenameFile(fresh, target);
     SyncFolder(target.parent_path());
 }

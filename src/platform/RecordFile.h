@@ -141,6 +141,10 @@ struct DatabaseFiles {
 // backup the previous or the new backup, whole. Throws FileError.
 void ReplaceKeepingBackup(const std::filesystem::path& fresh, const std::filesystem::path& target,
                           const std::filesystem::path& backup);
+// Gives a file a second name, `as`: a hard link, or where the file system
+// refuses one a flushed copy. Either is made beside `as` and renamed over
+// it, so that `as` never names part of the file. Throws FileError.
+void KeepAside(const std::filesystem::path& file, const std::filesystem::path& as);
 // Writes a whole record file, flushed to the disk, at the temporary path,
 // made afresh (see TemporaryFile), then lets `place` put it where it
 // belongs: a failure at any step leaves no temporary file behind. Throws

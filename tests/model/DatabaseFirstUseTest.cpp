@@ -153,6 +153,12 @@ QString KeptAs(const std::filesystem::path& path)
     return "\r\nThe damaged file has been kept as \"" + QString::fromStdString(path.string()) + "\".";
 }
 
+QString OtherKeptAs(const std::filesystem::path& path)
+{
+    return "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
+           QString::fromStdString(path.string()) + "\".";
+}
+
 }  // namespace
 
 TEST(DatabaseFirstUse, TheFileIsReadOnceBeforeAnyUseAndTheRecordBuffersAreKept)
@@ -264,8 +270,12 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
                     prompts.ExpectMessage(QString(database.damaged) + "\r\n" + database.restoring,
                                           "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
                 }
+                // As many read from each: the backup's are taken, and the
+                // message names where the other is kept.
                 prompts.ExpectMessage(OnlyRead(database, static_cast<int>(read.size())) +
-                                          KeptAs(folder / (name + (damagedBackup ? ".DAMAGED1" : ".DAMAGED"))),
+                                          (damagedBackup ? KeptAs(folder / (name + ".DAMAGED1")) +
+                                                               OtherKeptAs(folder / (name + ".DAMAGED"))
+                                                         : KeptAs(folder / (name + ".DAMAGED"))),
                                       "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
                 database.addFromBuffers(state);
                 EXPECT_TRUE(prompts.AllAnswered());

@@ -80,12 +80,24 @@ TEST_F(ProjectorDatabase, NoFileIsAnEmptyDatabaseEvenWithABackup)
     EXPECT_TRUE(folder.Exists("Projectors.BAK"));
 }
 
-TEST_F(ProjectorDatabase, RecordsWithABlankNameAreSkippedSilently)
+// A record with a blank name is skipped silently; a file of nothing else
+// yields no definition from its bytes and is damaged, as one of zeros is.
+TEST_F(ProjectorDatabase, RecordsWithABlankNameAreSkippedAndAFileOfNothingElseIsDamaged)
 {
     const ProjectorDefinitionRecord blankModel = RecordOf("ACME", "\t ");
+    const ProjectorDefinitionRecord named = RecordOf("ACME", "PJ");
+    WriteDatabase("Projectors.DEF", {&blankModel, &named});
+    globals.LoadProjectorDatabase();
+    EXPECT_EQ(Order(), std::vector<std::string>{"ACME/PJ"});
+
     WriteDatabase("Projectors.DEF", {&blankModel});
+    const std::string damaged = folder.ReadBytes("Projectors.DEF");
+    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED"), "Tavlo Editor", PromptButtons::Ok,
+                          PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
+    EXPECT_FALSE(folder.Exists("Projectors.DEF"));
+    EXPECT_EQ(folder.ReadBytes("Projectors.DAMAGED"), damaged);
 }
 
 TEST_F(ProjectorDatabase, LoadSortsByManufacturerThenModelInByteOrder)
@@ -179,8 +191,10 @@ TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseS
     const std::string damagedBackup = folder.ReadBytes("Projectors.BAK");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED1"), "Tavlo Editor", PromptButtons::Ok,
-                          PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED1") +
+                              "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
+                              QString::fromStdString((folder / "Projectors.DAMAGED").string()) + "\".",
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());
     EXPECT_FALSE(folder.Exists("Projectors.DEF"));

@@ -261,8 +261,10 @@ TEST_F(RS232Database, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStart
     folder.WriteBytes("RS232Serials.DAMAGED", "from an earlier start");
 
     prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED2"), "Tavlo Editor", PromptButtons::Ok,
-                          PromptIcon::None);
+    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED2") +
+                              "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
+                              QString::fromStdString((folder / "RS232Serials.DAMAGED1").string()) + "\".",
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
     EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
@@ -287,17 +289,21 @@ TEST_F(RS232Database, DamagedFileWithoutBackupIsLostToTheDatabaseButKept)
     EXPECT_EQ(folder.ReadBytes("RS232Serials.DAMAGED"), damaged);
 }
 
-// A file that cannot be read is damaged, not empty: an empty load would be
-// saved over it at the next save.
-TEST_F(RS232Database, ADatabaseFileThatCannotBeReadIsDamaged)
+// A file that cannot be read, nor kept aside, is not an empty database: an
+// empty load would be saved over it at the next save. It is told and left
+// as it is.
+TEST_F(RS232Database, ADatabaseFileThatCannotBeReadIsToldAndLeftAsItIs)
 {
     std::filesystem::create_directory(folder / "RS232Serials.DEF");
-    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED"), "Tavlo Editor", PromptButtons::Ok,
-                          PromptIcon::None);
+    prompts.ExpectMessageStartingWith("RS232 configuration file could not be loaded!\r\n", "Tavlo Editor",
+                                      PromptButtons::Ok, PromptIcon::Exclamation);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());
-    EXPECT_FALSE(folder.Exists("RS232Serials.DEF"));
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "RS232Serials.DAMAGED"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "RS232Serials.DEF"));
+    globals.AddRS232Library();
+    EXPECT_THROW(globals.SaveRS232Database(), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "RS232Serials.DEF"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 // The load leaves the shared buffer as reading through it would: holding
