@@ -6,7 +6,6 @@
 #include "DatabaseKinds.h"
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
-#include "support/DatabaseNames.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
@@ -14,7 +13,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
