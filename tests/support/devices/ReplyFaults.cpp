@@ -19,7 +19,7 @@ ReplyFaults ReplyFaults::FromArguments(const std::vector<std::string>& arguments
     ReplyFaults faults;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool takesValue = argument == "--late" || argument == "--refuse";
+        const bool takesValue = argument == "--late" || argument == "--refuse" || argument == "--silent";
         if (takesValue && i + 1 == arguments.size()) throw std::invalid_argument(argument + " needs a value");
         if (argument == "--late") {
             const std::string& value = arguments[++i];
@@ -28,10 +28,14 @@ ReplyFaults ReplyFaults::FromArguments(const std::vector<std::string>& arguments
             faults.late[Number(value.substr(0, colon))] = std::chrono::milliseconds(Number(value.substr(colon + 1)));
         } else if (argument == "--refuse") {
             faults.refused.insert(Number(arguments[++i]));
+        } else if (argument == "--silent") {
+            faults.silent.insert(Number(arguments[++i]));
         } else if (argument == "--meet-payload") {
             faults.lateMeetsPayload = true;
         } else if (argument == "--refuse-met") {
             faults.refuseMet = true;
+        } else if (argument == "--late-every-copy") {
+            faults.lateEveryCopy = true;
         } else {
             rest.push_back(argument);
         }
@@ -45,8 +49,10 @@ std::vector<std::string> ReplyFaults::Arguments() const
     for (const auto& [frame, delay] : late)
         arguments.insert(arguments.end(), {"--late", std::to_string(frame) + ":" + std::to_string(delay.count())});
     for (const int frame : refused) arguments.insert(arguments.end(), {"--refuse", std::to_string(frame)});
+    for (const int frame : silent) arguments.insert(arguments.end(), {"--silent", std::to_string(frame)});
     if (lateMeetsPayload) arguments.emplace_back("--meet-payload");
     if (refuseMet) arguments.emplace_back("--refuse-met");
+    if (lateEveryCopy) arguments.emplace_back("--late-every-copy");
     return arguments;
 }
 
@@ -63,10 +69,11 @@ void FaultedAnswers::PayloadBegins()
 FaultedAnswers::Answer FaultedAnswers::AnswerTo(const ReplyFaults& faults, std::optional<int> frame)
 {
     const bool met = std::exchange(met_, false);
+    if (frame && faults.silent.contains(*frame)) return Answer::Silent;
     if (met && faults.refuseMet) return Answer::Refuse;
     if (!frame) return Answer::Acknowledge;
     if (faults.refused.contains(*frame) && refusedFired_.insert(*frame).second) return Answer::Refuse;
-    if (faults.late.contains(*frame) && lateFired_.insert(*frame).second) return Answer::Late;
+    if (faults.late.contains(*frame) && (lateFired_.insert(*frame).second || faults.lateEveryCopy)) return Answer::Late;
     return Answer::Acknowledge;
 }
 

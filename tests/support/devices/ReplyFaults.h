@@ -14,7 +14,11 @@
 // controller's image blocks, the capture pod's playback packets), each the
 // first time it hears the frame: a late acknowledgement (the frame is taken,
 // its acknowledgement goes out only after the delay) or a refusal (0F 00).
+// A silent frame is one the device cannot read: never taken nor answered,
+// however often it comes. The controller's restart is frame Restart.
 struct ReplyFaults {
+    static constexpr int Restart = -1;
+
     std::map<int, std::chrono::milliseconds> late;
     std::set<int> refused;
     // A late acknowledgement whose delay has passed waits for the next
@@ -22,9 +26,13 @@ struct ReplyFaults {
     // for that frame's answer; with refuseMet that frame is refused.
     bool lateMeetsPayload = false;
     bool refuseMet = false;
+    std::set<int> silent;
+    // Every copy of a late frame is acknowledged late, as by a device slow
+    // to store that frame, not only the first.
+    bool lateEveryCopy = false;
 
     // For a device in a helper process: "--late N:MS", "--refuse N",
-    // "--meet-payload", "--refuse-met". Arguments that are no fault are
+    // "--meet-payload", "--refuse-met", "--silent N", "--late-every-copy". Arguments that are no fault are
     // left in `rest`; a fault without its number throws std::invalid_argument.
     static ReplyFaults FromArguments(const std::vector<std::string>& arguments, std::vector<std::string>& rest);
     std::vector<std::string> Arguments() const;
@@ -36,7 +44,7 @@ class FaultedAnswers {
 public:
     using Bytes = std::vector<uint8_t>;
     using SendLine = std::function<void(const Bytes& bytes, std::chrono::milliseconds delay)>;
-    enum class Answer { Acknowledge, Refuse, Late };
+    enum class Answer { Acknowledge, Refuse, Late, Silent };
 
     explicit FaultedAnswers(SendLine send) : send_(std::move(send)) {}
 

@@ -139,6 +139,7 @@ void SimulatedCapturePod::FrameComplete()
     const std::optional<int> packet =
         current_.address == PlaybackAddress ? std::optional<int>(current_.payload[0]) : std::nullopt;
     const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, packet);
+    if (faulted == FaultedAnswers::Answer::Silent) return;
     Answer answer = faulted == FaultedAnswers::Answer::Refuse ? Answer{{0x0F, 0x00}, {}, {}} : AnswerTo(current_);
     if (Tampering) Tampering(current_, attempt_, answer);
     const bool acknowledges = !answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front();

@@ -103,15 +103,22 @@ std::optional<int> SimulatedController::BlockNumber() const
     return current_.payload[0] * 256 + current_.payload[1];
 }
 
+std::optional<int> SimulatedController::FaultFrame() const
+{
+    if (current_.address == RestartAddress) return ReplyFaults::Restart;
+    return BlockNumber();
+}
+
 SimulatedController::Answer SimulatedController::AnswerFrame(std::chrono::milliseconds& lateBy)
 {
-    const std::optional<int> block = BlockNumber();
-    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, block);
+    const std::optional<int> frame = FaultFrame();
+    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, frame);
     lateBy = LateReplyDelay;
     if (FrameAnswer) return FrameAnswer(current_, attempt_);
     switch (faulted) {
     case FaultedAnswers::Answer::Refuse: return Answer::Wrong;
-    case FaultedAnswers::Answer::Late: lateBy = Faults.late.at(*block); return Answer::Late;
+    case FaultedAnswers::Answer::Silent: return Answer::Silent;
+    case FaultedAnswers::Answer::Late: lateBy = Faults.late.at(*frame); return Answer::Late;
     case FaultedAnswers::Answer::Acknowledge: break;
     }
     return Answer::Acknowledge;

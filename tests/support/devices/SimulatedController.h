@@ -53,7 +53,7 @@ public:
     std::chrono::milliseconds ReplyDelay{0};
     std::chrono::milliseconds LateReplyDelay{700};
     FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right, but for Faults
-    ReplyFaults Faults;       // at block numbers; a late acknowledgement meeting a payload meets any frame's
+    ReplyFaults Faults;  // at block numbers and the restart; a late acknowledgement meeting a payload meets any frame's
     bool FramingByContent = false;
 
     // What it has seen.
@@ -80,6 +80,7 @@ private:
     void AnswerProbe();
     void Reply(const std::vector<uint8_t>& bytes);
     std::optional<int> BlockNumber() const;  // of the frame just heard
+    std::optional<int> FaultFrame() const;   // its number among the faults: the block, or Restart
     Answer AnswerFrame(std::chrono::milliseconds& lateBy);
 
     std::array<uint8_t, ImageCapacity> image_{};
