@@ -73,6 +73,7 @@ public:
         if (active_) clock_.Milliseconds += milliseconds_;
         active_ = false;
     }
+    int64_t Now() const override { return clock_.Milliseconds; }
 
 private:
     FuzzSerialPort& port_;
@@ -102,6 +103,7 @@ public:
         port_.Arrive(reply);
         clock_.Milliseconds = reply.empty() ? closesAt_ : clock_.Milliseconds + 1;
     }
+    int64_t Now() const override { return clock_.Milliseconds; }
 
 private:
     FuzzSerialPort& port_;

@@ -68,6 +68,7 @@ bool CapturePod::SendPodCommand(int command, int argument)
         run.count = 1;
         run.pauseMilliseconds = durations_.AddressPauseMilliseconds;
         run.replyMilliseconds = durations_.AcknowledgeMilliseconds;
+        run.once = true;  // a toggle such as POWER must not be pressed twice
         run.payload = [&](int) { return SerialLink::Bytes{commandByte, argumentByte, checksum}; };
         return SendFrameRun(link_, run);
     }

@@ -16,6 +16,12 @@ public:
 
     bool Send()
     {
+        // What an earlier exchange still owes comes, or can come no more,
+        // before the first frame goes.
+        const std::optional<int> earlier = link_.AwaitOwedReplies();
+        if (!earlier) return false;
+        link_.PayOwedReplies(RepliesIn(*earlier));
+
         int frame = 0;
         for (;;) {
             while (frame < run_.count) {
@@ -31,6 +37,7 @@ public:
                 case FrameEnd::Interrupted: return false;
                 }
             }
+            if (run_.once) return true;
             switch (Settle()) {
             case Quiet::Yes: return true;
             case Quiet::Interrupted: return false;
@@ -54,10 +61,19 @@ private:
             const auto result =
                 link_.SendFrameOnce(run_.address, payload, run_.pauseMilliseconds, run_.replyMilliseconds);
             if (!result) return Leave(FrameEnd::Interrupted);
+            ownUntil_ = result->payloadSentAt + run_.ReplyLimit();
+            if (own_ == 0) firstOwnSentAt_ = result->payloadSentAt;
             if (Stray(result->strayBytes)) return Leave(FrameEnd::SendAgain);
             switch (result->reply) {
-            case SerialLink::Attempt::Reply::Acknowledged: return AfterAcknowledgement(frame);
-            case SerialLink::Attempt::Reply::Refused: wrongReply_ = true; break;
+            case SerialLink::Attempt::Reply::Acknowledged:
+                if (!run_.once) return AfterAcknowledgement(frame, *result);
+                switch (RefusedAfterAll()) {
+                case Quiet::Yes: return Leave(FrameEnd::Acknowledged);
+                case Quiet::Interrupted: return Leave(FrameEnd::Interrupted);
+                case Quiet::No: Refused(); break;
+                }
+                break;
+            case SerialLink::Attempt::Reply::Refused: Refused(); break;
             case SerialLink::Attempt::Reply::None:
                 wrongReply_ = false;
                 ++own_;  // its reply may yet come
@@ -67,23 +83,55 @@ private:
         return Leave(FrameEnd::Failed);
     }
 
-    FrameEnd AfterAcknowledgement(int frame)
+    void Refused()
+    {
+        wrongReply_ = true;
+        refusalSeen_ = true;
+    }
+
+    FrameEnd AfterAcknowledgement(int frame, const SerialLink::Attempt& answered)
     {
         if (link_.OwedReplies() > 0 && !doubtFrom_) doubtFrom_ = frame;
         if (own_ > 0) {
             // The replies of this frame's timed-out attempts, so that no later
-            // frame takes one of them for its own.
-            if (!link_.ReplyWait(run_.replyMilliseconds, 2 * own_) || link_.Interrupted())
-                return Leave(FrameEnd::Interrupted);
+            // frame takes one of them for its own. The reply just read is
+            // taken for the oldest of them; the device answers in turn, each
+            // attempt about as late, so the last reply owed, that of the
+            // attempt just answered, comes that much after its payload. One
+            // reply window more for the line and the window loop.
+            const int64_t lateness = link_.Now() - firstOwnSentAt_;
+            ownUntil_ = answered.payloadSentAt + lateness + run_.replyMilliseconds;
+            if (!WaitUntil(ownUntil_, 2 * own_)) return Leave(FrameEnd::Interrupted);
             if (Stray(static_cast<int>(link_.Read("late").size()))) return Leave(FrameEnd::SendAgain);
         }
         return Leave(FrameEnd::Acknowledged);
     }
 
+    // For a command that must not run twice, acknowledged while an earlier
+    // frame owed a reply and no earlier attempt of its own can have been
+    // taken: the reply after it, if one comes within a reply window, is the
+    // command's own; No when that one refused it.
+    Quiet RefusedAfterAll()
+    {
+        if (link_.OwedReplies() == 0 || own_ > 0) return Quiet::Yes;
+        if (!link_.ReplyWait(run_.replyMilliseconds, 2) || link_.Interrupted()) return Quiet::Interrupted;
+        const SerialLink::Bytes after = link_.Read("after");
+        Stray(static_cast<int>(after.size()));
+        const bool refused = after.size() >= 2 && after[after.size() - 2] != SerialLink::Acknowledgement;
+        return refused ? Quiet::No : Quiet::Yes;
+    }
+
+    // False when the abort flag or a closed port ended the wait.
+    bool WaitUntil(int64_t until, int byteCount)
+    {
+        const int64_t left = until - link_.Now();
+        return left <= 0 || (link_.ReplyWait(static_cast<int>(left), byteCount) && !link_.Interrupted());
+    }
+
     // What the frame still owes is owed by an earlier frame from now on.
     FrameEnd Leave(FrameEnd end)
     {
-        link_.OweReplies(own_);
+        link_.OweReplies(own_, ownUntil_);
         own_ = 0;
         return end;
     }
@@ -103,7 +151,8 @@ private:
     }
 
     // After the last frame, while acknowledgements are in doubt: one reply
-    // window for a reply out of turn.
+    // window for a reply out of turn, which may be the one a doubtful
+    // acknowledgement stood in for.
     Quiet Settle()
     {
         if (!doubtFrom_) return Quiet::Yes;
@@ -115,15 +164,18 @@ private:
     {
         if (frame < acknowledged_) return;
         acknowledged_ = frame + 1;
-        goBacksSinceProgress_ = 0;
         if (run_.acknowledged) run_.acknowledged(frame);
     }
 
-    // Back to the first frame in doubt; false, with the frame's wrong-reply
-    // message, when replies keep coming out of turn and the run gets no further.
+    // Back to the first frame in doubt, once what is owed can come no more;
+    // the frames sent again owe nothing to what came before. False, with the
+    // frame's messages, when the run has gone back too often, or when the
+    // abort flag or a closed port ended the wait.
     bool GoBack(int& frame)
     {
-        if (++goBacksSinceProgress_ > SerialLink::FrameAttempts) return Fail(std::min(frame, run_.count - 1), true);
+        if (++goBacks_ > FrameRun::GoBacks) return Fail(std::min(frame, run_.count - 1), refusalSeen_);
+        if (!link_.AwaitOwedReplies()) return false;
+        link_.ForgetOwedReplies();
         frame = *doubtFrom_;
         doubtFrom_.reset();
         return true;
@@ -139,11 +191,14 @@ private:
 
     SerialLink& link_;
     const FrameRun& run_;
-    int own_ = 0;  // replies this frame's timed-out attempts may still send
+    int own_ = 0;                 // replies this frame's timed-out attempts may still send
+    int64_t firstOwnSentAt_ = 0;  // the payload of the first of those attempts
+    int64_t ownUntil_ = 0;        // when the last of them can come no more
     bool wrongReply_ = false;
+    bool refusalSeen_ = false;
     std::optional<int> doubtFrom_;  // the first frame acknowledged while a reply was owed
     int acknowledged_ = 0;          // frames acknowledged at least once
-    int goBacksSinceProgress_ = 0;
+    int goBacks_ = 0;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@ WindowLoopTimer::WindowLoopTimer()
 {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
+    clock_.start();
 }
 
 void WindowLoopTimer::WaitForEvents()

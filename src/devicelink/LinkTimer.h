@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <cstdint>
 
 // The timer a serial link's waits run on, and how time passes while one
 // waits. The program waits on the window loop; a run that feeds the link
@@ -14,6 +16,8 @@ public:
     // Lets time pass until something may have changed: the timer ran out,
     // bytes arrived, or the abort flag was set.
     virtual void WaitForEvents() = 0;
+    // Milliseconds on the clock the waits run by, from any fixed start.
+    virtual int64_t Now() const = 0;
 };
 
 // A precise single-shot timer on the window loop, which runs while the link
@@ -25,7 +29,9 @@ public:
     void Stop() override { timer_.stop(); }
     bool IsActive() const override { return timer_.isActive(); }
     void WaitForEvents() override;
+    int64_t Now() const override { return clock_.elapsed(); }
 
 private:
     QTimer timer_;
+    QElapsedTimer clock_;
 };

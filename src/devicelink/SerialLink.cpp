@@ -123,17 +123,33 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     const std::optional<int> thrownAway = SendAddress(address, pauseMilliseconds);
     if (!thrownAway) return std::nullopt;
     Output(PayloadSettings, payload);
+    const int64_t payloadSentAt = Now();
     ArmTimer(replyMilliseconds);
     QCoreApplication::processEvents();
     if (!AwaitReply(2) || Interrupted()) return std::nullopt;
 
-    Attempt attempt{Attempt::Reply::None, *thrownAway};
+    Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
     if (port_.InBufferCount() >= 2) {
         const Bytes reply = Read("received");
         attempt.reply = reply.front() == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
         attempt.strayBytes += static_cast<int>(reply.size()) - 2;
     }
     return attempt;
+}
+
+void SerialLink::OweReplies(int count, int64_t until)
+{
+    if (count <= 0) return;
+    owedUntil_ = owedReplies_ > 0 ? std::max(owedUntil_, until) : until;
+    owedReplies_ += count;
+}
+
+std::optional<int> SerialLink::AwaitOwedReplies()
+{
+    if (owedReplies_ == 0) return 0;
+    const int64_t left = owedUntil_ - Now();
+    if (left > 0 && (!ReplyWait(static_cast<int>(left), 2 * owedReplies_) || Interrupted())) return std::nullopt;
+    return static_cast<int>(Read("owed").size());
 }
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)

@@ -79,20 +79,29 @@ public:
         enum class Reply { Acknowledged, Refused, None };
         Reply reply = Reply::None;
         int strayBytes = 0;
+        int64_t payloadSentAt = 0;  // on the link's clock
     };
     // The address, the pause, the payload and the wait for a reply of two
     // bytes; none when the abort flag or a closed port ended a wait.
     std::optional<Attempt> SendFrameOnce(uint8_t address, const Bytes& payload, int pauseMilliseconds,
                                          int replyMilliseconds);
 
-    // Replies that attempts given up on may still send. An acknowledgement
-    // that comes while one is owed may be that reply rather than the answer
-    // to the frame just sent. A new conversation (a port chosen, a probe)
-    // owes nothing.
+    // Replies that attempts given up on may still send, and the time on the
+    // link's clock after which none of them can come any more. An
+    // acknowledgement that comes while one is owed may be that reply rather
+    // than the answer to the frame just sent. A new conversation (a port
+    // chosen, a probe) owes nothing.
     int OwedReplies() const { return owedReplies_; }
-    void OweReplies(int count) { owedReplies_ += count; }
+    void OweReplies(int count, int64_t until);
     // Pays what it can; the rest of the count was owed by nobody.
     void PayOwedReplies(int count) { owedReplies_ = std::max(0, owedReplies_ - count); }
+    // What is owed is taken as never coming.
+    void ForgetOwedReplies() { owedReplies_ = 0; }
+    // Waits until every owed reply has come or none can come any more, and
+    // throws away what came: the number of bytes; none when the abort flag
+    // or a closed port ended the wait. Owing nothing, it reads nothing.
+    std::optional<int> AwaitOwedReplies();
+    int64_t Now() const { return timer1_->Now(); }
     // The message for a frame's fourth failure: a wrong reply or none.
     void TellFailure(const FailureMessages& messages, bool wrongReply);
 
@@ -125,6 +134,7 @@ private:
     std::unique_ptr<LinkTimer> timer1_;
     LinkWaits waits_;
     int owedReplies_ = 0;
+    int64_t owedUntil_ = 0;
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);
