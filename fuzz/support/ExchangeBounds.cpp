@@ -1,6 +1,7 @@
 #include "ExchangeBounds.h"
 
 #include "devicelink/CapturePod.h"
+#include "devicelink/FrameRun.h"
 #include "devicelink/SerialLink.h"
 
 namespace {
@@ -12,6 +13,23 @@ long long FrameBound(int attempts, int addressPause, int acknowledge)
 
 }  // namespace
 
+long long FrameRunBound(int frames, int addressPause, int acknowledge)
+{
+    constexpr int Attempts = SerialLink::FrameAttempts;
+    const long long attempt = addressPause + acknowledge;
+    // A frame answered at its last attempt then waits for the replies its
+    // other attempts owe, until as long after that attempt's payload as the
+    // first attempt's payload came before it, and one reply window more.
+    const long long frame = Attempts * attempt + (Attempts - 1) * attempt + acknowledge;
+    // Only a frame after another can be acknowledged while a reply is owed,
+    // so a run of one never goes back. Otherwise each pass may end with a
+    // reply window for a reply out of turn, and each going back first waits
+    // until what a frame given up on owes can come no more.
+    if (frames <= 1) return frames * frame;
+    const long long pass = frames * frame + acknowledge;
+    return (FrameRun::GoBacks + 1) * pass + FrameRun::GoBacks * FrameBound(Attempts, addressPause, acknowledge);
+}
+
 long long FindPodBound(const LinkWaits& waits, bool restart)
 {
     // The probe bytes and the 'D' each pause; then the identity is awaited.
@@ -21,13 +39,13 @@ long long FindPodBound(const LinkWaits& waits, bool restart)
                                         static_cast<long long>(SerialLink::ProbeSettings.size()) * probeTry;
     if (restart)
         bound += static_cast<long long>(SerialLink::ProbeRounds) * (waits.AddressPause + waits.RestartTime) +
-                 FrameBound(SerialLink::FrameAttempts, waits.AddressPause, waits.Acknowledge);
+                 FrameRunBound(1, waits.AddressPause, waits.Acknowledge);
     return bound;
 }
 
 long long DownloadBound(const LinkWaits& waits, int blocks)
 {
-    return blocks * FrameBound(SerialLink::FrameAttempts, waits.AddressPause, waits.Acknowledge);
+    return FrameRunBound(blocks, waits.AddressPause, waits.Acknowledge);
 }
 
 long long CaptureBound(const CaptureDurations& durations)
@@ -48,6 +66,6 @@ long long ReadCaptureMemoryBound(const CaptureDurations& durations)
 
 long long UploadCaptureBufferBound(const CaptureDurations& durations)
 {
-    return (CapturePod::Blocks + 1) * FrameBound(CapturePod::Attempts, durations.AddressPauseMilliseconds,
-                                                 durations.PlaybackAcknowledgeMilliseconds);
+    return FrameRunBound(CapturePod::Blocks + 1, durations.AddressPauseMilliseconds,
+                         durations.PlaybackAcknowledgeMilliseconds);
 }

@@ -105,6 +105,20 @@ TEST_F(SimulatedLink, FourWrongAnswersReportAFailedReply)
     EXPECT_EQ(controller.Frames().size(), 4u);
 }
 
+// Every even block's acknowledgements are held back until the next payload
+// begins, so each is taken for the next block's, whose own then comes out
+// of turn: the run goes back each time until it gives up. Nothing was
+// refused, so no reply is what is told.
+TEST_F(SimulatedLink, ARunThatGivesUpAfterGoingBackReportsNoReply)
+{
+    for (const int block : {0, 2, 4, 6, 8, 10}) controller.Faults.late[block] = std::chrono::milliseconds(1);
+    controller.Faults.lateMeetsPayload = true;
+    controller.Faults.lateEveryCopy = true;
+    controller.ReplyDelay = std::chrono::milliseconds(30);
+    prompts.ExpectMessage("No reply to download", "Error!  11", PromptButtons::Ok, PromptIcon::Exclamation);
+    EXPECT_FALSE(download_image(link, Pattern(96), 96, {}));
+}
+
 TEST_F(SimulatedLink, TheAbortFlagEndsTheDownloadWithoutAMessage)
 {
     AbortAfter(55);
