@@ -131,7 +131,10 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
     if (port_.InBufferCount() >= 2) {
         const Bytes reply = Read("received");
-        attempt.reply = reply.front() == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
+        // The device answers in turn, so of whole replies the last is this
+        // attempt's own; those before it answer earlier frames.
+        const uint8_t first = reply.size() % 2 == 0 ? reply[reply.size() - 2] : reply.front();
+        attempt.reply = first == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
         attempt.strayBytes += static_cast<int>(reply.size()) - 2;
     }
     return attempt;

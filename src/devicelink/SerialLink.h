@@ -82,7 +82,8 @@ public:
         int64_t payloadSentAt = 0;  // on the link's clock
     };
     // The address, the pause, the payload and the wait for a reply of two
-    // bytes; none when the abort flag or a closed port ended a wait.
+    // bytes, judged by the last whole reply waiting; none when the abort
+    // flag or a closed port ended a wait.
     std::optional<Attempt> SendFrameOnce(uint8_t address, const Bytes& payload, int pauseMilliseconds,
                                          int replyMilliseconds);
 

@@ -2,6 +2,7 @@
 
 #include "devicelink/ImageDownload.h"
 
+#include <algorithm>
 #include <numeric>
 
 using Answer = SimulatedController::Answer;
@@ -103,6 +104,19 @@ TEST_F(SimulatedLink, FourWrongAnswersReportAFailedReply)
     prompts.ExpectMessage("Reply to download failed", "Error!  0", PromptButtons::Ok, PromptIcon::Exclamation);
     EXPECT_FALSE(download_image(link, Pattern(16), 16, {}));
     EXPECT_EQ(controller.Frames().size(), 4u);
+}
+
+// Block 0's first acknowledgement, 600 ms late, is held back until block
+// 1's payload begins and block 1 is refused: both replies wait together in
+// block 1's window, the refusal the later and block 1's own.
+TEST_F(SimulatedLink, OfTwoRepliesWaitingTheLaterAnswersTheBlock)
+{
+    controller.Faults.late[0] = std::chrono::milliseconds(600);
+    controller.Faults.lateMeetsPayload = true;
+    controller.Faults.refuseMet = true;
+    EXPECT_TRUE(download_image(link, Pattern(24), 24, {}));
+    const std::vector<int>& stored = controller.BlocksStored();
+    for (const int block : {0, 1, 2}) EXPECT_NE(std::find(stored.begin(), stored.end(), block), stored.end()) << block;
 }
 
 // Every even block's acknowledgements are held back until the next payload
