@@ -127,6 +127,12 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     ArmTimer(replyMilliseconds);
     QCoreApplication::processEvents();
     if (!AwaitReply(2) || Interrupted()) return std::nullopt;
+    // An odd count is a reply read in half, which would be judged by the
+    // wrong byte: within the reply window, its second byte is awaited.
+    const int64_t windowLeft = payloadSentAt + replyMilliseconds - Now();
+    if (port_.InBufferCount() % 2 == 1 && windowLeft > 0 &&
+        (!ReplyWait(static_cast<int>(windowLeft), port_.InBufferCount() + 1) || Interrupted()))
+        return std::nullopt;
 
     Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
     if (port_.InBufferCount() >= 2) {

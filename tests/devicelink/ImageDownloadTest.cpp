@@ -108,8 +108,11 @@ TEST_F(SimulatedLink, FourWrongAnswersReportAFailedReply)
 
 // Block 0's first acknowledgement, 600 ms late, is held back until block
 // 1's payload begins and block 1 is refused: both replies wait together in
-// block 1's window, the refusal the later and block 1's own.
-TEST_F(SimulatedLink, OfTwoRepliesWaitingTheLaterAnswersTheBlock)
+// block 1's window, the refusal the later and block 1's own, also when the
+// refusal is read in half, its second byte still on the line.
+namespace {
+
+void ExpectEveryBlockStoredThoughALateReplyMeetsARefusal(SimulatedController& controller, SerialLink& link)
 {
     controller.Faults.late[0] = std::chrono::milliseconds(600);
     controller.Faults.lateMeetsPayload = true;
@@ -117,6 +120,19 @@ TEST_F(SimulatedLink, OfTwoRepliesWaitingTheLaterAnswersTheBlock)
     EXPECT_TRUE(download_image(link, Pattern(24), 24, {}));
     const std::vector<int>& stored = controller.BlocksStored();
     for (const int block : {0, 1, 2}) EXPECT_NE(std::find(stored.begin(), stored.end(), block), stored.end()) << block;
+}
+
+}  // namespace
+
+TEST_F(SimulatedLink, OfTwoRepliesWaitingTheLaterAnswersTheBlock)
+{
+    ExpectEveryBlockStoredThoughALateReplyMeetsARefusal(controller, link);
+}
+
+TEST_F(SimulatedLink, ARefusalReadInHalfIsJudgedWhole)
+{
+    controller.RefusalSecondByteDelay = std::chrono::milliseconds(30);
+    ExpectEveryBlockStoredThoughALateReplyMeetsARefusal(controller, link);
 }
 
 // Every even block's acknowledgements are held back until the next payload

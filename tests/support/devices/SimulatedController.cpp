@@ -154,5 +154,7 @@ void SimulatedController::FrameComplete()
 
 void SimulatedController::Reply(const std::vector<uint8_t>& bytes)
 {
-    Send(bytes, ReplyDelay);
+    if (bytes.size() != 2 || RefusalSecondByteDelay.count() == 0) return Send(bytes, ReplyDelay);
+    Send({bytes.front()}, ReplyDelay);
+    Send({bytes.back()}, ReplyDelay + RefusalSecondByteDelay);
 }

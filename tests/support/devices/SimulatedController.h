@@ -52,6 +52,9 @@ public:
     bool Silent = false;
     std::chrono::milliseconds ReplyDelay{0};
     std::chrono::milliseconds LateReplyDelay{700};
+    // A refusal's second byte comes this much after its first, so that it
+    // can be read in half.
+    std::chrono::milliseconds RefusalSecondByteDelay{0};
     FramePolicy FrameAnswer;  // empty: acknowledge every frame whose checksum is right, but for Faults
     ReplyFaults Faults;  // at block numbers and the restart; a late acknowledgement meeting a payload meets any frame's
     bool FramingByContent = false;
