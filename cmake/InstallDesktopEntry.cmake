@@ -1,6 +1,6 @@
 # Run by `cmake --install`: writes the desktop entry with the full path of
 # the installed program and installs it. TAVLO_DESKTOP_TEMPLATE,
-# TAVLO_DESKTOP_ENTRY, TAVLO_BINDIR and TAVLO_DATADIR are set before.
+# TAVLO_DESKTOP_FOLDER, TAVLO_BINDIR and TAVLO_DATADIR are set before.
 
 if(IS_ABSOLUTE "${TAVLO_BINDIR}")
   set(executable "${TAVLO_BINDIR}/tavlo-editor")
@@ -30,11 +30,16 @@ string(REPLACE "\n" "\\n" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
 string(REPLACE "\t" "\\t" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
 string(REPLACE "\r" "\\r" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
 string(REPLACE "%" "%%" TAVLO_EXECUTABLE "${TAVLO_EXECUTABLE}")
-configure_file("${TAVLO_DESKTOP_TEMPLATE}" "${TAVLO_DESKTOP_ENTRY}" @ONLY)
 
 if(IS_ABSOLUTE "${TAVLO_DATADIR}")
   set(applications "${TAVLO_DATADIR}/applications")
 else()
   set(applications "${CMAKE_INSTALL_PREFIX}/${TAVLO_DATADIR}/applications")
 endif()
-file(INSTALL DESTINATION "${applications}" TYPE FILE FILES "${TAVLO_DESKTOP_ENTRY}")
+# Each destination has its entry written apart in the build: installs of one
+# build to two places at once (as the tests run) must not share a file that
+# configure_file replaces under the other's feet.
+string(MD5 destination "$ENV{DESTDIR}|${applications}|${executable}")
+set(entry "${TAVLO_DESKTOP_FOLDER}/${destination}/tavlo-editor.desktop")
+configure_file("${TAVLO_DESKTOP_TEMPLATE}" "${entry}" @ONLY)
+file(INSTALL DESTINATION "${applications}" TYPE FILE FILES "${entry}")
