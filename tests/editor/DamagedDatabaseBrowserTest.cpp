@@ -7,7 +7,7 @@
 #include "model/ApplicationState.h"
 #include "projectors/ProjectorSelector.h"
 #include "rs232/RS232Selector.h"
-#include "support/DatabaseNames.h"
+#include "support/DatabaseKinds.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
@@ -20,8 +20,6 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
-
 template <class Browser>
 void OpenAndClose(ApplicationState& state)
 {
@@ -31,69 +29,14 @@ void OpenAndClose(ApplicationState& state)
     browser.close();
 }
 
-struct Database {
-    const char* name;  // of its files
-    std::size_t recordLength;
-    std::size_t recordsPerEntry;
-    std::function<void(ApplicationState&, const std::string&)> add;
-    std::function<void(ApplicationState&)> save;
-    std::function<Names(ApplicationState&)> manufacturers;
-    std::function<void(ApplicationState&)> openAndClose;
-    const char* damaged;
-    const char* restoring;
-    const char* lost;
-    const char* entries;
-};
-
-const Database Databases[] = {
-    {"Projectors", 2084, 1,
-     [](ApplicationState& s, const std::string& maker) {
-         s.Projectors.AddProjectorDefinition();
-         ProjectorClass& added = s.Projectors.ProjectorDatabase()[s.Projectors.ProjectorDatabase().LastIndex()];
-         added.Manufacturer(maker);
-         added.Model("PJ1");
-     },
-     [](ApplicationState& s) { s.Projectors.SaveProjectorDatabase(); },
-     [](ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); },
-     OpenAndClose<ProjectorSelector>, "Projector configuration file damaged!",
-     "Restoring projector configuration backup!", " all projector configurations have been lost!",
-     "projector configurations"},
-    {"RS232Serials", 2904, 1,
-     [](ApplicationState& s, const std::string& maker) {
-         s.RS232Libraries.AddRS232Library();
-         RS232FileBlockClass& added = s.RS232Libraries.RS232Database()[s.RS232Libraries.RS232Database().LastIndex()];
-         added.Manufacturer(maker);
-         added.MyType("PROJECTOR");
-         added.Model("PJ1");
-     },
-     [](ApplicationState& s) { s.RS232Libraries.SaveRS232Database(); },
-     [](ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }, OpenAndClose<RS232Selector>,
-     "RS232 configuration file damaged!", "Restoring RS232 configuration backup!",
-     " all RS232 configurations have been lost!", "RS232 configurations"},
-    // A library is a header record and one record per command.
-    {"InfraRed", 275, 2,
-     [](ApplicationState& s, const std::string& maker) {
-         IRclass& added = s.IR.AddIRLibrary();
-         added.Manufacturer(maker);
-         added.IRtype("TV");
-         added.Model("TV1");
-         added.AddIRCommand().Name("POWER");
-     },
-     [](ApplicationState& s) { s.IR.SaveIRDatabase(); },
-     [](ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }, OpenAndClose<IRSelector>,
-     "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
-     " all infra-red configurations have been lost!", "infra-red configurations"},
-};
-
-// The bytes of a database of these entries, as the editor saves it.
-std::string SavedBytes(const Database& database, const Names& makers)
+// The browser of each database, opened and closed.
+void OpenAndCloseBrowserOf(const DatabaseKind& database, ApplicationState& state)
 {
-    TempProgramFolder elsewhere;
-    ScriptedPrompts quiet;
-    ApplicationState state(elsewhere.path(), quiet);
-    for (const std::string& maker : makers) database.add(state, maker);
-    database.save(state);
-    return elsewhere.ReadBytes(std::string(database.name) + ".DEF");
+    const std::string files = database.files;
+    if (files == "Projectors") return OpenAndClose<ProjectorSelector>(state);
+    if (files == "RS232Serials") return OpenAndClose<RS232Selector>(state);
+    ASSERT_EQ(files, "InfraRed");
+    OpenAndClose<IRSelector>(state);
 }
 
 // How a file of three entries arrives damaged, and how many entries of it
@@ -120,17 +63,17 @@ const Names Backup = {"BACKUP1", "BACKUP2"};
 
 TEST(DamagedDatabaseBrowser, TheUserIsToldAndNothingSavedIsLost)
 {
-    for (const Database& database : Databases) {
+    for (const DatabaseKind& database : DatabaseKinds()) {
         const std::string good = SavedBytes(database, Good);
         const std::string backup = SavedBytes(database, Backup);
         ASSERT_EQ(good.size(), Good.size() * database.recordsPerEntry * database.recordLength);
         for (const Damage& damage : Damages) {
             for (const bool withBackup : {true, false}) {
-                SCOPED_TRACE(std::string(database.name) + ", " + damage.label + (withBackup ? ", with" : ", without") +
+                SCOPED_TRACE(std::string(database.files) + ", " + damage.label + (withBackup ? ", with" : ", without") +
                              " a backup");
-                const std::string def = std::string(database.name) + ".DEF";
-                const std::string bak = std::string(database.name) + ".BAK";
-                const std::string kept = std::string(database.name) + ".DAMAGED";
+                const std::string def = std::string(database.files) + ".DEF";
+                const std::string bak = std::string(database.files) + ".BAK";
+                const std::string kept = std::string(database.files) + ".DAMAGED";
                 TempProgramFolder folder;
                 const std::string damaged = damage.make(good, database.recordLength);
                 folder.WriteBytes(def, damaged);
@@ -152,7 +95,7 @@ TEST(DamagedDatabaseBrowser, TheUserIsToldAndNothingSavedIsLost)
                 }
                 {
                     ApplicationState state(folder.path(), prompts);
-                    database.openAndClose(state);
+                    OpenAndCloseBrowserOf(database, state);
                 }
                 EXPECT_TRUE(prompts.AllAnswered());
 

@@ -3,9 +3,9 @@
 // use can fall between a read into a buffer and the use of what was read),
 // must happen before a save (or the save would empty the file), and must not
 // bring back a database that was emptied before it.
-#include "DatabaseKinds.h"
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
+#include "support/DatabaseKinds.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"

@@ -2,10 +2,10 @@
 // steps in turn, as a kill, a crash, a power cut or a logout stops it: the
 // start after it holds what the recovery told could be read (or the
 // backup's), the user is told, and no damaged file's bytes are lost.
-#include "DatabaseKinds.h"
 #include "model/ApplicationState.h"
 #include "platform/FileSteps.h"
 #include "platform/UserPrompts.h"
+#include "support/DatabaseKinds.h"
 #include "support/TempProgramFolder.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "DatabaseKinds.h"
+#include "support/DatabaseKinds.h"
 
 #include "support/DatabaseNames.h"
 #include "support/ScriptedPrompts.h"
@@ -50,8 +50,8 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          [](ApplicationState& s) { s.Projectors.SaveProjectorDatabase(); },
          [](ApplicationState& s) { s.Projectors.ClearProjectorDatabase(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }, "Projectors",
-         "Projector configuration file damaged!", "Restoring projector configuration backup!",
-         "projector configurations",
+         2084, 1, "Projector configuration file damaged!", "Restoring projector configuration backup!",
+         " all projector configurations have been lost!", "projector configurations",
          [](ApplicationState& s, FileStepObserver* steps) { s.Projectors.ObserveRecoverySteps(steps); }},
         {"RS232",
          [](ApplicationState& s, const std::string& m) {
@@ -70,7 +70,8 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          [](ApplicationState& s) { s.RS232Libraries.SaveRS232Database(); },
          [](ApplicationState& s) { s.RS232Libraries.ClearRS232Database(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }, "RS232Serials",
-         "RS232 configuration file damaged!", "Restoring RS232 configuration backup!", "RS232 configurations",
+         2904, 1, "RS232 configuration file damaged!", "Restoring RS232 configuration backup!",
+         " all RS232 configurations have been lost!", "RS232 configurations",
          [](ApplicationState& s, FileStepObserver* steps) { s.RS232Libraries.ObserveRecoverySteps(steps); }},
         {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
          [](ApplicationState& s, const std::string& m) {
@@ -89,8 +90,9 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          },
          [](ApplicationState& s) { s.IR.SaveIRDatabase(); }, [](ApplicationState& s) { s.IR.ClearIRDatabase(); },
          [](const ApplicationState& s) { return ManufacturersOf(s.IR.IRDatabase()); }, "InfraRed",
-         "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
-         "infra-red configurations",
+         // A library is a header record and one record per command.
+         275, 2, "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
+         " all infra-red configurations have been lost!", "infra-red configurations",
          [](ApplicationState& s, FileStepObserver* steps) { s.IR.ObserveRecoverySteps(steps); }},
     };
     return databases;

@@ -2,6 +2,7 @@
 
 #include "model/ApplicationState.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,9 +24,12 @@ struct DatabaseKind {
     std::function<void(ApplicationState&)> save;
     std::function<void(ApplicationState&)> clear;
     std::function<Names(const ApplicationState&)> manufacturers;
-    const char* files;    // "Name" of "Name.DEF"
+    const char* files;  // "Name" of "Name.DEF"
+    std::size_t recordLength;
+    std::size_t recordsPerEntry;
     const char* damaged;  // the first line of the messages about a damaged file
     const char* restoring;
+    const char* lost;     // the second line when no entry could be read
     const char* entries;  // what the messages call more than one entry
     // Tells the observer of each file step of the database's recovery.
     std::function<void(ApplicationState&, FileStepObserver*)> watchRecovery;
