@@ -337,6 +337,14 @@ bool LibraryBrowser::IsModel(const QTreeWidgetItem& node) const
     return LibraryTree::IsModelNode(node, Arrangement());
 }
 
+std::vector<LibraryTree::Names> LibraryBrowser::NamesOfModels(const std::vector<QTreeWidgetItem*>& models) const
+{
+    std::vector<LibraryTree::Names> names;
+    names.reserve(models.size());
+    for (const QTreeWidgetItem* model : models) names.push_back(LibraryTree::NamesOf(*model, Arrangement()));
+    return names;
+}
+
 QTreeWidgetItem* LibraryBrowser::CurrentNode() const
 {
     return LibraryTree::Find(*treeview1, Arrangement(), currentPath_);

@@ -140,6 +140,7 @@ protected:
     QTreeWidget& Tree() const { return *treeview1; }
     LibraryTree::Arrangement Arrangement() const;
     bool IsModel(const QTreeWidgetItem& node) const;
+    std::vector<LibraryTree::Names> NamesOfModels(const std::vector<QTreeWidgetItem*>& models) const;
 
     QTreeWidgetItem* CurrentNode() const;
     void MakeCurrent(QTreeWidgetItem* node);

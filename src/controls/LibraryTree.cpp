@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -360,6 +361,23 @@ Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement)
     case Arrangement::ManufacturerAndModel: break;
     }
     return {first, {}, second};
+}
+
+std::vector<int> FirstEntriesWith(const std::vector<Names>& wanted, int count, const std::function<Names(int)>& namesAt)
+{
+    std::map<Names, int> first;
+    for (const Names& names : wanted) first.emplace(names, -1);
+    std::size_t unfound = first.size();
+    for (int i = 0; i < count && unfound > 0; ++i) {
+        const auto found = first.find(namesAt(i));
+        if (found == first.end() || found->second >= 0) continue;
+        found->second = i;
+        --unfound;
+    }
+    std::vector<int> indexes;
+    indexes.reserve(wanted.size());
+    for (const Names& names : wanted) indexes.push_back(first.at(names));
+    return indexes;
 }
 
 void Build(QTreeWidget& tree, Arrangement arrangement, int count, const EntryAt& entryAt)

@@ -35,6 +35,7 @@ struct Names {
     std::string manufacturer;
     std::string type;
     std::string model;
+    auto operator<=>(const Names&) const = default;
     bool operator==(const Names&) const = default;
 };
 
@@ -54,6 +55,20 @@ QTreeWidgetItem* Find(const QTreeWidget& tree, Arrangement arrangement, const QS
 bool IsModelNode(const QTreeWidgetItem& node, Arrangement arrangement);
 // The names of a model node, read from it and its ancestors.
 Names NamesOf(const QTreeWidgetItem& model, Arrangement arrangement);
+// The first of the entries 0 to count - 1 with each of the wanted names, -1
+// where none has them. One pass over the entries serves every name, so an
+// export of a maker's thousands of models is not a search for each.
+std::vector<int> FirstEntriesWith(const std::vector<Names>& wanted, int count,
+                                  const std::function<Names(int)>& namesAt);
+// The same over a database, each entry's names as `namesOf` gives them.
+template <class Database, class NamesOf>
+std::vector<int> FirstEntriesOf(const std::vector<Names>& wanted, const Database& database, NamesOf namesOf)
+{
+    return FirstEntriesWith(wanted, database.Count(), [&database, &namesOf](int i) {
+        database.PrefetchAhead(i);
+        return namesOf(database[i]);
+    });
+}
 
 // Entry i of a database, made as the fill reaches it, so a large database
 // is never copied whole.

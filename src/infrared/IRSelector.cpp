@@ -102,15 +102,15 @@ std::string IRSelector::TreeNames() const
 
 int IRSelector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!IsModel(node)) return -1;
-    const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
+    return IsModel(node) ? LibraryIndexesOf({LibraryTree::NamesOf(node, Arrangement())}).front() : -1;
+}
+
+std::vector<int> IRSelector::LibraryIndexesOf(const std::vector<LibraryTree::Names>& names) const
+{
     // Looked up to be edited, copied or exported, which all need the
     // commands: the database is made whole first, so that the index still
     // holds if a file that no longer held its commands emptied it.
-    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
-    for (int i = 0; i < database.Count(); ++i)
-        if (TrimmedNames(database[i]) == names) return i;
-    return -1;
+    return LibraryTree::FirstEntriesOf(names, state_.IR.IRDatabase(), TrimmedNames);
 }
 
 void IRSelector::NewKey()

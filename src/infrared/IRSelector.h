@@ -27,6 +27,8 @@ private:
     // The database index of the library of a model node, or -1; the
     // library has its commands.
     int LibraryIndexOf(const QTreeWidgetItem& node) const;
+    // The first library with each of these names, -1 where none has them.
+    std::vector<int> LibraryIndexesOf(const std::vector<LibraryTree::Names>& names) const;
     int EntryCount() const override;
     int ExportAllCount() override;
     // Any of the clipboard's names is enough.

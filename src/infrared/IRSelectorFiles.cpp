@@ -13,9 +13,7 @@ void IRSelector::ExportKey()
 {
     QTreeWidgetItem* node = CurrentNode();
     if (!node) return;
-    std::vector<int> indices;
-    for (const QTreeWidgetItem* model : LibraryTree::ModelsUnder(*node, Arrangement()))
-        indices.push_back(LibraryIndexOf(*model));
+    std::vector<int> indices = LibraryIndexesOf(NamesOfModels(LibraryTree::ModelsUnder(*node, Arrangement())));
     std::erase(indices, -1);
     Export(indices);
 }

@@ -106,14 +106,13 @@ int ProjectorSelector::CurrentProjectorIndex() const
 
 int ProjectorSelector::ProjectorIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!IsModel(node)) return -1;
-    const LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    const DatabaseArray<ProjectorClass>& database = state_.Projectors.ProjectorDatabase();
-    for (int i = 0; i < database.Count(); ++i)
-        if (database[i].ManufacturerField().trimmed() == names.manufacturer &&
-            database[i].ModelField().trimmed() == names.model)
-            return i;
-    return -1;
+    return IsModel(node) ? ProjectorIndexesOf({LibraryTree::NamesOf(node, Arrangement())}).front() : -1;
+}
+
+std::vector<int> ProjectorSelector::ProjectorIndexesOf(const std::vector<LibraryTree::Names>& names) const
+{
+    return LibraryTree::FirstEntriesOf(names, state_.Projectors.ProjectorDatabase(),
+                                       [](const ProjectorClass& definition) { return EntryOf(definition).names; });
 }
 
 void ProjectorSelector::SelectProjectorNode(const std::string& manufacturer, const std::string& model)

@@ -26,6 +26,8 @@ private:
 
     int CurrentProjectorIndex() const;
     int ProjectorIndexOf(const QTreeWidgetItem& node) const;
+    // The first definition with each of these names, -1 where none has them.
+    std::vector<int> ProjectorIndexesOf(const std::vector<LibraryTree::Names>& names) const;
     void SelectProjectorNode(const std::string& manufacturer, const std::string& model);
 
     void NewKey() override;

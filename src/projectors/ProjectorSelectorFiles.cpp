@@ -31,7 +31,7 @@ void ProjectorSelector::ExportKey()
         indices.push_back(ProjectorIndexOf(*node));
     } else {
         const std::vector<QTreeWidgetItem*> models = LibraryTree::ModelsUnder(*node, Arrangement());
-        for (const QTreeWidgetItem* model : models) indices.push_back(ProjectorIndexOf(*model));
+        indices = ProjectorIndexesOf(NamesOfModels(models));
         // The manufacturer's last model ends as the current node, as the export walked to it.
         if (!models.empty()) MakeCurrent(models.back());
     }

@@ -92,9 +92,14 @@ void RS232Selector::SaveDatabase()
 
 int RS232Selector::LibraryIndexOf(const QTreeWidgetItem& node) const
 {
-    if (!IsModel(node)) return -1;
-    LibraryTree::Names names = LibraryTree::NamesOf(node, Arrangement());
-    return state_.RS232Libraries.FindRS232Library(names.manufacturer, names.type, names.model);
+    return IsModel(node) ? LibraryIndexesOf({LibraryTree::NamesOf(node, Arrangement())}).front() : -1;
+}
+
+// The tree's names are the libraries' trimmed and upper-cased, as the
+// database's find compares them.
+std::vector<int> RS232Selector::LibraryIndexesOf(const std::vector<LibraryTree::Names>& names) const
+{
+    return LibraryTree::FirstEntriesOf(names, state_.RS232Libraries.RS232Database(), NamesOfLibrary);
 }
 
 std::vector<int> RS232Selector::CurrentLibraryIndexes() const

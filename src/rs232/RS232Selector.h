@@ -27,6 +27,8 @@ private:
     void RefreshToolbar() override;
     void SaveDatabase() override;
     int LibraryIndexOf(const QTreeWidgetItem& node) const;
+    // The first library with each of these names, -1 where none has them.
+    std::vector<int> LibraryIndexesOf(const std::vector<LibraryTree::Names>& names) const;
     int EntryCount() const override;
     // All three names are needed.
     bool ClipboardHolds() const override;

@@ -5,7 +5,9 @@
 #include "rs232/RS232Selector.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+#include <vector>
 
 void RS232Selector::ExportKey()
 {
@@ -17,14 +19,17 @@ void RS232Selector::ExportKey()
         // far it has come: nothing the user does meanwhile may rebuild the
         // tree, take a library away or close the browser under it.
         const UserInputShutOut shutOut(*this);
-        for (QTreeWidgetItem* leaf : LibraryTree::ModelsUnder(*from, Arrangement())) {
-            if (leaf != from) {
-                // The walk shows each model as it is taken.
-                Tree().setCurrentItem(leaf);
-                QApplication::processEvents();
-            }
-            const int index = LibraryIndexOf(*leaf);
-            if (index >= 0) ExportList.push_back(index);
+        const std::vector<QTreeWidgetItem*> leaves = LibraryTree::ModelsUnder(*from, Arrangement());
+        ExportList = LibraryIndexesOf(NamesOfModels(leaves));
+        std::erase(ExportList, -1);
+        // Only the highlight moves: the toolbar would find each node again
+        // by its path among thousands of others, and nothing can act on it.
+        const QSignalBlocker highlightOnly(Tree());
+        for (QTreeWidgetItem* leaf : leaves) {
+            if (leaf == from) continue;
+            // The walk shows each model as it is taken.
+            Tree().setCurrentItem(leaf);
+            QApplication::processEvents();
         }
     }
     // The node the walk began from stays current, and the highlight comes back to it.

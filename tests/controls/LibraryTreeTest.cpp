@@ -144,3 +144,23 @@ TEST(LibraryTree, MakesTheNodesBelowATopAtItsFirstUnfolding)
     ASSERT_NE(LibraryTree::Find(tree, Arrangement::ByManufacturer, {"ACME", "DVD", "X"}), nullptr);
     EXPECT_EQ(inserted.last(), "ACME+");
 }
+
+TEST(LibraryTree, FindsTheFirstEntryOfEachNamesInOnePass)
+{
+    const std::vector<Names> entries{
+        {"SONY", "TV", "A1"}, {"ACME", "DVD", "X"}, {"SONY", "TV", "A1"}, {"ACME", "DVD", "X"}};
+    int reads = 0;
+    const auto namesAt = [&](int i) {
+        ++reads;
+        return entries[static_cast<std::size_t>(i)];
+    };
+    // Asked twice, asked of no entry, and names alike but for one field.
+    const std::vector<Names> wanted{
+        {"ACME", "DVD", "X"}, {"SONY", "TV", "A1"}, {"SONY", "DVD", "A1"}, {"ACME", "DVD", "X"}};
+    EXPECT_EQ(LibraryTree::FirstEntriesWith(wanted, 4, namesAt), std::vector<int>({1, 0, -1, 1}));
+    EXPECT_EQ(reads, 4);
+    reads = 0;
+    EXPECT_EQ(LibraryTree::FirstEntriesWith({{"SONY", "TV", "A1"}}, 4, namesAt), std::vector<int>({0}));
+    EXPECT_EQ(reads, 1) << "the pass ends once every name is found";
+    EXPECT_EQ(LibraryTree::FirstEntriesWith({}, 4, namesAt), std::vector<int>());
+}
