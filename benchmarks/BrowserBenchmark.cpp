@@ -9,6 +9,8 @@
 // each browser key of the main window, which reads the database, fills the
 // tree and paints it, each in an editor process just started; every later
 // press; and the opening of a group, whose nodes a browser makes only then.
+// Last, EXPORT of one maker of every RS232 library, whose walk highlights
+// each model in turn, beside the same walk over a plain tree.
 #include "NewProcess.h"
 #include "PairedBySize.h"
 #include "PairedTiming.h"
@@ -50,6 +52,9 @@ constexpr double ProjectorToIRAim = 2;
 constexpr double CloseAim = 1.5;
 constexpr double FirstPressAim = 100;
 constexpr double LaterPressAim = 50;
+// The export's walk may cost a few plain walks, at every size: its lookups
+// of the libraries must not grow with the maker's size.
+constexpr double MakerExportAim = 3;
 const int PairCount = Repetitions(15);
 const int PressCount = Repetitions(9);
 const QSize BrowserSize(640, 480);
@@ -282,6 +287,67 @@ void Close(benchmark::State& state, Pairs& pairs, SavedDatabases& saved, const K
         [&] { return Time([&] { WriteWholeAndSync(raw, bytes); }); });
 }
 
+// The RS232 database made of one maker's libraries in seven types, as
+// many as the saved database holds.
+void OneMakerOfEveryLibrary(ApplicationState& application, int libraries)
+{
+    SerialClassGlobals& rs232 = application.RS232Libraries;
+    rs232.ClearRS232Database();
+    for (int i = 0; i < libraries; ++i) {
+        rs232.AddRS232Library();
+        RS232FileBlockClass& library = rs232.RS232Database()[rs232.RS232Database().LastIndex()];
+        library.Manufacturer("MAKER");
+        library.MyType("TYPE" + std::to_string(i % 7));
+        library.Model("MODEL" + std::to_string(i));
+    }
+}
+
+// A plain tree of the same nodes, every model highlighted in turn with the
+// window loop run at each, as the export walks them.
+Sample WalkPlainTree(int libraries)
+{
+    QTreeWidget tree;
+    tree.setHeaderHidden(true);
+    tree.resize(BrowserSize);
+    auto* maker = new QTreeWidgetItem(QStringList("MAKER"));
+    tree.addTopLevelItem(maker);
+    std::vector<QTreeWidgetItem*> types;
+    for (int t = 0; t < 7; ++t) types.push_back(new QTreeWidgetItem(maker, QStringList("TYPE" + QString::number(t))));
+    for (int i = 0; i < libraries; ++i)
+        new QTreeWidgetItem(types[static_cast<std::size_t>(i % 7)], QStringList("MODEL" + QString::number(i)));
+    tree.show();
+    tree.setCurrentItem(maker);
+    QApplication::processEvents();
+    return Time([&] {
+        for (QTreeWidgetItem* type : types)
+            for (int i = 0; i < type->childCount(); ++i) {
+                tree.setCurrentItem(type->child(i));
+                QApplication::processEvents();
+            }
+    });
+}
+
+// The file choice is cancelled: the walk is timed, no file is written.
+void MakerExport(benchmark::State& state, Pairs& pairs, SavedDatabases& saved)
+{
+    const auto application = saved.FreshState();
+    OneMakerOfEveryLibrary(*application, saved.Entries());
+    RS232Selector browser(*application);
+    browser.resize(BrowserSize);
+    browser.show();
+    QApplication::processEvents();
+    auto* tree = browser.findChild<QTreeWidget*>("treeview1");
+    auto* exportKey = browser.findChild<QAction*>("EXPORT");
+    TimePairs(
+        state, pairs,
+        [&] {
+            tree->setCurrentItem(tree->topLevelItem(0));
+            QApplication::processEvents();
+            return Time([&] { exportKey->trigger(); });
+        },
+        [&] { return WalkPlainTree(saved.Entries()); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -327,6 +393,7 @@ int main(int argc, char** argv)
     each("RS232", RS232Libraries, Fill<RS232Selector>, Open<RS232Selector>, GroupOpen<RS232Selector>);
     each("IR", IRLibraries, Fill<IRSelector>, Open<IRSelector>, GroupOpen<IRSelector>);
     add("ProjectorBesideIRBrowserOpen", PairCount, ProjectorBesideIR);
+    add("RS232BrowserMakerExport", PressCount, MakerExport);
 
     std::vector<PairedReporter::Ratio> ratios;
     std::vector<PairedReporter::Wait> waits;
@@ -340,6 +407,8 @@ int main(int argc, char** argv)
     }
     ratios.push_back(
         {"Projector open / IR browser open", "ProjectorBesideIRBrowserOpen", Clock::Processor, ProjectorToIRAim});
+    ratios.push_back(
+        {"RS232 export of one maker / plain tree walk", "RS232BrowserMakerExport", Clock::Processor, MakerExportAim});
     PairedReporter reporter(results, Sizes, "baseline (plain tree of the same visible nodes; plain write and flush)",
                             std::move(ratios), std::move(waits));
     benchmark::RunSpecifiedBenchmarks(&reporter);
