@@ -5,9 +5,18 @@
 #include "rs232/RS232Selector.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <chrono>
 #include <vector>
+
+namespace {
+
+// About a frame of the screen.
+constexpr std::chrono::milliseconds HighlightInterval{20};
+
+}  // namespace
 
 void RS232Selector::ExportKey()
 {
@@ -25,10 +34,16 @@ void RS232Selector::ExportKey()
         // Only the highlight moves: the toolbar would find each node again
         // by its path among thousands of others, and nothing can act on it.
         const QSignalBlocker highlightOnly(Tree());
+        // The window loop runs at each model; the highlight follows the walk
+        // at the screen's pace, as a paint for each of a maker's thousands
+        // of models would make the user wait minutes.
+        QElapsedTimer sinceShown;
         for (QTreeWidgetItem* leaf : leaves) {
             if (leaf == from) continue;
-            // The walk shows each model as it is taken.
-            Tree().setCurrentItem(leaf);
+            if (!sinceShown.isValid() || sinceShown.elapsed() >= HighlightInterval.count() || leaf == leaves.back()) {
+                Tree().setCurrentItem(leaf);
+                sinceShown.start();
+            }
             QApplication::processEvents();
         }
     }

@@ -102,13 +102,16 @@ TEST_P(RS232ExportWalkTest, NothingTheUserDoesDuringTheWalkActsOnIt)
     prompts.ExpectMessage("RS232 library saved", "RS232 Saved.", PromptButtons::Ok, PromptIcon::None);
 
     bool actedDuringWalk = false;
-    QTimer::singleShot(0, form.get(), [this, &c, &actedDuringWalk] {
+    QString shownDuringWalk;
+    QTimer::singleShot(0, form.get(), [this, &c, &actedDuringWalk, &shownDuringWalk] {
         actedDuringWalk = prompts.FileDialogs().empty();
+        shownDuringWalk = Tree().currentItem() ? Tree().currentItem()->text(0) : QString();
         c.act(*this);
     });
     Press("EXPORT");
 
     EXPECT_TRUE(actedDuringWalk);
+    EXPECT_EQ(shownDuringWalk, "T1") << "the walk shows where it is";
     EXPECT_EQ(ReadAll(target), MakersRecords());
     EXPECT_EQ(prompts.Shown().size(), 1u) << "nothing asked but the export's message";
     EXPECT_EQ(Entries(), MakersLibraries + 1);
