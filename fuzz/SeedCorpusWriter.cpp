@@ -9,6 +9,7 @@
 #include "platform/WholeFile.h"
 #include "rs232/RS232ExchangeFile.h"
 #include "support/ConfigurationSamples.h"
+#include "support/CopyAnswers.h"
 #include "support/DatabaseInput.h"
 #include "support/DeviceReplies.h"
 #include "support/SilentPrompts.h"
@@ -179,14 +180,25 @@ void WriteLineSeeds(const SeedWriter& out)
     echoed.push_back(longReply);
     out.PutReplies("find_pod", "reply-after-echo", 0, echoed);
 
-    Replies acknowledged;
-    for (int block = 0; block < 3; ++block) {
-        acknowledged.emplace_back();
-        acknowledged.push_back(acknowledgement);
-    }
-    out.PutReplies("image_download", "three-blocks-acknowledged", 2, acknowledged);
-    Replies retried{{}, {0x0F, 0x00}, {}, acknowledgement, {}, {}, {}, acknowledgement};
-    out.PutReplies("image_download", "two-blocks-retried", 1 | (3 << 5), retried);
+    // The download: the length, whether replies keep their turn, then how
+    // each copy is answered.
+    using Copy = CopyAnswers::Copy;
+    using Kind = VirtualDevice::Kind;
+    out.Put("image_download", "three-blocks-acknowledged", std::string{2, 1});
+    out.Put("image_download", "two-blocks-retried",
+            std::string{1 | (3 << 5), 1} + CopyAnswers::Encode({{Kind::Refuse}, {Kind::Silent}, {}, {Kind::Silent}}));
+    // A device whose delay grew, then a block never answered.
+    out.Put("image_download", "late-then-silent",
+            std::string{3, 0} + CopyAnswers::Encode({{Kind::Acknowledge, 600},
+                                                     {Kind::Acknowledge, 1200},
+                                                     {Kind::Acknowledge, 1200},
+                                                     {Kind::Silent},
+                                                     {Kind::Silent},
+                                                     {Kind::Silent},
+                                                     {Kind::Silent}}));
+    // Every reply's second byte well after its first.
+    out.Put("image_download", "split-replies",
+            std::string{2, 1} + CopyAnswers::Encode(std::vector<Copy>(8, Copy{Kind::Acknowledge, 0, 600})));
 
     // A capture: the port's opening waits once before the probe; each command
     // waits after its address, for its acknowledgement and for its reply.

@@ -16,18 +16,18 @@ long long FrameBound(int attempts, int addressPause, int acknowledge)
 long long FrameRunBound(int frames, int addressPause, int acknowledge)
 {
     constexpr int Attempts = SerialLink::FrameAttempts;
-    const long long attempt = addressPause + acknowledge;
+    // As long as a reply may come, after its payload; a reply read in half
+    // waits that long for its second byte.
+    const long long replyLimit = Attempts * static_cast<long long>(addressPause + acknowledge);
+    const long long attempt = addressPause + replyLimit;
     // A frame answered at its last attempt then waits for the replies its
     // other attempts owe, until as long after that attempt's payload as the
     // first attempt's payload came before it, and one reply window more.
-    const long long frame = Attempts * attempt + (Attempts - 1) * attempt + acknowledge;
-    // Only a frame after another can be acknowledged while a reply is owed,
-    // so a run of one never goes back. Otherwise each pass may end with a
-    // reply window for a reply out of turn, and each going back first waits
-    // until what a frame given up on owes can come no more.
-    if (frames <= 1) return frames * frame;
-    const long long pass = frames * frame + acknowledge;
-    return (FrameRun::GoBacks + 1) * pass + FrameRun::GoBacks * FrameBound(Attempts, addressPause, acknowledge);
+    const long long frame = Attempts * attempt + Attempts * attempt + acknowledge;
+    // What an earlier exchange owes is awaited first. Each going back first
+    // waits until what is owed can come no more.
+    const long long pass = frames * frame;
+    return replyLimit + (FrameRun::GoBacks + 1) * pass + FrameRun::GoBacks * replyLimit;
 }
 
 long long FindPodBound(const LinkWaits& waits, bool restart)

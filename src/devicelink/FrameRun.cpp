@@ -17,8 +17,9 @@ public:
     bool Send()
     {
         // What an earlier exchange still owes comes, or can come no more,
-        // before the first frame goes.
-        const std::optional<int> earlier = link_.AwaitOwedReplies();
+        // before the first frame goes; what has not come stays owed, and
+        // leaves in doubt what is acknowledged while it is.
+        const std::optional<int> earlier = link_.AwaitOwedReplies(false);
         if (!earlier) return false;
         link_.PayOwedReplies(RepliesIn(*earlier));
 
@@ -37,56 +38,46 @@ public:
                 case FrameEnd::Interrupted: return false;
                 }
             }
-            if (run_.once) return true;
-            switch (Settle()) {
-            case Quiet::Yes: return true;
-            case Quiet::Interrupted: return false;
-            case Quiet::No:
-                if (!GoBack(frame)) return false;
-                break;
-            }
+            // Whether or not the reply an acknowledgement in doubt may have
+            // stood for has come by now, the frame it was taken for may be
+            // missing.
+            // A command that acts each time it is read is not sent again
+            // once it was acknowledged.
+            if (!doubtFrom_ || run_.once) return true;
+            if (!GoBack(frame)) return false;
         }
     }
 
 private:
     enum class FrameEnd { Acknowledged, SendAgain, Failed, Interrupted };
-    enum class Quiet { Yes, No, Interrupted };
 
     FrameEnd SendFrame(int frame)
     {
         own_ = 0;
         wrongReply_ = false;
         const SerialLink::Bytes payload = run_.payload(frame);
+        // A command that acts each time it is read is not sent again while
+        // the reply to its last copy can still come.
+        const int window = run_.once ? run_.ReplyLimit() : run_.replyMilliseconds;
         for (int attempt = 0; attempt < SerialLink::FrameAttempts; ++attempt) {
             const auto result =
-                link_.SendFrameOnce(run_.address, payload, run_.pauseMilliseconds, run_.replyMilliseconds);
+                link_.SendFrameOnce(run_.address, payload, run_.pauseMilliseconds, window, run_.ReplyLimit());
             if (!result) return Leave(FrameEnd::Interrupted);
             ownUntil_ = result->payloadSentAt + run_.ReplyLimit();
             if (own_ == 0) firstOwnSentAt_ = result->payloadSentAt;
+            // Unanswered, its reply may yet come, also when the frame ends here.
+            if (result->reply == SerialLink::Attempt::Reply::None && !run_.once) ++own_;
             if (Stray(result->strayBytes)) return Leave(FrameEnd::SendAgain);
             switch (result->reply) {
-            case SerialLink::Attempt::Reply::Acknowledged:
-                if (!run_.once) return AfterAcknowledgement(frame, *result);
-                switch (RefusedAfterAll()) {
-                case Quiet::Yes: return Leave(FrameEnd::Acknowledged);
-                case Quiet::Interrupted: return Leave(FrameEnd::Interrupted);
-                case Quiet::No: Refused(); break;
-                }
+            case SerialLink::Attempt::Reply::Acknowledged: return AfterAcknowledgement(frame, *result);
+            case SerialLink::Attempt::Reply::Refused:
+                wrongReply_ = true;
+                refusalSeen_ = true;
                 break;
-            case SerialLink::Attempt::Reply::Refused: Refused(); break;
-            case SerialLink::Attempt::Reply::None:
-                wrongReply_ = false;
-                ++own_;  // its reply may yet come
-                break;
+            case SerialLink::Attempt::Reply::None: wrongReply_ = false; break;
             }
         }
         return Leave(FrameEnd::Failed);
-    }
-
-    void Refused()
-    {
-        wrongReply_ = true;
-        refusalSeen_ = true;
     }
 
     FrameEnd AfterAcknowledgement(int frame, const SerialLink::Attempt& answered)
@@ -95,30 +86,16 @@ private:
         if (own_ > 0) {
             // The replies of this frame's timed-out attempts, so that no later
             // frame takes one of them for its own. The reply just read is
-            // taken for the oldest of them; the device answers in turn, each
-            // attempt about as late, so the last reply owed, that of the
-            // attempt just answered, comes that much after its payload. One
-            // reply window more for the line and the window loop.
+            // taken for the oldest of them; a device that answers each copy
+            // about as late sends the last within that lateness of the
+            // attempt just answered, and one reply window more covers the
+            // line and the window loop. What has not come by then stays owed.
             const int64_t lateness = link_.Now() - firstOwnSentAt_;
-            ownUntil_ = answered.payloadSentAt + lateness + run_.replyMilliseconds;
-            if (!WaitUntil(ownUntil_, 2 * own_)) return Leave(FrameEnd::Interrupted);
+            if (!WaitUntil(answered.payloadSentAt + lateness + run_.replyMilliseconds, 2 * own_))
+                return Leave(FrameEnd::Interrupted);
             if (Stray(static_cast<int>(link_.Read("late").size()))) return Leave(FrameEnd::SendAgain);
         }
         return Leave(FrameEnd::Acknowledged);
-    }
-
-    // For a command that must not run twice, acknowledged while an earlier
-    // frame owed a reply and no earlier attempt of its own can have been
-    // taken: the reply after it, if one comes within a reply window, is the
-    // command's own; No when that one refused it.
-    Quiet RefusedAfterAll()
-    {
-        if (link_.OwedReplies() == 0 || own_ > 0) return Quiet::Yes;
-        if (!link_.ReplyWait(run_.replyMilliseconds, 2) || link_.Interrupted()) return Quiet::Interrupted;
-        const SerialLink::Bytes after = link_.Read("after");
-        Stray(static_cast<int>(after.size()));
-        const bool refused = after.size() >= 2 && after[after.size() - 2] != SerialLink::Acknowledgement;
-        return refused ? Quiet::No : Quiet::Yes;
     }
 
     // False when the abort flag or a closed port ended the wait.
@@ -150,16 +127,6 @@ private:
         return doubtFrom_.has_value();
     }
 
-    // After the last frame, while acknowledgements are in doubt: one reply
-    // window for a reply out of turn, which may be the one a doubtful
-    // acknowledgement stood in for.
-    Quiet Settle()
-    {
-        if (!doubtFrom_) return Quiet::Yes;
-        if (!link_.ReplyWait(run_.replyMilliseconds, 1) || link_.Interrupted()) return Quiet::Interrupted;
-        return Stray(static_cast<int>(link_.Read("out of turn").size())) ? Quiet::No : Quiet::Yes;
-    }
-
     void Acknowledged(int frame)
     {
         if (frame < acknowledged_) return;
@@ -174,8 +141,7 @@ private:
     bool GoBack(int& frame)
     {
         if (++goBacks_ > FrameRun::GoBacks) return Fail(std::min(frame, run_.count - 1), refusalSeen_);
-        if (!link_.AwaitOwedReplies()) return false;
-        link_.ForgetOwedReplies();
+        if (!link_.AwaitOwedReplies(true)) return false;
         frame = *doubtFrom_;
         doubtFrom_.reset();
         return true;
@@ -193,7 +159,7 @@ private:
     const FrameRun& run_;
     int own_ = 0;                 // replies this frame's timed-out attempts may still send
     int64_t firstOwnSentAt_ = 0;  // the payload of the first of those attempts
-    int64_t ownUntil_ = 0;        // when the last of them can come no more
+    int64_t ownUntil_ = 0;        // when none of them can come any more
     bool wrongReply_ = false;
     bool refusalSeen_ = false;
     std::optional<int> doubtFrom_;  // the first frame acknowledged while a reply was owed

@@ -10,27 +10,26 @@
 // blocks, a playback's packets, a restart, the pod's play command.
 //
 // An acknowledgement names no frame, so one that comes late looks like the
-// answer to whatever went out last. An attempt that times out leaves a reply
-// owed. Once a frame is acknowledged, the run waits for what its own attempts
-// still owe until the last of those replies can come no more: the device
-// answers in turn, each attempt about as late as the first, so the reply of
-// the attempt just answered may come as late after its payload as the reply
-// just read came after the first attempt's. A frame that fails leaves its
-// replies owed for ReplyLimit after its last payload, and a run waits for
-// what an earlier exchange owes before its first frame goes (a restart
-// after the download, the play command after the playback). So a reply is
-// taken for the frame just sent only once no earlier one can still come.
+// answer to whatever went out last, and the copies of one frame may each be
+// answered with a lateness of their own. An attempt that times out leaves a
+// reply owed until ReplyLimit after its payload; later than that none comes.
+// Once a frame is acknowledged, the run waits a while for what its own
+// attempts still owe (about as late after the last payload as the reply just
+// read came after the first), so that a device that is merely slow seldom
+// leaves anything owed for the next frame. A run waits for what an earlier
+// exchange owes before its first frame goes (a restart after the download,
+// the play command after the playback).
 //
-// What is owed beyond that is taken as lost, but an acknowledgement taken
-// while it is owed stays in doubt: a reply that no attempt explains (bytes
-// thrown away before a payload, or more than one reply waiting, or one in a
-// reply window after the last frame) may be the answer that it stood in
-// for, held back by the device. Then every frame from the first in doubt is
-// sent again: a frame stored twice does no harm, a frame missing does.
+// An acknowledgement taken while an earlier frame's reply could still come
+// is in doubt: it may be that reply, and the frame it was taken for may
+// never have been stored. A run is never done while one is in doubt: at its
+// end, or as soon as a reply comes that no attempt explains, it waits until
+// nothing owed can come any more and sends every frame again from the first
+// in doubt. A frame stored twice does no harm; a frame missing does.
 //
-// A command that must not run twice (once) is never sent again once one of
-// its attempts was acknowledged, unless the reply that follows a doubtful
-// acknowledgement shows that it was refused.
+// A command that acts each time it is read (once) waits for its reply as
+// long as a reply can come before it goes again, so it is never sent again
+// while an earlier copy may have been carried out.
 struct FrameRun {
     // Times a run goes back to its first frame in doubt before it gives up.
     static constexpr int GoBacks = 4;
@@ -46,8 +45,8 @@ struct FrameRun {
     // Told the first time each frame is acknowledged, in order.
     std::function<void(int frame)> acknowledged;
 
-    // How long after its payload a reply to a frame that failed may still
-    // come: as long as the run waits for a frame before it gives it up.
+    // How long after its payload a reply may still come: as long as the run
+    // waits for a frame before it gives it up.
     int ReplyLimit() const { return SerialLink::FrameAttempts * (pauseMilliseconds + replyMilliseconds); }
 };
 

@@ -117,7 +117,8 @@ std::optional<int> SerialLink::SendAddress(uint8_t address, int pauseMillisecond
 }
 
 std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, const Bytes& payload,
-                                                             int pauseMilliseconds, int replyMilliseconds)
+                                                             int pauseMilliseconds, int replyMilliseconds,
+                                                             int halfReplyMilliseconds)
 {
     if (Interrupted()) return std::nullopt;
     const std::optional<int> thrownAway = SendAddress(address, pauseMilliseconds);
@@ -128,10 +129,12 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     QCoreApplication::processEvents();
     if (!AwaitReply(2) || Interrupted()) return std::nullopt;
     // An odd count is a reply read in half, which would be judged by the
-    // wrong byte: within the reply window, its second byte is awaited.
-    const int64_t windowLeft = payloadSentAt + replyMilliseconds - Now();
-    if (port_.InBufferCount() % 2 == 1 && windowLeft > 0 &&
-        (!ReplyWait(static_cast<int>(windowLeft), port_.InBufferCount() + 1) || Interrupted()))
+    // wrong byte, or a first byte alone: its second byte is awaited as long
+    // as a reply may come, so that it is not taken for the first byte of a
+    // later reply.
+    const int64_t halfLeft = payloadSentAt + halfReplyMilliseconds - Now();
+    if (port_.InBufferCount() % 2 == 1 && halfLeft > 0 &&
+        (!ReplyWait(static_cast<int>(halfLeft), port_.InBufferCount() + 1) || Interrupted()))
         return std::nullopt;
 
     Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
@@ -148,16 +151,20 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
 
 void SerialLink::OweReplies(int count, int64_t until)
 {
-    if (count <= 0) return;
+    // Replies name no frame: while one is owed, the one still to come may
+    // be that of any copy sent meanwhile, even of a frame that counts itself
+    // answered, so the latest of them sets how long it may take.
+    if (count <= 0 && owedReplies_ == 0) return;
     owedUntil_ = owedReplies_ > 0 ? std::max(owedUntil_, until) : until;
-    owedReplies_ += count;
+    owedReplies_ += std::max(count, 0);
 }
 
-std::optional<int> SerialLink::AwaitOwedReplies()
+std::optional<int> SerialLink::AwaitOwedReplies(bool forget)
 {
     if (owedReplies_ == 0) return 0;
     const int64_t left = owedUntil_ - Now();
     if (left > 0 && (!ReplyWait(static_cast<int>(left), 2 * owedReplies_) || Interrupted())) return std::nullopt;
+    if (forget) owedReplies_ = 0;
     return static_cast<int>(Read("owed").size());
 }
 

@@ -83,9 +83,10 @@ public:
     };
     // The address, the pause, the payload and the wait for a reply of two
     // bytes, judged by the last whole reply waiting; none when the abort
-    // flag or a closed port ended a wait.
+    // flag or a closed port ended a wait. A reply's second byte is awaited
+    // until halfReplyMilliseconds after the payload.
     std::optional<Attempt> SendFrameOnce(uint8_t address, const Bytes& payload, int pauseMilliseconds,
-                                         int replyMilliseconds);
+                                         int replyMilliseconds, int halfReplyMilliseconds);
 
     // Replies that attempts given up on may still send, and the time on the
     // link's clock after which none of them can come any more. An
@@ -93,15 +94,16 @@ public:
     // than the answer to the frame just sent. A new conversation (a port
     // chosen, a probe) owes nothing.
     int OwedReplies() const { return owedReplies_; }
+    // Told after every frame: the replies it leaves owed (maybe none), and
+    // when the reply of its last copy can come no more.
     void OweReplies(int count, int64_t until);
     // Pays what it can; the rest of the count was owed by nobody.
     void PayOwedReplies(int count) { owedReplies_ = std::max(0, owedReplies_ - count); }
-    // What is owed is taken as never coming.
-    void ForgetOwedReplies() { owedReplies_ = 0; }
-    // Waits until every owed reply has come or none can come any more, and
-    // throws away what came: the number of bytes; none when the abort flag
-    // or a closed port ended the wait. Owing nothing, it reads nothing.
-    std::optional<int> AwaitOwedReplies();
+    // Waits until every owed reply has come or none should come any more,
+    // and throws away what came: the number of bytes; none when the abort
+    // flag or a closed port ended the wait. Owing nothing, it reads
+    // nothing. With forget, nothing is owed afterwards.
+    std::optional<int> AwaitOwedReplies(bool forget);
     int64_t Now() const { return timer1_->Now(); }
     // The message for a frame's fourth failure: a wrong reply or none.
     void TellFailure(const FailureMessages& messages, bool wrongReply);
