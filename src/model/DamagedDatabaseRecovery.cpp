@@ -57,29 +57,48 @@ public:
     void Load()
     {
         const Reading def = Read(files_.def);
-        if (!def.identity.Exists() || def.whole) {
+        if (!def.identity.Exists() || (def.whole && def.count > 0)) {
             known_.Learn(def.identity);
             return;
         }
-        // Kept aside before anything else, so that a folder where nothing can
-        // be made leaves the files as they are, with one message.
-        const DamagedFile damaged = KeptAside(def, {});
-        // A backup that is the damaged file's second name (a save stopped
-        // between its renames) offers nothing else.
+        // A backup that is the file's second name (a save stopped between
+        // its renames) offers nothing else.
         const FileIdentity backup = FileIdentity::Of(files_.bak);
-        if (!backup.Exists() || backup == def.identity) {
+        const bool hasBackup = backup.Exists() && backup != def.identity;
+        const Reading bak = hasBackup ? Read(files_.bak) : Reading{};
+        // No save leaves a file of no bytes, since an emptied database has
+        // none: one is damage where the backup holds entries, and an empty
+        // database otherwise.
+        if (def.whole && bak.count == 0) {
+            database_.clear();
+            known_.Learn(def.identity);
+            return;
+        }
+        // Kept aside before anything changes, so that a folder where nothing
+        // can be made leaves the files as they are, with one message.
+        unknown_ = KnownDatabaseFile::Unknown::DamagedNotKeptAside;
+        const DamagedFile damaged = KeptAside(def, {});
+        unknown_ = KnownDatabaseFile::Unknown::DamagedNotReplaced;
+        if (!hasBackup) {
             KeepWhatWasRead({damaged});
             return;
         }
-        prompts_.Message(messages_.damaged + "\r\n" + messages_.restoring, "Configuration damaged!", PromptButtons::Ok,
-                         PromptIcon::Exclamation);
-        const Reading bak = Read(files_.bak);
-        if (bak.whole) {
+        // A backup that yields no entry is no good backup: the one of the
+        // two that yields more is kept.
+        const bool good = bak.whole && bak.count > 0;
+        if (good || bak.count >= def.count) {
+            prompts_.Message(messages_.damaged + "\r\n" + messages_.restoring, "Configuration damaged!",
+                             PromptButtons::Ok, PromptIcon::Exclamation);
+        }
+        if (good) {
             RestoreBackup(bak);
         } else {
             KeepWhatWasRead({damaged, KeptAside(bak, damaged.copy.path)});
         }
     }
+
+    // Why the database file is not known where the recovery stopped.
+    KnownDatabaseFile::Unknown WhyUnknown() const { return unknown_; }
 
 private:
     void Before(FileStep step, const fs::path& path) const
@@ -158,6 +177,7 @@ private:
     {
         Before(FileStep::Rename, files_.def);
         RenameFile(files_.bak, files_.def);
+        if (database_.renamed) database_.renamed(files_.def);
         SyncFolder(files_.def.parent_path());
         known_.Learn(bak.identity);
     }
@@ -173,9 +193,11 @@ private:
         QString told = messages_.damaged + "\r\n" + HowMuchWasRead(damaged[taken].reading.count) +
                        "\r\nThe damaged file has been kept as " + Quoted(damaged[taken].copy.path) + ".";
         for (std::size_t i = 0; i < damaged.size(); ++i) {
-            if (i != taken)
-                told += "\r\nThe other damaged file, from which no more could be read, has been kept as " +
-                        Quoted(damaged[i].copy.path) + ".";
+            if (i == taken) continue;
+            // Where the file's entries are kept, no box told of the backup before.
+            told += (i == 0 ? "\r\nThe other damaged file, from which no more could be read, has been kept as "
+                            : "\r\nThe damaged backup, from which fewer could be read, has been kept as ") +
+                    Quoted(damaged[i].copy.path) + ".";
         }
         if (damaged[taken].reading.count == 0) {
             LoseAll(damaged, told);
@@ -224,7 +246,7 @@ private:
             // to read again, and no save of this session touches it. The
             // copies are second names of files still in place.
             for (const DamagedFile& file : damaged) DeleteFileIfExists(file.copy.path);
-            known_.KeepDamaged();
+            known_.Forget(KnownDatabaseFile::Unknown::DamagedNotReplaced);
             prompts_.Message(messages_.damaged + "\r\n" + HowMuchWasRead(count) +
                                  "\r\nWhat could be read could not be saved: " + QString::fromStdString(error.cause()) +
                                  "\r\nThe damaged file stays as " + Quoted(files_.def) +
@@ -248,6 +270,7 @@ private:
     const DamagedDatabaseMessages& messages_;
     const RecoverableDatabase& database_;
     FileStepObserver* steps_;
+    KnownDatabaseFile::Unknown unknown_ = KnownDatabaseFile::Unknown::Unread;
 };
 
 }  // namespace
@@ -257,11 +280,12 @@ void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& kno
                               FileStepObserver* steps)
 {
     known.Forget();
+    Recovery recovery(files, known, prompts, messages, database, steps);
     try {
-        Recovery(files, known, prompts, messages, database, steps).Load();
+        recovery.Load();
     } catch (const FileError& error) {
         database.clear();
-        known.Forget();
+        known.Forget(recovery.WhyUnknown());
         TellUnavailable(prompts, messages, error);
     }
 }

@@ -35,20 +35,24 @@ struct RecoverableDatabase {
     std::function<int()> count;
     // Its entries as a save writes them.
     std::function<DatabaseRecords()> records;
+    // Where one is given: the file last read now has this name (its backup
+    // was restored), for what is still read from it to name.
+    std::function<void(const std::filesystem::path&)> renamed;
 };
 
 // Loads a database file, recovering from damage. A file that does not read
 // whole, or holds bytes but yields no entry (all zeros, as a power cut may
-// leave one), is damaged. A damaged file is never deleted: it is kept beside
-// the database under a free name ("Name.DAMAGED", "Name.DAMAGED1", ...).
-// A backup that reads whole takes its place. Otherwise, of the damaged file
-// and a damaged backup, the one that yields more entries (the backup when
-// they yield as many) becomes the database: its entries are written as the
-// new ".DEF" at once, so that the next start finds what the user was told
-// could be read, and the user is told how much and where both files were
-// kept. Where they cannot be written, the damaged file stays the ".DEF",
-// left to itself by every save, to be read again at the next start; the
-// user is told so.
+// leave one), is damaged; so is a file of no bytes beside a backup that
+// yields entries, since no save leaves one. A damaged file is never deleted:
+// it is kept beside the database under a free name ("Name.DAMAGED",
+// "Name.DAMAGED1", ...). A backup that reads whole and yields entries takes
+// its place. Otherwise, of the damaged file and the backup, the one that
+// yields more entries (the backup when they yield as many) becomes the
+// database: its entries are written as the new ".DEF" at once, so that the
+// next start finds what the user was told could be read, and the user is
+// told how much and where both files were kept. Where they cannot be
+// written, the damaged file stays the ".DEF", left to itself by every save,
+// to be read again at the next start; the user is told so.
 //
 // Each step is ordered for a kill at any instant: the ".DEF" is replaced
 // only by the rename of a complete file, after its bytes were kept aside,
@@ -61,7 +65,8 @@ struct RecoverableDatabase {
 // starts empty, with the `unavailable` message and the reason, and the
 // files stay as they are: nothing throws. `known` learns the file read
 // whole or written (or that there is none), so that a save replaces nothing
-// else. `steps`, when given, is told before each file step.
+// else, or why it is not known. `steps`, when given, is told before each
+// file step.
 void LoadDatabaseWithRecovery(const DatabaseFiles& files, KnownDatabaseFile& known, UserPrompts& prompts,
                               const DamagedDatabaseMessages& messages, const RecoverableDatabase& database,
                               FileStepObserver* steps);

@@ -90,7 +90,10 @@ void IRClassGlobals::LoadIRDatabase()
                                        },
                                        [this](const std::filesystem::path& path) { return ReadDatabaseFile(path); },
                                        [this] { return database_.Entries().Count(); },
-                                       [this] { return DatabaseFileRecords(); }};
+                                       [this] { return DatabaseFileRecords(); },
+                                       [this](const std::filesystem::path& path) {
+                                           if (pendingCommands_ != nullptr) pendingCommands_->Renamed(path);
+                                       }};
     LoadDatabaseWithRecovery(DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, Messages(), database,
                              recoverySteps_);
 }

@@ -10,30 +10,25 @@
 // never read (a load that failed, a file copied in since) stays as it is.
 class KnownDatabaseFile {
 public:
+    // Why the file on disk is not known, which a refused save tells.
+    enum class Unknown {
+        Unread,               // it could not be read
+        DamagedNotKeptAside,  // it is damaged and no copy of it could be kept
+        DamagedNotReplaced,   // it is damaged and what could be read could not take its place
+    };
+
     // Nothing is known of the file on disk: no save may touch it.
-    void Forget()
+    void Forget(Unknown why = Unknown::Unread)
     {
         known_.reset();
-        damagedAndKept_ = false;
+        why_ = why;
     }
-    // The file was read, damaged, and what could be read of it could not be
-    // written in its place: it stays for the next start to read again, and
-    // no save may touch it.
-    void KeepDamaged()
-    {
-        known_.reset();
-        damagedAndKept_ = true;
-    }
-    void Learn(const FileIdentity& identity)
-    {
-        known_ = identity;
-        damagedAndKept_ = false;
-    }
+    void Learn(const FileIdentity& identity) { known_ = identity; }
     void Learn(const std::filesystem::path& def) { Learn(FileIdentity::Of(def)); }
     // Throws FileError when a file is at `def` that is not the one known.
     void CheckUnchanged(const std::filesystem::path& def) const;
 
 private:
     std::optional<FileIdentity> known_;
-    bool damagedAndKept_ = false;
+    Unknown why_ = Unknown::Unread;
 };

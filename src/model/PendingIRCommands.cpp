@@ -60,7 +60,13 @@ void PendingIRCommands::HandTo(DatabaseArray<IRclass>& libraries)
 {
     if (wanted_.size() != static_cast<std::size_t>(libraries.Count()))
         throw std::logic_error("the commands wanted are not those of the libraries");
-    Read read = read_.get();
+    Read read;
+    try {
+        read = read_.get();
+    } catch (const FileError& error) {
+        // The reader knows the file by the name it was opened under.
+        throw FileErrorAt("cannot read", path_, error.cause());
+    }
     // Both lists are in the order of the file; the read holds every run
     // wanted, unless the file changed since the headers were read.
     std::vector<std::size_t> found;

@@ -41,6 +41,8 @@ public:
     // wanted. Throws FileError, and gives none, when the file read again
     // does not hold those runs.
     void HandTo(DatabaseArray<IRclass>& libraries);
+    // The file read has been given this name: a failure names it so.
+    void Renamed(const std::filesystem::path& path) { path_ = path; }
 
     // What the thread read: each run and its commands.
     struct Read {

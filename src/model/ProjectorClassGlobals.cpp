@@ -143,7 +143,9 @@ void ProjectorClassGlobals::LoadProjectorDatabase()
     const RecoverableDatabase database{[this] { database_.Entries().Clear(); },
                                        [this](const std::filesystem::path& path) { return ReadDatabaseFile(path); },
                                        [this] { return database_.Entries().Count(); },
-                                       [this] { return DatabaseFileRecords(); }};
+                                       [this] { return DatabaseFileRecords(); },
+                                       // Nothing is read from the file after the load.
+                                       nullptr};
     LoadDatabaseWithRecovery(DatabaseFiles(programFolder_, DatabaseName), known_, prompts_, messages, database,
                              recoverySteps_);
 }

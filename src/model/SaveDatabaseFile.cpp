@@ -1,8 +1,28 @@
 #include "model/SaveDatabaseFile.h"
 
 #include "model/KnownDatabaseFile.h"
+#include "platform/FileIdentity.h"
 
 namespace {
+
+// Puts the committed ".TMP" in place. The editor never leaves a ".DEF" of no
+// bytes, so that the load can take one for damage: records that came to
+// nothing are an emptied database. A ".DEF" of no bytes holds nothing to go
+// back to and never takes the place of a backup, which may hold entries.
+void PlaceDatabaseFile(const DatabaseFiles& files)
+{
+    if (FileIdentity::Of(files.tmp).Size() == 0) {
+        files.RemoveTemporary();
+        files.RemoveDatabase();
+        return;
+    }
+    if (FileIdentity::Of(files.def).Size() > 0) {
+        files.PromoteTemporary();
+        return;
+    }
+    RenameFile(files.tmp, files.def);
+    SyncFolder(files.def.parent_path());
+}
 
 void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, bool empty,
                         const DatabaseRecords& records)
@@ -18,7 +38,7 @@ void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, bo
     }
     // A save that fails leaves no ".TMP": a half-written one would hold the
     // disk space a second try needs.
-    WriteRecordFileThenPlace(files.tmp, records.recordLength, records.write, [&files] { files.PromoteTemporary(); });
+    WriteRecordFileThenPlace(files.tmp, records.recordLength, records.write, [&files] { PlaceDatabaseFile(files); });
     known.Learn(files.def);
 }
 

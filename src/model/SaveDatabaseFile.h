@@ -16,7 +16,8 @@ struct DatabaseRecords {
 
 // Saves a database: the records go to the ".TMP", which is flushed to the
 // disk before the old ".DEF" becomes the ".BAK" and the ".TMP" the ".DEF".
-// An empty database deletes the ".DEF" and keeps the ".BAK". Throws
+// An empty database, or records that come to no bytes, deletes the ".DEF"
+// and keeps the ".BAK"; a ".DEF" of no bytes never becomes the ".BAK". Throws
 // FileError, whose text is the ".DEF" path and the cause ("<path>: <cause>")
 // whichever of the three files failed; whatever step fails, the ".DEF" or
 // the ".BAK" still holds the last good database, and no ".TMP" is left.

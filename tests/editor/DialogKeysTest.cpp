@@ -221,6 +221,7 @@ TEST_F(DialogKeysTest, EscapeCancelsAndReturnPressesDone)
              library.Manufacturer("SONY");
              library.IRtype("TV");
              library.Model("A1");
+             library.AddIRCommand().Name("POWER");  // a library without commands is not written
              return std::make_unique<IRSelector>(state);
          },
          noEdit, Qt::Key_Escape, QDialog::Rejected, [&](QDialog&) { EXPECT_TRUE(folder.Exists("InfraRed.DEF")); }},

@@ -5,6 +5,7 @@
 // bring back a database that was emptied before it.
 #include "model/ApplicationState.h"
 #include "platform/RecordFile.h"
+#include "platform/TemporaryFile.h"
 #include "support/DatabaseKinds.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompts.h"
@@ -13,8 +14,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,12 @@ QString KeptAs(const std::filesystem::path& path)
 QString OtherKeptAs(const std::filesystem::path& path)
 {
     return "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
+           QString::fromStdString(path.string()) + "\".";
+}
+
+QString BackupKeptAs(const std::filesystem::path& path)
+{
+    return "\r\nThe damaged backup, from which fewer could be read, has been kept as \"" +
            QString::fromStdString(path.string()) + "\".";
 }
 
@@ -125,21 +134,49 @@ TEST(DatabaseFirstUse, ASaveLeavesAFileTheEditorNeverReadAsItIs)
 // What a recovery without a good backup could read is written as the new
 // database file at once: the next start finds what the user was told could
 // be read, even when nothing saved the database in between (an archive named
-// an entry, a picker listed them). Of a damaged file and a damaged backup,
-// the one that yields more is read (the backup when as many), and the
+// an entry, a picker listed them). Of a damaged file and a backup that is
+// damaged or yields nothing, the one that yields more is read (the backup
+// when as many); the backup is said to be restored only when it is, and the
 // message names where each is kept. The damaged files stay as they were.
 TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
 {
+    const std::optional<std::string> none;
     const struct {
         const char* label;
-        Names backup;  // cut short; none when empty
+        std::function<std::optional<std::string>(const DatabaseKind&)> backup;
         Names read;
-        const char* keptAs;       // of the file read
-        const char* otherKeptAs;  // of the other damaged file
+        bool restoring;      // told that the backup is restored
+        const char* keptAs;  // of the file read
+        // Of the other damaged file, and how the message calls it.
+        const char* otherKeptAs;
+        QString (*other)(const std::filesystem::path&);
     } cases[] = {
-        {"no backup", {}, {"ONE", "TWO"}, ".DAMAGED", nullptr},
-        {"a damaged backup yielding as many", {"BAK1", "BAK2", "BAK3"}, {"BAK1", "BAK2"}, ".DAMAGED1", ".DAMAGED"},
-        {"a damaged backup yielding fewer", {"BAK1", "BAK2"}, {"ONE", "TWO"}, ".DAMAGED", ".DAMAGED1"},
+        {"no backup", [&](const DatabaseKind&) { return none; }, {"ONE", "TWO"}, false, ".DAMAGED", nullptr, nullptr},
+        {"a damaged backup yielding as many",
+         [](const DatabaseKind& d) {
+             return std::optional(CutShort(d, {"BAK1", "BAK2", "BAK3"}));
+         },
+         {"BAK1", "BAK2"},
+         true,
+         ".DAMAGED1",
+         ".DAMAGED",
+         OtherKeptAs},
+        {"a damaged backup yielding fewer",
+         [](const DatabaseKind& d) {
+             return std::optional(CutShort(d, {"BAK1", "BAK2"}));
+         },
+         {"ONE", "TWO"},
+         false,
+         ".DAMAGED",
+         ".DAMAGED1",
+         BackupKeptAs},
+        {"a backup of no bytes",
+         [](const DatabaseKind&) { return std::optional<std::string>(""); },
+         {"ONE", "TWO"},
+         false,
+         ".DAMAGED",
+         ".DAMAGED1",
+         BackupKeptAs},
     };
     for (const DatabaseKind& database : DatabaseKinds()) {
         for (const auto& recovery : cases) {
@@ -147,7 +184,7 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
             TempProgramFolder folder;
             const std::string name = database.files;
             const std::string damaged = CutShort(database, {"ONE", "TWO", "THREE"});
-            const std::string backup = recovery.backup.empty() ? "none" : CutShort(database, recovery.backup);
+            const std::optional<std::string> backup = recovery.backup(database);
             ScriptedPrompts prompts;
             {
                 ApplicationState state(folder.path(), prompts);
@@ -155,15 +192,15 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
                 // the read into the buffers and their use.
                 database.fillBuffers(state, "ARRIVED");
                 folder.WriteBytes(name + ".DEF", damaged);
-                if (!recovery.backup.empty()) {
-                    folder.WriteBytes(name + ".BAK", backup);
+                if (backup) folder.WriteBytes(name + ".BAK", *backup);
+                if (recovery.restoring) {
                     prompts.ExpectMessage(QString(database.damaged) + "\r\n" + database.restoring,
                                           "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
                 }
                 prompts.ExpectMessage(
                     OnlyRead(database, static_cast<int>(recovery.read.size())) +
                         KeptAs(folder / (name + recovery.keptAs)) +
-                        (recovery.otherKeptAs ? OtherKeptAs(folder / (name + recovery.otherKeptAs)) : QString()),
+                        (recovery.other ? recovery.other(folder / (name + recovery.otherKeptAs)) : QString()),
                     "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
                 database.addFromBuffers(state);
                 EXPECT_TRUE(prompts.AllAnswered());
@@ -176,7 +213,8 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
                 }
             }
             EXPECT_EQ(folder.ReadBytes(name + ".DAMAGED"), damaged);
-            EXPECT_EQ(folder.Exists(name + ".DAMAGED1") ? folder.ReadBytes(name + ".DAMAGED1") : "none", backup);
+            EXPECT_EQ(folder.Exists(name + ".DAMAGED1") ? std::optional(folder.ReadBytes(name + ".DAMAGED1")) : none,
+                      backup);
             EXPECT_FALSE(folder.Exists(name + ".BAK"));
             EXPECT_FALSE(folder.Exists(name + ".TMP"));
 
@@ -234,5 +272,36 @@ TEST(DatabaseFirstUse, ARecoveryThatCannotWriteLeavesTheDamagedFileToBeReadAgain
         ScriptedPrompts quiet;
         const ApplicationState next(folder.path(), quiet);
         EXPECT_EQ(database.manufacturers(next), (Names{"ONE", "TWO"}));
+    }
+}
+
+// Where a damaged file cannot be kept aside (a folder stands where its copy
+// is made, as a full disk refuses one), it stays as it is, and a refused save
+// says what happened to it: it was read, and no copy of it could be kept.
+TEST(DatabaseFirstUse, ADamagedFileThatCannotBeKeptAsideIsLeftAndARefusedSaveSaysWhy)
+{
+    for (const DatabaseKind& database : DatabaseKinds()) {
+        SCOPED_TRACE(database.label);
+        TempProgramFolder folder;
+        const std::string name = database.files;
+        const std::string damaged = CutShort(database, {"ONE", "TWO"});
+        folder.WriteBytes(name + ".DEF", damaged);
+        std::filesystem::create_directories(PartialPathOf(folder / (name + ".DAMAGED")) / "in the way");
+        ScriptedPrompts prompts;
+        prompts.ExpectMessageStartingWith(QString(database.unavailable) + "\r\n", "Tavlo Editor", PromptButtons::Ok,
+                                          PromptIcon::Exclamation);
+        ApplicationState state(folder.path(), prompts);
+        EXPECT_EQ(database.manufacturers(state), Names{});
+        EXPECT_TRUE(prompts.AllAnswered());
+        database.add(state, "NEW");
+        try {
+            database.save(state);
+            ADD_FAILURE() << "a save replaced the damaged file";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      (folder / (name + ".DEF")).string() +
+                          ": it is damaged and the editor could not keep a copy of it; it is left as it is");
+        }
+        EXPECT_EQ(folder.ReadBytes(name + ".DEF"), damaged);
     }
 }

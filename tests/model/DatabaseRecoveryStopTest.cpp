@@ -126,15 +126,11 @@ struct Recovery {
     Names recovered;
 };
 
-std::string Zeros(const DatabaseKind& database)
-{
-    return std::string(SavedBytes(database, {"ZERO"}).size() * 2, '\0');
-}
-
 const std::vector<Recovery>& Recoveries()
 {
     const auto none = [](const DatabaseKind&) -> std::optional<std::string> { return std::nullopt; };
     const auto cutFour = [](const DatabaseKind& d) { return CutShort(d, {"D1", "D2", "D3", "D4"}); };
+    const auto noBytes = [](const DatabaseKind&) { return std::string(); };
     static const std::vector<Recovery> recoveries = {
         {"a cut file without a backup", cutFour, none, {"D1", "D2", "D3"}},
         {"a file of zeros without a backup", Zeros, none, {}},
@@ -165,6 +161,22 @@ const std::vector<Recovery>& Recoveries()
          },
          {"B1", "B2"}},
         {"both of zeros", Zeros, [](const DatabaseKind& d) -> std::optional<std::string> { return Zeros(d); }, {}},
+        // No save leaves a file of no bytes: beside a backup of entries, one is damage.
+        {"a file of no bytes with a good backup",
+         noBytes,
+         [](const DatabaseKind& d) {
+             return SavedBytes(d, {"B1", "B2"});
+         },
+         {"B1", "B2"}},
+        {"a file of no bytes with a cut backup",
+         noBytes,
+         [](const DatabaseKind& d) {
+             return CutShort(d, {"B1", "B2"});
+         },
+         {"B1"}},
+        // A backup that yields nothing is no good backup.
+        {"a cut file with a backup of no bytes", cutFour, noBytes, {"D1", "D2", "D3"}},
+        {"a cut file with a backup of zeros", cutFour, Zeros, {"D1", "D2", "D3"}},
     };
     return recoveries;
 }

@@ -3,9 +3,12 @@
 #include "model/PendingIRCommands.h"
 #include "model/RuntimeErrors.h"
 #include "platform/RecordFile.h"
+#include "support/FailingRecordFileReader.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -193,6 +196,20 @@ TEST(IRDatabaseFile, LibrariesWithoutCommandsAreNotWritten)
     ir.LoadIRDatabase();
     ASSERT_EQ(ir.IRDatabase().Count(), 1);
     EXPECT_EQ(ir.IRDatabase()[0].Num_commands(), 3);
+
+    // Libraries without commands alone save as an emptied database: no file
+    // of no bytes, which the next start would take for damage beside the
+    // backup, and the backup stays.
+    ir.SaveIRDatabase();
+    const std::string backup = folder.ReadBytes("InfraRed.BAK");
+    ir.ClearIRDatabase();
+    AddLibrary(ir, "EMPTY", "B", "C");
+    ir.SaveIRDatabase();
+    EXPECT_FALSE(folder.Exists("InfraRed.DEF"));
+    EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), backup);
+    IRClassGlobals next(folder.path(), prompts);
+    EXPECT_FALSE(next.IRDatabaseAllocated());
+    EXPECT_TRUE(prompts.Shown().empty());
 }
 
 TEST(IRDatabaseFile, AnEmptyDatabaseRemovesTheFileAndKeepsTheBackup)
@@ -303,6 +320,27 @@ TEST(IRDatabaseFile, AFileOfMoreLibrariesThanTheDatabaseHoldsIsDamaged)
     EXPECT_TRUE(prompts.AllAnswered());
     EXPECT_EQ(ir.IRDatabase().Count(), IRClassGlobals::MaximumLibraries);
     EXPECT_EQ(folder.ReadBytes("InfraRed.DAMAGED").size(), bytes.size());
+}
+
+// The commands of a restored backup are read from the file that is the
+// database file by then: a failure to read them names that file.
+TEST(IRDatabaseFile, CommandsOfARestoredBackupThatCannotBeReadNameTheDatabaseFile)
+{
+    TempProgramFolder folder;
+    const std::string library = HeaderBytes("A", "TV", "ONE", 1) + CommandBytes("ON", 1, 2, 0);
+    folder.WriteBytes("InfraRed.DEF", library + "cut");
+    folder.WriteBytes("InfraRed.BAK", library);
+    ScriptedPrompts prompts;
+    prompts.ExpectMessage("Infra-red configuration file damaged!\r\nRestoring infra-red configuration backup!",
+                          "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage("Infra-red configuration file could not be loaded!\r\ncannot read '" +
+                              QString::fromStdString((folder / "InfraRed.DEF").string()) + "': " + std::strerror(EIO),
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+    IRClassGlobals ir(folder.path(), prompts);
+    ir.ReadCommandsThrough(FailingRecordFileReader::CommandsFailingAfter(0));
+    EXPECT_EQ(ir.IRLibraryNames().Count(), 1);
+    EXPECT_FALSE(ir.IRDatabaseAllocated());
+    EXPECT_TRUE(prompts.AllAnswered());
 }
 
 // A file that cannot be read is told, left as it is, and no save replaces

@@ -52,6 +52,7 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          [](const ApplicationState& s) { return ManufacturersOf(s.Projectors.ProjectorDatabase()); }, "Projectors",
          2084, 1, "Projector configuration file damaged!", "Restoring projector configuration backup!",
          " all projector configurations have been lost!", "projector configurations",
+         "Projector configuration file could not be loaded!",
          [](ApplicationState& s, FileStepObserver* steps) { s.Projectors.ObserveRecoverySteps(steps); }},
         {"RS232",
          [](ApplicationState& s, const std::string& m) {
@@ -72,6 +73,7 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          [](const ApplicationState& s) { return ManufacturersOf(s.RS232Libraries.RS232Database()); }, "RS232Serials",
          2904, 1, "RS232 configuration file damaged!", "Restoring RS232 configuration backup!",
          " all RS232 configurations have been lost!", "RS232 configurations",
+         "RS232 configuration file could not be loaded!",
          [](ApplicationState& s, FileStepObserver* steps) { s.RS232Libraries.ObserveRecoverySteps(steps); }},
         {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
          [](ApplicationState& s, const std::string& m) {
@@ -93,6 +95,7 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          // A library is a header record and one record per command.
          275, 2, "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
          " all infra-red configurations have been lost!", "infra-red configurations",
+         "Infra-red configuration file could not be loaded!",
          [](ApplicationState& s, FileStepObserver* steps) { s.IR.ObserveRecoverySteps(steps); }},
     };
     return databases;
@@ -114,4 +117,9 @@ std::string CutShort(const DatabaseKind& database, const Names& manufacturers)
 {
     const std::string bytes = SavedBytes(database, manufacturers);
     return bytes.substr(0, bytes.size() - 1);
+}
+
+std::string Zeros(const DatabaseKind& database)
+{
+    return std::string(2 * database.recordsPerEntry * database.recordLength, '\0');
 }

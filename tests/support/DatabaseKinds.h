@@ -29,8 +29,9 @@ struct DatabaseKind {
     std::size_t recordsPerEntry;
     const char* damaged;  // the first line of the messages about a damaged file
     const char* restoring;
-    const char* lost;     // the second line when no entry could be read
-    const char* entries;  // what the messages call more than one entry
+    const char* lost;         // the second line when no entry could be read
+    const char* entries;      // what the messages call more than one entry
+    const char* unavailable;  // the first line when the files cannot be read or kept
     // Tells the observer of each file step of the database's recovery.
     std::function<void(ApplicationState&, FileStepObserver*)> watchRecovery;
 };
@@ -41,3 +42,5 @@ const std::vector<DatabaseKind>& DatabaseKinds();
 std::string SavedBytes(const DatabaseKind& database, const Names& manufacturers);
 // The same, its last byte cut off: every entry but the last reads whole.
 std::string CutShort(const DatabaseKind& database, const Names& manufacturers);
+// Zeros as long as two entries, as a power cut often leaves a file.
+std::string Zeros(const DatabaseKind& database);
