@@ -38,18 +38,19 @@ public:
                 case FrameEnd::Interrupted: return false;
                 }
             }
-            // Whether or not the reply an acknowledgement in doubt may have
-            // stood for has come by now, the frame it was taken for may be
-            // missing.
-            // A command that acts each time it is read is not sent again
-            // once it was acknowledged.
-            if (!doubtFrom_ || run_.once) return true;
-            if (!GoBack(frame)) return false;
+            switch (Settle()) {
+            case Quiet::Yes: return true;
+            case Quiet::Interrupted: return false;
+            case Quiet::No:
+                if (!GoBack(frame)) return false;
+                break;
+            }
         }
     }
 
 private:
     enum class FrameEnd { Acknowledged, SendAgain, Failed, Interrupted };
+    enum class Quiet { Yes, No, Interrupted };
 
     FrameEnd SendFrame(int frame)
     {
@@ -69,20 +70,35 @@ private:
             if (result->reply == SerialLink::Attempt::Reply::None && !run_.once) ++own_;
             if (Stray(result->strayBytes)) return Leave(FrameEnd::SendAgain);
             switch (result->reply) {
-            case SerialLink::Attempt::Reply::Acknowledged: return AfterAcknowledgement(frame, *result);
-            case SerialLink::Attempt::Reply::Refused:
-                wrongReply_ = true;
-                refusalSeen_ = true;
+            case SerialLink::Attempt::Reply::Acknowledged:
+                if (!run_.once) return AfterAcknowledgement(frame, *result);
+                switch (RefusedAfterAll()) {
+                case Quiet::Yes: return Leave(FrameEnd::Acknowledged);
+                case Quiet::Interrupted: return Leave(FrameEnd::Interrupted);
+                case Quiet::No: Refused(); break;
+                }
                 break;
+            case SerialLink::Attempt::Reply::Refused: Refused(); break;
             case SerialLink::Attempt::Reply::None: wrongReply_ = false; break;
             }
         }
         return Leave(FrameEnd::Failed);
     }
 
+    void Refused()
+    {
+        wrongReply_ = true;
+        refusalSeen_ = true;
+    }
+
     FrameEnd AfterAcknowledgement(int frame, const SerialLink::Attempt& answered)
     {
-        if (link_.OwedReplies() > 0 && !doubtFrom_) doubtFrom_ = frame;
+        if (link_.OwedReplies() > 0) {
+            if (!doubtFrom_) doubtFrom_ = frame;
+            // A reply owed past its time is most likely lost; one still in
+            // its time may well be what was read.
+            if (link_.ReplyOwedAfter(answered.payloadSentAt)) replyMayHaveStoodIn_ = true;
+        }
         if (own_ > 0) {
             // The replies of this frame's timed-out attempts, so that no later
             // frame takes one of them for its own. The reply just read is
@@ -93,9 +109,37 @@ private:
             const int64_t lateness = link_.Now() - firstOwnSentAt_;
             if (!WaitUntil(answered.payloadSentAt + lateness + run_.replyMilliseconds, 2 * own_))
                 return Leave(FrameEnd::Interrupted);
-            if (Stray(static_cast<int>(link_.Read("late").size()))) return Leave(FrameEnd::SendAgain);
+            if (Stray(static_cast<int>(link_.ReadReplies("late").size()))) return Leave(FrameEnd::SendAgain);
         }
         return Leave(FrameEnd::Acknowledged);
+    }
+
+    // For a command that must not run twice, acknowledged while a reply was
+    // owed past its time and no earlier attempt of its own can have been
+    // taken: the reply after it, if one comes within a reply window, is the
+    // command's own; No when that one refused it.
+    Quiet RefusedAfterAll()
+    {
+        if (link_.OwedReplies() == 0 || own_ > 0) return Quiet::Yes;
+        if (!link_.ReplyWait(run_.replyMilliseconds, 2) || link_.Interrupted()) return Quiet::Interrupted;
+        const SerialLink::Bytes after = link_.ReadReplies("after");
+        Stray(static_cast<int>(after.size()));
+        const bool refused = after.size() >= 2 && after[after.size() - 2] != SerialLink::Acknowledgement;
+        return refused ? Quiet::No : Quiet::Yes;
+    }
+
+    // After the last frame. While a reply that may have stood for an
+    // acknowledgement could still come, the run is in doubt whether or not it
+    // has come since: the frame it was taken for may be missing. Where only
+    // replies owed past their time were outstanding, one reply window for a
+    // reply out of turn, which would show that one came after all. A command
+    // that must not run twice is never sent again once acknowledged.
+    Quiet Settle()
+    {
+        if (!doubtFrom_ || run_.once) return Quiet::Yes;
+        if (replyMayHaveStoodIn_) return Quiet::No;
+        if (!link_.ReplyWait(run_.replyMilliseconds, 1) || link_.Interrupted()) return Quiet::Interrupted;
+        return Stray(static_cast<int>(link_.ReadReplies("out of turn").size())) ? Quiet::No : Quiet::Yes;
     }
 
     // False when the abort flag or a closed port ended the wait.
@@ -144,6 +188,7 @@ private:
         if (!link_.AwaitOwedReplies(true)) return false;
         frame = *doubtFrom_;
         doubtFrom_.reset();
+        replyMayHaveStoodIn_ = false;
         return true;
     }
 
@@ -162,8 +207,9 @@ private:
     int64_t ownUntil_ = 0;        // when none of them can come any more
     bool wrongReply_ = false;
     bool refusalSeen_ = false;
-    std::optional<int> doubtFrom_;  // the first frame acknowledged while a reply was owed
-    int acknowledged_ = 0;          // frames acknowledged at least once
+    std::optional<int> doubtFrom_;      // the first frame acknowledged while a reply was owed
+    bool replyMayHaveStoodIn_ = false;  // one was acknowledged while an owed reply could still come
+    int acknowledged_ = 0;              // frames acknowledged at least once
     int goBacks_ = 0;
 };
 

@@ -121,25 +121,30 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
                                                              int halfReplyMilliseconds)
 {
     if (Interrupted()) return std::nullopt;
+    replyLimit_ = halfReplyMilliseconds;
     const std::optional<int> thrownAway = SendAddress(address, pauseMilliseconds);
     if (!thrownAway) return std::nullopt;
     Output(PayloadSettings, payload);
     const int64_t payloadSentAt = Now();
     ArmTimer(replyMilliseconds);
     QCoreApplication::processEvents();
-    if (!AwaitReply(2) || Interrupted()) return std::nullopt;
+    // The second byte of a reply read in half before comes first.
+    const int lateHalf = HalfReplyPending() ? 1 : 0;
+    if (!AwaitReply(2 + lateHalf) || Interrupted()) return std::nullopt;
     // An odd count is a reply read in half, which would be judged by the
     // wrong byte, or a first byte alone: its second byte is awaited as long
     // as a reply may come, so that it is not taken for the first byte of a
     // later reply.
     const int64_t halfLeft = payloadSentAt + halfReplyMilliseconds - Now();
-    if (port_.InBufferCount() % 2 == 1 && halfLeft > 0 &&
+    if ((port_.InBufferCount() - lateHalf) % 2 == 1 && halfLeft > 0 &&
         (!ReplyWait(static_cast<int>(halfLeft), port_.InBufferCount() + 1) || Interrupted()))
         return std::nullopt;
 
     Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
-    if (port_.InBufferCount() >= 2) {
-        const Bytes reply = Read("received");
+    const Bytes reply = ReadReplies("received");
+    // A byte left alone now has waited as long as its second could come.
+    halfReply_ = false;
+    if (reply.size() >= 2) {
         // The device answers in turn, so of whole replies the last is this
         // attempt's own; those before it answer earlier frames.
         const uint8_t first = reply.size() % 2 == 0 ? reply[reply.size() - 2] : reply.front();
@@ -147,6 +152,21 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
         attempt.strayBytes += static_cast<int>(reply.size()) - 2;
     }
     return attempt;
+}
+
+bool SerialLink::HalfReplyPending() const
+{
+    return halfReply_ && Now() <= halfReplyUntil_;
+}
+
+SerialLink::Bytes SerialLink::ReadReplies(const char* what)
+{
+    Bytes bytes = Read(what);
+    if (bytes.empty()) return bytes;
+    if (HalfReplyPending()) bytes.erase(bytes.begin());
+    halfReply_ = bytes.size() % 2 == 1;
+    halfReplyUntil_ = Now() + replyLimit_;
+    return bytes;
 }
 
 void SerialLink::OweReplies(int count, int64_t until)
@@ -165,7 +185,7 @@ std::optional<int> SerialLink::AwaitOwedReplies(bool forget)
     const int64_t left = owedUntil_ - Now();
     if (left > 0 && (!ReplyWait(static_cast<int>(left), 2 * owedReplies_) || Interrupted())) return std::nullopt;
     if (forget) owedReplies_ = 0;
-    return static_cast<int>(Read("owed").size());
+    return static_cast<int>(ReadReplies("owed").size());
 }
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)
@@ -197,19 +217,20 @@ void SerialLink::send_break_pulse()
 SerialLink::DeviceIdentity SerialLink::Find_pod(bool& restart)
 {
     owedReplies_ = 0;
+    halfReply_ = false;
     send_break_pulse();
     bool anyReplySeen = false;
     for (int round = 0; round < ProbeRounds; ++round) {
         for (const char* settings : ProbeSettings) {
             if (Interrupted()) return 0;
-            Flush();
+            Read("discarded");
             port_.SetSettings(settings);
             for (const uint8_t byte : ProbeBytes) {
                 Write({byte});
                 WaitTimer(waits_.ProbeByte, false);
                 if (Interrupted()) return 0;
             }
-            Flush();  // whatever the line echoed
+            Read("discarded");  // whatever the line echoed
             Write({uint8_t{'D'}});
             WaitTimer(waits_.ProbeByte, false);
             if (!ReplyWait(waits_.IdentityReply, 5) || Interrupted()) return 0;
@@ -250,6 +271,7 @@ bool SerialLink::restart_unit()
 void SerialLink::set_active_port(std::optional<int> chosenRow)
 {
     owedReplies_ = 0;
+    halfReply_ = false;
     if (port_.IsOpen()) port_.Close();
     if (!chosenRow) return;
     port_.SetCommPort(*chosenRow + 1);

@@ -99,6 +99,8 @@ public:
     void OweReplies(int count, int64_t until);
     // Pays what it can; the rest of the count was owed by nobody.
     void PayOwedReplies(int count) { owedReplies_ = std::max(0, owedReplies_ - count); }
+    // An owed reply could arrive after the given time.
+    bool ReplyOwedAfter(int64_t time) const { return owedReplies_ > 0 && time < owedUntil_; }
     // Waits until every owed reply has come or none should come any more,
     // and throws away what came: the number of bytes; none when the abort
     // flag or a closed port ended the wait. Owing nothing, it reads
@@ -115,12 +117,18 @@ public:
     // Closes the port, then opens COM(row + 1) when a row is chosen.
     void set_active_port(std::optional<int> chosenRow);
 
-    // Reading the input and discarding it; the number of bytes discarded.
-    int Flush() { return static_cast<int>(Read("discarded").size()); }
+    // Reading the replies waiting and discarding them; the number of bytes
+    // discarded.
+    int Flush() { return static_cast<int>(ReadReplies("discarded").size()); }
     // Writes under the given settings; every exchange passes here or Read,
     // so the diagnostics log sees it whole.
     void Output(const char* settings, const Bytes& bytes);
     Bytes Read(const char* what);
+    // Reads what came as replies of two bytes. A reply read in half has its
+    // second byte still on the line: until it can come no more, the first
+    // byte that comes is taken as that byte and left out, so that it is not
+    // taken for the first byte of a reply.
+    Bytes ReadReplies(const char* what);
     // The last byte that makes a payload sum to 0xFF.
     static uint8_t FrameChecksum(const uint8_t* bytes, std::size_t count);
 
@@ -136,8 +144,13 @@ private:
     const DeviceTypeTable& deviceTypes_;
     std::unique_ptr<LinkTimer> timer1_;
     LinkWaits waits_;
+    bool HalfReplyPending() const;
+
     int owedReplies_ = 0;
     int64_t owedUntil_ = 0;
+    int replyLimit_ = 0;          // how long after its payload the last frame's reply may come
+    bool halfReply_ = false;      // the last reply read was its first byte alone
+    int64_t halfReplyUntil_ = 0;  // until when its second byte may come
 };
 
 uint8_t IdentityByte(SerialLink::DeviceIdentity identity);
