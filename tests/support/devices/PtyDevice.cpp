@@ -10,7 +10,7 @@ std::optional<PtyDeviceOptions> PtyDeviceOptions::Parse(int argc, char** argv)
 {
     const auto usage = [argv] {
         std::fprintf(stderr,
-                     "usage: %s output-file [--wire] [--late N:MS] [--refuse N] [--silent N] [--meet-payload] "
+                     "usage: %s output-file [--wire] [--late N:MS[,MS...]] [--refuse N] [--silent N] [--meet-payload] "
                      "[--refuse-met] [--late-every-copy]\n",
                      argv[0]);
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "support/devices/ReplyFaults.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -10,6 +11,18 @@ int Number(const std::string& text)
     const int number = std::stoi(text, &used);
     if (used != text.size()) throw std::invalid_argument("not a number: " + text);
     return number;
+}
+
+// "MS[,MS...]"
+LateCopies Delays(const std::string& text)
+{
+    LateCopies delays;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        delays.each.emplace_back(Number(text.substr(from, comma - from)));
+        from = comma + 1;
+    }
+    return delays;
 }
 
 }  // namespace
@@ -24,8 +37,8 @@ ReplyFaults ReplyFaults::FromArguments(const std::vector<std::string>& arguments
         if (argument == "--late") {
             const std::string& value = arguments[++i];
             const std::size_t colon = value.find(':');
-            if (colon == std::string::npos) throw std::invalid_argument("--late needs FRAME:MS");
-            faults.late[Number(value.substr(0, colon))] = std::chrono::milliseconds(Number(value.substr(colon + 1)));
+            if (colon == std::string::npos) throw std::invalid_argument("--late needs FRAME:MS[,MS...]");
+            faults.late[Number(value.substr(0, colon))] = Delays(value.substr(colon + 1));
         } else if (argument == "--refuse") {
             faults.refused.insert(Number(arguments[++i]));
         } else if (argument == "--silent") {
@@ -46,14 +59,30 @@ ReplyFaults ReplyFaults::FromArguments(const std::vector<std::string>& arguments
 std::vector<std::string> ReplyFaults::Arguments() const
 {
     std::vector<std::string> arguments;
-    for (const auto& [frame, delay] : late)
-        arguments.insert(arguments.end(), {"--late", std::to_string(frame) + ":" + std::to_string(delay.count())});
+    for (const auto& [frame, delays] : late) {
+        std::string value = std::to_string(frame);
+        char separator = ':';
+        for (const std::chrono::milliseconds delay : delays.each) {
+            value += separator + std::to_string(delay.count());
+            separator = ',';
+        }
+        arguments.insert(arguments.end(), {"--late", value});
+    }
     for (const int frame : refused) arguments.insert(arguments.end(), {"--refuse", std::to_string(frame)});
     for (const int frame : silent) arguments.insert(arguments.end(), {"--silent", std::to_string(frame)});
     if (lateMeetsPayload) arguments.emplace_back("--meet-payload");
     if (refuseMet) arguments.emplace_back("--refuse-met");
     if (lateEveryCopy) arguments.emplace_back("--late-every-copy");
     return arguments;
+}
+
+std::chrono::milliseconds ReplyFaults::LateBy(int frame, int copy) const
+{
+    const auto found = late.find(frame);
+    if (found == late.end() || found->second.each.empty()) return {};
+    const std::vector<std::chrono::milliseconds>& each = found->second.each;
+    if (static_cast<std::size_t>(copy) < each.size()) return each[static_cast<std::size_t>(copy)];
+    return lateEveryCopy ? each.back() : std::chrono::milliseconds{};
 }
 
 void FaultedAnswers::PayloadBegins()
@@ -66,15 +95,17 @@ void FaultedAnswers::PayloadBegins()
     }
 }
 
-FaultedAnswers::Answer FaultedAnswers::AnswerTo(const ReplyFaults& faults, std::optional<int> frame)
+FaultedAnswers::Answer FaultedAnswers::AnswerTo(const ReplyFaults& faults, std::optional<int> frame,
+                                                std::chrono::milliseconds& lateBy)
 {
     const bool met = std::exchange(met_, false);
     if (frame && faults.silent.contains(*frame)) return Answer::Silent;
     if (met && faults.refuseMet) return Answer::Refuse;
     if (!frame) return Answer::Acknowledge;
     if (faults.refused.contains(*frame) && refusedFired_.insert(*frame).second) return Answer::Refuse;
-    if (faults.late.contains(*frame) && (lateFired_.insert(*frame).second || faults.lateEveryCopy)) return Answer::Late;
-    return Answer::Acknowledge;
+    if (!faults.late.contains(*frame)) return Answer::Acknowledge;
+    lateBy = faults.LateBy(*frame, lateCopiesHeard_[*frame]++);
+    return lateBy.count() > 0 ? Answer::Late : Answer::Acknowledge;
 }
 
 void FaultedAnswers::AcknowledgeLate(const ReplyFaults& faults, const Bytes& acknowledgement,

@@ -136,19 +136,25 @@ void SimulatedCapturePod::FrameComplete()
     attempt_ = !frames_.empty() && frames_.back() == current_ ? attempt_ + 1 : 1;
     frames_.push_back(current_);
     if (Silent || !SumsToFF(current_.payload)) return;
-    const std::optional<int> packet =
-        current_.address == PlaybackAddress ? std::optional<int>(current_.payload[0]) : std::nullopt;
-    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, packet);
+    std::chrono::milliseconds lateBy{};
+    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, FaultFrame(), lateBy);
     if (faulted == FaultedAnswers::Answer::Silent) return;
     Answer answer = faulted == FaultedAnswers::Answer::Refuse ? Answer{{0x0F, 0x00}, {}, {}} : AnswerTo(current_);
     if (Tampering) Tampering(current_, attempt_, answer);
     const bool acknowledges = !answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front();
     if (acknowledges) Acknowledged(current_);
     if (acknowledges && faulted == FaultedAnswers::Answer::Late)
-        answers_.AcknowledgeLate(Faults, answer.Immediate, Faults.late.at(*packet));
+        answers_.AcknowledgeLate(Faults, answer.Immediate, lateBy);
     else if (!answer.Immediate.empty())
         Send(answer.Immediate, ReplyDelay);
     if (!answer.Later.empty() && answer.LaterAfter) Send(answer.Later, *answer.LaterAfter);
+}
+
+std::optional<int> SimulatedCapturePod::FaultFrame() const
+{
+    if (current_.address == PlaybackAddress) return current_.payload[0];
+    if (current_.address == CommandAddress && current_.payload[0] == Play) return ReplyFaults::Play;
+    return std::nullopt;
 }
 
 SimulatedCapturePod::Answer SimulatedCapturePod::AnswerTo(const Frame& frame)

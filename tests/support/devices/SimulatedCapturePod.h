@@ -17,7 +17,8 @@
 // commands and restarts. On a line without parity it frames by content.
 // Tests change any answer through Tampering: silence, wrong bytes, late
 // bytes, an answer only on the n-th attempt; and put faults at numbered
-// playback packets (which a helper process can take from its arguments).
+// playback packets and the play command (which a helper process can take
+// from its arguments).
 class SimulatedCapturePod final : public SimulatedDevice {
 public:
     using Bytes = std::vector<uint8_t>;
@@ -68,7 +69,7 @@ public:
     uint8_t Timing1 = 0x3C;
     Memory Recorded = SampleMemory();
     Tamper Tampering;
-    ReplyFaults Faults;  // at playback packet numbers; a late one meeting a payload meets any frame's
+    ReplyFaults Faults;  // at playback packet numbers and Play; a late one meeting a payload meets any frame's
     bool FramingByContent = false;
 
     // What it has seen.
@@ -95,6 +96,7 @@ private:
     void ReceivedProbeByte(uint8_t byte);
     void PayloadByte(uint8_t byte);
     void FrameComplete();
+    std::optional<int> FaultFrame() const;  // the number of the frame just heard among the faults
     Answer AnswerTo(const Frame& frame);
     Answer AnswerCommand(uint8_t command, uint8_t argument);
     // What an acknowledged frame did.

@@ -112,13 +112,14 @@ std::optional<int> SimulatedController::FaultFrame() const
 SimulatedController::Answer SimulatedController::AnswerFrame(std::chrono::milliseconds& lateBy)
 {
     const std::optional<int> frame = FaultFrame();
-    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, frame);
+    std::chrono::milliseconds faultLateBy{};
+    const FaultedAnswers::Answer faulted = answers_.AnswerTo(Faults, frame, faultLateBy);
     lateBy = LateReplyDelay;
     if (FrameAnswer) return FrameAnswer(current_, attempt_);
     switch (faulted) {
     case FaultedAnswers::Answer::Refuse: return Answer::Wrong;
     case FaultedAnswers::Answer::Silent: return Answer::Silent;
-    case FaultedAnswers::Answer::Late: lateBy = Faults.late.at(*frame); return Answer::Late;
+    case FaultedAnswers::Answer::Late: lateBy = faultLateBy; return Answer::Late;
     case FaultedAnswers::Answer::Acknowledge: break;
     }
     return Answer::Acknowledge;
