@@ -34,8 +34,10 @@ std::optional<PtyDeviceOptions> PtyDeviceOptions::Parse(int argc, char** argv)
 bool ServeDevice(const PtyFarEnd& line, SimulatedDevice& device, bool wireTiming)
 {
     using Clock = WireLine::Clock;
+    // Sent: the device puts an answer on the line, which carries it on.
+    enum class Kind { ToDevice, Sent, ToPc };
     struct Event {
-        bool toDevice;
+        Kind kind;
         std::vector<uint8_t> bytes;
     };
     // Bytes falling due at the same moment keep their order.
@@ -43,30 +45,38 @@ bool ServeDevice(const PtyFarEnd& line, SimulatedDevice& device, bool wireTiming
     WireLine toDevice;
     WireLine toPc;
 
+    // A late answer takes the line only when it goes, so that an answer
+    // decided on later but sent sooner can overtake it.
+    const auto carryToPc = [&](Clock::time_point sent, const std::vector<uint8_t>& bytes) {
+        const SerialSettings settings = line.LineSettings();
+        for (const uint8_t byte : bytes) pending.emplace(toPc.Carry(sent, settings), Event{Kind::ToPc, {byte}});
+    };
     device.AttachToLine([&](const std::vector<uint8_t>& bytes, std::chrono::milliseconds delay) {
         const Clock::time_point start = Clock::now() + delay;
-        if (!wireTiming) {
-            pending.emplace(start, Event{false, bytes});
-            return;
-        }
-        const SerialSettings settings = line.LineSettings();
-        for (const uint8_t byte : bytes) pending.emplace(toPc.Carry(start, settings), Event{false, {byte}});
+        if (!wireTiming)
+            pending.emplace(start, Event{Kind::ToPc, bytes});
+        else if (delay.count() > 0)
+            pending.emplace(start, Event{Kind::Sent, bytes});
+        else
+            carryToPc(start, bytes);
     });
     const auto hear = [&](uint8_t byte) {
         // The terminal carries no parity: the device frames by content.
         if (wireTiming)
-            pending.emplace(toDevice.Carry(Clock::now(), line.LineSettings()), Event{true, {byte}});
+            pending.emplace(toDevice.Carry(Clock::now(), line.LineSettings()), Event{Kind::ToDevice, {byte}});
         else
             device.Hear(byte, SerialSettings{});
     };
     const auto runDue = [&]() -> std::optional<std::chrono::nanoseconds> {
         while (!pending.empty() && pending.begin()->first <= Clock::now()) {
+            const Clock::time_point due = pending.begin()->first;
             const Event event = pending.begin()->second;  // hearing it may add events
             pending.erase(pending.begin());
-            if (event.toDevice)
-                device.Hear(event.bytes.front(), SerialSettings{});
-            else
-                line.Write(event.bytes);
+            switch (event.kind) {
+            case Kind::ToDevice: device.Hear(event.bytes.front(), SerialSettings{}); break;
+            case Kind::Sent: carryToPc(due, event.bytes); break;
+            case Kind::ToPc: line.Write(event.bytes); break;
+            }
         }
         if (pending.empty()) return std::nullopt;
         return pending.begin()->first - Clock::now();

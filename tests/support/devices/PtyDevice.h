@@ -23,5 +23,6 @@ struct PtyDeviceOptions {
 // the device hears each byte as it is read and its answers go out after
 // their delays, whole. With wire timing each byte, either way, takes its
 // character time at the settings the PC has put on the terminal, one after
-// another, as on a cable: a terminal passes bytes on at once.
+// another from when it is sent (a late answer once its delay is over), as
+// on a cable: a terminal passes bytes on at once.
 bool ServeDevice(const PtyFarEnd& line, SimulatedDevice& device, bool wireTiming);

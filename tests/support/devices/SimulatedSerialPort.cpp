@@ -86,9 +86,9 @@ void SimulatedSerialPort::Output(const Bytes& bytes)
 {
     if (!open_) return;
     for (const uint8_t byte : bytes) {
-        const Event event{true, byte, Settings()};
+        const Event event{Kind::ToDevice, byte, Settings()};
         if (!wireTiming_) {
-            Deliver(event);
+            Deliver(Clock::now(), event);
             if (!open_) return;
             continue;
         }
@@ -100,15 +100,28 @@ void SimulatedSerialPort::DeviceSends(SimulatedDevice* device, const std::vector
                                       std::chrono::milliseconds delay)
 {
     if (!open_ || device != Device()) return;
-    // The device answers at the settings the PC's port has at that moment.
-    const SerialSettings settings = Settings();
     if (!wireTiming_ && delay.count() == 0) {
         received_.insert(received_.end(), bytes.begin(), bytes.end());
         return;
     }
     const Clock::time_point start = Clock::now() + delay;
-    for (const uint8_t byte : bytes)
-        Schedule(wireTiming_ ? toPc_.Carry(start, settings) : start, Event{false, byte, settings});
+    for (const uint8_t byte : bytes) {
+        if (!wireTiming_)
+            Schedule(start, Event{Kind::ToPc, byte, Settings()});
+        else if (delay.count() > 0)
+            Schedule(start, Event{Kind::Sent, byte, Settings()});
+        else
+            CarryToPc(start, byte);
+    }
+}
+
+// A late answer takes the line only when it goes, so that an answer decided
+// on later but sent sooner can overtake it. The device answers at the
+// settings the PC's port has at that moment.
+void SimulatedSerialPort::CarryToPc(Clock::time_point sent, uint8_t byte)
+{
+    const SerialSettings settings = Settings();
+    Schedule(toPc_.Carry(sent, settings), Event{Kind::ToPc, byte, settings});
 }
 
 void SimulatedSerialPort::Schedule(Clock::time_point when, Event event)
@@ -127,22 +140,24 @@ void SimulatedSerialPort::ArmDeliveryTimer()
     deliveryTimer_.start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
 }
 
-void SimulatedSerialPort::Deliver(const Event& event)
+void SimulatedSerialPort::Deliver(Clock::time_point due, const Event& event)
 {
-    if (!event.toDevice) {
-        received_.push_back(event.byte);
-        return;
+    switch (event.kind) {
+    case Kind::ToDevice:
+        if (SimulatedDevice* device = Device()) device->Hear(event.byte, event.settings);
+        break;
+    case Kind::Sent: CarryToPc(due, event.byte); break;
+    case Kind::ToPc: received_.push_back(event.byte); break;
     }
-    if (SimulatedDevice* device = Device()) device->Hear(event.byte, event.settings);
 }
 
 void SimulatedSerialPort::DeliverDue()
 {
     const auto horizon = Clock::now() + std::chrono::microseconds(500);
     while (open_ && !pending_.empty() && pending_.begin()->first <= horizon) {
-        const Event event = pending_.begin()->second;
+        const auto [due, event] = *pending_.begin();
         pending_.erase(pending_.begin());
-        Deliver(event);
+        Deliver(due, event);
     }
     ArmDeliveryTimer();
 }

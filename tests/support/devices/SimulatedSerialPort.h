@@ -78,17 +78,20 @@ protected:
 private:
     friend class SimulatedDevice;
     using Clock = std::chrono::steady_clock;
+    // Sent: the device puts a byte on the line, which carries it on.
+    enum class Kind { ToDevice, Sent, ToPc };
     struct Event {
-        bool toDevice;
+        Kind kind;
         uint8_t byte;
         SerialSettings settings;
     };
 
     SimulatedDevice* Device() const;
     void DeviceSends(SimulatedDevice* device, const std::vector<uint8_t>& bytes, std::chrono::milliseconds delay);
+    void CarryToPc(Clock::time_point sent, uint8_t byte);
     void Schedule(Clock::time_point when, Event event);
     void ArmDeliveryTimer();
-    void Deliver(const Event& event);
+    void Deliver(Clock::time_point due, const Event& event);
     void DeliverDue();
 
     std::map<int, SimulatedDevice*> ports_;
