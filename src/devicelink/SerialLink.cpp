@@ -135,14 +135,15 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     // wrong byte, or a first byte alone: its second byte is awaited as long
     // as a reply may come, so that it is not taken for the first byte of a
     // later reply.
-    const int64_t halfLeft = payloadSentAt + halfReplyMilliseconds - Now();
-    if ((port_.InBufferCount() - lateHalf) % 2 == 1 && halfLeft > 0 &&
-        (!ReplyWait(static_cast<int>(halfLeft), port_.InBufferCount() + 1) || Interrupted()))
-        return std::nullopt;
+    for (;;) {
+        const int64_t halfLeft = payloadSentAt + halfReplyMilliseconds - Now();
+        if ((port_.InBufferCount() - lateHalf) % 2 == 0 || halfLeft <= 0) break;
+        if (!ReplyWait(static_cast<int>(halfLeft), port_.InBufferCount() + 1) || Interrupted()) return std::nullopt;
+    }
 
     Attempt attempt{Attempt::Reply::None, *thrownAway, payloadSentAt};
     const Bytes reply = ReadReplies("received");
-    // A byte left alone now has waited as long as its second could come.
+    // A byte still left alone has waited as long as its second could come.
     halfReply_ = false;
     if (reply.size() >= 2) {
         // The device answers in turn, so of whole replies the last is this
