@@ -234,6 +234,28 @@ TEST_F(CaptureSessionTest, PlaybackPlaysTheRecordItIsGiven)
     EXPECT_EQ(pod.Plays(), 1);
 }
 
+// The pod plays each time it reads play, so no copy may go while an earlier
+// copy's acknowledgement can still come. Play keeps the pod's own waits.
+class LatePlay : public CaptureSessionTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LatePlay, AcknowledgedLateOnEveryCopyItIsPlayedOnce)
+{
+    CaptureDurations durations = Short();
+    durations.AddressPauseMilliseconds = CaptureDurations{}.AddressPauseMilliseconds;
+    durations.AcknowledgeMilliseconds = CaptureDurations{}.AcknowledgeMilliseconds;
+    CaptureSession paced{port, prompts, types, view, durations};
+    pod.Faults.late[ReplyFaults::Play] = std::chrono::milliseconds(GetParam());
+    pod.Faults.lateEveryCopy = true;
+    ConfigIRCommandRecord selected;
+    selected.Data[0].fill(0x41);
+    selected.Data[1].fill(0x42);
+    EXPECT_TRUE(paced.PlayBack(selected));
+    EXPECT_EQ(pod.Plays(), 1);
+    EXPECT_EQ(pod.Played(), selected.Data);
+}
+
+INSTANTIATE_TEST_SUITE_P(Milliseconds, LatePlay, ::testing::Values(700, 1100, 1500));
+
 TEST_F(CaptureSessionTest, PlaybackWithoutAPodOrAnOpenPortSaysSoAndReenablesTheEditor)
 {
     pod.Silent = true;

@@ -24,6 +24,7 @@
 namespace {
 
 using std::chrono::milliseconds;
+using namespace std::chrono_literals;
 
 constexpr int Repeats = 3;
 
@@ -42,18 +43,26 @@ void PrintTo(const LateCase& c, std::ostream* out)
     for (const std::string& argument : c.faults.Arguments()) *out << argument << ' ';
 }
 
-ReplyFaults Faults(std::map<int, milliseconds> late, bool meetPayload, bool refuseMet, std::set<int> refused = {})
+ReplyFaults Faults(std::map<int, LateCopies> late, bool meetPayload, bool refuseMet, std::set<int> refused = {})
 {
     return ReplyFaults{std::move(late), std::move(refused), meetPayload, refuseMet, {}, false};
+}
+
+// Frames acknowledged late copy by copy, the copies past their delays as
+// late as the last (everyCopy) or at once, and frame `silent`, if any,
+// never answered.
+ReplyFaults CopiesLateThenSilent(std::map<int, LateCopies> late, bool everyCopy, std::optional<int> silent)
+{
+    std::set<int> silentFrames;
+    if (silent) silentFrames.insert(*silent);
+    return ReplyFaults{std::move(late), {}, false, false, silentFrames, everyCopy};
 }
 
 // Every copy of frame `late` acknowledged `by` late, and frame `silent`, if
 // any, never answered.
 ReplyFaults LateThenSilent(int late, int by, std::optional<int> silent)
 {
-    std::set<int> silentFrames;
-    if (silent) silentFrames.insert(*silent);
-    return ReplyFaults{{{late, milliseconds(by)}}, {}, false, false, silentFrames, true};
+    return CopiesLateThenSilent({{late, milliseconds(by)}}, true, silent);
 }
 
 // A device helper on the wire's timing with the case's faults, at COM1.
@@ -154,6 +163,22 @@ INSTANTIATE_TEST_SUITE_P(
                       LateCase{"LastBlockBy1900Restart", LateThenSilent(LastBlock, 1900, ReplyFaults::Restart)}),
     CaseName);
 
+// A device whose delay grows from one copy to the next, one whose first copy
+// alone is late, and copies answered out of turn, the later copy first.
+INSTANTIATE_TEST_SUITE_P(
+    CopiesLateThenSilent, PseudoTerminalDownload,
+    ::testing::Values(LateCase{"Block0By600Then1200Block1", CopiesLateThenSilent({{0, {600ms, 1200ms}}}, true, 1)},
+                      LateCase{"Block12By700Then1400Block13", CopiesLateThenSilent({{12, {700ms, 1400ms}}}, true, 13)},
+                      LateCase{"LastBlockBy600Then1200Restart",
+                               CopiesLateThenSilent({{LastBlock, {600ms, 1200ms}}}, true, ReplyFaults::Restart)},
+                      LateCase{"Block0FirstCopyBy1900Block2", CopiesLateThenSilent({{0, 1900ms}}, false, 2)},
+                      LateCase{"LastBlockFirstCopyBy1900Restart",
+                               CopiesLateThenSilent({{LastBlock, 1900ms}}, false, ReplyFaults::Restart)},
+                      LateCase{
+                          "Blocks4To6By400To1200OutOfTurnBlock7",
+                          CopiesLateThenSilent({{4, {400ms, 1200ms}}, {5, {1200ms, 400ms}}, {6, 800ms}}, true, 7)}),
+    CaseName);
+
 // Played once with every packet, or, with a packet the pod never takes, not
 // at all.
 TEST_P(PseudoTerminalPlayback, PlaysOnceWithEveryPacketOrNotAtAll)
@@ -199,7 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         LateCase{"ParameterPacketBy1100MeetingARefusedPlay", Faults({{32, milliseconds(1100)}}, true, true)},
         LateCase{"ParameterPacketBy1005", LateThenSilent(32, 1005, std::nullopt)},
         LateCase{"ParameterPacketBy1100", LateThenSilent(32, 1100, std::nullopt)},
-        LateCase{"ParameterPacketBy1200", LateThenSilent(32, 1200, std::nullopt)}),
+        LateCase{"ParameterPacketBy1200", LateThenSilent(32, 1200, std::nullopt)},
+        LateCase{"PlayBy1100OnEveryCopy", LateThenSilent(ReplyFaults::Play, 1100, std::nullopt)}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(LateThenSilent, PseudoTerminalPlayback,
@@ -208,3 +234,9 @@ INSTANTIATE_TEST_SUITE_P(LateThenSilent, PseudoTerminalPlayback,
                                            LateCase{"Packet30By1200Packet31", LateThenSilent(30, 1200, 31)},
                                            LateCase{"Packet31By1150ParameterPacket", LateThenSilent(31, 1150, 32)}),
                          CaseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    CopiesLateThenSilent, PseudoTerminalPlayback,
+    ::testing::Values(LateCase{"Packet4By1100Then2200Packet5", CopiesLateThenSilent({{4, {1100ms, 2200ms}}}, true, 5)},
+                      LateCase{"Packet15FirstCopyBy3500Packet16", CopiesLateThenSilent({{15, 3500ms}}, false, 16)}),
+    CaseName);
