@@ -5,7 +5,8 @@
 // standard input closes it writes what a playback sent it (256 code bytes,
 // two timing bytes, the number of plays) to the file named by its first
 // argument. With "--wire" each byte takes its time at the rate set on the
-// terminal; faults at playback packet numbers follow (PtyDeviceOptions).
+// terminal; faults at playback packet numbers and at the play command
+// (frame -2) follow (PtyDeviceOptions).
 //
 // A pseudo-terminal carries no parity, so the pod frames by content.
 
