@@ -151,7 +151,13 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
         const char* otherKeptAs;
         QString (*other)(const std::filesystem::path&);
     } cases[] = {
-        {"no backup", [&](const DatabaseKind&) { return none; }, {"ONE", "TWO"}, false, ".DAMAGED", nullptr, nullptr},
+        {"no backup",
+         [](const DatabaseKind&) { return std::optional<std::string>(); },
+         {"ONE", "TWO"},
+         false,
+         ".DAMAGED",
+         nullptr,
+         nullptr},
         {"a damaged backup yielding as many",
          [](const DatabaseKind& d) {
              return std::optional(CutShort(d, {"BAK1", "BAK2", "BAK3"}));
