@@ -26,10 +26,15 @@
 // end, or as soon as a reply comes that no attempt explains, it waits until
 // nothing owed can come any more and sends every frame again from the first
 // in doubt. A frame stored twice does no harm; a frame missing does.
+// Replies owed past their time stay counted: where only those were owed,
+// the run's end waits one reply window for a reply out of turn, as a device
+// that held one back would send, and goes back only when one comes.
 //
 // A command that acts each time it is read (once) waits for its reply as
 // long as a reply can come before it goes again, so it is never sent again
-// while an earlier copy may have been carried out.
+// while an earlier copy may have been carried out, nor by a going back; one
+// acknowledged while replies were owed past their time is judged by the
+// reply that follows, if any.
 struct FrameRun {
     // Times a run goes back to its first frame in doubt before it gives up.
     static constexpr int GoBacks = 4;
