@@ -388,7 +388,7 @@ void LibraryBrowser::ExportAllKey()
 
 void LibraryBrowser::Export(const std::vector<int>& indices)
 {
-    if (indices.empty()) return;
+    if (indices.empty() || !AnythingToExport(indices)) return;
     const ExportTexts texts{texts_.exportTitle, texts_.exchangeFilter, texts_.exported, texts_.exportFailed};
     ExportToChosenFile(prompts_, texts, [&](const std::filesystem::path& target) { WriteExportFile(indices, target); });
 }

@@ -126,8 +126,12 @@ protected:
     void ExportAllKey();
     void ImportKey();
 
-    // Writes the entries of these database indexes to the chosen file, unless there are none.
+    // Writes the entries of these database indexes to the chosen file,
+    // unless there are none or the browser finds nothing in them to export.
     void Export(const std::vector<int>& indices);
+    // Whether these entries give an export file anything; when they do not,
+    // the browser has told the user, and no file is asked for or written.
+    virtual bool AnythingToExport(const std::vector<int>& /*indices*/) { return true; }
     // Throws FileError when the file cannot be written.
     virtual void WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target) = 0;
     // Throws FileError when the file cannot be read.

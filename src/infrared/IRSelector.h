@@ -45,6 +45,9 @@ private:
     void RemoveLibrary(int index);
 
     void ExportKey() override;
+    // A library without commands is left out of the file: libraries that
+    // all lack them would leave a file with nothing to import.
+    bool AnythingToExport(const std::vector<int>& indices) override;
     void WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target) override;
     ImportEnd ReadImportFile(const std::filesystem::path& source) override;
     void Imported(bool chosen, bool complete) override;

@@ -1,4 +1,5 @@
 // The browser's ".BRI" export and import.
+#include "controls/ExchangeFilePrompts.h"
 #include "infrared/IRExchangeFile.h"
 #include "infrared/IRSelector.h"
 #include "model/ApplicationState.h"
@@ -16,6 +17,17 @@ void IRSelector::ExportKey()
     std::vector<int> indices = LibraryIndexesOf(NamesOfModels(LibraryTree::ModelsUnder(*node, Arrangement())));
     std::erase(indices, -1);
     Export(indices);
+}
+
+bool IRSelector::AnythingToExport(const std::vector<int>& indices)
+{
+    const DatabaseArray<IRclass>& database = state_.IR.IRDatabase();
+    if (std::any_of(indices.begin(), indices.end(),
+                    [&database](int index) { return index < database.Count() && database[index].Num_commands() > 0; }))
+        return true;
+    ShowPromptText(Prompts(),
+                   {"Nothing to export: no IR library chosen holds a command!", "Sorry!", PromptIcon::Exclamation});
+    return false;
 }
 
 void IRSelector::WriteExportFile(const std::vector<int>& indices, const std::filesystem::path& target)

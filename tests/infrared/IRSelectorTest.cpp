@@ -325,12 +325,6 @@ TEST_F(IRSelectorTest, ExportWritesTheNodesLibrariesInTreeOrderThroughATemporary
     const Bytes all =
         Join({RecordsOf(Libraries[0]), RecordsOf(Libraries[1]), RecordsOf(Libraries[2]), RecordsOf(Libraries[3])});
     EXPECT_EQ(ReadAll(target), all);
-    // A node holding only libraries without commands gives an empty file.
-    Click(Node({"TV", "SONY", "EMPTY"}));
-    ExpectExport(target);
-    Press("EXPORT");
-    EXPECT_TRUE(ReadAll(target).empty());
-    WriteAll(target, all);
 
     // Cancelled, nothing is written; failed, the old file stays and the failure is told.
     prompts.ExpectSaveFile(std::nullopt);
@@ -341,6 +335,39 @@ TEST_F(IRSelectorTest, ExportWritesTheNodesLibrariesInTreeOrderThroughATemporary
     Press("EXPORTALL");
     EXPECT_EQ(ReadAll(target), all);
     EXPECT_TRUE(std::filesystem::exists(folder / "out.BRI.TMP" / "blocker"));
+}
+
+// Where no library chosen has a command, a file would hold nothing to
+// import: the user is told before any file is asked for, and the file of
+// that name stays as it was.
+TEST_F(IRSelectorTest, AnExportOfLibrariesWithoutCommandsIsToldAndWritesNoFile)
+{
+    const auto target = folder / "out.BRI";
+    const Bytes before(3000, 0xAA);
+    WriteAll(target, before);
+    const auto toldNothing = [this] {
+        prompts.ExpectMessage("Nothing to export: no IR library chosen holds a command!", "Sorry!", PromptButtons::Ok,
+                              PromptIcon::Exclamation);
+    };
+    Add({"SONY", "VCR", "EMPTY1", 0, 8});
+    Add({"SONY", "VCR", "EMPTY2", 0, 9});
+    Open();
+    for (const QStringList& node : {QStringList{"SONY", "VCR", "EMPTY2"}, QStringList{"SONY", "VCR"}}) {
+        Click(Node(node));
+        toldNothing();
+        Press("EXPORT");
+        EXPECT_TRUE(prompts.AllAnswered()) << node.join("/").toStdString();
+    }
+    Close();
+    state.IR.ClearIRDatabase();
+    Add({"SONY", "VCR", "EMPTY1", 0, 8});
+    Open();
+    toldNothing();
+    Press("EXPORTALL");
+
+    EXPECT_TRUE(prompts.FileDialogs().empty());
+    EXPECT_EQ(ReadAll(target), before);
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.BRI.TMP"));
 }
 
 TEST_F(IRSelectorTest, ImportAddsNewLibrariesSkipsIdenticalOnesAndHandsDifferingOnesOn)
