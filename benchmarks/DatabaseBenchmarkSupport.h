@@ -99,7 +99,11 @@ inline void WriteWholeAndSync(const std::filesystem::path& path, const std::stri
 
 // Which time a comparison keeps: the clock's, for what waits on the disk and
 // for the waits the user sees, or the processor time of a run that never
-// waits, which other programs on a busy machine move far less.
-enum class Clock { Real, Processor };
+// waits, which other programs on a busy machine move far less. Between the
+// two, the clock's less the time the run stood ready while other programs
+// held every processor (TimeUnqueued): the wait as on a machine that runs
+// nothing else, disk waits included, for a run that both works and waits,
+// whose work a busy machine would stretch and its waits not.
+enum class Clock { Real, Processor, Unqueued };
 
 }  // namespace DatabaseBenchmark

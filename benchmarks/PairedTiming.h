@@ -16,16 +16,20 @@
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace DatabaseBenchmark {
 
-// One run's time on the clock and in this thread, in seconds.
+// One run's time on the clock and in this thread, in seconds, and of the
+// clock's the time this thread stood ready to run with every processor
+// taken (TimeUnqueued alone measures it).
 struct Sample {
     double wall = 0;
     double cpu = 0;
+    double queued = 0;
 };
 
 inline double ThreadCpuSeconds()
@@ -33,6 +37,20 @@ inline double ThreadCpuSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The time this thread has stood in the run queue, from the scheduler's
+// statistics (its second field, in nanoseconds).
+inline double ThreadQueuedSeconds()
+{
+    std::FILE* file = std::fopen("/proc/thread-self/schedstat", "r");
+    if (file == nullptr) throw std::runtime_error("no scheduler statistics in /proc/thread-self/schedstat");
+    unsigned long long running = 0;
+    unsigned long long queued = 0;
+    const int read = std::fscanf(file, "%llu %llu", &running, &queued);
+    std::fclose(file);
+    if (read != 2) throw std::runtime_error("unreadable scheduler statistics in /proc/thread-self/schedstat");
+    return static_cast<double>(queued) * 1e-9;
 }
 
 template <class Run>
@@ -43,6 +61,18 @@ Sample Time(Run&& run)
     run();
     return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
             ThreadCpuSeconds() - cpuStart};
+}
+
+// Time, with the time of it this thread stood ready while other programs
+// held every processor, for Clock::Unqueued. Only here: reading the
+// statistics costs what a short run would feel.
+template <class Run>
+Sample TimeUnqueued(Run&& run)
+{
+    const double queuedStart = ThreadQueuedSeconds();
+    Sample sample = Time(run);
+    sample.queued = ThreadQueuedSeconds() - queuedStart;
+    return sample;
 }
 
 // The repetitions of one operation and its baseline at one size.
@@ -108,11 +138,21 @@ inline double Median(std::vector<double> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+inline double TimeOn(const Sample& sample, Clock clock)
+{
+    switch (clock) {
+    case Clock::Real: return sample.wall;
+    case Clock::Processor: return sample.cpu;
+    case Clock::Unqueued: return sample.wall - sample.queued;
+    }
+    return sample.wall;
+}
+
 inline std::vector<double> Times(const std::vector<Sample>& samples, Clock clock)
 {
     std::vector<double> times;
     times.reserve(samples.size());
-    for (const Sample& sample : samples) times.push_back(clock == Clock::Real ? sample.wall : sample.cpu);
+    for (const Sample& sample : samples) times.push_back(TimeOn(sample, clock));
     return times;
 }
 
@@ -203,7 +243,9 @@ private:
             std::printf("   at most %.1f", row.aim);
         else
             std::printf("   -");
-        std::printf("%s\n", row.clock == Clock::Processor ? " (processor time)" : "");
+        std::printf("%s\n", row.clock == Clock::Processor  ? " (processor time)"
+                            : row.clock == Clock::Unqueued ? " (clock less waits for a processor)"
+                                                           : "");
     }
 
     void PrintWait(const Wait& row)
