@@ -25,6 +25,8 @@ struct Reading {
     FileIdentity identity;
     bool whole = false;
     int count = 0;  // the entries it yielded
+
+    bool NoBytes() const { return identity.Exists() && identity.Size() == 0; }
 };
 
 // Where a damaged file is kept beside the database.
@@ -61,6 +63,9 @@ public:
             known_.Learn(def.identity);
             return;
         }
+        // A backup that cannot be read is not an empty one: where the file
+        // needs it, neither is touched until it reads again.
+        unknown_ = KnownDatabaseFile::Unknown::BackupUnread;
         // A backup that is the file's second name (a save stopped between
         // its renames) offers nothing else.
         const FileIdentity backup = FileIdentity::Of(files_.bak);
@@ -69,32 +74,34 @@ public:
         // No save leaves a file of no bytes, since an emptied database has
         // none: one is damage where the backup holds entries, and an empty
         // database otherwise.
-        if (def.whole && bak.count == 0) {
+        if (def.NoBytes() && bak.count == 0) {
             database_.clear();
             known_.Learn(def.identity);
             return;
         }
         // Kept aside before anything changes, so that a folder where nothing
-        // can be made leaves the files as they are, with one message.
+        // can be made leaves the files as they are, with one message. A file
+        // of no bytes holds nothing to keep.
         unknown_ = KnownDatabaseFile::Unknown::DamagedNotKeptAside;
-        const DamagedFile damaged = KeptAside(def, {});
+        std::vector<DamagedFile> damaged;
+        if (!def.NoBytes()) damaged.push_back(KeptAside(def, {}));
         unknown_ = KnownDatabaseFile::Unknown::DamagedNotReplaced;
-        if (!hasBackup) {
-            KeepWhatWasRead({damaged});
-            return;
-        }
-        // A backup that yields no entry is no good backup: the one of the
-        // two that yields more is kept.
+        // A backup that yields no entry is no good backup, nor one to
+        // restore: of the two, the one that yields more is kept, the backup
+        // when they yield as many, and only its entries are said restored.
         const bool good = bak.whole && bak.count > 0;
-        if (good || bak.count >= def.count) {
+        const bool restoring = good || (bak.count > 0 && bak.count >= def.count);
+        if (restoring) {
             prompts_.Message(messages_.damaged + "\r\n" + messages_.restoring, "Configuration damaged!",
                              PromptButtons::Ok, PromptIcon::Exclamation);
         }
         if (good) {
             RestoreBackup(bak);
-        } else {
-            KeepWhatWasRead({damaged, KeptAside(bak, damaged.copy.path)});
+            return;
         }
+        if (hasBackup && !bak.NoBytes())
+            damaged.push_back(KeptAside(bak, damaged.empty() ? fs::path() : damaged.front().copy.path));
+        KeepWhatWasRead(damaged, restoring ? damaged.size() - 1 : 0);
     }
 
     // Why the database file is not known where the recovery stopped.
@@ -120,9 +127,10 @@ private:
         return false;
     }
 
-    Reading Read(const fs::path& path) const
+    Reading Read(const fs::path& path)
     {
         database_.clear();
+        lastRead_ = path;
         Reading reading{path, FileIdentity::Of(path)};
         if (!reading.identity.Exists()) return reading;
         reading.whole = TryRead(path);
@@ -182,24 +190,25 @@ private:
         known_.Learn(bak.identity);
     }
 
-    // Of the damaged ".DEF" (and the damaged ".BAK"), the one that yields
-    // more becomes the database; the backup when they yield as many.
-    void KeepWhatWasRead(const std::vector<DamagedFile>& damaged)
+    // The damaged file `taken` becomes the database; the message names
+    // the other for what it is.
+    void KeepWhatWasRead(const std::vector<DamagedFile>& damaged, std::size_t taken)
     {
-        std::size_t taken = 0;
-        for (std::size_t i = 1; i < damaged.size(); ++i) {
-            if (damaged[i].reading.count >= damaged[taken].reading.count) taken = i;
-        }
-        QString told = messages_.damaged + "\r\n" + HowMuchWasRead(damaged[taken].reading.count) +
-                       "\r\nThe damaged file has been kept as " + Quoted(damaged[taken].copy.path) + ".";
+        const int count = damaged[taken].reading.count;
+        QString told = messages_.damaged + "\r\n" + HowMuchWasRead(count) + "\r\nThe damaged file has been kept as " +
+                       Quoted(damaged[taken].copy.path) + ".";
         for (std::size_t i = 0; i < damaged.size(); ++i) {
             if (i == taken) continue;
-            // Where the file's entries are kept, no box told of the backup before.
-            told += (i == 0 ? "\r\nThe other damaged file, from which no more could be read, has been kept as "
-                            : "\r\nThe damaged backup, from which fewer could be read, has been kept as ") +
-                    Quoted(damaged[i].copy.path) + ".";
+            if (damaged[i].reading.path == files_.def) {
+                told += "\r\nThe other damaged file, from which no more could be read, has been kept as ";
+            } else if (count == 0) {
+                told += "\r\nThe damaged backup, from which nothing could be read either, has been kept as ";
+            } else {
+                told += "\r\nThe damaged backup, from which fewer could be read, has been kept as ";
+            }
+            told += Quoted(damaged[i].copy.path) + ".";
         }
-        if (damaged[taken].reading.count == 0) {
+        if (count == 0) {
             LoseAll(damaged, told);
         } else {
             WriteWhatWasRead(damaged, damaged[taken].reading, told);
@@ -227,12 +236,17 @@ private:
     void WriteWhatWasRead(const std::vector<DamagedFile>& damaged, const Reading& taken, const QString& told)
     {
         // The entries in memory are those of the file read last.
-        if (taken.path != damaged.back().reading.path) Read(taken.path);
+        if (taken.path != lastRead_) Read(taken.path);
         const int count = taken.count;
         const DatabaseRecords records = database_.records();
-        // Entries dropped on the way (IR commands gone from the file) were
-        // told of already; nothing is written.
-        if (database_.count() != count) return;
+        // Entries dropped on the way (IR commands that could not be read)
+        // were told of already; nothing is written, and a refused save
+        // names the file they failed in.
+        if (database_.count() != count) {
+            known_.Forget(taken.path == files_.bak ? KnownDatabaseFile::Unknown::BackupUnread
+                                                   : KnownDatabaseFile::Unknown::Unread);
+            return;
+        }
         try {
             Before(FileStep::Create, files_.tmp);
             WriteRecordFileThenPlace(files_.tmp, records.recordLength, records.write, [&] {
@@ -257,9 +271,10 @@ private:
         known_.Learn(files_.def);
         // A damaged backup, kept aside, goes only now: until the new file
         // stood, the next start needed it to recover the same again.
-        for (std::size_t i = 1; i < damaged.size(); ++i) {
-            Before(FileStep::Remove, damaged[i].reading.path);
-            DeleteFileIfExists(damaged[i].reading.path);
+        for (const DamagedFile& file : damaged) {
+            if (file.reading.path == files_.def) continue;
+            Before(FileStep::Remove, file.reading.path);
+            DeleteFileIfExists(file.reading.path);
         }
         SyncFolder(files_.def.parent_path());
     }
@@ -271,6 +286,7 @@ private:
     const RecoverableDatabase& database_;
     FileStepObserver* steps_;
     KnownDatabaseFile::Unknown unknown_ = KnownDatabaseFile::Unknown::Unread;
+    fs::path lastRead_;  // whose entries the database holds
 };
 
 }  // namespace

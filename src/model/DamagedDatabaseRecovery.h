@@ -45,14 +45,15 @@ struct RecoverableDatabase {
 // leave one), is damaged; so is a file of no bytes beside a backup that
 // yields entries, since no save leaves one. A damaged file is never deleted:
 // it is kept beside the database under a free name ("Name.DAMAGED",
-// "Name.DAMAGED1", ...). A backup that reads whole and yields entries takes
-// its place. Otherwise, of the damaged file and the backup, the one that
-// yields more entries (the backup when they yield as many) becomes the
-// database: its entries are written as the new ".DEF" at once, so that the
-// next start finds what the user was told could be read, and the user is
-// told how much and where both files were kept. Where they cannot be
-// written, the damaged file stays the ".DEF", left to itself by every save,
-// to be read again at the next start; the user is told so.
+// "Name.DAMAGED1", ...); a file of no bytes holds nothing to keep. A backup
+// that reads whole and yields entries takes its place. Otherwise, of the
+// damaged file and the backup, the one that yields more entries (the backup
+// when they yield as many, if any) becomes the database: its entries are
+// written as the new ".DEF" at once, so that the next start finds what the
+// user was told could be read, and the user is told how much and where the
+// damaged files were kept. Where they cannot be written, the damaged file
+// stays the ".DEF", left to itself by every save, to be read again at the
+// next start; the user is told so.
 //
 // Each step is ordered for a kill at any instant: the ".DEF" is replaced
 // only by the rename of a complete file, after its bytes were kept aside,
@@ -62,8 +63,9 @@ struct RecoverableDatabase {
 // recovery never leaves a moment without one until the user was told.
 //
 // Where the files cannot be read, examined or kept aside, the database
-// starts empty, with the `unavailable` message and the reason, and the
-// files stay as they are: nothing throws. `known` learns the file read
+// starts empty, with the `unavailable` message and the reason (which names
+// the file), and the files stay as they are: nothing throws. A read error
+// is never an empty file nor an empty backup. `known` learns the file read
 // whole or written (or that there is none), so that a save replaces nothing
 // else, or why it is not known. `steps`, when given, is told before each
 // file step.

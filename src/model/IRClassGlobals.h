@@ -2,6 +2,7 @@
 
 #include "model/ConfigurationRecord.h"
 #include "model/DatabaseArray.h"
+#include "model/DatabaseFileReader.h"
 #include "model/FirstUseDatabase.h"
 #include "model/IRRecords.h"
 #include "model/IRclass.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct DatabaseRecords;
@@ -92,11 +94,14 @@ public:
     // "InfraRed.DAMAGED" (or the next free number) and replaced by a backup
     // that reads whole, with a message; failing that the database keeps the
     // libraries it could read (of the file or a damaged backup, whichever
-    // yields more) and writes them as the new file, with a message. A file
-    // that cannot be read leaves the database empty, with a message.
+    // yields more) and writes them as the new file, with a message. A file,
+    // or a backup the load needs, that cannot be read leaves the database
+    // empty, with a message naming it, and no save touches either.
     void LoadIRDatabase();
     // Told before each file step of a recovery from a damaged file.
     void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
+    // How the database file and its backup are opened for reading.
+    void ReadDatabaseFilesThrough(DatabaseFileReader open) { openFile_ = std::move(open); }
     // Reads the one library of an IR archive member into the buffers. True
     // when a whole library with names was read; otherwise the header's
     // Num_commands is 0 and the command buffers are empty, so nothing of the
@@ -140,6 +145,7 @@ private:
     FirstUseDatabase<IRclass> database_{[this] { ReadOnFirstUse(); }, [this] { TakeReadCommands(); }};
     KnownDatabaseFile known_;
     FileStepObserver* recoverySteps_ = nullptr;
+    DatabaseFileReader openFile_ = ReaderOfFile;
     std::unique_ptr<PendingIRCommands> pendingCommands_;
     CommandsReader commandsReader_ = [](const RecordFileReader& headers) { return headers.ReaderOfTheSameFile(); };
     int listingsDropped_ = 0;

@@ -105,12 +105,12 @@ void IRClassGlobals::LoadIRDatabase()
 bool IRClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
     DatabaseArray<IRclass>& database = database_.Entries();
-    RecordFileReader reader(path, RecordLength);
-    pendingCommands_ = std::make_unique<PendingIRCommands>(commandsReader_(reader));
+    const std::unique_ptr<RecordFileReader> reader = openFile_(path, RecordLength);
+    pendingCommands_ = std::make_unique<PendingIRCommands>(commandsReader_(*reader));
     // Every record could be a library; the room is made only as they come.
-    database.Reserve(reader.RecordCount());
+    database.Reserve(reader->RecordCount());
     std::vector<PendingIRCommands::Run> runs;
-    const bool whole = ReadHeaders(reader, runs);
+    const bool whole = ReadHeaders(*reader, runs);
     if (runs.empty()) {
         pendingCommands_.reset();
     } else {

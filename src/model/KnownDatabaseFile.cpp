@@ -2,11 +2,15 @@
 
 #include "platform/RecordFile.h"
 
+#include <string>
+
 namespace {
 
-const char* Why(KnownDatabaseFile::Unknown why)
+std::string Why(KnownDatabaseFile::Unknown why, const DatabaseFiles& files)
 {
     switch (why) {
+    case KnownDatabaseFile::Unknown::BackupUnread:
+        return "the editor could not read its backup \"" + files.bak.string() + "\"; both are left as they are";
     case KnownDatabaseFile::Unknown::DamagedNotKeptAside:
         return "it is damaged and the editor could not keep a copy of it; it is left as it is";
     case KnownDatabaseFile::Unknown::DamagedNotReplaced:
@@ -18,12 +22,12 @@ const char* Why(KnownDatabaseFile::Unknown why)
 
 }  // namespace
 
-void KnownDatabaseFile::CheckUnchanged(const std::filesystem::path& def) const
+void KnownDatabaseFile::CheckUnchanged(const DatabaseFiles& files) const
 {
     // Where there is no file, a save can lose nothing.
-    const FileIdentity current = FileIdentity::Of(def);
+    const FileIdentity current = FileIdentity::Of(files.def);
     if (!current.Exists()) return;
-    if (!known_) throw FileErrorAt("will not replace", def, Why(why_));
+    if (!known_) throw FileErrorAt("will not replace", files.def, Why(why_, files));
     if (current != *known_)
-        throw FileErrorAt("will not replace", def, "it changed since the editor read it; it is left as it is");
+        throw FileErrorAt("will not replace", files.def, "it changed since the editor read it; it is left as it is");
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+struct DatabaseFiles;
+
 // The database file as the editor last read it whole or wrote it, or that
 // there was none. A save replaces or deletes only that file: one the editor
 // never read (a load that failed, a file copied in since) stays as it is.
@@ -13,6 +15,7 @@ public:
     // Why the file on disk is not known, which a refused save tells.
     enum class Unknown {
         Unread,               // it could not be read
+        BackupUnread,         // its backup, which the load needed, could not be read
         DamagedNotKeptAside,  // it is damaged and no copy of it could be kept
         DamagedNotReplaced,   // it is damaged and what could be read could not take its place
     };
@@ -25,8 +28,8 @@ public:
     }
     void Learn(const FileIdentity& identity) { known_ = identity; }
     void Learn(const std::filesystem::path& def) { Learn(FileIdentity::Of(def)); }
-    // Throws FileError when a file is at `def` that is not the one known.
-    void CheckUnchanged(const std::filesystem::path& def) const;
+    // Throws FileError when a file is at the ".DEF" that is not the one known.
+    void CheckUnchanged(const DatabaseFiles& files) const;
 
 private:
     std::optional<FileIdentity> known_;

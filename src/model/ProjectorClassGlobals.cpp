@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -106,21 +107,14 @@ void ProjectorClassGlobals::ProjectorDefinitionToRecord(int index)
 
 bool ProjectorClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
-    bool whole = false;
-    try {
-        whole = ReadDatabaseRecords<ProjectorDefinitionRecord>(
-            path, database_.Entries(), ProjectorRecordBuffer,
-            [](ProjectorDefinitionRecord& record) {
-                record.CleanNamesForDatabase();
-                return record.HasBothNames();
-            },
-            [](const ProjectorDefinitionRecord& record, ProjectorClass& definition) {
-                record.FillDefinition(definition);
-            });
-    } catch (const FileError&) {
-        // A file that cannot be opened or read is damaged like one that
-        // cannot be represented: its backup is worth more than nothing.
-    }
+    const std::unique_ptr<RecordFileReader> reader = openFile_(path, ProjectorDefinitionRecord::Length);
+    const bool whole = ReadDatabaseRecords<ProjectorDefinitionRecord>(
+        *reader, database_.Entries(), ProjectorRecordBuffer,
+        [](ProjectorDefinitionRecord& record) {
+            record.CleanNamesForDatabase();
+            return record.HasBothNames();
+        },
+        [](const ProjectorDefinitionRecord& record, ProjectorClass& definition) { record.FillDefinition(definition); });
     SortProjectorDatabase();
     return whole;
 }

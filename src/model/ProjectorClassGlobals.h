@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DatabaseArray.h"
+#include "model/DatabaseFileReader.h"
 #include "model/FirstUseDatabase.h"
 #include "model/KnownDatabaseFile.h"
 #include "model/ProjectorClass.h"
@@ -8,6 +9,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 struct ConfigProjectorBlockRecord;
 struct DatabaseRecords;
@@ -62,7 +64,9 @@ public:
     // (or the next free number) and replaced by a backup that reads whole,
     // with a message; failing that the database keeps the definitions it
     // could read (of the file or a damaged backup, whichever yields more)
-    // and writes them as the new file, with a message.
+    // and writes them as the new file, with a message. A file, or a backup
+    // the load needs, that cannot be read leaves the database empty, with a
+    // message naming it, and no save touches either.
     void LoadProjectorDatabase();
     // Writes the database to "Projectors.DEF", keeping the previous file as
     // "Projectors.BAK"; an empty database deletes the ".DEF". Throws
@@ -72,6 +76,8 @@ public:
     void SaveProjectorDatabase();
     // Told before each file step of a recovery from a damaged file.
     void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
+    // How the database file and its backup are opened for reading.
+    void ReadDatabaseFilesThrough(DatabaseFileReader open) { openFile_ = std::move(open); }
 
 private:
     // Reads a database file; false when it did not read whole.
@@ -85,6 +91,7 @@ private:
     FirstUseDatabase<ProjectorClass> database_{[this] { ReadOnFirstUse(); }};
     KnownDatabaseFile known_;
     FileStepObserver* recoverySteps_ = nullptr;
+    DatabaseFileReader openFile_ = ReaderOfFile;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -6,7 +6,6 @@
 #include "platform/RecordFile.h"
 
 #include <algorithm>
-#include <filesystem>
 
 // An entry that its record could not fill is not kept half made.
 template <class Entry>
@@ -25,12 +24,11 @@ void DropHalfMade(DatabaseArray<Entry>& database)
 // read whole: it ends inside a record, or `fill` found a record that an
 // entry cannot hold (SubscriptOutOfRange, ValueOverflow). Every other
 // record is still read, so the database keeps what the file holds whole.
-// Throws FileError.
+// A read that fails throws FileError: what came before it is not the file.
 template <class Record, class Entry, class Take, class Fill>
-bool ReadDatabaseRecords(const std::filesystem::path& path, DatabaseArray<Entry>& database, FixedRecord& buffer,
-                         Take take, Fill fill)
+bool ReadDatabaseRecords(RecordFileReader& reader, DatabaseArray<Entry>& database, FixedRecord& buffer, Take take,
+                         Fill fill)
 {
-    RecordFileReader reader(path, Record::Length);
     database.Reserve(reader.RecordCount());
     bool whole = true;
     while (uint8_t* bytes = reader.Next()) {

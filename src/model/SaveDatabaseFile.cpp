@@ -29,7 +29,7 @@ void WriteDatabaseFiles(const DatabaseFiles& files, KnownDatabaseFile& known, bo
 {
     // A file the editor never read whole would be lost to the save, or
     // become the backup of a good database.
-    known.CheckUnchanged(files.def);
+    known.CheckUnchanged(files);
     files.RemoveTemporary();
     if (empty) {
         files.RemoveDatabase();

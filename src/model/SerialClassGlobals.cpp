@@ -6,6 +6,8 @@
 #include "model/SaveDatabaseFile.h"
 #include "platform/RecordFile.h"
 
+#include <memory>
+
 SerialClassGlobals::SerialClassGlobals(const std::filesystem::path& programFolder, UserPrompts& prompts)
     : programFolder_(programFolder), prompts_(prompts)
 {
@@ -54,19 +56,14 @@ bool SerialClassGlobals::RS232RecordMatchesLibrary(int index)
 
 bool SerialClassGlobals::ReadDatabaseFile(const std::filesystem::path& path)
 {
-    try {
-        return ReadDatabaseRecords<RS232LibraryRecord>(
-            path, database_.Entries(), RS232RecordBuffer,
-            [](RS232LibraryRecord& record) {
-                record.RemoveControlCharactersFromNames();
-                return record.HasAllNames();
-            },
-            [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
-    } catch (const FileError&) {
-        // A file that cannot be opened or read is damaged like one that
-        // cannot be represented: its backup is worth more than nothing.
-        return false;
-    }
+    const std::unique_ptr<RecordFileReader> reader = openFile_(path, RS232LibraryRecord::Length);
+    return ReadDatabaseRecords<RS232LibraryRecord>(
+        *reader, database_.Entries(), RS232RecordBuffer,
+        [](RS232LibraryRecord& record) {
+            record.RemoveControlCharactersFromNames();
+            return record.HasAllNames();
+        },
+        [](const RS232LibraryRecord& record, RS232FileBlockClass& library) { record.FillLibrary(library); });
 }
 
 void SerialClassGlobals::ReadOnFirstUse()

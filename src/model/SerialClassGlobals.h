@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DatabaseArray.h"
+#include "model/DatabaseFileReader.h"
 #include "model/FirstUseDatabase.h"
 #include "model/KnownDatabaseFile.h"
 #include "model/RS232FileBlockClass.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 struct DatabaseRecords;
 class FileStepObserver;
@@ -63,7 +65,9 @@ public:
     // number) and replaced by a backup that reads whole, with a message;
     // failing that the database keeps the libraries it could read (of the
     // file or a damaged backup, whichever yields more) and writes them as
-    // the new file, with a message.
+    // the new file, with a message. A file, or a backup the load needs, that
+    // cannot be read leaves the database empty, with a message naming it,
+    // and no save touches either.
     void LoadRS232Database();
     // Writes the database to "RS232Serials.DEF", keeping the previous file
     // as "RS232Serials.BAK"; an empty database deletes the ".DEF". Throws
@@ -77,6 +81,8 @@ public:
     void ReadRS232RecordFile(const std::filesystem::path& path);
     // Told before each file step of a recovery from a damaged file.
     void ObserveRecoverySteps(FileStepObserver* steps) { recoverySteps_ = steps; }
+    // How the database file and its backup are opened for reading.
+    void ReadDatabaseFilesThrough(DatabaseFileReader open) { openFile_ = std::move(open); }
 
 private:
     // Reads a database file; false when it did not read whole.
@@ -90,6 +96,7 @@ private:
     FirstUseDatabase<RS232FileBlockClass> database_{[this] { ReadOnFirstUse(); }};
     KnownDatabaseFile known_;
     FileStepObserver* recoverySteps_ = nullptr;
+    DatabaseFileReader openFile_ = ReaderOfFile;
 
     const std::filesystem::path& programFolder_;
     UserPrompts& prompts_;

@@ -1,7 +1,8 @@
 // No save leaves a database file of no bytes (an emptied database has no
 // file), so one is what a crash left: beside a backup that yields entries
 // it is damage, the backup is restored and told, and no save ever puts a
-// file of no bytes over a backup.
+// file of no bytes over a backup. A file of no bytes holds nothing to keep
+// aside, nor is a backup of no bytes anything to restore.
 #include "model/ApplicationState.h"
 #include "support/DatabaseKinds.h"
 #include "support/ScriptedPrompts.h"
@@ -77,7 +78,8 @@ TEST(DatabaseFileOfNoBytes, IsDamageBesideABackupOfEntriesAndNeverBecomesTheBack
                 database.add(state, "NEW");
                 database.save(state);
             }
-            EXPECT_EQ(BytesOf(folder, name + ".DAMAGED"), c.restored ? Bytes("") : std::nullopt);
+            // No copy of the file of no bytes; the damaged backup is kept.
+            EXPECT_EQ(BytesOf(folder, name + ".DAMAGED"), c.backupCut ? backup : std::nullopt);
             EXPECT_EQ(BytesOf(folder, name + ".BAK"), c.restored ? Bytes(SavedBytes(database, c.loaded)) : backup);
 
             ScriptedPrompts quiet;
@@ -107,5 +109,65 @@ TEST(DatabaseFileOfNoBytes, ASaveNeverPutsItOverABackupOfEntries)
         database.save(state);
         EXPECT_EQ(folder.ReadBytes(name + ".BAK"), backup);
         EXPECT_EQ(folder.ReadBytes(name + ".DEF"), SavedBytes(database, {"NEW"}));
+    }
+}
+
+// A file that yields no entry beside a backup that yields none either: the
+// database is empty, nothing is said to be restored, and a backup of no
+// bytes is neither kept aside nor called damaged.
+TEST(DatabaseFileOfNoBytes, ABackupThatYieldsNothingIsNotRestored)
+{
+    const struct {
+        const char* label;
+        std::function<std::string(const DatabaseKind&)> def;
+    } files[] = {
+        {"zeros", Zeros},
+        {"blank names", [](const DatabaseKind& d) { return std::string(2 * d.recordsPerEntry * d.recordLength, ' '); }},
+        {"garbage", [](const DatabaseKind& d) { return std::string(2 * d.recordsPerEntry * d.recordLength, '\xff'); }},
+    };
+    const struct {
+        const char* label;
+        std::function<std::string(const DatabaseKind&)> bytes;
+        bool kept;  // as ".DAMAGED1", and told so
+    } backups[] = {
+        {"a backup of no bytes", [](const DatabaseKind&) { return std::string(); }, false},
+        {"a backup of zeros", Zeros, true},
+    };
+    for (const DatabaseKind& database : DatabaseKinds()) {
+        for (const auto& file : files) {
+            for (const auto& backup : backups) {
+                SCOPED_TRACE(std::string(database.label) + ", " + file.label + ", " + backup.label);
+                const std::string name = database.files;
+                const std::string def = file.def(database);
+                const std::string bak = backup.bytes(database);
+                TempProgramFolder folder;
+                folder.WriteBytes(name + ".DEF", def);
+                folder.WriteBytes(name + ".BAK", bak);
+                const auto kept = [&folder, &name](const char* as) {
+                    return QString::fromStdString((folder / (name + as)).string());
+                };
+                ScriptedPrompts prompts;
+                prompts.ExpectMessage(
+                    QString(database.damaged) + "\r\n" + database.lost + "\r\nThe damaged file has been kept as \"" +
+                        kept(".DAMAGED") + "\"." +
+                        (backup.kept ? "\r\nThe damaged backup, from which nothing could be read either, has been "
+                                       "kept as \"" +
+                                           kept(".DAMAGED1") + "\"."
+                                     : QString()),
+                    "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
+                {
+                    const ApplicationState state(folder.path(), prompts);
+                    EXPECT_EQ(database.manufacturers(state), Names{});
+                }
+                EXPECT_TRUE(prompts.AllAnswered());
+                EXPECT_EQ(BytesOf(folder, name + ".DAMAGED"), def);
+                EXPECT_EQ(BytesOf(folder, name + ".DAMAGED1"), backup.kept ? Bytes(bak) : std::nullopt);
+                EXPECT_FALSE(folder.Exists(name + ".DEF"));
+
+                ScriptedPrompts quiet;
+                const ApplicationState next(folder.path(), quiet);
+                EXPECT_EQ(database.manufacturers(next), Names{});
+            }
+        }
     }
 }

@@ -176,13 +176,14 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
          ".DAMAGED",
          ".DAMAGED1",
          BackupKeptAs},
+        // Nothing to restore, nor to keep aside.
         {"a backup of no bytes",
          [](const DatabaseKind&) { return std::optional<std::string>(""); },
          {"ONE", "TWO"},
          false,
          ".DAMAGED",
-         ".DAMAGED1",
-         BackupKeptAs},
+         nullptr,
+         nullptr},
     };
     for (const DatabaseKind& database : DatabaseKinds()) {
         for (const auto& recovery : cases) {
@@ -219,9 +220,11 @@ TEST(DatabaseFirstUse, WhatARecoveryCouldReadIsThereAtTheNextStart)
                 }
             }
             EXPECT_EQ(folder.ReadBytes(name + ".DAMAGED"), damaged);
+            // A backup of no bytes is no damaged backup: it stays as it is.
+            const bool noBytes = backup && backup->empty();
             EXPECT_EQ(folder.Exists(name + ".DAMAGED1") ? std::optional(folder.ReadBytes(name + ".DAMAGED1")) : none,
-                      backup);
-            EXPECT_FALSE(folder.Exists(name + ".BAK"));
+                      noBytes ? none : backup);
+            EXPECT_EQ(folder.Exists(name + ".BAK"), noBytes);
             EXPECT_FALSE(folder.Exists(name + ".TMP"));
 
             ScriptedPrompts quiet;

@@ -343,6 +343,39 @@ TEST(IRDatabaseFile, CommandsOfARestoredBackupThatCannotBeReadNameTheDatabaseFil
     EXPECT_TRUE(prompts.AllAnswered());
 }
 
+// The commands of a damaged backup that yields more than the damaged file
+// are read from the backup: a failure to read them names it, and no save
+// touches either file.
+TEST(IRDatabaseFile, CommandsOfADamagedBackupThatCannotBeReadNameTheBackup)
+{
+    TempProgramFolder folder;
+    const std::string one = HeaderBytes("A", "TV", "ONE", 1) + CommandBytes("ON", 1, 2, 0);
+    const std::string two = HeaderBytes("B", "TV", "TWO", 1) + CommandBytes("ON", 1, 2, 0);
+    folder.WriteBytes("InfraRed.DEF", one + "cut");
+    folder.WriteBytes("InfraRed.BAK", one + two + "cut");
+    const std::string backup = (folder / "InfraRed.BAK").string();
+    ScriptedPrompts prompts;
+    prompts.ExpectMessage("Infra-red configuration file damaged!\r\nRestoring infra-red configuration backup!",
+                          "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.ExpectMessage("Infra-red configuration file could not be loaded!\r\ncannot read '" +
+                              QString::fromStdString(backup) + "': " + std::strerror(EIO),
+                          "Tavlo Editor", PromptButtons::Ok, PromptIcon::Exclamation);
+    IRClassGlobals ir(folder.path(), prompts);
+    ir.ReadCommandsThrough(FailingRecordFileReader::CommandsFailingAfter(0));
+    EXPECT_FALSE(ir.IRDatabaseAllocated());
+    EXPECT_TRUE(prompts.AllAnswered());
+    try {
+        ir.SaveIRDatabase();
+        ADD_FAILURE() << "a save replaced the damaged file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), (folder / "InfraRed.DEF").string() +
+                                                 ": the editor could not read its backup \"" + backup +
+                                                 "\"; both are left as they are");
+    }
+    EXPECT_EQ(folder.ReadBytes("InfraRed.DEF"), one + "cut");
+    EXPECT_EQ(folder.ReadBytes("InfraRed.BAK"), one + two + "cut");
+}
+
 // A file that cannot be read is told, left as it is, and no save replaces
 // or deletes it while the editor has not read it.
 TEST(IRDatabaseFile, AFileThatCannotBeReadIsLeftToItselfByEverySave)

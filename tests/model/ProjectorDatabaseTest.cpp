@@ -190,10 +190,10 @@ TEST_F(ProjectorDatabase, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseS
     WriteDatabase("Projectors.BAK", {&badBackup});
     const std::string damagedBackup = folder.ReadBytes("Projectors.BAK");
 
-    prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED1") +
-                              "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
-                              QString::fromStdString((folder / "Projectors.DAMAGED").string()) + "\".",
+    // Nothing is restored: neither yields a definition.
+    prompts.ExpectMessage(Lost + KeptAs(folder / "Projectors.DAMAGED") +
+                              "\r\nThe damaged backup, from which nothing could be read either, has been kept as \"" +
+                              QString::fromStdString((folder / "Projectors.DAMAGED1").string()) + "\".",
                           "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadProjectorDatabase();
     EXPECT_FALSE(globals.ProjectorDatabaseAllocated());

@@ -260,10 +260,10 @@ TEST_F(RS232Database, DamagedFileAndDamagedBackupAreKeptAsideAndTheDatabaseStart
     folder.WriteBytes("RS232Serials.BAK", damagedBackup);
     folder.WriteBytes("RS232Serials.DAMAGED", "from an earlier start");
 
-    prompts.ExpectMessage(Restoring, "Configuration damaged!", PromptButtons::Ok, PromptIcon::Exclamation);
-    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED2") +
-                              "\r\nThe other damaged file, from which no more could be read, has been kept as \"" +
-                              QString::fromStdString((folder / "RS232Serials.DAMAGED1").string()) + "\".",
+    // Nothing is restored: neither yields a library.
+    prompts.ExpectMessage(Lost + KeptAs(folder / "RS232Serials.DAMAGED1") +
+                              "\r\nThe damaged backup, from which nothing could be read either, has been kept as \"" +
+                              QString::fromStdString((folder / "RS232Serials.DAMAGED2").string()) + "\".",
                           "Tavlo Editor", PromptButtons::Ok, PromptIcon::None);
     globals.LoadRS232Database();
     EXPECT_FALSE(globals.RS232DatabaseAllocated());

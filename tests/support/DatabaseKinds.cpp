@@ -4,6 +4,8 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempProgramFolder.h"
 
+#include <utility>
+
 namespace {
 
 void NameProjector(ProjectorClass& definition, const std::string& manufacturer)
@@ -53,7 +55,8 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          2084, 1, "Projector configuration file damaged!", "Restoring projector configuration backup!",
          " all projector configurations have been lost!", "projector configurations",
          "Projector configuration file could not be loaded!",
-         [](ApplicationState& s, FileStepObserver* steps) { s.Projectors.ObserveRecoverySteps(steps); }},
+         [](ApplicationState& s, FileStepObserver* steps) { s.Projectors.ObserveRecoverySteps(steps); },
+         [](ApplicationState& s, DatabaseFileReader open) { s.Projectors.ReadDatabaseFilesThrough(std::move(open)); }},
         {"RS232",
          [](ApplicationState& s, const std::string& m) {
              s.RS232Libraries.AddRS232Library();
@@ -74,7 +77,10 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          2904, 1, "RS232 configuration file damaged!", "Restoring RS232 configuration backup!",
          " all RS232 configurations have been lost!", "RS232 configurations",
          "RS232 configuration file could not be loaded!",
-         [](ApplicationState& s, FileStepObserver* steps) { s.RS232Libraries.ObserveRecoverySteps(steps); }},
+         [](ApplicationState& s, FileStepObserver* steps) { s.RS232Libraries.ObserveRecoverySteps(steps); },
+         [](ApplicationState& s, DatabaseFileReader open) {
+             s.RS232Libraries.ReadDatabaseFilesThrough(std::move(open));
+         }},
         {"IR", [](ApplicationState& s, const std::string& m) { NameIRLibrary(s.IR.AddIRLibrary(), m); },
          [](ApplicationState& s, const std::string& m) {
              // The buffers of a database of its own, which is never read.
@@ -96,7 +102,8 @@ const std::vector<DatabaseKind>& DatabaseKinds()
          275, 2, "Infra-red configuration file damaged!", "Restoring infra-red configuration backup!",
          " all infra-red configurations have been lost!", "infra-red configurations",
          "Infra-red configuration file could not be loaded!",
-         [](ApplicationState& s, FileStepObserver* steps) { s.IR.ObserveRecoverySteps(steps); }},
+         [](ApplicationState& s, FileStepObserver* steps) { s.IR.ObserveRecoverySteps(steps); },
+         [](ApplicationState& s, DatabaseFileReader open) { s.IR.ReadDatabaseFilesThrough(std::move(open)); }},
     };
     return databases;
 }

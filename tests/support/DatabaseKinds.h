@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ApplicationState.h"
+#include "model/DatabaseFileReader.h"
 
 #include <cstddef>
 #include <functional>
@@ -34,6 +35,8 @@ struct DatabaseKind {
     const char* unavailable;  // the first line when the files cannot be read or kept
     // Tells the observer of each file step of the database's recovery.
     std::function<void(ApplicationState&, FileStepObserver*)> watchRecovery;
+    // Opens the database file and its backup through these readers.
+    std::function<void(ApplicationState&, DatabaseFileReader)> readFilesThrough;
 };
 
 // The projector, RS232 and IR databases.
