@@ -196,6 +196,12 @@ void WriteLineSeeds(const SeedWriter& out)
                                                      {Kind::Silent},
                                                      {Kind::Silent},
                                                      {Kind::Silent}}));
+    // A reply lost on the line, the copy after it answered; then a block
+    // that goes again, never answered.
+    out.Put("image_download", "lost-then-silent",
+            std::string{4, 0} +
+                CopyAnswers::Encode(
+                    {{}, {Kind::Lost}, {}, {}, {Kind::Silent}, {Kind::Silent}, {Kind::Silent}, {Kind::Silent}}));
     // Every reply's second byte well after its first.
     out.Put("image_download", "split-replies",
             std::string{2, 1} + CopyAnswers::Encode(std::vector<Copy>(8, Copy{Kind::Acknowledge, 0, 600})));

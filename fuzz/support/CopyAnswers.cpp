@@ -16,7 +16,7 @@ VirtualDevice::Answer CopyAnswers::Next()
     const uint8_t late = data_[position_ + 1];
     position_ += 2;
     static constexpr VirtualDevice::Kind Kinds[] = {VirtualDevice::Kind::Acknowledge, VirtualDevice::Kind::Refuse,
-                                                    VirtualDevice::Kind::Silent, VirtualDevice::Kind::Acknowledge};
+                                                    VirtualDevice::Kind::Silent, VirtualDevice::Kind::Lost};
     // The whole reply comes within the longest lateness.
     const int lateness = late * LongestLateness / 255;
     return {Kinds[how & 3], lateness, std::min((how >> 2) * SecondByteStep, LongestLateness - lateness)};
@@ -28,6 +28,7 @@ std::string CopyAnswers::Encode(const std::vector<Copy>& copies)
     for (const Copy& copy : copies) {
         const int kind = copy.kind == VirtualDevice::Kind::Refuse   ? 1
                          : copy.kind == VirtualDevice::Kind::Silent ? 2
+                         : copy.kind == VirtualDevice::Kind::Lost   ? 3
                                                                     : 0;
         const int second = std::clamp(copy.secondByteAfter / SecondByteStep, 0, 63);
         bytes.push_back(static_cast<char>(kind | (second << 2)));

@@ -20,14 +20,12 @@ long long FrameRunBound(int frames, int addressPause, int acknowledge)
     // waits that long for its second byte.
     const long long replyLimit = Attempts * static_cast<long long>(addressPause + acknowledge);
     const long long attempt = addressPause + replyLimit;
-    // A frame answered at its last attempt then waits for the replies its
-    // other attempts owe, until as long after that attempt's payload as the
-    // first attempt's payload came before it, and one reply window more.
-    const long long frame = Attempts * attempt + Attempts * attempt + acknowledge;
-    // What an earlier exchange owes is awaited first. Each going back first
-    // waits until what is owed can come no more.
-    const long long pass = frames * frame;
-    return replyLimit + (FrameRun::GoBacks + 1) * pass + FrameRun::GoBacks * replyLimit;
+    // A frame acknowledged while replies were owed then waits until they
+    // can come no more; in doubt after that, it goes again, as often as a
+    // run may send one frame again.
+    const long long frame = Attempts * attempt + replyLimit;
+    // What an earlier exchange owes is awaited first.
+    return replyLimit + static_cast<long long>(frames) * (FrameRun::GoBacks + 1) * frame;
 }
 
 long long FindPodBound(const LinkWaits& waits, bool restart)

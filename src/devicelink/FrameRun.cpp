@@ -1,6 +1,7 @@
 #include "devicelink/FrameRun.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -12,44 +13,39 @@ int RepliesIn(int bytes)
 
 class RunSender {
 public:
-    RunSender(SerialLink& link, const FrameRun& run) : link_(link), run_(run) {}
+    RunSender(SerialLink& link, const FrameRun& run)
+        : link_(link), run_(run), goneBack_(static_cast<std::size_t>(std::max(run.count, 0)), 0)
+    {
+    }
 
     bool Send()
     {
         // What an earlier exchange still owes comes, or can come no more,
         // before the first frame goes; what has not come stays owed, and
-        // leaves in doubt what is acknowledged while it is.
-        const std::optional<int> earlier = link_.AwaitOwedReplies(false);
+        // puts in doubt what is acknowledged while it is.
+        const std::optional<SerialLink::Bytes> earlier = link_.AwaitOwedReplies(false);
         if (!earlier) return false;
-        link_.PayOwedReplies(RepliesIn(*earlier));
+        link_.PayOwedReplies(RepliesIn(static_cast<int>(earlier->size())));
 
         int frame = 0;
-        for (;;) {
-            while (frame < run_.count) {
-                switch (SendFrame(frame)) {
-                case FrameEnd::Acknowledged:
-                    Acknowledged(frame);
-                    ++frame;
-                    break;
-                case FrameEnd::SendAgain:
-                    if (!GoBack(frame)) return false;
-                    break;
-                case FrameEnd::Failed: return Fail(frame, wrongReply_);
-                case FrameEnd::Interrupted: return false;
-                }
-            }
-            switch (Settle()) {
-            case Quiet::Yes: return true;
-            case Quiet::Interrupted: return false;
-            case Quiet::No:
-                if (!GoBack(frame)) return false;
+        while (frame < run_.count) {
+            switch (SendFrame(frame)) {
+            case FrameEnd::Acknowledged:
+                Acknowledged(frame);
+                ++frame;
                 break;
+            case FrameEnd::InDoubt:
+                if (!SendAgain(frame)) return false;
+                break;
+            case FrameEnd::Failed: return Fail(frame, wrongReply_);
+            case FrameEnd::Interrupted: return false;
             }
         }
+        return true;
     }
 
 private:
-    enum class FrameEnd { Acknowledged, SendAgain, Failed, Interrupted };
+    enum class FrameEnd { Acknowledged, InDoubt, Failed, Interrupted };
     enum class Quiet { Yes, No, Interrupted };
 
     FrameEnd SendFrame(int frame)
@@ -65,24 +61,45 @@ private:
                 link_.SendFrameOnce(run_.address, payload, run_.pauseMilliseconds, window, run_.ReplyLimit());
             if (!result) return Leave(FrameEnd::Interrupted);
             ownUntil_ = result->payloadSentAt + run_.ReplyLimit();
-            if (own_ == 0) firstOwnSentAt_ = result->payloadSentAt;
             // Unanswered, its reply may yet come, also when the frame ends here.
             if (result->reply == SerialLink::Attempt::Reply::None && !run_.once) ++own_;
-            if (Stray(result->strayBytes)) return Leave(FrameEnd::SendAgain);
+            const bool outOfStep = own_ > 0 || result->strayBytes > 0 || link_.RepliesMayBeOutOfStep();
+            Stray(result->strayBytes);
             switch (result->reply) {
             case SerialLink::Attempt::Reply::Acknowledged:
-                if (!run_.once) return AfterAcknowledgement(frame, *result);
+                if (!run_.once) return AfterAcknowledgement(result->strayRefusal);
                 switch (RefusedAfterAll()) {
                 case Quiet::Yes: return Leave(FrameEnd::Acknowledged);
                 case Quiet::Interrupted: return Leave(FrameEnd::Interrupted);
                 case Quiet::No: Refused(); break;
                 }
                 break;
-            case SerialLink::Attempt::Reply::Refused: Refused(); break;
+            case SerialLink::Attempt::Reply::Refused:
+                if (!outOfStep) {
+                    Refused();
+                } else if (!Realign()) {
+                    return Leave(FrameEnd::Interrupted);
+                }
+                break;
             case SerialLink::Attempt::Reply::None: wrongReply_ = false; break;
             }
         }
         return Leave(FrameEnd::Failed);
+    }
+
+    // Replies owed by earlier copies, split and interleaved with this one's,
+    // can be read a byte out of step, which looks like a refusal but is not
+    // known to be one: before the next copy, what is owed comes or can come
+    // no more, so that the copy is read in step. False when the abort flag
+    // or a closed port ended the wait.
+    bool Realign()
+    {
+        wrongReply_ = false;
+        Leave(FrameEnd::Failed);
+        const std::optional<SerialLink::Bytes> came = link_.AwaitOwedReplies(false);
+        if (!came) return false;
+        link_.PayOwedReplies(RepliesIn(static_cast<int>(came->size())));
+        return true;
     }
 
     void Refused()
@@ -91,27 +108,32 @@ private:
         refusalSeen_ = true;
     }
 
-    FrameEnd AfterAcknowledgement(int frame, const SerialLink::Attempt& answered)
+    // With nothing owed by earlier frames, the acknowledgement answers a copy
+    // of this frame, and what its other copies owe is carried on: the next
+    // frame goes at once and settles it. Otherwise the acknowledgement may be
+    // an earlier frame's reply standing in for one that never came: the
+    // frame is kept only when every reply owed comes while one still can,
+    // each an acknowledgement; the replies then account for every copy
+    // sent, this frame's included, and none of them refused it. A refusal
+    // read beside the acknowledgement may be this frame's own, the
+    // acknowledgement another's: the frame goes again once nothing owed can
+    // come.
+    FrameEnd AfterAcknowledgement(bool refusalBeside)
     {
-        if (link_.OwedReplies() > 0) {
-            if (!doubtFrom_) doubtFrom_ = frame;
-            // A reply owed past its time is most likely lost; one still in
-            // its time may well be what was read.
-            if (link_.ReplyOwedAfter(answered.payloadSentAt)) replyMayHaveStoodIn_ = true;
-        }
-        if (own_ > 0) {
-            // The replies of this frame's timed-out attempts, so that no later
-            // frame takes one of them for its own. The reply just read is
-            // taken for the oldest of them; a device that answers each copy
-            // about as late sends the last within that lateness of the
-            // attempt just answered, and one reply window more covers the
-            // line and the window loop. What has not come by then stays owed.
-            const int64_t lateness = link_.Now() - firstOwnSentAt_;
-            if (!WaitUntil(answered.payloadSentAt + lateness + run_.replyMilliseconds, 2 * own_))
-                return Leave(FrameEnd::Interrupted);
-            if (Stray(static_cast<int>(link_.ReadReplies("late").size()))) return Leave(FrameEnd::SendAgain);
-        }
-        return Leave(FrameEnd::Acknowledged);
+        const bool mayBeAnother = link_.OwedReplies() > 0;
+        const FrameEnd end = Leave(FrameEnd::Acknowledged);
+        if (!mayBeAnother && !refusalBeside) return end;
+        const std::optional<SerialLink::Bytes> came = link_.AwaitOwedReplies(false);
+        if (!came) return FrameEnd::Interrupted;
+        link_.PayOwedReplies(RepliesIn(static_cast<int>(came->size())));
+        return !refusalBeside && link_.OwedReplies() == 0 && AllAcknowledgements(*came) ? end : FrameEnd::InDoubt;
+    }
+
+    static bool AllAcknowledgements(const SerialLink::Bytes& replies)
+    {
+        for (std::size_t first = 0; first < replies.size(); first += 2)
+            if (replies[first] != SerialLink::Acknowledgement) return false;
+        return true;
     }
 
     // For a command that must not run twice, acknowledged while a reply was
@@ -128,27 +150,6 @@ private:
         return refused ? Quiet::No : Quiet::Yes;
     }
 
-    // After the last frame. While a reply that may have stood for an
-    // acknowledgement could still come, the run is in doubt whether or not it
-    // has come since: the frame it was taken for may be missing. Where only
-    // replies owed past their time were outstanding, one reply window for a
-    // reply out of turn, which would show that one came after all. A command
-    // that must not run twice is never sent again once acknowledged.
-    Quiet Settle()
-    {
-        if (!doubtFrom_ || run_.once) return Quiet::Yes;
-        if (replyMayHaveStoodIn_) return Quiet::No;
-        if (!link_.ReplyWait(run_.replyMilliseconds, 1) || link_.Interrupted()) return Quiet::Interrupted;
-        return Stray(static_cast<int>(link_.ReadReplies("out of turn").size())) ? Quiet::No : Quiet::Yes;
-    }
-
-    // False when the abort flag or a closed port ended the wait.
-    bool WaitUntil(int64_t until, int byteCount)
-    {
-        const int64_t left = until - link_.Now();
-        return left <= 0 || (link_.ReplyWait(static_cast<int>(left), byteCount) && !link_.Interrupted());
-    }
-
     // What the frame still owes is owed by an earlier frame from now on.
     FrameEnd Leave(FrameEnd end)
     {
@@ -158,17 +159,13 @@ private:
     }
 
     // Replies that came outside the one awaited pay what this frame owes,
-    // then what earlier frames owe. One beyond this frame's debt may be the
-    // answer that an acknowledgement in doubt stood in for: true when frames
-    // must be sent again.
-    bool Stray(int bytes)
+    // then what earlier frames owe; any beyond were owed by nobody.
+    void Stray(int bytes)
     {
         const int replies = RepliesIn(bytes);
         const int ownPaid = std::min(replies, own_);
         own_ -= ownPaid;
-        if (replies == ownPaid) return false;
         link_.PayOwedReplies(replies - ownPaid);
-        return doubtFrom_.has_value();
     }
 
     void Acknowledged(int frame)
@@ -178,18 +175,14 @@ private:
         if (run_.acknowledged) run_.acknowledged(frame);
     }
 
-    // Back to the first frame in doubt, once what is owed can come no more;
-    // the frames sent again owe nothing to what came before. False, with the
-    // frame's messages, when the run has gone back too often, or when the
-    // abort flag or a closed port ended the wait.
-    bool GoBack(int& frame)
+    // A frame in doubt goes again; what was owed could come no more, so the
+    // copies sent from now on owe nothing to what came before. False, with
+    // the frame's messages, when it has gone again too often.
+    bool SendAgain(int frame)
     {
-        if (++goBacks_ > FrameRun::GoBacks) return Fail(std::min(frame, run_.count - 1), refusalSeen_);
-        if (!link_.AwaitOwedReplies(true)) return false;
-        frame = *doubtFrom_;
-        doubtFrom_.reset();
-        replyMayHaveStoodIn_ = false;
-        return true;
+        int& times = goneBack_[static_cast<std::size_t>(frame)];
+        if (++times > FrameRun::GoBacks) return Fail(frame, refusalSeen_);
+        return link_.AwaitOwedReplies(true).has_value();
     }
 
     bool Fail(int frame, bool wrongReply)
@@ -202,15 +195,12 @@ private:
 
     SerialLink& link_;
     const FrameRun& run_;
-    int own_ = 0;                 // replies this frame's timed-out attempts may still send
-    int64_t firstOwnSentAt_ = 0;  // the payload of the first of those attempts
-    int64_t ownUntil_ = 0;        // when none of them can come any more
+    int own_ = 0;           // replies this frame's timed-out attempts may still send
+    int64_t ownUntil_ = 0;  // when none of them can come any more
     bool wrongReply_ = false;
     bool refusalSeen_ = false;
-    std::optional<int> doubtFrom_;      // the first frame acknowledged while a reply was owed
-    bool replyMayHaveStoodIn_ = false;  // one was acknowledged while an owed reply could still come
-    int acknowledged_ = 0;              // frames acknowledged at least once
-    int goBacks_ = 0;
+    int acknowledged_ = 0;       // frames acknowledged at least once
+    std::vector<int> goneBack_;  // per frame, the times it went again in doubt
 };
 
 }  // namespace

@@ -12,31 +12,28 @@
 // An acknowledgement names no frame, so one that comes late looks like the
 // answer to whatever went out last, and the copies of one frame may each be
 // answered with a lateness of their own. An attempt that times out leaves a
-// reply owed until ReplyLimit after its payload; later than that none comes.
-// Once a frame is acknowledged, the run waits a while for what its own
-// attempts still owe (about as late after the last payload as the reply just
-// read came after the first), so that a device that is merely slow seldom
-// leaves anything owed for the next frame. A run waits for what an earlier
-// exchange owes before its first frame goes (a restart after the download,
-// the play command after the playback).
+// reply owed until ReplyLimit after the latest copy sent while it is owed.
+// A run waits for what an earlier exchange owes before its first frame goes
+// (a restart after the download, the play command after the playback);
+// what has not come by then stays owed, however late.
 //
-// An acknowledgement taken while an earlier frame's reply could still come
-// is in doubt: it may be that reply, and the frame it was taken for may
-// never have been stored. A run is never done while one is in doubt: at its
-// end, or as soon as a reply comes that no attempt explains, it waits until
-// nothing owed can come any more and sends every frame again from the first
-// in doubt. A frame stored twice does no harm; a frame missing does.
-// Replies owed past their time stay counted: where only those were owed,
-// the run's end waits one reply window for a reply out of turn, as a device
-// that held one back would send, and goes back only when one comes.
+// With nothing owed, an acknowledgement answers a copy of the frame just
+// sent: the frame is stored, and what its other copies owe is carried to
+// the next frame, which goes at once. A frame acknowledged while a reply
+// is owed is in doubt: that reply may have stood in for one that never
+// came. It is kept only when every reply owed comes while one still can,
+// so that the replies account for every copy sent; otherwise, once none can
+// come, it goes again, owing nothing to what came before. A lost reply thus
+// costs its wait and one frame, never the rest of the run. A frame stored
+// twice does no harm; a frame missing does.
 //
 // A command that acts each time it is read (once) waits for its reply as
 // long as a reply can come before it goes again, so it is never sent again
-// while an earlier copy may have been carried out, nor by a going back; one
-// acknowledged while replies were owed past their time is judged by the
-// reply that follows, if any.
+// while an earlier copy may have been carried out; one acknowledged while
+// replies were owed past their time is judged by the reply that follows,
+// if any.
 struct FrameRun {
-    // Times a run goes back to its first frame in doubt before it gives up.
+    // Times one frame goes again in doubt before the run gives it up.
     static constexpr int GoBacks = 4;
 
     uint8_t address = 0;
@@ -56,7 +53,7 @@ struct FrameRun {
 };
 
 // True when every frame was acknowledged. False after a frame failed its
-// fourth attempt or the run went back too often (the frame's messages
-// shown: the wrong-reply one only when a reply refused a frame), or when the
-// abort flag or a closed port ended a wait (nothing shown).
+// fourth attempt or went again too often (that frame's messages shown: the
+// wrong-reply one only when a reply refused a frame), or when the abort
+// flag or a closed port ended a wait (nothing shown).
 bool SendFrameRun(SerialLink& link, const FrameRun& run);

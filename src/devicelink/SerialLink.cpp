@@ -148,9 +148,11 @@ std::optional<SerialLink::Attempt> SerialLink::SendFrameOnce(uint8_t address, co
     if (reply.size() >= 2) {
         // The device answers in turn, so of whole replies the last is this
         // attempt's own; those before it answer earlier frames.
-        const uint8_t first = reply.size() % 2 == 0 ? reply[reply.size() - 2] : reply.front();
-        attempt.reply = first == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
+        const std::size_t own = reply.size() % 2 == 0 ? reply.size() - 2 : 0;
+        attempt.reply = reply[own] == Acknowledgement ? Attempt::Reply::Acknowledged : Attempt::Reply::Refused;
         attempt.strayBytes += static_cast<int>(reply.size()) - 2;
+        for (std::size_t first = 0; first + 1 < reply.size(); first += 2)
+            attempt.strayRefusal = attempt.strayRefusal || (first != own && reply[first] != Acknowledgement);
     }
     return attempt;
 }
@@ -180,13 +182,13 @@ void SerialLink::OweReplies(int count, int64_t until)
     owedReplies_ += std::max(count, 0);
 }
 
-std::optional<int> SerialLink::AwaitOwedReplies(bool forget)
+std::optional<SerialLink::Bytes> SerialLink::AwaitOwedReplies(bool forget)
 {
-    if (owedReplies_ == 0) return 0;
+    if (owedReplies_ == 0) return Bytes{};
     const int64_t left = owedUntil_ - Now();
     if (left > 0 && (!ReplyWait(static_cast<int>(left), 2 * owedReplies_) || Interrupted())) return std::nullopt;
     if (forget) owedReplies_ = 0;
-    return static_cast<int>(ReadReplies("owed").size());
+    return ReadReplies("owed");
 }
 
 bool SerialLink::AcknowledgedSend(uint8_t address, const Bytes& payload, const std::optional<FailureMessages>& messages)

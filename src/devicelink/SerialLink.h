@@ -80,6 +80,7 @@ public:
         Reply reply = Reply::None;
         int strayBytes = 0;
         int64_t payloadSentAt = 0;  // on the link's clock
+        bool strayRefusal = false;  // a reply beyond its own refused a frame
     };
     // The address, the pause, the payload and the wait for a reply of two
     // bytes, judged by the last whole reply waiting; none when the abort
@@ -97,15 +98,16 @@ public:
     // Told after every frame: the replies it leaves owed (maybe none), and
     // when the reply of its last copy can come no more.
     void OweReplies(int count, int64_t until);
+    // Replies owed may still come, or a reply's second byte: the bytes read
+    // now may be out of step with the replies they belong to.
+    bool RepliesMayBeOutOfStep() const { return (owedReplies_ > 0 && Now() < owedUntil_) || HalfReplyPending(); }
     // Pays what it can; the rest of the count was owed by nobody.
     void PayOwedReplies(int count) { owedReplies_ = std::max(0, owedReplies_ - count); }
-    // An owed reply could arrive after the given time.
-    bool ReplyOwedAfter(int64_t time) const { return owedReplies_ > 0 && time < owedUntil_; }
     // Waits until every owed reply has come or none should come any more,
-    // and throws away what came: the number of bytes; none when the abort
-    // flag or a closed port ended the wait. Owing nothing, it reads
-    // nothing. With forget, nothing is owed afterwards.
-    std::optional<int> AwaitOwedReplies(bool forget);
+    // and reads what came; none when the abort flag or a closed port ended
+    // the wait. Owing nothing, it reads nothing. With forget, nothing is
+    // owed afterwards.
+    std::optional<Bytes> AwaitOwedReplies(bool forget);
     int64_t Now() const { return timer1_->Now(); }
     // The message for a frame's fourth failure: a wrong reply or none.
     void TellFailure(const FailureMessages& messages, bool wrongReply);

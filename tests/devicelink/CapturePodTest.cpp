@@ -354,17 +354,20 @@ TEST_F(CapturePodTest, APlaybackPacketHasFourAttempts)
     EXPECT_FALSE(session.Pod().UploadCaptureBuffer(record));
     EXPECT_EQ(pod.Frames().size() - before, 32u + 4u);
 
-    // Closing the editor while a packet waits for its acknowledgement sends nothing more.
-    pod.Tampering = [this](const Pod::Frame& frame, int, Pod::Answer& answer) {
+    // Closing the editor while a packet waits for its acknowledgement sends
+    // nothing more. (The failed packet's copies are owed past their time, so
+    // the first packet goes again once they can no more come.)
+    std::size_t heardAtAbort = 0;
+    pod.Tampering = [this, &heardAtAbort](const Pod::Frame& frame, int, Pod::Answer& answer) {
         if (frame.address != Pod::PlaybackAddress || frame.payload[0] != 12) return;
         answer.Immediate.clear();
+        heardAtAbort = pod.Frames().size();
         SetLater(flags.EditorAbortWait);
     };
-    const std::size_t beforeAbort = pod.Frames().size();
     EXPECT_FALSE(session.Pod().UploadCaptureBuffer(record));
-    EXPECT_EQ(pod.Frames().size() - beforeAbort, 13u);
+    EXPECT_EQ(pod.Frames().size(), heardAtAbort);
     EXPECT_FALSE(session.Pod().SendPodCommand(CapturePod::Play, 0));
-    EXPECT_EQ(pod.Frames().size() - beforeAbort, 13u);
+    EXPECT_EQ(pod.Frames().size(), heardAtAbort);
 }
 
 // The pod answers each packet 3 ms after it, well within the pause before

@@ -29,9 +29,11 @@ constexpr int Restart = -1;
 class RecordedPrompts final : public UserPrompts {
 public:
     std::vector<QString> Texts;
-    PromptAnswer Message(const QString& text, const QString&, PromptButtons, PromptIcon) override
+    std::vector<QString> Titles;
+    PromptAnswer Message(const QString& text, const QString& title, PromptButtons, PromptIcon) override
     {
         Texts.push_back(text);
+        Titles.push_back(title);
         return PromptAnswer::Ok;
     }
     std::optional<QString> ChooseFileToOpen(const FileDialogRequest&) override { return std::nullopt; }
@@ -46,6 +48,8 @@ struct Timing {
     std::optional<int> silent;
     bool inOrder = false;
     int64_t secondByteAfter = 0;
+    // Copies taken whose acknowledgement is lost on the line.
+    std::function<bool(int frame, int copy)> lost = [](int, int) { return false; };
 };
 
 using Shape = std::function<Timing(std::mt19937& random, int frames, int64_t longest)>;
@@ -111,6 +115,19 @@ Timing EveryReplyLate(std::mt19937& random, int frames, int64_t longest)
             SilentAfter(random, static_cast<int>(Uniform(random, 0, frames - 1)), frames)};
 }
 
+// One frame's first one to three copies taken but their replies lost, the
+// next answered late or at once; sometimes a second frame the same.
+Timing LostReplies(std::mt19937& random, int frames, int64_t longest)
+{
+    const int late = static_cast<int>(Uniform(random, 0, frames - 1));
+    const int other = static_cast<int>(Uniform(random, 0, frames - 1));
+    const int lostCopies = static_cast<int>(Uniform(random, 1, 3));
+    const int64_t answered = Uniform(random, 0, 1) == 0 ? 0 : Uniform(random, 0, longest);
+    Timing timing{[=](int frame, int) { return frame == late ? answered : 0; }, SilentAfter(random, late, frames)};
+    timing.lost = [=](int frame, int copy) { return (frame == late || frame == other) && copy <= lostCopies; };
+    return timing;
+}
+
 constexpr int TimingsPerShape = 400;
 
 struct NamedShape {
@@ -121,7 +138,8 @@ struct NamedShape {
 const NamedShape Shapes[] = {{"each copy its own lateness", EachCopyItsOwn},
                              {"a delay that grew", DelayGrew},
                              {"a first copy late", FirstCopyLate},
-                             {"every reply late", EveryReplyLate}};
+                             {"every reply late", EveryReplyLate},
+                             {"replies lost", LostReplies}};
 
 // Each shape in turn and out of turn, over many timings, with the longest
 // lateness a reply can have: the check is told of each run.
@@ -167,6 +185,7 @@ public:
     VirtualDevice device{line, [this](const Frame& frame, int copy) {
                              const int n = number_(frame);
                              if (timing_.silent == n) return Answer{Kind::Silent};
+                             if (timing_.lost(n, copy)) return Answer{Kind::Lost};
                              return Answer{Kind::Acknowledge, timing_.lateness(n, copy), timing_.secondByteAfter};
                          }};
     RecordedPrompts prompts;
@@ -175,9 +194,9 @@ public:
     SerialLink link{line, abortWait, prompts, types, line.MakeTimer()};
 };
 
-std::vector<uint8_t> Image()
+std::vector<uint8_t> Image(int blocks = Blocks)
 {
-    std::vector<uint8_t> image(Blocks * DownloadBlockSize);
+    std::vector<uint8_t> image(static_cast<std::size_t>(blocks) * DownloadBlockSize);
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i * 37 + 11);
     return image;
 }
@@ -209,6 +228,77 @@ TEST(VirtualTimeRun, ADownloadAndRestartAreNeverDoneWithAFrameMissing)
         for (const QString& text : run.prompts.Texts) EXPECT_TRUE(text.startsWith("No reply")) << text.toStdString();
         return restarted;
     });
+}
+
+namespace {
+
+constexpr int WholeImage = 301;  // blocks
+constexpr int64_t Attempt = 10 + 500;
+constexpr int64_t ReplyLimit = SerialLink::FrameAttempts * Attempt;
+
+struct DownloadCost {
+    int copies = 0;
+    int64_t milliseconds = 0;
+    int64_t longestStill = 0;  // between two moves of the bar
+};
+
+// A whole image to a device that answers at once but for the copies lost.
+DownloadCost LosingDownload(const std::function<bool(int block, int copy)>& lost)
+{
+    const std::vector<uint8_t> image = Image(WholeImage);
+    Timing timing{[](int, int) { return 0; }, std::nullopt};
+    timing.lost = lost;
+    VirtualRun run(timing, BlockNumber);
+    DownloadCost cost;
+    int64_t moved = 0;
+    EXPECT_TRUE(download_image(run.link, image, static_cast<int32_t>(image.size()), [&](int, const QString&) {
+        cost.longestStill = std::max(cost.longestStill, run.line.Now() - moved);
+        moved = run.line.Now();
+    }));
+    for (int block = 0; block < WholeImage; ++block)
+        EXPECT_TRUE(run.device.Kept(DownloadAddress, Block(image, block))) << block;
+    cost.copies = run.device.FramesHeard();
+    cost.milliseconds = run.line.Now();
+    return cost;
+}
+
+}  // namespace
+
+// A reply lost on the line, the next copy answered at once: the run waits
+// for what the lost reply owes and sends the block after it once more, not
+// the rest of the image; the bar stands no longer than that wait.
+TEST(VirtualTimeRun, ALostReplyCostsItsWaitAndOneBlockAgain)
+{
+    const DownloadCost clean = LosingDownload([](int, int) { return false; });
+    EXPECT_EQ(clean.copies, WholeImage);
+    for (const int lostAt : {0, 12, 150, 300}) {
+        SCOPED_TRACE(lostAt);
+        const DownloadCost cost =
+            LosingDownload([lostAt](int block, int copy) { return block == lostAt && copy == 1; });
+        EXPECT_LE(cost.copies - clean.copies, 2);
+        EXPECT_LE(cost.milliseconds - clean.milliseconds, Attempt + ReplyLimit + 2 * Attempt);
+        EXPECT_LE(cost.longestStill, ReplyLimit + Attempt);
+    }
+    // Twenty lost replies over the image: each costs its own, and none fails the run.
+    const DownloadCost many = LosingDownload([](int block, int copy) { return block % 15 == 7 && copy == 1; });
+    EXPECT_LE(many.copies - clean.copies, 20 * 2);
+}
+
+// A block the controller never takes is the one named, however late every
+// reply comes and however often the run went back before it.
+TEST(VirtualTimeRun, ARunThatCannotStoreABlockNamesThatBlock)
+{
+    const std::vector<uint8_t> image = Image(WholeImage);
+    for (unsigned seed = 0; seed < 12; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        Timing timing = EveryReplyLate(random, WholeImage, 2000);
+        timing.silent = 227;
+        VirtualRun run(timing, BlockNumber);
+        EXPECT_FALSE(download_image(run.link, image, static_cast<int32_t>(image.size()), {}));
+        ASSERT_EQ(run.prompts.Titles.size(), 1u);
+        EXPECT_EQ(run.prompts.Titles.front(), "Error!  227");
+    }
 }
 
 namespace {
@@ -280,6 +370,44 @@ TEST(VirtualTimeRun, APlaybackIsPlayedOnceWithEveryPacketOrNotAtAll)
         EXPECT_EQ(run.Plays(), played ? 1 : 0);
         return played;
     });
+}
+
+// A copy answered past the time a reply can take, its later copies at once,
+// and the next frame never answered: the late reply stands for none, so the
+// image, the restart or the playback is not done.
+TEST(VirtualTimeRun, AReplyPastItsLimitStandsForNoLaterFrame)
+{
+    struct Row {
+        int late;
+        std::vector<int64_t> lateness;  // of its copies, from the first
+        int silent;
+    };
+    const std::vector<uint8_t> image = Image(WholeImage);
+    for (const Row& row : {Row{299, {2100}, 300}, Row{299, {2700}, 300}, Row{299, {3000}, 300}, Row{299, {4500}, 300},
+                           Row{300, {3000}, Restart}, Row{300, {2600}, Restart}}) {
+        SCOPED_TRACE(testing::Message() << row.late << " by " << row.lateness.front() << ", silent " << row.silent);
+        Timing timing{[row](int frame, int copy) {
+                          const auto index = static_cast<std::size_t>(copy - 1);
+                          return frame != row.late || index >= row.lateness.size() ? 0 : row.lateness[index];
+                      },
+                      row.silent};
+        VirtualRun run(timing, BlockNumber);
+        const bool downloaded = download_image(run.link, image, static_cast<int32_t>(image.size()), {});
+        EXPECT_EQ(downloaded, row.silent == Restart);
+        EXPECT_FALSE(downloaded && run.link.restart_unit());
+    }
+    const ConfigIRCommandRecord record = Code();
+    for (const std::vector<int64_t>& lateness : std::vector<std::vector<int64_t>>{{1100, 4300}, {4500}, {1100, 6000}}) {
+        SCOPED_TRACE(lateness.back());
+        Timing timing{[lateness](int frame, int copy) {
+                          const auto index = static_cast<std::size_t>(copy - 1);
+                          return frame != CapturePod::Blocks - 1 || index >= lateness.size() ? 0 : lateness[index];
+                      },
+                      CapturePod::Blocks};
+        VirtualPlayback run(timing, PacketNumber);
+        EXPECT_FALSE(run.PlayBack(record));
+        EXPECT_EQ(run.Plays(), 0);
+    }
 }
 
 // However late the pod's reply to play, within the time a reply can take,

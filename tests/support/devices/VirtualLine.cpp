@@ -104,10 +104,12 @@ int VirtualDevice::CarriedOut(uint8_t address, const SerialPort::Bytes& payload)
 void VirtualDevice::Heard(const VirtualLine::Frame& frame)
 {
     const Key key{frame.address, frame.payload};
+    ++framesHeard_;
     const Answer answer = policy_(frame, ++heard_[key]);
     if (answer.kind == Kind::Silent) return;
     ++carriedOut_[key];
-    if (answer.kind == Kind::Acknowledge) ++kept_[key];
+    if (answer.kind == Kind::Acknowledge || answer.kind == Kind::Lost) ++kept_[key];
+    if (answer.kind == Kind::Lost) return;
     line_.Send(answer.kind == Kind::Acknowledge ? 0xF0 : 0x0F, answer.lateness);
     line_.Send(0x00, answer.lateness + answer.secondByteAfter);
 }

@@ -62,12 +62,13 @@ private:
 
 // A device on a virtual line that answers every copy of a frame as its
 // policy says: acknowledged (F0 00), refused (0F 00) or never, each after a
-// lateness of its own, the second byte possibly later still. It keeps a
-// frame only when it acknowledges it, and carries out every copy it reads,
+// lateness of its own, the second byte possibly later still; or it takes
+// the frame and its acknowledgement is lost on the line. It keeps a frame
+// only when it acknowledges it, and carries out every copy it reads,
 // answered or not.
 class VirtualDevice {
 public:
-    enum class Kind { Acknowledge, Refuse, Silent };
+    enum class Kind { Acknowledge, Refuse, Silent, Lost };
     struct Answer {
         Kind kind = Kind::Acknowledge;
         int64_t lateness = 0;
@@ -81,6 +82,8 @@ public:
     bool Kept(uint8_t address, const SerialPort::Bytes& payload) const;
     // Copies of the frame read (answered or not, but never a silent one).
     int CarriedOut(uint8_t address, const SerialPort::Bytes& payload) const;
+    // Copies of every frame heard, silent ones included.
+    int FramesHeard() const { return framesHeard_; }
 
 private:
     using Key = std::pair<uint8_t, SerialPort::Bytes>;
@@ -92,4 +95,5 @@ private:
     std::map<Key, int> heard_;
     std::map<Key, int> carriedOut_;
     std::map<Key, int> kept_;
+    int framesHeard_ = 0;
 };
