@@ -240,7 +240,7 @@ private:
                         *std::max_element(each.begin(), each.end()));
         }
         if (row.aim > 0)
-            std::printf("   at most %.1f", row.aim);
+            std::printf("   at most %g", row.aim);
         else
             std::printf("   -");
         std::printf("%s\n", row.clock == Clock::Processor  ? " (processor time)"
