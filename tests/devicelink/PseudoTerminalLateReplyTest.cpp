@@ -174,9 +174,15 @@ INSTANTIATE_TEST_SUITE_P(
                       LateCase{"Block0FirstCopyBy1900Block2", CopiesLateThenSilent({{0, 1900ms}}, false, 2)},
                       LateCase{"LastBlockFirstCopyBy1900Restart",
                                CopiesLateThenSilent({{LastBlock, 1900ms}}, false, ReplyFaults::Restart)},
-                      LateCase{
-                          "Blocks4To6By400To1200OutOfTurnBlock7",
-                          CopiesLateThenSilent({{4, {400ms, 1200ms}}, {5, {1200ms, 400ms}}, {6, 800ms}}, true, 7)}),
+                      LateCase{"Blocks4To6By400To1200OutOfTurnBlock7",
+                               CopiesLateThenSilent({{4, {400ms, 1200ms}}, {5, {1200ms, 400ms}}, {6, 800ms}}, true, 7)},
+                      // Past the time a reply can take, then a frame never answered.
+                      LateCase{"BlockBeforeLastFirstCopyBy2700LastBlock",
+                               CopiesLateThenSilent({{LastBlock - 1, 2700ms}}, false, LastBlock)},
+                      LateCase{"LastBlockFirstCopyBy3000Restart",
+                               CopiesLateThenSilent({{LastBlock, 3000ms}}, false, ReplyFaults::Restart)},
+                      // As good as lost: the block after goes again, once.
+                      LateCase{"Block12FirstCopyBy2700", CopiesLateThenSilent({{12, 2700ms}}, false, std::nullopt)}),
     CaseName);
 
 // Played once with every packet, or, with a packet the pod never takes, not
@@ -238,5 +244,7 @@ INSTANTIATE_TEST_SUITE_P(LateThenSilent, PseudoTerminalPlayback,
 INSTANTIATE_TEST_SUITE_P(
     CopiesLateThenSilent, PseudoTerminalPlayback,
     ::testing::Values(LateCase{"Packet4By1100Then2200Packet5", CopiesLateThenSilent({{4, {1100ms, 2200ms}}}, true, 5)},
-                      LateCase{"Packet15FirstCopyBy3500Packet16", CopiesLateThenSilent({{15, 3500ms}}, false, 16)}),
+                      LateCase{"Packet15FirstCopyBy3500Packet16", CopiesLateThenSilent({{15, 3500ms}}, false, 16)},
+                      LateCase{"Packet31By1100Then4300ParameterPacket",
+                               CopiesLateThenSilent({{31, {1100ms, 4300ms}}}, false, 32)}),
     CaseName);
