@@ -9,15 +9,27 @@
 #include <QCoreApplication>
 #include <array>
 
+namespace {
+
+std::unique_ptr<LinkTimer> MakeTimer(const CaptureSession::TimerMaker& makeTimer)
+{
+    return makeTimer ? makeTimer() : std::make_unique<WindowLoopTimer>();
+}
+
+}  // namespace
+
 CaptureSession::CaptureSession(SerialPort& port, UserPrompts& prompts, const DeviceTypeTable& deviceTypes,
-                               CaptureView& view, CaptureDurations durations)
+                               CaptureView& view, CaptureDurations durations, const TimerMaker& makeTimer)
     : port_(port),
       prompts_(prompts),
       deviceTypes_(deviceTypes),
       view_(view),
       durations_(durations),
-      link_(port, flags_.EditorAbortWait, prompts, deviceTypes),
-      pod_(link_, flags_, view, prompts, durations_, powerDownTimer_)
+      link_(port, flags_.EditorAbortWait, prompts, deviceTypes, MakeTimer(makeTimer)),
+      powerDownTimer_(MakeTimer(makeTimer)),
+      timer4_(MakeTimer(makeTimer)),
+      shutDownTimer_(MakeTimer(makeTimer)),
+      pod_(link_, flags_, view, prompts, durations_, *powerDownTimer_)
 {
     link_.SetWaits(durations_.Link);
 }
@@ -48,9 +60,9 @@ bool CaptureSession::CaptureAttempt(ConfigIRCommandRecord& captureBuffer)
             captureBuffer = capture;
             view_.RedrawCodeView();
             view_.ShowPanel(CapturePanel::DoneOk);
-            timer4_.Start(durations_.ButtonCapturedMilliseconds);
-            WaitWhile(timer4_);
-            timer4_.Stop();
+            timer4_->Start(durations_.ButtonCapturedMilliseconds);
+            WaitWhile(*timer4_);
+            timer4_->Stop();
             return true;
         }
     }
@@ -77,7 +89,7 @@ void CaptureSession::WaitForRetryOrCancel()
 void CaptureSession::EndAttempt()
 {
     view_.ShowPanel(CapturePanel::None);
-    powerDownTimer_.Stop();
+    powerDownTimer_->Stop();
     if (!flags_.PodNotFound && !link_.Interrupted()) link_.restart_unit();
     if (port_.IsOpen()) port_.Close();
 }
@@ -164,11 +176,11 @@ void CaptureSession::PortClicked()
 void CaptureSession::CloseEditor()
 {
     flags_.EditorAbortWait = true;
-    powerDownTimer_.Stop();
-    timer4_.Stop();
+    powerDownTimer_->Stop();
+    timer4_->Stop();
     // Every wait under way sees the flag and returns before the port goes.
-    shutDownTimer_.Start(durations_.ShutDownMilliseconds);
-    while (shutDownTimer_.IsActive()) shutDownTimer_.WaitForEvents();
+    shutDownTimer_->Start(durations_.ShutDownMilliseconds);
+    while (shutDownTimer_->IsActive()) shutDownTimer_->WaitForEvents();
     if (port_.IsOpen()) port_.Close();
 }
 
@@ -193,9 +205,9 @@ void CaptureSession::Resume()
 
 void CaptureSession::EditorWindowClosing()
 {
-    shutDownTimer_.Stop();
-    powerDownTimer_.Stop();
-    timer4_.Stop();
+    shutDownTimer_->Stop();
+    powerDownTimer_->Stop();
+    timer4_->Stop();
     // The waits under way learn of the closing from the flag, not from a port
     // that has gone: nothing is sent after this.
     flags_.EditorAbortWait = true;

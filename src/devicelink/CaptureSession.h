@@ -8,6 +8,7 @@
 #include "model/ConfigurationRecord.h"
 #include "model/DeviceTypes.h"
 
+#include <functional>
 #include <memory>
 
 class CaptureView;
@@ -27,8 +28,11 @@ class UserPrompts;
 // Test runs PlayBack(CaptureRecordOf(*state.IR.CurrentIRCommand)).
 class CaptureSession {
 public:
+    // Makes each timer the session's waits run on; none: the window loop's.
+    using TimerMaker = std::function<std::unique_ptr<LinkTimer>()>;
+
     CaptureSession(SerialPort& port, UserPrompts& prompts, const DeviceTypeTable& deviceTypes, CaptureView& view,
-                   CaptureDurations durations = {});
+                   CaptureDurations durations = {}, const TimerMaker& makeTimer = {});
     CaptureSession(const CaptureSession&) = delete;
     CaptureSession& operator=(const CaptureSession&) = delete;
 
@@ -81,9 +85,9 @@ private:
     CaptureDurations durations_;
     CaptureFlags flags_;
     SerialLink link_;
-    WindowLoopTimer powerDownTimer_;
-    WindowLoopTimer timer4_;
-    WindowLoopTimer shutDownTimer_;
+    std::unique_ptr<LinkTimer> powerDownTimer_;
+    std::unique_ptr<LinkTimer> timer4_;
+    std::unique_ptr<LinkTimer> shutDownTimer_;
     CapturePod pod_;
     bool restartOwed_ = false;
 };

@@ -143,11 +143,12 @@ void SimulatedCapturePod::FrameComplete()
     if (Tampering) Tampering(current_, attempt_, answer);
     const bool acknowledges = !answer.Immediate.empty() && answer.Immediate.front() == Acknowledgement.front();
     if (acknowledges) Acknowledged(current_);
+    const Milliseconds late = Lateness ? Lateness(current_) : Milliseconds{};
     if (acknowledges && faulted == FaultedAnswers::Answer::Late)
         answers_.AcknowledgeLate(Faults, answer.Immediate, lateBy);
     else if (!answer.Immediate.empty())
-        Send(answer.Immediate, ReplyDelay);
-    if (!answer.Later.empty() && answer.LaterAfter) Send(answer.Later, *answer.LaterAfter);
+        Send(answer.Immediate, ReplyDelay + late);
+    if (!answer.Later.empty() && answer.LaterAfter) Send(answer.Later, *answer.LaterAfter + late);
 }
 
 std::optional<int> SimulatedCapturePod::FaultFrame() const

@@ -69,6 +69,10 @@ public:
     uint8_t Timing1 = 0x3C;
     Memory Recorded = SampleMemory();
     Tamper Tampering;
+    // How much later still the pod answers each frame it reads, after
+    // ReplyDelay: the whole answer, what follows the acknowledgement
+    // included. None: no later.
+    std::function<Milliseconds(const Frame& frame)> Lateness;
     ReplyFaults Faults;  // at playback packet numbers and Play; a late one meeting a payload meets any frame's
     bool FramingByContent = false;
 
