@@ -72,14 +72,25 @@ bool CapturePod::SendPodCommand(int command, int argument)
         run.payload = [&](int) { return SerialLink::Bytes{commandByte, argumentByte, checksum}; };
         return SendFrameRun(link_, run);
     }
+    // The pod answers and acts on every copy it reads, the data that follows
+    // included, and nothing tells one copy's answer from another's: a copy
+    // goes again only once the last can no longer be answered.
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (link_.Interrupted() || !link_.SendAddress(CommandAddress, durations_.AddressPauseMilliseconds).has_value())
             return false;
         link_.Output(SerialLink::PayloadSettings, {commandByte, argumentByte, checksum});
-        if (!link_.ReplyWait(durations_.AcknowledgeMilliseconds, 2) || link_.Interrupted()) return false;
+        if (!link_.ReplyWait(ReplyLimit(durations_.AcknowledgeMilliseconds), 2) || link_.Interrupted()) return false;
         if (Acknowledged(link_.Read("received"))) return true;
     }
     return false;
+}
+
+int CapturePod::ReplyLimit(int replyMilliseconds) const
+{
+    FrameRun run;
+    run.pauseMilliseconds = durations_.AddressPauseMilliseconds;
+    run.replyMilliseconds = replyMilliseconds;
+    return run.ReplyLimit();
 }
 
 CapturePod::Wait CapturePod::CaptureWait(int byteCount)
@@ -185,7 +196,8 @@ bool CapturePod::ReadCaptureMemory(ConfigIRCommandRecord& record)
             const auto block = static_cast<uint8_t>(n);
             link_.Output(SerialLink::PayloadSettings,
                          {ReadMemoryBlock, block, static_cast<uint8_t>((255 - ReadMemoryBlock - block) & 255)});
-            if (!link_.ReplyWait(durations_.BlockReplyMilliseconds, BlockReplyLength) || link_.Interrupted())
+            if (!link_.ReplyWait(ReplyLimit(durations_.BlockReplyMilliseconds), BlockReplyLength) ||
+                link_.Interrupted())
                 return false;
             stored = ReadBlock(n, record);
         }

@@ -52,13 +52,15 @@ public:
     // with "Port not open", when there is none or it cannot be opened.
     bool OpenChosenPort();
 
-    // One command frame, up to four attempts; true when acknowledged.
+    // One command frame, up to four attempts; true when acknowledged. Each
+    // attempt waits for its acknowledgement as long as one may come.
     bool SendPodCommand(int command, int argument);
     // Opens the chosen port, probes it and records a button: the timing
     // bytes into the record, RepeatCaptured and PodNotFound into the flags.
     CaptureOutcome CaptureRemoteButton(ConfigIRCommandRecord& record);
     // All 32 blocks into the record's Data; false at the first block that
-    // fails four times, or on abort.
+    // fails four times, or on abort. Each attempt waits for its block as
+    // long as it may come, so a late block never meets the next attempt.
     bool ReadCaptureMemory(ConfigIRCommandRecord& record);
     // The 32 data packets and the parameter packet as a FrameRun; true when
     // all were acknowledged.
@@ -73,6 +75,9 @@ public:
 private:
     enum class Wait { Arrived, WindowClosed, Cancelled, Aborted };
 
+    // How long after its payload a frame's reply may still come, as in a
+    // frame run (FrameRun.h).
+    int ReplyLimit(int replyMilliseconds) const;
     Wait CaptureWait(int byteCount);
     // A command, then a reply of byteCount that passes its check; the given
     // panel goes as soon as the reply has come (None: the panel stays).
