@@ -6,9 +6,12 @@
 
 namespace {
 
-long long FrameBound(int attempts, int addressPause, int acknowledge)
+// A pod command's attempt waits for its answer as long as one can come, so
+// that no two copies are ever answered at once.
+long long PodCommandBound(int attempts, int addressPause, int reply)
 {
-    return static_cast<long long>(attempts) * (addressPause + acknowledge);
+    const long long replyLimit = SerialLink::FrameAttempts * static_cast<long long>(addressPause + reply);
+    return static_cast<long long>(attempts) * (addressPause + replyLimit);
 }
 
 }  // namespace
@@ -51,7 +54,7 @@ long long CaptureBound(const CaptureDurations& durations)
     // The press, the timing, the release, the repeat press and its release.
     constexpr int Exchanges = 5;
     const long long exchange =
-        FrameBound(CapturePod::Attempts, durations.AddressPauseMilliseconds, durations.AcknowledgeMilliseconds) +
+        PodCommandBound(CapturePod::Attempts, durations.AddressPauseMilliseconds, durations.AcknowledgeMilliseconds) +
         durations.CaptureWindowMilliseconds;
     return durations.Link.AfterOpen + FindPodBound(durations.Link, false) + Exchanges * exchange;
 }
@@ -59,7 +62,7 @@ long long CaptureBound(const CaptureDurations& durations)
 long long ReadCaptureMemoryBound(const CaptureDurations& durations)
 {
     return CapturePod::Blocks *
-           FrameBound(CapturePod::Attempts, durations.AddressPauseMilliseconds, durations.BlockReplyMilliseconds);
+           PodCommandBound(CapturePod::Attempts, durations.AddressPauseMilliseconds, durations.BlockReplyMilliseconds);
 }
 
 long long UploadCaptureBufferBound(const CaptureDurations& durations)
