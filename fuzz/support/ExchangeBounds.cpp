@@ -10,8 +10,7 @@ namespace {
 // that no two copies are ever answered at once.
 long long PodCommandBound(int attempts, int addressPause, int reply)
 {
-    const long long replyLimit = SerialLink::FrameAttempts * static_cast<long long>(addressPause + reply);
-    return static_cast<long long>(attempts) * (addressPause + replyLimit);
+    return static_cast<long long>(attempts) * (addressPause + FrameRun::ReplyLimitFor(addressPause, reply));
 }
 
 }  // namespace
@@ -21,7 +20,7 @@ long long FrameRunBound(int frames, int addressPause, int acknowledge)
     constexpr int Attempts = SerialLink::FrameAttempts;
     // As long as a reply may come, after its payload; a reply read in half
     // waits that long for its second byte.
-    const long long replyLimit = Attempts * static_cast<long long>(addressPause + acknowledge);
+    const long long replyLimit = FrameRun::ReplyLimitFor(addressPause, acknowledge);
     const long long attempt = addressPause + replyLimit;
     // A frame acknowledged while replies were owed then waits until they
     // can come no more; in doubt after that, it goes again, as often as a

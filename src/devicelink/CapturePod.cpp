@@ -87,10 +87,7 @@ bool CapturePod::SendPodCommand(int command, int argument)
 
 int CapturePod::ReplyLimit(int replyMilliseconds) const
 {
-    FrameRun run;
-    run.pauseMilliseconds = durations_.AddressPauseMilliseconds;
-    run.replyMilliseconds = replyMilliseconds;
-    return run.ReplyLimit();
+    return FrameRun::ReplyLimitFor(durations_.AddressPauseMilliseconds, replyMilliseconds);
 }
 
 CapturePod::Wait CapturePod::CaptureWait(int byteCount)

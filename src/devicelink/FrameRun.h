@@ -49,7 +49,11 @@ struct FrameRun {
 
     // How long after its payload a reply may still come: as long as the run
     // waits for a frame before it gives it up.
-    int ReplyLimit() const { return SerialLink::FrameAttempts * (pauseMilliseconds + replyMilliseconds); }
+    static constexpr int ReplyLimitFor(int pauseMilliseconds, int replyMilliseconds)
+    {
+        return SerialLink::FrameAttempts * (pauseMilliseconds + replyMilliseconds);
+    }
+    int ReplyLimit() const { return ReplyLimitFor(pauseMilliseconds, replyMilliseconds); }
 };
 
 // True when every frame was acknowledged. False after a frame failed its
